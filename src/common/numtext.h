@@ -1,0 +1,60 @@
+// Reading numbers from box texts and writing them back, without any GUI.
+//
+// Every text the program reads or writes uses "." as the decimal point,
+// whatever the user's locale says.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorvil {
+
+// Strict reading: the whole text must be one number: optional blanks, an
+// optional sign, digits with at most one "." (at least one digit), an
+// optional exponent ("E" or "e", optional sign, digits), optional blanks.
+// Only what this grammar accepts is converted, so "inf", "nan", "0x10" and
+// texts that overflow to infinity give no number.
+std::optional<double> readStrict(std::string_view text);
+
+// Lenient reading: skip leading blanks and read the longest beginning that
+// forms a number by the same grammar; no digit read gives 0. Never fails.
+// A number too large for a double reads as +-infinity: callers that compute
+// with it must check std::isfinite before writing a result.
+double readLenient(std::string_view text);
+
+// Plain number text: at most 15 significant digits (7 for a single-precision
+// value), "-" before a negative value, "0" before the point below 1, no
+// trailing zeros, no point for a whole number. Magnitudes of 1E+15 and above
+// or below 1E-05 use the exponent form ("1.5E+20", "2E-07").
+// A value that is not finite gives the empty text; never write one.
+std::string plainText(double v);
+std::string plainTextSingle(float v);
+
+// Sign-blank number text: as plain text, but a non-negative value begins with
+// one blank and a magnitude below 1 has no "0" before the point
+// (" 25.4", " 0", " .254", "-.5").
+std::string signedText(double v);
+std::string signedTextSingle(float v);
+
+// The six patterns of the self-formatting box.
+enum class Pattern {
+    Fixed3,   // "0.000"
+    Fixed4,   // "0.0000"
+    Fixed2,   // "0.00"
+    Fixed1,   // "0.0"
+    Fixed0,   // "0"
+    Hash3,    // "#.000": no digit before the point when the whole part is 0
+};
+
+// The value in the pattern. The value's decimal text (15 significant digits)
+// is rounded to the pattern's decimals, halves away from zero, so 2.0625
+// shows 2.063 although the binary value lies below the half. A value that
+// rounds to zero shows no "-". A value that is not finite gives "".
+std::string formatPattern(double v, Pattern p);
+
+// What a self-formatting box makes of a text: the number in the pattern when
+// the text reads strictly as a number, otherwise the text unchanged.
+std::string reformat(std::string_view text, Pattern p);
+
+}  // namespace quorvil

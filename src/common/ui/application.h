@@ -1,0 +1,12 @@
+#pragma once
+
+class QApplication;
+
+namespace quorvil {
+
+// What every run of the program (and every GUI test) sets up once: the
+// style, the default font ("宋体" 9, the default of every window) and the
+// font name mapping.
+void initApplication(QApplication& app);
+
+}  // namespace quorvil

@@ -1,0 +1,69 @@
+#include "common/ui/controls.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "common/ui/fonts.h"
+#include "common/ui/formatbox.h"
+
+namespace quorvil {
+
+namespace {
+template <class W>
+W* named(W* w, const QString& name, Tw geo) {
+    if (!name.isEmpty()) w->setObjectName(name);
+    place(w, geo);
+    return w;
+}
+}  // namespace
+
+QString arrayName(const QString& name, int index) { return name + QLatin1Char('_') + QString::number(index); }
+
+QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, Tw geo) {
+    auto* f = named(new QGroupBox(caption, parent), name, geo);
+    f->setFont(songFont(10.5));
+    return f;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, Tw geo) {
+    auto* l = named(new QLabel(text, parent), name, geo);
+    return l;
+}
+
+QLineEdit* makeBox(QWidget* parent, const QString& name, Tw geo, bool centred) {
+    auto* b = named(new QLineEdit(parent), name, geo);
+    if (centred) b->setAlignment(Qt::AlignCenter);
+    return b;
+}
+
+FormatBox* makeFormatBox(QWidget* parent, const QString& name, Pattern pattern, Tw geo, bool centred) {
+    auto* b = named(new FormatBox(pattern, parent), name, geo);
+    if (centred) b->setAlignment(Qt::AlignCenter);
+    return b;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, Tw geo) {
+    return named(new QPushButton(caption, parent), name, geo);
+}
+
+QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption, Tw geo) {
+    return named(new QRadioButton(caption, parent), name, geo);
+}
+
+QComboBox* makeCombo(QWidget* parent, const QString& name, Tw geo, bool editable) {
+    auto* c = named(new QComboBox(parent), name, geo);
+    c->setEditable(editable);
+    if (editable) c->setInsertPolicy(QComboBox::NoInsert);
+    return c;
+}
+
+QListWidget* makeList(QWidget* parent, const QString& name, Tw geo) {
+    return named(new QListWidget(parent), name, geo);
+}
+
+}  // namespace quorvil

@@ -1,0 +1,41 @@
+// Makers for the controls of the design. Each gives the control its design
+// name as objectName (an element i of a control array `Name` is "Name_i"),
+// its place and size in twips, and the design's look.
+#pragma once
+
+#include <QString>
+
+#include "common/numtext.h"
+#include "common/ui/twips.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace quorvil {
+
+class FormatBox;
+
+// "Name_i" for element i of the control array "Name".
+QString arrayName(const QString& name, int index);
+
+// A frame with its caption in "宋体" 10.5, the caption font of every frame.
+QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, Tw geo);
+// A label with transparent background; the name may be empty.
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, Tw geo);
+// A single-line text box, centred unless said otherwise, empty.
+QLineEdit* makeBox(QWidget* parent, const QString& name, Tw geo, bool centred = true);
+// A self-formatting result box (centred).
+FormatBox* makeFormatBox(QWidget* parent, const QString& name, Pattern pattern, Tw geo, bool centred = true);
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, Tw geo);
+// An option button; options with the same parent form one group.
+QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption, Tw geo);
+QComboBox* makeCombo(QWidget* parent, const QString& name, Tw geo, bool editable = false);
+QListWidget* makeList(QWidget* parent, const QString& name, Tw geo);
+
+}  // namespace quorvil

@@ -1,0 +1,27 @@
+#include "common/ui/fonts.h"
+
+namespace quorvil {
+
+namespace {
+// Installed faces from Debian's fonts-arphic-uming and fonts-arphic-ukai.
+const QString kSong = QStringLiteral("AR PL UMing CN");
+const QString kKai = QStringLiteral("AR PL UKai CN");
+
+QFont make(const QString& family, double pointSize, bool bold) {
+    QFont f(family);
+    f.setPointSizeF(pointSize);
+    f.setBold(bold);
+    return f;
+}
+}  // namespace
+
+QFont songFont(double pointSize, bool bold) { return make(kSong, pointSize, bold); }
+QFont kaiFont(double pointSize, bool bold) { return make(kKai, pointSize, bold); }
+
+QFont designFont(const QString& name, double pointSize, bool bold) {
+    if (name == QStringLiteral("宋体")) return songFont(pointSize, bold);
+    if (name == QStringLiteral("楷体_GB2312")) return kaiFont(pointSize, bold);
+    return make(name, pointSize, bold);
+}
+
+}  // namespace quorvil

@@ -1,0 +1,15 @@
+// The design names its fonts by their Windows names; these map them to the
+// installed CJK faces (Song for "宋体", Kai for "楷体_GB2312").
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace quorvil {
+
+QFont songFont(double pointSize, bool bold = false);
+QFont kaiFont(double pointSize, bool bold = false);
+// By design name: "宋体" or "楷体_GB2312"; any other name is taken as it is.
+QFont designFont(const QString& name, double pointSize, bool bold = false);
+
+}  // namespace quorvil

@@ -1,0 +1,27 @@
+#include "common/ui/linesketch.h"
+
+#include <QPainter>
+
+#include "common/ui/twips.h"
+
+namespace quorvil {
+
+LineSketch::LineSketch(QWidget* parent, Sketch lines) : QWidget(parent), lines_(std::move(lines)) {
+    setObjectName(QStringLiteral("sketch"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(parent->rect());
+    lower();
+}
+
+void LineSketch::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    for (const SketchLine& l : lines_) {
+        QPen pen(QColor::fromRgb(static_cast<QRgb>(l.rgb)));
+        pen.setWidth(l.widthPx);
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+        painter.drawLine(px(l.x1), px(l.y1), px(l.x2), px(l.y2));
+    }
+}
+
+}  // namespace quorvil

@@ -1,0 +1,144 @@
+#include "shell/Form1.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "common/ui/boxio.h"
+#include "common/ui/controls.h"
+#include "common/ui/fonts.h"
+#include "common/ui/tabcontainer.h"
+#include "common/ui/toolwindow.h"
+#include "common/ui/weburl.h"
+#include "shell/launch.h"
+
+using namespace quorvil;
+
+namespace {
+
+struct LaunchButton {
+    QString caption;
+    Tw geo;
+};
+
+// Launch buttons by element index; element i opens window class Form{i+2}.
+const std::array<LaunchButton, 21>& launchButtons() {
+    static const std::array<LaunchButton, 21> buttons = {{
+        {QStringLiteral("米制梯形螺纹"), {360, 1035, 1860, 375}},
+        {QStringLiteral("复杂件产品重量1"), {4545, 3050, 1860, 375}},
+        {QStringLiteral("螺纹、标准代号查询"), {2430, 3050, 1860, 375}},
+        {QStringLiteral("钻孔、攻丝工时计算"), {2430, 2548, 1860, 375}},
+        {QStringLiteral("公英制、角度转换"), {360, 2046, 1860, 375}},
+        {QStringLiteral("美制、英制管螺纹"), {360, 1544, 1860, 375}},
+        {QStringLiteral("通用三针及M值计算"), {4560, 2040, 1860, 375}},
+        {QStringLiteral("硬度换算表"), {2430, 3540, 1860, 375}},
+        {QStringLiteral("网上搜集的软件"), {360, 2548, 1860, 375}},
+        {QStringLiteral("蜗杆参数计算"), {2430, 2046, 1860, 375}},
+        {QStringLiteral("STUB ACME螺纹参数"), {2430, 1544, 1860, 375}},
+        {QStringLiteral("螺栓设计及计算"), {4560, 2550, 1860, 375}},
+        {QStringLiteral("压缩弹簧设计计算"), {360, 3050, 1860, 375}},
+        {QStringLiteral("米制普通螺纹"), {4545, 540, 1860, 375}},
+        {QStringLiteral("API 6A 19版技术资料"), {360, 3540, 1860, 375}},
+        {QStringLiteral("复杂件产品重量2"), {4560, 3540, 1860, 375}},
+        {QStringLiteral("非标STUB ACME参数"), {4545, 1544, 1860, 375}},
+        {QStringLiteral("非标螺纹参数"), {2430, 1035, 1860, 375}},
+        {QStringLiteral("美制统一螺纹"), {360, 540, 1860, 375}},
+        {QStringLiteral("ACME螺纹"), {2430, 540, 1860, 375}},
+        {QStringLiteral("英制螺纹"), {4545, 1042, 1860, 375}},
+    }};
+    return buttons;
+}
+
+const QString kAdvertisement = QStringLiteral(
+    "       本软件是机械加工企业必不可少的实用工具,属国内首创.自去年推广以来已有几万人下载使用,反映良好."
+    "如某企业有意买断该软件的使用权,在此处即为该企业做产品宣传.所有人员免费下载使用后都可见到该广告.");
+
+}  // namespace
+
+QUrl Form1::webSiteAddress() { return QUrl(QStringLiteral("https://quorvil.example.com/")); }
+QUrl Form1::mailAddress() { return QUrl(QStringLiteral("mailto:author@quorvil.example.com")); }
+
+Form1::Form1() {
+    setObjectName(QStringLiteral("Form1"));
+    applyWindowRules(this, QStringLiteral("Quorvil(版本200912)"), 6780, 5550);
+    setWindowIcon(QIcon(QStringLiteral(":/assets/quorvil.png")));
+    setFont(songFont(10.5));
+
+    SSTab1 = new TabContainer(this, QStringLiteral("SSTab1"), {0, 0, 6795, 5580});
+    buildAdvertisingPage(SSTab1->addPage(QStringLiteral("广告招商位")));
+    buildToolsPage(SSTab1->addPage(QStringLiteral("进入相关软件")));
+    SSTab1->setCurrentIndex(0);
+}
+
+void Form1::buildAdvertisingPage(QWidget* page) {
+    auto* image = makeLabel(page, QStringLiteral("Image1"), QString(), {495, 585, 5625, 3645});
+    image->setPixmap(QPixmap(QStringLiteral(":/assets/lotus.jpg")));
+    image->setScaledContents(true);
+
+    auto* ad = makeLabel(page, arrayName(QStringLiteral("Label1"), 0), kAdvertisement, {1260, 945, 4050, 2820});
+    ad->setFont(songFont(15));
+    ad->setWordWrap(true);
+    ad->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ad->setFrameShape(QFrame::Box);
+    ad->setStyleSheet(QStringLiteral("QLabel { color: #ff0000; background: transparent; border: 1px solid black; }"));
+
+    auto* frame = makeFrame(page, QStringLiteral("Frame1"), QStringLiteral("公英制尺寸转换"), {585, 4455, 5400, 795});
+    frame->setStyleSheet(QStringLiteral("QGroupBox { color: black; }"));
+    const QFont kai = kaiFont(10.5);
+    makeLabel(frame, arrayName(QStringLiteral("lblLabels"), 2), QStringLiteral("输入英制尺寸"), {135, 360, 1305, 255})->setFont(kai);
+    txtT1 = makeBox(frame, QStringLiteral("txtT1"), {1440, 315, 1095, 315});
+    txtT1->setFont(songFont(10.5, true));
+    makeLabel(frame, arrayName(QStringLiteral("lblLabels"), 3), QStringLiteral("英寸"), {2655, 360, 495, 210})->setFont(kai);
+    makeLabel(frame, arrayName(QStringLiteral("lblLabels"), 4), QStringLiteral("="), {3150, 360, 270, 255});
+    txtT2 = makeBox(frame, QStringLiteral("txtT2"), {3330, 315, 1605, 315}, false);
+    txtT2->setFont(songFont(10.5, true));
+    makeLabel(frame, arrayName(QStringLiteral("lblLabels"), 6), QStringLiteral("MM"), {5040, 360, 315, 255})->setFont(kai);
+
+    connect(txtT1, &QLineEdit::textChanged, this, [this] { txtt1_Change(); });
+}
+
+void Form1::buildToolsPage(QWidget* page) {
+    const QFont buttonFont = songFont(9);
+    QPalette palette;
+    palette.setColor(QPalette::Button, QColor(0xC0, 0xC0, 0xFF));  // &H00FFC0C0&, stored as BGR
+    for (int i = 0; i < static_cast<int>(launchButtons().size()); ++i) {
+        const LaunchButton& b = launchButtons()[static_cast<std::size_t>(i)];
+        auto* button = makeButton(page, arrayName(QStringLiteral("Command1"), i), b.caption, b.geo);
+        button->setFont(buttonFont);
+        button->setPalette(palette);
+        connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+    }
+    auto* mail = makeButton(page, QStringLiteral("Command21"), QStringLiteral("给  作  者  写  信"), {390, 4260, 2100, 360});
+    mail->setFont(buttonFont);
+    connect(mail, &QPushButton::clicked, this, [this] { Command21_Click(); });
+    auto* web = makeButton(page, QStringLiteral("Command11"), QStringLiteral("进入我的网站下载最新版"), {3510, 4260, 2895, 375});
+    web->setFont(buttonFont);
+    connect(web, &QPushButton::clicked, this, [this] { Command11_Click(); });
+    makeLabel(page, QStringLiteral("Label2"),
+              QStringLiteral("联系作者：author@quorvil.example.com"),
+              {240, 4980, 6315, 315});
+}
+
+void Form1::Command1_Click(int index) { launchToolWindow(index); }
+
+void Form1::Command11_Click() { openWebAddress(webSiteAddress()); }
+
+void Form1::Command21_Click() { openWebAddress(mailAddress()); }
+
+void Form1::txtt1_Change() {
+    // The converter works in single precision: the inch value and the product
+    // are each reduced to the nearest single. Beyond the single range the
+    // millimetre box keeps its text.
+    const double read = readLenient(txtT1);
+    if (!std::isfinite(read) || std::fabs(read) > std::numeric_limits<float>::max()) return;
+    const float inches = static_cast<float>(read);
+    const double product = static_cast<double>(inches) * 25.4;
+    if (std::fabs(product) > std::numeric_limits<float>::max()) return;
+    writeSignedSingle(txtT2, static_cast<float>(product));
+}

@@ -1,0 +1,196 @@
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+#include "common/numtext.h"
+
+using namespace quorvil;
+
+Q_DECLARE_METATYPE(quorvil::Pattern)
+
+class TestNumText : public QObject {
+    Q_OBJECT
+private slots:
+    void strictReading_data();
+    void strictReading();
+    void lenientReading_data();
+    void lenientReading();
+    void plainAndSignedText_data();
+    void plainAndSignedText();
+    void singleText();
+    void patterns_data();
+    void patterns();
+    void reformatKeepsNonNumbers();
+    void writtenTextsReadBack();
+};
+
+void TestNumText::strictReading_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<double>("value");
+    QTest::newRow("integer") << "10" << true << 10.0;
+    QTest::newRow("decimal") << "1.5" << true << 1.5;
+    QTest::newRow("blanks around") << "  0.35 " << true << 0.35;
+    QTest::newRow("no digit before point") << " .118" << true << 0.118;
+    QTest::newRow("point at end") << "5." << true << 5.0;
+    QTest::newRow("signs") << "-2.5" << true << -2.5;
+    QTest::newRow("plus") << "+3" << true << 3.0;
+    QTest::newRow("exponent") << "1.5E+20" << true << 1.5e20;
+    QTest::newRow("small exponent") << "2e-7" << true << 2e-7;
+    QTest::newRow("underflow is zero") << "1e-400" << true << 0.0;
+    QTest::newRow("trailing zeros") << "1.250" << true << 1.25;
+    QTest::newRow("empty") << "" << false << 0.0;
+    QTest::newRow("blanks") << "   " << false << 0.0;
+    QTest::newRow("lone minus") << "-" << false << 0.0;
+    QTest::newRow("lone point") << "." << false << 0.0;
+    QTest::newRow("letters") << "abc" << false << 0.0;
+    QTest::newRow("trailing unit") << "2.5mm" << false << 0.0;
+    QTest::newRow("two points") << "1.2.3" << false << 0.0;
+    QTest::newRow("comma") << "1,5" << false << 0.0;
+    QTest::newRow("inf") << "inf" << false << 0.0;
+    QTest::newRow("nan") << "nan" << false << 0.0;
+    QTest::newRow("hex") << "0x10" << false << 0.0;
+    QTest::newRow("overflow") << "1e400" << false << 0.0;
+    QTest::newRow("negative overflow") << "-1e400" << false << 0.0;
+    QTest::newRow("exponent without digits") << "1e" << false << 0.0;
+    QTest::newRow("blank inside") << "1 0" << false << 0.0;
+}
+
+void TestNumText::strictReading() {
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(double, value);
+    const auto r = readStrict(text.toStdString());
+    QCOMPARE(r.has_value(), ok);
+    if (ok) QCOMPARE(*r, value);
+}
+
+void TestNumText::lenientReading_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("unit") << "2.5mm" << 2.5;
+    QTest::newRow("trailing letters") << "12abc" << 12.0;
+    QTest::newRow("letters") << "abc" << 0.0;
+    QTest::newRow("leading blanks") << "   7" << 7.0;
+    QTest::newRow("comma stops") << "1,5" << 1.0;
+    QTest::newRow("hex reads its zero") << "0x10" << 0.0;
+    QTest::newRow("nan") << "nan" << 0.0;
+    QTest::newRow("inf") << "inf" << 0.0;
+    QTest::newRow("lone minus") << "-" << 0.0;
+    QTest::newRow("dangling exponent") << "3e" << 3.0;
+    QTest::newRow("exponent") << "3e2x" << 300.0;
+    QTest::newRow("negative fraction") << "-.5" << -0.5;
+}
+
+void TestNumText::lenientReading() {
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(readLenient(text.toStdString()), value);
+}
+
+void TestNumText::plainAndSignedText_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("plain");
+    QTest::addColumn<QString>("signedText");
+    QTest::newRow("product above 0.24") << 0.16 * 1.5 << "0.24" << " .24";
+    QTest::newRow("difference") << 10 - 1.59 << "8.41" << " 8.41";
+    QTest::newRow("whole") << 17.0 << "17" << " 17";
+    QTest::newRow("small") << 0.056 << "0.056" << " .056";
+    QTest::newRow("zero") << 0.0 << "0" << " 0";
+    QTest::newRow("negative zero") << -0.0 << "0" << " 0";
+    QTest::newRow("negative") << -0.5 << "-0.5" << "-.5";
+    QTest::newRow("negative small") << -0.026 << "-0.026" << "-.026";
+    QTest::newRow("inch") << 25.4 << "25.4" << " 25.4";
+    QTest::newRow("15 digits") << 1.0 / 3 << "0.333333333333333" << " .333333333333333";
+    QTest::newRow("big fixed") << 123456789012345.0 << "123456789012345" << " 123456789012345";
+    QTest::newRow("exponent big") << 1.5e20 << "1.5E+20" << " 1.5E+20";
+    QTest::newRow("exponent small") << 2e-7 << "2E-07" << " 2E-07";
+    QTest::newRow("fixed small") << 1.5e-5 << "0.000015" << " .000015";
+    QTest::newRow("rounds up at 15 digits") << 0.9999999999999999 << "1" << " 1";
+}
+
+void TestNumText::plainAndSignedText() {
+    QFETCH(double, value);
+    QFETCH(QString, plain);
+    QFETCH(QString, signedText);
+    QCOMPARE(QString::fromStdString(quorvil::plainText(value)), plain);
+    QCOMPARE(QString::fromStdString(quorvil::signedText(value)), signedText);
+}
+
+void TestNumText::singleText() {
+    // Single-precision values keep 7 significant digits.
+    QCOMPARE(QString::fromStdString(plainTextSingle(25.4f)), QStringLiteral("25.4"));
+    QCOMPARE(QString::fromStdString(signedTextSingle(static_cast<float>(static_cast<double>(0.01f) * 25.4))),
+             QStringLiteral(" .254"));
+    QCOMPARE(QString::fromStdString(signedTextSingle(12.7f)), QStringLiteral(" 12.7"));
+    QCOMPARE(QString::fromStdString(signedTextSingle(-25.4f)), QStringLiteral("-25.4"));
+    QCOMPARE(QString::fromStdString(plainTextSingle(1.0f / 3)), QStringLiteral("0.3333333"));
+    QCOMPARE(QString::fromStdString(plainText(std::numeric_limits<double>::infinity())), QString());
+    QCOMPARE(QString::fromStdString(signedTextSingle(std::nanf(""))), QString());
+}
+
+void TestNumText::patterns_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<quorvil::Pattern>("pattern");
+    QTest::addColumn<QString>("shown");
+    using P = Pattern;
+    QTest::newRow("0.000 pads") << 8.41 << P::Fixed3 << "8.410";
+    QTest::newRow("0.000 below one") << 0.15 << P::Fixed3 << "0.150";
+    QTest::newRow("0.000 whole") << 17.0 << P::Fixed3 << "17.000";
+    QTest::newRow("0.000 remainder") << 10 - 0.64952 * 1.5 << P::Fixed3 << "9.026";
+    QTest::newRow("0.000 decimal half") << 2.0625 << P::Fixed3 << "2.063";
+    QTest::newRow("0.000 binary below half") << 1.0005 << P::Fixed3 << "1.001";
+    QTest::newRow("0.000 negative") << -0.011 << P::Fixed3 << "-0.011";
+    QTest::newRow("0.000 negative half") << -2.0625 << P::Fixed3 << "-2.063";
+    QTest::newRow("0.000 negative to zero") << -0.0001 << P::Fixed3 << "0.000";
+    QTest::newRow("0.000 carry") << 9.9996 << P::Fixed3 << "10.000";
+    QTest::newRow("0.000 tiny") << 1e-300 << P::Fixed3 << "0.000";
+    QTest::newRow("0.000 half of last place") << 0.0005 << P::Fixed3 << "0.001";
+    QTest::newRow("0.000 big") << 1.5e20 << P::Fixed3 << "150000000000000000000.000";
+    QTest::newRow("0.0000") << 0.12345 << P::Fixed4 << "0.1235";
+    QTest::newRow("0.00") << 0.947 << P::Fixed2 << "0.95";
+    QTest::newRow("0.00 whole") << 1.0 << P::Fixed2 << "1.00";
+    QTest::newRow("0.0") << 3.14 << P::Fixed1 << "3.1";
+    QTest::newRow("0") << 12.4 << P::Fixed0 << "12";
+    QTest::newRow("0 half") << 12.5 << P::Fixed0 << "13";
+    QTest::newRow("0 below half") << 0.4 << P::Fixed0 << "0";
+    QTest::newRow("#.000 below one") << 0.5 << P::Hash3 << ".500";
+    QTest::newRow("#.000 negative") << -0.021 << P::Hash3 << "-.021";
+    QTest::newRow("#.000 zero") << 0.0 << P::Hash3 << ".000";
+    QTest::newRow("#.000 whole") << 10.0 << P::Hash3 << "10.000";
+    QTest::newRow("#.000 rounds to one") << 0.9996 << P::Hash3 << "1.000";
+}
+
+void TestNumText::patterns() {
+    QFETCH(double, value);
+    QFETCH(quorvil::Pattern, pattern);
+    QFETCH(QString, shown);
+    QCOMPARE(QString::fromStdString(formatPattern(value, pattern)), shown);
+    // Formatting the shown text again leaves it as it is.
+    QCOMPARE(QString::fromStdString(reformat(shown.toStdString(), pattern)), shown);
+}
+
+void TestNumText::reformatKeepsNonNumbers() {
+    QCOMPARE(QString::fromStdString(reformat("", Pattern::Fixed3)), QString());
+    QCOMPARE(QString::fromStdString(reformat("abc", Pattern::Fixed3)), QStringLiteral("abc"));
+    QCOMPARE(QString::fromStdString(reformat("inf", Pattern::Fixed3)), QStringLiteral("inf"));
+    QCOMPARE(QString::fromStdString(reformat("1e400", Pattern::Fixed3)), QStringLiteral("1e400"));
+    QCOMPARE(QString::fromStdString(reformat(" 25.4", Pattern::Fixed3)), QStringLiteral("25.400"));
+    QCOMPARE(QString::fromStdString(reformat("9.0260000001", Pattern::Fixed3)), QStringLiteral("9.026"));
+}
+
+void TestNumText::writtenTextsReadBack() {
+    // Every text the program writes reads back as the number it shows.
+    const double values[] = {0.0, 0.24, -0.5, 17, 1.0 / 3, 1.5e20, 2e-7, -123.456, 0.000015};
+    for (double v : values) {
+        QCOMPARE(readStrict(plainText(v)).value(), std::stod(plainText(v)));
+        QCOMPARE(readStrict(signedText(v)).value(), readStrict(plainText(v)).value());
+        QVERIFY(readStrict(formatPattern(v, Pattern::Hash3)).has_value());
+        QVERIFY(readStrict(formatPattern(v, Pattern::Fixed3)).has_value());
+    }
+}
+
+QTEST_APPLESS_MAIN(TestNumText)
+#include "tst_numtext.moc"

@@ -1,0 +1,64 @@
+// Developer tool: opens the main window (or a tool window by launch index),
+// applies steps and saves a screenshot of the window, to look at a window as a
+// user sees it. Run under Xvfb for a real window, e.g.
+//   xvfb-run -a build/shoot out.png 13 w1=10 w2=1.5 click:Command1 tab:SSTab1=1
+// Steps: NAME=TEXT types TEXT into the box NAME; click:NAME clicks it;
+// pick:NAME=I picks entry I of a list; tab:NAME=I shows tab page I.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "common/ui/application.h"
+#include "common/ui/tabcontainer.h"
+#include "shell/Form1.h"
+#include "shell/launch.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    quorvil::initApplication(app);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: shoot OUT.png INDEX|main [steps...]\n");
+        return 2;
+    }
+    auto* main = new Form1();
+    main->show();
+    QWidget* w = main;
+    const QString which = QString::fromLocal8Bit(argv[2]);
+    if (which.startsWith(QStringLiteral("main:"))) main->findChild<quorvil::TabContainer*>()->setCurrentIndex(which.mid(5).toInt());
+    else if (which != QStringLiteral("main")) w = quorvil::launchToolWindow(which.toInt());
+    if (!QTest::qWaitForWindowExposed(w)) std::fprintf(stderr, "window not exposed\n");
+    for (int i = 3; i < argc; ++i) {
+        const QString step = QString::fromLocal8Bit(argv[i]);
+        const int eq = step.indexOf(QLatin1Char('='));
+        if (step.startsWith(QStringLiteral("click:"))) {
+            auto* b = w->findChild<QAbstractButton*>(step.mid(6));
+            if (b) b->click(); else std::fprintf(stderr, "no button %s\n", qPrintable(step));
+        } else if (step.startsWith(QStringLiteral("pick:"))) {
+            const QString name = step.mid(5, eq - 5);
+            const int row = step.mid(eq + 1).toInt();
+            if (auto* c = w->findChild<QComboBox*>(name)) { c->setCurrentIndex(row); emit c->activated(row); }
+            else if (auto* l = w->findChild<QListWidget*>(name)) { l->setCurrentRow(row); emit l->itemClicked(l->item(row)); }
+            else std::fprintf(stderr, "no list %s\n", qPrintable(name));
+        } else if (step.startsWith(QStringLiteral("tab:"))) {
+            auto* t = w->findChild<quorvil::TabContainer*>(step.mid(4, eq - 4));
+            if (t) t->setCurrentIndex(step.mid(eq + 1).toInt()); else std::fprintf(stderr, "no tabs %s\n", qPrintable(step));
+        } else if (eq > 0) {
+            auto* box = w->findChild<QLineEdit*>(step.left(eq));
+            if (box) { box->clear(); QTest::keyClicks(box, step.mid(eq + 1)); }
+            else std::fprintf(stderr, "no box %s\n", qPrintable(step));
+        }
+    }
+    QTest::qWait(200);
+    // The whole window with its frame when a window manager draws one;
+    // the client area otherwise.
+    const bool ok = w->grab().save(QString::fromLocal8Bit(argv[1]));
+    return ok ? 0 : 1;
+}
