@@ -12,6 +12,8 @@
 namespace quorvil {
 
 class FormatBox : public QLineEdit {
+    Q_OBJECT
+
 public:
     FormatBox(Pattern pattern, QWidget* parent);
     Pattern pattern() const { return pattern_; }

@@ -10,6 +10,8 @@
 namespace quorvil {
 
 class LineSketch : public QWidget {
+    Q_OBJECT
+
 public:
     LineSketch(QWidget* parent, Sketch lines);
     const Sketch& lines() const { return lines_; }

@@ -15,6 +15,8 @@ namespace quorvil {
 struct Tw;
 
 class TabContainer : public QWidget {
+    Q_OBJECT
+
 public:
     TabContainer(QWidget* parent, const QString& name, const Tw& geo);
 

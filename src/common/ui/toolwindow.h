@@ -12,6 +12,8 @@ namespace quorvil {
 // A top-level window with a fixed caption and a fixed client area in twips,
 // no maximise button, placed where the windowing system places new windows.
 class ToolWindow : public QWidget {
+    Q_OBJECT
+
 public:
     // `name` is the class's design name ("Form15"), used as objectName.
     ToolWindow(const QString& name, const QString& caption, int clientWidthTwips, int clientHeightTwips);

@@ -1,0 +1,169 @@
+// The shared window rules: self-formatting boxes, number boxes, the
+// tool-window lifecycle, printing through the seam, tabs and line sketches.
+#include <QLineEdit>
+#include <QPointer>
+#include <QTabBar>
+#include <QTest>
+
+#include "common/ui/boxio.h"
+#include "common/ui/controls.h"
+#include "common/ui/formatbox.h"
+#include "common/ui/linesketch.h"
+#include "common/ui/printing.h"
+#include "common/ui/tabcontainer.h"
+#include "common/ui/toolwindow.h"
+#include "uitest.h"
+
+using namespace quorvil;
+
+namespace {
+class Sample : public ToolWindow {
+public:
+    Sample() : ToolWindow(QStringLiteral("Sample"), QStringLiteral("99.样例"), 3000, 1500) {
+        box = makeBox(this, QStringLiteral("box"), {100, 100, 1000, 300});
+    }
+    QLineEdit* box;
+};
+}  // namespace
+
+class TestUi : public QObject {
+    Q_OBJECT
+private slots:
+    void formatBoxRewritesEveryChange();
+    void formatBoxReadBackGetsRoundedValue();
+    void writersSkipNonFinite();
+    void toolWindowLifecycle();
+    void toolWindowRules();
+    void printSeamGetsWindowImage();
+    void tabContainerKeepsDesignPlaces();
+    void lineSketchDrawsSegments();
+};
+
+void TestUi::formatBoxRewritesEveryChange() {
+    QWidget parent;
+    FormatBox box(Pattern::Fixed3, &parent);
+    box.setText(QStringLiteral("9.0260000001"));
+    QCOMPARE(box.text(), QStringLiteral("9.026"));
+    box.setText(QStringLiteral("0.15"));
+    QCOMPARE(box.text(), QStringLiteral("0.150"));
+    box.setText(QString());
+    QCOMPARE(box.text(), QString());
+    box.setText(QStringLiteral("abc"));
+    QCOMPARE(box.text(), QStringLiteral("abc"));
+    box.setText(QStringLiteral(" 25.4"));  // a leading blank does not survive
+    QCOMPARE(box.text(), QStringLiteral("25.400"));
+
+    // Typing re-formats after every keystroke.
+    box.clear();
+    QTest::keyClicks(&box, QStringLiteral("2"));
+    QCOMPARE(box.text(), QStringLiteral("2.000"));
+
+    FormatBox hash(Pattern::Hash3, &parent);
+    hash.setText(QStringLiteral("0.5"));
+    QCOMPARE(hash.text(), QStringLiteral(".500"));
+    FormatBox two(Pattern::Fixed2, &parent);
+    two.setText(QStringLiteral("0.947"));
+    QCOMPARE(two.text(), QStringLiteral("0.95"));
+}
+
+void TestUi::formatBoxReadBackGetsRoundedValue() {
+    QWidget parent;
+    FormatBox box(Pattern::Fixed3, &parent);
+    int changes = 0;
+    connect(&box, &QLineEdit::textChanged, &box, [&] { ++changes; });
+    writePlain(&box, 10 - 0.64952 * 1.5);
+    QCOMPARE(readStrict(&box).value(), 9.026);
+    QVERIFY(changes <= 2);  // the write and at most one nested rewrite
+}
+
+void TestUi::writersSkipNonFinite() {
+    QWidget parent;
+    QLineEdit box(&parent);
+    box.setText(QStringLiteral("keep"));
+    writePlain(&box, std::numeric_limits<double>::infinity());
+    writeSigned(&box, std::nan(""));
+    writePlainSingle(&box, std::numeric_limits<float>::infinity());
+    writeSignedSingle(&box, -std::numeric_limits<float>::infinity());
+    QCOMPARE(box.text(), QStringLiteral("keep"));
+    writeSigned(&box, 0.254);
+    QCOMPARE(box.text(), QStringLiteral(" .254"));
+    QCOMPARE(readLenient(&box), 0.254);
+}
+
+void TestUi::toolWindowLifecycle() {
+    Sample* first = showToolWindow<Sample>();
+    QVERIFY(first->isVisible());
+    QVERIFY(!first->parentWidget());  // modeless, no owner
+    first->box->setText(QStringLiteral("12"));
+    QCOMPARE(showToolWindow<Sample>(), first);  // brought forward, not created again
+    QCOMPARE(first->box->text(), QStringLiteral("12"));
+
+    first->showMinimized();
+    QCOMPARE(showToolWindow<Sample>(), first);
+    QVERIFY(!first->isMinimized());
+
+    QPointer<Sample> closed = first;
+    QVERIFY(first->close());
+    QTRY_VERIFY(closed.isNull());  // destroyed on close
+    Sample* fresh = showToolWindow<Sample>();
+    QCOMPARE(fresh->box->text(), QString());  // starts from the design values
+    fresh->close();
+}
+
+void TestUi::toolWindowRules() {
+    Sample w;
+    QCOMPARE(w.windowTitle(), QStringLiteral("99.样例"));
+    QCOMPARE(w.objectName(), QStringLiteral("Sample"));
+    QCOMPARE(w.size(), QSize(200, 100));
+    QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(w.windowFlags() & Qt::WindowCloseButtonHint);
+    QCOMPARE(w.box->geometry(), QRect(7, 7, 67, 20));
+}
+
+void TestUi::printSeamGetsWindowImage() {
+    Sample w;
+    w.box->setText(QStringLiteral("printed"));
+    w.show();
+    QImage printed;
+    setPrintSink([&](const QImage& img) { printed = img; });
+    printWindow(&w);
+    setPrintSink({});
+    QCOMPARE(printed.size() / printed.devicePixelRatio(), w.size());
+    QCOMPARE(w.box->text(), QStringLiteral("printed"));  // the window does not change
+    // The image is what the window shows, not a blank page.
+    QVERIFY(printed.pixel(0, 0) != printed.pixel(w.box->geometry().center()) ||
+            printed.pixelColor(w.box->geometry().topLeft()) != printed.pixelColor(0, 0));
+}
+
+void TestUi::tabContainerKeepsDesignPlaces() {
+    QWidget w;
+    w.resize(400, 300);
+    TabContainer tabs(&w, QStringLiteral("SSTab1"), {0, 0, 6000, 4500});
+    QWidget* p0 = tabs.addPage(QStringLiteral("甲"));
+    QWidget* p1 = tabs.addPage(QStringLiteral("乙"));
+    auto* b = makeBox(p1, QStringLiteral("b"), {450, 480, 900, 300});
+    QCOMPARE(tabs.count(), 2);
+    QCOMPARE(p1->geometry(), tabs.rect());  // pages cover the container, tab row included
+    QCOMPARE(b->mapTo(&tabs, QPoint(0, 0)), QPoint(30, 32));
+    tabs.setCurrentIndex(1);
+    w.show();
+    QVERIFY(p1->isVisible());
+    QVERIFY(!p0->isVisible());
+    QCOMPARE(tabs.tabBar()->tabText(1), QStringLiteral("乙"));
+}
+
+void TestUi::lineSketchDrawsSegments() {
+    QWidget frame;
+    frame.resize(100, 100);
+    frame.setAutoFillBackground(true);
+    frame.setPalette(QPalette(Qt::white));
+    auto* sketch = new LineSketch(&frame, {{150, 750, 1350, 750, 2, 0xFF0000}});
+    QCOMPARE(sketch->geometry(), frame.rect());
+    QVERIFY(sketch->testAttribute(Qt::WA_TransparentForMouseEvents));
+    const QImage img = frame.grab().toImage();
+    QCOMPARE(img.pixelColor(50, 50), QColor(Qt::red));
+    QCOMPARE(img.pixelColor(50, 20), QColor(Qt::white));
+}
+
+QUORVIL_UI_TEST_MAIN(TestUi)
+#include "tst_ui.moc"

@@ -1,0 +1,230 @@
+// The main window: design, converter, launch buttons, web buttons.
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+#include "common/ui/tabcontainer.h"
+#include "shell/Form1.h"
+#include "uitest.h"
+
+namespace {
+
+// Receives what the desktop would open, so no test starts a browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+QList<QWidget*> toolWindows() {
+    QList<QWidget*> out;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName() != QStringLiteral("Form1")) out << w;
+    return out;
+}
+
+void closeToolWindows() {
+    for (QWidget* w : toolWindows()) w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+private slots:
+    void opensOnAdvertisingPage();
+    void launchButtonsMatchDesign();
+    void converter_data();
+    void converter();
+    void converterKeystrokes();
+    void launchOpensEachWindowOnce_data();
+    void launchOpensEachWindowOnce();
+    void launchOutsideRangeOpensNothing();
+    void webButtonsOpenAddresses();
+    void mainWindowClosesAlone();
+};
+
+void TestForm1::opensOnAdvertisingPage() {
+    Form1 f;
+    auto* tabs = f.findChild<quorvil::TabContainer*>(QStringLiteral("SSTab1"));
+    QVERIFY(tabs);
+    QCOMPARE(f.windowTitle(), QStringLiteral("Quorvil(版本200912)"));
+    QCOMPARE(f.size(), QSize(452, 370));
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(tabs->tabBar()->tabText(0), QStringLiteral("广告招商位"));
+    QCOMPARE(tabs->tabBar()->tabText(1), QStringLiteral("进入相关软件"));
+    QCOMPARE(f.findChild<QLineEdit*>(QStringLiteral("txtT1"))->text(), QString());
+    QCOMPARE(f.findChild<QLineEdit*>(QStringLiteral("txtT2"))->text(), QString());
+    QVERIFY(!f.findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
+    const QLabel* ad = f.findChild<QLabel*>(QStringLiteral("Label1_0"));
+    QVERIFY(ad->text().startsWith(QStringLiteral("       本软件是机械加工企业")));
+    QCOMPARE(ad->geometry(), QRect(84, 63, 270, 188));
+    QCOMPARE(f.findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(), QStringLiteral("公英制尺寸转换"));
+    QVERIFY(!f.windowIcon().isNull());
+}
+
+void TestForm1::launchButtonsMatchDesign() {
+    Form1 f;
+    // Element index by row (top to bottom) and column (left to right).
+    const int grid[7][3] = {{18, 19, 13}, {0, 17, 20}, {5, 10, 16}, {4, 9, 6}, {8, 3, 11}, {12, 2, 1}, {14, 7, 15}};
+    for (int row = 0; row < 7; ++row) {
+        for (int col = 0; col < 3; ++col) {
+            auto* b = f.findChild<QPushButton*>(QStringLiteral("Command1_%1").arg(grid[row][col]));
+            QVERIFY(b);
+            QCOMPARE(b->size(), QSize(124, 25));
+            if (col > 0) {
+                auto* left = f.findChild<QPushButton*>(QStringLiteral("Command1_%1").arg(grid[row][col - 1]));
+                QVERIFY(b->x() > left->x());
+                QVERIFY(qAbs(b->y() - left->y()) <= 1);
+            }
+        }
+    }
+    QCOMPARE(f.findChild<QPushButton*>(QStringLiteral("Command1_13"))->text(), QStringLiteral("米制普通螺纹"));
+    QCOMPARE(f.findChild<QPushButton*>(QStringLiteral("Command21"))->text(), QStringLiteral("给  作  者  写  信"));
+    QCOMPARE(f.findChild<QPushButton*>(QStringLiteral("Command11"))->text(), QStringLiteral("进入我的网站下载最新版"));
+}
+
+void TestForm1::converter_data() {
+    QTest::addColumn<QString>("inches");
+    QTest::addColumn<QString>("mm");
+    QTest::newRow("one") << "1" << " 25.4";
+    QTest::newRow("half") << "0.5" << " 12.7";
+    QTest::newRow("hundredth") << "0.01" << " .254";
+    QTest::newRow("negative") << "-1" << "-25.4";
+    QTest::newRow("letters") << "abc" << " 0";
+    QTest::newRow("number then letters") << "2in" << " 50.8";
+    QTest::newRow("hex reads zero") << "0x10" << " 0";
+    QTest::newRow("single precision") << "3.3" << " 83.82";
+}
+
+void TestForm1::converter() {
+    QFETCH(QString, inches);
+    QFETCH(QString, mm);
+    Form1 f;
+    auto* in = f.findChild<QLineEdit*>(QStringLiteral("txtT1"));
+    auto* out = f.findChild<QLineEdit*>(QStringLiteral("txtT2"));
+    in->setText(inches);
+    QCOMPARE(out->text(), mm);
+}
+
+void TestForm1::converterKeystrokes() {
+    Form1 f;
+    auto* in = f.findChild<QLineEdit*>(QStringLiteral("txtT1"));
+    auto* out = f.findChild<QLineEdit*>(QStringLiteral("txtT2"));
+    QTest::keyClick(in, Qt::Key_1);
+    QCOMPARE(out->text(), QStringLiteral(" 25.4"));
+    QTest::keyClick(in, Qt::Key_0);
+    QCOMPARE(out->text(), QStringLiteral(" 254"));
+    QTest::keyClick(in, Qt::Key_Backspace);
+    QTest::keyClick(in, Qt::Key_Backspace);
+    QCOMPARE(out->text(), QStringLiteral(" 0"));
+    // Beyond single precision the millimetre box keeps its text.
+    in->setText(QStringLiteral("2"));
+    in->setText(QStringLiteral("1e38"));
+    QCOMPARE(out->text(), QStringLiteral(" 50.8"));
+    in->setText(QStringLiteral("1e400"));
+    QCOMPARE(out->text(), QStringLiteral(" 50.8"));
+    in->setText(QStringLiteral("1e37"));
+    QCOMPARE(out->text(), QStringLiteral(" 2.54E+38"));
+}
+
+void TestForm1::launchOpensEachWindowOnce_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("caption");
+    const char* captions[21] = {
+        "11.梯形螺纹(牙形角30°)", "15.重量计算1", "16.各种螺纹代号查询", "17.钻孔、攻丝工时计算",
+        "18.公英制、角度转换", "19.管螺纹参数", "20.通用三针直径M值计算", "21.硬度换算表",
+        "1.网上搜集的软件", "2.阿基米德蜗杆", "3.STUB ACME螺纹", "4.螺栓设计及计算",
+        "5.压缩弹簧设计计算", "6.米制普通螺纹(牙形角60°)", "7.API 6A 19版技术资料", "8.复杂件重量计算2",
+        "9.非标STUB ACME螺纹参数", "10.非标螺纹参数<可输入任意参数计算>", "12.美制统一螺纹", "13.ACME螺纹",
+        "14.英制螺纹"};
+    for (int i = 0; i < 21; ++i)
+        QTest::addRow("button %d", i) << i << QStringLiteral("Form%1").arg(i + 2) << QString::fromUtf8(captions[i]);
+}
+
+void TestForm1::launchOpensEachWindowOnce() {
+    QFETCH(int, index);
+    QFETCH(QString, className);
+    QFETCH(QString, caption);
+    Form1 f;
+    f.show();
+    f.findChild<QPushButton*>(QStringLiteral("Command1_%1").arg(index))->click();
+    QList<QWidget*> open = toolWindows();
+    QCOMPARE(open.size(), 1);
+    QPointer<QWidget> w = open.first();
+    QCOMPARE(w->objectName(), className);
+    QCOMPARE(w->windowTitle(), caption);
+    QVERIFY(!w->parentWidget());
+
+    // A second press brings the same window forward.
+    f.findChild<QPushButton*>(QStringLiteral("Command1_%1").arg(index))->click();
+    QCOMPARE(toolWindows(), QList<QWidget*>{w.data()});
+
+    // Closed, it is destroyed; the next press creates it afresh.
+    w->close();
+    QTRY_VERIFY(w.isNull());
+    f.Command1_Click(static_cast<qint16>(index));
+    QCOMPARE(toolWindows().size(), 1);
+    QVERIFY(toolWindows().first() != nullptr);
+    closeToolWindows();
+}
+
+void TestForm1::launchOutsideRangeOpensNothing() {
+    Form1 f;
+    f.Command1_Click(-1);
+    f.Command1_Click(21);
+    f.Command1_Click(32767);
+    QVERIFY(toolWindows().isEmpty());
+}
+
+void TestForm1::mainWindowClosesAlone() {
+    // Closing the main window leaves tool windows open; the program ends with
+    // the last window. Runs the real event loop, which returns when the
+    // application quits by itself.
+    QApplication::setQuitOnLastWindowClosed(true);
+    auto* f = new Form1();
+    f->setAttribute(Qt::WA_DeleteOnClose);
+    f->show();
+    f->Command1_Click(13);
+    f->Command1_Click(6);
+    int stillOpen = -1;
+    QTimer::singleShot(0, qApp, [&] {
+        f->close();
+        stillOpen = static_cast<int>(toolWindows().size());
+        const QList<QWidget*> open = toolWindows();
+        for (QWidget* w : open) w->close();
+    });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });  // did not quit
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(stillOpen, 2);
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void TestForm1::webButtonsOpenAddresses() {
+    UrlCatcher catcher;
+    for (const char* scheme : {"http", "https", "mailto"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &catcher, "open");
+    Form1 f;
+    f.findChild<QPushButton*>(QStringLiteral("Command11"))->click();
+    f.findChild<QPushButton*>(QStringLiteral("Command21"))->click();
+    for (const char* scheme : {"http", "https", "mailto"}) QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    QCOMPARE(catcher.urls.size(), 2);
+    QCOMPARE(catcher.urls[0], Form1::webSiteAddress());
+    QCOMPARE(catcher.urls[1], Form1::mailAddress());
+    QVERIFY(catcher.urls[0].host().endsWith(QStringLiteral("example.com")));
+    QCOMPARE(catcher.urls[1].scheme(), QStringLiteral("mailto"));
+    QVERIFY(catcher.urls[1].path().endsWith(QStringLiteral("example.com")));
+}
+
+QUORVIL_UI_TEST_MAIN(TestForm1)
+#include "tst_form1.moc"
