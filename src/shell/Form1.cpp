@@ -10,6 +10,7 @@
 #include <cmath>
 #include <limits>
 
+#include "buildsettings.h"
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
@@ -66,7 +67,7 @@ QUrl Form1::mailAddress() { return QUrl(QStringLiteral("mailto:author@quorvil.ex
 
 Form1::Form1() {
     setObjectName(QStringLiteral("Form1"));
-    applyWindowRules(this, QStringLiteral("Quorvil(版本200912)"), 6780, 5550);
+    applyWindowRules(this, QString::fromUtf8(build::kMainCaption), 6780, 5550);
     setWindowIcon(QIcon(QStringLiteral(":/assets/quorvil.png")));
     setFont(songFont(10.5));
 

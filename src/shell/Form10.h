@@ -1,9 +1,12 @@
-// Window "1.网上搜集的软件": caption and client area only, until its contents are built.
+// The collected-tools window: fourteen slots for outside programs, each under
+// its caption. It has no handler of its own; the slots do everything.
 #pragma once
 
 #include "common/ui/toolwindow.h"
 
 class Form10 : public quorvil::ToolWindow {
+    Q_OBJECT
+
 public:
-    Form10() : ToolWindow(QStringLiteral("Form10"), QStringLiteral("1.网上搜集的软件"), 7200, 5865) {}
+    Form10();
 };

@@ -1,0 +1,81 @@
+// The collected-tools window in either build: fourteen captions over boxes at
+// their design places; in the reference build a double-click starts nothing,
+// in the packaged build it starts the slot's program and the window stays.
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "buildsettings.h"
+#include "shell/Form10.h"
+#include "shell/toolslot.h"
+#include "uitest.h"
+
+using quorvil::ToolSlot;
+
+class TestForm10 : public QObject {
+    Q_OBJECT
+private slots:
+    void design();
+    void slotsFollowTheBuild();
+    void doubleClickStartsPackagedProgram();
+};
+
+void TestForm10::design() {
+    Form10 w;
+    QCOMPARE(w.windowTitle(), QStringLiteral("1.网上搜集的软件"));
+    QCOMPARE(w.size(), QSize(480, 391));
+    const QList<ToolSlot*> slotList = w.findChildren<ToolSlot*>();
+    QCOMPARE(slotList.size(), 14);
+    // Rows of four, four, three and three boxes, by their tops.
+    QMap<int, int> perRow;
+    for (ToolSlot* s : slotList) ++perRow[s->y() / 20];
+    QCOMPARE(perRow.values(), (QList<int>{4, 4, 3, 3}));
+    QCOMPARE(w.findChild<ToolSlot*>(QStringLiteral("OLE11"))->geometry(), QRect(12, 40, 97, 57));
+    QCOMPARE(w.findChild<ToolSlot*>(QStringLiteral("OLE9"))->geometry(), QRect(246, 315, 100, 52));
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("Label1_10"))->text(), QStringLiteral("通用量规标准"));
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("Label1_6"))->text(), QStringLiteral("常用计算单位换算"));
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("Label1_6"))->width(), 122);
+    QCOMPARE(w.findChildren<QLabel*>().size(), 14);
+}
+
+void TestForm10::slotsFollowTheBuild() {
+    Form10 w;
+    int filled = 0;
+    for (ToolSlot* s : w.findChildren<ToolSlot*>()) filled += s->isFilled();
+    if (quorvil::build::kPackaged) {
+        QVERIFY(filled > 0);
+    } else {
+        QCOMPARE(filled, 0);
+        for (ToolSlot* s : w.findChildren<ToolSlot*>()) {
+            QVERIFY(!s->start());
+            QTest::mouseDClick(s, Qt::LeftButton);
+        }
+    }
+}
+
+void TestForm10::doubleClickStartsPackagedProgram() {
+    if (!quorvil::build::kPackaged) QSKIP("the reference build packages no program");
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    auto* w = new Form10();
+    QPointer<Form10> alive = w;
+    w->show();
+    int started = 0;
+    for (ToolSlot* s : w->findChildren<ToolSlot*>()) {
+        if (!s->isFilled()) continue;
+        const QString marker = dir.filePath(s->objectName());
+        qputenv("QUORVIL_TEST_MARKER", marker.toLocal8Bit());
+        QTest::mouseDClick(s, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 20000);
+        QVERIFY(w->isVisible());  // the window stays open and usable
+        ++started;
+    }
+    QVERIFY(started > 0);
+    w->close();
+    QTRY_VERIFY(alive.isNull());
+}
+
+QUORVIL_UI_TEST_MAIN(TestForm10)
+#include "tst_form10.moc"
