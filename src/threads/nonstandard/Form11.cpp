@@ -7,6 +7,7 @@
 
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
+#include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/printing.h"
 #include "threads/nonstandard/worm.h"
@@ -25,11 +26,15 @@ QGroupBox* cyanFrame(QWidget* parent, const QString& name, const QString& captio
     return f;
 }
 
-// Children keep black text whatever colour their frame's caption has.
-void blackText(QWidget* w) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, Qt::black);
-    w->setPalette(p);
+// What a frame holds keeps the window's font and black text, whatever font
+// and colour the frame's caption has.
+void plainChildren(QGroupBox* frame) {
+    for (QWidget* child : frame->findChildren<QWidget*>()) {
+        child->setFont(songFont(9));
+        QPalette p = child->palette();
+        p.setColor(QPalette::WindowText, Qt::black);
+        child->setPalette(p);
+    }
 }
 
 // Result rows: three label-box pairs per row.
@@ -45,7 +50,6 @@ Form11::Form11() : ToolWindow(QStringLiteral("Form11"), QStringLiteral("2.阿基
     auto label = [&labelIndex](QWidget* parent, const QString& text, Tw geo) {
         QLabel* l = makeLabel(parent, arrayName(QStringLiteral("Label1"), labelIndex++), text, geo);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        blackText(l);
         return l;
     };
 
@@ -111,7 +115,7 @@ Form11::Form11() : ToolWindow(QStringLiteral("Form11"), QStringLiteral("2.阿基
     }
     txtm5 = formatted(5, 0, QStringLiteral("M值"), QStringLiteral("txtm5"));
 
-    for (QLineEdit* box : frame2->findChildren<QLineEdit*>()) blackText(box);
+    for (QGroupBox* frame : {frame1, frame2, frame3}) plainChildren(frame);
 
     connect(command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
