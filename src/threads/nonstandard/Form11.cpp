@@ -1,0 +1,153 @@
+#include "threads/nonstandard/Form11.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "common/ui/boxio.h"
+#include "common/ui/controls.h"
+#include "common/ui/fonts.h"
+#include "common/ui/formatbox.h"
+#include "common/ui/printing.h"
+#include "threads/nonstandard/worm.h"
+
+using namespace quorvil;
+
+namespace {
+
+QGroupBox* cyanFrame(QWidget* parent, const QString& name, const QString& caption, Tw geo, QColor captionColour) {
+    QGroupBox* f = makeFrame(parent, name, caption, geo);
+    QPalette p = f->palette();
+    p.setColor(QPalette::Window, QColor(0, 255, 255));
+    p.setColor(QPalette::WindowText, captionColour);
+    f->setPalette(p);
+    f->setAutoFillBackground(true);
+    return f;
+}
+
+// What a frame holds keeps the window's font and black text, whatever font
+// and colour the frame's caption has.
+void plainChildren(QGroupBox* frame) {
+    for (QWidget* child : frame->findChildren<QWidget*>()) {
+        child->setFont(songFont(9));
+        QPalette p = child->palette();
+        p.setColor(QPalette::WindowText, Qt::black);
+        child->setPalette(p);
+    }
+}
+
+// Result rows: three label-box pairs per row.
+constexpr int kRowTop[] = {330, 750, 1170, 1590, 2010, 2430};
+constexpr int kColumnLeft[] = {120, 2115, 4110};
+constexpr int kLabelWidth = 900;
+constexpr int kBoxLeft = kLabelWidth + 15;
+
+}  // namespace
+
+Form11::Form11() : ToolWindow(QStringLiteral("Form11"), QStringLiteral("2.阿基米德蜗杆"), 6150, 3795) {
+    int labelIndex = 0;
+    auto label = [&labelIndex](QWidget* parent, const QString& text, Tw geo) {
+        QLabel* l = makeLabel(parent, arrayName(QStringLiteral("Label1"), labelIndex++), text, geo);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return l;
+    };
+
+    QGroupBox* frame1 = cyanFrame(this, QStringLiteral("Frame1"), QStringLiteral("输入蜗杆规格(齿形角20°)"),
+                                  {90, 45, 4395, 840}, Qt::black);
+    label(frame1, QStringLiteral("分度圆直径"), {120, 383, 900, 255});
+    txtdf = makeBox(frame1, QStringLiteral("txtdf"), {1035, 360, 660, 300});
+    label(frame1, QStringLiteral("轴向模数"), {1800, 383, 720, 255});
+    txtmc = makeBox(frame1, QStringLiteral("txtmc"), {2535, 360, 660, 300});
+    label(frame1, QStringLiteral("头数"), {3300, 383, 375, 255});
+    txtz1 = makeBox(frame1, QStringLiteral("txtz1"), {3690, 360, 600, 300});
+
+    QGroupBox* frame3 = cyanFrame(this, QStringLiteral("Frame3"), QStringLiteral("命令"), {4560, 45, 1545, 855},
+                                  Qt::black);
+    auto* command2 = makeButton(frame3, QStringLiteral("Command2"), QStringLiteral("计算"), {165, 375, 525, 315});
+    auto* command1 = makeButton(frame3, QStringLiteral("Command1"), QStringLiteral("打印"), {855, 375, 525, 315});
+
+    QGroupBox* frame2 = cyanFrame(this, QStringLiteral("Frame2"), QStringLiteral("输出结果"), {90, 945, 6030, 2835},
+                                  QColor(0, 0, 255));
+    // A label and its result box at a row and column of the result frame.
+    auto result = [&](int row, int column, const QString& caption, const QString& name, bool formats) -> QLineEdit* {
+        const int left = kColumnLeft[column];
+        const int top = kRowTop[row];
+        label(frame2, caption, {left, top + 8, kLabelWidth, 255});
+        const Tw box{left + kBoxLeft, top, 705, 270};
+        if (formats) return makeFormatBox(frame2, name, Pattern::Fixed2, box);
+        return makeBox(frame2, name, box);
+    };
+    auto formatted = [&](int row, int column, const QString& caption, const QString& name) {
+        return static_cast<FormatBox*>(result(row, column, caption, name, true));
+    };
+
+    txtde1 = formatted(0, 0, QStringLiteral("顶圆直径"), QStringLiteral("txtde1"));
+    txtdi1 = formatted(0, 1, QStringLiteral("根圆直径"), QStringLiteral("txtdi1"));
+    txtText1 = formatted(0, 2, QStringLiteral("轴向齿距"), QStringLiteral("txtText1"));
+    txttn = formatted(1, 0, QStringLiteral("法向螺距"), QStringLiteral("txttn"));
+    txtan = formatted(1, 1, QStringLiteral("法向齿形角"), QStringLiteral("txtan"));
+    txtq = result(1, 2, QStringLiteral("特性系数"), QStringLiteral("txtq"), false);
+    txtsn = formatted(2, 0, QStringLiteral("法向弦齿厚"), QStringLiteral("txtsn"));
+    txthx = formatted(2, 1, QStringLiteral("弦齿高"), QStringLiteral("txthx"));
+    txtsc = formatted(2, 2, QStringLiteral("轴向齿厚"), QStringLiteral("txtsc"));
+    txtf = formatted(3, 0, QStringLiteral("齿顶宽"), QStringLiteral("txtf"));
+    txtw = formatted(3, 1, QStringLiteral("齿根宽"), QStringLiteral("txtw"));
+    txth = formatted(3, 2, QStringLiteral("齿高"), QStringLiteral("txth"));
+    txtd0 = result(4, 0, QStringLiteral("三针直径"), QStringLiteral("txtd0"), false);
+
+    // The lead angle: degrees, minutes and seconds, each box followed by its unit.
+    {
+        const int left = kColumnLeft[1];
+        const int top = kRowTop[4];
+        label(frame2, QStringLiteral("螺旋升角"), {left, top + 8, kLabelWidth, 255});
+        int x = left + kBoxLeft;
+        auto angleBox = [&](const QString& name, const QString& unit) {
+            QLineEdit* b = makeBox(frame2, name, {x, top, 495, 270});
+            QLabel* u = label(frame2, unit, {x + 510, top + 8, 180, 255});
+            u->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            x += 705;
+            return b;
+        };
+        txtc10 = angleBox(QStringLiteral("txtc10"), QStringLiteral("°"));
+        txtc20 = angleBox(QStringLiteral("txtc20"), QStringLiteral("′"));
+        txtc30 = angleBox(QStringLiteral("txtc30"), QStringLiteral("″"));
+    }
+    txtm5 = formatted(5, 0, QStringLiteral("M值"), QStringLiteral("txtm5"));
+
+    for (QGroupBox* frame : {frame1, frame2, frame3}) plainChildren(frame);
+
+    connect(command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+}
+
+void Form11::Command2_Click() {
+    const auto single = [](const QLineEdit* box) { return static_cast<float>(readLenient(box)); };
+    const float m = single(txtmc);
+    const float z1 = single(txtz1);
+    const float d1 = single(txtdf);
+    // Every value is worked out before the first box is written: a module or
+    // diameter of 0 changes nothing.
+    const auto r = wormDimensions(d1, m, z1);
+    if (!r) return;
+
+    if (r->wire) writeSignedSingle(txtd0, *r->wire);
+    if (r->overWires) writeSignedSingle(txtm5, *r->overWires);
+    writeSignedSingle(txttn, r->normalPitch);
+    writeSignedSingle(txtan, r->normalProfileAngle);
+    writeSignedSingle(txth, r->toothDepth);
+    writeSignedSingle(txtsn, r->normalChordalThickness);
+    writeSignedSingle(txtq, r->diameterQuotient);
+    writeSignedSingle(txtText1, r->axialPitch);
+    writeSignedSingle(txtde1, r->tipDiameter);
+    writeSignedSingle(txtsc, r->axialThickness);
+    writeSignedSingle(txtdi1, r->rootDiameter);
+    writeSignedSingle(txtf, r->crestWidth);
+    writeSignedSingle(txtw, r->rootWidth);
+    writeSignedSingle(txthx, r->chordalHeight);
+    writeSigned(txtc10, r->leadAngle.degrees);
+    writeSigned(txtc20, r->leadAngle.minutes);
+    writeSigned(txtc30, r->leadAngle.seconds);
+}
+
+void Form11::Command1_Click() { printWindow(this); }

@@ -1,0 +1,159 @@
+#include "threads/nonstandard/Form8.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "common/ui/boxio.h"
+#include "common/ui/controls.h"
+#include "common/ui/fonts.h"
+#include "common/ui/formatbox.h"
+#include "common/ui/printing.h"
+#include "common/ui/tabcontainer.h"
+#include "threads/nonstandard/threewire.h"
+
+using namespace quorvil;
+
+namespace {
+
+// The controls of one tab; both tabs have the same layout and differ in
+// names and in the unit of the pitch.
+struct TabNames {
+    QString bestFrame, pitch, angle, bestWire, bestButton;
+    QString mFrame, mPitch, mAngle, wire, pitchDiameter, mValue, mButton, printButton;
+    QString wireList;
+    int firstNote;
+    QString pitchUnit;
+};
+
+struct TabControls {
+    QLineEdit *pitch, *angle, *mPitch, *mAngle, *wire, *pitchDiameter;
+    FormatBox *bestWire, *mValue;
+    QPushButton *bestButton, *mButton, *printButton;
+    QComboBox* wireList;
+};
+
+QLabel* wrappedLabel(QWidget* parent, const QString& name, const QString& text, Tw geo) {
+    QLabel* l = makeLabel(parent, name, text, geo);
+    l->setWordWrap(true);
+    return l;
+}
+
+// The frame's caption font is for its caption only; what the frame holds
+// keeps the window's font.
+void keepWindowFont(QGroupBox* frame) {
+    for (QWidget* child : frame->findChildren<QWidget*>()) child->setFont(songFont(9));
+}
+
+// `label` counts the elements of the label array Label1 across both tabs.
+TabControls buildTab(QWidget* page, const TabNames& n, int& label) {
+    TabControls c{};
+    auto nextLabel = [&label] { return arrayName(QStringLiteral("Label1"), label++); };
+
+    QGroupBox* best = makeFrame(page, n.bestFrame, QStringLiteral("通用三针直径计算"), {315, 585, 4335, 1320});
+    makeLabel(best, nextLabel(), QStringLiteral("输入螺距"), {120, 383, 735, 255});
+    c.pitch = makeBox(best, n.pitch, {870, 360, 630, 300});
+    makeLabel(best, nextLabel(), n.pitchUnit, {1545, 383, 630, 255});
+    wrappedLabel(best, nextLabel(), QStringLiteral("输入螺纹牙形角"), {120, 780, 735, 420});
+    c.angle = makeBox(best, n.angle, {870, 840, 630, 300});
+    makeLabel(best, nextLabel(), QStringLiteral("°"), {1545, 863, 300, 255});
+    wrappedLabel(best, nextLabel(), QStringLiteral("显示理论三针直径"), {2715, 300, 735, 420});
+    c.bestWire = makeFormatBox(best, n.bestWire, Pattern::Fixed3, {3465, 360, 630, 300});
+    c.bestButton = makeButton(best, n.bestButton, QStringLiteral("显示"), {3465, 810, 630, 375});
+
+    QGroupBox* mFrame = makeFrame(page, n.mFrame, QStringLiteral("通用公制三针测量M值计算"), {315, 2025, 4335, 1770});
+    makeLabel(mFrame, nextLabel(), QStringLiteral("输入螺距"), {120, 383, 735, 255});
+    c.mPitch = makeBox(mFrame, n.mPitch, {870, 360, 630, 300});
+    makeLabel(mFrame, nextLabel(), n.pitchUnit, {1545, 383, 630, 255});
+    wrappedLabel(mFrame, nextLabel(), QStringLiteral("输入螺纹牙形角"), {120, 780, 735, 420});
+    c.mAngle = makeBox(mFrame, n.mAngle, {870, 840, 630, 300});
+    makeLabel(mFrame, nextLabel(), QStringLiteral("°"), {1545, 863, 300, 255});
+    wrappedLabel(mFrame, nextLabel(), QStringLiteral("输入实际三针直径"), {2715, 300, 735, 420});
+    c.wire = makeBox(mFrame, n.wire, {3465, 360, 630, 300});
+    makeLabel(mFrame, nextLabel(), QStringLiteral("mm"), {4110, 383, 210, 255});
+    wrappedLabel(mFrame, nextLabel(), QStringLiteral("输入外螺纹理论中径值(不含公差)"), {2175, 705, 1275, 570});
+    c.pitchDiameter = makeBox(mFrame, n.pitchDiameter, {3465, 840, 630, 300});
+    c.printButton = makeButton(mFrame, n.printButton, QStringLiteral("打 印"), {120, 1290, 900, 375});
+    c.mButton = makeButton(mFrame, n.mButton, QStringLiteral("显示M值"), {1125, 1290, 1050, 375});
+    c.mValue = makeFormatBox(mFrame, n.mValue, Pattern::Fixed3, {2280, 1328, 1500, 300});
+    makeLabel(mFrame, nextLabel(), QStringLiteral("mm"), {3840, 1350, 375, 255});
+    keepWindowFont(best);
+    keepWindowFont(mFrame);
+
+    wrappedLabel(page, arrayName(QStringLiteral("Label2"), n.firstNote),
+                 QStringLiteral("  1. 此程序适用于所有螺纹的三针测量.如牙形角15°、30°等螺纹.单位:mm"),
+                 {315, 3990, 4335, 510});
+    makeLabel(page, arrayName(QStringLiteral("Label2"), n.firstNote + 1), QStringLiteral(" 2. M值公差等于外螺纹中径公差"),
+              {315, 4673, 3300, 255});
+    c.wireList = makeCombo(page, n.wireList, {3675, 4650, 975, 300});
+    for (std::string_view w : kStandardWires) c.wireList->addItem(QString::fromUtf8(w.data(), qsizetype(w.size())));
+    c.wireList->setCurrentIndex(-1);
+    return c;
+}
+
+// The best wire of one frame; changes nothing unless every box it reads
+// holds a number and the wire is a finite number.
+void showBestWire(const QLineEdit* angleBox, const QLineEdit* pitchBox, bool threadsPerInch, FormatBox* result) {
+    const auto angle = readStrict(angleBox);
+    const auto pitchText = readStrict(pitchBox);
+    if (!angle || !pitchText) return;
+    const double pitch = threadsPerInch ? pitchOfThreadsPerInch(*pitchText) : *pitchText;
+    if (const auto w = bestWireDiameter(*angle, pitch)) writePlain(result, *w);
+}
+
+void showOverWires(const QLineEdit* wireBox, const QLineEdit* angleBox, const QLineEdit* pitchBox,
+                   const QLineEdit* pitchDiameterBox, bool threadsPerInch, FormatBox* result) {
+    const auto wire = readStrict(wireBox);
+    const auto angle = readStrict(angleBox);
+    const auto pitchText = readStrict(pitchBox);
+    const auto pitchDiameter = readStrict(pitchDiameterBox);
+    if (!wire || !angle || !pitchText || !pitchDiameter) return;
+    const double pitch = threadsPerInch ? pitchOfThreadsPerInch(*pitchText) : *pitchText;
+    if (const auto m = threeWireM(*angle, *wire, *pitchDiameter, pitch)) writePlain(result, *m);
+}
+
+}  // namespace
+
+Form8::Form8() : ToolWindow(QStringLiteral("Form8"), QStringLiteral("20.通用三针直径M值计算"), 4965, 5280) {
+    SSTab1 = new TabContainer(this, QStringLiteral("SSTab1"), {0, 0, 4965, 5280});
+    int label = 0;
+
+    const TabControls mm = buildTab(SSTab1->addPage(QStringLiteral("螺距：MM/牙")),
+                                    {QStringLiteral("Frame1"), QStringLiteral("sz1"), QStringLiteral("sz2"),
+                                     QStringLiteral("sz3"), QStringLiteral("Command3"), QStringLiteral("Frame2"),
+                                     QStringLiteral("sz4"), QStringLiteral("sz5"), QStringLiteral("sz6"),
+                                     QStringLiteral("sz7"), QStringLiteral("sz8"), QStringLiteral("Command2"),
+                                     QStringLiteral("Command1"), QStringLiteral("Combo1"), 0, QStringLiteral("mm/牙")},
+                                    label);
+    const TabControls tpi = buildTab(SSTab1->addPage(QStringLiteral("螺距：牙/英寸")),
+                                     {QStringLiteral("Frame4"), QStringLiteral("sz10"), QStringLiteral("sz20"),
+                                      QStringLiteral("sz30"), QStringLiteral("Command6"), QStringLiteral("Frame3"),
+                                      QStringLiteral("sz40"), QStringLiteral("sz50"), QStringLiteral("sz60"),
+                                      QStringLiteral("sz70"), QStringLiteral("sz80"), QStringLiteral("Command5"),
+                                      QStringLiteral("Command4"), QStringLiteral("txtw27"), 2, QStringLiteral("牙/英寸")},
+                                     label);
+
+    sz1 = mm.pitch; sz2 = mm.angle; sz3 = mm.bestWire;
+    sz4 = mm.mPitch; sz5 = mm.mAngle; sz6 = mm.wire; sz7 = mm.pitchDiameter; sz8 = mm.mValue;
+    Combo1 = mm.wireList;
+    sz10 = tpi.pitch; sz20 = tpi.angle; sz30 = tpi.bestWire;
+    sz40 = tpi.mPitch; sz50 = tpi.mAngle; sz60 = tpi.wire; sz70 = tpi.pitchDiameter; sz80 = tpi.mValue;
+    txtw27 = tpi.wireList;
+
+    connect(mm.bestButton, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(tpi.bestButton, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(mm.mButton, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(tpi.mButton, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(mm.printButton, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(tpi.printButton, &QPushButton::clicked, this, [this] { Command4_Click(); });
+
+    SSTab1->setCurrentIndex(1);
+}
+
+void Form8::Command3_Click() { showBestWire(sz2, sz1, false, sz3); }
+void Form8::Command6_Click() { showBestWire(sz20, sz10, true, sz30); }
+void Form8::Command2_Click() { showOverWires(sz6, sz5, sz4, sz7, false, sz8); }
+void Form8::Command5_Click() { showOverWires(sz60, sz50, sz40, sz70, true, sz80); }
+void Form8::Command1_Click() { printWindow(this); }
+void Form8::Command4_Click() { printWindow(this); }

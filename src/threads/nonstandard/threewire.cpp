@@ -1,0 +1,63 @@
+#include "threads/nonstandard/threewire.h"
+
+#include <cmath>
+
+namespace quorvil {
+
+double threeWireHalfAngle(double flankAngle) { return ((flankAngle / 2) * kThreeWirePi) / 180; }
+
+double pitchOfThreadsPerInch(double threadsPerInch) { return 25.4 / threadsPerInch; }
+
+std::optional<double> threeWireM(double flankAngle, double wire, double pitchDiameter, double pitch) {
+    const double h = threeWireHalfAngle(flankAngle);
+    const double overWires = pitchDiameter + wire * ((1 / std::sin(h)) + 1);
+    const double flankDrop = (pitch / 2) * (1 / std::tan(h));
+    const double m = overWires - flankDrop;
+    if (!std::isfinite(m)) return std::nullopt;
+    return m;
+}
+
+std::optional<double> bestWireDiameter(double flankAngle, double pitch) {
+    if (flankAngle == 0) return std::nullopt;
+    const double c = std::cos(threeWireHalfAngle(flankAngle));
+    const double w = pitch / (c + c);
+    if (!std::isfinite(w)) return std::nullopt;
+    return w;
+}
+
+const std::array<std::string_view, 32> kStandardWires = {
+    "0.511",
+    "0.572",
+    "0.724",
+    "0.796",
+    "0.866",
+    "1.008",
+    "1.047",
+    "1.157",
+    "1.302",
+    "1.441",
+    "1.553",
+    "1.591",
+    "1.732",
+    "1.833",
+    "2.020",
+    "2.071",
+    "2.217",
+    "2.311",
+    "2.595",
+    "2.886",
+    "3.106",
+    "3.177",
+    "3.287",
+    "3.310",
+    "3.468",
+    "3.580",
+    "3.666",
+    "4.091",
+    "4.141",
+    "4.211",
+    "4.400",
+    "4.773",
+};
+
+}  // namespace quorvil

@@ -1,0 +1,101 @@
+#include "threads/nonstandard/worm.h"
+
+#include <array>
+#include <cmath>
+#include <utility>
+
+namespace quorvil {
+
+namespace {
+
+constexpr double kPi = 3.1415;          // in every dimension
+constexpr double kPiLead = 3.1415926;   // in the lead angle
+constexpr double kTan20 = 0.3639;
+constexpr double kRadPerDegree = 0.01745;
+
+// Measuring wire by axial module.
+constexpr std::array<std::pair<float, float>, 12> kModuleWires = {{
+    {0.3f, 0.511f},
+    {0.4f, 0.724f},
+    {0.5f, 0.866f},
+    {0.6f, 1.008f},
+    {0.7f, 1.441f},
+    {0.8f, 1.441f},
+    {1.0f, 1.732f},
+    {1.25f, 2.311f},
+    {1.5f, 2.595f},
+    {2.0f, 3.468f},
+    {2.5f, 4.211f},
+    {3.0f, 5.176f},
+}};
+
+// Rounds to float and tells whether the stored value is still finite.
+bool store(double v, float& out) {
+    out = static_cast<float>(v);
+    return std::isfinite(out);
+}
+
+}  // namespace
+
+std::optional<float> wormWireDiameter(float module) {
+    for (const auto& [m, dw] : kModuleWires)
+        if (m == module) return dw;
+    return std::nullopt;
+}
+
+DegMinSec toDegMinSec(double degrees) {
+    double d = std::floor(degrees);
+    const double minutesExact = (degrees - d) * 60;
+    double n = std::floor(minutesExact);
+    // Nearest whole second, a half to the even one.
+    const double secondsExact = (minutesExact - n) * 60;
+    double s = std::floor(secondsExact);
+    const double rest = secondsExact - s;
+    if (rest > 0.5 || (rest == 0.5 && std::fmod(s, 2) != 0)) s += 1;
+    if (s >= 60) { s -= 60; n += 1; }
+    if (n >= 60) { n -= 60; d += 1; }
+    return {static_cast<std::int16_t>(d), static_cast<std::int16_t>(n), static_cast<std::int16_t>(s)};
+}
+
+std::optional<WormDimensions> wormDimensions(float referenceDiameter, float module, float starts) {
+    const double d1 = referenceDiameter;
+    const double m = module;
+    const double z1 = starts;
+    if (!std::isfinite(d1) || !std::isfinite(m) || !std::isfinite(z1) || m == 0 || d1 == 0) return std::nullopt;
+
+    WormDimensions r;
+    r.wire = wormWireDiameter(module);
+
+    const double q = d1 / m;
+    const double leadDegrees = std::atan(z1 / (d1 / m)) * 180 / kPiLead;
+    const double gamma = std::atan(m * z1 / d1);
+    const double cosGamma = std::cos(gamma);
+    const double alphaN = std::atan(kTan20 * cosGamma);
+
+    bool ok = store(q, r.diameterQuotient)
+        && store(2.2 * m, r.toothDepth)
+        && store(kPi * m * cosGamma, r.normalPitch)
+        && store(alphaN / kRadPerDegree, r.normalProfileAngle)
+        && store(cosGamma * kPi * m / 2, r.normalChordalThickness)
+        && store(m, r.chordalHeight)
+        && store(d1 + 2 * m, r.tipDiameter)
+        && store(kPi * m, r.axialPitch)
+        && store(d1 - 2.4 * m, r.rootDiameter)
+        && store(0.843 * m, r.crestWidth)
+        && store(0.697 * m, r.rootWidth)
+        && store(kPi * m / 2, r.axialThickness)
+        && std::isfinite(leadDegrees);
+    if (r.wire) {
+        // The last term is half the normal pitch over the tangent of the
+        // normal profile angle; cos gamma cancels out of it.
+        const double dw = *r.wire;
+        float over = 0;
+        ok = ok && store(d1 + dw * (1 / std::sin(alphaN) + 1) - kPi * m / (2 * kTan20), over);
+        r.overWires = over;
+    }
+    if (!ok) return std::nullopt;
+    r.leadAngle = toDegMinSec(leadDegrees);
+    return r;
+}
+
+}  // namespace quorvil
