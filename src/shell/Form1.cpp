@@ -90,7 +90,6 @@ void Form1::buildAdvertisingPage(QWidget* page) {
     ad->setStyleSheet(QStringLiteral("QLabel { color: #ff0000; background: transparent; border: 1px solid black; }"));
 
     auto* frame = makeFrame(page, QStringLiteral("Frame1"), QStringLiteral("公英制尺寸转换"), {585, 4455, 5400, 795});
-    frame->setStyleSheet(QStringLiteral("QGroupBox { color: black; }"));
     const QFont kai = kaiFont(10.5);
     makeLabel(frame, arrayName(QStringLiteral("lblLabels"), 2), QStringLiteral("输入英制尺寸"), {135, 360, 1305, 255})->setFont(kai);
     txtT1 = makeBox(frame, QStringLiteral("txtT1"), {1440, 315, 1095, 315});

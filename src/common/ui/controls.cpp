@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "common/ui/fonts.h"
+#include "common/ui/captionframe.h"
 #include "common/ui/formatbox.h"
 
 namespace quorvil {
@@ -24,10 +24,8 @@ W* named(W* w, const QString& name, Tw geo) {
 
 QString arrayName(const QString& name, int index) { return name + QLatin1Char('_') + QString::number(index); }
 
-QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, Tw geo) {
-    auto* f = named(new QGroupBox(caption, parent), name, geo);
-    f->setFont(songFont(10.5));
-    return f;
+CaptionFrame* makeFrame(QWidget* parent, const QString& name, const QString& caption, Tw geo) {
+    return named(new CaptionFrame(caption, parent), name, geo);
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, Tw geo) {

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "common/numtext.h"
+#include "common/ui/captionframe.h"
 #include "common/ui/twips.h"
 
 class QComboBox;
@@ -19,13 +20,15 @@ class QWidget;
 
 namespace quorvil {
 
+class CaptionFrame;
 class FormatBox;
 
 // "Name_i" for element i of the control array "Name".
 QString arrayName(const QString& name, int index);
 
-// A frame with its caption in "宋体" 10.5, the caption font of every frame.
-QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, Tw geo);
+// A frame with its caption in "宋体" 10.5, the caption font of every frame;
+// the controls inside keep the window's font.
+CaptionFrame* makeFrame(QWidget* parent, const QString& name, const QString& caption, Tw geo);
 // A label with transparent background; the name may be empty.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, Tw geo);
 // A single-line text box, centred unless said otherwise, empty.

@@ -17,24 +17,13 @@ using namespace quorvil;
 namespace {
 
 QGroupBox* cyanFrame(QWidget* parent, const QString& name, const QString& caption, Tw geo, QColor captionColour) {
-    QGroupBox* f = makeFrame(parent, name, caption, geo);
+    CaptionFrame* f = makeFrame(parent, name, caption, geo);
     QPalette p = f->palette();
     p.setColor(QPalette::Window, QColor(0, 255, 255));
-    p.setColor(QPalette::WindowText, captionColour);
     f->setPalette(p);
     f->setAutoFillBackground(true);
+    f->setCaptionColor(captionColour);
     return f;
-}
-
-// What a frame holds keeps the window's font and black text, whatever font
-// and colour the frame's caption has.
-void plainChildren(QGroupBox* frame) {
-    for (QWidget* child : frame->findChildren<QWidget*>()) {
-        child->setFont(songFont(9));
-        QPalette p = child->palette();
-        p.setColor(QPalette::WindowText, Qt::black);
-        child->setPalette(p);
-    }
 }
 
 // Result rows: three label-box pairs per row.
@@ -115,7 +104,6 @@ Form11::Form11() : ToolWindow(QStringLiteral("Form11"), QStringLiteral("2.阿基
     }
     txtm5 = formatted(5, 0, QStringLiteral("M值"), QStringLiteral("txtm5"));
 
-    for (QGroupBox* frame : {frame1, frame2, frame3}) plainChildren(frame);
 
     connect(command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(command1, &QPushButton::clicked, this, [this] { Command1_Click(); });

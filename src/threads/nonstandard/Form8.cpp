@@ -40,12 +40,6 @@ QLabel* wrappedLabel(QWidget* parent, const QString& name, const QString& text, 
     return l;
 }
 
-// The frame's caption font is for its caption only; what the frame holds
-// keeps the window's font.
-void keepWindowFont(QGroupBox* frame) {
-    for (QWidget* child : frame->findChildren<QWidget*>()) child->setFont(songFont(9));
-}
-
 // `label` counts the elements of the label array Label1 across both tabs.
 TabControls buildTab(QWidget* page, const TabNames& n, int& label) {
     TabControls c{};
@@ -78,8 +72,6 @@ TabControls buildTab(QWidget* page, const TabNames& n, int& label) {
     c.mButton = makeButton(mFrame, n.mButton, QStringLiteral("显示M值"), {1125, 1290, 1050, 375});
     c.mValue = makeFormatBox(mFrame, n.mValue, Pattern::Fixed3, {2280, 1328, 1500, 300});
     makeLabel(mFrame, nextLabel(), QStringLiteral("mm"), {3840, 1350, 375, 255});
-    keepWindowFont(best);
-    keepWindowFont(mFrame);
 
     wrappedLabel(page, arrayName(QStringLiteral("Label2"), n.firstNote),
                  QStringLiteral("  1. 此程序适用于所有螺纹的三针测量.如牙形角15°、30°等螺纹.单位:mm"),

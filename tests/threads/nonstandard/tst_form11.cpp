@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "common/ui/captionframe.h"
 #include "common/ui/printing.h"
 #include "threads/nonstandard/Form11.h"
 #include "uitest.h"
@@ -52,7 +53,7 @@ void TestForm11::opensAsDesigned() {
         QVERIFY(f->autoFillBackground());
         QCOMPARE(f->palette().color(QPalette::Window), QColor(0, 255, 255));
     }
-    QCOMPARE(w->findChild<QGroupBox*>("Frame2")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(w->findChild<quorvil::CaptionFrame*>("Frame2")->captionColor(), QColor(0, 0, 255));
 }
 
 // The three inputs as typed, and the texts of the result boxes afterwards;
