@@ -1,5 +1,6 @@
 #include "threads/metric/Form15.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
+#include "threads/metric/externaltables.h"
 #include "threads/metric/gaugeblock.h"
 #include "threads/metric/gaugetolerance.h"
 #include "threads/metric/internaltables.h"
@@ -71,7 +73,7 @@ Form15::Form15()
 {
     SSTab1 = new TabContainer(this, QStringLiteral("SSTab1"), {0, 0, 6840, 7155});
     buildInternalPage(SSTab1->addPage(QStringLiteral("内螺纹参数")));
-    SSTab1->addPage(QStringLiteral("外螺纹参数"));
+    buildExternalPage(SSTab1->addPage(QStringLiteral("外螺纹参数")));
     SSTab1->setCurrentIndex(0);
 }
 
@@ -308,6 +310,119 @@ void Form15::fillGaugeBlock()
 }
 
 void Form15::Command8_Click()
+{
+    printWindow(this);
+}
+
+void Form15::buildExternalPage(QWidget *page)
+{
+    QGroupBox *pick = makeFrame(page, arrayName(QStringLiteral("Frame3"), 7), QStringLiteral("选择螺纹参数"),
+                                {870, 900, 4635, 1005});
+    Combo1 = makeCombo(pick, QStringLiteral("Combo1"), {960, 360, 3075, 330});
+    for (const char *item : metricSizeItems())
+        Combo1->addItem(QString::fromUtf8(item));
+    Combo1->setCurrentIndex(-1);
+    useWindowFont(pick);
+
+    QGroupBox *limits = makeFrame(page, arrayName(QStringLiteral("Frame3"), 1), QStringLiteral("外螺纹参数"),
+                                  {870, 2220, 4635, 1935});
+    new LineSketch(limits, Sketch{{3300, 120, 3300, 1920}});
+    makeLabel(limits, arrayName(QStringLiteral("lblMD"), 38), QStringLiteral("大径"), {270, 390, 405, 255});
+    M11 = makeBox(limits, QStringLiteral("M11"), {780, 360, 1890, 285});
+    makeLabel(limits, arrayName(QStringLiteral("lblMD"), 37), QStringLiteral("中径"), {240, 930, 405, 255});
+    M12 = makeBox(limits, QStringLiteral("M12"), {660, 870, 2175, 315});
+    makeLabel(limits, arrayName(QStringLiteral("lblMD"), 36), QStringLiteral("小径:≤"), {630, 1470, 735, 255});
+    M13 = makeBox(limits, QStringLiteral("M13"), {1380, 1410, 855, 285});
+    Op6hh = makeOption(limits, QStringLiteral("Op6hh"), QStringLiteral("6h"), {3600, 300, 495, 255});
+    Op6e = makeOption(limits, QStringLiteral("Op6e"), QStringLiteral("6e"), {3600, 730, 495, 255});
+    Op6f = makeOption(limits, QStringLiteral("Op6f"), QStringLiteral("6f"), {3600, 1160, 495, 255});
+    Op6g = makeOption(limits, QStringLiteral("Op6g"), QStringLiteral("6g"), {3600, 1590, 495, 255});
+    useWindowFont(limits);
+    // clicked fires on every click, also on the option already selected, so
+    // after a new pick a click on the current class shows the new size.
+    connect(Op6hh, &QRadioButton::clicked, this, [this] { Op6hh_Click(); });
+    connect(Op6e, &QRadioButton::clicked, this, [this] { Op6e_Click(); });
+    connect(Op6f, &QRadioButton::clicked, this, [this] { Op6f_Click(); });
+    connect(Op6g, &QRadioButton::clicked, this, [this] { Op6g_Click(); });
+
+    QGroupBox *wires = makeFrame(page, arrayName(QStringLiteral("Frame3"), 0), QStringLiteral("外螺纹三针测量M值"),
+                                 {840, 4500, 4665, 1365});
+    makeLabel(wires, arrayName(QStringLiteral("lblMD"), 12), QStringLiteral("优选三针"), {120, 420, 765, 225});
+    M14 = makeBox(wires, QStringLiteral("M14"), {990, 390, 615, 270});
+    makeLabel(wires, arrayName(QStringLiteral("lblMD"), 34), QStringLiteral("M值"), {1860, 420, 345, 195});
+    M15 = makeBox(wires, QStringLiteral("M15"), {2160, 390, 705, 270});
+    makeLabel(wires, arrayName(QStringLiteral("lblMD"), 13), QStringLiteral("次选三针"), {120, 840, 795, 255});
+    M16 = makeBox(wires, QStringLiteral("M16"), {990, 810, 615, 270});
+    makeLabel(wires, arrayName(QStringLiteral("lblMD"), 14), QStringLiteral("M值"), {1830, 870, 345, 195});
+    M17 = makeBox(wires, QStringLiteral("M17"), {2160, 840, 705, 270});
+    auto *showM = makeButton(wires, QStringLiteral("CommandM"), QStringLiteral("显示M值"), {3300, 330, 885, 285});
+    QLabel *note = makeLabel(wires, arrayName(QStringLiteral("lblMD"), 15), QStringLiteral("M值公差同外螺纹中径公差"),
+                             {3150, 750, 1245, 375});
+    note->setWordWrap(true);
+    useWindowFont(wires);
+    connect(showM, &QPushButton::clicked, this, [this] { CommandM_Click(); });
+
+    auto *clear = makeButton(page, QStringLiteral("CommandMQ"), QStringLiteral("清 除"), {1770, 6150, 780, 300});
+    auto *print = makeButton(page, QStringLiteral("CommandMD"), QStringLiteral("打 印"), {3570, 6150, 810, 300});
+    clear->setFont(songFont(10.5));
+    print->setFont(songFont(10.5));
+    connect(clear, &QPushButton::clicked, this, [this] { CommandMQ_Click(); });
+    connect(print, &QPushButton::clicked, this, [this] { CommandMD_Click(); });
+}
+
+// A position the class has no row for (nothing picked, a header, the tab
+// item, a pitch the class does not cover) writes nothing.
+void Form15::fillLimits(int cls)
+{
+    const std::optional<ExternalLimits> row = externalLimits(static_cast<ExternalClass>(cls), Combo1->currentIndex());
+    if (!row)
+        return;
+    M11->setText(QString::fromUtf8(row->major));
+    M12->setText(QString::fromUtf8(row->pitch));
+    M13->setText(QString::fromUtf8(row->minor));
+}
+
+void Form15::Op6hh_Click()
+{
+    fillLimits(static_cast<int>(ExternalClass::H));
+}
+
+void Form15::Op6e_Click()
+{
+    fillLimits(static_cast<int>(ExternalClass::E));
+}
+
+void Form15::Op6f_Click()
+{
+    fillLimits(static_cast<int>(ExternalClass::F));
+}
+
+void Form15::Op6g_Click()
+{
+    fillLimits(static_cast<int>(ExternalClass::G));
+}
+
+void Form15::CommandM_Click()
+{
+    const std::optional<MValues> m = metricMValues(Combo1->currentIndex());
+    if (!m)
+        return;
+    M14->setText(QString::fromUtf8(m->wire1));
+    M15->setText(QString::fromUtf8(m->m1));
+    // One size has no second wire: its boxes keep their text.
+    if (m->wire2 && m->m2) {
+        M16->setText(QString::fromUtf8(*m->wire2));
+        M17->setText(QString::fromUtf8(*m->m2));
+    }
+}
+
+void Form15::CommandMQ_Click()
+{
+    for (QLineEdit *box : {M11, M12, M13, M14, M15, M16, M17})
+        box->clear();
+}
+
+void Form15::CommandMD_Click()
 {
     printWindow(this);
 }

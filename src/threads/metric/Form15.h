@@ -6,6 +6,7 @@
 
 #include "common/ui/toolwindow.h"
 
+class QComboBox;
 class QLineEdit;
 class QRadioButton;
 
@@ -22,11 +23,22 @@ public:
     void Command1_Click();
     void Command8_Click();
 
+    // Page 1: class options, M values, clear and print.
+    void Op6hh_Click();
+    void Op6e_Click();
+    void Op6f_Click();
+    void Op6g_Click();
+    void CommandM_Click();
+    void CommandMQ_Click();
+    void CommandMD_Click();
+
     quorvil::TabContainer *SSTab1 = nullptr;
 
 private:
     void buildInternalPage(QWidget *page);
     void fillGaugeBlock();
+    void buildExternalPage(QWidget *page);
+    void fillLimits(int cls);
 
     // Page 0.
     QLineEdit *w1 = nullptr, *w2 = nullptr;
@@ -42,4 +54,9 @@ private:
     quorvil::FormatBox *w37 = nullptr, *w39 = nullptr, *w41 = nullptr;
     quorvil::FormatBox *Text11 = nullptr, *Text12 = nullptr;
 
+    // Page 1.
+    QComboBox *Combo1 = nullptr;
+    QRadioButton *Op6hh = nullptr, *Op6e = nullptr, *Op6f = nullptr, *Op6g = nullptr;
+    QLineEdit *M11 = nullptr, *M12 = nullptr, *M13 = nullptr;
+    QLineEdit *M14 = nullptr, *M15 = nullptr, *M16 = nullptr, *M17 = nullptr;
 };
