@@ -67,6 +67,8 @@ private slots:
     void calculation();
     void unreadableOrOverflowingInputChangesNothing_data();
     void unreadableOrOverflowingInputChangesNothing();
+    void typedGaugeInputs_data();
+    void typedGaugeInputs();
     void classChangeAloneChangesNothing();
     void selfFormattingWhileTyping();
     void printsThePage();
@@ -174,6 +176,41 @@ void TestForm15Internal::unreadableOrOverflowingInputChangesNothing()
     w->Command1_Click();
     QCOMPARE(snapshot(w.get()), before);
     for (const QString &t : snapshot(w.get()))
+        QVERIFY(!t.contains("inf") && !t.contains("nan"));
+}
+
+// Texts typed into w12, w15 or w19 between presses, read by the gauge block
+// of a press whose lookups leave those boxes alone (D 10, P 0.9: no rows).
+void TestForm15Internal::typedGaugeInputs_data()
+{
+    QTest::addColumn<QString>("boxName");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("gaugeWritten");
+    QTest::addColumn<bool>("anyWritten");
+    QTest::newRow("w12 letters") << "w12" << "abc" << false << true;
+    QTest::newRow("w12 outside every band") << "w12" << "5" << false << true;
+    QTest::newRow("w12 on lowest bound") << "w12" << "0.024" << false << true;
+    QTest::newRow("w12 0.67 closes band 7") << "w12" << "0.67" << true << true;
+    QTest::newRow("w15 empty") << "w15" << "" << false << true;
+    QTest::newRow("w19 own wire") << "w19" << "1.1" << true << true;
+    QTest::newRow("w15 overflowing M") << "w15" << "1e308" << false << false;
+}
+
+void TestForm15Internal::typedGaugeInputs()
+{
+    QFETCH(QString, boxName);
+    QFETCH(QString, typed);
+    QFETCH(bool, gaugeWritten);
+    QFETCH(bool, anyWritten);
+    std::unique_ptr<Form15> w(new Form15);
+    press(w.get(), "10,1.5,5");
+    box(w.get(), boxName)->setText(typed);
+    const auto before = snapshot(w.get());
+    press(w.get(), "10,0.9,5");
+    const auto after = snapshot(w.get());
+    QCOMPARE(after["w11"] != before["w11"], anyWritten);
+    QCOMPARE(after["w30"] != before["w30"], gaugeWritten);
+    for (const QString &t : after)
         QVERIFY(!t.contains("inf") && !t.contains("nan"));
 }
 
