@@ -93,8 +93,8 @@ Results compute(double d, double P, ExternalClass external, InternalClass intern
         r.majorLower = -(180 * powP23(P) + (11 * P + c) - rootTerm) / 1000;
         r.pitchLower = -((11 * P + c) / 1000 + Td2);
     }
-    r.d2 = d - 0.64952 * P;
-    r.minor = d - 1.0825 * P;
+    r.d2 = metric::basicPitchDiameter(d, P);
+    r.minor = metric::basicMinorDiameter(d, P);
 
     // Internal thread.
     r.S = static_cast<float>(118 * p04 * dr01 / 1000);
@@ -116,28 +116,17 @@ Results compute(double d, double P, ExternalClass external, InternalClass intern
         break;
     }
 
-    // Tapping data.
-    r.tapDrill = P <= 1 ? d - P : d - 1.06 * P;
-    r.drillDepth = d + 0.7 * d;
-    r.tappedDepth = d + 2.5 * P;
-    r.threadDepth = 0.63145 * P;
-    r.tipWidth = 0.16 * P;
+    r.tapping = metric::tappingData(d, P);
     return r;
 }
 
 Gauges gauges(double d, double P, double TD2, const metric::GaugeTolerance& g, double preferredWire) {
-    const double D2 = d - 0.64952 * P;
     Gauges k{};
-    k.goMajor = d + g.Z + g.T;
-    k.goPitch = D2 + g.Z + g.T / 2;
-    k.goM = metric::threeWireM(k.goPitch, P, preferredWire);
+    k.sizes = metric::metricGaugeBlock(d, P, TD2, g);
+    k.goM = metric::threeWireM(k.sizes.goPitch, P, preferredWire);
+    k.noGoM = metric::threeWireM(k.sizes.noGoPitch, P, preferredWire);
     k.goWear = -(g.T / 2 + g.W);
-    k.noGoMajor = D2 + TD2 + 1.5 * g.T + 0.2 * P;
-    k.noGoPitch = D2 + TD2 + g.T;
-    k.noGoM = metric::threeWireM(k.noGoPitch, P, preferredWire);
     k.noGoWear = -(g.T / 2 + g.W2);
-    k.majorDeviation = -2 * g.T;
-    k.pitchDeviation = -g.T;
     return k;
 }
 

@@ -3,13 +3,16 @@
 // classes 5H/6H/7H and the thread plug gauges of the internal thread, as the
 // non-standard thread window gives them. All lengths in millimetres.
 //
-// The wires, the M values over them and the gauge tolerance row come from
-// the metric thread tables (threads/metric/). Nothing here keeps state.
+// The wires, the M values over them, the gauge tolerance row, the gauge
+// sizes and the tapping data are those of the metric thread window
+// (threads/metric/). Nothing here keeps state.
 #pragma once
 
 #include <optional>
 
+#include "threads/metric/gaugeblock.h"
 #include "threads/metric/gaugetolerance.h"
+#include "threads/metric/tapping.h"
 
 namespace quorvil::metric60 {
 
@@ -37,17 +40,12 @@ struct Results {
     double majorLower;      // es - Td
     double d2;              // basic pitch diameter, also D2
     double pitchLower;      // es - Td2
-    double minor;           // d - 1.0825 P, upper limit of d1, also D1
+    double minor;           // d - 1.0825 P: upper limit of d1, D1, gauge minor limit
     // Internal thread.
     float S;                // pitch-diameter tolerance of 6H, single precision
     double TD2;             // 5H: 0.8 S, 6H: S, 7H: 1.25 S
     double TD1;
-    // Tapping data.
-    double tapDrill;
-    double drillDepth;
-    double tappedDepth;
-    double threadDepth;
-    double tipWidth;
+    metric::TappingData tapping;
     // Gauge tolerance row for TD2; no row when TD2 lies in no band.
     std::optional<metric::GaugeTolerance> gauge;
 };
@@ -55,19 +53,16 @@ struct Results {
 Results compute(double d, double P, ExternalClass external, InternalClass internal);
 
 // GO and NO-GO thread plug gauges of the internal thread (only with a gauge
-// row). The wear limits are deviations from the pitch sizes beside them;
-// the NO-GO gauge wears by the second allowance W2.
+// row): the metric gauge block, with the wear limits shown as deviations
+// from the pitch sizes beside them (not as sizes), and the NO-GO gauge
+// wearing by the second allowance W2 (the GO gauge by W). Only the
+// preferred wire enters the gauge M values.
 struct Gauges {
-    double goMajor;         // d + Z + T
-    double goPitch;         // D2 + Z + T/2
-    double goM;             // three-wire M of goPitch over the preferred wire
-    double goWear;          // -(T/2 + W)
-    double noGoMajor;       // D2 + TD2 + 1.5 T + 0.2 P
-    double noGoPitch;       // D2 + TD2 + T
-    double noGoM;           // three-wire M of noGoPitch over the preferred wire
-    double noGoWear;        // -(T/2 + W2)
-    double majorDeviation;  // -2 T, both gauges
-    double pitchDeviation;  // -T, both gauges
+    metric::MetricGaugeBlock sizes;
+    double goM;       // three-wire M of the GO pitch size over the preferred wire
+    double goWear;    // -(T/2 + W)
+    double noGoM;     // three-wire M of the NO-GO pitch size
+    double noGoWear;  // -(T/2 + W2)
 };
 
 Gauges gauges(double d, double P, double TD2, const metric::GaugeTolerance& g, double preferredWire);
