@@ -193,6 +193,10 @@ Form19::Form19() : ToolWindow(QStringLiteral("Form19"), text("caption"), 6960, 9
     buildMetricTab(metricPage);
     buildTrapezoidalTab(trapPage);
     SSTab1->setCurrentIndex(0);
+    // Frames carry their caption in the larger frame font; what stands
+    // inside them keeps the window's default font.
+    for (QGroupBox* frame : findChildren<QGroupBox*>())
+        for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) child->setFont(songFont(9));
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
@@ -391,13 +395,12 @@ void Form19::buildTrapezoidalTab(QWidget* page) {
     // Wires and M values, one row.
     QGroupBox* wires = frame(4, {360, 4050, 5970, 885});
     for (const auto& [first, x0] : {std::pair{15, 0}, std::pair{19, 2985}}) {
-        // Two-line captions: this frame is narrower than the metric one.
-        label(wires, twoLines(lbl(first)), {x0 + 45, 270, 450, 510});
-        raw(wires, first, {x0 + 510, 390, 600, kBoxH});
-        label(wires, lbl(first + 1), {x0 + 1140, 390, 345, kBoxH});
-        result(wires, first + 1, {x0 + 1485, 390, 750, kBoxH});
-        result(wires, first + 2, {x0 + 2250, 240, 600, kBoxH});
-        result(wires, first + 3, {x0 + 2250, 540, 600, kBoxH});
+        label(wires, lbl(first), {x0 + 45, 390, 720, kBoxH});
+        raw(wires, first, {x0 + 765, 390, 555, kBoxH});
+        label(wires, lbl(first + 1), {x0 + 1335, 390, 300, kBoxH});
+        result(wires, first + 1, {x0 + 1635, 390, 720, kBoxH});
+        result(wires, first + 2, {x0 + 2370, 240, 570, kBoxH});
+        result(wires, first + 3, {x0 + 2370, 540, 570, kBoxH});
     }
 
     // Gauge block: GO gauge left of the divider, NO-GO gauge right of it.
