@@ -15,9 +15,9 @@ namespace {
 
 // "w3=16.000 w4=-.037": box name and shown text; "_" in a text stands for a
 // blank, so " 36" is written "_36".
-QList<QPair<QString, QString>> parsePairs(const QString& spec) {
+QList<QPair<QString, QString>> parsePairs(const QString& list) {
     QList<QPair<QString, QString>> out;
-    for (const QString& item : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString& item : list.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const qsizetype eq = item.indexOf(QLatin1Char('='));
         QString value = item.mid(eq + 1);
         value.replace(QLatin1Char('_'), QLatin1Char(' '));
@@ -80,8 +80,8 @@ private:
     void fill(const QStringList& names, const QString& text) const {
         for (const QString& n : names) box(n)->setText(text);
     }
-    void checkBoxes(const QString& spec) const {
-        for (const auto& [name, text] : parsePairs(spec)) {
+    void checkBoxes(const QString& list) const {
+        for (const auto& [name, text] : parsePairs(list)) {
             QLineEdit* b = box(name);
             QVERIFY2(b, qPrintable(name));
             QVERIFY2(b->text() == text, qPrintable(QStringLiteral("%1: shows '%2', expected '%3'").arg(name, b->text(), text)));
