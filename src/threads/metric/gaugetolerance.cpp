@@ -1,0 +1,39 @@
+#include "threads/metric/gaugetolerance.h"
+
+#include <array>
+
+namespace quorvil::metric {
+
+namespace {
+
+struct Band {
+    double lower;
+    double upper;
+    GaugeTolerance tol;
+};
+
+// Band 2's wear allowances are 0.0095 and 0.0075, in step with the
+// neighbouring bands; ten times as much would put the GO gauge's wear limit
+// below the thread's own basic pitch diameter.
+constexpr std::array<Band, 7> kBands{{
+    {0.024, 0.05, {0, 0.006, 0.008, 0.006}},
+    {0.05, 0.08, {0.002, 0.007, 0.0095, 0.0075}},
+    {0.08, 0.125, {0.006, 0.009, 0.0125, 0.0095}},
+    {0.125, 0.2, {0.012, 0.011, 0.0175, 0.0115}},
+    {0.2, 0.315, {0.016, 0.014, 0.021, 0.015}},
+    {0.315, 0.5, {0.024, 0.018, 0.027, 0.019}},
+    {0.5, 0.67, {0.032, 0.022, 0.033, 0.023}},
+}};
+
+}  // namespace
+
+std::optional<GaugeTolerance> gaugeTolerance(double td2)
+{
+    for (const Band &b : kBands) {
+        if (td2 > b.lower && td2 <= b.upper)
+            return b.tol;
+    }
+    return std::nullopt;
+}
+
+}  // namespace quorvil::metric

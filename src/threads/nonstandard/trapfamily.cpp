@@ -1,0 +1,161 @@
+#include "threads/nonstandard/trapfamily.h"
+
+#include <cmath>
+#include <limits>
+
+namespace quorvil::trap {
+
+namespace {
+
+constexpr double kNoLimit = std::numeric_limits<double>::infinity();
+
+struct DiameterBand {
+    double upTo;  // the bound belongs to this band
+    double dr;
+};
+
+constexpr DiameterBand kDiameterBands[] = {
+    {11.2, 9.38},
+    {22.4, 16.248},
+    {45, 32.496},
+    {90, 64.343},
+    {180, 130.767},
+    {kNoLimit, 238.746},
+};
+
+struct PitchRow {
+    double P;
+    double Td;
+    double ac;
+    std::optional<WirePair> wires;
+};
+
+constexpr PitchRow kPitchRows[] = {
+    {1.5, 0.15, 0.15, std::nullopt},
+    {2, 0.18, 0.25, WirePair{1.047, 1.157}},
+    {3, 0.236, 0.25, WirePair{1.553, 1.591}},
+    {4, 0.3, 0.25, WirePair{2.071, 2.217}},
+    {5, 0.335, 0.25, WirePair{2.595, 2.886}},
+    {6, 0.375, 0.5, WirePair{3.106, 3.177}},
+    {7, 0.425, 0.5, std::nullopt},
+    {8, 0.45, 0.5, WirePair{4.141, 4.211}},
+    {9, 0.5, 0.5, std::nullopt},
+    {10, 0.53, 0.5, WirePair{5.176, 5.493}},
+    {12, 0.6, 0.5, WirePair{6.212, 6.585}},
+    {14, 0.67, 1, std::nullopt},
+    {16, 0.71, 1, std::nullopt},
+    {18, 0.8, 1, std::nullopt},
+    {20, 0.85, 1, std::nullopt},
+    {22, 0.9, 1, std::nullopt},
+};
+
+struct GaugeBand {
+    double upTo;  // the bound belongs to this band
+    GaugeRow row;
+};
+
+constexpr GaugeBand kGaugeBands[] = {
+    {0.125, {0.013, 0.009, 0.018, 0.014}},
+    {0.2, {0.016, 0.017, 0.025, 0.017}},
+    {0.315, {0.020, 0.023, 0.030, 0.022}},
+    {0.5, {0.026, 0.035, 0.039, 0.028}},
+    {0.8, {0.032, 0.046, 0.048, 0.033}},
+    {kNoLimit, {0.038, 0.054, 0.057, 0.039}},
+};
+
+// First band whose bound is not below x, the bound taken in the precision
+// of x. The last band has no upper limit, so it also takes what is left.
+template <class T, class Band, std::size_t N>
+const Band& bandOf(T x, const Band (&bands)[N]) {
+    for (const Band& b : bands)
+        if (x <= static_cast<T>(b.upTo)) return b;
+    return bands[N - 1];
+}
+
+const PitchRow* pitchRow(double P) {
+    for (const PitchRow& r : kPitchRows)
+        if (P == r.P) return &r;
+    return nullptr;
+}
+
+}  // namespace
+
+double representativeDiameter(double d) { return bandOf(d, kDiameterBands).dr; }
+double representativeDiameter(float d) { return bandOf(d, kDiameterBands).dr; }
+
+std::optional<double> majorDiameterTolerance(double P) {
+    if (const PitchRow* r = pitchRow(P)) return r->Td;
+    return std::nullopt;
+}
+
+std::optional<double> crestClearance(double P) {
+    if (const PitchRow* r = pitchRow(P)) return r->ac;
+    return std::nullopt;
+}
+
+std::optional<WirePair> wires(double P) {
+    if (const PitchRow* r = pitchRow(P)) return r->wires;
+    return std::nullopt;
+}
+
+double fundamentalDeviation(Position position, double P) {
+    switch (position) {
+    case Position::h:
+        return 0;
+    case Position::e:
+        return P > 3 ? std::sqrt(P) * -47.49 * 0.001 : -(11 * P + 50) * 0.001;
+    case Position::c:
+        return P > 2 ? std::sqrt(P) * -94.12 * 0.001 - 0.005 : -(11 * P + 125) * 0.001;
+    }
+    return 0;
+}
+
+double powP04(double P) {
+    const double fifthRoot = std::exp(std::log(P) / 5);
+    return fifthRoot * fifthRoot;
+}
+
+double powDr01(double dr) { return std::exp(std::log(dr) / 10); }
+
+double powP07(double P) { return std::pow(std::exp(std::log(P) / 10), 7); }
+
+double pitchTolerance(double k, double P, double dr) { return powP04(P) * k * powDr01(dr) * 0.001; }
+
+double pitchLowerDeviation(double k, double P, double dr, double es) {
+    return powP04(P) * -k * powDr01(dr) * 0.001 + es;
+}
+
+double minorLowerDeviation(double k, double P, double dr, double es) {
+    return powP04(P) * -k * powDr01(dr) * 0.001 * 1.25 + es;
+}
+
+double minorTolerance(double P) { return powP07(P) * 230 * 0.63 * 0.001; }
+
+double pitchDiameter(double d, double P) { return d - P * 0.5; }
+double externalMinorDiameter(double d, double P, double ac) { return (d - P) - 2 * ac; }
+double internalMajorDiameter(double d, double ac) { return 2 * ac + d; }
+double internalMinorDiameter(double d, double P) { return d - P; }
+
+double threeWireM(double E, double w, double P) { return (E + 4.864 * w) - 1.866 * P; }
+
+GaugeRow gaugeRow(double TD2) { return bandOf(TD2, kGaugeBands).row; }
+GaugeRow gaugeRow(float TD2) { return bandOf(TD2, kGaugeBands).row; }
+
+GaugeBlock gaugeBlock(double d, double P, double D2, double D2plusTD2, double w1, const GaugeRow& g) {
+    GaugeBlock b{};
+    b.goMajor = (d + g.Z) + g.T;
+    b.noGoMajor = ((D2plusTD2 + g.T / 2) + 0.2 * P) + g.T;
+    b.majorDeviation = -g.T * 2;
+    b.goPitch = D2 + g.Z;
+    b.noGoPitch = D2plusTD2 + g.T / 2;
+    b.pitchTolerance = g.T / 2;
+    b.goWear = b.goPitch - g.WG;
+    b.noGoWear = b.noGoPitch - g.WN;
+    b.goM = threeWireM(b.goPitch, w1, P);
+    b.noGoM = threeWireM(b.noGoPitch, w1, P);
+    b.goWearM = threeWireM(b.goWear, w1, P);
+    b.noGoWearM = threeWireM(b.noGoWear, w1, P);
+    return b;
+}
+
+}  // namespace quorvil::trap

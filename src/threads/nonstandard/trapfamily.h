@@ -1,0 +1,150 @@
+// The metric trapezoidal 30° tolerance family: the tables and formulas from
+// which the limits of size, wires, M values and thread plug gauge sizes of a
+// trapezoidal thread of any diameter and pitch are worked out. Shared by the
+// non-standard thread window and the trapezoidal thread window; each window
+// decides the precision it holds the results in.
+//
+// Every function returns a double computed in double precision, grouped
+// exactly as documented (the grouping decides the last bit, and the last
+// bit can decide a shown thousandth). A window that keeps its working values
+// in single precision passes them in (they widen exactly) and rounds each
+// result to float when it stores it. All lengths are in millimetres.
+// Nothing here keeps state.
+#pragma once
+
+#include <optional>
+
+namespace quorvil::trap {
+
+// ---- Tolerance classes ----------------------------------------------------
+
+// The tolerance position of an external class gives its fundamental
+// deviation es.
+enum class Position { h, e, c };
+
+// An external class: its position and the coefficient k of its
+// pitch-diameter tolerance (grade 7: 112.5, grade 8: 144).
+struct ExternalClass {
+    Position position;
+    double k;
+};
+inline constexpr ExternalClass class7h{Position::h, 112.5};
+inline constexpr ExternalClass class7e{Position::e, 112.5};
+inline constexpr ExternalClass class8e{Position::e, 144};
+inline constexpr ExternalClass class8c{Position::c, 144};
+
+// Coefficients k of the internal classes (position H: lower deviations 0).
+inline constexpr double k7H = 153;
+inline constexpr double k8H = 190.8;
+
+// ---- Representative diameter ----------------------------------------------
+
+// dr by the band of d: 9.38 up to 11.2, 16.248 up to 22.4, 32.496 up to 45,
+// 64.343 up to 90, 130.767 up to 180, 238.746 above. A bound belongs to the
+// band below it; every d (0 and negative included) gets a value.
+// The double overload compares in double precision; the float overload
+// compares the single-precision d with each bound rounded to single
+// precision, as a window holding d in single precision does.
+double representativeDiameter(double d);
+double representativeDiameter(float d);
+
+// ---- Tables by pitch (a row only when P equals its key exactly) -----------
+
+// Major-diameter tolerance Td (positive; the external major diameter's lower
+// deviation is -Td). Keys 1.5 to 22.
+std::optional<double> majorDiameterTolerance(double P);
+
+// Crest clearance ac. The same keys as Td.
+std::optional<double> crestClearance(double P);
+
+// Preferred and second wire. Keys 2, 3, 4, 5, 6, 8, 10, 12 only.
+struct WirePair {
+    double preferred;
+    double second;
+};
+std::optional<WirePair> wires(double P);
+
+// ---- Formulas --------------------------------------------------------------
+
+// Fundamental deviation es of an external position:
+//   h: 0
+//   e: P > 3: sqrt(P) * -47.49 * 0.001,          else -(11P + 50) * 0.001
+//   c: P > 2: sqrt(P) * -94.12 * 0.001 - 0.005,  else -(11P + 125) * 0.001
+// The thresholds themselves take the linear branch.
+double fundamentalDeviation(Position position, double P);
+
+// The powers, formed from the natural logarithm and exponential:
+// P^0.4 = (e^(ln P / 5))^2, dr^0.1 = e^(ln dr / 10), P^0.7 = (e^(ln P / 10))^7.
+// They need a positive argument.
+double powP04(double P);
+double powDr01(double dr);
+double powP07(double P);
+
+// Pitch-diameter tolerance Td2 (external k) or TD2 (internal k):
+// ((P^0.4 * k) * dr^0.1) * 0.001. Needs P > 0.
+double pitchTolerance(double k, double P, double dr);
+
+// Lower deviation of the external pitch diameter, as one expression:
+// P^0.4 * -k * dr^0.1 * 0.001 + es.
+double pitchLowerDeviation(double k, double P, double dr, double es);
+
+// Lower deviation of the external minor diameter:
+// P^0.4 * -k * dr^0.1 * 0.001 * 1.25 + es.
+double minorLowerDeviation(double k, double P, double dr, double es);
+
+// Minor-diameter tolerance TD1 of the internal thread (7H and 8H alike):
+// ((P^0.7 * 230) * 0.63) * 0.001. Needs P > 0.
+double minorTolerance(double P);
+
+// Basic sizes. d2 = D2 = d - P * 0.5; d3 = (d - P) - 2ac; D4 = 2ac + d;
+// D1 = d - P.
+double pitchDiameter(double d, double P);
+double externalMinorDiameter(double d, double P, double ac);
+double internalMajorDiameter(double d, double ac);
+double internalMinorDiameter(double d, double P);
+
+// Trapezoidal three-wire form: M = (E + 4.864w) - 1.866P over a pitch
+// diameter E (the thread's d2 or a gauge pitch size) and wire w.
+double threeWireM(double E, double w, double P);
+
+// ---- Gauge tolerance table and gauge block --------------------------------
+
+// Gauge tolerance T, zone position Z (GO pitch size above D2) and the wear
+// allowances of the GO (WG) and NO-GO (WN) gauges.
+struct GaugeRow {
+    double T;
+    double Z;
+    double WG;
+    double WN;
+};
+
+// The row for an internal pitch-diameter tolerance TD2, by the bands
+// up to 0.125, 0.2, 0.315, 0.5, 0.8 and above 0.8; a bound belongs to the
+// band below it, so every TD2 picks exactly one row. The float overload
+// compares with the bounds rounded to single precision.
+GaugeRow gaugeRow(double TD2);
+GaugeRow gaugeRow(float TD2);
+
+// GO and NO-GO thread plug gauge of the internal thread.
+struct GaugeBlock {
+    double goMajor;           // (d + Z) + T
+    double noGoMajor;         // (((D2 + TD2) + T/2) + 0.2P) + T
+    double majorDeviation;    // -T * 2, for both majors
+    double goPitch;           // D2 + Z, middle of its tolerance
+    double noGoPitch;         // (D2 + TD2) + T/2, middle of its tolerance
+    double pitchTolerance;    // T / 2 (the pitch sizes are +-T/2)
+    double goWear;            // (D2 + Z) - WG
+    double noGoWear;          // ((D2 + TD2) + T/2) - WN
+    double goM;               // three-wire M of goPitch over w1
+    double noGoM;             // of noGoPitch
+    double goWearM;           // of goWear
+    double noGoWearM;         // of noGoWear
+};
+
+// The gauge block from d, P, D2, the sum D2 + TD2, the preferred wire w1
+// and the gauge row. The sum is passed ready-made because a window that
+// holds its values in single precision rounds it to float first; others
+// pass D2 + TD2. The minor diameter of both gauges (upper limit) is d3.
+GaugeBlock gaugeBlock(double d, double P, double D2, double D2plusTD2, double w1, const GaugeRow& g);
+
+}  // namespace quorvil::trap
