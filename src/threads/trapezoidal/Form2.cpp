@@ -33,11 +33,15 @@ QLabel* caption(QWidget* parent, const QString& text, int left, int top) {
     return l;
 }
 
-// A caption label broken over lines within the given width.
+// A caption label broken over two lines within the design width, three
+// characters to the first line. Where the installed face is wider than the
+// design's, the label grows to the right, under the box beside it.
 QLabel* wrappedCaption(QWidget* parent, const QString& name, const QString& text, Tw geo) {
     auto* l = makeLabel(parent, name, text, geo);
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const int threeChars = l->fontMetrics().horizontalAdvance(text.left(3)) + 2;
+    if (l->width() < threeChars) l->resize(threeChars, l->height());
     return l;
 }
 
@@ -230,13 +234,13 @@ void Form2::buildInternalTab(QWidget* page) {
     caption(gauge, QStringLiteral("0"), 4830, 1650);
     txtT31 = resultBox(gauge, "txtT31", Tw{4800, 1860, 795, 270});
 
-    wrappedCaption(gauge, QString(), QStringLiteral("优选三针M值"), Tw{90, 2205, 585, 420});
+    wrappedCaption(gauge, QString(), QStringLiteral("优选三针M值"), Tw{90, 2205, 585, 450});
     txtT27 = resultBox(gauge, "txtT27", Tw{675, 2250, 675, 270});
-    wrappedCaption(gauge, QString(), QStringLiteral("次选三针M值"), Tw{1440, 2205, 585, 420});
+    wrappedCaption(gauge, QString(), QStringLiteral("次选三针M值"), Tw{1440, 2205, 585, 450});
     Text11 = resultBox(gauge, "Text11", Tw{2025, 2250, 720, 270});
-    wrappedCaption(gauge, QString(), QStringLiteral("优选三针M值"), Tw{3060, 2160, 540, 420});
+    wrappedCaption(gauge, QString(), QStringLiteral("优选三针M值"), Tw{3060, 2160, 540, 450});
     txtT30 = resultBox(gauge, "txtT30", Tw{3600, 2205, 720, 270});
-    wrappedCaption(gauge, QString(), QStringLiteral("次选三针M值"), Tw{4365, 2160, 585, 420});
+    wrappedCaption(gauge, QString(), QStringLiteral("次选三针M值"), Tw{4365, 2160, 585, 450});
     Text12 = resultBox(gauge, "Text12", Tw{4950, 2205, 720, 270});
 
     caption(gauge, QStringLiteral("磨损尺寸"), 210, 2700);
