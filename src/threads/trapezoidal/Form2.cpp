@@ -74,6 +74,12 @@ void putSigned(QLineEdit* b, const std::optional<double>& v) {
     if (v) writeSigned(b, *v);
 }
 
+// A box shows the beginning of a text too long for it, as after typing
+// nothing: the cursor goes to the start once the handler has written.
+void showStarts(std::initializer_list<QLineEdit*> boxes) {
+    for (QLineEdit* b : boxes) b->setCursorPosition(0);
+}
+
 }  // namespace
 
 Form2::Form2() : ToolWindow(QStringLiteral("Form2"), QStringLiteral("11.梯形螺纹(牙形角30°)"), 6555, 6645) {
@@ -271,6 +277,7 @@ void Form2::showLimits(ExternalClass cls) {
     T1->setText(QString::fromStdString(texts->major));
     T2->setText(QString::fromStdString(texts->pitch));
     T3->setText(QString::fromStdString(texts->minor));
+    showStarts({T1, T2, T3});
 }
 
 void Form2::CommandT7h_Click() { showLimits(ExternalClass::c7h); }
@@ -285,6 +292,7 @@ void Form2::CommandTM_Click() {
     writePlain(T5, row->m1);
     writePlain(T6, row->wire2);
     writePlain(T7, row->m2);
+    showStarts({T4, T5, T6, T7});
 }
 
 void Form2::CommandT1_Click() {
@@ -356,6 +364,9 @@ void Form2::Command1_Click() {
         writeSigned(txtT40, *r.gaugeMinor);
         writeSignedSingle(txtT41, static_cast<float>(*r.gaugeMinor));
     }
+    showStarts({Text1,  Text2,  Text5,  Text10, Text6,  Text11, Text7,  Text12, Text8,  Text13, Text9,
+                Text14, txtT32, txtT10, txtT11, txtT12, txtT13, txtT14, txtT23, txtT24, txtT25, txtT26,
+                txtT27, txtT28, txtT29, txtT30, txtT31, txtT40, txtT41});
 }
 
 // The calculate button is the window's default button: Enter presses it

@@ -360,6 +360,11 @@ void TestForm2::wiresFromTheBoxes() {
     calculate("40", "7");
     QCOMPARE(box("Text5")->text(), QStringLiteral("3.106"));
     QCOMPARE(box("Text10")->text(), QStringLiteral("3.177"));
+    // a typed wire so large that its M values overflow: the press writes nothing
+    box("Text5")->setText("1e308");
+    const Texts before = allBoxes();
+    click("Command1");
+    QCOMPARE(allBoxes(), before);
 }
 
 void TestForm2::singlePrecisionMinor() {
