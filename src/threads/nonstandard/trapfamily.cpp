@@ -158,4 +158,69 @@ GaugeBlock gaugeBlock(double d, double P, double D2, double D2plusTD2, double w1
     return b;
 }
 
+
+namespace {
+
+std::optional<float> single(const std::optional<double>& v) {
+    if (v) return static_cast<float>(*v);
+    return std::nullopt;
+}
+
+bool finite(float v) { return std::isfinite(v); }
+bool finite(const std::optional<float>& v) { return !v || std::isfinite(*v); }
+
+}  // namespace
+
+bool SingleResults::finite() const {
+    using trap::finite;
+    for (float v : {d, d2, es, pitchLower, minorLower, D2, TD2, D1, TD1, goMajor, noGoMajor, majorDeviation,
+                    pitchTolerance})
+        if (!finite(v)) return false;
+    for (const auto& v : {majorLower, d3, D4, w1, w2, M1, M2, goM, noGoM, goWearM, noGoWearM})
+        if (!finite(v)) return false;
+    return true;
+}
+
+SingleResults computeSingle(float d, float P, ExternalClass external, double kInternal) {
+    SingleResults r{};
+    r.d = d;
+    const float dr = static_cast<float>(representativeDiameter(d));
+    const std::optional<WirePair> w = wires(P);
+    if (w) {
+        r.w1 = static_cast<float>(w->preferred);
+        r.w2 = static_cast<float>(w->second);
+    }
+    if (const auto td = single(majorDiameterTolerance(P))) r.majorLower = -*td;
+    r.d2 = static_cast<float>(pitchDiameter(d, P));
+    const std::optional<float> ac = single(crestClearance(P));
+    if (ac) r.d3 = static_cast<float>(externalMinorDiameter(d, P, *ac));
+    if (r.w1) r.M1 = static_cast<float>(threeWireM(r.d2, *r.w1, P));
+    if (r.w2) r.M2 = static_cast<float>(threeWireM(r.d2, *r.w2, P));
+
+    r.es = static_cast<float>(fundamentalDeviation(external.position, P));
+    r.pitchLower = static_cast<float>(pitchLowerDeviation(external.k, P, dr, r.es));
+    r.minorLower = static_cast<float>(minorLowerDeviation(external.k, P, dr, r.es));
+
+    if (ac) r.D4 = static_cast<float>(internalMajorDiameter(d, *ac));
+    r.D2 = static_cast<float>(pitchDiameter(d, P));
+    r.D1 = static_cast<float>(internalMinorDiameter(d, P));
+    r.TD1 = static_cast<float>(minorTolerance(P));
+
+    r.TD2 = static_cast<float>(pitchTolerance(kInternal, P, dr));
+    const GaugeRow g = gaugeRow(r.TD2);
+    const float D2plusTD2 = static_cast<float>(static_cast<double>(r.D2) + r.TD2);
+    const GaugeBlock b = gaugeBlock(d, P, r.D2, D2plusTD2, r.w1.value_or(0), g);
+    r.goMajor = static_cast<float>(b.goMajor);
+    r.noGoMajor = static_cast<float>(b.noGoMajor);
+    r.majorDeviation = static_cast<float>(b.majorDeviation);
+    r.pitchTolerance = static_cast<float>(b.pitchTolerance);
+    if (r.w1) {
+        r.goM = static_cast<float>(b.goM);
+        r.noGoM = static_cast<float>(b.noGoM);
+        r.goWearM = static_cast<float>(b.goWearM);
+        r.noGoWearM = static_cast<float>(b.noGoWearM);
+    }
+    return r;
+}
+
 }  // namespace quorvil::trap

@@ -147,4 +147,44 @@ struct GaugeBlock {
 // pass D2 + TD2. The minor diameter of both gauges (upper limit) is d3.
 GaugeBlock gaugeBlock(double d, double P, double D2, double D2plusTD2, double w1, const GaugeRow& g);
 
+
+// ---- The family held in single precision ----------------------------------
+
+// The whole calculation for a window that keeps every working value in
+// single precision: each quantity is computed from the single-precision
+// values in double precision and rounded to float when stored; the table
+// constants are the floats of their decimals, except the gauge tolerance
+// row, which stays double. dr is looked up and TD2 banded in single
+// precision; in the gauge block the sum D2 + TD2 is rounded to float first.
+// Values that need a pitch table without a row for P are absent: they are
+// never taken as 0.
+struct SingleResults {
+    float d;
+    std::optional<float> majorLower;  // -Td
+    float d2;                         // = D2
+    float es;
+    float pitchLower;                 // es - Td2
+    std::optional<float> d3;          // also the gauge minor diameter
+    float minorLower;                 // es - 1.25 Td2
+    std::optional<float> D4;
+    float D2;
+    float TD2;
+    float D1;
+    float TD1;
+    std::optional<float> w1, w2;
+    std::optional<float> M1, M2;
+    // Gauge block.
+    float goMajor;
+    float noGoMajor;
+    float majorDeviation;
+    float pitchTolerance;
+    std::optional<float> goM, noGoM, goWearM, noGoWearM;
+
+    // True when every present value is finite.
+    bool finite() const;
+};
+
+// Needs P > 0. kInternal is k7H or k8H.
+SingleResults computeSingle(float d, float P, ExternalClass external, double kInternal);
+
 }  // namespace quorvil::trap

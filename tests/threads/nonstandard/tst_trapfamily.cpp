@@ -13,6 +13,14 @@ namespace {
 // A value as a "0.000" box shows it.
 QString shown(double v) { return QString::fromStdString(formatPattern(v, Pattern::Fixed3)); }
 
+// The gauge block of d, P under 8H, in double precision throughout.
+GaugeBlock b(double d, double P) {
+    const double dr = representativeDiameter(d);
+    const double D2 = pitchDiameter(d, P);
+    const double TD2 = pitchTolerance(k8H, P, dr);
+    return gaugeBlock(d, P, D2, D2 + TD2, 0, gaugeRow(TD2));
+}
+
 }  // namespace
 
 class TestTrapFamily : public QObject {
@@ -30,6 +38,8 @@ private slots:
     void gaugeRowInSinglePrecision();
     void workedExample();
     void otherClassesOfTheExample();
+    void singlePrecisionPath();
+    void singlePrecisionMissingRows();
 };
 
 void TestTrapFamily::representativeDiameterBands_data() {
@@ -221,6 +231,29 @@ void TestTrapFamily::otherClassesOfTheExample() {
     QCOMPARE(lower(class8e), "-0.534");
     QCOMPARE(shown(pitchTolerance(k8H, P, dr)), "0.553");
     QCOMPARE(gaugeRow(pitchTolerance(k8H, P, dr)).T, 0.032);
+}
+
+void TestTrapFamily::singlePrecisionPath() {
+    // d 130, P 7, 8H: the NO-GO major is 128.624 at three decimals in double
+    // precision, but its float has a seven-digit text ending in 5.
+    const SingleResults r = computeSingle(130, 7, class7e, k8H);
+    const QString text = QString::fromStdString(signedTextSingle(r.noGoMajor));
+    QCOMPARE(QString::fromStdString(reformat(text.toStdString(), Pattern::Hash3)), "128.625");
+    QVERIFY(text.endsWith(QLatin1Char('5')));
+    QCOMPARE(QString::fromStdString(formatPattern(b(130, 7).noGoMajor, Pattern::Hash3)), "128.624");
+    QVERIFY(r.finite());
+}
+
+void TestTrapFamily::singlePrecisionMissingRows() {
+    // P 7: Td and ac have rows, the wires none; nothing that needs a wire is there.
+    SingleResults r = computeSingle(40, 7, class8c, k8H);
+    QVERIFY(r.majorLower && r.d3 && r.D4);
+    QVERIFY(!r.w1 && !r.w2 && !r.M1 && !r.M2 && !r.goM && !r.noGoM && !r.goWearM && !r.noGoWearM);
+    QCOMPARE(*r.d3, 32.0f);
+    // P 11: no row anywhere.
+    r = computeSingle(40, 11, class7e, k7H);
+    QVERIFY(!r.majorLower && !r.d3 && !r.D4 && !r.w1);
+    QCOMPARE(r.D1, 29.0f);
 }
 
 QTEST_APPLESS_MAIN(TestTrapFamily)

@@ -1,0 +1,313 @@
+#include "threads/metric/Form15.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+#include <initializer_list>
+#include <optional>
+
+#include "common/numtext.h"
+#include "common/ui/boxio.h"
+#include "common/ui/controls.h"
+#include "common/ui/fonts.h"
+#include "common/ui/formatbox.h"
+#include "common/ui/linesketch.h"
+#include "common/ui/printing.h"
+#include "common/ui/tabcontainer.h"
+#include "threads/metric/gaugeblock.h"
+#include "threads/metric/gaugetolerance.h"
+#include "threads/metric/internaltables.h"
+#include "threads/metric/tapping.h"
+#include "threads/metric/wires.h"
+
+using namespace quorvil;
+using namespace quorvil::metric;
+
+namespace {
+
+constexpr std::uint32_t kGrey = 0x808080;
+
+// Frames carry their caption in 宋体 10.5; what stands inside keeps the
+// window's 宋体 9 so the labels fit their design places.
+void useWindowFont(QGroupBox *frame)
+{
+    for (QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->setFont(songFont(9));
+}
+
+QLabel *wrappedLabel(QWidget *parent, const QString &text, Tw geo)
+{
+    QLabel *l = makeLabel(parent, QString(), text, geo);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+// The number a box holds after `v` is written into it: a self-formatting
+// box keeps the rounded text, a plain box the plain text.
+std::optional<double> readAfterWrite(double v, std::optional<Pattern> pattern)
+{
+    const std::string text = plainText(v);
+    return readStrict(pattern ? reformat(text, *pattern) : text);
+}
+
+bool allFinite(std::initializer_list<double> values)
+{
+    for (double v : values) {
+        if (!std::isfinite(v))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+Form15::Form15()
+    : ToolWindow(QStringLiteral("Form15"), QStringLiteral("6.米制普通螺纹(牙形角60°)"), 6840, 7140)
+{
+    SSTab1 = new TabContainer(this, QStringLiteral("SSTab1"), {0, 0, 6840, 7155});
+    buildInternalPage(SSTab1->addPage(QStringLiteral("内螺纹参数")));
+    SSTab1->addPage(QStringLiteral("外螺纹参数"));
+    SSTab1->setCurrentIndex(0);
+}
+
+void Form15::buildInternalPage(QWidget *page)
+{
+    // Input.
+    QGroupBox *input = makeFrame(page, arrayName(QStringLiteral("Frame3"), 9), QStringLiteral("输入螺纹尺寸"),
+                                 {450, 480, 3405, 855});
+    makeLabel(input, QString(), QStringLiteral("公称直径M"), {180, 420, 960, 225});
+    w1 = makeBox(input, QStringLiteral("w1"), {1140, 360, 735, 270});
+    makeLabel(input, QString(), QStringLiteral("螺距"), {2100, 420, 450, 225});
+    w2 = makeBox(input, QStringLiteral("w2"), {2565, 360, 615, 270});
+    useWindowFont(input);
+
+    // Commands.
+    QGroupBox *commands = makeFrame(page, arrayName(QStringLiteral("Frame3"), 10), QStringLiteral("命令"),
+                                    {3960, 540, 2445, 810});
+    auto *calc = makeButton(commands, QStringLiteral("Command1"), QStringLiteral("计 算"), {360, 315, 705, 315});
+    auto *print = makeButton(commands, QStringLiteral("Command8"), QStringLiteral("打 印"), {1440, 315, 675, 315});
+    useWindowFont(commands);
+    connect(calc, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(print, &QPushButton::clicked, this, [this] { Command8_Click(); });
+
+    // Internal thread: class, major, pitch and minor diameter columns.
+    QGroupBox *thread = makeFrame(page, arrayName(QStringLiteral("Frame3"), 3), QStringLiteral("内螺纹参数"),
+                                  {450, 1410, 5955, 960});
+    new LineSketch(thread, Sketch{{1800, 150, 1800, 960}, {2700, 150, 2700, 960}, {4365, 150, 4365, 960}});
+    Op5H = makeOption(thread, QStringLiteral("Op5H"), QStringLiteral("5H"), {120, 390, 495, 255});
+    Op6H = makeOption(thread, QStringLiteral("Op6H"), QStringLiteral("6H"), {660, 360, 495, 255});
+    Op7H = makeOption(thread, QStringLiteral("Op7H"), QStringLiteral("7H"), {1230, 360, 495, 255});
+    Op5H->setChecked(true);
+    makeLabel(thread, QString(), QStringLiteral("大径≥"), {1950, 240, 600, 225});
+    w10 = makeBox(thread, QStringLiteral("w10"), {1890, 495, 735, 270});
+    makeLabel(thread, QString(), QStringLiteral("中径"), {3015, 225, 420, 225});
+    w11 = makeFormatBox(thread, QStringLiteral("w11"), Pattern::Fixed3, {2925, 495, 660, 270});
+    w12 = makeFormatBox(thread, QStringLiteral("w12"), Pattern::Fixed3, {3600, 270, 690, 270});
+    makeLabel(thread, QString(), QStringLiteral("0"), {3645, 585, 240, 225});
+    makeLabel(thread, QString(), QStringLiteral("小径"), {4635, 225, 420, 225});
+    w13 = makeFormatBox(thread, QStringLiteral("w13"), Pattern::Fixed3, {4545, 495, 660, 270});
+    w14 = makeFormatBox(thread, QStringLiteral("w14"), Pattern::Fixed3, {5220, 270, 660, 270});
+    makeLabel(thread, QString(), QStringLiteral("0"), {5265, 585, 240, 225});
+    useWindowFont(thread);
+
+    // Tapping data: labels of two short lines left of their boxes.
+    QGroupBox *tapping = makeFrame(page, arrayName(QStringLiteral("Frame3"), 8), QStringLiteral("攻丝要素"),
+                                   {420, 2460, 5985, 795});
+    wrappedLabel(tapping, QStringLiteral("底孔直径"), {225, 315, 405, 420});
+    w23 = makeBox(tapping, QStringLiteral("w23"), {630, 360, 705, 270});
+    wrappedLabel(tapping, QStringLiteral("底孔深度"), {1395, 315, 360, 420});
+    w24 = makeBox(tapping, QStringLiteral("w24"), {1755, 360, 690, 270});
+    wrappedLabel(tapping, QStringLiteral("螺孔深度"), {2475, 315, 420, 420});
+    w25 = makeBox(tapping, QStringLiteral("w25"), {2925, 360, 690, 270});
+    wrappedLabel(tapping, QStringLiteral("牙形实际高度"), {3645, 315, 585, 420});
+    w26 = makeFormatBox(tapping, QStringLiteral("w26"), Pattern::Fixed2, {4230, 360, 570, 270});
+    wrappedLabel(tapping, QStringLiteral("刀尖宽度"), {4830, 300, 420, 420});
+    w27 = makeBox(tapping, QStringLiteral("w27"), {5250, 360, 660, 270});
+    useWindowFont(tapping);
+
+    // Thread plug gauges: GO end left, NO-GO end right, the boxes on the sketch.
+    QGroupBox *gauge = makeFrame(page, arrayName(QStringLiteral("Frame3"), 6), QStringLiteral("螺纹规参数"),
+                                 {420, 3360, 5985, 3510});
+    new LineSketch(gauge, Sketch{
+        {2880, 0, 2880, 3510, 1, kGrey},
+        // GO end with its thread marks.
+        {990, 360, 1890, 360, 2}, {1890, 360, 1890, 1260, 2}, {1890, 1260, 990, 1260, 2}, {990, 1260, 990, 360, 2},
+        {990, 450, 1890, 450}, {990, 1170, 1890, 1170},
+        // NO-GO end.
+        {3960, 360, 4545, 360, 2}, {4545, 360, 4545, 1215, 2}, {4545, 1215, 3960, 1215, 2}, {3960, 1215, 3960, 360, 2},
+        {3960, 450, 4545, 450}, {3960, 1125, 4545, 1125},
+        // Handle.
+        {1890, 585, 3960, 585, 2}, {1890, 960, 3960, 960, 2},
+        // GO major diameter.
+        {990, 360, 480, 360}, {990, 1260, 480, 1260}, {585, 360, 585, 1260},
+        // NO-GO major diameter.
+        {4545, 360, 5235, 360}, {4545, 1215, 5235, 1215}, {5130, 360, 5130, 1215},
+        // GO thread length.
+        {990, 1260, 990, 1680}, {1890, 1260, 1890, 1680}, {990, 1590, 1890, 1590},
+        // NO-GO thread length.
+        {3960, 1215, 3960, 1560}, {4545, 1215, 4545, 1560}, {3960, 1470, 4545, 1470},
+    });
+    makeLabel(gauge, QString(), QStringLiteral("螺通规"), {2130, 240, 600, 225});
+    makeLabel(gauge, QString(), QStringLiteral("螺止规"), {3105, 270, 600, 225});
+
+    makeLabel(gauge, QString(), QStringLiteral("大径"), {135, 450, 420, 225});
+    w28 = makeBox(gauge, QStringLiteral("w28"), {90, 675, 735, 270});
+    makeLabel(gauge, QString(), QStringLiteral("0"), {900, 600, 240, 210});
+    makeLabel(gauge, QString(), QString(), {840, 720, 240, 210});
+    w29 = makeBox(gauge, QStringLiteral("w29"), {870, 810, 600, 270});
+    Text1 = makeBox(gauge, QStringLiteral("Text1"), {1110, 1320, 600, 270});
+    makeLabel(gauge, QString(), QStringLiteral("中径"), {585, 1770, 420, 225});
+    w30 = makeFormatBox(gauge, QStringLiteral("w30"), Pattern::Fixed3, {990, 1740, 810, 270});
+    makeLabel(gauge, QString(), QStringLiteral("0"), {1860, 1680, 240, 210});
+    w31 = makeBox(gauge, QStringLiteral("w31"), {1830, 1890, 600, 270});
+    wrappedLabel(gauge, QStringLiteral("优选三针M值"), {90, 2205, 585, 420});
+    w32 = makeFormatBox(gauge, QStringLiteral("w32"), Pattern::Fixed3, {675, 2250, 735, 270});
+    wrappedLabel(gauge, QStringLiteral("次选三针M值"), {1440, 2205, 585, 420});
+    Text11 = makeFormatBox(gauge, QStringLiteral("Text11"), Pattern::Fixed3, {2025, 2250, 735, 270});
+    makeLabel(gauge, QString(), QStringLiteral("磨损尺寸"), {210, 2700, 780, 225});
+    w33 = makeBox(gauge, QStringLiteral("w33"), {990, 2625, 810, 270});
+    makeLabel(gauge, QString(), QStringLiteral("小径:≤"), {330, 3105, 750, 225});
+    w34 = makeFormatBox(gauge, QStringLiteral("w34"), Pattern::Fixed3, {1080, 3060, 810, 270});
+
+    makeLabel(gauge, QString(), QStringLiteral("优选三针"), {2070, 1080, 750, 225});
+    w15 = makeBox(gauge, QStringLiteral("w15"), {2820, 1035, 600, 270});
+    makeLabel(gauge, QString(), QStringLiteral("次选三针"), {2070, 1440, 750, 225});
+    w19 = makeBox(gauge, QStringLiteral("w19"), {2820, 1395, 600, 270});
+
+    makeLabel(gauge, QString(), QStringLiteral("大径"), {4635, 450, 420, 225});
+    w35 = makeFormatBox(gauge, QStringLiteral("w35"), Pattern::Fixed3, {4350, 720, 735, 270});
+    makeLabel(gauge, QString(), QStringLiteral("0"), {5160, 600, 240, 210});
+    makeLabel(gauge, QString(), QString(), {5130, 780, 240, 210});
+    w36 = makeBox(gauge, QStringLiteral("w36"), {5130, 840, 720, 270});
+    Text2 = makeBox(gauge, QStringLiteral("Text2"), {4620, 1320, 600, 270});
+    makeLabel(gauge, QString(), QStringLiteral("中径"), {3600, 1770, 420, 225});
+    w37 = makeFormatBox(gauge, QStringLiteral("w37"), Pattern::Fixed3, {4020, 1710, 765, 270});
+    makeLabel(gauge, QString(), QStringLiteral("0"), {4830, 1650, 240, 210});
+    w38 = makeBox(gauge, QStringLiteral("w38"), {4800, 1860, 720, 270});
+    wrappedLabel(gauge, QStringLiteral("优选三针M值"), {3060, 2160, 555, 420});
+    w39 = makeFormatBox(gauge, QStringLiteral("w39"), Pattern::Fixed3, {3600, 2205, 735, 270});
+    wrappedLabel(gauge, QStringLiteral("次选三针M值"), {4365, 2160, 585, 420});
+    Text12 = makeFormatBox(gauge, QStringLiteral("Text12"), Pattern::Fixed3, {4950, 2205, 810, 270});
+    makeLabel(gauge, QString(), QStringLiteral("磨损尺寸"), {3285, 2655, 810, 225});
+    w40 = makeBox(gauge, QStringLiteral("w40"), {4095, 2610, 810, 270});
+    makeLabel(gauge, QString(), QStringLiteral("小径:≤"), {3390, 3105, 750, 225});
+    w41 = makeFormatBox(gauge, QStringLiteral("w41"), Pattern::Fixed3, {4140, 3060, 810, 270});
+    useWindowFont(gauge);
+}
+
+void Form15::Command1_Click()
+{
+    // Read and check everything before the first write: a D or P that is no
+    // finite number, or a result that would overflow, changes no box.
+    const std::optional<double> dRead = readStrict(w1);
+    const std::optional<double> pRead = readStrict(w2);
+    if (!dRead || !pRead || !std::isfinite(*dRead) || !std::isfinite(*pRead))
+        return;
+    const double D = *dRead;
+    const double P = *pRead;
+    const InternalClass cls = Op7H->isChecked() ? InternalClass::H7
+                              : Op6H->isChecked() ? InternalClass::H6
+                                                  : InternalClass::H5;
+
+    const std::optional<GaugeLengths> lengths = gaugeThreadLengths(D, P);
+    const std::optional<WirePair> wires = wiresForPitch(P);
+    const std::optional<double> td2 = internalPitchDiameterTolerance(cls, D, P);
+    const std::optional<double> td1 = internalMinorDiameterTolerance(cls, P);
+    const TappingData tap = tappingData(D, P);
+    const double d2 = basicPitchDiameter(D, P);
+    const double d1 = basicMinorDiameter(D, P);
+    if (!allFinite({tap.tapDrill, tap.drillDepth, tap.tappedDepth, tap.threadDepth, tap.toolTipWidth, d2, d1}))
+        return;
+
+    // The gauge block works from what w12, w15 and w19 will show when it
+    // reads them: this press's table values, or the texts they keep.
+    const std::optional<double> td2Shown = td2 ? readAfterWrite(*td2, Pattern::Fixed3) : readStrict(w12);
+    const std::optional<double> wire1 = wires ? readAfterWrite(wires->preferred, std::nullopt) : readStrict(w15);
+    const std::optional<double> wire2 = wires ? readAfterWrite(wires->second, std::nullopt) : readStrict(w19);
+    const std::optional<GaugeTolerance> tol = td2Shown ? gaugeTolerance(*td2Shown) : std::nullopt;
+    if (tol && wire1 && wire2) {
+        const MetricGaugeBlock b = metricGaugeBlock(D, P, *td2Shown, *tol);
+        const std::optional<double> g = readAfterWrite(b.goPitch, Pattern::Fixed3);
+        const std::optional<double> n = readAfterWrite(b.noGoPitch, Pattern::Fixed3);
+        if (!g || !n)
+            return;
+        if (!allFinite({b.goMajor, b.noGoMajor, b.goPitch, b.noGoPitch, b.goMajorLowerDev,
+                        threeWireM(b.goPitch, P, *wire1), threeWireM(b.goPitch, P, *wire2),
+                        threeWireM(b.noGoPitch, P, *wire1), threeWireM(b.noGoPitch, P, *wire2),
+                        gaugeWearLimit(*g, tol->W, tol->T), gaugeWearLimit(*n, tol->W, tol->T)}))
+            return;
+    }
+
+    if (lengths) {
+        Text1->setText(QString::fromLatin1(lengths->go));
+        Text2->setText(QString::fromLatin1(lengths->nogo));
+    }
+    writePlain(w27, tap.toolTipWidth);
+    writePlain(w26, tap.threadDepth);
+    if (wires) {
+        writePlain(w15, wires->preferred);
+        writePlain(w19, wires->second);
+    }
+
+    // The block of the selected class.
+    writePlain(w11, d2);
+    if (td2)
+        writePlain(w12, *td2);
+    writePlain(w13, d1);
+    writePlain(w34, d1);
+    writePlain(w41, d1);
+    if (td1)
+        writePlain(w14, *td1);
+    fillGaugeBlock();
+
+    writePlain(w23, tap.tapDrill);
+    writePlain(w24, tap.drillDepth);
+    writePlain(w25, tap.tappedDepth);
+    w10->setText(w1->text());
+}
+
+// The GO and NO-GO thread plug gauges, keyed by the tolerance that w12 shows
+// now (it may be left from an earlier calculation). Without a number in w12,
+// w15 or w19, or without a band for w12, the fourteen boxes keep their text.
+void Form15::fillGaugeBlock()
+{
+    const std::optional<double> D = readStrict(w1);
+    const std::optional<double> P = readStrict(w2);
+    const std::optional<double> td2 = readStrict(w12);
+    const std::optional<double> wire1 = readStrict(w15);
+    const std::optional<double> wire2 = readStrict(w19);
+    if (!D || !P || !td2 || !wire1 || !wire2)
+        return;
+    const std::optional<GaugeTolerance> tol = gaugeTolerance(*td2);
+    if (!tol)
+        return;
+    const MetricGaugeBlock b = metricGaugeBlock(*D, *P, *td2, *tol);
+
+    writePlain(w31, b.goPitchLowerDev);
+    writePlain(w38, b.noGoPitchLowerDev);
+    writePlain(w32, threeWireM(b.goPitch, *P, *wire1));
+    writePlain(Text11, threeWireM(b.goPitch, *P, *wire2));
+    writePlain(w39, threeWireM(b.noGoPitch, *P, *wire1));
+    writePlain(Text12, threeWireM(b.noGoPitch, *P, *wire2));
+    writePlain(w28, b.goMajor);
+    writePlain(w35, b.noGoMajor);
+    writePlain(w29, b.goMajorLowerDev);
+    writePlain(w36, b.noGoMajorLowerDev);
+    writePlain(w30, b.goPitch);
+    writePlain(w37, b.noGoPitch);
+    // The wear limits start from the pitch diameters as shown, rounded.
+    if (const std::optional<double> g = readStrict(w30))
+        writePlain(w33, gaugeWearLimit(*g, tol->W, tol->T));
+    if (const std::optional<double> n = readStrict(w37))
+        writePlain(w40, gaugeWearLimit(*n, tol->W, tol->T));
+}
+
+void Form15::Command8_Click()
+{
+    printWindow(this);
+}

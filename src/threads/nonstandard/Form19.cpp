@@ -1,0 +1,603 @@
+#include "threads/nonstandard/Form19.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+#include <initializer_list>
+#include <optional>
+#include <utility>
+
+#include "common/numtext.h"
+#include "common/ui/boxio.h"
+#include "common/ui/controls.h"
+#include "common/ui/fonts.h"
+#include "common/ui/formatbox.h"
+#include "common/ui/linesketch.h"
+#include "common/ui/printing.h"
+#include "common/ui/tabcontainer.h"
+#include "threads/metric/wires.h"
+#include "threads/nonstandard/metric60.h"
+#include "threads/nonstandard/trapfamily.h"
+
+using namespace quorvil;
+
+namespace {
+
+// The window's texts, keyed by control name (labels by "label_" and the box
+// they go with).
+const std::pair<const char*, const char*> kTexts[] = {
+    {"caption", "10.非标螺纹参数<可输入任意参数计算>"},
+    {"tab0", "米制普通螺纹"},
+    {"tab1", "米制梯形螺纹"},
+    {"Frame3(9)", "输入螺纹尺寸(牙形角60°)"},
+    {"Frame3(10)", "命令"},
+    {"Frame3(11)", "外螺纹参数"},
+    {"Frame3(12)", "内螺纹参数"},
+    {"Frame3(13)", "外螺纹三针测量M值"},
+    {"Frame3(8)", "攻丝要素"},
+    {"Frame3(5)", "螺纹规参数"},
+    {"Label1(0)", "注：其结果为公式计算,与国家标准相差≤0.03左右"},
+    {"Frame3(0)", "输入螺纹尺寸(牙形角30°)"},
+    {"Frame3(1)", "命令"},
+    {"Frame3(2)", "外螺纹参数"},
+    {"Frame3(3)", "内螺纹参数"},
+    {"Frame3(4)", "外螺纹三针测量M值"},
+    {"Frame3(6)", "螺纹规参数"},
+    {"Label1(1)", "注：其结果为公式计算,与国家标准相差≤0.03左右"},
+    {"Op1", "6f"},
+    {"Op2", "6g"},
+    {"Op3", "6h"},
+    {"Op4", "5H"},
+    {"Op5", "6H"},
+    {"Op6", "7H"},
+    {"Op7h", "7h"},
+    {"Op7e", "7e"},
+    {"Op8e", "8e"},
+    {"Op8c", "8c"},
+    {"Op7", "7H"},
+    {"Op8", "8H"},
+    {"Command1", "计 算"},
+    {"Command8", "打 印"},
+    {"Command2", "计 算"},
+    {"Command4", "打 印"},
+    {"label_w1", "公称直径M"},
+    {"label_w2", "螺距"},
+    {"label_w3", "大径"},
+    {"label_w6", "中径"},
+    {"label_w9", "小径:≤"},
+    {"label_w10", "大径:≥"},
+    {"label_w11", "中径"},
+    {"label_w13", "小径"},
+    {"label_w15", "优先三针"},
+    {"label_w16", "M值"},
+    {"label_w19", "其次三针"},
+    {"label_w20", "M值"},
+    {"label_w23", "底孔直径"},
+    {"label_w24", "底孔深度"},
+    {"label_w25", "螺孔深度"},
+    {"label_w26", "牙形实际高度"},
+    {"label_w27", "刀尖宽度"},
+    {"label_w28", "大径"},
+    {"label_w35", "大径"},
+    {"label_w30", "中径"},
+    {"label_w37", "中径"},
+    {"label_w32", "优先三针M值"},
+    {"label_w39", "优先三针M值"},
+    {"label_w33", "磨损尺寸"},
+    {"label_w40", "磨损尺寸"},
+    {"label_w34", "小径:≤"},
+    {"label_w41", "小径:≤"},
+    {"label_txtt1", "公称直径Tr"},
+    {"label_txtT2", "螺距"},
+    {"label_txtT3", "大径"},
+    {"label_txtT6", "中径"},
+    {"label_txtT9", "小径"},
+    {"label_txtT10", "大径"},
+    {"label_txtT11", "中径"},
+    {"label_txtT12", "0"},
+    {"label_txtT13", "小径"},
+    {"label_txtT14", "0"},
+    {"label_txtT15", "优先三针"},
+    {"label_txtT16", "M值"},
+    {"label_txtT19", "其次三针"},
+    {"label_txtT20", "M值"},
+    {"label_txtT23", "大径"},
+    {"label_txtT25", "大径"},
+    {"label_txtT27", "优先三针M值"},
+    {"label_txtT30", "优先三针M值"},
+    {"label_txtT28", "±"},
+    {"label_txtT31", "±"},
+    {"label_txtT29", "磨损尺寸M值"},
+    {"label_txtT32", "磨损尺寸M值"},
+    {"label_txtT40", "小径:≤"},
+    {"label_txtT41", "小径:≤"},
+    {"go", "螺通规"},
+    {"nogo", "螺止规"},
+    {"zero", "0"},
+};
+
+QString text(const char* key) {
+    for (const auto& [k, v] : kTexts)
+        if (qstrcmp(k, key) == 0) return QString::fromUtf8(v);
+    return {};
+}
+
+// A caption written top to bottom, one character a line.
+QString vertical(const QString& s) {
+    QString out;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (i) out += QLatin1Char('\n');
+        out += s.at(i);
+    }
+    return out;
+}
+
+// A caption broken into two lines in the middle.
+QString twoLines(const QString& s) {
+    const qsizetype half = (s.size() + 1) / 2;
+    return s.left(half) + QLatin1Char('\n') + s.mid(half);
+}
+
+constexpr int kBoxH = 285;     // text box height, twips
+constexpr std::uint32_t kGrey = 0x808080;
+
+// The double-ended thread plug gauge seen from the side, in twips of its
+// frame; only the divider's place differs between the tabs.
+Sketch gaugeSketch(int dividerX) {
+    return {
+        // GO end
+        {990, 360, 1890, 360, 2}, {990, 1260, 1890, 1260, 2}, {990, 360, 990, 1260, 2}, {1890, 360, 1890, 1260, 2},
+        {990, 450, 1890, 450}, {990, 1170, 1890, 1170},
+        // shank
+        {1890, 585, 3960, 585, 2}, {1890, 960, 3960, 960, 2},
+        // NO-GO end
+        {3960, 360, 4545, 360, 2}, {3960, 1215, 4545, 1215, 2}, {3960, 360, 3960, 1215, 2}, {4545, 360, 4545, 1215, 2},
+        {3960, 450, 4545, 450}, {3960, 1125, 4545, 1125},
+        // GO dimension line
+        {990, 360, 480, 360}, {990, 1260, 450, 1260}, {585, 360, 585, 1260},
+        // NO-GO dimension line
+        {4410, 360, 5220, 360}, {4410, 1215, 5220, 1215}, {5130, 360, 5130, 1215},
+        // divider
+        {dividerX, 90, dividerX, 2880, 1, kGrey},
+    };
+}
+
+// A text box that contains no leading number: the lenient reading would give
+// 0 for it, which is no input the user typed.
+bool hasLeadingNumber(const QString& s) {
+    qsizetype i = 0;
+    while (i < s.size() && (s[i] == QLatin1Char(' ') || s[i] == QLatin1Char('\t'))) ++i;
+    if (i < s.size() && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-'))) ++i;
+    if (i < s.size() && s[i] == QLatin1Char('.')) ++i;
+    return i < s.size() && s[i] >= QLatin1Char('0') && s[i] <= QLatin1Char('9');
+}
+
+bool allFinite(std::initializer_list<double> values) {
+    for (double v : values)
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
+}  // namespace
+
+Form19::Form19() : ToolWindow(QStringLiteral("Form19"), text("caption"), 6960, 9240) {
+    SSTab1 = new TabContainer(this, QStringLiteral("SSTab1"), Tw{0, 0, 6975, 9285});
+    SSTab1->setTabFont(songFont(9.75));
+    QWidget* metricPage = SSTab1->addPage(text("tab0"));
+    QWidget* trapPage = SSTab1->addPage(text("tab1"));
+    buildMetricTab(metricPage);
+    buildTrapezoidalTab(trapPage);
+    SSTab1->setCurrentIndex(0);
+    // Frames carry their caption in the larger frame font; what stands
+    // inside them keeps the window's default font.
+    for (QGroupBox* frame : findChildren<QGroupBox*>())
+        for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) child->setFont(songFont(9));
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    w[1]->setFocus();
+}
+
+// ---- Layout -----------------------------------------------------------------
+
+namespace {
+
+// Builds labels of the label array lblMD, numbered in order of creation.
+struct LabelMaker {
+    int next = 0;
+    QLabel* operator()(QWidget* parent, const QString& caption, Tw geo, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+        QLabel* l = makeLabel(parent, arrayName(QStringLiteral("lblMD"), next++), caption, geo);
+        l->setAlignment(align);
+        return l;
+    }
+};
+
+}  // namespace
+
+void Form19::buildMetricTab(QWidget* page) {
+    LabelMaker label;
+    const auto frame = [&](int index, Tw geo) {
+        const QString key = QStringLiteral("Frame3(%1)").arg(index);
+        return makeFrame(page, arrayName(QStringLiteral("Frame3"), index), text(key.toUtf8().constData()), geo);
+    };
+    const auto result = [&](QWidget* parent, int n, Tw geo) {
+        w[n] = makeFormatBox(parent, QStringLiteral("w%1").arg(n), Pattern::Hash3, geo);
+    };
+    const auto lbl = [&](int n) { return text(QStringLiteral("label_w%1").arg(n).toUtf8().constData()); };
+    const Qt::Alignment centred = Qt::AlignCenter;
+
+    // Inputs.
+    QGroupBox* in = frame(9, {225, 540, 3525, 855});
+    label(in, lbl(1), {120, 390, 1050, kBoxH});
+    w[1] = makeBox(in, QStringLiteral("w1"), {1170, 390, 780, kBoxH});
+    label(in, lbl(2), {2040, 390, 450, kBoxH});
+    w[2] = makeBox(in, QStringLiteral("w2"), {2490, 390, 870, kBoxH});
+
+    QGroupBox* cmd = frame(10, {4095, 570, 2445, 810});
+    Command1 = makeButton(cmd, QStringLiteral("Command1"), text("Command1"), {165, 300, 1005, 390});
+    Command8 = makeButton(cmd, QStringLiteral("Command8"), text("Command8"), {1275, 300, 1005, 390});
+
+    // External thread: class row, then 大径 over 中径 on the left, 小径 on the right.
+    QGroupBox* ext = frame(11, {225, 1530, 3090, 2220});
+    Op1 = makeOption(ext, QStringLiteral("Op1"), text("Op1"), {300, 270, 690, 270});
+    Op2 = makeOption(ext, QStringLiteral("Op2"), text("Op2"), {1200, 270, 690, 270});
+    Op3 = makeOption(ext, QStringLiteral("Op3"), text("Op3"), {2100, 270, 690, 270});
+    Op1->setChecked(true);
+    label(ext, vertical(lbl(3)), {105, 690, 240, 600}, centred);
+    result(ext, 3, {360, 855, 810, kBoxH});
+    result(ext, 4, {1200, 705, 705, kBoxH});
+    result(ext, 5, {1200, 1005, 705, kBoxH});
+    label(ext, vertical(lbl(6)), {105, 1425, 240, 600}, centred);
+    result(ext, 6, {360, 1590, 810, kBoxH});
+    result(ext, 7, {1200, 1440, 705, kBoxH});
+    result(ext, 8, {1200, 1740, 705, kBoxH});
+    label(ext, lbl(9), {2085, 1110, 900, kBoxH}, centred);
+    result(ext, 9, {2085, 1395, 900, kBoxH});
+    new LineSketch(ext, {{60, 615, 3030, 615, 1, kGrey}, {1995, 615, 1995, 2160, 1, kGrey},
+                         {60, 1365, 1995, 1365, 1, kGrey}});
+
+    // Internal thread: class row, then 大径 on the left, 中径 over 小径 on the right.
+    QGroupBox* inner = frame(12, {3420, 1530, 3120, 2220});
+    Op4 = makeOption(inner, QStringLiteral("Op4"), text("Op4"), {300, 270, 690, 270});
+    Op5 = makeOption(inner, QStringLiteral("Op5"), text("Op5"), {1200, 270, 690, 270});
+    Op6 = makeOption(inner, QStringLiteral("Op6"), text("Op6"), {2100, 270, 690, 270});
+    Op4->setChecked(true);
+    label(inner, lbl(10), {120, 1110, 900, kBoxH}, centred);
+    result(inner, 10, {120, 1395, 900, kBoxH});
+    label(inner, vertical(lbl(11)), {1125, 690, 240, 600}, centred);
+    result(inner, 11, {1380, 855, 855, kBoxH});
+    result(inner, 12, {2265, 735, 735, kBoxH});
+    label(inner, vertical(lbl(13)), {1125, 1425, 240, 600}, centred);
+    result(inner, 13, {1380, 1590, 855, kBoxH});
+    result(inner, 14, {2265, 1470, 735, kBoxH});
+    new LineSketch(inner, {{60, 615, 3060, 615, 1, kGrey}, {1080, 615, 1080, 2160, 1, kGrey},
+                           {1080, 1365, 3060, 1365, 1, kGrey}});
+
+    // Wires and M values, one row.
+    QGroupBox* wires = frame(13, {225, 3825, 6300, 885});
+    for (const auto& [first, x0] : {std::pair{15, 0}, std::pair{19, 3105}}) {
+        label(wires, lbl(first), {x0 + 45, 390, 840, kBoxH});
+        result(wires, first, {x0 + 885, 390, 585, kBoxH});
+        label(wires, lbl(first + 1), {x0 + 1485, 390, 330, kBoxH});
+        result(wires, first + 1, {x0 + 1815, 390, 705, kBoxH});
+        result(wires, first + 2, {x0 + 2535, 240, 555, kBoxH});
+        result(wires, first + 3, {x0 + 2535, 540, 555, kBoxH});
+    }
+
+    // Tapping data, one row; the captions take two lines to leave the boxes room.
+    QGroupBox* tap = frame(8, {225, 4815, 6315, 795});
+    {
+        int x = 75;
+        for (int n = 23; n <= 27; ++n) {
+            const QString caption = twoLines(lbl(n));
+            const int labelW = n == 26 ? 600 : 390;
+            label(tap, caption, {x, 270, labelW, 450});
+            result(tap, n, {x + labelW, 345, 705, kBoxH});
+            x += labelW + 705 + 75;
+        }
+    }
+
+    // Gauge block: GO gauge left of the divider, NO-GO gauge right of it.
+    QGroupBox* gauge = frame(5, {225, 5715, 6300, 2910});
+    new LineSketch(gauge, gaugeSketch(2970));
+    label(gauge, lbl(28), {195, 405, 600, 255}, centred);
+    result(gauge, 28, {120, 675, 795, kBoxH});
+    result(gauge, 29, {1050, 675, 780, kBoxH});
+    label(gauge, lbl(35), {4830, 405, 600, 255}, centred);
+    result(gauge, 35, {4695, 675, 795, kBoxH});
+    result(gauge, 36, {5520, 675, 690, kBoxH});
+    label(gauge, text("go"), {2190, 300, 720, 255}, centred);
+    label(gauge, text("nogo"), {3045, 300, 720, 255}, centred);
+    for (const auto& [first, x0] : {std::pair{30, 0}, std::pair{37, 2970}}) {
+        label(gauge, lbl(first), {x0 + 240, 1440, 420, kBoxH});
+        result(gauge, first, {x0 + 660, 1440, 900, kBoxH});
+        result(gauge, first + 1, {x0 + 1590, 1440, 780, kBoxH});
+        label(gauge, lbl(first + 2), {x0 + 60, 1890, 1185, kBoxH});
+        result(gauge, first + 2, {x0 + 1245, 1890, 900, kBoxH});
+        label(gauge, twoLines(lbl(first + 3)), {x0 + 90, 2280, 420, 450});
+        result(gauge, first + 3, {x0 + 540, 2355, 735, kBoxH});
+        label(gauge, lbl(first + 4), {x0 + 1320, 2355, 660, kBoxH});
+        result(gauge, first + 4, {x0 + 1980, 2355, 840, kBoxH});
+    }
+
+    makeLabel(page, arrayName(QStringLiteral("Label1"), 0), text("Label1(0)"), {1200, 8880, 4335, 375});
+}
+
+void Form19::buildTrapezoidalTab(QWidget* page) {
+    LabelMaker label;
+    label.next = 100;  // the array's elements of tab 1 follow those of tab 0
+    const auto frame = [&](int index, Tw geo) {
+        const QString key = QStringLiteral("Frame3(%1)").arg(index);
+        return makeFrame(page, arrayName(QStringLiteral("Frame3"), index), text(key.toUtf8().constData()), geo);
+    };
+    const auto name = [](int n) { return n == 1 ? QStringLiteral("txtt1") : QStringLiteral("txtT%1").arg(n); };
+    const auto result = [&](QWidget* parent, int n, Tw geo) {
+        t[n] = makeFormatBox(parent, name(n), Pattern::Hash3, geo);
+    };
+    const auto raw = [&](QWidget* parent, int n, Tw geo) { t[n] = makeBox(parent, name(n), geo); };
+    const auto lbl = [&](int n) { return text(("label_" + name(n)).toUtf8().constData()); };
+    const Qt::Alignment centred = Qt::AlignCenter;
+
+    QGroupBox* in = frame(0, {360, 495, 3435, 855});
+    label(in, lbl(1), {120, 390, 1080, kBoxH});
+    raw(in, 1, {1200, 390, 780, kBoxH});
+    label(in, lbl(2), {2040, 390, 450, kBoxH});
+    raw(in, 2, {2490, 390, 810, kBoxH});
+
+    QGroupBox* cmd = frame(1, {3870, 495, 2445, 855});
+    Command2 = makeButton(cmd, QStringLiteral("Command2"), text("Command2"), {165, 315, 1005, 390});
+    Command4 = makeButton(cmd, QStringLiteral("Command4"), text("Command4"), {1275, 315, 1005, 390});
+
+    // External thread: class row, then 大径, 中径 and 小径 side by side.
+    QGroupBox* ext = frame(2, {360, 1395, 5970, 1545});
+    Op7h = makeOption(ext, QStringLiteral("Op7h"), text("Op7h"), {420, 270, 690, 270});
+    Op7e = makeOption(ext, QStringLiteral("Op7e"), text("Op7e"), {1800, 270, 690, 270});
+    Op8e = makeOption(ext, QStringLiteral("Op8e"), text("Op8e"), {3180, 270, 690, 270});
+    Op8c = makeOption(ext, QStringLiteral("Op8c"), text("Op8c"), {4560, 270, 690, 270});
+    Op7e->setChecked(true);
+    const int groups[3][3] = {{3, 4, 5}, {6, 7, 8}, {9, 33, 34}};
+    for (int g = 0; g < 3; ++g) {
+        const int x0 = 90 + g * 1965;
+        label(ext, vertical(lbl(groups[g][0])), {x0, 720, 240, 600}, centred);
+        const auto& [size, upper, lower] = groups[g];
+        if (size == 3) raw(ext, size, {x0 + 255, 885, 810, kBoxH});
+        else result(ext, size, {x0 + 255, 885, 810, kBoxH});
+        if (upper == 4) raw(ext, upper, {x0 + 1095, 735, 705, kBoxH});
+        else result(ext, upper, {x0 + 1095, 735, 705, kBoxH});
+        result(ext, lower, {x0 + 1095, 1035, 705, kBoxH});
+    }
+    new LineSketch(ext, {{60, 615, 5910, 615, 1, kGrey}, {1995, 615, 1995, 1485, 1, kGrey},
+                         {3960, 615, 3960, 1485, 1, kGrey}});
+
+    // Internal thread: class options, 大径, 中径 and 小径 left to right.
+    QGroupBox* inner = frame(3, {360, 3015, 5955, 960});
+    Op7 = makeOption(inner, QStringLiteral("Op7"), text("Op7"), {165, 270, 690, 270});
+    Op8 = makeOption(inner, QStringLiteral("Op8"), text("Op8"), {165, 585, 690, 270});
+    Op7->setChecked(true);
+    label(inner, lbl(10), {1035, 240, 855, 255}, centred);
+    result(inner, 10, {1035, 525, 855, kBoxH});
+    for (const auto& [size, x0] : {std::pair{11, 2100}, std::pair{13, 4020}}) {
+        label(inner, lbl(size), {x0, 240, 855, 255}, centred);
+        result(inner, size, {x0, 525, 855, kBoxH});
+        result(inner, size + 1, {x0 + 885, 285, 705, kBoxH});
+        label(inner, text("zero"), {x0 + 885, 600, 705, 255}, centred);
+    }
+    new LineSketch(inner, {{960, 210, 960, 900, 1, kGrey}, {1995, 210, 1995, 900, 1, kGrey},
+                           {3915, 210, 3915, 900, 1, kGrey}});
+
+    // Wires and M values, one row.
+    QGroupBox* wires = frame(4, {360, 4050, 5970, 885});
+    for (const auto& [first, x0] : {std::pair{15, 0}, std::pair{19, 2985}}) {
+        label(wires, lbl(first), {x0 + 45, 390, 720, kBoxH});
+        raw(wires, first, {x0 + 765, 390, 555, kBoxH});
+        label(wires, lbl(first + 1), {x0 + 1335, 390, 300, kBoxH});
+        result(wires, first + 1, {x0 + 1635, 390, 720, kBoxH});
+        result(wires, first + 2, {x0 + 2370, 240, 570, kBoxH});
+        result(wires, first + 3, {x0 + 2370, 540, 570, kBoxH});
+    }
+
+    // Gauge block: GO gauge left of the divider, NO-GO gauge right of it.
+    QGroupBox* gauge = frame(6, {360, 5040, 5985, 2910});
+    new LineSketch(gauge, gaugeSketch(2880));
+    label(gauge, lbl(23), {195, 405, 600, 255}, centred);
+    result(gauge, 23, {120, 675, 795, kBoxH});
+    result(gauge, 24, {1050, 675, 780, kBoxH});
+    label(gauge, lbl(25), {4695, 405, 600, 255}, centred);
+    result(gauge, 25, {4620, 675, 750, kBoxH});
+    result(gauge, 26, {5385, 675, 570, kBoxH});
+    label(gauge, text("go"), {2130, 1005, 720, 255}, centred);
+    label(gauge, text("nogo"), {2955, 1005, 720, 255}, centred);
+    struct Half {
+        int m, tol, wear, minor, x0;
+    };
+    for (const Half& h : {Half{27, 28, 29, 40, 0}, Half{30, 31, 32, 41, 2880}}) {
+        label(gauge, lbl(h.m), {h.x0 + 60, 1500, 1185, kBoxH});
+        result(gauge, h.m, {h.x0 + 1245, 1500, 765, kBoxH});
+        label(gauge, lbl(h.tol), {h.x0 + 2010, 1500, 150, kBoxH}, centred);
+        result(gauge, h.tol, {h.x0 + 2160, 1500, 660, kBoxH});
+        label(gauge, lbl(h.wear), {h.x0 + 60, 1950, 1185, kBoxH});
+        result(gauge, h.wear, {h.x0 + 1245, 1950, 765, kBoxH});
+        label(gauge, lbl(h.minor), {h.x0 + 60, 2400, 1170, kBoxH}, Qt::AlignRight | Qt::AlignVCenter);
+        raw(gauge, h.minor, {h.x0 + 1245, 2400, 765, kBoxH});
+    }
+
+    makeLabel(page, arrayName(QStringLiteral("Label1"), 1), text("Label1(1)"), {1200, 8400, 4335, 375});
+}
+
+// ---- Metric 60° calculation ------------------------------------------------
+
+void Form19::Command1_Click() {
+    const std::optional<double> d = readStrict(w[1]);
+    const std::optional<double> P = readStrict(w[2]);
+    if (!d || !P || !(*P > 0)) return;
+
+    using metric60::ExternalClass;
+    using metric60::InternalClass;
+    const ExternalClass ext = Op1->isChecked() ? ExternalClass::c6f
+                              : Op2->isChecked() ? ExternalClass::c6g
+                                                 : ExternalClass::c6h;
+    const InternalClass inner = Op4->isChecked() ? InternalClass::c5H
+                                : Op5->isChecked() ? InternalClass::c6H
+                                                   : InternalClass::c7H;
+    const metric60::Results r = metric60::compute(*d, *P, ext, inner);
+    // This window measures metric threads up to pitch 5.5: no wire row for 6.
+    const std::optional<metric::WirePair> wireRow = metric::wiresForPitch(*P, metric::WireRows::WithoutPitch6);
+
+    // Every input is checked before the first box is written. The M values
+    // use the wires the boxes will show: the table's, or without a row what
+    // the boxes hold now (an earlier click's, or the user's own).
+    const std::optional<double> wire1 = wireRow ? std::optional(wireRow->preferred) : readStrict(w[15]);
+    const std::optional<double> wire2 = wireRow ? std::optional(wireRow->second) : readStrict(w[19]);
+    std::optional<metric60::Gauges> gauge;
+    if (r.gauge) gauge = metric60::gauges(*d, *P, r.TD2, *r.gauge, wire1.value_or(0));
+    const metric::TappingData& tap = r.tapping;
+    if (!allFinite({r.es, r.majorLower, r.d2, r.pitchLower, r.minor, r.TD2, r.TD1, tap.tapDrill, tap.drillDepth,
+                    tap.tappedDepth, tap.threadDepth, tap.toolTipWidth}))
+        return;
+    if (wire1 && !std::isfinite(metric::threeWireMFromMajor(*d, *P, *wire1))) return;
+    if (wire2 && !std::isfinite(metric::threeWireMFromMajor(*d, *P, *wire2))) return;
+    if (gauge && !allFinite({gauge->sizes.goMajor, gauge->sizes.goPitch, gauge->sizes.noGoMajor,
+                             gauge->sizes.noGoPitch, gauge->goM, gauge->noGoM, gauge->goWear, gauge->noGoWear}))
+        return;
+
+    writePlain(w[27], tap.toolTipWidth);
+    writePlain(w[26], tap.threadDepth);
+
+    if (wireRow) {
+        writePlain(w[15], wireRow->preferred);
+        writePlain(w[19], wireRow->second);
+    }
+
+    // External thread; under 6h es is 0, which is written as "0".
+    w[3]->setText(w[1]->text());
+    for (int n : {4, 7, 17, 21}) writePlain(w[n], r.es);
+    writePlain(w[5], r.majorLower);
+    writePlain(w[6], r.d2);
+    for (int n : {8, 18, 22}) writePlain(w[n], r.pitchLower);
+
+    // Internal thread: 6H shows its tolerance as the single-precision value.
+    writePlain(w[11], r.d2);
+    if (inner == InternalClass::c6H) writePlainSingle(w[12], r.S);
+    else writePlain(w[12], r.TD2);
+    for (int n : {13, 34, 41}) writePlain(w[n], r.minor);
+    writePlain(w[14], r.TD1);
+
+    // Gauges. Without a gauge row the gauge constants are unknown, and the
+    // boxes that need them keep their text. The M values take the wire that
+    // the preferred-wire box shows now.
+    if (gauge) {
+        const std::optional<double> dw = readStrict(w[15]);
+        const metric60::Gauges g = metric60::gauges(*d, *P, r.TD2, *r.gauge, dw.value_or(0));
+        writePlain(w[28], g.sizes.goMajor);
+        writePlain(w[29], g.sizes.goMajorLowerDev);
+        writePlain(w[30], g.sizes.goPitch);
+        writePlain(w[31], g.sizes.goPitchLowerDev);
+        if (dw) writePlain(w[32], g.goM);
+        writePlain(w[33], g.goWear);
+        writePlain(w[35], g.sizes.noGoMajor);
+        writePlain(w[36], g.sizes.noGoMajorLowerDev);
+        writePlain(w[37], g.sizes.noGoPitch);
+        writePlain(w[38], g.sizes.noGoPitchLowerDev);
+        if (dw) writePlain(w[39], g.noGoM);
+        writePlain(w[40], g.noGoWear);
+    }
+
+    // M values of the thread over the wires the boxes show; a wire box
+    // without a number leaves its M value as it was.
+    if (const auto dw = readStrict(w[15])) writePlain(w[16], metric::threeWireMFromMajor(*d, *P, *dw));
+    if (const auto dw = readStrict(w[19])) writePlain(w[20], metric::threeWireMFromMajor(*d, *P, *dw));
+
+    writePlain(w[23], tap.tapDrill);
+    writePlain(w[24], tap.drillDepth);
+    writePlain(w[25], tap.tappedDepth);
+    writePlain(w[9], r.minor);
+    w[10]->setText(w[1]->text());
+}
+
+// ---- Trapezoidal 30° calculation -------------------------------------------
+
+void Form19::Command2_Click() {
+    // Lenient readings in single precision; a box without any leading number
+    // is no input at all.
+    if (!hasLeadingNumber(t[1]->text()) || !hasLeadingNumber(t[2]->text())) return;
+    const float d = static_cast<float>(readLenient(t[1]));
+    const float P = static_cast<float>(readLenient(t[2]));
+    if (!std::isfinite(d) || !(P > 0) || !std::isfinite(P)) return;
+
+    const trap::ExternalClass ext = Op7h->isChecked()   ? trap::class7h
+                                    : Op7e->isChecked() ? trap::class7e
+                                    : Op8e->isChecked() ? trap::class8e
+                                                        : trap::class8c;
+    const double kInternal = Op7->isChecked() ? trap::k7H : trap::k8H;
+    const trap::SingleResults r = trap::computeSingle(d, P, ext, kInternal);
+    if (!r.finite()) return;
+
+    // A value whose table has no row for P is not there: its box, and every
+    // box computed from it, keeps its text.
+    const auto put = [this](int n, const std::optional<float>& v) {
+        if (v) writeSignedSingle(t[n], *v);
+    };
+    put(3, r.d);
+    put(4, 0.0f);
+    put(5, r.majorLower);
+    put(6, r.d2);
+    put(7, r.es);
+    put(32, r.noGoWearM);
+    put(8, r.pitchLower);
+    put(9, r.d3);
+    put(10, r.D4);
+    put(11, r.D2);
+    put(12, r.TD2);
+    put(13, r.D1);
+    put(14, r.TD1);
+    put(15, r.w1);
+    put(16, r.M1);
+    put(17, r.es);
+    put(18, r.pitchLower);
+    put(19, r.w2);
+    put(20, r.M2);
+    put(21, r.es);
+    put(22, r.pitchLower);
+    put(23, r.goMajor);
+    put(24, r.majorDeviation);
+    put(25, r.noGoMajor);
+    put(26, r.majorDeviation);
+    put(27, r.goM);
+    put(28, r.pitchTolerance);
+    put(29, r.goWearM);
+    put(30, r.noGoM);
+    put(31, r.pitchTolerance);
+    put(33, 0.0f);
+    put(34, r.minorLower);
+    put(40, r.d3);
+    put(41, r.d3);
+}
+
+// ---- Printing and the default button ---------------------------------------
+
+void Form19::Command8_Click() { printWindow(this); }
+void Form19::Command4_Click() { printWindow(this); }
+
+void Form19::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the focused button; anywhere else it presses the
+    // window's default button, the trapezoidal calculate button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        QWidget* focus = focusWidget();
+        for (QPushButton* b : {Command1, Command8, Command2, Command4}) {
+            if (focus == b) {
+                b->click();
+                return;
+            }
+        }
+        Command2->click();
+        return;
+    }
+    ToolWindow::keyPressEvent(event);
+}

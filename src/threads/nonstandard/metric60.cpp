@@ -1,0 +1,133 @@
+#include "threads/nonstandard/metric60.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+#include "threads/metric/wires.h"
+#include "threads/nonstandard/trapfamily.h"
+
+namespace quorvil::metric60 {
+
+namespace {
+
+struct DiameterRange {
+    double from;  // the range starts here (bound included)
+    float dr;
+};
+
+// The ranges 12-22, 24-45, 48-90, 95-180 and 185- leave gaps below each of
+// their lower bounds; a d in a gap belongs to the range below it.
+constexpr DiameterRange kRanges[] = {
+    {-std::numeric_limits<double>::infinity(), 8.32f},
+    {12, 16.475f},
+    {24, 32.72f},
+    {48, 66.23f},
+    {95, 106.1f},
+    {185, 338.86f},
+};
+
+// P^(2/3) as the square of e^(ln P / 3).
+double powP23(double P) {
+    const double cubeRoot = std::exp(std::log(P) / 3);
+    return cubeRoot * cubeRoot;
+}
+
+bool sameRow(const std::optional<metric::GaugeTolerance>& a, const std::optional<metric::GaugeTolerance>& b) {
+    if (a.has_value() != b.has_value()) return false;
+    return !a || (a->Z == b->Z && a->T == b->T && a->W == b->W && a->W2 == b->W2);
+}
+
+}  // namespace
+
+float representativeDiameter(double d) {
+    float dr = kRanges[0].dr;
+    for (const DiameterRange& r : kRanges)
+        if (d >= r.from) dr = r.dr;
+    return dr;
+}
+
+std::optional<metric::GaugeTolerance> gaugeToleranceSingle(float key) {
+    const auto here = metric::gaugeTolerance(key);
+    const float belowKey = std::nextafter(key, -std::numeric_limits<float>::infinity());
+    const auto below = metric::gaugeTolerance(belowKey);
+    // No bound b with belowKey <= b < key: both comparisons agree.
+    if (sameRow(here, below)) return here;
+    // One bound b lies there (bounds are far apart). In single precision the
+    // key is compared with float(b), which is key when b rounds up to it;
+    // then the key is on the bound and belongs to the band below.
+    const double mid = (static_cast<double>(belowKey) + key) / 2;
+    bool roundsUpToKey;
+    if (!sameRow(metric::gaugeTolerance(mid), below)) {
+        roundsUpToKey = false;  // b < mid
+    } else if (sameRow(metric::gaugeTolerance(std::nextafter(mid, static_cast<double>(key))), below)) {
+        roundsUpToKey = true;   // b > mid
+    } else {
+        // b == mid: a tie rounds to the float with the even last bit.
+        std::uint32_t bits;
+        static_assert(sizeof bits == sizeof key);
+        std::memcpy(&bits, &key, sizeof bits);
+        roundsUpToKey = (bits & 1u) == 0;
+    }
+    return roundsUpToKey ? below : here;
+}
+
+Results compute(double d, double P, ExternalClass external, InternalClass internal) {
+    Results r{};
+    const float dr = representativeDiameter(d);
+    const double p04 = trap::powP04(P);
+    const double dr01 = trap::powDr01(dr);
+    const double p07 = trap::powP07(P);
+
+    // External thread: es = -(11P + c)/1000, c 30 for 6f and 15 for 6g.
+    const double Td2 = 90 * p04 * dr01 / 1000;
+    const double rootTerm = 3.15 / std::sqrt(P);
+    if (external == ExternalClass::c6h) {
+        r.es = 0;
+        r.majorLower = -(180 * powP23(P) - rootTerm) / 1000;
+        r.pitchLower = -Td2;
+    } else {
+        const double c = external == ExternalClass::c6f ? 30 : 15;
+        r.es = -(11 * P + c) / 1000;
+        r.majorLower = -(180 * powP23(P) + (11 * P + c) - rootTerm) / 1000;
+        r.pitchLower = -((11 * P + c) / 1000 + Td2);
+    }
+    r.d2 = metric::basicPitchDiameter(d, P);
+    r.minor = metric::basicMinorDiameter(d, P);
+
+    // Internal thread.
+    r.S = static_cast<float>(118 * p04 * dr01 / 1000);
+    switch (internal) {
+    case InternalClass::c5H:
+        r.TD2 = 0.8 * r.S;
+        r.TD1 = 184 * p07 / 1000;
+        r.gauge = metric::gaugeTolerance(r.TD2);
+        break;
+    case InternalClass::c6H:
+        r.TD2 = r.S;
+        r.TD1 = 230 * p07 / 1000;
+        r.gauge = gaugeToleranceSingle(r.S);
+        break;
+    case InternalClass::c7H:
+        r.TD2 = 1.25 * r.S;
+        r.TD1 = 230 * p07 / 1000 * 1.25;
+        r.gauge = metric::gaugeTolerance(r.TD2);
+        break;
+    }
+
+    r.tapping = metric::tappingData(d, P);
+    return r;
+}
+
+Gauges gauges(double d, double P, double TD2, const metric::GaugeTolerance& g, double preferredWire) {
+    Gauges k{};
+    k.sizes = metric::metricGaugeBlock(d, P, TD2, g);
+    k.goM = metric::threeWireM(k.sizes.goPitch, P, preferredWire);
+    k.noGoM = metric::threeWireM(k.sizes.noGoPitch, P, preferredWire);
+    k.goWear = -(g.T / 2 + g.W);
+    k.noGoWear = -(g.T / 2 + g.W2);
+    return k;
+}
+
+}  // namespace quorvil::metric60

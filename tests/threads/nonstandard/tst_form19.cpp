@@ -1,0 +1,431 @@
+#include <QAbstractButton>
+#include <QImage>
+#include <QLineEdit>
+#include <QPointer>
+#include <QRadioButton>
+
+#include <memory>
+
+#include "common/ui/printing.h"
+#include "common/ui/tabcontainer.h"
+#include "threads/nonstandard/Form19.h"
+#include "uitest.h"
+
+namespace {
+
+// "w3=16.000 w4=-.037": box name and shown text; "_" in a text stands for a
+// blank, so " 36" is written "_36".
+QList<QPair<QString, QString>> parsePairs(const QString& spec) {
+    QList<QPair<QString, QString>> out;
+    for (const QString& item : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const qsizetype eq = item.indexOf(QLatin1Char('='));
+        QString value = item.mid(eq + 1);
+        value.replace(QLatin1Char('_'), QLatin1Char(' '));
+        out.append({item.left(eq), value});
+    }
+    return out;
+}
+
+QStringList metricResultBoxes() {
+    QStringList names;
+    for (int n = 3; n <= 41; ++n) names << QStringLiteral("w%1").arg(n);
+    return names;
+}
+
+QStringList trapResultBoxes() {
+    QStringList names;
+    for (int n = 3; n <= 34; ++n) names << QStringLiteral("txtT%1").arg(n);
+    names << QStringLiteral("txtT40") << QStringLiteral("txtT41");
+    return names;
+}
+
+}  // namespace
+
+class TestForm19 : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void openingState();
+    void selfFormatting_data();
+    void selfFormatting();
+
+    void metricExamples_data();
+    void metricExamples();
+    void metricRejectedInputs_data();
+    void metricRejectedInputs();
+    void metricGapTakesRangeBelow();
+    void metricWithoutGaugeRow_data();
+    void metricWithoutGaugeRow();
+    void metricWithoutWireRow();
+    void metricTapDrill();
+
+    void trapExamples_data();
+    void trapExamples();
+    void trapRejectedInputs_data();
+    void trapRejectedInputs();
+    void trapWritesAll34Boxes();
+    void classChangeComputesNothing();
+    void enterRunsTrapezoidalCalculation();
+    void printsTabInFront();
+
+private:
+    QLineEdit* box(const QString& name) const { return form->findChild<QLineEdit*>(name); }
+    void click(const QString& name) const {
+        auto* b = form->findChild<QAbstractButton*>(name);
+        QVERIFY2(b, qPrintable(name));
+        b->click();
+    }
+    void fill(const QStringList& names, const QString& text) const {
+        for (const QString& n : names) box(n)->setText(text);
+    }
+    void checkBoxes(const QString& spec) const {
+        for (const auto& [name, text] : parsePairs(spec)) {
+            QLineEdit* b = box(name);
+            QVERIFY2(b, qPrintable(name));
+            QVERIFY2(b->text() == text, qPrintable(QStringLiteral("%1: shows '%2', expected '%3'").arg(name, b->text(), text)));
+        }
+    }
+    QStringList texts(const QStringList& names) const {
+        QStringList out;
+        for (const QString& n : names) out << box(n)->text();
+        return out;
+    }
+    void metric(const QString& d, const QString& P) const {
+        box(QStringLiteral("w1"))->setText(d);
+        box(QStringLiteral("w2"))->setText(P);
+        form->Command1_Click();
+    }
+    void trap(const QString& d, const QString& P) const {
+        box(QStringLiteral("txtt1"))->setText(d);
+        box(QStringLiteral("txtT2"))->setText(P);
+        form->Command2_Click();
+    }
+
+    QPointer<Form19> form;
+};
+
+void TestForm19::init() {
+    form = new Form19();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+}
+
+void TestForm19::cleanup() {
+    quorvil::setPrintSink({});
+    delete form.data();
+}
+
+void TestForm19::openingState() {
+    QCOMPARE(form->windowTitle(), QStringLiteral("10.非标螺纹参数<可输入任意参数计算>"));
+    auto* tabs = form->findChild<quorvil::TabContainer*>(QStringLiteral("SSTab1"));
+    QVERIFY(tabs);
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(tabs->count(), 2);
+    for (QLineEdit* b : form->findChildren<QLineEdit*>()) QVERIFY2(b->text().isEmpty(), qPrintable(b->objectName()));
+    for (const char* on : {"Op1", "Op4", "Op7e", "Op7"})
+        QVERIFY(form->findChild<QRadioButton*>(QLatin1String(on))->isChecked());
+    for (const char* off : {"Op2", "Op3", "Op5", "Op6", "Op7h", "Op8e", "Op8c", "Op8"})
+        QVERIFY(!form->findChild<QRadioButton*>(QLatin1String(off))->isChecked());
+    for (const char* b : {"Command1", "Command8", "Command2", "Command4"})
+        QVERIFY(form->findChild<QAbstractButton*>(QLatin1String(b))->isEnabled());
+    QCOMPARE(form->focusWidget(), box(QStringLiteral("w1")));
+    // 39 result boxes on tab 0, 34 on tab 1, 4 inputs.
+    QCOMPARE(form->findChildren<QLineEdit*>().size(), 39 + 34 + 4);
+}
+
+void TestForm19::selfFormatting_data() {
+    // typed: the user types the text key by key; otherwise it is written.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("typed");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("typing 1") << "w3" << true << "1" << "1.000";
+    QTest::newRow("typing letters") << "w9" << true << "abc" << "abc";
+    QTest::newRow("half") << "w12" << false << "0.5" << ".500";
+    QTest::newRow("negative") << "w5" << false << "-0.021" << "-.021";
+    QTest::newRow("zero") << "txtT5" << false << "0" << ".000";
+    QTest::newRow("signed text") << "txtT28" << false << " .0125" << ".013";
+    QTest::newRow("negative half away from zero") << "w29" << false << "-0.0125" << "-.013";
+    QTest::newRow("thousands") << "w24" << false << "12345.6785" << "12345.679";
+    QTest::newRow("input has no pattern") << "w1" << true << "1" << "1";
+    QTest::newRow("raw tab-1 box") << "txtT3" << false << " 1" << " 1";
+    QTest::newRow("raw wire box") << "txtT15" << false << " .5" << " .5";
+    QTest::newRow("raw gauge minor") << "txtT41" << true << "2" << "2";
+}
+
+void TestForm19::selfFormatting() {
+    QFETCH(QString, name);
+    QFETCH(bool, typed);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QLineEdit* b = box(name);
+    if (typed) QTest::keyClicks(b, text);
+    else b->setText(text);
+    QCOMPARE(b->text(), shown);
+    b->clear();
+    QCOMPARE(b->text(), QString());
+}
+
+void TestForm19::metricExamples_data() {
+    QTest::addColumn<QString>("d");
+    QTest::addColumn<QString>("P");
+    QTest::addColumn<QString>("external");
+    QTest::addColumn<QString>("internal");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("16x2 6g 6H") << "16" << "2" << "Op2" << "Op5"
+        << "w3=16.000 w4=-.037 w5=-.321 w6=14.701 w7=-.037 w8=-.194 w9=13.835 w10=16.000 w11=14.701 w12=.206 "
+           "w13=13.835 w14=.374 w15=1.157 w16=16.441 w17=-.037 w18=-.194 w19=1.302 w20=16.876 w21=-.037 "
+           "w22=-.194 w23=13.880 w24=27.200 w25=21.000 w26=1.263 w27=.320 w28=16.030 w29=-.028 w30=14.724 "
+           "w31=-.014 w32=16.464 w33=-.028 w34=13.835 w35=15.328 w36=-.028 w37=14.921 w38=-.014 w39=16.661 "
+           "w40=-.022 w41=13.835";
+    QTest::newRow("12x1.75 6f 5H, lower bound of 12-22") << "12" << "1.75" << "Op1" << "Op4"
+        << "w4=-.049 w5=-.308 w6=10.863 w8=-.198 w9=10.106 w12=.156 w14=.272 w15=1.008 w16=12.373 w19=1.047 "
+           "w20=12.490 w23=10.145 w28=12.023 w29=-.022 w30=10.881 w31=-.011 w32=12.390 w33=-.023 w35=11.386 "
+           "w37=11.031 w39=12.540 w40=-.017";
+    QTest::newRow("64x4 6h 7H") << "64" << "4" << "Op3" << "Op6"
+        << "w4=.000 w7=.000 w17=.000 w21=.000 w5=-.452 w8=-.238 w18=-.238 w22=-.238 w12=.391 w14=.759 "
+           "w28=64.042 w30=61.435 w32=64.906 w33=-.036 w35=62.620 w37=61.811 w39=65.282 w40=-.028 w24=108.800 "
+           "w25=74.000";
+    // Band 2 with its wear allowances 0.0095 and 0.0075:
+    // -(0.0035 + 0.0095) and -(0.0035 + 0.0075).
+    QTest::newRow("10x0.35 6f 5H, band 2") << "10" << "0.35" << "Op1" << "Op4"
+        << "w12=.077 w28=10.009 w29=-.014 w31=-.007 w33=-.013 w40=-.011";
+    QTest::newRow("typed 10 reaches w3 and w10") << "10" << "1.5" << "Op1" << "Op4" << "w3=10.000 w10=10.000";
+}
+
+void TestForm19::metricExamples() {
+    QFETCH(QString, d);
+    QFETCH(QString, P);
+    QFETCH(QString, external);
+    QFETCH(QString, internal);
+    QFETCH(QString, expected);
+    click(external);
+    click(internal);
+    metric(d, P);
+    checkBoxes(expected);
+}
+
+void TestForm19::metricRejectedInputs_data() {
+    QTest::addColumn<QString>("d");
+    QTest::addColumn<QString>("P");
+    QTest::newRow("empty d") << "" << "2";
+    QTest::newRow("empty P") << "16" << "";
+    QTest::newRow("letters") << "M16" << "2";
+    QTest::newRow("P with unit") << "16" << "2mm";
+    QTest::newRow("P zero") << "16" << "0";
+    QTest::newRow("P negative") << "16" << "-1";
+    QTest::newRow("d overflows") << "1.5e308" << "2";
+    QTest::newRow("P overflows") << "16" << "1e308";
+}
+
+void TestForm19::metricRejectedInputs() {
+    QFETCH(QString, d);
+    QFETCH(QString, P);
+    fill(metricResultBoxes(), QStringLiteral("x"));
+    metric(d, P);
+    for (const QString& t : texts(metricResultBoxes())) QCOMPARE(t, QStringLiteral("x"));
+}
+
+void TestForm19::metricGapTakesRangeBelow() {
+    // 11 < d < 12 takes dr of the range up to 11: every tolerance the same.
+    const QStringList dependent{"w8", "w12", "w14", "w29", "w31", "w33"};
+    click(QStringLiteral("Op5"));
+    metric(QStringLiteral("11"), QStringLiteral("1.5"));
+    const QStringList at11 = texts(dependent);
+    metric(QStringLiteral("11.5"), QStringLiteral("1.5"));
+    QCOMPARE(texts(dependent), at11);
+    metric(QStringLiteral("12"), QStringLiteral("1.5"));
+    QVERIFY(texts({"w8"}) != at11.mid(0, 1));
+    // The other gaps likewise.
+    for (const auto& [below, gap] : {std::pair{"22", "23"}, std::pair{"45", "47"}, std::pair{"90", "94"},
+                                     std::pair{"180", "184.9"}}) {
+        metric(QLatin1String(below), QStringLiteral("1.5"));
+        const QString w12 = box(QStringLiteral("w12"))->text();
+        metric(QLatin1String(gap), QStringLiteral("1.5"));
+        QCOMPARE(box(QStringLiteral("w12"))->text(), w12);
+    }
+}
+
+void TestForm19::metricWithoutGaugeRow_data() {
+    QTest::addColumn<QString>("d");
+    QTest::addColumn<QString>("P");
+    QTest::addColumn<QString>("internal");
+    QTest::newRow("key at most 0.024") << "1" << "0.01" << "Op5";
+    QTest::newRow("key above 0.67") << "200" << "12" << "Op6";
+}
+
+void TestForm19::metricWithoutGaugeRow() {
+    QFETCH(QString, d);
+    QFETCH(QString, P);
+    QFETCH(QString, internal);
+    click(internal);
+    fill(metricResultBoxes(), QStringLiteral("x"));
+    metric(d, P);
+    // The gauge constants are unknown: no gauge box that needs them changes.
+    for (int n : {28, 29, 30, 31, 32, 33, 35, 36, 37, 38, 39, 40})
+        QCOMPARE(box(QStringLiteral("w%1").arg(n))->text(), QStringLiteral("x"));
+    for (int n : {3, 4, 5, 6, 9, 11, 12, 13, 14, 23, 34, 41})
+        QVERIFY(box(QStringLiteral("w%1").arg(n))->text() != QStringLiteral("x"));
+}
+
+void TestForm19::metricWithoutWireRow() {
+    // A new window and a pitch without a wire row: the wire boxes hold no
+    // number, so the M values keep their text too.
+    metric(QStringLiteral("36"), QStringLiteral("6"));
+    checkBoxes(QStringLiteral("w15= w19= w16= w20= w32= w39="));
+    QCOMPARE(box(QStringLiteral("w28"))->text().isEmpty(), false);
+    // The M values use the wire that the box shows: here one the user typed.
+    box(QStringLiteral("w15"))->setText(QStringLiteral("3.5"));
+    metric(QStringLiteral("36"), QStringLiteral("6"));
+    checkBoxes(QStringLiteral("w15=3.500 w19= w16=37.410 w20="));  // 36 - 9.09 + 10.5
+    QVERIFY(!box(QStringLiteral("w32"))->text().isEmpty());
+    // After a pitch with a row, a pitch without one keeps those wires.
+    metric(QStringLiteral("10"), QStringLiteral("1.5"));
+    checkBoxes(QStringLiteral("w15=.866 w19=1.008"));
+    metric(QStringLiteral("10"), QStringLiteral("0.9"));
+    checkBoxes(QStringLiteral("w15=.866 w19=1.008 w16=11.235 w20=11.661"));  // 10 - 1.3635 + 3w
+}
+
+void TestForm19::metricTapDrill() {
+    metric(QStringLiteral("10"), QStringLiteral("1"));
+    checkBoxes(QStringLiteral("w23=9.000 w24=17.000 w25=12.500"));
+    metric(QStringLiteral("10"), QStringLiteral("1.25"));
+    checkBoxes(QStringLiteral("w23=8.675"));
+}
+
+void TestForm19::trapExamples_data() {
+    QTest::addColumn<QString>("d");
+    QTest::addColumn<QString>("P");
+    QTest::addColumn<QString>("external");
+    QTest::addColumn<QString>("internal");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("36x6 7e 7H") << "36" << "6" << "Op7e" << "Op7"
+        << "txtT3=_36 txtT4=_0 txtT5=-.375 txtT6=33.000 txtT7=-.116 txtT8=-.443 txtT9=29.000 txtT33=.000 "
+           "txtT34=-.524 txtT10=37.000 txtT11=33.000 txtT12=.444 txtT13=30.000 txtT14=.508 txtT15=_3.106 "
+           "txtT16=36.912 txtT17=-.116 txtT18=-.443 txtT19=_3.177 txtT20=37.257 txtT21=-.116 txtT22=-.443 "
+           "txtT23=36.061 txtT24=-.052 txtT27=36.947 txtT28=.013 txtT29=36.908 txtT40=_29 txtT25=34.683 "
+           "txtT26=-.052 txtT30=37.368 txtT31=.013 txtT32=37.340 txtT41=_29";
+    QTest::newRow("36x6 7h") << "36" << "6" << "Op7h" << "Op7"
+        << "txtT7=.000 txtT17=.000 txtT21=.000 txtT8=-.326 txtT34=-.408";
+    QTest::newRow("36x6 8c") << "36" << "6" << "Op8c" << "Op7" << "txtT7=-.236 txtT8=-.653 txtT34=-.758";
+    QTest::newRow("36x6 8e 8H") << "36" << "6" << "Op8e" << "Op8"
+        << "txtT8=-.534 txtT12=.553 txtT23=36.078 txtT24=-.064 txtT25=34.801";
+    // No wire row: the wires and every M value over them keep their text.
+    QTest::newRow("40x7 8c 8H, no wires") << "40" << "7" << "Op8c" << "Op8"
+        << "txtT15=x txtT19=x txtT16=x txtT20=x txtT27=x txtT29=x txtT30=x txtT32=x "
+           "txtT5=-.425 txtT9=32.000 txtT12=.589 txtT23=40.078";
+    QTest::newRow("8x1.5, no wires") << "8" << "1.5" << "Op7e" << "Op7"
+        << "txtT15=x txtT9=6.200 txtT40=_6.2 txtT41=_6.2 txtT10=8.300";
+    QTest::newRow("22.4 on a bound") << "22.4" << "4" << "Op7e" << "Op7" << "txtT3=_22.4";
+    QTest::newRow("6.0000001 is 6 in single precision") << "36" << "6.0000001" << "Op7e" << "Op7"
+        << "txtT15=_3.106 txtT5=-.375";
+    // 1,5 reads as 1, which no table has: Td, ac and the wires are missing.
+    QTest::newRow("decimal comma") << "10" << "1,5" << "Op7e" << "Op7"
+        << "txtT5=x txtT9=x txtT10=x txtT40=x txtT41=x txtT15=x txtT16=x txtT6=9.500 txtT13=9.000";
+    // Single precision: 128.624 in double, 128.625 through the float's text.
+    QTest::newRow("130x7 8H single precision") << "130" << "7" << "Op7e" << "Op8" << "txtT25=128.625";
+    QTest::newRow("leading blanks and trailing text") << "  36mm" << "6 " << "Op7e" << "Op7"
+        << "txtT3=_36 txtT16=36.912";
+}
+
+void TestForm19::trapExamples() {
+    QFETCH(QString, d);
+    QFETCH(QString, P);
+    QFETCH(QString, external);
+    QFETCH(QString, internal);
+    QFETCH(QString, expected);
+    click(external);
+    click(internal);
+    fill(trapResultBoxes(), QStringLiteral("x"));
+    trap(d, P);
+    checkBoxes(expected);
+}
+
+void TestForm19::trapRejectedInputs_data() {
+    QTest::addColumn<QString>("d");
+    QTest::addColumn<QString>("P");
+    QTest::newRow("empty d") << "" << "6";
+    QTest::newRow("empty P") << "36" << "";
+    QTest::newRow("letters d") << "Tr36" << "6";
+    QTest::newRow("letters P") << "36" << "abc";
+    QTest::newRow("P zero") << "36" << "0";
+    QTest::newRow("P negative") << "36" << "-6";
+    QTest::newRow("d beyond single") << "1e39" << "6";
+    QTest::newRow("P beyond single") << "36" << "1e39";
+}
+
+void TestForm19::trapRejectedInputs() {
+    QFETCH(QString, d);
+    QFETCH(QString, P);
+    fill(trapResultBoxes(), QStringLiteral("x"));
+    trap(d, P);
+    for (const QString& t : texts(trapResultBoxes())) QCOMPARE(t, QStringLiteral("x"));
+}
+
+void TestForm19::trapWritesAll34Boxes() {
+    fill(trapResultBoxes(), QStringLiteral("x"));
+    trap(QStringLiteral("36"), QStringLiteral("6"));
+    const QStringList first = texts(trapResultBoxes());
+    QVERIFY(!first.contains(QStringLiteral("x")));
+    trap(QStringLiteral("52"), QStringLiteral("8"));
+    const QStringList second = texts(trapResultBoxes());
+    QVERIFY(!second.contains(QStringLiteral("x")));
+    QCOMPARE(second.at(0), QStringLiteral(" 52"));
+    QCOMPARE(second.size(), 34);
+}
+
+void TestForm19::classChangeComputesNothing() {
+    metric(QStringLiteral("16"), QStringLiteral("2"));
+    trap(QStringLiteral("36"), QStringLiteral("6"));
+    const QStringList before = texts(metricResultBoxes() + trapResultBoxes());
+    for (const char* op : {"Op3", "Op6", "Op8c", "Op8"}) click(QLatin1String(op));
+    form->findChild<quorvil::TabContainer*>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
+    QCOMPARE(texts(metricResultBoxes() + trapResultBoxes()), before);
+}
+
+void TestForm19::enterRunsTrapezoidalCalculation() {
+    box(QStringLiteral("txtt1"))->setText(QStringLiteral("36"));
+    box(QStringLiteral("txtT2"))->setText(QStringLiteral("6"));
+    box(QStringLiteral("w1"))->setText(QStringLiteral("16"));
+    box(QStringLiteral("w2"))->setText(QStringLiteral("2"));
+    // Tab 0 in front, focus in a metric input box.
+    QTest::keyClick(box(QStringLiteral("w1")), Qt::Key_Return);
+    QCOMPARE(box(QStringLiteral("txtT16"))->text(), QStringLiteral("36.912"));
+    for (const QString& t : texts(metricResultBoxes())) QVERIFY(t.isEmpty());
+    // On an option too.
+    box(QStringLiteral("txtT16"))->clear();
+    QTest::keyClick(form->findChild<QRadioButton*>(QStringLiteral("Op2")), Qt::Key_Enter);
+    QCOMPARE(box(QStringLiteral("txtT16"))->text(), QStringLiteral("36.912"));
+    // Enter on a button presses that button.
+    box(QStringLiteral("txtT16"))->clear();
+    auto* command1 = form->findChild<QAbstractButton*>(QStringLiteral("Command1"));
+    command1->setFocus();
+    QTest::keyClick(command1, Qt::Key_Return);
+    QCOMPARE(box(QStringLiteral("w16"))->text(), QStringLiteral("16.441"));
+    QCOMPARE(box(QStringLiteral("txtT16"))->text(), QString());
+}
+
+void TestForm19::printsTabInFront() {
+    QList<QImage> printed;
+    quorvil::setPrintSink([&](const QImage& img) { printed.append(img); });
+    metric(QStringLiteral("16"), QStringLiteral("2"));
+    trap(QStringLiteral("36"), QStringLiteral("6"));
+    const QStringList before = texts(metricResultBoxes() + trapResultBoxes());
+    click(QStringLiteral("Command8"));
+    QCOMPARE(printed.size(), 1);
+    const QImage tab0 = form->grab().toImage();
+    form->findChild<quorvil::TabContainer*>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
+    const QImage tab1 = form->grab().toImage();
+    click(QStringLiteral("Command4"));
+    QCOMPARE(printed.size(), 2);
+    QCOMPARE(printed.at(0).size(), form->grab().toImage().size());
+    QCOMPARE(printed.at(0), tab0);
+    QCOMPARE(printed.at(1), tab1);
+    QVERIFY(tab0 != tab1);
+    QCOMPARE(texts(metricResultBoxes() + trapResultBoxes()), before);
+}
+
+QUORVIL_UI_TEST_MAIN(TestForm19)
+#include "tst_form19.moc"
