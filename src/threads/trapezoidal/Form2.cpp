@@ -1,0 +1,382 @@
+#include "threads/trapezoidal/Form2.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "common/numtext.h"
+#include "common/ui/boxio.h"
+#include "common/ui/controls.h"
+#include "common/ui/fonts.h"
+#include "common/ui/formatbox.h"
+#include "common/ui/linesketch.h"
+#include "common/ui/printing.h"
+#include "common/ui/tabcontainer.h"
+#include "threads/trapezoidal/tr_internal.h"
+#include "threads/trapezoidal/tr_sizes.h"
+#include "threads/trapezoidal/tr_wires.h"
+
+using namespace quorvil;
+using trapezoidal::ExternalClass;
+using trapezoidal::InternalClass;
+
+namespace {
+
+// A caption label at its design place, as wide as its text.
+QLabel* caption(QWidget* parent, const QString& text, int left, int top) {
+    auto* l = makeLabel(parent, QString(), text, Tw{left, top, 0, 0});
+    l->adjustSize();
+    return l;
+}
+
+// A caption label broken over two lines within the design width, three
+// characters to the first line. Where the installed face is wider than the
+// design's, the label grows to the right, under the box beside it.
+QLabel* wrappedCaption(QWidget* parent, const QString& name, const QString& text, Tw geo) {
+    auto* l = makeLabel(parent, name, text, geo);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const int threeChars = l->fontMetrics().horizontalAdvance(text.left(3)) + 2;
+    if (l->width() < threeChars) l->resize(threeChars, l->height());
+    return l;
+}
+
+FormatBox* resultBox(QWidget* parent, const char* name, Tw geo) {
+    return makeFormatBox(parent, QString::fromLatin1(name), Pattern::Fixed3, geo);
+}
+
+QLineEdit* box(QWidget* parent, const char* name, Tw geo) { return makeBox(parent, QString::fromLatin1(name), geo); }
+
+QGroupBox* frame3(QWidget* parent, int index, const QString& text, Tw geo) {
+    return makeFrame(parent, arrayName(QStringLiteral("Frame3"), index), text, geo);
+}
+
+// Separator lines are drawn with the inverse of the pen colour: white for the
+// default black pen, 127 grey for a 128 grey pen.
+constexpr std::uint32_t kInverseOfBlack = 0xFFFFFF;
+constexpr std::uint32_t kInverseOfGrey = 0x7F7F7F;
+constexpr std::uint32_t kGrey = 0x808080;
+constexpr std::uint32_t kLightGrey = 0xC0C0C0;
+
+SketchLine bold(int x1, int y1, int x2, int y2) { return SketchLine{x1, y1, x2, y2, 2}; }
+SketchLine thin(int x1, int y1, int x2, int y2) { return SketchLine{x1, y1, x2, y2, 1}; }
+
+// The M values written into a box only when they could be worked out; a box
+// without a value keeps its text.
+void putPlain(QLineEdit* b, const std::optional<double>& v) {
+    if (v) writePlain(b, *v);
+}
+void putSigned(QLineEdit* b, const std::optional<double>& v) {
+    if (v) writeSigned(b, *v);
+}
+
+// A box shows the beginning of a text too long for it, as after typing
+// nothing: the cursor goes to the start once the handler has written.
+void showStarts(std::initializer_list<QLineEdit*> boxes) {
+    for (QLineEdit* b : boxes) b->setCursorPosition(0);
+}
+
+}  // namespace
+
+Form2::Form2() : ToolWindow(QStringLiteral("Form2"), QStringLiteral("11.梯形螺纹(牙形角30°)"), 6555, 6645) {
+    SSTab1 = new TabContainer(this, QStringLiteral("SSTab1"), Tw{0, 0, 6555, 6660});
+    buildExternalTab(SSTab1->addPage(QStringLiteral("外螺纹参数")));
+    buildInternalTab(SSTab1->addPage(QStringLiteral("内螺纹参数")));
+    SSTab1->setCurrentIndex(kForm2StartTab);
+}
+
+void Form2::buildExternalTab(QWidget* page) {
+    auto* pick = frame3(page, 2, QStringLiteral("选择螺纹参数(牙形角30°)"), Tw{480, 600, 5085, 1065});
+    Combo2 = makeCombo(pick, QStringLiteral("Combo2"), Tw{990, 420, 3285, 330}, true);
+    Combo2->setFont(songFont(10.5));
+    for (int i = 0; i < trapezoidal::kSizeListCount; ++i) {
+        const std::string_view item = trapezoidal::sizeItem(i);
+        Combo2->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
+    }
+    // A combo with a text field: typing never adds to the list, never picks
+    // an item (no completion, Enter picks nothing) and leaves no item picked
+    // until one is chosen from the list again.
+    Combo2->setCompleter(nullptr);
+    Combo2->setDuplicatesEnabled(true);
+    QObject::disconnect(Combo2->lineEdit(), SIGNAL(editingFinished()), Combo2, nullptr);
+    Combo2->setCurrentIndex(-1);
+    Combo2->setEditText(QString());
+    connect(Combo2->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& typed) {
+        if (Combo2->currentIndex() == -1) return;
+        const int cursor = Combo2->lineEdit()->cursorPosition();
+        Combo2->setCurrentIndex(-1);
+        Combo2->lineEdit()->setText(typed);
+        Combo2->lineEdit()->setCursorPosition(cursor);
+    });
+
+    auto* ext = frame3(page, 1, QStringLiteral("外螺纹参数"), Tw{480, 1890, 3045, 2295});
+    new LineSketch(ext, Sketch{
+                            {0, 720, 3000, 720, 1, kInverseOfBlack},   // Line21(2)
+                            {0, 1200, 3000, 1200, 1, kInverseOfBlack},  // Line21(3)
+                            {0, 1740, 3000, 1740, 1, kInverseOfBlack},  // Line21(4)
+                        });
+    auto* b7h = makeButton(ext, QStringLiteral("CommandT7h"), QStringLiteral("7h"), Tw{300, 360, 435, 255});
+    auto* b7e = makeButton(ext, QStringLiteral("CommandT7e"), QStringLiteral("7e"), Tw{960, 360, 375, 255});
+    auto* b8e = makeButton(ext, QStringLiteral("CommandT8e"), QStringLiteral("8e"), Tw{1590, 360, 465, 240});
+    auto* b8c = makeButton(ext, QStringLiteral("CommandT8c"), QStringLiteral("8c"), Tw{2250, 360, 465, 240});
+    connect(b7h, &QPushButton::clicked, this, [this] { CommandT7h_Click(); });
+    connect(b7e, &QPushButton::clicked, this, [this] { CommandT7e_Click(); });
+    connect(b8e, &QPushButton::clicked, this, [this] { CommandT8e_Click(); });
+    connect(b8c, &QPushButton::clicked, this, [this] { CommandT8c_Click(); });
+    caption(ext, QStringLiteral("大径"), 240, 900);
+    T1 = box(ext, "T1", Tw{780, 840, 1860, 285});
+    caption(ext, QStringLiteral("中径"), 240, 1410);
+    T2 = box(ext, "T2", Tw{780, 1320, 1875, 315});
+    caption(ext, QStringLiteral("小径"), 240, 1920);
+    T3 = box(ext, "T3", Tw{780, 1860, 1875, 285});
+
+    auto* wires = frame3(page, 0, QStringLiteral("外螺纹三针测量M值"), Tw{480, 4410, 5055, 1455});
+    caption(wires, QStringLiteral("优先三针"), 210, 480);
+    T4 = box(wires, "T4", Tw{960, 420, 735, 270});
+    caption(wires, QStringLiteral("M值"), 1860, 480);
+    T5 = box(wires, "T5", Tw{2160, 420, 735, 270});
+    caption(wires, QStringLiteral("其次三针"), 210, 960);
+    T6 = box(wires, "T6", Tw{960, 930, 735, 270});
+    caption(wires, QStringLiteral("M值"), 1830, 990);
+    T7 = box(wires, "T7", Tw{2190, 930, 735, 270});
+    auto* tm = makeButton(wires, QStringLiteral("CommandTM"), QStringLiteral("显示M值"), Tw{3480, 420, 795, 315});
+    connect(tm, &QPushButton::clicked, this, [this] { CommandTM_Click(); });
+    wrappedCaption(wires, arrayName(QStringLiteral("lblMD"), 11), QStringLiteral("M值公差同外螺纹中径公差"),
+                   Tw{3330, 930, 1275, 375});
+
+    auto* clear = makeButton(page, QStringLiteral("CommandT1"), QStringLiteral("清 除"), Tw{4200, 2280, 870, 360});
+    connect(clear, &QPushButton::clicked, this, [this] { CommandT1_Click(); });
+    auto* print = makeButton(page, QStringLiteral("Commandtd"), QStringLiteral("打 印"), Tw{4200, 3210, 870, 360});
+    connect(print, &QPushButton::clicked, this, [this] { Commandtd_Click(); });
+}
+
+void Form2::buildInternalTab(QWidget* page) {
+    auto* input = frame3(page, 5, QStringLiteral("输入螺纹尺寸"), Tw{270, 465, 3435, 855});
+    caption(input, QStringLiteral("公称直径Tr"), 90, 405);
+    Text3 = box(input, "Text3", Tw{1080, 360, 735, 270});
+    caption(input, QStringLiteral("螺距"), 1980, 405);
+    Text4 = box(input, "Text4", Tw{2385, 360, 615, 270});
+
+    auto* commands = frame3(page, 7, QStringLiteral("命令"), Tw{3780, 465, 2445, 855});
+    Command1 = makeButton(commands, QStringLiteral("Command1"), QStringLiteral("计 算"), Tw{360, 360, 705, 315});
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    auto* print = makeButton(commands, QStringLiteral("Command3"), QStringLiteral("打 印"), Tw{1440, 360, 675, 315});
+    connect(print, &QPushButton::clicked, this, [this] { Command3_Click(); });
+
+    auto* internal = frame3(page, 3, QStringLiteral("内螺纹参数"), Tw{240, 1410, 5955, 960});
+    new LineSketch(internal, Sketch{
+                                 {1800, 150, 1800, 945, 1, kInverseOfGrey},   // Line21(1)
+                                 {2700, 150, 2700, 945, 1, kInverseOfBlack},  // Line21(0)
+                                 {4365, 150, 4365, 945, 1, kLightGrey},       // Line4
+                             });
+    Op7 = makeOption(internal, QStringLiteral("Op7"), QStringLiteral("7H"), Tw{120, 390, 555, 315});
+    Op8 = makeOption(internal, QStringLiteral("Op8"), QStringLiteral("8H"), Tw{660, 360, 525, 375});
+    Op9 = makeOption(internal, QStringLiteral("Op9"), QStringLiteral("9H"), Tw{1230, 360, 525, 375});
+    Op7->setChecked(true);
+    caption(internal, QStringLiteral("大径≥"), 1950, 240);
+    txtT10 = box(internal, "txtT10", Tw{1890, 495, 645, 270});
+    caption(internal, QStringLiteral("中径"), 3015, 225);
+    txtT11 = box(internal, "txtT11", Tw{2925, 495, 645, 270});
+    txtT12 = resultBox(internal, "txtT12", Tw{3600, 270, 630, 270});
+    makeLabel(internal, arrayName(QStringLiteral("lblMD"), 6), QStringLiteral("0"), Tw{3645, 585, 180, 255});
+    caption(internal, QStringLiteral("小径"), 4635, 225);
+    txtT13 = box(internal, "txtT13", Tw{4545, 495, 645, 270});
+    txtT14 = resultBox(internal, "txtT14", Tw{5220, 270, 585, 270});
+    makeLabel(internal, arrayName(QStringLiteral("lblMD"), 5), QStringLiteral("0"), Tw{5265, 585, 180, 255});
+
+    auto* gauge = frame3(page, 6, QStringLiteral("螺纹规参数"), Tw{240, 2430, 5985, 4050});
+    new LineSketch(gauge, Sketch{
+                              // GO gauge outline and its inner lines
+                              bold(1890, 360, 990, 360), bold(1890, 360, 1890, 1260), bold(990, 1260, 1890, 1260),
+                              bold(990, 360, 990, 1260), thin(990, 450, 1890, 450), thin(990, 1170, 1890, 1170),
+                              // GO major diameter: extension lines and dimension line
+                              thin(990, 360, 480, 360), thin(990, 1260, 450, 1260), thin(585, 360, 585, 1260),
+                              // GO thread length
+                              thin(990, 1200, 990, 1680), thin(1860, 1260, 1860, 1680), thin(990, 1590, 1860, 1590),
+                              // the handle joining the gauges
+                              bold(3960, 585, 1890, 585), bold(3960, 960, 1890, 960),
+                              // NO-GO gauge outline and its inner lines
+                              bold(4545, 360, 3960, 360), bold(4545, 360, 4545, 1215), bold(3960, 1215, 4545, 1215),
+                              bold(3960, 360, 3960, 1215), thin(3960, 450, 4545, 450), thin(3960, 1125, 4545, 1125),
+                              // NO-GO major diameter
+                              thin(4410, 360, 5220, 360), thin(4410, 1215, 5220, 1215), thin(5130, 360, 5130, 1215),
+                              // NO-GO thread length
+                              thin(3960, 1170, 3960, 1560), thin(4530, 1170, 4530, 1560), thin(3960, 1470, 4740, 1470),
+                              // Line5(4): parts the GO side from the NO-GO side
+                              {2880, 90, 2880, 4005, 1, kGrey},
+                          });
+    caption(gauge, QStringLiteral("螺通规"), 2130, 240);
+    caption(gauge, QStringLiteral("螺止规"), 3105, 270);
+
+    caption(gauge, QStringLiteral("大径"), 135, 450);
+    txtT23 = resultBox(gauge, "txtT23", Tw{90, 675, 720, 270});
+    caption(gauge, QStringLiteral("0"), 900, 600);
+    txtT24 = resultBox(gauge, "txtT24", Tw{870, 810, 555, 285});
+    caption(gauge, QStringLiteral("大径"), 4635, 450);
+    txtT25 = resultBox(gauge, "txtT25", Tw{4350, 720, 735, 270});
+    caption(gauge, QStringLiteral("0"), 5160, 600);
+    txtT26 = resultBox(gauge, "txtT26", Tw{5130, 840, 555, 285});
+    makeLabel(gauge, arrayName(QStringLiteral("lblMD"), 29), QString(), Tw{840, 720, 225, 165});
+    makeLabel(gauge, arrayName(QStringLiteral("lblMD"), 30), QString(), Tw{5130, 780, 225, 165});
+
+    Text1 = box(gauge, "Text1", Tw{1110, 1320, 645, 270});
+    Text2 = box(gauge, "Text2", Tw{4620, 1320, 645, 270});
+    caption(gauge, QStringLiteral("优选三针"), 2070, 1080);
+    Text5 = box(gauge, "Text5", Tw{2820, 1035, 735, 270});
+    caption(gauge, QStringLiteral("次选三针"), 2070, 1440);
+    Text10 = box(gauge, "Text10", Tw{2820, 1395, 735, 270});
+
+    caption(gauge, QStringLiteral("中径"), 585, 1770);
+    Text6 = resultBox(gauge, "Text6", Tw{990, 1740, 810, 270});
+    caption(gauge, QStringLiteral("0"), 1860, 1680);
+    txtT28 = resultBox(gauge, "txtT28", Tw{1830, 1890, 735, 285});
+    caption(gauge, QStringLiteral("中径"), 3600, 1770);
+    Text7 = resultBox(gauge, "Text7", Tw{4020, 1710, 720, 270});
+    caption(gauge, QStringLiteral("0"), 4830, 1650);
+    txtT31 = resultBox(gauge, "txtT31", Tw{4800, 1860, 795, 270});
+
+    wrappedCaption(gauge, QString(), QStringLiteral("优选三针M值"), Tw{90, 2205, 585, 450});
+    txtT27 = resultBox(gauge, "txtT27", Tw{675, 2250, 675, 270});
+    wrappedCaption(gauge, QString(), QStringLiteral("次选三针M值"), Tw{1440, 2205, 585, 450});
+    Text11 = resultBox(gauge, "Text11", Tw{2025, 2250, 720, 270});
+    wrappedCaption(gauge, QString(), QStringLiteral("优选三针M值"), Tw{3060, 2160, 540, 450});
+    txtT30 = resultBox(gauge, "txtT30", Tw{3600, 2205, 720, 270});
+    wrappedCaption(gauge, QString(), QStringLiteral("次选三针M值"), Tw{4365, 2160, 585, 450});
+    Text12 = resultBox(gauge, "Text12", Tw{4950, 2205, 720, 270});
+
+    caption(gauge, QStringLiteral("磨损尺寸"), 210, 2700);
+    Text8 = resultBox(gauge, "Text8", Tw{990, 2625, 720, 270});
+    caption(gauge, QStringLiteral("磨损尺寸"), 3285, 2655);
+    Text9 = resultBox(gauge, "Text9", Tw{4095, 2610, 720, 270});
+
+    caption(gauge, QStringLiteral("磨损尺寸优选三针M值"), 90, 3015);
+    txtT29 = resultBox(gauge, "txtT29", Tw{1845, 2970, 735, 270});
+    caption(gauge, QStringLiteral("磨损尺寸次选三针M值"), 90, 3375);
+    Text13 = resultBox(gauge, "Text13", Tw{1845, 3375, 735, 270});
+    caption(gauge, QStringLiteral("磨损尺寸优选三针M值"), 3015, 3015);
+    txtT32 = resultBox(gauge, "txtT32", Tw{4815, 2970, 735, 270});
+    caption(gauge, QStringLiteral("磨损尺寸次选三针M值"), 3015, 3375);
+    Text14 = resultBox(gauge, "Text14", Tw{4815, 3330, 735, 270});
+
+    caption(gauge, QStringLiteral("小径:≤"), 360, 3705);
+    txtT40 = box(gauge, "txtT40", Tw{1110, 3660, 615, 270});
+    caption(gauge, QStringLiteral("小径:≤"), 3420, 3705);
+    txtT41 = box(gauge, "txtT41", Tw{4170, 3660, 615, 270});
+}
+
+// ---- External tab ------------------------------------------------------------
+
+void Form2::showLimits(ExternalClass cls) {
+    const auto texts = trapezoidal::externalLimits(Combo2->currentIndex(), cls);
+    if (!texts) return;  // a series header or no size picked
+    T1->setText(QString::fromStdString(texts->major));
+    T2->setText(QString::fromStdString(texts->pitch));
+    T3->setText(QString::fromStdString(texts->minor));
+    showStarts({T1, T2, T3});
+}
+
+void Form2::CommandT7h_Click() { showLimits(ExternalClass::c7h); }
+void Form2::CommandT7e_Click() { showLimits(ExternalClass::c7e); }
+void Form2::CommandT8e_Click() { showLimits(ExternalClass::c8e); }
+void Form2::CommandT8c_Click() { showLimits(ExternalClass::c8c); }
+
+void Form2::CommandTM_Click() {
+    const auto row = trapezoidal::mValueRow(Combo2->currentIndex());
+    if (!row) return;
+    writePlain(T4, row->wire1);
+    writePlain(T5, row->m1);
+    writePlain(T6, row->wire2);
+    writePlain(T7, row->m2);
+    showStarts({T4, T5, T6, T7});
+}
+
+void Form2::CommandT1_Click() {
+    for (QLineEdit* b : {T1, T2, T3, T4, T5, T6, T7}) b->setText(QStringLiteral(" "));
+}
+
+void Form2::Commandtd_Click() { printWindow(this); }
+
+// ---- Internal tab ------------------------------------------------------------
+
+void Form2::Command3_Click() { printWindow(this); }
+
+void Form2::Command1_Click() {
+    const auto d = readStrict(Text3);
+    const auto P = readStrict(Text4);
+    if (!d || !P || *P <= 0) return;
+    const InternalClass cls = Op9->isChecked() ? InternalClass::c9H
+                              : Op8->isChecked() ? InternalClass::c8H
+                                                 : InternalClass::c7H;
+
+    // The M values are taken over the wires the wire boxes show: this pitch's
+    // table wires, or, for a pitch without them, whatever the boxes hold (a
+    // typed wire, or the wires of an earlier press).
+    const auto tableWires = trapezoidal::calculatorWires(*P);
+    const auto lengths = trapezoidal::gaugeLengths(*d, *P);
+    auto r = trapezoidal::calculateInternal(*d, *P, cls, tableWires ? tableWires->preferred : readStrict(Text5),
+                                            tableWires ? tableWires->second : readStrict(Text10));
+    if (!trapezoidal::isShowable(r)) return;  // nothing written yet
+
+    if (tableWires) {
+        writePlain(Text5, tableWires->preferred);
+        writePlain(Text10, tableWires->second);
+        r = trapezoidal::calculateInternal(*d, *P, cls, readStrict(Text5), readStrict(Text10));
+    }
+    if (lengths) {
+        writePlain(Text1, lengths->go);
+        writePlain(Text2, lengths->noGo);
+    }
+
+    const auto& g = r.gauge;
+    if (g) {
+        writePlain(Text6, g->goPitch);
+        putPlain(Text11, g->goM.overW2);
+        writePlain(Text7, g->noGoPitch);
+        putPlain(Text12, g->noGoM.overW2);
+        writePlain(Text8, g->goWear);
+        putPlain(Text13, g->goWearM.overW2);
+        writePlain(Text9, g->noGoWear);
+        putPlain(Text14, g->noGoWearM.overW2);
+        putSigned(txtT32, g->noGoWearM.overW1);
+    }
+    putSigned(txtT10, r.D4);
+    writeSigned(txtT11, r.D2);
+    putSigned(txtT12, r.TD2);
+    writeSigned(txtT13, r.D1);
+    putSigned(txtT14, r.TD1);
+    if (g) {
+        writeSigned(txtT23, g->goMajor);
+        writeSigned(txtT24, g->majorDeviation);
+        writeSigned(txtT25, g->noGoMajor);
+        writeSigned(txtT26, g->majorDeviation);
+        putSigned(txtT27, g->goM.overW1);
+        writeSigned(txtT28, g->pitchDeviation);
+        putSigned(txtT29, g->goWearM.overW1);
+        putSigned(txtT30, g->noGoM.overW1);
+        writeSigned(txtT31, g->pitchDeviation);
+    }
+    if (r.gaugeMinor) {
+        writeSigned(txtT40, *r.gaugeMinor);
+        writeSignedSingle(txtT41, static_cast<float>(*r.gaugeMinor));
+    }
+    showStarts({Text1,  Text2,  Text5,  Text10, Text6,  Text11, Text7,  Text12, Text8,  Text13, Text9,
+                Text14, txtT32, txtT10, txtT11, txtT12, txtT13, txtT14, txtT23, txtT24, txtT25, txtT26,
+                txtT27, txtT28, txtT29, txtT30, txtT31, txtT40, txtT41});
+}
+
+// The calculate button is the window's default button: Enter presses it
+// while it is shown, unless another button has the focus.
+void Form2::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && Command1->isVisible() &&
+        !qobject_cast<QPushButton*>(focusWidget())) {
+        Command1->click();
+        return;
+    }
+    ToolWindow::keyPressEvent(event);
+}

@@ -1,0 +1,396 @@
+// The trapezoidal thread window as a user works it.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+
+#include "common/ui/formatbox.h"
+#include "common/ui/printing.h"
+#include "common/ui/tabcontainer.h"
+#include "threads/trapezoidal/Form2.h"
+#include "uitest.h"
+
+namespace {
+using Texts = QMap<QString, QString>;
+
+const QStringList kFormatted = {"Text6",  "Text7",  "Text8",  "Text9",  "Text11", "Text12", "Text13",
+                                "Text14", "txtT12", "txtT14", "txtT23", "txtT24", "txtT25", "txtT26",
+                                "txtT27", "txtT28", "txtT29", "txtT30", "txtT31", "txtT32"};
+const QStringList kExternal = {"T1", "T2", "T3", "T4", "T5", "T6", "T7"};
+}  // namespace
+
+class TestForm2 : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void opensAsDesigned();
+    void classButtons();
+    void classButtons_data();
+    void mValues();
+    void mValues_data();
+    void clearWritesOneBlank();
+    void typingUnpicksTheList();
+    void printBothTabs();
+    void internal7H();
+    void internalOtherClasses();
+    void internalOtherClasses_data();
+    void unreadableInputChangesNothing();
+    void unreadableInputChangesNothing_data();
+    void noRoundedToleranceKeepsGaugeBoxes();
+    void wiresFromTheBoxes();
+    void singlePrecisionMinor();
+    void optionAloneChangesNothing();
+    void enterPressesCalculate();
+
+private:
+    QLineEdit* box(const QString& name) const { return w->findChild<QLineEdit*>(name); }
+    void type(const QString& name, const QString& text) {
+        box(name)->clear();
+        QTest::keyClicks(box(name), text);
+    }
+    void click(const QString& name) { w->findChild<QPushButton*>(name)->click(); }
+    void pick(int position) { w->findChild<QComboBox*>("Combo2")->setCurrentIndex(position); }
+    Texts allBoxes() const {
+        Texts t;
+        for (QLineEdit* b : w->findChildren<QLineEdit*>())
+            if (!b->objectName().isEmpty()) t[b->objectName()] = b->text();
+        return t;
+    }
+    void calculate(const QString& d, const QString& P, const QString& option = "Op7") {
+        type("Text3", d);
+        type("Text4", P);
+        w->findChild<QRadioButton*>(option)->click();
+        click("Command1");
+    }
+
+    Form2* w = nullptr;
+};
+
+void TestForm2::init() {
+    w = new Form2();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+}
+
+void TestForm2::cleanup() {
+    delete w;
+    w = nullptr;
+    quorvil::setPrintSink({});
+}
+
+void TestForm2::opensAsDesigned() {
+    QCOMPARE(w->windowTitle(), QStringLiteral("11.梯形螺纹(牙形角30°)"));
+    auto* tabs = w->findChild<quorvil::TabContainer*>("SSTab1");
+    QCOMPARE(tabs->count(), 2);
+    QCOMPARE(tabs->currentIndex(), kForm2StartTab);
+    auto* combo = w->findChild<QComboBox*>("Combo2");
+    QCOMPARE(combo->count(), 142);
+    QCOMPARE(combo->currentIndex(), -1);
+    QCOMPARE(combo->currentText(), QString());
+    QCOMPARE(combo->itemText(0), QStringLiteral("第一系列"));
+    QCOMPARE(combo->itemText(64), QStringLiteral("第二系列"));
+    QCOMPARE(combo->itemText(141), QStringLiteral("Tr290×12"));
+    QVERIFY(w->findChild<QRadioButton*>("Op7")->isChecked());
+    QVERIFY(!w->findChild<QRadioButton*>("Op8")->isChecked());
+    for (const auto& [name, text] : allBoxes().asKeyValueRange()) QVERIFY2(text.isEmpty(), qPrintable(name));
+    int formatted = 0;
+    for (QLineEdit* b : w->findChildren<QLineEdit*>()) {
+        if (b->objectName().isEmpty()) continue;
+        const bool isFormat = dynamic_cast<quorvil::FormatBox*>(b) != nullptr;
+        QCOMPARE(isFormat, kFormatted.contains(b->objectName()));
+        formatted += isFormat;
+    }
+    QCOMPARE(formatted, 20);
+    // the options can be chosen in turn and back
+    w->findChild<QRadioButton*>("Op9")->click();
+    w->findChild<QRadioButton*>("Op7")->click();
+    QVERIFY(w->findChild<QRadioButton*>("Op7")->isChecked());
+    QVERIFY(!w->findChild<QRadioButton*>("Op9")->isChecked());
+}
+
+void TestForm2::classButtons_data() {
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("texts");  // empty: nothing written
+    QTest::addRow("Tr8x1.5 7h") << 1 << "CommandT7h" << QStringList{"8-0.15", "7.25-0.17", "6.2-0.212"};
+    QTest::addRow("Tr8x1.5 7e") << 1 << "CommandT7e" << QStringList{"8-0.15", "7.25(-0.067/-0.237)", "6.2-0.279"};
+    QTest::addRow("Tr8x1.5 8e") << 1 << "CommandT8e" << QStringList{"8-0.15", "7.25(-0.067/-0.279)", "6.2-0.332"};
+    QTest::addRow("Tr8x1.5 8c") << 1 << "CommandT8c" << QStringList{"8-0.15", "7.25(-0.14/-0.352)", "6.2-0.405"};
+    QTest::addRow("Tr80x4 8e") << 42 << "CommandT8e" << QStringList{"80-0.3", "78(-0.095/-0.47)", "75.5-0.564"};
+    QTest::addRow("Tr200x18 8e") << 61 << "CommandT8e" << QStringList{"200-0.80", "191(-0.20/-1.0)", "180-1.2"};
+    QTest::addRow("Tr290x44 7h") << 140 << "CommandT7h" << QStringList{"290-1.4", "268-0.90", "244-1.125"};
+    QTest::addRow("first header") << 0 << "CommandT7h" << QStringList{};
+    QTest::addRow("second header") << 64 << "CommandT8c" << QStringList{};
+    QTest::addRow("no pick") << -1 << "CommandT7e" << QStringList{};
+}
+
+void TestForm2::classButtons() {
+    QFETCH(int, position);
+    QFETCH(QString, button);
+    QFETCH(QStringList, texts);
+    for (const char* n : {"T1", "T2", "T3"}) box(n)->setText(QStringLiteral("earlier ") + QLatin1String(n));
+    pick(position);
+    click(button);
+    if (texts.isEmpty()) texts = QStringList{"earlier T1", "earlier T2", "earlier T3"};
+    QCOMPARE(box("T1")->text(), texts[0]);
+    QCOMPARE(box("T2")->text(), texts[1]);
+    QCOMPARE(box("T3")->text(), texts[2]);
+    for (const char* n : {"T4", "T5", "T6", "T7"}) QCOMPARE(box(n)->text(), QString());
+}
+
+void TestForm2::mValues_data() {
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QStringList>("texts");  // empty: nothing written
+    QTest::addRow("Tr8x1.5") << 1 << QStringList{"0.796", "8.32", "0.866", "8.66"};
+    QTest::addRow("Tr10x2") << 2 << QStringList{"1.047", "10.36", "1.157", "10.9"};
+    QTest::addRow("Tr60x9") << 34 << QStringList{"4.4", "60.11", "4.773", "61.92"};
+    QTest::addRow("Tr55x9") << 97 << QStringList{"4.4", "55.11", "4.773", "56.92"};
+    QTest::addRow("Tr230x8") << 132 << QStringList{"4.141", "231.21", "4.211", "231.55"};
+    QTest::addRow("Tr32x10, no row") << 17 << QStringList{};
+    QTest::addRow("Tr18x2, no row") << 72 << QStringList{};
+    QTest::addRow("header") << 64 << QStringList{};
+    QTest::addRow("no pick") << -1 << QStringList{};
+}
+
+void TestForm2::mValues() {
+    QFETCH(int, position);
+    QFETCH(QStringList, texts);
+    click("CommandT1");
+    pick(position);
+    click("CommandTM");
+    if (texts.isEmpty()) texts = QStringList{" ", " ", " ", " "};
+    QCOMPARE(box("T4")->text(), texts[0]);
+    QCOMPARE(box("T5")->text(), texts[1]);
+    QCOMPARE(box("T6")->text(), texts[2]);
+    QCOMPARE(box("T7")->text(), texts[3]);
+    QCOMPARE(box("T1")->text(), QStringLiteral(" "));
+}
+
+void TestForm2::clearWritesOneBlank() {
+    calculate("40", "6");
+    const Texts internal = allBoxes();
+    w->findChild<quorvil::TabContainer*>("SSTab1")->setCurrentIndex(0);
+    pick(22);
+    click("CommandT8c");
+    click("CommandTM");
+    click("CommandT1");
+    for (const QString& n : kExternal) QCOMPARE(box(n)->text(), QStringLiteral(" "));
+    QCOMPARE(w->findChild<QComboBox*>("Combo2")->currentIndex(), 22);
+    Texts after = allBoxes();
+    for (const QString& n : kExternal) after.remove(n);
+    Texts before = internal;
+    for (const QString& n : kExternal) before.remove(n);
+    QCOMPARE(after, before);
+    // the size is still picked, so the buttons fill the boxes again
+    click("CommandT8c");
+    click("CommandTM");
+    QCOMPARE(box("T2")->text(), QStringLiteral("36.5(-0.25/-0.7)"));
+    QCOMPARE(box("T4")->text(), QStringLiteral("3.666"));
+}
+
+void TestForm2::typingUnpicksTheList() {
+    auto* combo = w->findChild<QComboBox*>("Combo2");
+    pick(1);
+    QTest::keyClicks(combo->lineEdit(), "x");
+    QCOMPARE(combo->currentIndex(), -1);
+    QCOMPARE(combo->currentText(), QStringLiteral("Tr8×1.5(优选螺距)x"));
+    // the exact text of an item picks nothing either, also with Enter
+    combo->lineEdit()->selectAll();
+    QTest::sendKeyEvent(QTest::Click, combo->lineEdit(), Qt::Key_unknown, QStringLiteral("Tr10×2(优选螺距)"),
+                        Qt::NoModifier);
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    QCOMPARE(combo->currentIndex(), -1);
+    QCOMPARE(combo->count(), 142);
+    click("CommandT7h");
+    click("CommandTM");
+    for (const QString& n : kExternal) QCOMPARE(box(n)->text(), QString());
+    pick(2);
+    click("CommandT7h");
+    QCOMPARE(box("T3")->text(), QStringLiteral("7.5-0.238"));
+}
+
+void TestForm2::printBothTabs() {
+    QList<QImage> printed;
+    quorvil::setPrintSink([&](const QImage& img) { printed << img; });
+    auto* tabs = w->findChild<quorvil::TabContainer*>("SSTab1");
+    pick(1);
+    click("CommandT7h");
+    const QImage external = w->grab().toImage();
+    click("Commandtd");
+    tabs->setCurrentIndex(1);
+    calculate("40", "6");
+    const Texts before = allBoxes();
+    const QImage internal = w->grab().toImage();
+    click("Command3");
+    QCOMPARE(printed.size(), 2);
+    QCOMPARE(printed[0].convertToFormat(QImage::Format_RGB32), external.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(printed[1].convertToFormat(QImage::Format_RGB32), internal.convertToFormat(QImage::Format_RGB32));
+    QVERIFY(printed[0] != printed[1]);
+    QCOMPARE(tabs->currentIndex(), 1);
+    QCOMPARE(allBoxes(), before);
+}
+
+void TestForm2::internal7H() {
+    calculate("40", "6");
+    // d 40 has no gauge thread lengths for P 6
+    const Texts expected = {
+        {"Text5", "3.106"},    {"Text10", "3.177"},   {"Text1", ""},         {"Text2", ""},
+        {"txtT10", " 41"},     {"txtT11", " 37"},     {"txtT12", "0.450"},   {"txtT13", " 34"},
+        {"txtT14", "0.500"},   {"txtT23", "40.061"},  {"txtT24", "-0.052"},  {"txtT25", "38.689"},
+        {"txtT26", "-0.052"},  {"Text6", "37.048"},   {"txtT28", "-0.026"},  {"Text7", "37.476"},
+        {"txtT31", "-0.026"},  {"txtT27", "40.960"},  {"Text11", "41.305"},  {"txtT30", "41.388"},
+        {"Text12", "41.733"},  {"Text8", "36.996"},   {"Text9", "37.435"},   {"txtT29", "40.908"},
+        {"Text13", "41.253"},  {"txtT32", "41.347"},  {"Text14", "41.692"},  {"txtT40", " 33"},
+        {"txtT41", " 33"},     {"Text3", "40"},       {"Text4", "6"},
+    };
+    Texts shown = allBoxes();
+    for (const QString& n : kExternal) QCOMPARE(shown.take(n), QString());
+    QCOMPARE(shown, expected);
+}
+
+void TestForm2::internalOtherClasses_data() {
+    QTest::addColumn<QString>("d");
+    QTest::addColumn<QString>("P");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<Texts>("expected");
+    QTest::addRow("40x6 8H") << "40" << "6" << "Op8"
+                             << Texts{{"txtT12", "0.560"}, {"txtT24", "-0.064"}, {"Text6", "37.062"},
+                                      {"Text7", "37.592"}, {"txtT25", "38.808"}, {"txtT23", "40.078"},
+                                      {"Text8", "36.998"}, {"Text9", "37.543"}};
+    QTest::addRow("40x6 9H") << "40" << "6" << "Op9"
+                             << Texts{{"txtT12", "0.710"}, {"txtT24", "-0.064"}, {"Text7", "37.742"},
+                                      {"txtT25", "38.958"}};
+    // the 7H series has no 0.315
+    QTest::addRow("20x3 7H") << "20" << "3" << "Op7" << Texts{{"txtT12", "0.300"}, {"txtT28", "-0.020"}};
+    QTest::addRow("20x3 8H") << "20" << "3" << "Op8" << Texts{{"txtT12", "0.400"}, {"txtT28", "-0.026"}};
+    QTest::addRow("20x3 9H") << "20" << "3" << "Op9" << Texts{{"txtT12", "0.500"}, {"txtT28", "-0.026"}};
+    // computed just below 0.315: the bound of the gauge band belongs below
+    QTest::addRow("10x2 8H") << "10" << "2" << "Op8"
+                             << Texts{{"txtT12", "0.315"}, {"txtT28", "-0.020"}, {"Text6", "9.033"},
+                                      {"Text8", "8.993"}, {"Text9", "9.303"}};
+    QTest::addRow("200x10 9H") << "200" << "10" << "Op9" << Texts{{"txtT12", "1.060"}, {"txtT28", "-0.038"}};
+    QTest::addRow("150x12 9H") << "150" << "12" << "Op9" << Texts{{"txtT12", "1.060"}};
+    QTest::addRow("200x12 9H") << "200" << "12" << "Op9" << Texts{{"txtT12", "1.120"}};
+    QTest::addRow("8x1.5 7H") << "8" << "1.5" << "Op7"
+                              << Texts{{"txtT12", "0.224"}, {"txtT40", " 6.2"}, {"txtT41", " 6.2"},
+                                       {"Text5", "0.796"}, {"Text10", "0.866"}, {"Text1", "12"}, {"Text2", "8"},
+                                       {"txtT10", " 8.3"}, {"txtT11", " 7.25"}, {"txtT13", " 6.5"},
+                                       {"txtT14", "0.190"}};
+    QTest::addRow("100x20 7H") << "100" << "20" << "Op7"
+                               << Texts{{"Text1", "140"}, {"Text2", "90"}, {"txtT10", " 102"},
+                                        {"txtT11", " 90"}, {"txtT13", " 80"}, {"txtT14", "1.180"}};
+}
+
+void TestForm2::internalOtherClasses() {
+    QFETCH(QString, d);
+    QFETCH(QString, P);
+    QFETCH(QString, option);
+    QFETCH(Texts, expected);
+    calculate(d, P, option);
+    const Texts shown = allBoxes();
+    for (const auto& [name, text] : expected.asKeyValueRange()) QCOMPARE(shown.value(name), text);
+}
+
+void TestForm2::unreadableInputChangesNothing_data() {
+    QTest::addColumn<QString>("d");
+    QTest::addColumn<QString>("P");
+    QTest::addRow("empty d") << "" << "6";
+    QTest::addRow("empty P") << "40" << "";
+    QTest::addRow("letters") << "abc" << "6";
+    QTest::addRow("trailing text") << "40" << "6mm";
+    QTest::addRow("P 0") << "40" << "0";
+    QTest::addRow("P negative") << "40" << "-6";
+    QTest::addRow("d overflows") << "1e999" << "6";
+    // the single-precision gauge minor diameter would overflow
+    QTest::addRow("d too large") << "1e300" << "2";
+    QTest::addRow("D1 overflows") << "-1.7e308" << "1e308";
+}
+
+void TestForm2::unreadableInputChangesNothing() {
+    QFETCH(QString, d);
+    QFETCH(QString, P);
+    calculate("8", "1.5");
+    type("Text3", d);
+    type("Text4", P);
+    const Texts before = allBoxes();
+    click("Command1");
+    QCOMPARE(allBoxes(), before);
+    for (const QString& t : allBoxes()) QVERIFY(!t.contains("inf") && !t.contains("nan"));
+}
+
+void TestForm2::noRoundedToleranceKeepsGaugeBoxes() {
+    calculate("200", "12", "Op9");
+    const Texts earlier = allBoxes();
+    calculate("200", "30", "Op9");  // computed 1.607, above the series
+    Texts now = allBoxes();
+    QCOMPARE(now.take("txtT11"), QStringLiteral(" 185"));
+    QCOMPARE(now.take("txtT13"), QStringLiteral(" 170"));
+    QCOMPARE(now.take("Text4"), QStringLiteral("30"));
+    Texts expected = earlier;
+    expected.remove("txtT11");
+    expected.remove("txtT13");
+    expected.remove("Text4");
+    // no tolerance, crest clearance, minor tolerance or gauge constants:
+    // every box that needs one keeps its text, wires included
+    QCOMPARE(now, expected);
+    QCOMPARE(now.value("Text5"), QStringLiteral("6.212"));
+    QCOMPARE(now.value("txtT12"), QStringLiteral("1.120"));
+}
+
+void TestForm2::wiresFromTheBoxes() {
+    // a new window and a pitch without wires: the M-value boxes keep their
+    // text, the rest is filled
+    calculate("40", "7");
+    QCOMPARE(box("Text5")->text(), QString());
+    QCOMPARE(box("Text1")->text(), QStringLiteral("56"));
+    QCOMPARE(box("txtT12")->text(), QStringLiteral("0.475"));
+    QCOMPARE(box("Text6")->text(), QStringLiteral("36.548"));
+    for (const char* n : {"txtT27", "Text11", "txtT30", "Text12", "txtT29", "Text13", "txtT32", "Text14"})
+        QCOMPARE(box(n)->text(), QString());
+    // wires the user types are used
+    box("Text5")->setText("3.666");
+    box("Text10")->setText("4.091");
+    click("Command1");
+    QCOMPARE(box("txtT27")->text(), QStringLiteral("41.317"));
+    QCOMPARE(box("Text11")->text(), QStringLiteral("43.385"));
+    // the wires of an earlier press stay and are used again
+    calculate("40", "6");
+    calculate("40", "7");
+    QCOMPARE(box("Text5")->text(), QStringLiteral("3.106"));
+    QCOMPARE(box("Text10")->text(), QStringLiteral("3.177"));
+    // a typed wire so large that its M values overflow: the press writes nothing
+    box("Text5")->setText("1e308");
+    const Texts before = allBoxes();
+    click("Command1");
+    QCOMPARE(allBoxes(), before);
+}
+
+void TestForm2::singlePrecisionMinor() {
+    calculate("123.45678", "2");
+    QCOMPARE(box("txtT40")->text(), QStringLiteral(" 120.95678"));
+    QCOMPARE(box("txtT41")->text(), QStringLiteral(" 120.9568"));
+}
+
+void TestForm2::optionAloneChangesNothing() {
+    calculate("40", "6");
+    const Texts before = allBoxes();
+    w->findChild<QRadioButton*>("Op8")->click();
+    w->findChild<quorvil::TabContainer*>("SSTab1")->setCurrentIndex(0);
+    w->findChild<quorvil::TabContainer*>("SSTab1")->setCurrentIndex(1);
+    QCOMPARE(allBoxes(), before);
+    click("Command1");
+    QCOMPARE(box("txtT12")->text(), QStringLiteral("0.560"));
+}
+
+void TestForm2::enterPressesCalculate() {
+    w->findChild<quorvil::TabContainer*>("SSTab1")->setCurrentIndex(1);
+    type("Text3", "40");
+    type("Text4", "6");
+    QTest::keyClick(box("Text4"), Qt::Key_Return);
+    QCOMPARE(box("txtT12")->text(), QStringLiteral("0.450"));
+}
+
+QUORVIL_UI_TEST_MAIN(TestForm2)
+#include "tst_form2.moc"
