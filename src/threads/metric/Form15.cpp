@@ -33,14 +33,6 @@ namespace {
 
 constexpr std::uint32_t kGrey = 0x808080;
 
-// Frames carry their caption in 宋体 10.5; what stands inside keeps the
-// window's 宋体 9 so the labels fit their design places.
-void useWindowFont(QGroupBox *frame)
-{
-    for (QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        child->setFont(songFont(9));
-}
-
 QLabel *wrappedLabel(QWidget *parent, const QString &text, Tw geo)
 {
     QLabel *l = makeLabel(parent, QString(), text, geo);
@@ -86,14 +78,12 @@ void Form15::buildInternalPage(QWidget *page)
     w1 = makeBox(input, QStringLiteral("w1"), {1140, 360, 735, 270});
     makeLabel(input, QString(), QStringLiteral("螺距"), {2100, 420, 450, 225});
     w2 = makeBox(input, QStringLiteral("w2"), {2565, 360, 615, 270});
-    useWindowFont(input);
 
     // Commands.
     QGroupBox *commands = makeFrame(page, arrayName(QStringLiteral("Frame3"), 10), QStringLiteral("命令"),
                                     {3960, 540, 2445, 810});
     auto *calc = makeButton(commands, QStringLiteral("Command1"), QStringLiteral("计 算"), {360, 315, 705, 315});
     auto *print = makeButton(commands, QStringLiteral("Command8"), QStringLiteral("打 印"), {1440, 315, 675, 315});
-    useWindowFont(commands);
     connect(calc, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(print, &QPushButton::clicked, this, [this] { Command8_Click(); });
 
@@ -115,7 +105,6 @@ void Form15::buildInternalPage(QWidget *page)
     w13 = makeFormatBox(thread, QStringLiteral("w13"), Pattern::Fixed3, {4545, 495, 660, 270});
     w14 = makeFormatBox(thread, QStringLiteral("w14"), Pattern::Fixed3, {5220, 270, 660, 270});
     makeLabel(thread, QString(), QStringLiteral("0"), {5265, 585, 240, 225});
-    useWindowFont(thread);
 
     // Tapping data: labels of two short lines left of their boxes.
     QGroupBox *tapping = makeFrame(page, arrayName(QStringLiteral("Frame3"), 8), QStringLiteral("攻丝要素"),
@@ -130,7 +119,6 @@ void Form15::buildInternalPage(QWidget *page)
     w26 = makeFormatBox(tapping, QStringLiteral("w26"), Pattern::Fixed2, {4230, 360, 570, 270});
     wrappedLabel(tapping, QStringLiteral("刀尖宽度"), {4830, 300, 420, 420});
     w27 = makeBox(tapping, QStringLiteral("w27"), {5250, 360, 660, 270});
-    useWindowFont(tapping);
 
     // Thread plug gauges: GO end left, NO-GO end right, the boxes on the sketch.
     QGroupBox *gauge = makeFrame(page, arrayName(QStringLiteral("Frame3"), 6), QStringLiteral("螺纹规参数"),
@@ -199,7 +187,6 @@ void Form15::buildInternalPage(QWidget *page)
     w40 = makeBox(gauge, QStringLiteral("w40"), {4095, 2610, 810, 270});
     makeLabel(gauge, QString(), QStringLiteral("小径:≤"), {3390, 3105, 750, 225});
     w41 = makeFormatBox(gauge, QStringLiteral("w41"), Pattern::Fixed3, {4140, 3060, 810, 270});
-    useWindowFont(gauge);
 }
 
 void Form15::Command1_Click()
@@ -322,7 +309,6 @@ void Form15::buildExternalPage(QWidget *page)
     for (const char *item : metricSizeItems())
         Combo1->addItem(QString::fromUtf8(item));
     Combo1->setCurrentIndex(-1);
-    useWindowFont(pick);
 
     QGroupBox *limits = makeFrame(page, arrayName(QStringLiteral("Frame3"), 1), QStringLiteral("外螺纹参数"),
                                   {870, 2220, 4635, 1935});
@@ -337,7 +323,6 @@ void Form15::buildExternalPage(QWidget *page)
     Op6e = makeOption(limits, QStringLiteral("Op6e"), QStringLiteral("6e"), {3600, 730, 495, 255});
     Op6f = makeOption(limits, QStringLiteral("Op6f"), QStringLiteral("6f"), {3600, 1160, 495, 255});
     Op6g = makeOption(limits, QStringLiteral("Op6g"), QStringLiteral("6g"), {3600, 1590, 495, 255});
-    useWindowFont(limits);
     // clicked fires on every click, also on the option already selected, so
     // after a new pick a click on the current class shows the new size.
     connect(Op6hh, &QRadioButton::clicked, this, [this] { Op6hh_Click(); });
@@ -359,7 +344,6 @@ void Form15::buildExternalPage(QWidget *page)
     QLabel *note = makeLabel(wires, arrayName(QStringLiteral("lblMD"), 15), QStringLiteral("M值公差同外螺纹中径公差"),
                              {3150, 750, 1245, 375});
     note->setWordWrap(true);
-    useWindowFont(wires);
     connect(showM, &QPushButton::clicked, this, [this] { CommandM_Click(); });
 
     auto *clear = makeButton(page, QStringLiteral("CommandMQ"), QStringLiteral("清 除"), {1770, 6150, 780, 300});

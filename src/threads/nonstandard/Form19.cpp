@@ -193,10 +193,6 @@ Form19::Form19() : ToolWindow(QStringLiteral("Form19"), text("caption"), 6960, 9
     buildMetricTab(metricPage);
     buildTrapezoidalTab(trapPage);
     SSTab1->setCurrentIndex(0);
-    // Frames carry their caption in the larger frame font; what stands
-    // inside them keeps the window's default font.
-    for (QGroupBox* frame : findChildren<QGroupBox*>())
-        for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) child->setFont(songFont(9));
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });

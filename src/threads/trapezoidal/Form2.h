@@ -3,6 +3,8 @@
 // gauges for a typed diameter and pitch (internal tab).
 #pragma once
 
+#include "buildsettings.h"
+
 #include "common/ui/toolwindow.h"
 
 class QComboBox;
@@ -17,10 +19,8 @@ enum class ExternalClass;
 }
 }  // namespace quorvil
 
-// The tab in front when the window opens. The reference build opens on the
-// external tab (0); the packaged build may choose another, so it is kept in
-// this one place.
-constexpr int kForm2StartTab = 0;
+// The tab in front when the window opens is a setting of the build.
+inline constexpr int kForm2StartTab = quorvil::build::kTrapezoidalStartTab;
 
 class Form2 : public quorvil::ToolWindow {
 public:
