@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "threads/metric/diameterbands.h"
+
 namespace quorvil::metric {
 
 namespace {
@@ -22,11 +24,6 @@ struct PitchRow {
     int esG;
     int esE;
     int esF;
-};
-
-struct Band {
-    double lower;
-    double upper;
 };
 
 struct Td2Entry {
@@ -575,17 +572,6 @@ constexpr std::array<PitchRow, 25> kPitchRows{{
     {6, 600, -80, -118, -95},
     {8, 710, -100, -140, -118},
 }};
-constexpr std::array<Band, 9> kBands{{
-    {0.99, 1.4},
-    {1.4, 2.8},
-    {2.8, 5.6},
-    {5.6, 11.2},
-    {11.2, 22.4},
-    {22.4, 45},
-    {45, 90},
-    {90, 180},
-    {180, 355},
-}};
 // Pitch-diameter tolerance Td2 of grade 6 by band and pitch, thousandths.
 constexpr std::array<Td2Entry, 47> kTd2{{
     {0, 0.2, 48},
@@ -739,7 +725,7 @@ const PitchRow *pitchRow(double p)
 std::optional<int> td2Of(double d, double p)
 {
     for (const Td2Entry &e : kTd2) {
-        const Band &b = kBands[static_cast<std::size_t>(e.band)];
+        const DiameterBand &b = kToleranceBands[static_cast<std::size_t>(e.band)];
         if (d > b.lower && d <= b.upper && e.p == p)
             return e.td2;
     }

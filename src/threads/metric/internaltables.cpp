@@ -2,14 +2,11 @@
 
 #include <array>
 
+#include "threads/metric/diameterbands.h"
+
 namespace quorvil::metric {
 
 namespace {
-
-struct Band {
-    double lower;
-    double upper;
-};
 
 struct LengthEntry {
     int band;
@@ -38,7 +35,7 @@ struct MinorEntry {
 // 7H TD2 of (11.2, 22.4] with P 1.5 is 0.235 and the 6H TD1 of P 1.25 is
 // 0.255. The gauge lengths of (6, 10] are longer than those of (10, 14].
 // Diameter bands (lower, upper] of the gauge thread lengths.
-constexpr std::array<Band, 7> kLengthBands{{
+constexpr std::array<DiameterBand, 7> kLengthBands{{
     {6, 10},
     {10, 14},
     {14, 18},
@@ -102,17 +99,6 @@ constexpr std::array<LengthEntry, 54> kLengths{{
     {6, 5, "40", "25"},
     {6, 5.5, "44", "28"},
     {6, 6, "48", "30"},
-}};
-constexpr std::array<Band, 9> kPitchDiameterBands{{
-    {0.99, 1.4},
-    {1.4, 2.8},
-    {2.8, 5.6},
-    {5.6, 11.2},
-    {11.2, 22.4},
-    {22.4, 45},
-    {45, 90},
-    {90, 180},
-    {180, 355},
 }};
 constexpr std::array<PitchDiameterEntry, 45> kPitchDiameterTolerances{{
     {0, 0.25, {0.056, kNone, kNone}},
@@ -188,16 +174,6 @@ constexpr std::array<MinorEntry, 24> kMinorTolerances{{
     {8, {0.800, 1.000, 1.250}},
 }};
 
-template <std::size_t N>
-std::optional<int> bandOf(const std::array<Band, N> &bands, double d)
-{
-    for (std::size_t i = 0; i < N; ++i) {
-        if (d > bands[i].lower && d <= bands[i].upper)
-            return static_cast<int>(i);
-    }
-    return std::nullopt;
-}
-
 std::optional<double> entryValue(double v)
 {
     return v == kNone ? std::nullopt : std::optional<double>(v);
@@ -219,7 +195,7 @@ std::optional<GaugeLengths> gaugeThreadLengths(double d, double p)
 
 std::optional<double> internalPitchDiameterTolerance(InternalClass c, double d, double p)
 {
-    const auto band = bandOf(kPitchDiameterBands, d);
+    const auto band = bandOf(kToleranceBands, d);
     if (!band)
         return std::nullopt;
     for (const PitchDiameterEntry &e : kPitchDiameterTolerances) {
