@@ -36,4 +36,13 @@ std::optional<GaugeTolerance> gaugeTolerance(double td2)
     return std::nullopt;
 }
 
+std::optional<GaugeTolerance> gaugeToleranceSingle(float td2)
+{
+    for (const Band &b : kBands) {
+        if (td2 > static_cast<float>(b.lower) && td2 <= static_cast<float>(b.upper))
+            return b.tol;
+    }
+    return std::nullopt;
+}
+
 }  // namespace quorvil::metric

@@ -20,4 +20,8 @@ struct GaugeTolerance {
 // 0.67: no band.
 std::optional<GaugeTolerance> gaugeTolerance(double td2);
 
+// The same search where the key and the bounds are single-precision values,
+// as a window that keeps its tolerances in single precision compares them.
+std::optional<GaugeTolerance> gaugeToleranceSingle(float td2);
+
 }  // namespace quorvil::metric

@@ -34,11 +34,6 @@ double powP23(double P) {
     return cubeRoot * cubeRoot;
 }
 
-bool sameRow(const std::optional<metric::GaugeTolerance>& a, const std::optional<metric::GaugeTolerance>& b) {
-    if (a.has_value() != b.has_value()) return false;
-    return !a || (a->Z == b->Z && a->T == b->T && a->W == b->W && a->W2 == b->W2);
-}
-
 }  // namespace
 
 float representativeDiameter(double d) {
@@ -46,31 +41,6 @@ float representativeDiameter(double d) {
     for (const DiameterRange& r : kRanges)
         if (d >= r.from) dr = r.dr;
     return dr;
-}
-
-std::optional<metric::GaugeTolerance> gaugeToleranceSingle(float key) {
-    const auto here = metric::gaugeTolerance(key);
-    const float belowKey = std::nextafter(key, -std::numeric_limits<float>::infinity());
-    const auto below = metric::gaugeTolerance(belowKey);
-    // No bound b with belowKey <= b < key: both comparisons agree.
-    if (sameRow(here, below)) return here;
-    // One bound b lies there (bounds are far apart). In single precision the
-    // key is compared with float(b), which is key when b rounds up to it;
-    // then the key is on the bound and belongs to the band below.
-    const double mid = (static_cast<double>(belowKey) + key) / 2;
-    bool roundsUpToKey;
-    if (!sameRow(metric::gaugeTolerance(mid), below)) {
-        roundsUpToKey = false;  // b < mid
-    } else if (sameRow(metric::gaugeTolerance(std::nextafter(mid, static_cast<double>(key))), below)) {
-        roundsUpToKey = true;   // b > mid
-    } else {
-        // b == mid: a tie rounds to the float with the even last bit.
-        std::uint32_t bits;
-        static_assert(sizeof bits == sizeof key);
-        std::memcpy(&bits, &key, sizeof bits);
-        roundsUpToKey = (bits & 1u) == 0;
-    }
-    return roundsUpToKey ? below : here;
 }
 
 Results compute(double d, double P, ExternalClass external, InternalClass internal) {
@@ -107,7 +77,7 @@ Results compute(double d, double P, ExternalClass external, InternalClass intern
     case InternalClass::c6H:
         r.TD2 = r.S;
         r.TD1 = 230 * p07 / 1000;
-        r.gauge = gaugeToleranceSingle(r.S);
+        r.gauge = metric::gaugeToleranceSingle(r.S);
         break;
     case InternalClass::c7H:
         r.TD2 = 1.25 * r.S;

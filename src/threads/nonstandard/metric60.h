@@ -26,12 +26,6 @@ enum class InternalClass { c5H, c6H, c7H };
 // 0 and negative values included, has one.
 float representativeDiameter(double d);
 
-// The gauge tolerance row for a single-precision key, comparing it with
-// each band bound rounded to single precision (the double table compares in
-// double precision; the two differ only for a key that is the float of a
-// bound).
-std::optional<metric::GaugeTolerance> gaugeToleranceSingle(float key);
-
 // Everything of the tab that follows from d, P and the two classes alone;
 // the M values also need the wires that the window shows. Needs P > 0.
 struct Results {
