@@ -120,14 +120,16 @@ std::optional<double> readStrict(std::string_view text) {
     return v;
 }
 
-double readLenient(std::string_view text) {
+std::optional<double> readLeadingNumber(std::string_view text) {
     std::size_t b = 0;
     while (b < text.size() && isBlank(text[b])) ++b;
     const std::string_view rest = text.substr(b);
     const std::size_t n = scanNumber(rest);
-    if (n == 0) return 0.0;
+    if (n == 0) return std::nullopt;
     return convert(rest.substr(0, n));
 }
+
+double readLenient(std::string_view text) { return readLeadingNumber(text).value_or(0.0); }
 
 std::string plainText(double v) {
     if (!std::isfinite(v)) return {};

@@ -23,6 +23,11 @@ std::optional<double> readStrict(std::string_view text);
 // with it must check std::isfinite before writing a result.
 double readLenient(std::string_view text);
 
+// The number lenient reading finds at the beginning of the text, or no
+// number when the text begins with none (where lenient reading gives 0).
+// For windows that read leniently but must tell a typed 0 from no input.
+std::optional<double> readLeadingNumber(std::string_view text);
+
 // Plain number text: at most 15 significant digits (7 for a single-precision
 // value), "-" before a negative value, "0" before the point below 1, no
 // trailing zeros, no point for a whole number. Magnitudes of 1E+15 and above

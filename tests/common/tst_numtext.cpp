@@ -69,25 +69,31 @@ void TestNumText::strictReading() {
 void TestNumText::lenientReading_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value");
-    QTest::newRow("empty") << "" << 0.0;
-    QTest::newRow("unit") << "2.5mm" << 2.5;
-    QTest::newRow("trailing letters") << "12abc" << 12.0;
-    QTest::newRow("letters") << "abc" << 0.0;
-    QTest::newRow("leading blanks") << "   7" << 7.0;
-    QTest::newRow("comma stops") << "1,5" << 1.0;
-    QTest::newRow("hex reads its zero") << "0x10" << 0.0;
-    QTest::newRow("nan") << "nan" << 0.0;
-    QTest::newRow("inf") << "inf" << 0.0;
-    QTest::newRow("lone minus") << "-" << 0.0;
-    QTest::newRow("dangling exponent") << "3e" << 3.0;
-    QTest::newRow("exponent") << "3e2x" << 300.0;
-    QTest::newRow("negative fraction") << "-.5" << -0.5;
+    QTest::addColumn<bool>("hasNumber");
+    QTest::newRow("empty") << "" << 0.0 << false;
+    QTest::newRow("unit") << "2.5mm" << 2.5 << true;
+    QTest::newRow("trailing letters") << "12abc" << 12.0 << true;
+    QTest::newRow("letters") << "abc" << 0.0 << false;
+    QTest::newRow("leading blanks") << "   7" << 7.0 << true;
+    QTest::newRow("comma stops") << "1,5" << 1.0 << true;
+    QTest::newRow("hex reads its zero") << "0x10" << 0.0 << true;
+    QTest::newRow("nan") << "nan" << 0.0 << false;
+    QTest::newRow("inf") << "inf" << 0.0 << false;
+    QTest::newRow("lone minus") << "-" << 0.0 << false;
+    QTest::newRow("dangling exponent") << "3e" << 3.0 << true;
+    QTest::newRow("exponent") << "3e2x" << 300.0 << true;
+    QTest::newRow("negative fraction") << "-.5" << -0.5 << true;
 }
 
 void TestNumText::lenientReading() {
     QFETCH(QString, text);
     QFETCH(double, value);
     QCOMPARE(readLenient(text.toStdString()), value);
+    // A text without a leading number reads 0 but has no leading number.
+    QFETCH(bool, hasNumber);
+    const auto leading = readLeadingNumber(text.toStdString());
+    QCOMPARE(leading.has_value(), hasNumber);
+    if (leading) QCOMPARE(*leading, value);
 }
 
 void TestNumText::plainAndSignedText_data() {

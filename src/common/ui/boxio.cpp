@@ -10,6 +10,7 @@ namespace quorvil {
 
 std::optional<double> readStrict(const QLineEdit* box) { return readStrict(box->text().toStdString()); }
 double readLenient(const QLineEdit* box) { return readLenient(box->text().toStdString()); }
+std::optional<double> readLeadingNumber(const QLineEdit* box) { return readLeadingNumber(box->text().toStdString()); }
 
 namespace {
 void write(QLineEdit* box, bool finite, const std::string& text) {

@@ -9,6 +9,7 @@ namespace quorvil {
 
 std::optional<double> readStrict(const QLineEdit* box);
 double readLenient(const QLineEdit* box);
+std::optional<double> readLeadingNumber(const QLineEdit* box);
 
 // The writers leave the box unchanged for a value that is not finite, so no
 // box can ever show inf or nan; calculations still check their inputs first.

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include <cmath>
+#include <limits>
 #include <initializer_list>
 #include <optional>
 #include <utility>
@@ -169,14 +170,6 @@ Sketch gaugeSketch(int dividerX) {
 
 // A text box that contains no leading number: the lenient reading would give
 // 0 for it, which is no input the user typed.
-bool hasLeadingNumber(const QString& s) {
-    qsizetype i = 0;
-    while (i < s.size() && (s[i] == QLatin1Char(' ') || s[i] == QLatin1Char('\t'))) ++i;
-    if (i < s.size() && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-'))) ++i;
-    if (i < s.size() && s[i] == QLatin1Char('.')) ++i;
-    return i < s.size() && s[i] >= QLatin1Char('0') && s[i] <= QLatin1Char('9');
-}
-
 bool allFinite(std::initializer_list<double> values) {
     for (double v : values)
         if (!std::isfinite(v)) return false;
@@ -522,10 +515,13 @@ void Form19::Command1_Click() {
 void Form19::Command2_Click() {
     // Lenient readings in single precision; a box without any leading number
     // is no input at all.
-    if (!hasLeadingNumber(t[1]->text()) || !hasLeadingNumber(t[2]->text())) return;
-    const float d = static_cast<float>(readLenient(t[1]));
-    const float P = static_cast<float>(readLenient(t[2]));
-    if (!std::isfinite(d) || !(P > 0) || !std::isfinite(P)) return;
+    const std::optional<double> dRead = readLeadingNumber(t[1]);
+    const std::optional<double> pRead = readLeadingNumber(t[2]);
+    constexpr double kSingleMax = std::numeric_limits<float>::max();
+    if (!dRead || !pRead || !(std::fabs(*dRead) <= kSingleMax) || !(std::fabs(*pRead) <= kSingleMax)) return;
+    const float d = static_cast<float>(*dRead);
+    const float P = static_cast<float>(*pRead);
+    if (!(P > 0)) return;
 
     const trap::ExternalClass ext = Op7h->isChecked()   ? trap::class7h
                                     : Op7e->isChecked() ? trap::class7e
