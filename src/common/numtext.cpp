@@ -55,7 +55,7 @@ struct Decimal {
 Decimal toDecimal(double v, int sig) {
     Decimal d;
     d.negative = std::signbit(v);
-    if (v == 0) { d.digits = "0"; d.negative = false; return d; }
+    if (v == 0) { d.digits.assign(1, '0'); d.negative = false; return d; }
     char buf[64];
     auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, sig - 1);
     std::string_view t(buf, static_cast<std::size_t>(r.ptr - buf));

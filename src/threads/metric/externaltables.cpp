@@ -759,7 +759,9 @@ std::string milli(long long v)
 // A deviation carries its sign; zero is a bare "0".
 std::string deviation(long long v)
 {
-    return v > 0 ? "+" + milli(v) : milli(v);
+    std::string text = milli(v);
+    if (v > 0) text.insert(text.begin(), '+');
+    return text;
 }
 
 std::string minusStyle(long long basic, long long tol)
