@@ -103,10 +103,13 @@ public:
                                  .arg(w_->objectName(), b->objectName(), text.left(40), after)));
         }
         for (QLabel* l : w_->findChildren<QLabel*>())
-            if (showsNonNumber(l->text()) && l->text().size() < 40)
+            if (showsNonNumber(l->text()))
                 QFAIL(qPrintable(QStringLiteral("%1: label %2 shows \"%3\"").arg(w_->objectName(), l->objectName(), l->text())));
+        for (QPlainTextEdit* e : w_->findChildren<QPlainTextEdit*>())
+            if (showsNonNumber(e->toPlainText()))
+                QFAIL(qPrintable(QStringLiteral("%1: text %2 shows inf or nan").arg(w_->objectName(), e->objectName())));
         for (QTextEdit* e : w_->findChildren<QTextEdit*>())
-            if (!e->isReadOnly() ? false : showsNonNumber(e->toPlainText()))
+            if (showsNonNumber(e->toPlainText()))
                 QFAIL(qPrintable(QStringLiteral("%1: text %2 shows inf or nan").arg(w_->objectName(), e->objectName())));
     }
 
