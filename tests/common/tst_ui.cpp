@@ -3,7 +3,9 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTabBar>
+#include <QDialog>
 #include <QTest>
+#include <QTimer>
 
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
@@ -35,6 +37,7 @@ private slots:
     void toolWindowLifecycle();
     void toolWindowRules();
     void printSeamGetsWindowImage();
+    void printWithoutDefaultPrinterAsks();
     void tabContainerKeepsDesignPlaces();
     void lineSketchDrawsSegments();
 };
@@ -133,6 +136,25 @@ void TestUi::printSeamGetsWindowImage() {
     // The image is what the window shows, not a blank page.
     QVERIFY(printed.pixel(0, 0) != printed.pixel(w.box->geometry().center()) ||
             printed.pixelColor(w.box->geometry().topLeft()) != printed.pixelColor(0, 0));
+}
+
+void TestUi::printWithoutDefaultPrinterAsks() {
+    // No print system here: the standard print dialog lets the user choose;
+    // cancelling it prints nothing and changes nothing.
+    qputenv("CUPS_SERVER", "/nonexistent/quorvil-no-cups.sock");
+    Sample w;
+    w.box->setText(QStringLiteral("kept"));
+    w.show();
+    QString dialogTitle;
+    QTimer::singleShot(0, &w, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        dialogTitle = modal->metaObject()->className();
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+    });
+    printWindow(&w);
+    QCOMPARE(dialogTitle, QStringLiteral("QPrintDialog"));
+    QCOMPARE(w.box->text(), QStringLiteral("kept"));
 }
 
 void TestUi::tabContainerKeepsDesignPlaces() {
