@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "common/limitstext.h"
 #include "common/numtext.h"
 
 using namespace quorvil;
@@ -23,6 +24,7 @@ private slots:
     void patterns();
     void reformatKeepsNonNumbers();
     void writtenTextsReadBack();
+    void limitsTexts();
 };
 
 void TestNumText::strictReading_data() {
@@ -196,6 +198,18 @@ void TestNumText::writtenTextsReadBack() {
         QVERIFY(readStrict(formatPattern(v, Pattern::Hash3)).has_value());
         QVERIFY(readStrict(formatPattern(v, Pattern::Fixed3)).has_value());
     }
+}
+
+void TestNumText::limitsTexts() {
+    QCOMPARE(QString::fromStdString(thousandthsText(22000)), QStringLiteral("22"));
+    QCOMPARE(QString::fromStdString(thousandthsText(7250)), QStringLiteral("7.25"));
+    QCOMPARE(QString::fromStdString(thousandthsText(-300)), QStringLiteral("-0.3"));
+    QCOMPARE(QString::fromStdString(thousandthsText(0)), QStringLiteral("0"));
+    QCOMPARE(QString::fromStdString(scaledText(5511, 2)), QStringLiteral("55.11"));
+    QCOMPARE(QString::fromStdString(minusStyleText(10000, 236)), QStringLiteral("10-0.236"));
+    QCOMPARE(QString::fromStdString(bracketStyleText(7250, -67, -237)), QStringLiteral("7.25(-0.067/-0.237)"));
+    QCOMPARE(QString::fromStdString(bracketStyleText(10000, 0, -180)), QStringLiteral("10(0/-0.18)"));
+    QCOMPARE(QString::fromStdString(bracketStyleText(12000, 32, -5)), QStringLiteral("12(+0.032/-0.005)"));
 }
 
 QTEST_APPLESS_MAIN(TestNumText)

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "common/limitstext.h"
 #include "threads/metric/diameterbands.h"
 
 namespace quorvil::metric {
@@ -732,48 +733,6 @@ std::optional<int> td2Of(double d, double p)
     return std::nullopt;
 }
 
-// Shortest text of a value in units of 10^-decimals: no trailing zeros, no
-// point for a whole number.
-std::string scaledText(long long v, int decimals)
-{
-    long long scale = 1;
-    for (int i = 0; i < decimals; ++i)
-        scale *= 10;
-    std::string s = v < 0 ? "-" : "";
-    const long long a = std::llabs(v);
-    s += std::to_string(a / scale);
-    std::string frac = std::to_string(a % scale);
-    frac.insert(0, static_cast<std::size_t>(decimals) - frac.size(), '0');
-    while (!frac.empty() && frac.back() == '0')
-        frac.pop_back();
-    if (!frac.empty())
-        s += "." + frac;
-    return s;
-}
-
-std::string milli(long long v)
-{
-    return scaledText(v, 3);
-}
-
-// A deviation carries its sign; zero is a bare "0".
-std::string deviation(long long v)
-{
-    std::string text = milli(v);
-    if (v > 0) text.insert(text.begin(), '+');
-    return text;
-}
-
-std::string minusStyle(long long basic, long long tol)
-{
-    return milli(basic) + "-" + milli(tol);
-}
-
-std::string bracketStyle(long long basic, long long upper, long long lower)
-{
-    return milli(basic) + "(" + deviation(upper) + "/" + deviation(lower) + ")";
-}
-
 long long thousandths(double v)
 {
     return std::llround(v * 1000);
@@ -800,17 +759,17 @@ std::optional<ExternalLimits> externalLimitsByRule(ExternalClass c, int position
     const long long d2 = thousandths(s.d - 3 * std::sqrt(3.0) / 8 * s.p);
     const long long d1 = thousandths(s.d - 5 * std::sqrt(3.0) / 8 * s.p);
     ExternalLimits out;
-    out.minor = milli(d1);
+    out.minor = thousandthsText(d1);
     if (c == ExternalClass::H) {
-        out.major = minusStyle(d, row->td);
-        out.pitch = minusStyle(d2, *td2);
+        out.major = minusStyleText(d, row->td);
+        out.pitch = minusStyleText(d2, *td2);
         return out;
     }
     const int es = c == ExternalClass::G ? row->esG : c == ExternalClass::E ? row->esE : row->esF;
     if (es == kNoRow)
         return std::nullopt;
-    out.major = bracketStyle(d, es, es - row->td);
-    out.pitch = bracketStyle(d2, es, es - *td2);
+    out.major = bracketStyleText(d, es, es - row->td);
+    out.pitch = bracketStyleText(d2, es, es - *td2);
     return out;
 }
 
@@ -850,14 +809,14 @@ std::optional<MValues> metricMValues(int position)
         return scaledText((m + 5000) / 10000, 2);
     };
     MValues out;
-    out.wire1 = milli(wires->wire1);
+    out.wire1 = thousandthsText(wires->wire1);
     out.m1 = mText(wires->wire1);
     for (const StoredM &m : kStoredM) {
         if (m.position == position)
             out.m1 = m.m1;
     }
     if (wires->wire2 != kNoRow) {
-        out.wire2 = milli(wires->wire2);
+        out.wire2 = thousandthsText(wires->wire2);
         out.m2 = mText(wires->wire2);
     }
     return out;

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "common/limitstext.h"
+
 namespace quorvil::trapezoidal {
 
 namespace {
@@ -306,17 +308,7 @@ int um(double mm) { return static_cast<int>(std::lround(mm * 1000.0)); }
 
 unsigned classBit(ExternalClass c) { return 1u << static_cast<unsigned>(c); }
 
-// "22", "7.25", "0.3": no trailing zeros, no point for a whole number.
-std::string shortForm(int v) {
-    std::string s = std::to_string(v / 1000);
-    int frac = v % 1000;
-    if (frac == 0) return s;
-    std::string f = std::to_string(1000 + frac).substr(1);
-    while (f.back() == '0') f.pop_back();
-    return s + "." + f;
-}
-
-// The short form with at least two decimals: "0.30", "1.00", "0.224".
+// The shortest text with at least two decimals: "0.30", "1.00", "0.224".
 std::string twoPlaceForm(int v) {
     std::string s = std::to_string(v / 1000);
     std::string f = std::to_string(1000 + v % 1000).substr(1);
@@ -402,21 +394,21 @@ std::optional<LimitsTexts> formedLimits(int position, ExternalClass cls) {
     const int td2 = um(grade7 ? rr->td2Grade7 : rr->td2Grade8);
 
     LimitsTexts t;
-    t.major = shortForm(d) + "-" + pr->tdText;
+    t.major = thousandthsText(d) + "-" + pr->tdText;
     if (cls == ExternalClass::c7h) {
-        t.pitch = shortForm(d2) + "-" + twoPlaceForm(td2);
-        t.minor = shortForm(d3) + "-" + twoPlaceForm(timesOneQuarterEven(td2));
+        t.pitch = thousandthsText(d2) + "-" + twoPlaceForm(td2);
+        t.minor = thousandthsText(d3) + "-" + twoPlaceForm(timesOneQuarterEven(td2));
         return t;
     }
     const int es = um(cls == ExternalClass::c8c ? pr->esC : pr->esE);
-    t.pitch = shortForm(d2) + "(-" + shortForm(es) + "/-" + shortForm(es + td2) + ")";
+    t.pitch = bracketStyleText(d2, -es, -(es + td2));
     int td3 = 0;
     switch (cls) {
     case ExternalClass::c7e: td3 = um(rr->td3Class7e); break;
     case ExternalClass::c8e: td3 = um(rr->td3Class8e); break;
     default: td3 = um(rr->td3Class8e) + um(pr->esC) - um(pr->esE); break;
     }
-    t.minor = shortForm(d3) + "-" + shortForm(td3);
+    t.minor = minusStyleText(d3, td3);
     return t;
 }
 

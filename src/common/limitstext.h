@@ -1,0 +1,24 @@
+// The literal texts of limits of size, built from values held exactly as
+// whole units (thousandths of a millimetre), so no binary rounding can slip
+// into a shown digit.
+#pragma once
+
+#include <string>
+
+namespace quorvil {
+
+// Shortest text of v x 10^-decimals: no trailing zeros, no point for a whole
+// number, "-" before a negative value ("7.25", "22", "-0.3").
+std::string scaledText(long long v, int decimals);
+
+// Shortest text of a number of thousandths.
+std::string thousandthsText(long long v);
+
+// Minus style: the nominal value followed by its tolerance, "10-0.236".
+std::string minusStyleText(long long basic, long long tolerance);
+
+// Bracket style: the nominal value with its upper and lower deviations,
+// "7.25(-0.067/-0.237)"; a positive deviation carries "+", zero is "0".
+std::string bracketStyleText(long long basic, long long upper, long long lower);
+
+}  // namespace quorvil
