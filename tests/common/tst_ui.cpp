@@ -6,6 +6,11 @@
 #include <QDialog>
 #include <QTest>
 #include <QTimer>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <cmath>
+#include <limits>
 
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
@@ -14,7 +19,9 @@
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/toolwindow.h"
+#include "common/ui/writeplan.h"
 #include "uitest.h"
+#include "windowtest.h"
 
 using namespace quorvil;
 
@@ -40,6 +47,8 @@ private slots:
     void printWithoutDefaultPrinterAsks();
     void tabContainerKeepsDesignPlaces();
     void lineSketchDrawsSegments();
+    void writePlanWritesAllOrNothing();
+    void probeTypesClicksPicksAndCompares();
 };
 
 void TestUi::formatBoxRewritesEveryChange() {
@@ -185,6 +194,60 @@ void TestUi::lineSketchDrawsSegments() {
     const QImage img = frame.grab().toImage();
     QCOMPARE(img.pixelColor(50, 50), QColor(Qt::red));
     QCOMPARE(img.pixelColor(50, 20), QColor(Qt::white));
+}
+
+void TestUi::writePlanWritesAllOrNothing() {
+    QWidget parent;
+    FormatBox a(Pattern::Fixed3, &parent);
+    QLineEdit b(&parent), c(&parent);
+    a.setText(QStringLiteral("keep a"));
+    b.setText(QStringLiteral("keep b"));
+    c.setText(QStringLiteral("keep c"));
+
+    // One bad value anywhere in the plan: nothing is written, earlier boxes included.
+    WritePlan bad;
+    bad.plain(&a, 1.23456);
+    bad.text(&b, QStringLiteral("x"));
+    bad.sign(&c, std::numeric_limits<double>::infinity());
+    QVERIFY(!bad.ok());
+    QVERIFY(!bad.commit());
+    QCOMPARE(a.text(), QStringLiteral("keep a"));
+    QCOMPARE(b.text(), QStringLiteral("keep b"));
+    QCOMPARE(c.text(), QStringLiteral("keep c"));
+
+    // A good plan writes in order; a missing value leaves its box alone.
+    WritePlan good;
+    good.plain(&a, 2.0625);
+    good.sign(&b, 0.5);
+    good.plain(&c, std::optional<double>());
+    QVERIFY(good.commit());
+    QCOMPARE(a.text(), QStringLiteral("2.063"));
+    QCOMPARE(b.text(), QStringLiteral(" .5"));
+    QCOMPARE(c.text(), QStringLiteral("keep c"));
+
+    // What a box will show is known before it is written.
+    QCOMPARE(shownAfterWrite(&a, 2.0625), std::optional<double>(2.063));
+    QCOMPARE(shownAfterWrite(&b, 2.0625), std::optional<double>(2.0625));
+    QVERIFY(!shownAfterWrite(&b, std::nan("")));
+}
+
+void TestUi::probeTypesClicksPicksAndCompares() {
+    Sample s;
+    auto* list = makeList(&s, QStringLiteral("List1"), {1200, 100, 1500, 1200});
+    list->addItems({QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙")});
+    auto* button = makeButton(&s, QStringLiteral("Command1"), QStringLiteral("计算"), {100, 600, 900, 375});
+    QObject::connect(button, &QPushButton::clicked, &s, [&s] { s.box->setText(s.box->text() + u'!'); });
+    QObject::connect(list, &QListWidget::itemClicked, &s, [&s](QListWidgetItem* i) { s.box->setText(i->text()); });
+    s.show();
+
+    quorvil::test::WindowProbe p(&s);
+    p.type({QStringLiteral("box=20")});
+    p.click(QStringLiteral("Command1"));
+    QVERIFY2(p.matches({QStringLiteral("box=20!")}), p.why());
+    p.pick(QStringLiteral("List1"), 2);
+    QCOMPARE(list->currentRow(), 2);
+    QVERIFY(!p.matches({QStringLiteral("box=甲")}));
+    QVERIFY(QString::fromUtf8(p.why()).contains(QStringLiteral("got \"丙\"")));
 }
 
 QUORVIL_UI_TEST_MAIN(TestUi)

@@ -11,7 +11,7 @@
 #include "common/ui/formatbox.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
-#include "threads/nonstandard/threewire.h"
+#include "threads/common/threewire.h"
 
 using namespace quorvil;
 
@@ -91,7 +91,7 @@ void showBestWire(const QLineEdit* angleBox, const QLineEdit* pitchBox, bool thr
     const auto pitchText = readStrict(pitchBox);
     if (!angle || !pitchText) return;
     const double pitch = threadsPerInch ? pitchOfThreadsPerInch(*pitchText) : *pitchText;
-    if (const auto w = bestWireDiameter(*angle, pitch)) writePlain(result, *w);
+    if (const auto w = bestWireDiameter(FlankAngle{*angle}, Pitch{pitch})) writePlain(result, *w);
 }
 
 void showOverWires(const QLineEdit* wireBox, const QLineEdit* angleBox, const QLineEdit* pitchBox,
@@ -102,7 +102,7 @@ void showOverWires(const QLineEdit* wireBox, const QLineEdit* angleBox, const QL
     const auto pitchDiameter = readStrict(pitchDiameterBox);
     if (!wire || !angle || !pitchText || !pitchDiameter) return;
     const double pitch = threadsPerInch ? pitchOfThreadsPerInch(*pitchText) : *pitchText;
-    if (const auto m = threeWireM(*angle, *wire, *pitchDiameter, pitch)) writePlain(result, *m);
+    if (const auto m = threeWireM(FlankAngle{*angle}, PitchDiameter{*pitchDiameter}, Wire{*wire}, Pitch{pitch})) writePlain(result, *m);
 }
 
 }  // namespace

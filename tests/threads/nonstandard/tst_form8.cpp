@@ -6,7 +6,7 @@
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
 #include "threads/nonstandard/Form8.h"
-#include "threads/nonstandard/threewire.h"
+#include "threads/common/threewire.h"
 #include "uitest.h"
 
 // Every box of the window, by design name.

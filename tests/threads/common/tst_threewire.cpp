@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "common/numtext.h"
-#include "threads/nonstandard/threewire.h"
+#include "threads/common/threewire.h"
 
 using namespace quorvil;
 
@@ -45,7 +45,7 @@ void TestThreeWire::bestWire() {
     QFETCH(double, angle);
     QFETCH(QString, expected);
     const double p = threadsPerInch != 0 ? pitchOfThreadsPerInch(threadsPerInch) : pitch;
-    const auto w = bestWireDiameter(angle, p);
+    const auto w = bestWireDiameter(FlankAngle{angle}, Pitch{p});
     QVERIFY(w);
     QCOMPARE(shown(*w), expected);
 }
@@ -72,7 +72,7 @@ void TestThreeWire::overWires() {
     QFETCH(double, pitchDiameter);
     QFETCH(QString, expected);
     const double p = threadsPerInch != 0 ? pitchOfThreadsPerInch(threadsPerInch) : pitch;
-    const auto m = threeWireM(angle, wire, pitchDiameter, p);
+    const auto m = threeWireM(FlankAngle{angle}, PitchDiameter{pitchDiameter}, Wire{wire}, Pitch{p});
     QVERIFY(m);
     QCOMPARE(shown(*m), expected);
 }
@@ -103,8 +103,8 @@ void TestThreeWire::noValue() {
     QFETCH(double, pitchDiameter);
     QFETCH(bool, noM);
     QFETCH(bool, noBestWire);
-    QCOMPARE(!threeWireM(angle, wire, pitchDiameter, pitch), noM);
-    QCOMPARE(!bestWireDiameter(angle, pitch), noBestWire);
+    QCOMPARE(!threeWireM(FlankAngle{angle}, PitchDiameter{pitchDiameter}, Wire{wire}, Pitch{pitch}), noM);
+    QCOMPARE(!bestWireDiameter(FlankAngle{angle}, Pitch{pitch}), noBestWire);
 }
 
 void TestThreeWire::standardWires() {

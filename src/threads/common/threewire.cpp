@@ -1,26 +1,26 @@
-#include "threads/nonstandard/threewire.h"
+#include "threads/common/threewire.h"
 
 #include <cmath>
 
 namespace quorvil {
 
-double threeWireHalfAngle(double flankAngle) { return ((flankAngle / 2) * kThreeWirePi) / 180; }
+double threeWireHalfAngle(FlankAngle angle) { return ((angle.degrees / 2) * kThreeWirePi) / 180; }
 
 double pitchOfThreadsPerInch(double threadsPerInch) { return 25.4 / threadsPerInch; }
 
-std::optional<double> threeWireM(double flankAngle, double wire, double pitchDiameter, double pitch) {
-    const double h = threeWireHalfAngle(flankAngle);
-    const double overWires = pitchDiameter + wire * ((1 / std::sin(h)) + 1);
-    const double flankDrop = (pitch / 2) * (1 / std::tan(h));
+std::optional<double> threeWireM(FlankAngle angle, PitchDiameter E, Wire w, Pitch P) {
+    const double h = threeWireHalfAngle(angle);
+    const double overWires = E.mm + w.mm * ((1 / std::sin(h)) + 1);
+    const double flankDrop = (P.mm / 2) * (1 / std::tan(h));
     const double m = overWires - flankDrop;
     if (!std::isfinite(m)) return std::nullopt;
     return m;
 }
 
-std::optional<double> bestWireDiameter(double flankAngle, double pitch) {
-    if (flankAngle == 0) return std::nullopt;
-    const double c = std::cos(threeWireHalfAngle(flankAngle));
-    const double w = pitch / (c + c);
+std::optional<double> bestWireDiameter(FlankAngle angle, Pitch P) {
+    if (angle.degrees == 0) return std::nullopt;
+    const double c = std::cos(threeWireHalfAngle(angle));
+    const double w = P.mm / (c + c);
     if (!std::isfinite(w)) return std::nullopt;
     return w;
 }

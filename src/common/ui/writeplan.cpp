@@ -1,0 +1,56 @@
+#include "common/ui/writeplan.h"
+
+#include <QLineEdit>
+
+#include <cmath>
+
+#include "common/ui/formatbox.h"
+
+namespace quorvil {
+
+void WritePlan::stage(QLineEdit* box, bool finite, const std::string& text) {
+    if (!finite) {
+        ok_ = false;
+        return;
+    }
+    steps_.push_back([box, t = QString::fromStdString(text)] { box->setText(t); });
+}
+
+void WritePlan::plain(QLineEdit* box, double v) { stage(box, std::isfinite(v), plainText(v)); }
+void WritePlan::plainSingle(QLineEdit* box, float v) { stage(box, std::isfinite(v), plainTextSingle(v)); }
+void WritePlan::sign(QLineEdit* box, double v) { stage(box, std::isfinite(v), signedText(v)); }
+void WritePlan::signSingle(QLineEdit* box, float v) { stage(box, std::isfinite(v), signedTextSingle(v)); }
+
+void WritePlan::plain(QLineEdit* box, std::optional<double> v) {
+    if (v) plain(box, *v);
+}
+
+void WritePlan::sign(QLineEdit* box, std::optional<double> v) {
+    if (v) sign(box, *v);
+}
+
+void WritePlan::text(QLineEdit* box, const QString& t) {
+    steps_.push_back([box, t] { box->setText(t); });
+}
+
+void WritePlan::action(std::function<void()> f) { steps_.push_back(std::move(f)); }
+
+bool WritePlan::commit() {
+    if (!ok_) return false;
+    for (const auto& step : steps_) step();
+    steps_.clear();
+    return true;
+}
+
+std::optional<double> shownAfterWrite(double v, std::optional<Pattern> pattern) {
+    if (!std::isfinite(v)) return std::nullopt;
+    const std::string text = plainText(v);
+    return readStrict(pattern ? reformat(text, *pattern) : text);
+}
+
+std::optional<double> shownAfterWrite(const QLineEdit* box, double v) {
+    const auto* f = qobject_cast<const FormatBox*>(box);
+    return shownAfterWrite(v, f ? std::optional<Pattern>(f->pattern()) : std::nullopt);
+}
+
+}  // namespace quorvil

@@ -1,0 +1,125 @@
+// A small fixture for window tests: find a control by its design name, type,
+// click, pick a list item as a user would, and compare box texts against a
+// list of expectations "name=text" ("name=" for an empty box).
+//
+//     WindowProbe p(window);
+//     p.type({"w1=20", "w2=2.5"});
+//     p.click("Command1");
+//     QVERIFY2(p.matches({"w11=18.376", "w12=0.224"}), p.why());
+#pragma once
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMap>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
+
+namespace quorvil::test {
+
+class WindowProbe {
+public:
+    explicit WindowProbe(QWidget* window) : w_(window) {}
+
+    QWidget* window() const { return w_; }
+
+    // The control named `name`; the test stops when there is none.
+    template <class T = QWidget>
+    T* get(const QString& name) const {
+        T* c = w_->findChild<T*>(name);
+        if (!c) qFatal("no control %s of the expected kind", qPrintable(name));
+        return c;
+    }
+    QLineEdit* box(const QString& name) const { return get<QLineEdit>(name); }
+
+    // Types a text into a box (replacing it) or into an editable combo box.
+    void type(const QString& name, const QString& text) const {
+        if (auto* e = w_->findChild<QLineEdit*>(name)) {
+            e->setText(text);
+        } else if (auto* c = w_->findChild<QComboBox*>(name); c && c->isEditable()) {
+            c->setEditText(text);
+        } else {
+            qFatal("no box %s to type into", qPrintable(name));
+        }
+    }
+    // "name=text" for each box.
+    void type(const QStringList& assignments) const {
+        for (const QString& a : assignments) {
+            const qsizetype eq = a.indexOf(u'=');
+            if (eq < 0) qFatal("not name=text: %s", qPrintable(a));
+            type(a.left(eq), a.mid(eq + 1));
+        }
+    }
+
+    // Clicks a button or an option with the mouse.
+    void click(const QString& name) const {
+        auto* b = get<QAbstractButton>(name);
+        if (!b->isVisible()) {
+            b->click();  // on a hidden tab: the click a visible one would get
+            return;
+        }
+        QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+    }
+
+    // Picks item `row` of a list box with the mouse, or of a combo box as the
+    // user would from its drop-down (current index changes, then activated).
+    void pick(const QString& name, int row) const {
+        if (auto* l = w_->findChild<QListWidget*>(name)) {
+            QListWidgetItem* item = l->item(row);
+            if (!item) qFatal("list %s has no row %d", qPrintable(name), row);
+            if (l->isVisible()) {
+                l->scrollToItem(item);
+                QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(item).center());
+            } else {
+                l->setCurrentRow(row);
+                emit l->itemClicked(item);
+            }
+            return;
+        }
+        auto* c = get<QComboBox>(name);
+        if (row < 0 || row >= c->count()) qFatal("combo %s has no row %d", qPrintable(name), row);
+        c->setCurrentIndex(row);
+        emit c->activated(row);
+    }
+
+    // The text of a box, label, combo box or button.
+    QString text(const QString& name) const {
+        if (auto* e = w_->findChild<QLineEdit*>(name)) return e->text();
+        if (auto* l = w_->findChild<QLabel*>(name)) return l->text();
+        if (auto* c = w_->findChild<QComboBox*>(name)) return c->currentText();
+        if (auto* b = w_->findChild<QAbstractButton*>(name)) return b->text();
+        qFatal("no control %s with a text", qPrintable(name));
+    }
+
+    QMap<QString, QString> texts(const QStringList& names) const {
+        QMap<QString, QString> t;
+        for (const QString& n : names) t[n] = text(n);
+        return t;
+    }
+
+    // True when every "name=text" holds; otherwise why() names each miss.
+    bool matches(const QStringList& expected) const {
+        why_.clear();
+        for (const QString& e : expected) {
+            const qsizetype eq = e.indexOf(u'=');
+            if (eq < 0) qFatal("not name=text: %s", qPrintable(e));
+            const QString name = e.left(eq), want = e.mid(eq + 1), got = text(name);
+            if (got != want) why_ += QStringLiteral("%1: got \"%2\", want \"%3\"; ").arg(name, got, want);
+        }
+        return why_.isEmpty();
+    }
+    const char* why() const {
+        whyBytes_ = why_.toUtf8();
+        return whyBytes_.constData();
+    }
+
+private:
+    QWidget* w_;
+    mutable QString why_;
+    mutable QByteArray whyBytes_;
+};
+
+}  // namespace quorvil::test
