@@ -121,7 +121,8 @@ constexpr int kBoxW = 795, kTolW = 690, kBoxH = 270;
 
 void rowLabels(QWidget* frame) {
     const char* names[3] = {"大径", "中径", "小径"};
-    for (int r = 0; r < 3; ++r) makeLabel(frame, QString(), QString::fromUtf8(names[r]), {135, kRowTop[r] + 30, 420, 225});
+    for (int r = 0; r < 3; ++r)
+        makeLabel(frame, QString(), QString::fromUtf8(names[r]), {135, kRowTop[r] + 30, 420, 225});
 }
 
 // The labels "upper" over "lower" before a mm deviation box.

@@ -29,7 +29,8 @@ void TestUnified::lengthOfEngagement_data() {
     QTest::newRow("20") << 20.0f << 0.45f;
     QTest::newRow("28") << 28.0f << 0.321428f;
     QTest::newRow("32") << 32.0f << 0.28125f;
-    for (float n : {4.5f, 5.0f, 7.0f, 9.0f, 11.0f, 13.0f, 14.0f, 18.0f, 24.0f}) QTest::addRow("%g: none", double(n)) << n << 0.0f;
+    for (float n : {4.5f, 5.0f, 7.0f, 9.0f, 11.0f, 13.0f, 14.0f, 18.0f, 24.0f})
+        QTest::addRow("%g: none", double(n)) << n << 0.0f;
 }
 
 void TestUnified::lengthOfEngagement() {
