@@ -115,7 +115,7 @@ void TestForm20::examples_data() {
                                               "Text4=0.171", "Text8=0.171", "A2=25"};
     // 1A(B) differs from 2A(B) only in the tolerances; its gauge block in full.
     QTest::newRow("1-8 1A(B)") << size("1", "", "", "8") << 0
-                               << QStringList{"w5=0.9980", "w6=0.9755", "w7=25.349", "w9=0.9168", "w10=0.9067",
+                               << QStringList{"w5=0.9980", "w6=0.9755", "w7=25.349", "w8=0.572", "w9=0.9168", "w10=0.9067",
                                               "w11=23.286", "w12=0.257", "w16=0.9320", "w17=0.9188", "w18=23.338",
                                               "w19=0.334", "w20=0.890", "w21=0.865", "w22=21.963", "w23=0.635",
                                               "w15=25.400", "Text2=26.036", "Text6=26.597", "Text4=0.257",
@@ -245,6 +245,13 @@ void TestForm20::staleRowsAreUsed() {
     QVERIFY(!p.text("Text2").isEmpty());
     calculate(size("3", "", "", "3"), 0);
     QCOMPARE(p.texts(kResults), once);
+
+    // Without a row, a wire typed by the user is used as typed.
+    p.type("Text1", "1.5");
+    calculate(size("3", "", "", "3"), 0);
+    QVERIFY2(p.matches({"Text1=1.5"}), p.why());
+    QVERIFY(p.text("w32") != once.value("w32"));
+    QVERIFY(p.text("Text2") != once.value("Text2"));
 
     // A wire typed into Text1 is replaced when n has a row.
     p.type("Text1", "1.5");
