@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -23,20 +24,6 @@ namespace {
 
 constexpr std::uint32_t kGrey = 0x808080;
 const QString kInch = QStringLiteral("\"");
-
-// A size list in its frame: dark blue items on white, one selectable, none
-// selected at first.
-template <class Table>
-QListWidget* sizeList(QWidget* frame, const QString& name, const Table& table, Tw geo) {
-    QListWidget* list = makeList(frame, name, geo);
-    QPalette pal = list->palette();
-    pal.setColor(QPalette::Text, QColor(0, 0, 128));
-    pal.setColor(QPalette::Base, Qt::white);
-    list->setPalette(pal);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (const auto& row : table) list->addItem(QString::fromUtf8(row.size.data(), qsizetype(row.size.size())) + kInch);
-    return list;
-}
 
 // The row a size list picks: the first selected of all items but the last,
 // else the last item if that one is selected. With nothing selected (a click
@@ -59,9 +46,6 @@ void showRow(const QListWidget* list, std::vector<std::string> (*texts)(std::siz
     for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i]->setText(QString::fromStdString(t[i]));
 }
 
-QLabel* label(QWidget* parent, const QString& name, const QString& text, Tw geo) {
-    return makeLabel(parent, name, text, geo);
-}
 QString label1(int i) { return arrayName(QStringLiteral("Label1"), i); }
 QString lblMD(int i) { return arrayName(QStringLiteral("lblMD"), i); }
 
@@ -72,12 +56,52 @@ struct Field {
     QString text;
 };
 void fieldRows(QWidget* frame, std::vector<QLineEdit*>& boxes, std::initializer_list<Field> fields, int labelLeft,
-               int labelWidth, int boxLeft, int boxWidth, int top = 330, int step = 390) {
+               int labelWidth, int boxLeft, int boxWidth, int top = 360, int step = 375) {
     for (const Field& f : fields) {
-        label(frame, label1(f.label), f.text, {labelLeft, top + 30, labelWidth, 225});
+        makeLabel(frame, label1(f.label), f.text, {labelLeft, top + 30, labelWidth, 225});
         boxes.push_back(makeBox(frame, f.box, {boxLeft, top, boxWidth, 270}));
         top += step;
     }
+}
+
+// The thread form frame of a tab: threads per inch, pitch, thread height.
+void threadFormFrame(QWidget* page, int frame, QChar letter, std::array<int, 3> labels, Tw geo, int boxWidth,
+                     std::vector<QLineEdit*>& boxes) {
+    QWidget* form = makeFrame(page, arrayName(QStringLiteral("Frame1"), frame), QStringLiteral("牙形尺寸"), geo);
+    const QString box = QString(letter);
+    fieldRows(form, boxes,
+              {{box + u'1', labels[0], QStringLiteral("牙数/英才")},
+               {box + u'2', labels[1], QStringLiteral("螺距")},
+               {box + u'3', labels[2], QStringLiteral("牙形高度")}},
+              120, 840, geo.width - boxWidth - 105, boxWidth);
+}
+
+// Major, pitch and minor diameter, top to bottom, boxes `first` to first + 2.
+void diameterFrame(QWidget* page, int frame, const QString& caption, QChar letter, int first,
+                   std::array<int, 3> labels, Tw geo, int labelLeft, int boxWidth, std::vector<QLineEdit*>& boxes) {
+    QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), frame), caption, geo);
+    const auto name = [letter](int i) { return QString(letter) + QString::number(i); };
+    fieldRows(f, boxes,
+              {{name(first), labels[0], QStringLiteral("大径")},
+               {name(first + 1), labels[1], QStringLiteral("中径")},
+               {name(first + 2), labels[2], QStringLiteral("小径")}},
+              labelLeft, 420, labelLeft + 540, boxWidth);
+}
+
+// The frame "选择尺寸代号" at the top left of a tab with its size list.
+// Its items are dark blue on white, one may be selected, none is at first.
+template <class Table>
+QListWidget* sizeListFrame(QWidget* page, int frame, const QString& name, const Table& table, int height) {
+    QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), frame), QStringLiteral("选择尺寸代号"),
+                           {120, 480, 1395, height});
+    QListWidget* list = makeList(f, name, {105, 285, 1185, height - 390});
+    QPalette pal = list->palette();
+    pal.setColor(QPalette::Text, QColor(0, 0, 128));
+    pal.setColor(QPalette::Base, Qt::white);
+    list->setPalette(pal);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (const auto& row : table) list->addItem(QString::fromUtf8(row.size.data(), qsizetype(row.size.size())) + kInch);
+    return list;
 }
 
 // The taper plain plug gauge (left) and taper plain ring gauge in section
@@ -125,11 +149,11 @@ Sketch taperGaugeSketch() {
 std::vector<QLineEdit*> taperGaugeFrame(QWidget* page, const QString& frameName, const QStringList& names, int top) {
     QWidget* f = makeFrame(page, frameName, QStringLiteral("圆锥光滑量规参数"), {120, top, 7260, 2415});
     new LineSketch(f, taperGaugeSketch());
-    label(f, QString(), QStringLiteral("≤2\"螺纹规参数\u3000\u3000"), {2970, 150, 1800, 225});
-    label(f, QString(), QStringLiteral("1:16"), {2280, 1290, 375, 210});
-    label(f, QString(), QStringLiteral("1:16"), {4680, 1260, 375, 210});
-    label(f, QString(), QStringLiteral("-0.05"), {810, 1365, 450, 210});
-    label(f, QString(), QStringLiteral("+0.05"), {6060, 1140, 450, 210});
+    makeLabel(f, QString(), QStringLiteral("≤2\"螺纹规参数\u3000\u3000"), {2970, 150, 1800, 225});
+    makeLabel(f, QString(), QStringLiteral("1:16"), {2280, 1290, 375, 210});
+    makeLabel(f, QString(), QStringLiteral("1:16"), {4680, 1260, 375, 210});
+    makeLabel(f, QString(), QStringLiteral("-0.05"), {810, 1365, 450, 210});
+    makeLabel(f, QString(), QStringLiteral("+0.05"), {6060, 1140, 450, 210});
     const Tw places[] = {{510, 420, 700, 270},   {930, 930, 700, 270},   {2115, 180, 700, 270},
                          {630, 1830, 700, 270},  {2010, 1770, 700, 270}, {3360, 1140, 630, 270},
                          {5580, 270, 700, 270},  {5340, 1110, 700, 270}, {5490, 1890, 700, 270}};
@@ -156,24 +180,11 @@ Form7::Form7() : ToolWindow(QStringLiteral("Form7"), QStringLiteral("19.管螺�
 }
 
 void Form7::buildTaper60Page(QWidget* page) {
-    QWidget* sizes = makeFrame(page, arrayName(QStringLiteral("Frame1"), 2), QStringLiteral("选择尺寸代号"),
-                               {120, 480, 1395, 2310});
-    ListN = sizeList(sizes, QStringLiteral("ListN"), kTaper60, {105, 285, 1185, 1920});
+    ListN = sizeListFrame(page, 2, QStringLiteral("ListN"), kTaper60, 2310);
 
-    QWidget* form = makeFrame(page, arrayName(QStringLiteral("Frame1"), 6), QStringLiteral("牙形尺寸"),
-                              {1620, 480, 1875, 1440});
-    fieldRows(form, nBoxes,
-              {{QStringLiteral("N1"), 0, QStringLiteral("牙数/英才")},
-               {QStringLiteral("N2"), 1, QStringLiteral("螺距")},
-               {QStringLiteral("N3"), 2, QStringLiteral("牙形高度")}},
-              120, 840, 975, 780);
-    QWidget* plane = makeFrame(page, arrayName(QStringLiteral("Frame1"), 3), QStringLiteral("基准平面内"),
-                               {3585, 480, 1875, 1440});
-    fieldRows(plane, nBoxes,
-              {{QStringLiteral("N4"), 4, QStringLiteral("大径")},
-               {QStringLiteral("N5"), 5, QStringLiteral("中径")},
-               {QStringLiteral("N6"), 6, QStringLiteral("小径")}},
-              195, 420, 690, 990);
+    threadFormFrame(page, 6, u'N', {0, 1, 2}, {1620, 480, 1875, 1440}, 780, nBoxes);
+    diameterFrame(page, 3, QStringLiteral("基准平面内"), u'N', 4, {4, 5, 6}, {3585, 480, 1875, 1440}, 195, 990,
+                  nBoxes);
     QWidget* distance = makeFrame(page, arrayName(QStringLiteral("Frame1"), 4), QStringLiteral("基准距离"),
                                   {5550, 480, 1830, 1440});
     fieldRows(distance, nBoxes,
@@ -183,12 +194,12 @@ void Form7::buildTaper60Page(QWidget* page) {
     QWidget* allowance = makeFrame(page, arrayName(QStringLiteral("Frame1"), 5), QStringLiteral("装配余量"),
                                    {1620, 2010, 2880, 780});
     QLineEdit* n10 = makeBox(allowance, QStringLiteral("N10"), {180, 360, 855, 270});
-    label(allowance, label1(10), QStringLiteral("mm"), {1095, 390, 300, 225});
-    label(allowance, label1(9), QStringLiteral("圈数"), {1560, 390, 420, 225});
+    makeLabel(allowance, label1(10), QStringLiteral("mm"), {1095, 390, 300, 225});
+    makeLabel(allowance, label1(9), QStringLiteral("圈数"), {1560, 390, 420, 225});
     QLineEdit* n9 = makeBox(allowance, QStringLiteral("N9"), {1995, 360, 765, 270});
     nBoxes.push_back(n9);
     nBoxes.push_back(n10);
-    label(page, label1(30), QStringLiteral("内螺纹钻孔直径"), {4680, 2070, 1395, 225});
+    makeLabel(page, label1(30), QStringLiteral("内螺纹钻孔直径"), {4680, 2070, 1395, 225});
     nBoxes.push_back(makeBox(page, QStringLiteral("N11"), {4680, 2370, 1260, 270}));
     auto* print = printButton(page, QStringLiteral("Command1"), {6180, 2250, 1080, 420});
 
@@ -200,43 +211,30 @@ void Form7::buildTaper60Page(QWidget* page) {
 
     QWidget* marks = makeFrame(page, arrayName(QStringLiteral("Frame2"), 0), QStringLiteral("标记示例"),
                                {120, 5430, 7260, 1560});
-    label(marks, QString(), QStringLiteral("尺寸代号为4的左旋美制一般密封圆锥管螺纹:"), {240, 330, 6000, 225});
-    label(marks, QString(), QStringLiteral("中国标准:  NPT 4-LH"), {600, 630, 2700, 225});
-    label(marks, QString(), QStringLiteral("美国标准:  4-8NPT-LH"), {3600, 630, 2700, 225});
-    label(marks, QString(), QStringLiteral("尺寸代号为3的右旋美制一般密封圆柱内螺纹:"), {240, 930, 6000, 225});
-    label(marks, QString(), QStringLiteral("中国标准:  NPSC3"), {600, 1230, 2700, 225});
-    label(marks, QString(), QStringLiteral("美国标准:  3-8NPSC"), {3600, 1230, 2700, 225});
+    makeLabel(marks, QString(), QStringLiteral("尺寸代号为4的左旋美制一般密封圆锥管螺纹:"), {240, 330, 6000, 225});
+    makeLabel(marks, QString(), QStringLiteral("中国标准:  NPT 4-LH"), {600, 630, 2700, 225});
+    makeLabel(marks, QString(), QStringLiteral("美国标准:  4-8NPT-LH"), {3600, 630, 2700, 225});
+    makeLabel(marks, QString(), QStringLiteral("尺寸代号为3的右旋美制一般密封圆柱内螺纹:"), {240, 930, 6000, 225});
+    makeLabel(marks, QString(), QStringLiteral("中国标准:  NPSC3"), {600, 1230, 2700, 225});
+    makeLabel(marks, QString(), QStringLiteral("美国标准:  3-8NPSC"), {3600, 1230, 2700, 225});
 
     QWidget* notes = makeFrame(page, arrayName(QStringLiteral("Frame2"), 1), QStringLiteral("有关知识"),
                                {120, 7095, 7260, 1290});
-    label(notes, QString(), fitNote(), {240, 330, 6900, 225});
-    label(notes, QString(), QStringLiteral("2.中国标准号:GB/T12716-2002"), {240, 630, 6900, 225});
-    label(notes, QString(), QStringLiteral("3.内外螺纹最小有效长度=最大基准距离+装配余量."), {240, 930, 6900, 225});
+    makeLabel(notes, QString(), fitNote(), {240, 330, 6900, 225});
+    makeLabel(notes, QString(), QStringLiteral("2.中国标准号:GB/T12716-2002"), {240, 630, 6900, 225});
+    makeLabel(notes, QString(), QStringLiteral("3.内外螺纹最小有效长度=最大基准距离+装配余量."), {240, 930, 6900, 225});
 
     onListPick(ListN, [this] { ListN_Click(); });
     connect(print, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
 void Form7::buildTaper55Page(QWidget* page) {
-    QWidget* sizes = makeFrame(page, arrayName(QStringLiteral("Frame1"), 1), QStringLiteral("选择尺寸代号"),
-                               {120, 480, 1395, 2490});
-    ListR = sizeList(sizes, QStringLiteral("ListR"), kTaper55, {105, 285, 1185, 2100});
+    ListR = sizeListFrame(page, 1, QStringLiteral("ListR"), kTaper55, 2490);
     auto* print = printButton(page, QStringLiteral("Command2"), {240, 3090, 1155, 420});
 
-    QWidget* form = makeFrame(page, arrayName(QStringLiteral("Frame1"), 7), QStringLiteral("牙形尺寸"),
-                              {1605, 480, 2010, 1500});
-    fieldRows(form, rBoxes,
-              {{QStringLiteral("R1"), 24, QStringLiteral("牙数/英才")},
-               {QStringLiteral("R2"), 23, QStringLiteral("螺距")},
-               {QStringLiteral("R3"), 22, QStringLiteral("牙形高度")}},
-              120, 840, 1005, 870, 360);
-    QWidget* plane = makeFrame(page, arrayName(QStringLiteral("Frame1"), 8), QStringLiteral("基准平面内"),
-                               {1605, 2070, 2010, 1470});
-    fieldRows(plane, rBoxes,
-              {{QStringLiteral("R4"), 25, QStringLiteral("大径")},
-               {QStringLiteral("R5"), 26, QStringLiteral("中径")},
-               {QStringLiteral("R6"), 27, QStringLiteral("小径")}},
-              300, 420, 840, 990, 360);
+    threadFormFrame(page, 7, u'R', {24, 23, 22}, {1605, 480, 2010, 1500}, 870, rBoxes);
+    diameterFrame(page, 8, QStringLiteral("基准平面内"), u'R', 4, {25, 26, 27}, {1605, 2070, 2010, 1470}, 300, 990,
+                  rBoxes);
 
     // The right column: frames of one row each.
     const auto rowFrame = [page](const QString& name, const QString& caption, int top) {
@@ -251,7 +249,7 @@ void Form7::buildTaper55Page(QWidget* page) {
     const auto threeInRow = [](QWidget* f, std::vector<QLineEdit*>& boxes, std::initializer_list<Field> fields) {
         int left = 150;
         for (const Field& fd : fields) {
-            label(f, label1(fd.label), fd.text, {left, 360, 420, 225});
+            makeLabel(f, label1(fd.label), fd.text, {left, 360, 420, 225});
             boxes.push_back(makeBox(f, fd.box, {left + 420, 330, 690, 270}));
             left += 1170;
         }
@@ -265,14 +263,14 @@ void Form7::buildTaper55Page(QWidget* page) {
                 {QStringLiteral("R13"), 36, QStringLiteral("最大")},
                 {QStringLiteral("R14"), 37, QStringLiteral("最小")}});
 
-    label(limit, label1(40), QStringLiteral("径向"), {150, 360, 420, 225});
+    makeLabel(limit, label1(40), QStringLiteral("径向"), {150, 360, 420, 225});
     QLineEdit* r15 = makeBox(limit, QStringLiteral("R15"), {570, 330, 765, 270});
-    label(limit, label1(39), QStringLiteral("轴向圈数"), {1620, 360, 780, 225});
+    makeLabel(limit, label1(39), QStringLiteral("轴向圈数"), {1620, 360, 780, 225});
     QLineEdit* r16 = makeBox(limit, QStringLiteral("R16"), {2400, 330, 765, 270});
 
     QLineEdit* r10 = makeBox(allowance, QStringLiteral("R10"), {300, 330, 765, 270});
-    label(allowance, label1(34), QStringLiteral("mm"), {1110, 330, 450, 270})->setFont(songFont(12));
-    label(allowance, label1(33), QStringLiteral("圈数"), {1920, 360, 420, 225});
+    makeLabel(allowance, label1(34), QStringLiteral("mm"), {1110, 330, 450, 270})->setFont(songFont(12));
+    makeLabel(allowance, label1(33), QStringLiteral("圈数"), {1920, 360, 420, 225});
     QLineEdit* r11 = makeBox(allowance, QStringLiteral("R11"), {2400, 330, 765, 270});
 
     rBoxes.insert(rBoxes.end(), distanceBoxes.begin(), distanceBoxes.end());
@@ -287,7 +285,7 @@ void Form7::buildTaper55Page(QWidget* page) {
 
     QWidget* marks = makeFrame(page, arrayName(QStringLiteral("Frame2"), 3), QStringLiteral("标记示例"),
                                {120, 6120, 7260, 1020});
-    QLabel* mark = label(marks, label1(21),
+    QLabel* mark = makeLabel(marks, label1(21),
                          QStringLiteral("   英制密封圆柱内螺纹代号:Rp.圆锥内螺纹代号:Rc.圆锥外螺纹代号:R1(与圆柱内螺纹配合使用)."
                                         "圆锥外螺纹代号:R2(与圆锥内螺纹配合使用)."),
                          {120, 300, 7020, 660});
@@ -296,51 +294,38 @@ void Form7::buildTaper55Page(QWidget* page) {
     mark->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     QWidget* notes = makeFrame(page, arrayName(QStringLiteral("Frame2"), 2), QStringLiteral("有关知识"),
-                               {120, 7200, 7260, 1470});
-    label(notes, label1(19), fitNote(), {240, 300, 6900, 225});
-    QLabel* standards = label(notes, label1(20),
+                               {120, 7200, 7260, 1440});
+    makeLabel(notes, label1(19), fitNote(), {240, 300, 6900, 225});
+    QLabel* standards = makeLabel(notes, label1(20),
                               QStringLiteral("2.中国标准号:锥/锥配合的密封管螺纹GB/T7306.2-2000.柱/锥配合的密封管螺纹"
                                              "GB/T7306.1-2000.非密封管螺纹GB/T7307-2001"),
                               {240, 540, 6900, 450});
     standards->setWordWrap(true);
     standards->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label(notes, label1(43), QStringLiteral("3.尺寸代号约等于管子孔径."), {240, 990, 6900, 225});
-    label(notes, label1(54), QStringLiteral("4.内外螺纹最小有效长度=最大基准距离+装配余量."), {240, 1230, 6900, 225});
+    makeLabel(notes, label1(43), QStringLiteral("3.尺寸代号约等于管子孔径."), {240, 960, 6900, 225});
+    makeLabel(notes, label1(54), QStringLiteral("4.内外螺纹最小有效长度=最大基准距离+装配余量."), {240, 1200, 6900, 225});
 
     onListPick(ListR, [this] { ListR_Click(); });
     connect(print, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }
 
 void Form7::buildParallel55Page(QWidget* page) {
-    QWidget* sizes = makeFrame(page, arrayName(QStringLiteral("Frame1"), 11), QStringLiteral("选择尺寸代号"),
-                               {120, 480, 1395, 2520});
-    ListG = sizeList(sizes, QStringLiteral("ListG"), kParallel55, {105, 285, 1185, 2130});
+    ListG = sizeListFrame(page, 11, QStringLiteral("ListG"), kParallel55, 2520);
     auto* print = printButton(page, QStringLiteral("Command3"), {240, 3090, 1155, 420});
 
-    QWidget* form = makeFrame(page, arrayName(QStringLiteral("Frame1"), 12), QStringLiteral("牙形尺寸"),
-                              {1605, 480, 2010, 1500});
-    fieldRows(form, gBoxes,
-              {{QStringLiteral("G1"), 45, QStringLiteral("牙数/英才")},
-               {QStringLiteral("G2"), 46, QStringLiteral("螺距")},
-               {QStringLiteral("G3"), 47, QStringLiteral("牙形高度")}},
-              120, 840, 1005, 870, 360);
-    QWidget* internal = makeFrame(page, arrayName(QStringLiteral("Frame1"), 13), QStringLiteral("内螺纹参数"),
-                                  {3705, 480, 3675, 1500});
-    fieldRows(internal, gBoxes,
-              {{QStringLiteral("G4"), 50, QStringLiteral("大径")},
-               {QStringLiteral("G5"), 49, QStringLiteral("中径")},
-               {QStringLiteral("G6"), 48, QStringLiteral("小径")}},
-              480, 420, 1020, 1950, 360);
+    threadFormFrame(page, 12, u'G', {45, 46, 47}, {1605, 480, 2010, 1500}, 870, gBoxes);
+    diameterFrame(page, 13, QStringLiteral("内螺纹参数"), u'G', 4, {50, 49, 48}, {3705, 480, 3675, 1500}, 480, 1950,
+                  gBoxes);
 
     QWidget* external = makeFrame(page, arrayName(QStringLiteral("Frame1"), 14), QStringLiteral("外螺纹参数"),
                                   {1605, 2070, 5775, 1170});
-    label(external, label1(53), QStringLiteral("大径"), {150, 390, 420, 225});
+    makeLabel(external, label1(53), QStringLiteral("大径"), {150, 390, 420, 225});
     QLineEdit* g7 = makeBox(external, QStringLiteral("G7"), {600, 360, 1860, 270});
-    label(external, label1(51), QStringLiteral("小径"), {150, 780, 420, 225});
+    makeLabel(external, label1(51), QStringLiteral("小径"), {150, 780, 420, 225});
     QLineEdit* g9 = makeBox(external, QStringLiteral("G9"), {600, 750, 1860, 270});
-    label(external, label1(31), QStringLiteral("中径A级"), {2760, 390, 780, 225});
+    makeLabel(external, label1(31), QStringLiteral("中径A级"), {2760, 390, 780, 225});
     QLineEdit* g8 = makeBox(external, QStringLiteral("G8"), {3570, 360, 1860, 270});
-    label(external, label1(32), QStringLiteral("中径B级"), {2760, 780, 780, 225});
+    makeLabel(external, label1(32), QStringLiteral("中径B级"), {2760, 780, 780, 225});
     QLineEdit* g80 = makeBox(external, QStringLiteral("G80"), {3570, 750, 1860, 270});
     gBoxes.insert(gBoxes.end(), {g7, g8, g80, g9});
 
@@ -363,39 +348,39 @@ void Form7::buildParallel55Page(QWidget* page) {
         {1770, 1500, 1770, 1950}, {2970, 1500, 2970, 1950}, {1770, 1860, 2970, 1860},
         {4560, 1500, 4560, 1950}, {5460, 1500, 5460, 1950}, {4560, 1860, 5460, 1860},
     });
-    label(gauge, lblMD(40), QStringLiteral("螺通规"), {3015, 975, 570, 225});
-    label(gauge, lblMD(39), QStringLiteral("螺止规"), {3810, 975, 570, 225});
-    label(gauge, lblMD(35), QStringLiteral("≤2\"螺纹规参数\u3000\u3000"), {2730, 2565, 2010, 255})
+    makeLabel(gauge, lblMD(40), QStringLiteral("螺通规"), {3015, 975, 570, 225});
+    makeLabel(gauge, lblMD(39), QStringLiteral("螺止规"), {3810, 975, 570, 225});
+    makeLabel(gauge, lblMD(35), QStringLiteral("≤2\"螺纹规参数\u3000\u3000"), {2730, 2565, 2010, 255})
         ->setFont(songFont(10.5));
     const auto limitsBox = [gauge](const QString& name, Tw geo) { return makeBox(gauge, name, geo); };
-    label(gauge, lblMD(46), QStringLiteral("大径"), {420, 690, 420, 225});
+    makeLabel(gauge, lblMD(46), QStringLiteral("大径"), {420, 690, 420, 225});
     QLineEdit* g10 = limitsBox(QStringLiteral("G10"), {120, 945, 1560, 270});
-    label(gauge, lblMD(42), QStringLiteral("螺纹长度"), {1020, 1590, 720, 225});
+    makeLabel(gauge, lblMD(42), QStringLiteral("螺纹长度"), {1020, 1590, 720, 225});
     QLineEdit* g11 = makeBox(gauge, QStringLiteral("G11"), {2055, 1560, 630, 270});
-    label(gauge, lblMD(45), QStringLiteral("中径"), {690, 2025, 420, 225});
+    makeLabel(gauge, lblMD(45), QStringLiteral("中径"), {690, 2025, 420, 225});
     QLineEdit* g12 = limitsBox(QStringLiteral("G12"), {1140, 1995, 1560, 270});
-    label(gauge, lblMD(44), QStringLiteral("小径:≤"), {480, 2415, 660, 225});
+    makeLabel(gauge, lblMD(44), QStringLiteral("小径:≤"), {480, 2415, 660, 225});
     QLineEdit* g13 = makeBox(gauge, QStringLiteral("G13"), {1140, 2385, 1035, 270});
-    label(gauge, lblMD(38), QStringLiteral("大径"), {6330, 690, 420, 225});
+    makeLabel(gauge, lblMD(38), QStringLiteral("大径"), {6330, 690, 420, 225});
     QLineEdit* g14 = limitsBox(QStringLiteral("G14"), {5580, 945, 1560, 270});
-    label(gauge, lblMD(41), QStringLiteral("螺纹长度"), {3780, 1590, 720, 225});
+    makeLabel(gauge, lblMD(41), QStringLiteral("螺纹长度"), {3780, 1590, 720, 225});
     QLineEdit* g15 = makeBox(gauge, QStringLiteral("G15"), {4695, 1560, 630, 270});
-    label(gauge, lblMD(2), QStringLiteral("中径"), {4020, 2025, 420, 225});
+    makeLabel(gauge, lblMD(2), QStringLiteral("中径"), {4020, 2025, 420, 225});
     QLineEdit* g16 = limitsBox(QStringLiteral("G16"), {4470, 1995, 1560, 270});
-    label(gauge, lblMD(3), QStringLiteral("小径:≤"), {3810, 2415, 660, 225});
+    makeLabel(gauge, lblMD(3), QStringLiteral("小径:≤"), {3810, 2415, 660, 225});
     QLineEdit* g17 = makeBox(gauge, QStringLiteral("G17"), {4470, 2385, 1035, 270});
     gBoxes.insert(gBoxes.end(), {g10, g11, g12, g13, g14, g15, g16, g17});
 
     QWidget* marks = makeFrame(page, arrayName(QStringLiteral("Frame2"), 4), QStringLiteral("标记示例"),
                                {120, 6570, 7260, 960});
-    label(marks, label1(38), QStringLiteral("尺寸代号为2的右旋非密封圆柱内螺纹:G2"), {240, 330, 6900, 225});
-    label(marks, label1(41), QStringLiteral("尺寸代号为3的A级右旋非密封圆柱外螺纹:G3A"), {240, 630, 6900, 225});
+    makeLabel(marks, label1(38), QStringLiteral("尺寸代号为2的右旋非密封圆柱内螺纹:G2"), {240, 330, 6900, 225});
+    makeLabel(marks, label1(41), QStringLiteral("尺寸代号为3的A级右旋非密封圆柱外螺纹:G3A"), {240, 630, 6900, 225});
 
     QWidget* notes = makeFrame(page, arrayName(QStringLiteral("Frame2"), 5), QStringLiteral("有关知识"),
                                {120, 7620, 7260, 1110});
-    label(notes, label1(55), QStringLiteral("1.中国标准号:GB/T7307-2001"), {240, 330, 6900, 225});
-    label(notes, label1(42), QStringLiteral("2.尺寸代号约等于管子孔径"), {240, 600, 6900, 225});
-    label(notes, label1(44), QStringLiteral("3.三针测量M值的计算参照<通用三针直径、M值计算>软件."),
+    makeLabel(notes, label1(55), QStringLiteral("1.中国标准号:GB/T7307-2001"), {240, 330, 6900, 225});
+    makeLabel(notes, label1(42), QStringLiteral("2.尺寸代号约等于管子孔径"), {240, 600, 6900, 225});
+    makeLabel(notes, label1(44), QStringLiteral("3.三针测量M值的计算参照<通用三针直径、M值计算>软件."),
           {240, 870, 6900, 225});
 
     onListPick(ListG, [this] { ListG_Click(); });
