@@ -22,7 +22,7 @@ private slots:
     void unroundedLimits();
     void fineCoarseBreak_data();
     void fineCoarseBreak();
-    void classConstants();
+    void classTolerances();
     void toolTipWidths_data();
     void toolTipWidths();
     void wires_data();
@@ -86,14 +86,14 @@ void TestAcmeLimits::fineCoarseBreak() {
 
 // The tolerances of the three classes for 1 inch, 5 threads per inch, as the
 // boxes show them in mm, and the allowances in inches.
-void TestAcmeLimits::classConstants() {
+void TestAcmeLimits::classTolerances() {
     QCOMPARE(shown(pitchDiameterTolerance(kClass2G, 1.0f, 5) * kMmPerInch, Pattern::Fixed3), QString("0.493"));
     QCOMPARE(shown(pitchDiameterTolerance(kClass3G, 1.0f, 5) * kMmPerInch, Pattern::Fixed3), QString("0.230"));
     QCOMPARE(shown(pitchDiameterTolerance(kClass4G, 1.0f, 5) * kMmPerInch, Pattern::Fixed3), QString("0.164"));
     QCOMPARE(allowance(kClass2G, 4.0f), 0.016);
     QCOMPARE(allowance(kClass3G, 4.0f), 0.012);
     QCOMPARE(allowance(kClass4G, 4.0f), 0.008);
-    QCOMPARE(&acme::classConstants(AcmeClass::G2), &kClass2G);
+    QCOMPARE(&classConstants(AcmeClass::G2), &kClass2G);
     QCOMPARE(double(crestClearance(12)), double(0.01f));
     QCOMPARE(double(crestClearance(11)), double(0.02f));
     QVERIFY(double(kCrestClearanceFine) != 0.01);
