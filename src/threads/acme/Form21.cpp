@@ -130,7 +130,7 @@ void Form21::buildInput() {
     label(in, QStringLiteral("-"), {1425, 390, 120, 255});
     txtw2 = makeBox(in, QStringLiteral("txtw2"), {1560, 255, 405, 300});
     // The fraction bar: from the numerator's upper right corner down towards the denominator.
-    new LineSketch(in, Sketch{thin(2070, 255, 1995, 780)});
+    new LineSketch(in, Sketch{thin(2070, 300, 2010, 735)});
     txtw3 = makeBox(in, QStringLiteral("txtw3"), {2100, 480, 405, 300});
     label(in, QStringLiteral("英寸"), {2565, 510, 420, 255});
     label(in, QStringLiteral("螺距"), {3045, 420, 420, 255});
@@ -149,32 +149,32 @@ void Form21::buildExternal() {
     QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Fra32"), 0), QStringLiteral("外螺纹参数"),
                              {225, 1125, 4875, 1830});
     const QString rows[] = {QStringLiteral("大径"), QStringLiteral("中径"), QStringLiteral("小径")};
-    const int top[] = {480, 930, 1380};
+    const int top[] = {420, 915, 1410};
     for (int r = 0; r < 3; ++r) {
         const int y = top[r];
         label(f, rows[r], {75, y + 30, 420, 255});
         label(f, QStringLiteral("-"), {1290, y + 30, 90, 255});
         label(f, QStringLiteral("英寸"), {2175, y + 30, 330, 255});
-        label(f, QStringLiteral("0"), {3240, y - 210, 150, 210});
+        label(f, QStringLiteral("0"), {3255, y - 195, 150, 180});
         label(f, QStringLiteral("-"), {3150, y + 30, 90, 255});
         label(f, QStringLiteral("MM"), {3795, y + 30, 270, 255});
     }
-    w5 = makeFormatBox(f, QStringLiteral("w5"), Pattern::Fixed4, {495, 480, 780, 300});
-    w6 = makeFormatBox(f, QStringLiteral("w6"), Pattern::Fixed4, {1380, 480, 780, 300});
-    w7 = makeFormatBox(f, QStringLiteral("w7"), Pattern::Fixed3, {2505, 480, 630, 300});
-    w8 = makeFormatBox(f, QStringLiteral("w8"), Pattern::Fixed3, {3240, 480, 540, 300});
-    w9 = makeBox(f, QStringLiteral("w9"), {495, 930, 780, 300});
-    w10 = makeBox(f, QStringLiteral("w10"), {1380, 930, 780, 300});
-    w11 = makeFormatBox(f, QStringLiteral("w11"), Pattern::Fixed3, {2505, 930, 630, 300});
-    w12 = makeFormatBox(f, QStringLiteral("w12"), Pattern::Fixed3, {3240, 930, 540, 300});
-    w13 = makeBox(f, QStringLiteral("w13"), {495, 1380, 780, 300});
-    w14 = makeBox(f, QStringLiteral("w14"), {1380, 1380, 780, 300});
-    w15 = makeFormatBox(f, QStringLiteral("w15"), Pattern::Fixed3, {2505, 1380, 630, 300});
-    w16 = makeFormatBox(f, QStringLiteral("w16"), Pattern::Fixed3, {3240, 1380, 540, 300});
+    w5 = makeFormatBox(f, QStringLiteral("w5"), Pattern::Fixed4, {495, 420, 780, 300});
+    w6 = makeFormatBox(f, QStringLiteral("w6"), Pattern::Fixed4, {1380, 420, 780, 300});
+    w7 = makeFormatBox(f, QStringLiteral("w7"), Pattern::Fixed3, {2535, 420, 600, 300});
+    w8 = makeFormatBox(f, QStringLiteral("w8"), Pattern::Fixed3, {3240, 420, 540, 300});
+    w9 = makeBox(f, QStringLiteral("w9"), {495, 915, 780, 300});
+    w10 = makeBox(f, QStringLiteral("w10"), {1380, 915, 780, 300});
+    w11 = makeFormatBox(f, QStringLiteral("w11"), Pattern::Fixed3, {2535, 915, 600, 300});
+    w12 = makeFormatBox(f, QStringLiteral("w12"), Pattern::Fixed3, {3240, 915, 540, 300});
+    w13 = makeBox(f, QStringLiteral("w13"), {495, 1410, 780, 300});
+    w14 = makeBox(f, QStringLiteral("w14"), {1380, 1410, 780, 300});
+    w15 = makeFormatBox(f, QStringLiteral("w15"), Pattern::Fixed3, {2535, 1410, 600, 300});
+    w16 = makeFormatBox(f, QStringLiteral("w16"), Pattern::Fixed3, {3240, 1410, 540, 300});
 
     wrapped(f, QStringLiteral("牙形实际高度"), {4110, 300, 690, 420});
     w17 = makeFormatBox(f, QStringLiteral("w17"), Pattern::Fixed2, {4125, 750, 660, 300});
-    wrapped(f, QStringLiteral("刀尖宽度"), {4110, 1110, 690, 420});
+    label(f, QStringLiteral("刀尖宽度"), {4095, 1185, 765, 255});
     w18 = makeFormatBox(f, QStringLiteral("w18"), Pattern::Fixed2, {4125, 1455, 660, 300});
 }
 
@@ -182,25 +182,25 @@ void Form21::buildInternal() {
     QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Fra32"), 1), QStringLiteral("内螺纹参数"),
                              {225, 3015, 6270, 1635});
     const QString rows[] = {QStringLiteral("大径"), QStringLiteral("中径"), QStringLiteral("小径")};
-    const int top[] = {330, 765, 1200};
+    const int top[] = {300, 750, 1200};
     for (int r = 0; r < 3; ++r) {
         const int y = top[r];
         label(f, rows[r], {90, y + 30, 480, 255});
         label(f, QStringLiteral("-"), {1485, y + 30, 105, 255});
         label(f, QStringLiteral("英寸"), {2520, y + 30, 360, 255});
         label(f, QStringLiteral("+"), {3630, y + 30, 120, 255});
-        label(f, QStringLiteral("0"), {3765, y + 300, 150, 150});
+        label(f, QStringLiteral("0"), {3780, y + 270, 150, 165});
         label(f, QStringLiteral("MM"), {4395, y + 30, 300, 255});
     }
     // The minimum major diameter is the one box aligned to the left.
-    w20 = makeFormatBox(f, QStringLiteral("w20"), Pattern::Fixed4, {570, 330, 900, 300}, false);
-    w21 = makeFormatBox(f, QStringLiteral("w21"), Pattern::Fixed4, {1605, 330, 900, 300});
-    w22 = makeFormatBox(f, QStringLiteral("w22"), Pattern::Fixed3, {2895, 330, 720, 300});
-    w23 = makeFormatBox(f, QStringLiteral("w23"), Pattern::Fixed3, {3765, 330, 600, 300});
-    w24 = makeFormatBox(f, QStringLiteral("w24"), Pattern::Fixed4, {570, 765, 900, 300});
-    w25 = makeFormatBox(f, QStringLiteral("w25"), Pattern::Fixed4, {1605, 765, 900, 300});
-    w26 = makeFormatBox(f, QStringLiteral("w26"), Pattern::Fixed3, {2895, 765, 720, 300});
-    w27 = makeFormatBox(f, QStringLiteral("w27"), Pattern::Fixed3, {3765, 765, 600, 300});
+    w20 = makeFormatBox(f, QStringLiteral("w20"), Pattern::Fixed4, {570, 300, 900, 300}, false);
+    w21 = makeFormatBox(f, QStringLiteral("w21"), Pattern::Fixed4, {1605, 300, 900, 300});
+    w22 = makeFormatBox(f, QStringLiteral("w22"), Pattern::Fixed3, {2895, 300, 720, 300});
+    w23 = makeFormatBox(f, QStringLiteral("w23"), Pattern::Fixed3, {3765, 300, 600, 300});
+    w24 = makeFormatBox(f, QStringLiteral("w24"), Pattern::Fixed4, {570, 750, 900, 300});
+    w25 = makeFormatBox(f, QStringLiteral("w25"), Pattern::Fixed4, {1605, 750, 900, 300});
+    w26 = makeFormatBox(f, QStringLiteral("w26"), Pattern::Fixed3, {2895, 750, 720, 300});
+    w27 = makeFormatBox(f, QStringLiteral("w27"), Pattern::Fixed3, {3765, 750, 600, 300});
     w28 = makeFormatBox(f, QStringLiteral("w28"), Pattern::Fixed4, {570, 1200, 900, 300});
     w29 = makeFormatBox(f, QStringLiteral("w29"), Pattern::Fixed4, {1605, 1200, 900, 300});
     w30 = makeFormatBox(f, QStringLiteral("w30"), Pattern::Fixed3, {2895, 1200, 720, 300});
@@ -215,15 +215,15 @@ void Form21::buildInternal() {
 void Form21::buildWires() {
     QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame3"), 13), QStringLiteral("外螺纹三针测量M值"),
                              {225, 4770, 6300, 885});
-    label(f, QStringLiteral("优先三针"), {60, 450, 720, 255});
-    Text1 = makeBox(f, QStringLiteral("Text1"), {780, 420, 555, 300});
+    label(f, QStringLiteral("优先三针"), {45, 450, 720, 255});
+    Text1 = makeBox(f, QStringLiteral("Text1"), {795, 420, 540, 300});
     label(f, QStringLiteral("M值"), {1365, 450, 300, 255});
     Text2 = makeFormatBox(f, QStringLiteral("Text2"), Pattern::Fixed3, {1650, 420, 720, 300});
     label(f, QStringLiteral("-"), {2400, 450, 105, 255});
     label(f, QStringLiteral("0"), {2520, 225, 150, 195});
     Text4 = makeBox(f, QStringLiteral("Text4"), {2505, 420, 555, 300});
-    label(f, QStringLiteral("其次三针"), {3180, 450, 720, 255});
-    w19 = makeBox(f, QStringLiteral("w19"), {3900, 420, 555, 300});
+    label(f, QStringLiteral("其次三针"), {3150, 450, 720, 255});
+    w19 = makeBox(f, QStringLiteral("w19"), {3915, 420, 540, 300});
     label(f, QStringLiteral("M值"), {4485, 450, 300, 255});
     Text5 = makeFormatBox(f, QStringLiteral("Text5"), Pattern::Fixed3, {4770, 420, 720, 300});
     label(f, QStringLiteral("-"), {5520, 450, 105, 255});
@@ -258,7 +258,7 @@ void Form21::buildGauges() {
     A1 = makeBox(f, QStringLiteral("A1"), {180, 675, 885, 285});
     label(f, QStringLiteral("+"), {1080, 525, 135, 255});
     A4 = makeFormatBox(f, QStringLiteral("A4"), Pattern::Fixed3, {1215, 495, 615, 285});
-    label(f, QStringLiteral("螺纹长度"), {300, 1380, 780, 255});
+    label(f, QStringLiteral("螺纹长度"), {195, 1380, 780, 255});
     A2 = makeFormatBox(f, QStringLiteral("A2"), Pattern::Fixed0, {1140, 1350, 540, 285});
     label(f, QStringLiteral("中径"), {480, 1965, 540, 255});
     A3 = makeFormatBox(f, QStringLiteral("A3"), Pattern::Fixed3, {1035, 1935, 915, 285});
