@@ -22,6 +22,7 @@
 #include "threads/common/gaugetolerance.h"
 #include "threads/common/inchentry.h"
 #include "threads/common/inchgauge.h"
+#include "threads/common/plugsketch.h"
 #include "threads/common/threewire.h"
 
 using namespace quorvil;
@@ -90,9 +91,6 @@ QLabel* wrapped(QWidget* parent, const QString& text, Tw geo) {
     return l;
 }
 
-SketchLine thick(int x1, int y1, int x2, int y2) { return SketchLine{x1, y1, x2, y2, 2}; }
-SketchLine thin(int x1, int y1, int x2, int y2) { return SketchLine{x1, y1, x2, y2, 1}; }
-
 }  // namespace
 
 Form21::Form21() : ToolWindow(QStringLiteral("Form21"), QStringLiteral("13.ACME螺纹"), 6705, 9420) {
@@ -130,7 +128,7 @@ void Form21::buildInput() {
     label(in, QStringLiteral("-"), {1425, 390, 120, 255});
     txtw2 = makeBox(in, QStringLiteral("txtw2"), {1560, 255, 405, 300});
     // The fraction bar: from the numerator's upper right corner down towards the denominator.
-    new LineSketch(in, Sketch{thin(2070, 300, 2010, 735)});
+    new LineSketch(in, Sketch{{2070, 300, 2010, 735}});
     txtw3 = makeBox(in, QStringLiteral("txtw3"), {2100, 480, 405, 300});
     label(in, QStringLiteral("英寸"), {2565, 510, 420, 255});
     label(in, QStringLiteral("螺距"), {3045, 420, 420, 255});
@@ -234,21 +232,7 @@ void Form21::buildWires() {
 void Form21::buildGauges() {
     QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame3"), 11), QStringLiteral("螺纹规参数"),
                              {225, 5760, 6285, 3600});
-    // The double-ended plug gauge: GO body on the left, the shorter NO-GO
-    // body on the right, the handle between them; the dimension lines of
-    // each end's major diameter and thread length; the line between the halves.
-    new LineSketch(f, Sketch{
-                          thick(990, 360, 1890, 360), thick(1890, 360, 1890, 1260), thick(1890, 1260, 990, 1260),
-                          thick(990, 1260, 990, 360), thin(990, 435, 1890, 435), thin(990, 1185, 1890, 1185),
-                          thick(3645, 360, 4365, 360), thick(4365, 360, 4365, 1215), thick(4365, 1215, 3645, 1215),
-                          thick(3645, 1215, 3645, 360), thin(3645, 435, 4365, 435), thin(3645, 1140, 4365, 1140),
-                          thick(1890, 585, 3645, 585), thick(1890, 960, 3645, 960),
-                          thin(585, 360, 585, 1260), thin(480, 360, 990, 360), thin(480, 1260, 990, 1260),
-                          thin(4815, 360, 4815, 1215), thin(4365, 360, 4920, 360), thin(4365, 1215, 4920, 1215),
-                          thin(990, 1710, 1890, 1710), thin(990, 1260, 990, 1800), thin(1890, 1260, 1890, 1800),
-                          thin(3645, 1650, 4545, 1650), thin(3645, 1215, 3645, 1740), thin(4545, 1215, 4545, 1740),
-                          thin(2880, 180, 2880, 3540),
-                      });
+    new LineSketch(f, inch::plugGaugeSketch(3600));
     label(f, QStringLiteral("螺通规"), {2100, 165, 720, 255});
     label(f, QStringLiteral("螺止规"), {2970, 165, 720, 255});
     label(f, QStringLiteral("单位:MM"), {5220, 165, 900, 255});
