@@ -147,28 +147,50 @@ void sectionHalf(SketchBuilder& s, int side) {
     s.polyline({{kHubEnd, y(kBoreR)}, {kHubEnd, y(kHubR)}, {filletX, y(kHubR)}});
     s.arc({filletX, y(kHubR + kFilletR)}, kFilletR, side < 0 ? 90 : -90, 0);
     s.polyline({{kBack, y(kHubR + kFilletR)}, {kBack, y(kBoltR - kHoleR)}});
-    s.polyline({{kBack, y(kBoltR + kHoleR)}, {kBack, y(kDiscR - kEdgeChamfer)}, {kBack + kEdgeChamfer, y(kDiscR)},
-                {kFace - kEdgeChamfer, y(kDiscR)}, {kFace, y(kDiscR - kEdgeChamfer)}, {kFace, y(kBoltR + kHoleR)}});
+    s.polyline({{kBack, y(kBoltR + kHoleR)},
+                {kBack, y(kDiscR - kEdgeChamfer)},
+                {kBack + kEdgeChamfer, y(kDiscR)},
+                {kFace - kEdgeChamfer, y(kDiscR)},
+                {kFace, y(kDiscR - kEdgeChamfer)},
+                {kFace, y(kBoltR + kHoleR)}});
     s.polyline({{kFace, y(kBoltR - kHoleR)}, {kFace, y(kRaisedR)}, {edgeX, y(kRaisedR)}});
     s.arc({edgeX, y(kRaisedR - kRaisedEdgeR)}, kRaisedEdgeR, side < 0 ? -90 : 90, 0);
-    s.polyline({{kRaised, y(kRaisedR - kRaisedEdgeR)}, {kRaised, y(kGrooveOutR)}, {kFace, y(kGrooveBottomOutR)},
-                {kFace, y(kGrooveBottomInR)}, {kRaised, y(kGrooveInR)}, {kRaised, y(kBoreR + kBoreChamfer)},
-                {kRaised - kBoreChamfer, y(kBoreR)}, {kHubEnd, y(kBoreR)}});
+    s.polyline({{kRaised, y(kRaisedR - kRaisedEdgeR)},
+                {kRaised, y(kGrooveOutR)},
+                {kFace, y(kGrooveBottomOutR)},
+                {kFace, y(kGrooveBottomInR)},
+                {kRaised, y(kGrooveInR)},
+                {kRaised, y(kBoreR + kBoreChamfer)},
+                {kRaised - kBoreChamfer, y(kBoreR)},
+                {kHubEnd, y(kBoreR)}});
     // Bolt hole and its centre line.
     s.thickLine({kBack, y(kBoltR - kHoleR)}, {kFace, y(kBoltR - kHoleR)});
     s.thickLine({kBack, y(kBoltR + kHoleR)}, {kFace, y(kBoltR + kHoleR)});
     s.centreLine({kBack - 150, y(kBoltR)}, {kFace + 150, y(kBoltR)});
     // Hatching: hub with fillet, disc beside and above the bolt hole, raised
     // face on both sides of the groove.
-    s.hatch({{kHubEnd, y(kHubR)}, {filletX, y(kHubR)}, {kBack, y(kHubR + kFilletR)}, {kBack, y(kBoreR)},
+    s.hatch({{kHubEnd, y(kHubR)},
+             {filletX, y(kHubR)},
+             {kBack, y(kHubR + kFilletR)},
+             {kBack, y(kBoreR)},
              {kHubEnd, y(kBoreR)}});
-    s.hatch({{kBack, y(kDiscR - kEdgeChamfer)}, {kBack + kEdgeChamfer, y(kDiscR)}, {kFace - kEdgeChamfer, y(kDiscR)},
-             {kFace, y(kDiscR - kEdgeChamfer)}, {kFace, y(kBoltR + kHoleR)}, {kBack, y(kBoltR + kHoleR)}});
+    s.hatch({{kBack, y(kDiscR - kEdgeChamfer)},
+             {kBack + kEdgeChamfer, y(kDiscR)},
+             {kFace - kEdgeChamfer, y(kDiscR)},
+             {kFace, y(kDiscR - kEdgeChamfer)},
+             {kFace, y(kBoltR + kHoleR)},
+             {kBack, y(kBoltR + kHoleR)}});
     s.hatch({{kBack, y(kBoltR - kHoleR)}, {kFace, y(kBoltR - kHoleR)}, {kFace, y(kBoreR)}, {kBack, y(kBoreR)}});
-    s.hatch({{kFace, y(kRaisedR)}, {edgeX, y(kRaisedR)}, {kRaised, y(kRaisedR - kRaisedEdgeR)},
-             {kRaised, y(kGrooveOutR)}, {kFace, y(kGrooveBottomOutR)}});
-    s.hatch({{kFace, y(kGrooveBottomInR)}, {kRaised, y(kGrooveInR)}, {kRaised, y(kBoreR + kBoreChamfer)},
-             {kRaised - kBoreChamfer, y(kBoreR)}, {kFace, y(kBoreR)}});
+    s.hatch({{kFace, y(kRaisedR)},
+             {edgeX, y(kRaisedR)},
+             {kRaised, y(kRaisedR - kRaisedEdgeR)},
+             {kRaised, y(kGrooveOutR)},
+             {kFace, y(kGrooveBottomOutR)}});
+    s.hatch({{kFace, y(kGrooveBottomInR)},
+             {kRaised, y(kGrooveInR)},
+             {kRaised, y(kBoreR + kBoreChamfer)},
+             {kRaised - kBoreChamfer, y(kBoreR)},
+             {kFace, y(kBoreR)}});
 }
 
 // A diameter dimension in front of the face at x, with extension lines from
@@ -252,13 +274,24 @@ Sketch flangeSketch() {
 
     // Groove detail: the groove in section, open upwards, with width and
     // depth and the leaders of the bottom radius.
-    s.polyline({{kDetLeft, kDetFace}, {kDetOpen0, kDetFace}, {kDetBot0, kDetBottom}, {kDetBot1, kDetBottom},
-                {kDetOpen1, kDetFace}, {kDetRight, kDetFace}});
-    s.polyline({{kDetLeft, kDetFace}, {kDetLeft, kDetMaterial}, {kDetRight, kDetMaterial}, {kDetRight, kDetFace}}, false);
-    s.hatch({{kDetLeft, kDetFace}, {kDetOpen0, kDetFace}, {kDetBot0, kDetBottom}, {kDetBot0, kDetMaterial},
+    s.polyline({{kDetLeft, kDetFace},
+                {kDetOpen0, kDetFace},
+                {kDetBot0, kDetBottom},
+                {kDetBot1, kDetBottom},
+                {kDetOpen1, kDetFace},
+                {kDetRight, kDetFace}});
+    s.polyline({{kDetLeft, kDetFace}, {kDetLeft, kDetMaterial}, {kDetRight, kDetMaterial}, {kDetRight, kDetFace}},
+               false);
+    s.hatch({{kDetLeft, kDetFace},
+             {kDetOpen0, kDetFace},
+             {kDetBot0, kDetBottom},
+             {kDetBot0, kDetMaterial},
              {kDetLeft, kDetMaterial}});
     s.hatch({{kDetBot0, kDetBottom}, {kDetBot1, kDetBottom}, {kDetBot1, kDetMaterial}, {kDetBot0, kDetMaterial}});
-    s.hatch({{kDetOpen1, kDetFace}, {kDetRight, kDetFace}, {kDetRight, kDetMaterial}, {kDetBot1, kDetMaterial},
+    s.hatch({{kDetOpen1, kDetFace},
+             {kDetRight, kDetFace},
+             {kDetRight, kDetMaterial},
+             {kDetBot1, kDetMaterial},
              {kDetBot1, kDetBottom}});
     s.line({kDetOpen0, kDetFace - kGap}, {kDetOpen0, kDetWidthY - kOver});
     s.line({kDetOpen1, kDetFace - kGap}, {kDetOpen1, kDetWidthY - kOver});
@@ -295,15 +328,17 @@ Form16::Form16() : ToolWindow(QStringLiteral("Form16"), QStringLiteral("7.API 6A
     }
     Option[1]->setChecked(true);
 
-    QWidget* pressure = makeFrame(this, QStringLiteral("Fra22"), QStringLiteral("输入额定压力"), {60, 5040, 2160, 1860});
+    QWidget* pressure =
+        makeFrame(this, QStringLiteral("Fra22"), QStringLiteral("输入额定压力"), {60, 5040, 2160, 1860});
     const std::array<QString, 5> pressureNames = {QStringLiteral("Op2000"), QStringLiteral("Op3000"),
                                                   QStringLiteral("Op5000"), QStringLiteral("Op10000"),
                                                   QStringLiteral("Op15000")};
-    const std::array<QString, 5> pressureCaptions = {QStringLiteral("2000PSI(14MPa)"), QStringLiteral("3000PSI(21MPa)"),
-                                                     QStringLiteral("5000PSI(35MPa)"), QStringLiteral("10000PSI(70MPa)"),
-                                                     QStringLiteral("15000PSI(105MPa)")};
+    const std::array<QString, 5> pressureCaptions = {
+        QStringLiteral("2000PSI(14MPa)"), QStringLiteral("3000PSI(21MPa)"), QStringLiteral("5000PSI(35MPa)"),
+        QStringLiteral("10000PSI(70MPa)"), QStringLiteral("15000PSI(105MPa)")};
     for (std::size_t i = 0; i < 5; ++i) {
-        pressures_[i] = makeOption(pressure, pressureNames[i], pressureCaptions[i], {150, 300 + int(i) * 300, 1950, 255});
+        pressures_[i] =
+            makeOption(pressure, pressureNames[i], pressureCaptions[i], {150, 300 + int(i) * 300, 1950, 255});
         narrowToCaption(pressures_[i]);
     }
     pressures_[0]->setChecked(true);
@@ -324,7 +359,8 @@ Form16::Form16() : ToolWindow(QStringLiteral("Form16"), QStringLiteral("7.API 6A
     makeLabel(result, arrayName(QStringLiteral("Label1"), 0), QStringLiteral("+3"), {3620, kText2Y - 215, 240, 220});
     Text21 = sketchBox(result, "Text21", {(kText21Left + kRaised) / 2 - 420, kText21Y - 135, 840, 270});
     Text20 = sketchBox(result, "Text20", {1850, kHoleLeaderY - 135, 840, 270});
-    makeLabel(result, arrayName(QStringLiteral("Label11"), 0), QStringLiteral("+2"), {2700, kHoleLeaderY - 110, 240, 220});
+    makeLabel(result, arrayName(QStringLiteral("Label11"), 0), QStringLiteral("+2"),
+              {2700, kHoleLeaderY - 110, 240, 220});
     Text17 = sketchBox(result, "Text17", {3180, 1265, 660, 270}, Qt::AlignRight | Qt::AlignVCenter);
     Text16 = sketchBox(result, "Text16", {2900, 2700, 660, 270});
     Text18 = sketchBox(result, "Text18", {1500, 2250, 500, 270});
@@ -340,8 +376,8 @@ Form16::Form16() : ToolWindow(QStringLiteral("Form16"), QStringLiteral("7.API 6A
     makeLabel(result, arrayName(QStringLiteral("Label9"), 2), QStringLiteral("BX垫环槽倒角23°±15′"),
               {150, 7350, 3300, 210});
 
-    QWidget* commands = makeFrame(result, arrayName(QStringLiteral("Fra6"), 0), QStringLiteral("命令"),
-                                  {7350, 6550, 2250, 930});
+    QWidget* commands =
+        makeFrame(result, arrayName(QStringLiteral("Fra6"), 0), QStringLiteral("命令"), {7350, 6550, 2250, 930});
     auto* clear = makeButton(commands, QStringLiteral("Command3"), QStringLiteral("先清除"), {120, 360, 630, 400});
     auto* show = makeButton(commands, QStringLiteral("Command11"), QStringLiteral("再显示"), {810, 360, 630, 400});
     auto* print = makeButton(commands, QStringLiteral("Command6"), QStringLiteral("打印"), {1500, 360, 630, 400});
@@ -354,8 +390,8 @@ void Form16::Command11_Click() {
     const auto pressure = std::find_if(pressures_.begin(), pressures_.end(), [](auto* o) { return o->isChecked(); });
     const auto bore = std::find_if(Option.begin(), Option.end(), [](auto* o) { return o->isChecked(); });
     if (pressure == pressures_.end() || bore == Option.end()) return;
-    const FlangeRow* row = findFlange(kFlangePressuresPsi[std::size_t(pressure - pressures_.begin())],
-                                      int(bore - Option.begin()));
+    const FlangeRow* row =
+        findFlange(kFlangePressuresPsi[std::size_t(pressure - pressures_.begin())], int(bore - Option.begin()));
     if (!row) return;  // the standard has no such flange: every box keeps its text
     QLineEdit* groove = hasBxRing(*row) ? Text28 : Text22;
     const std::array<QLineEdit*, 16> boxes = {Text1,  Text2,  Text3,  Text4,  Text5,  Text6,  Text7,  Text16,
@@ -364,8 +400,8 @@ void Form16::Command11_Click() {
 }
 
 void Form16::Command3_Click() {
-    for (QLineEdit* b : {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text16, Text17, Text18, Text19, Text20, Text21,
-                         Text22, Text28, Text26, Text27})
+    for (QLineEdit* b : {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text16, Text17, Text18, Text19, Text20,
+                         Text21, Text22, Text28, Text26, Text27})
         b->clear();
 }
 

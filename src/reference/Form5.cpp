@@ -72,23 +72,25 @@ Form5::Form5() : ToolWindow(QStringLiteral("Form5"), QStringLiteral("17.钻孔�
     addOptions(depth, kDrillDepths, 12, right, 1710, 330, 1530);
     std::copy(left.begin(), left.end(), drillDepths_.begin());
     std::copy(right.begin(), right.end(), drillDepths_.begin() + 12);
-    QWidget* diameter = makeFrame(drill, QStringLiteral("Frame12"), QStringLiteral("选择钻孔直径"),
-                                  {3540, 480, 1920, 3090});
+    QWidget* diameter =
+        makeFrame(drill, QStringLiteral("Frame12"), QStringLiteral("选择钻孔直径"), {3540, 480, 1920, 3090});
     addOptions(diameter, kDrillDiameters, 0, drillDiameters_, 240, 330, 1590);
     Text366 = resultBox(drill, QStringLiteral("Text366"), {3540, 3780, 1020, 390});
     auto* drillButton = makeButton(drill, QStringLiteral("Command101"), QStringLiteral("工时"), {4680, 3765, 780, 420});
     note(drill, 33, QStringLiteral("  注1:装夹时间:手搬件0.5'(不须校正)、1.5'(校正).吊运件:10(不须校正)、15'(校正)。"),
          {120, 4590, 5340, 480});
     note(drill, 34,
-         QStringLiteral("  注2:打角度斜孔、半同心孔、深度小于5、Z80钻床加工的查出后乘以K=1.25。钻孔深度超出软件的分两次查出"
-                        "(一次钻孔深度≥210为加长钻，K=1.25;≥350  K=1.5; ≥400  K=1.75)； 深度≥350调头钻，按两次装夹。"
-                        "孔数>7时，K=0.9"),
+         QStringLiteral(
+             "  注2:打角度斜孔、半同心孔、深度小于5、Z80钻床加工的查出后乘以K=1.25。钻孔深度超出软件的分两次查出"
+             "(一次钻孔深度≥210为加长钻，K=1.25;≥350  K=1.5; ≥400  K=1.75)； 深度≥350调头钻，按两次装夹。"
+             "孔数>7时，K=0.9"),
          {120, 5130, 5340, 1020});
 
     // Tapping: all in one frame, depth ranges left, sizes right.
     QWidget* tap = SSTab1->addPage(QStringLiteral("攻丝工时计算"));
     QWidget* all = makeFrame(tap, QStringLiteral("Frame4"), QStringLiteral("攻丝工时计算"), {120, 480, 5340, 5670});
-    QWidget* tapDepth = makeFrame(all, QStringLiteral("Frame101"), QStringLiteral("选择攻丝深度"), {180, 360, 2400, 3390});
+    QWidget* tapDepth =
+        makeFrame(all, QStringLiteral("Frame101"), QStringLiteral("选择攻丝深度"), {180, 360, 2400, 3390});
     addOptions(tapDepth, kTapDepths, 0, tapDepths_, 240, 330, 1980);
     QWidget* size = makeFrame(all, QStringLiteral("Frame124"), QStringLiteral("选择攻丝直径"), {2760, 360, 2400, 2190});
     addOptions(size, kTapSizes, 0, tapSizes_, 240, 330, 1980);
@@ -97,7 +99,8 @@ Form5::Form5() : ToolWindow(QStringLiteral("Form5"), QStringLiteral("17.钻孔�
     note(all, 31, QStringLiteral("注1:装夹时间:手搬件另加0.5分钟.吊运件另加10分钟。"), {180, 4560, 4980, 300});
     note(all, 32, QStringLiteral("注2:细牙乘以K=1.25、英制，美制锥管K=2，同螺径≤2只者K=1.25"), {180, 4950, 4980, 540});
 
-    for (auto* group : {&drillDiameters_[0], &drillDepths_[0], &tapSizes_[0], &tapDepths_[0]}) (*group)->setChecked(true);
+    for (QRadioButton* first : {drillDiameters_[0], drillDepths_[0], tapSizes_[0], tapDepths_[0]})
+        first->setChecked(true);
     connect(drillButton, &QPushButton::clicked, this, [this] { Command101_Click(); });
     connect(tapButton, &QPushButton::clicked, this, [this] { Command105_Click(); });
     SSTab1->setCurrentIndex(0);

@@ -67,10 +67,10 @@ void TestApiFlange::quotedRows_data() {
     QTest::addColumn<int>("bore");
     QTest::addColumn<int>("index");  // -1: the whole row
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("2000 psi 2-1/16")
-        << 2000 << 1 << -1
-        << QStringList{"53.2",     "33.4",  "165±2", "127±0.5", "108.0", "84",         "25.4",      "R23",
-                       "3X45°",    "R3",    "R3",    "8-￠20",  "295±2", "82.55±0.13", "11.91±0.2", "7.9+0.5"};
+    QTest::newRow("2000 psi 2-1/16") << 2000 << 1 << -1
+                                     << QStringList{"53.2",  "33.4",       "165±2",     "127±0.5", "108.0", "84",
+                                                    "25.4",  "R23",        "3X45°",     "R3",      "R3",    "8-￠20",
+                                                    "295±2", "82.55±0.13", "11.91±0.2", "7.9+0.5"};
     QTest::newRow("10000 psi 1-13/16 basic thickness") << 10000 << 0 << 6 << QStringList{"  "};
     QTest::newRow("10000 psi 1-13/16 groove") << 10000 << 0 << 13 << QStringList{"77.77+0.1"};
     // Decimals as listed, never normalised.
@@ -84,10 +84,10 @@ void TestApiFlange::quotedRows_data() {
         QTest::addRow("3-1/16 at %d", psi) << psi << 3 << 0 << QStringList{"78.6"};
         QTest::addRow("BX154 at %d", psi) << psi << 3 << 7 << QStringList{"BX154"};
     }
-    QTest::newRow("last row")
-        << 15000 << 11 << -1
-        << QStringList{"477",   "255.6", "1160±3", "1016±0.5", "722±1.6", "812.8",     "  ",        "BX164",
-                       "6X45°", "R25",   "R3",     "20-￠80",  " ",       "577.9+0.1", "32.77+0.1", "18.26+0.5"};
+    QTest::newRow("last row") << 15000 << 11 << -1
+                              << QStringList{"477", "255.6",     "1160±3",    "1016±0.5", "722±1.6", "812.8",
+                                             "  ",  "BX164",     "6X45°",     "R25",      "R3",      "20-￠80",
+                                             " ",   "577.9+0.1", "32.77+0.1", "18.26+0.5"};
 }
 
 void TestApiFlange::quotedRows() {
@@ -96,8 +96,10 @@ void TestApiFlange::quotedRows() {
     QFETCH(int, index);
     QFETCH(QStringList, expected);
     const QStringList got = texts(row(psi, bore));
-    if (index < 0) QCOMPARE(got, expected);
-    else QCOMPARE(got[index], expected[0]);
+    if (index < 0)
+        QCOMPARE(got, expected);
+    else
+        QCOMPARE(got[index], expected[0]);
 }
 
 // R rings give the groove's pitch diameter, BX rings its outside diameter;
@@ -150,9 +152,12 @@ void TestApiFlange::lengths() {
     std::map<std::pair<int, int>, QString> leading;
     for (const FlangeRow& row : flangeTable()) {
         const QString t = q(row.texts[12]);
-        if (t == QStringLiteral(" ")) ++blank;
-        else if (t.startsWith(u' ')) leading[{row.psi, row.bore}] = t;
-        else QVERIFY2(t.endsWith("±2") && t.at(0).isDigit(), qPrintable(t));
+        if (t == QStringLiteral(" "))
+            ++blank;
+        else if (t.startsWith(u' '))
+            leading[{row.psi, row.bore}] = t;
+        else
+            QVERIFY2(t.endsWith("±2") && t.at(0).isDigit(), qPrintable(t));
     }
     QCOMPARE(blank, 25);
     const std::map<std::pair<int, int>, QString> expected = {
@@ -163,7 +168,8 @@ void TestApiFlange::lengths() {
 void TestApiFlange::boreOptions() {
     const QStringList inches = {"1-13/16", "2-1/16", "2-9/16", "3-1/8",  "4-1/16", "5-1/8",  "7-1/16",
                                 "9",       "11",     "13-5/8", "16-3/4", "18-3/4", "20-3/4", "21-1/4"};
-    const QStringList mm = {"46", "52", "65", "80", "103", "130", "179", "228", "279", "346", "425", "476", "527", "540"};
+    const QStringList mm = {"46",  "52",  "65",  "80",  "103", "130", "179",
+                            "228", "279", "346", "425", "476", "527", "540"};
     for (std::size_t i = 0; i < kFlangeBores.size(); ++i) {
         QCOMPARE(q(kFlangeBores[i].inches), inches[qsizetype(i)]);
         QCOMPARE(q(kFlangeBores[i].mm), mm[qsizetype(i)]);

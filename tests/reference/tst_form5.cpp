@@ -103,8 +103,10 @@ void TestForm5::optionGroups() {
     for (int i = 1; i < 24; ++i) {
         QWidget* prev = p->get(depths[i - 1]);
         QWidget* cur = p->get(depths[i]);
-        if (i == 12) QVERIFY(cur->x() > prev->x() && cur->y() < prev->y());
-        else QVERIFY(cur->x() == prev->x() && cur->y() > prev->y());
+        if (i == 12)
+            QVERIFY(cur->x() > prev->x() && cur->y() < prev->y());
+        else
+            QVERIFY(cur->x() == prev->x() && cur->y() > prev->y());
     }
     QCOMPARE(p->text("Op318"), QStringLiteral("285≤L＜320"));
     QCOMPARE(p->text("Op195"), QStringLiteral("172≤L＜195"));
@@ -142,24 +144,52 @@ void TestForm5::quotedCells_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("drilling at opening") << QStringList{} << "Command101" << "Text366" << "0.8";
-    QTest::newRow("tapping at opening") << QStringList{} << "Command105" << "Text365" << "0.6";
-    QTest::newRow("Op7 Op195") << QStringList{"Op7", "Op195"} << "Command101" << "Text366" << "5.8";
-    QTest::newRow("Op7 Op222 no time") << QStringList{"Op7", "Op222"} << "Command101" << "Text366" << "--";
-    QTest::newRow("Op65 Op252") << QStringList{"Op65", "Op252"} << "Command101" << "Text366" << "16.8";
-    QTest::newRow("Op65 Op285 no time") << QStringList{"Op65", "Op285"} << "Command101" << "Text366" << "--";
-    QTest::newRow("Op45 Op355") << QStringList{"Op45", "Op355"} << "Command101" << "Text366" << "15.5";
-    QTest::newRow("Op50 Op355 no time") << QStringList{"Op50", "Op355"} << "Command101" << "Text366" << "--";
-    QTest::newRow("Op40 Op318") << QStringList{"Op40", "Op318"} << "Command101" << "Text366" << "11.9";
-    QTest::newRow("Op20 Op07 whole") << QStringList{"Op20", "Op07"} << "Command101" << "Text366" << "1.0";
-    QTest::newRow("Op34 Op222 whole") << QStringList{"Op34", "Op222"} << "Command101" << "Text366" << "7.0";
-    QTest::newRow("Op450 Op0540") << QStringList{"Op450", "Op0540"} << "Command105" << "Text365" << "1.5";
-    QTest::newRow("Op450 Op0460") << QStringList{"Op450", "Op0460"} << "Command105" << "Text365" << "1.3";
+    QTest::newRow("drilling at opening") << QStringList{} << "Command101"
+                                         << "Text366"
+                                         << "0.8";
+    QTest::newRow("tapping at opening") << QStringList{} << "Command105"
+                                        << "Text365"
+                                        << "0.6";
+    QTest::newRow("Op7 Op195") << QStringList{"Op7", "Op195"} << "Command101"
+                               << "Text366"
+                               << "5.8";
+    QTest::newRow("Op7 Op222 no time") << QStringList{"Op7", "Op222"} << "Command101"
+                                       << "Text366"
+                                       << "--";
+    QTest::newRow("Op65 Op252") << QStringList{"Op65", "Op252"} << "Command101"
+                                << "Text366"
+                                << "16.8";
+    QTest::newRow("Op65 Op285 no time") << QStringList{"Op65", "Op285"} << "Command101"
+                                        << "Text366"
+                                        << "--";
+    QTest::newRow("Op45 Op355") << QStringList{"Op45", "Op355"} << "Command101"
+                                << "Text366"
+                                << "15.5";
+    QTest::newRow("Op50 Op355 no time") << QStringList{"Op50", "Op355"} << "Command101"
+                                        << "Text366"
+                                        << "--";
+    QTest::newRow("Op40 Op318") << QStringList{"Op40", "Op318"} << "Command101"
+                                << "Text366"
+                                << "11.9";
+    QTest::newRow("Op20 Op07 whole") << QStringList{"Op20", "Op07"} << "Command101"
+                                     << "Text366"
+                                     << "1.0";
+    QTest::newRow("Op34 Op222 whole") << QStringList{"Op34", "Op222"} << "Command101"
+                                      << "Text366"
+                                      << "7.0";
+    QTest::newRow("Op450 Op0540") << QStringList{"Op450", "Op0540"} << "Command105"
+                                  << "Text365"
+                                  << "1.5";
+    QTest::newRow("Op450 Op0460") << QStringList{"Op450", "Op0460"} << "Command105"
+                                  << "Text365"
+                                  << "1.3";
     // Each button reads only its own tab's options.
-    QTest::newRow("drilling ignores tapping options")
-        << QStringList{"Op450", "Op0540"} << "Command101" << "Text366" << "0.8";
-    QTest::newRow("tapping ignores drilling options")
-        << QStringList{"Op65", "Op252"} << "Command105" << "Text365" << "0.6";
+    QTest::newRow("drilling ignores tapping options") << QStringList{"Op450", "Op0540"} << "Command101"
+                                                      << "Text366"
+                                                      << "0.8";
+    QTest::newRow("tapping ignores drilling options") << QStringList{"Op65", "Op252"} << "Command105"
+                                                      << "Text365"
+                                                      << "0.6";
 }
 
 void TestForm5::quotedCells() {

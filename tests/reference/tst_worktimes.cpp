@@ -80,10 +80,10 @@ void TestWorkTimes::quotedCells_data() {
     QTest::newRow("Op34 at Op252") << drill("Op34", "Op252") << "--";
     QTest::newRow("widest deepest") << drill("Op65", "Op355") << "--";
     QTest::newRow("first tapping cell") << q(tappingTime(0, 0)) << "0.6";
-    QTest::newRow("tapping M42-45 46-54") << q(tappingTime(indexOf(kTapDepths, "Op0540"), indexOf(kTapSizes, "Op450")))
-                                          << "1.5";
-    QTest::newRow("tapping M42-45 40-46") << q(tappingTime(indexOf(kTapDepths, "Op0460"), indexOf(kTapSizes, "Op450")))
-                                          << "1.3";
+    QTest::newRow("tapping M42-45 46-54")
+        << q(tappingTime(indexOf(kTapDepths, "Op0540"), indexOf(kTapSizes, "Op450"))) << "1.5";
+    QTest::newRow("tapping M42-45 40-46")
+        << q(tappingTime(indexOf(kTapDepths, "Op0460"), indexOf(kTapSizes, "Op450"))) << "1.3";
 }
 
 void TestWorkTimes::quotedCells() {
@@ -98,8 +98,10 @@ void TestWorkTimes::everyCellIsATimeOrDash() {
     for (std::size_t r = 0; r < kDrillDepths.size(); ++r)
         for (std::size_t c = 0; c < kDrillDiameters.size(); ++c) {
             const QString t = q(drillingTime(r, c));
-            if (t == QStringLiteral("--")) ++dashes;
-            else QVERIFY2(time.match(t).hasMatch() && minutes(drillingTime(r, c)) > 0, qPrintable(t));
+            if (t == QStringLiteral("--"))
+                ++dashes;
+            else
+                QVERIFY2(time.match(t).hasMatch() && minutes(drillingTime(r, c)) > 0, qPrintable(t));
         }
     QCOMPARE(dashes, 3 * 5 + 3 + 4 + 0 + 0 + 1 + 3);  // below the last time of each column
     for (std::size_t r = 0; r < kTapDepths.size(); ++r)
