@@ -31,8 +31,8 @@ private slots:
     void cleanup();
     void opensAsDesigned();
     void optionGroups();
-    void drillingEveryCell();
-    void tappingEveryCell();
+    void everyCell_data();
+    void everyCell();
     void quotedCells_data();
     void quotedCells();
     void onlyTheButtonWrites();
@@ -112,31 +112,35 @@ void TestForm5::optionGroups() {
     QCOMPARE(p->text("Op195"), QStringLiteral("172≤L＜195"));
 }
 
-void TestForm5::drillingEveryCell() {
-    const QStringList depths = names(kDrillDepths), diameters = names(kDrillDiameters);
-    for (int r = 0; r < depths.size(); ++r)
-        for (int c = 0; c < diameters.size(); ++c) {
-            p->click(depths[r]);
-            p->click(diameters[c]);
-            p->type("Text366", "typed");
-            p->click("Command101");
-            QCOMPARE(p->text("Text366"), q(drillingTime(std::size_t(r), std::size_t(c))));
-        }
-    QCOMPARE(p->text("Text365"), QString());
+// Every cell of a grid through the window: pick the row's and the column's
+// option, press the button, and the box shows the cell, replacing any text.
+void TestForm5::everyCell_data() {
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("otherBox");
+    QTest::newRow("drilling") << 0 << "Text366" << "Text365";
+    QTest::newRow("tapping") << 1 << "Text365" << "Text366";
 }
 
-void TestForm5::tappingEveryCell() {
-    tabs()->setCurrentIndex(1);
-    const QStringList depths = names(kTapDepths), sizes = names(kTapSizes);
-    for (int r = 0; r < depths.size(); ++r)
-        for (int c = 0; c < sizes.size(); ++c) {
-            p->click(depths[r]);
-            p->click(sizes[c]);
-            p->type("Text365", "typed");
-            p->click("Command105");
-            QCOMPARE(p->text("Text365"), q(tappingTime(std::size_t(r), std::size_t(c))));
+void TestForm5::everyCell() {
+    QFETCH(int, tab);
+    QFETCH(QString, box);
+    QFETCH(QString, otherBox);
+    tabs()->setCurrentIndex(tab);
+    const bool drilling = tab == 0;
+    const QStringList rows = drilling ? names(kDrillDepths) : names(kTapDepths);
+    const QStringList columns = drilling ? names(kDrillDiameters) : names(kTapSizes);
+    for (int r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < columns.size(); ++c) {
+            p->click(rows[r]);
+            p->click(columns[c]);
+            p->type(box, "typed");
+            p->click(drilling ? "Command101" : "Command105");
+            const auto cell = drilling ? drillingTime(std::size_t(r), std::size_t(c))
+                                       : tappingTime(std::size_t(r), std::size_t(c));
+            QCOMPARE(p->text(box), q(cell));
         }
-    QCOMPARE(p->text("Text366"), QString());
+    QCOMPARE(p->text(otherBox), QString());
 }
 
 void TestForm5::quotedCells_data() {
