@@ -1,6 +1,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include "common/ui/printing.h"
 #include "reference/Form16.h"
@@ -51,6 +53,7 @@ private slots:
     void init();
     void cleanup();
     void opensAsDesigned();
+    void controlsStandApart();
     void showsRightAfterOpening();
     void everyPair_data();
     void everyPair();
@@ -120,6 +123,38 @@ void TestForm16::opensAsDesigned() {
     for (const QString& b : kBoxes) {
         const Qt::Alignment want = b == "Text17" ? Qt::AlignRight : Qt::AlignHCenter;
         QVERIFY2((p->box(b)->alignment() & Qt::AlignHorizontal_Mask) == want, qPrintable(b));
+    }
+}
+
+// The boxes and captions of the sketch lie inside the result frame and cover
+// none of each other, and each box is wide enough for its longest text.
+void TestForm16::controlsStandApart() {
+    QWidget* frame = p->get("Frame1");
+    QList<QWidget*> controls;
+    for (const QString& b : kBoxes) controls << p->box(b);
+    for (QLabel* l : frame->findChildren<QLabel*>()) controls << l;
+    controls << p->get("Fra6_0");
+    QCOMPARE(controls.size(), 17 + 9 + 1);
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        QWidget* a = controls[i];
+        QCOMPARE(a->parentWidget(), frame);
+        QVERIFY2(frame->rect().contains(a->geometry()), qPrintable(a->objectName()));
+        for (qsizetype j = i + 1; j < controls.size(); ++j)
+            QVERIFY2(!a->geometry().intersects(controls[j]->geometry()),
+                     qPrintable(a->objectName() + " covers " + controls[j]->objectName()));
+    }
+    for (const FlangeRow& r : flangeTable()) {
+        show(r.psi, r.bore);
+        for (const QString& b : kBoxes) {
+            QLineEdit* box = p->box(b);
+            QStyleOptionFrame opt;
+            opt.initFrom(box);
+            opt.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box);
+            const QRect inside = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box);
+            const int room = inside.width() - 2 * 2;  // a line edit keeps 2 pixels clear on each side
+            QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) <= room,
+                     qPrintable(QStringLiteral("%1 clips \"%2\"").arg(b, box->text())));
+        }
     }
 }
 
