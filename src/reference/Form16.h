@@ -21,8 +21,8 @@ public:
 private:
     std::array<QRadioButton*, 14> Option{};     // bores, Option0..Option13
     std::array<QRadioButton*, 5> pressures_{};  // Op2000..Op15000
-    // The boxes of the sixteen texts in writing order, the groove diameter
-    // (Text22 or Text28 by ring kind) left out of it.
+    // The seventeen boxes in writing order; the groove diameter goes to
+    // Text22 for an R ring, to Text28 for a BX ring.
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text16, *Text17, *Text18, *Text19, *Text20,
         *Text21, *Text22, *Text28, *Text26, *Text27;
 };
