@@ -17,7 +17,7 @@ namespace quorvil {
 
 // Shows the items in `columns` columns side by side, each a fixed share of the
 // list's width: the items run down the first column, then the next, and the
-// list scrolls sideways.
+// list scrolls sideways. Call it once the list has its place and font.
 void setColumns(QListWidget* list, int columns);
 
 // The first selected row, or nothing when no item is selected.
