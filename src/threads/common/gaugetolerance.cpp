@@ -1,8 +1,8 @@
-#include "threads/metric/gaugetolerance.h"
+#include "threads/common/gaugetolerance.h"
 
 #include <array>
 
-namespace quorvil::metric {
+namespace quorvil {
 
 namespace {
 
@@ -45,4 +45,4 @@ std::optional<GaugeTolerance> gaugeToleranceSingle(float td2)
     return std::nullopt;
 }
 
-}  // namespace quorvil::metric
+}  // namespace quorvil
