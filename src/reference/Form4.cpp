@@ -5,6 +5,7 @@
 
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
+#include "common/ui/listpick.h"
 #include "common/ui/lookuplist.h"
 #include "reference/threadcodes.h"
 
@@ -30,7 +31,7 @@ Form4::Form4() : ToolWindow(QStringLiteral("Form4"), QStringLiteral("16.各种�
     List2 = makeList(this, QStringLiteral("List2"), {120, 4455, 7560, 2415});
     for (std::string_view body : kStandardsBodies) List2->addItem(fromView(body));
 
-    onPick(List1, this, [this] { List1_Click(); });
+    onListPick(List1, [this] { List1_Click(); });
 }
 
 // The picked row's position alone selects the text; the item is not parsed.

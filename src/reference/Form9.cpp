@@ -6,6 +6,7 @@
 
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
+#include "common/ui/listpick.h"
 #include "common/ui/lookuplist.h"
 #include "reference/hardness.h"
 
@@ -34,7 +35,7 @@ Form9::Form9() : ToolWindow(QStringLiteral("Form9"), QStringLiteral("21.硬度�
         *boxes[i] = box;
     }
 
-    onPick(List1, this, [this] { List1_Click(); });
+    onListPick(List1, [this] { List1_Click(); });
 }
 
 // A pick writes the four values of the picked row, "--" where the table has

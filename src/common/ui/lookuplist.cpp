@@ -24,11 +24,6 @@ std::optional<int> firstSelectedRow(const QListWidget* list) {
     return std::nullopt;
 }
 
-void onPick(QListWidget* list, const QObject* context, std::function<void()> pick) {
-    QObject::connect(list, &QListWidget::itemClicked, context, [pick] { pick(); });
-    QObject::connect(list, &QListWidget::currentRowChanged, context, [pick] { pick(); });
-}
-
 QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 void setNavyOnWhite(QWidget* control, const QFont& font) {

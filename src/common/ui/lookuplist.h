@@ -2,7 +2,6 @@
 // picked row.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -10,7 +9,6 @@
 
 class QFont;
 class QListWidget;
-class QObject;
 class QWidget;
 
 namespace quorvil {
@@ -22,10 +20,6 @@ void setColumns(QListWidget* list, int columns);
 
 // The first selected row, or nothing when no item is selected.
 std::optional<int> firstSelectedRow(const QListWidget* list);
-
-// Runs `pick` whenever the user picks an item: a mouse click (also on the item
-// already selected) or a keyboard move of the selection.
-void onPick(QListWidget* list, const QObject* context, std::function<void()> pick);
 
 // A stored UTF-8 text as a QString.
 QString fromView(std::string_view text);
