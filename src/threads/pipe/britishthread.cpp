@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace quorvil {
 
@@ -37,9 +38,10 @@ std::optional<float> britishSizeInches(double whole, double numerator, double de
     if (numerator != 0 && denominator == 0) return std::nullopt;
     const double divisor = denominator + kDenominatorEpsilon;
     if (divisor == 0) return std::nullopt;
-    const float e = static_cast<float>(whole + numerator / divisor);
-    if (!std::isfinite(e)) return std::nullopt;
-    return e;
+    const double e = whole + numerator / divisor;
+    // Held in single precision: a size beyond its range is no size.
+    if (!std::isfinite(e) || std::abs(e) > std::numeric_limits<float>::max()) return std::nullopt;
+    return static_cast<float>(e);
 }
 
 std::optional<BritishThread> britishThread(float inches, double threadsPerInch, std::optional<float> wire) {
