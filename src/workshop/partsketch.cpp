@@ -31,6 +31,38 @@ void hatch(Sketch& s, Area a, int step) {
     }
 }
 
+void hatch(Sketch& s, const std::vector<Point>& polygon, int step) {
+    if (polygon.size() < 3) return;
+    int lo = polygon[0].x + polygon[0].y, hi = lo;
+    for (const Point& p : polygon) {
+        lo = std::min(lo, p.x + p.y);
+        hi = std::max(hi, p.x + p.y);
+    }
+    for (int c = lo + step / 2; c < hi; c += step) {
+        // Where the line x + y = c crosses the edges; a convex figure gives one chord.
+        double xMin = 1e9, xMax = -1e9;
+        for (std::size_t i = 0; i < polygon.size(); ++i) {
+            const Point a = polygon[i], b = polygon[(i + 1) % polygon.size()];
+            const int fa = a.x + a.y - c, fb = b.x + b.y - c;
+            if ((fa < 0 && fb < 0) || (fa > 0 && fb > 0) || fa == fb) continue;
+            const double t = double(fa) / (fa - fb);
+            const double x = a.x + t * (b.x - a.x);
+            xMin = std::min(xMin, x);
+            xMax = std::max(xMax, x);
+        }
+        if (xMax - xMin < 15) continue;
+        const int x1 = int(xMin + 0.5), x2 = int(xMax + 0.5);
+        thin(s, x1, c - x1, x2, c - x2);
+    }
+}
+
+void closedOutline(Sketch& s, const std::vector<Point>& points) {
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const Point a = points[i], b = points[(i + 1) % points.size()];
+        thick(s, a.x, a.y, b.x, b.y);
+    }
+}
+
 void horizontalDimension(Sketch& s, int x1, int x2, int y, int fromY1, int fromY2) {
     thin(s, x1, y, x2, y);
     thin(s, x1, y, x1 + kArrow, y - kArrowHalf);

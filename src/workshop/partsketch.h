@@ -3,6 +3,8 @@
 // heads and extension lines. All places in twips from the frame's corner.
 #pragma once
 
+#include <vector>
+
 #include "common/sketch.h"
 
 namespace quorvil::partsketch {
@@ -17,6 +19,14 @@ void thin(Sketch& s, int x1, int y1, int x2, int y2);
 void outline(Sketch& s, Area a);
 // Slanted hatching lines across an area, `step` twips apart.
 void hatch(Sketch& s, Area a, int step = 120);
+struct Point {
+    int x, y;
+};
+// Slanted hatching lines across a convex polygon.
+void hatch(Sketch& s, const std::vector<Point>& convexPolygon, int step = 120);
+// Straight double-width lines through the points, closing the figure.
+void closedOutline(Sketch& s, const std::vector<Point>& points);
+
 // A horizontal dimension from x1 to x2 at height y, arrow heads pointing
 // outwards to the extension lines, which run up or down from the part
 // (fromY1 at x1, fromY2 at x2) a little past the dimension line. An

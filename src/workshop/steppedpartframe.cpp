@@ -29,17 +29,15 @@ SteppedPartFrame::SteppedPartFrame(QWidget* parent, Layout layout, const Names& 
     else buildFourSections();
 
     // Density, result and the two buttons stand in a column at the right edge.
-    const int x = geo.width - 990;
-    makeLabel(this, {}, QStringLiteral("输入比重"), {x, 330, 900, 255});
-    density_ = makeBox(this, layout == Layout::ThreeSections ? QStringLiteral("txtT8") : QStringLiteral("txtT20"),
-                       {x, 585, 660, kBoxH});
-    density_->setText(QStringLiteral("7.85"));
-    makeLabel(this, {}, QStringLiteral("显示重量"), {x, 960, 900, 255});
-    result_ = makeFormatBox(this, layout == Layout::ThreeSections ? QStringLiteral("txtT9") : QStringLiteral("txtT21"),
-                            Pattern::Fixed3, {x, 1215, 660, kBoxH});
-    makeLabel(this, {}, QStringLiteral("Kg"), {x + 690, 1245, 240, 255});
-    calculate_ = makeButton(this, names.calculate, QStringLiteral("计 算"), {x, 1620, 660, 345});
-    clear_ = makeButton(this, names.clear, QStringLiteral("清 除"), {x, 2040, 660, 345});
+    const bool three = layout == Layout::ThreeSections;
+    const WeightColumn c = makeWeightColumn(
+        this, geo.width - 990,
+        {three ? QStringLiteral("txtT8") : QStringLiteral("txtT20"), three ? QStringLiteral("txtT9") : QStringLiteral("txtT21"),
+         names.calculate, names.clear});
+    density_ = c.density;
+    result_ = c.result;
+    calculate_ = c.calculate;
+    clear_ = c.clear;
 }
 
 void SteppedPartFrame::buildThreeSections() {
@@ -72,8 +70,7 @@ void SteppedPartFrame::buildThreeSections() {
         box("txtT6", {3090, 757, kBoxW, kBoxH}),   // b
         box("txtT7", {2250, 2340, kBoxW, kBoxH}),  // L
     };
-    makeOption(this, QStringLiteral("Op105"), QStringLiteral("mm"), {120, 1920, 690, 255})->setChecked(true);
-    inch_ = makeOption(this, QStringLiteral("Op106"), QStringLiteral("英寸"), {120, 2205, 690, 255});
+    inch_ = makeUnitOptions(this, QStringLiteral("Op105"), QStringLiteral("mm"), QStringLiteral("Op106"), 120, 1920);
 }
 
 void SteppedPartFrame::buildFourSections() {
@@ -112,8 +109,7 @@ void SteppedPartFrame::buildFourSections() {
         box("txtT18", {4530, 2738, kBoxW, kBoxH}), // l4
         box("txtT19", {2175, 3420, kBoxW, kBoxH}), // L
     };
-    makeOption(this, QStringLiteral("Op107"), QStringLiteral("mm"), {120, 3060, 600, 255})->setChecked(true);
-    inch_ = makeOption(this, QStringLiteral("Op108"), QStringLiteral("英寸"), {120, 3330, 600, 255});
+    inch_ = makeUnitOptions(this, QStringLiteral("Op107"), QStringLiteral("mm"), QStringLiteral("Op108"), 120, 3060);
 }
 
 void SteppedPartFrame::calculate() {
