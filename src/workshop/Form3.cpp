@@ -68,6 +68,24 @@ weight::Material materialOf(const std::array<QRadioButton*, 4>& options) {
     return weight::Material::CarbonSteel;  // one option is always selected
 }
 
+// The right-hand column of turned parts 一, 三 and 四: the density with its
+// note, the result (unless the frame places it elsewhere), "显 示" and "清 除".
+struct TurnedColumn {
+    QLineEdit* density;
+    FormatBox* result;
+    QPushButton *show, *clear;
+};
+TurnedColumn turnedColumn(QWidget* f, const char* density, const QString& densityCaption, const char* result,
+                          const char* show, const char* clear) {
+    TurnedColumn c{};
+    c.density = densityBox(f, density, densityCaption, 4650, 330);
+    densityNote(f, {4650, 930, 1500, 480});
+    if (result) c.result = resultBox(f, result, 4650, 1500);
+    c.show = button(f, show, QStringLiteral("显 示"), {4650, 1950, 780, 345});
+    c.clear = button(f, clear, QStringLiteral("清 除"), {4650, 2370, 780, 345});
+    return c;
+}
+
 // Hatches the cut walls of a section between its outline and a bore.
 void walls(Sketch& s, Area section, int boreTop, int boreBottom) {
     hatch(s, Area{section.x1, section.y1, section.x2, boreTop});
@@ -131,38 +149,41 @@ void Form3::buildBars(QWidget* page) {
         return std::pair{f, x};
     };
 
+    // The three bars: size and length, the weight, one button.
+    struct BarFrame {
+        QString name, caption;
+        int top, firstOption;
+        const char* size;
+        QString sizeCaption;
+        const char *length, *result, *button;
+        void (Form3::*click)();
+        Materials* material;
+        QLineEdit **sizeBox, **lengthBox;
+        FormatBox** resultBox;
+    };
+    const BarFrame bars[] = {
+        {arrayName(QStringLiteral("Frame1"), 0), QStringLiteral("1、圆钢类"), 450, 1, "txtq1", QStringLiteral("输入直径"),
+         "txtq2", "txtq3", "Command001", &Form3::Command001_Click, &roundMaterial, &txtq1, &txtq2, &txtq3},
+        {arrayName(QStringLiteral("Frame2"), 1), QStringLiteral("2、四方钢类"), 1860, 5, "txtq4", QStringLiteral("输入四方"),
+         "txtq5", "txtq6", "Command002", &Form3::Command002_Click, &squareMaterial, &txtq4, &txtq5, &txtq6},
+        {arrayName(QStringLiteral("Frame2"), 2), QStringLiteral("3.六角钢类"), 3270, 9, "txtq7", QStringLiteral("输入对边宽"),
+         "txtq8", "txtq9", "Command1", &Form3::Command1_Click, &hexagonMaterial, &txtq7, &txtq8, &txtq9},
+    };
     std::vector<QLineEdit*> b;
-    auto [round, rx] = frame(arrayName(QStringLiteral("Frame1"), 0), QStringLiteral("1、圆钢类"), kBlue, 450, 1,
-                             {{"txtq1", QStringLiteral("输入直径")}, {"txtq2", QStringLiteral("输入长度")}}, b,
-                             roundMaterial);
-    txtq1 = b[0];
-    txtq2 = b[1];
+    for (const BarFrame& bar : bars) {
+        b.clear();
+        auto [f, x] = frame(bar.name, bar.caption, kBlue, bar.top, bar.firstOption,
+                            {{bar.size, bar.sizeCaption}, {bar.length, QStringLiteral("输入长度")}}, b, *bar.material);
+        *bar.sizeBox = b[0];
+        *bar.lengthBox = b[1];
+        *bar.resultBox = resultBox(f, bar.result, x, 900);
+        connect(button(f, bar.button, QStringLiteral("计 算"), {x + 1290, 870, 780, 345}), &QPushButton::clicked, this,
+                [this, click = bar.click] { (this->*click)(); });
+    }
+    // The round bar's diameter is typed in dark blue.
     QPalette darkBlue = txtq1->palette();
     darkBlue.setColor(QPalette::Text, QColor::fromRgb(kDarkBlue));
     txtq1->setPalette(darkBlue);
-    txtq3 = resultBox(round, "txtq3", rx, 900);
-    connect(button(round, "Command001", QStringLiteral("计 算"), {rx + 1290, 870, 780, 345}), &QPushButton::clicked,
-            this, [this] { Command001_Click(); });
-
-    b.clear();
-    auto [square, sx] = frame(arrayName(QStringLiteral("Frame2"), 1), QStringLiteral("2、四方钢类"), kBlue, 1860, 5,
-                              {{"txtq4", QStringLiteral("输入四方")}, {"txtq5", QStringLiteral("输入长度")}}, b,
-                              squareMaterial);
-    txtq4 = b[0];
-    txtq5 = b[1];
-    txtq6 = resultBox(square, "txtq6", sx, 900);
-    connect(button(square, "Command002", QStringLiteral("计 算"), {sx + 1290, 870, 780, 345}), &QPushButton::clicked,
-            this, [this] { Command002_Click(); });
-
-    b.clear();
-    auto [hexagon, hx] = frame(arrayName(QStringLiteral("Frame2"), 2), QStringLiteral("3.六角钢类"), kBlue, 3270, 9,
-                               {{"txtq7", QStringLiteral("输入对边宽")}, {"txtq8", QStringLiteral("输入长度")}}, b,
-                               hexagonMaterial);
-    txtq7 = b[0];
-    txtq8 = b[1];
-    txtq9 = resultBox(hexagon, "txtq9", hx, 900);
-    connect(button(hexagon, "Command1", QStringLiteral("计 算"), {hx + 1290, 870, 780, 345}), &QPushButton::clicked,
-            this, [this] { Command1_Click(); });
 
     b.clear();
     auto [tube, tx] = frame(arrayName(QStringLiteral("Frame1"), 2), QStringLiteral("4.钢管类"), kDarkBlue, 4680, 13,
@@ -261,13 +282,11 @@ void Form3::buildTurnedParts12(QWidget* page) {
         txtwg4 = zeroBox(f, "txtwg4", {2640, 1747, 540, kBoxH});
         txtwg6 = zeroBox(f, "txtwg6", {2130, 2828, 600, kBoxH});
         Option22 = makeUnitOptions(f, QStringLiteral("Option21"), QStringLiteral("MM"), QStringLiteral("Option22"), 120, 300);
-        txtwg9 = densityBox(f, "txtwg9", QStringLiteral("输入比重:"), 4650, 330);
-        densityNote(f, {4650, 930, 1500, 480});
-        txtwg8 = resultBox(f, "txtwg8", 4650, 1500);
-        connect(button(f, "Commandwg", QStringLiteral("显 示"), {4650, 1950, 780, 345}), &QPushButton::clicked, this,
-                [this] { Commandwg_Click(); });
-        connect(button(f, "Commandwg1", QStringLiteral("清 除"), {4650, 2370, 780, 345}), &QPushButton::clicked, this,
-                [this] { Commandwg1_Click(); });
+        const TurnedColumn c = turnedColumn(f, "txtwg9", QStringLiteral("输入比重:"), "txtwg8", "Commandwg", "Commandwg1");
+        txtwg9 = c.density;
+        txtwg8 = c.result;
+        connect(c.show, &QPushButton::clicked, this, [this] { Commandwg_Click(); });
+        connect(c.clear, &QPushButton::clicked, this, [this] { Commandwg1_Click(); });
     }
     {
         QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame2"), 3), QStringLiteral("复杂件重量计算二"),
@@ -361,13 +380,11 @@ void Form3::buildTurnedParts34(QWidget* page) {
         txtwg05 = box(f, "txtwg05", {3810, 1717, 600, kBoxH});
         txtwg04 = zeroBox(f, "txtwg04", {2760, 1717, 540, kBoxH});
         Option25 = makeUnitOptions(f, QStringLiteral("Option26"), QStringLiteral("MM"), QStringLiteral("Option25"), 120, 300);
-        txtwg03 = densityBox(f, "txtwg03", QStringLiteral("输入比重"), 4650, 330);
-        densityNote(f, {4650, 930, 1500, 480});
-        txtwg08 = resultBox(f, "txtwg08", 4650, 1500);
-        connect(button(f, "Commandwg0", QStringLiteral("显 示"), {4650, 1950, 780, 345}), &QPushButton::clicked, this,
-                [this] { Commandwg0_Click(); });
-        connect(button(f, "Command3", QStringLiteral("清 除"), {4650, 2370, 780, 345}), &QPushButton::clicked, this,
-                [this] { Command3_Click(); });
+        const TurnedColumn c = turnedColumn(f, "txtwg03", QStringLiteral("输入比重"), "txtwg08", "Commandwg0", "Command3");
+        txtwg03 = c.density;
+        txtwg08 = c.result;
+        connect(c.show, &QPushButton::clicked, this, [this] { Commandwg0_Click(); });
+        connect(c.clear, &QPushButton::clicked, this, [this] { Command3_Click(); });
     }
     {
         QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), 3), QStringLiteral("复杂件重量计算四"),
@@ -392,14 +409,12 @@ void Form3::buildTurnedParts34(QWidget* page) {
         txtwg23 = box(f, "txtwg23", {2490, 1777, 600, kBoxH});
         txtwg24 = box(f, "txtwg24", {3990, 1777, 600, kBoxH});
         Option28 = makeUnitOptions(f, QStringLiteral("Option27"), QStringLiteral("MM"), QStringLiteral("Option28"), 120, 300);
-        txtwg26 = densityBox(f, "txtwg26", QStringLiteral("输入比重"), 4650, 330);
-        densityNote(f, {4650, 930, 1500, 480});
+        const TurnedColumn c = turnedColumn(f, "txtwg26", QStringLiteral("输入比重"), nullptr, "Commandwg5", "Commandwg6");
+        txtwg26 = c.density;
         label(f, QStringLiteral("显示重量"), {120, 2745, 900, 255});
-        txtwg25 = resultBox(f, "txtwg25", 120, 3000);
-        connect(button(f, "Commandwg5", QStringLiteral("显 示"), {4650, 1950, 780, 345}), &QPushButton::clicked, this,
-                [this] { Commandwg5_Click(); });
-        connect(button(f, "Commandwg6", QStringLiteral("清 除"), {4650, 2370, 780, 345}), &QPushButton::clicked, this,
-                [this] { Commandwg6_Click(); });
+        txtwg25 = resultBox(f, "txtwg25", 120, 3000);  // at the bottom left
+        connect(c.show, &QPushButton::clicked, this, [this] { Commandwg5_Click(); });
+        connect(c.clear, &QPushButton::clicked, this, [this] { Commandwg6_Click(); });
     }
 }
 
