@@ -21,8 +21,8 @@ using namespace quorvil::partsketch;
 
 namespace {
 
-constexpr int kFrameLeft = 165, kFrameWidth = 6240;
-constexpr int kColumn = kFrameWidth - 990;  // density, result and buttons
+constexpr int kFrameLeft = 90, kFrameWidth = 6390;
+constexpr int kColumn = kFrameWidth - 1290;  // density, result and buttons
 constexpr int kBoxH = 285;
 
 QLineEdit* box(QWidget* frame, const char* name, Tw geo) { return makeBox(frame, QString::fromLatin1(name), geo); }
@@ -117,8 +117,8 @@ void Form17::buildDisc(QWidget* page) {
     makeLabel(f, {}, QStringLiteral("厚"), {150, 1612, 240, 255});
     txtt50 = box(f, "txtt50", {405, 1597, 600, kBoxH});
     txtt51 = box(f, "txtt51", {cx - 300, cy - 330, 600, kBoxH});
-    diameterMark(f, 4290, 1597);
-    txtt52 = box(f, "txtt52", {4485, 1597, 600, kBoxH});
+    diameterMark(f, 4245, 1597);
+    txtt52 = box(f, "txtt52", {4440, 1597, 600, kBoxH});
     OpK = makeUnitOptions(f, QStringLiteral("OpL"), QStringLiteral("MM"), QStringLiteral("OpK"), 120, 2520);
     const WeightColumn c = makeWeightColumn(
         f, kColumn, {QStringLiteral("txtt53"), QStringLiteral("txtt54"), QStringLiteral("Command7"), QStringLiteral("Command5")});
@@ -165,7 +165,7 @@ void Form17::buildShaft(QWidget* page) {
     txtt67 = box(f, "txtt67", {1200, 278, 600, kBoxH});
     txtt62 = box(f, "txtt62", {2400, 930, 600, kBoxH});
     txtt68 = box(f, "txtt68", {2400, 278, 600, kBoxH});
-    txtt65 = box(f, "txtt65", {4740, 1357, 480, kBoxH});
+    txtt65 = box(f, "txtt65", {4410, 2010, 540, kBoxH});  // under its dimension
     txtt61 = box(f, "txtt61", {1200, 1357, 540, kBoxH});
     txtt66 = box(f, "txtt66", {1050, 2700, 600, kBoxH});
     txtt64 = box(f, "txtt64", {3930, 1357, 540, kBoxH});

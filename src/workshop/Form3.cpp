@@ -23,7 +23,7 @@ using namespace quorvil::partsketch;
 
 namespace {
 
-constexpr int kFrameLeft = 165, kFrameWidth = 6240;
+constexpr int kFrameLeft = 90, kFrameWidth = 6390;
 constexpr int kBoxH = 285;
 constexpr std::uint32_t kBlue = 0x0000FF, kDarkBlue = 0x000080;
 
@@ -50,7 +50,7 @@ void densityNote(QWidget* f, Tw geo) {
 }
 
 // A "0.000" result box with "Kg" behind it.
-FormatBox* resultBox(QWidget* f, const char* name, int x, int y, int width = 900) {
+FormatBox* resultBox(QWidget* f, const char* name, int x, int y, int width = 1000) {
     FormatBox* b = makeFormatBox(f, latin(name), Pattern::Fixed3, {x, y, width, kBoxH});
     label(f, QStringLiteral("Kg"), {x + width + 30, y + 30, 240, 255});
     return b;

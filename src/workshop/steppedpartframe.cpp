@@ -31,7 +31,7 @@ SteppedPartFrame::SteppedPartFrame(QWidget* parent, Layout layout, const Names& 
     // Density, result and the two buttons stand in a column at the right edge.
     const bool three = layout == Layout::ThreeSections;
     const WeightColumn c = makeWeightColumn(
-        this, geo.width - 990,
+        this, geo.width - 1290,
         {three ? QStringLiteral("txtT8") : QStringLiteral("txtT20"), three ? QStringLiteral("txtT9") : QStringLiteral("txtT21"),
          names.calculate, names.clear});
     density_ = c.density;
@@ -66,7 +66,7 @@ void SteppedPartFrame::buildThreeSections() {
         box("txtT2", {2100, 420, kBoxW, kBoxH}),   // d2
         box("txtT3", {1980, 1740, kBoxW, kBoxH}),  // l2
         box("txtT4", {3210, 1740, kBoxW, kBoxH}),  // l3
-        box("txtT5", {4560, 757, kBoxW, kBoxH}),   // d3
+        box("txtT5", {4500, 757, 540, kBoxH}),   // d3
         box("txtT6", {3090, 757, kBoxW, kBoxH}),   // b
         box("txtT7", {2250, 2340, kBoxW, kBoxH}),  // L
     };
@@ -103,7 +103,7 @@ void SteppedPartFrame::buildFourSections() {
         box("txtT12", {1635, 780, 555, kBoxH}),    // d2
         box("txtT13", {2460, 930, kBoxW, kBoxH}),  // d3
         box("txtT14", {3060, 1387, 510, kBoxH}),   // b
-        box("txtT15", {4560, 1387, kBoxW, kBoxH}), // d4
+        box("txtT15", {4500, 1387, 540, kBoxH}), // d4
         box("txtT16", {885, 2940, kBoxW, kBoxH}),  // l1
         box("txtT17", {2400, 2738, kBoxW, kBoxH}), // l2
         box("txtT18", {4530, 2738, kBoxW, kBoxH}), // l4

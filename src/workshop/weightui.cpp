@@ -33,10 +33,10 @@ WeightColumn makeWeightColumn(QWidget* frame, int x, const WeightColumnNames& na
     c.density = makeBox(frame, names.density, {x, 585, 660, 285});
     c.density->setText(QStringLiteral("7.85"));
     makeLabel(frame, {}, QStringLiteral("显示重量"), {x, 960, 900, 255});
-    c.result = makeFormatBox(frame, names.result, Pattern::Fixed3, {x, 1215, 660, 285});
-    makeLabel(frame, {}, QStringLiteral("Kg"), {x + 690, 1245, 240, 255});
-    c.calculate = makeButton(frame, names.calculate, QStringLiteral("计 算"), {x, 1620, 660, 345});
-    c.clear = makeButton(frame, names.clear, QStringLiteral("清 除"), {x, 2040, 660, 345});
+    c.result = makeFormatBox(frame, names.result, Pattern::Fixed3, {x, 1215, 1000, 285});
+    makeLabel(frame, {}, QStringLiteral("Kg"), {x + 1015, 1245, 240, 255});
+    c.calculate = makeButton(frame, names.calculate, QStringLiteral("计 算"), {x, 1620, 780, 345});
+    c.clear = makeButton(frame, names.clear, QStringLiteral("清 除"), {x, 2040, 780, 345});
     return c;
 }
 

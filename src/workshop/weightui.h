@@ -27,7 +27,8 @@ weight::Unit unitOf(const QRadioButton* inchOption);
 
 // The column at a frame's right edge: "输入比重" over the density box
 // ("7.85"), "显示重量" over the "0.000" result box with "Kg", then the
-// calculate and clear buttons; x is the column's left edge in twips.
+// calculate and clear buttons; x is the column's left edge in twips, and
+// the column takes 1290 twips.
 struct WeightColumn {
     QLineEdit* density;
     FormatBox* result;

@@ -32,10 +32,10 @@ void TestSteppedPartFrame::init() {
     host->resize(440, 520);
     auto* three = new SteppedPartFrame(host, SteppedPartFrame::Layout::ThreeSections,
                                        {QStringLiteral("Frame1_1"), QStringLiteral("Commanda"), QStringLiteral("Commandb")},
-                                       {165, 0, 6240, 2700});
+                                       {90, 0, 6390, 2700});
     auto* four = new SteppedPartFrame(host, SteppedPartFrame::Layout::FourSections,
                                       {QStringLiteral("Frame2_5"), QStringLiteral("Commandd"), QStringLiteral("Commandc")},
-                                      {165, 2760, 6240, 3780});
+                                      {90, 2760, 6390, 3780});
     connect(three->calculateButton(), &QPushButton::clicked, three, &SteppedPartFrame::calculate);
     connect(three->clearButton(), &QPushButton::clicked, three, &SteppedPartFrame::clear);
     connect(four->calculateButton(), &QPushButton::clicked, four, &SteppedPartFrame::calculate);
