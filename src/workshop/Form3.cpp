@@ -464,6 +464,7 @@ void Form3::buildBlocksAndSections(QWidget* page) {
         txtw64 = box(f, "txtw64", {3690, 1560, 1200, kBoxH});
         label(f, QStringLiteral("Kg"), {4920, 1590, 240, 255});
         Commandw60 = button(f, "Commandw60", QStringLiteral("计 算"), {5280, 1530, 780, 345});
+        Commandw60->setDefault(true);  // drawn as the default button; keyPressEvent presses it
         connect(Commandw60, &QPushButton::clicked, this, [this] { Commandw60_Click(); });
     }
     {

@@ -33,10 +33,10 @@ std::optional<double> finite(double w) {
     return w;
 }
 
-// mm3 * g/cm3 * 1e-6 = kg; the inch variants of the stepped part, the
-// sleeve, the shaft, the disc, the cuboid, the ring and the body of revolution.
+// With the inch option the dimensions are inches: most frames multiply the
+// millimetre weight by the cubic millimetres of a cubic inch...
 double perCubicInch(double w, Unit u) { return u == Unit::Inch ? w * kCubicInch : w; }
-// The turned parts convert three times by 25.4 in a row.
+// ...the turned parts multiply by 25.4 three times in a row.
 double perInchCubed(double w, Unit u) { return u == Unit::Inch ? w * kInch * kInch * kInch : w; }
 
 std::optional<float> singleWeight(const Single& s, double w) {
