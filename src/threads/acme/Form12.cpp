@@ -93,6 +93,8 @@ void Form12::buildGrid(bool external) {
     const int top[3] = {360, 960, 1560};
     const int first = external ? 2 : 14;
     const int mmLeft = external ? 2400 : 2460;
+    // Wide enough for the mm values of the largest sizes ("101.600").
+    const int mmWidth = 765;
     const Tw tol = external ? Tw{3390, 0, 705, 270} : Tw{3360, 0, 735, 270};
     const int tolShift = external ? 150 : -165;
     for (int r = 0; r < 3; ++r) {
@@ -102,9 +104,9 @@ void Form12::buildGrid(bool external) {
         centred(f, QStringLiteral("-"), {1095, y + 30, 345, 225});
         N[i + 1] = makeBox(f, boxName(i + 1), {1440, y, 615, 270});
         centred(f, QStringLiteral("英寸"), {2055, y + 30, mmLeft - 2055, 225});
-        N[i + 2] = makeFormatBox(f, boxName(i + 2), Pattern::Fixed3, {mmLeft, y, 615, 270});
+        N[i + 2] = makeFormatBox(f, boxName(i + 2), Pattern::Fixed3, {mmLeft, y, mmWidth, 270});
         centred(f, external ? QStringLiteral("-") : QStringLiteral("+"),
-                {mmLeft + 615, y + tolShift + 30, tol.left - mmLeft - 615, 225});
+                {mmLeft + mmWidth, y + tolShift + 30, tol.left - mmLeft - mmWidth, 225});
         N[i + 3] = makeFormatBox(f, boxName(i + 3), Pattern::Fixed3, {tol.left, y + tolShift, tol.width, tol.height});
         label(f, QStringLiteral("MM"), {tol.left + tol.width + 60, y + tolShift + 30, 300, 225});
     }
