@@ -173,6 +173,8 @@ void TestForm21::calculation_data() {
     QTest::newRow("4 tpi") << "2,,,4,3" << "Text1=3.287 w19=3.31 w18=2.22 A10=0.020";
     QTest::newRow("2 tpi 2G") << "5,,,2,2" << "w17=6.60 w32=6.60 w18=4.58 w33=4.58 A10=0.038 A12=0.038 A2=102";
     QTest::newRow("2 tpi 4G") << "5,,,2,4" << "A10=0.025 A12=0.025";
+    // 0.4375 x 25.4 is written 11.1125: the tie rounds away from zero.
+    QTest::newRow("7/16: a tie in the pattern") << ",7,16,16,2" << "w7=11.113";
     QTest::newRow("3/4, whole empty") << ",3,4,8,2" << "w5=0.7500";
     QTest::newRow("whole box not a number counts 0") << "abc,3,4,8,2" << "w5=0.7500";
     QTest::newRow("decimal size in the whole box") << "1.5,,,6,3" << "w5=1.5000 A1=38.354";
