@@ -126,8 +126,8 @@ void Form12::ListN_Click() {
 
     WritePlan plan;
     plan.plain(N[1], double(s.threadsPerInch));
-    // Each pair of inch limits, then its mm value and tolerance worked out
-    // from the two inch boxes as they then read (upper limit first).
+    // Each pair of inch limits, then the first limit in mm and the pair's
+    // difference in mm, both from the two inch boxes as they then read.
     auto pair = [&](int i, double first, double second, bool lowerDeviation) {
         plan.plain(N[i], first);
         plan.plain(N[i + 1], second);
