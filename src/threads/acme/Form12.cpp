@@ -11,6 +11,7 @@
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
+#include "common/ui/listpick.h"
 #include "common/ui/printing.h"
 #include "common/ui/writeplan.h"
 #include "threads/acme/acmelimits.h"
@@ -50,8 +51,7 @@ Form12::Form12() : ToolWindow(QStringLiteral("Form12"), QStringLiteral("3.STUB A
     ListN->setCurrentRow(-1);
     ListN->clearSelection();
     // A pick fills the boxes, and so does a click on the size already picked.
-    connect(ListN, &QListWidget::itemSelectionChanged, this, [this] { ListN_Click(); });
-    connect(ListN, &QListWidget::itemClicked, this, [this] { ListN_Click(); });
+    onListPick(ListN, [this] { ListN_Click(); });
 
     auto* print = makeButton(this, QStringLiteral("Command1"), QStringLiteral("打  印"), {315, 2925, 1005, 285});
     connect(print, &QPushButton::clicked, this, [this] { Command1_Click(); });

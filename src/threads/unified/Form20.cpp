@@ -20,6 +20,7 @@
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
+#include "common/ui/listpick.h"
 #include "common/ui/printing.h"
 #include "common/ui/writeplan.h"
 #include "threads/common/gaugetolerance.h"
@@ -321,7 +322,7 @@ void Form20::buildSeries() {
     List111->setGridSize(QSize(List111->viewport()->width(), List111->sizeHintForRow(0)));
     List111->setCurrentRow(-1);
     List111->clearSelection();
-    connect(List111, &QListWidget::itemSelectionChanged, this, [this] { List111_Click(); });
+    onListPick(List111, [this] { List111_Click(); });
 
     txtText111 = new QPlainTextEdit(f);
     txtText111->setObjectName(QStringLiteral("txtText111"));

@@ -49,6 +49,7 @@ private slots:
     void badInputChangesNoBox();
     void classTakesEffectAtTheNextPress();
     void seriesTexts();
+    void pickingAgainRewritesTheSeriesText();
     void prints();
 
 private:
@@ -364,6 +365,16 @@ void TestForm20::seriesTexts() {
     for (int r : {19, 20, 21}) QCOMPARE(shown(r), QStringLiteral("粗牙:4UNC.其它系列:6UN.8UN.12UN.16UN.20UN"));
     for (int r : {22, 23, 24, 25}) QCOMPARE(shown(r), QStringLiteral("粗牙:4UNC.其它系列:6UN.8UN.12UN.16UN"));
     for (int r = 26; r <= 32; ++r) QCOMPARE(shown(r), shown(33));
+}
+
+void TestForm20::pickingAgainRewritesTheSeriesText() {
+    WindowProbe p(w);
+    auto* text = p.get<QPlainTextEdit>("txtText111");
+    p.pick("List111", 9);
+    const QString shown = text->toPlainText();
+    text->setPlainText(QStringLiteral("typed over"));
+    p.pick("List111", 9);
+    QCOMPARE(text->toPlainText(), shown);
 }
 
 void TestForm20::prints() {
