@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "threads/common/inchentry.h"
+
 namespace quorvil {
 
 namespace {
@@ -35,13 +37,12 @@ constexpr std::array<TapDrillRow, 14> kTapDrills = {{
 }  // namespace
 
 std::optional<float> britishSizeInches(double whole, double numerator, double denominator) {
-    if (numerator != 0 && denominator == 0) return std::nullopt;
-    const double divisor = denominator + kDenominatorEpsilon;
-    if (divisor == 0) return std::nullopt;
-    const double e = whole + numerator / divisor;
+    // A denominator the ε cancels is no size here, even under a numerator of 0.
+    if (denominator + kDenominatorEpsilon == 0) return std::nullopt;
+    const std::optional<double> e = inch::nominalDouble({whole, numerator, denominator}, kDenominatorEpsilon);
     // Held in single precision: a size beyond its range is no size.
-    if (!std::isfinite(e) || std::abs(e) > std::numeric_limits<float>::max()) return std::nullopt;
-    return static_cast<float>(e);
+    if (!e || std::abs(*e) > std::numeric_limits<float>::max()) return std::nullopt;
+    return static_cast<float>(*e);
 }
 
 std::optional<BritishThread> britishThread(float inches, double threadsPerInch, std::optional<float> wire) {

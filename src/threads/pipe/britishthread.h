@@ -7,13 +7,13 @@
 
 namespace quorvil {
 
-// The British window's mixed-fraction size entry. It is not the unified
-// window's entry, although both read "whole - numerator / denominator":
-// here the boxes are read strictly (a whole size is typed 1-0/0, nothing may
-// be left empty), the denominator gets an ε of 0.000001 rather than 1e-12,
-// and the quotient and the sum are worked out in double precision with only
-// the sum held in single precision (the unified entry holds every part in
-// single precision). The single-precision sum is behaviour: 1/2 inch is
+// The British window's mixed-fraction size entry: the double-precision form
+// of inch::nominalDouble (threads/common/inchentry.h), not the unified
+// window's single-precision one. Here the boxes are read strictly (a whole
+// size is typed 1-0/0, nothing may be left empty), the denominator gets an ε
+// of 0.000001 rather than 1e-12, and the quotient and the sum are worked out
+// in double precision with only the sum held in single precision (the
+// unified entry holds every part in single precision). The single-precision sum is behaviour: 1/2 inch is
 // 0.49999976, so D is 12.6999939 mm.
 //
 // No size for a non-zero numerator over a denominator of 0 (the ε would
