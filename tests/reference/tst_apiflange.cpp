@@ -5,12 +5,13 @@
 #include <set>
 
 #include "reference/apiflange.h"
+#include "texttest.h"
 
 using namespace quorvil::reference;
 
 namespace {
 
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+using quorvil::test::q;
 
 QStringList texts(const FlangeRow& r) {
     QStringList out;

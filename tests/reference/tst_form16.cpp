@@ -7,6 +7,7 @@
 #include "common/ui/printing.h"
 #include "reference/Form16.h"
 #include "reference/apiflange.h"
+#include "texttest.h"
 #include "uitest.h"
 #include "windowtest.h"
 
@@ -20,7 +21,7 @@ const QStringList kBoxes = {"Text1",  "Text2",  "Text3",  "Text4",  "Text5",  "T
                             "Text18", "Text19", "Text20", "Text21", "Text22", "Text28", "Text26", "Text27"};
 const QStringList kPressureOptions = {"Op2000", "Op3000", "Op5000", "Op10000", "Op15000"};
 
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+using quorvil::test::q;
 
 // "name=text" for every box, `text` everywhere.
 QStringList allBoxes(const QString& text) {

@@ -5,6 +5,7 @@
 #include "common/ui/tabcontainer.h"
 #include "reference/Form5.h"
 #include "reference/worktimes.h"
+#include "texttest.h"
 #include "uitest.h"
 #include "windowtest.h"
 
@@ -13,7 +14,7 @@ using namespace quorvil::reference;
 
 namespace {
 
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+using quorvil::test::q;
 
 template <std::size_t N>
 QStringList names(const std::array<TimeOption, N>& options) {

@@ -5,13 +5,14 @@
 #include <QTest>
 
 #include "reference/threadcodes.h"
+#include "texttest.h"
 
 using quorvil::kStandardsBodies;
 using quorvil::kThreadDesignations;
 
 namespace {
 
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+using quorvil::test::q;
 QString description(int row) { return q(kThreadDesignations[std::size_t(row)].description); }
 QString code(int row) {
     const QString item = q(kThreadDesignations[std::size_t(row)].item);

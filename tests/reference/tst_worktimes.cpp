@@ -4,12 +4,13 @@
 #include <set>
 
 #include "reference/worktimes.h"
+#include "texttest.h"
 
 using namespace quorvil::reference;
 
 namespace {
 
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+using quorvil::test::q;
 
 template <std::size_t N>
 std::size_t indexOf(const std::array<TimeOption, N>& options, const char* name) {

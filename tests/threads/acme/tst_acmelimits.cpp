@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "common/numtext.h"
+#include "texttest.h"
 #include "threads/acme/acmelimits.h"
 
 using namespace quorvil;
@@ -9,9 +10,9 @@ using namespace quorvil::acme;
 
 namespace {
 
-QString plain(double v) { return QString::fromStdString(plainText(v)); }
-QString single(float v) { return QString::fromStdString(plainTextSingle(v)); }
-QString shown(double v, Pattern p) { return QString::fromStdString(reformat(plainText(v), p)); }
+using quorvil::test::plain;
+using quorvil::test::single;
+using quorvil::test::shown;
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "common/numtext.h"
+#include "texttest.h"
 #include "threads/acme/acmelimits.h"
 #include "threads/acme/stubacme.h"
 #include "threads/common/threewire.h"
@@ -15,8 +16,8 @@ using namespace quorvil::acme;
 
 namespace {
 
-QString plain(double v) { return QString::fromStdString(plainText(v)); }
-QString shown(double v, Pattern p) { return QString::fromStdString(reformat(plainText(v), p)); }
+using quorvil::test::plain;
+using quorvil::test::shown;
 
 }  // namespace
 
