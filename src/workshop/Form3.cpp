@@ -11,6 +11,7 @@
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
+#include "common/ui/labels.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/tabcontainer.h"
 #include "workshop/partsketch.h"
@@ -34,7 +35,6 @@ QLineEdit* zeroBox(QWidget* f, const char* name, Tw geo) {
     b->setText(QStringLiteral("0"));
     return b;
 }
-QLabel* label(QWidget* f, const QString& text, Tw geo) { return makeLabel(f, {}, text, geo); }
 
 // The density box ("7.85") under its label.
 QLineEdit* densityBox(QWidget* f, const char* name, const QString& caption, int x, int y) {

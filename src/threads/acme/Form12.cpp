@@ -11,6 +11,7 @@
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
+#include "common/ui/labels.h"
 #include "common/ui/listpick.h"
 #include "common/ui/printing.h"
 #include "common/ui/writeplan.h"
@@ -21,14 +22,6 @@ using namespace quorvil;
 using namespace quorvil::acme;
 
 namespace {
-
-QLabel* label(QWidget* parent, const QString& text, Tw geo) { return makeLabel(parent, QString(), text, geo); }
-
-QLabel* centred(QWidget* parent, const QString& text, Tw geo) {
-    QLabel* l = label(parent, text, geo);
-    l->setAlignment(Qt::AlignCenter);
-    return l;
-}
 
 QString boxName(int i) { return QStringLiteral("N%1").arg(i); }
 
@@ -101,11 +94,11 @@ void Form12::buildGrid(bool external) {
         const int y = top[r], i = first + 4 * r;
         label(f, rows[r], {75, y + 30, 405, 225});
         N[i] = makeBox(f, boxName(i), {480, y, 615, 270});
-        centred(f, QStringLiteral("-"), {1095, y + 30, 345, 225});
+        centredLabel(f, QStringLiteral("-"), {1095, y + 30, 345, 225});
         N[i + 1] = makeBox(f, boxName(i + 1), {1440, y, 615, 270});
-        centred(f, QStringLiteral("英寸"), {2055, y + 30, mmLeft - 2055, 225});
+        centredLabel(f, QStringLiteral("英寸"), {2055, y + 30, mmLeft - 2055, 225});
         N[i + 2] = makeFormatBox(f, boxName(i + 2), Pattern::Fixed3, {mmLeft, y, mmWidth, 270});
-        centred(f, external ? QStringLiteral("-") : QStringLiteral("+"),
+        centredLabel(f, external ? QStringLiteral("-") : QStringLiteral("+"),
                 {mmLeft + mmWidth, y + tolShift + 30, tol.left - mmLeft - mmWidth, 225});
         N[i + 3] = makeFormatBox(f, boxName(i + 3), Pattern::Fixed3, {tol.left, y + tolShift, tol.width, tol.height});
         label(f, QStringLiteral("MM"), {tol.left + tol.width + 60, y + tolShift + 30, 300, 225});

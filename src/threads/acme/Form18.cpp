@@ -14,6 +14,7 @@
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
+#include "common/ui/labels.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
 #include "common/ui/writeplan.h"
@@ -25,14 +26,6 @@ using namespace quorvil;
 using namespace quorvil::acme;
 
 namespace {
-
-QLabel* label(QWidget* parent, const QString& text, Tw geo) { return makeLabel(parent, QString(), text, geo); }
-
-QLabel* centred(QWidget* parent, const QString& text, Tw geo) {
-    QLabel* l = label(parent, text, geo);
-    l->setAlignment(Qt::AlignCenter);
-    return l;
-}
 
 // The patterns of the result boxes by number; the others keep the written text.
 std::optional<Pattern> patternOf(int box) {
@@ -71,7 +64,7 @@ void Form18::buildInput() {
     in->setCaptionFont(songFont(9));
     label(in, QStringLiteral("公称直径"), {105, 420, 780, 225});
     txts1 = makeBox(in, QStringLiteral("txts1"), {870, 375, 495, 285});
-    centred(in, QStringLiteral("-"), {1365, 405, 150, 225});
+    centredLabel(in, QStringLiteral("-"), {1365, 405, 150, 225});
     txts2 = makeBox(in, QStringLiteral("txts2"), {1515, 240, 405, 285});
     // The fraction bar: from the numerator's upper right corner down towards the denominator.
     new LineSketch(in, Sketch{{2025, 285, 1965, 735}});
@@ -105,11 +98,11 @@ void Form18::buildGrid(bool external) {
             const std::optional<Pattern> p = patternOf(box);
             s[box] = p ? makeFormatBox(f, name, *p, geo, centre) : makeBox(f, name, geo, centre);
         }
-        centred(f, QStringLiteral("-"), {1185, y + 30, 120, 225});
+        centredLabel(f, QStringLiteral("-"), {1185, y + 30, 120, 225});
         label(f, QStringLiteral("英寸"), {2040, y + 30, 375, 225});
         // Upper deviation over lower: "0" over "-" outside, "+" over "0" inside.
-        centred(f, external ? QStringLiteral("0") : QStringLiteral("+"), {3165, y - 90, 135, 195});
-        centred(f, external ? QStringLiteral("-") : QStringLiteral("0"), {3165, y + 135, 135, 195});
+        centredLabel(f, external ? QStringLiteral("0") : QStringLiteral("+"), {3165, y - 90, 135, 195});
+        centredLabel(f, external ? QStringLiteral("-") : QStringLiteral("0"), {3165, y + 135, 135, 195});
         label(f, QStringLiteral("MM"), {3915, y + 30, 300, 225});
     }
 }

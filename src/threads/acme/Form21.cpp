@@ -14,6 +14,7 @@
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/formatbox.h"
+#include "common/ui/labels.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
 #include "common/ui/writeplan.h"
@@ -81,8 +82,6 @@ private:
     WritePlan plan_;
     std::map<const QLineEdit*, QString> held_;
 };
-
-QLabel* label(QWidget* parent, const QString& text, Tw geo) { return makeLabel(parent, QString(), text, geo); }
 
 QLabel* wrapped(QWidget* parent, const QString& text, Tw geo) {
     QLabel* l = label(parent, text, geo);

@@ -1,0 +1,17 @@
+#include "common/ui/labels.h"
+
+#include <QLabel>
+
+#include "common/ui/controls.h"
+
+namespace quorvil {
+
+QLabel* label(QWidget* parent, const QString& text, Tw geo) { return makeLabel(parent, QString(), text, geo); }
+
+QLabel* centredLabel(QWidget* parent, const QString& text, Tw geo) {
+    QLabel* l = label(parent, text, geo);
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+}  // namespace quorvil
