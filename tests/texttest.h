@@ -7,11 +7,12 @@
 #include <string_view>
 
 #include "common/numtext.h"
+#include "common/ui/viewtext.h"
 
 namespace quorvil::test {
 
 // A stored UTF-8 text as a QString.
-inline QString q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+inline QString q(std::string_view s) { return fromView(s); }
 
 // A number as a plain write shows it (15 significant digits).
 inline QString plain(double v) { return QString::fromStdString(plainText(v)); }

@@ -13,6 +13,7 @@
 #include "common/ui/controls.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
+#include "common/ui/viewtext.h"
 #include "reference/apiflange.h"
 #include "reference/optionclick.h"
 
@@ -20,8 +21,6 @@ using namespace quorvil;
 using namespace quorvil::reference;
 
 namespace {
-
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 // ---- The flange sketch, in twips on the result frame ----------------------
 //
@@ -314,7 +313,7 @@ Form16::Form16() : ToolWindow(QStringLiteral("Form16"), QStringLiteral("7.API 6A
     // Bore options, with the 3-1/16 in size that Option3 stands for at the
     // two highest pressures shown beneath it.
     QWidget* bores = makeFrame(this, QStringLiteral("Frame12"), QStringLiteral("输入公称通径"), {60, 60, 2160, 4920});
-    auto caption = [](const FlangeBore& b) { return text(b.inches) + u'"' + u'(' + text(b.mm) + u')'; };
+    auto caption = [](const FlangeBore& b) { return fromView(b.inches) + u'"' + u'(' + fromView(b.mm) + u')'; };
     int y = 300;
     for (int i = 0; i < 14; ++i) {
         Option[std::size_t(i)] = makeOption(bores, QStringLiteral("Option%1").arg(i),
@@ -396,7 +395,7 @@ void Form16::Command11_Click() {
     QLineEdit* groove = hasBxRing(*row) ? Text28 : Text22;
     const std::array<QLineEdit*, 16> boxes = {Text1,  Text2,  Text3,  Text4,  Text5,  Text6,  Text7,  Text16,
                                               Text17, Text18, Text19, Text20, Text21, groove, Text26, Text27};
-    for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i]->setText(text(row->texts[i]));
+    for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i]->setText(fromView(row->texts[i]));
 }
 
 void Form16::Command3_Click() {

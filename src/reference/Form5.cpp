@@ -12,6 +12,7 @@
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
 #include "common/ui/tabcontainer.h"
+#include "common/ui/viewtext.h"
 #include "reference/optionclick.h"
 #include "reference/worktimes.h"
 
@@ -20,8 +21,6 @@ using namespace quorvil::reference;
 
 namespace {
 
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
 // One option per entry of `options`, from `top` down in steps of 300 twips;
 // the first one selected.
 template <std::size_t N, std::size_t M>
@@ -29,7 +28,7 @@ void addOptions(QWidget* frame, const std::array<TimeOption, M>& options, std::s
                 std::array<QRadioButton*, N>& out, int left, int top, int width) {
     for (std::size_t i = 0; i < N; ++i) {
         const TimeOption& o = options[first + i];
-        out[i] = makeOption(frame, text(o.name), text(o.caption), {left, top + int(i) * 300, width, 255});
+        out[i] = makeOption(frame, fromView(o.name), fromView(o.caption), {left, top + int(i) * 300, width, 255});
         narrowToCaption(out[i]);
     }
 }
@@ -108,10 +107,10 @@ Form5::Form5() : ToolWindow(QStringLiteral("Form5"), QStringLiteral("17.钻孔�
 
 void Form5::Command101_Click() {
     const auto depth = selected(drillDepths_), diameter = selected(drillDiameters_);
-    if (depth && diameter) Text366->setText(text(drillingTime(*depth, *diameter)));
+    if (depth && diameter) Text366->setText(fromView(drillingTime(*depth, *diameter)));
 }
 
 void Form5::Command105_Click() {
     const auto depth = selected(tapDepths_), size = selected(tapSizes_);
-    if (depth && size) Text365->setText(text(tappingTime(*depth, *size)));
+    if (depth && size) Text365->setText(fromView(tappingTime(*depth, *size)));
 }

@@ -11,6 +11,7 @@
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
+#include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
 #include "workshop/spring.h"
 #include "workshop/springpicture.h"
@@ -43,7 +44,7 @@ QLabel* note(QWidget* parent, int index, const QString& text, Tw geo) {
 
 QComboBox* seriesCombo(QWidget* parent, const QString& name, Tw geo, auto const& items) {
     QComboBox* c = makeCombo(parent, name, geo, true);
-    for (std::string_view item : items) c->addItem(QString::fromUtf8(item.data(), qsizetype(item.size())));
+    for (std::string_view item : items) c->addItem(fromView(item));
     c->setCurrentIndex(-1);
     c->setEditText(kFirstSeries);
     return c;

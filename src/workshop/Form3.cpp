@@ -14,6 +14,7 @@
 #include "common/ui/labels.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/tabcontainer.h"
+#include "common/ui/viewtext.h"
 #include "workshop/partsketch.h"
 #include "workshop/steppedpartframe.h"
 #include "workshop/weighttables.h"
@@ -497,7 +498,7 @@ void Form3::buildBlocksAndSections(QWidget* page) {
         CaptionFrame* f = makeFrame(page, latin(frameName), caption, {kFrameLeft, top, kFrameWidth, 1380});
         label(f, pick, {120, 270, 1575, 255});
         QListWidget* list = makeList(f, latin(listName), {120, 540, 1575, 780});
-        for (const SteelSection& item : items) list->addItem(QString::fromUtf8(item.item.data(), qsizetype(item.item.size())));
+        for (const SteelSection& item : items) list->addItem(fromView(item.item));
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         label(f, QStringLiteral("输入长度"), {1920, 540, 900, 255});
         QLineEdit* length = box(f, lengthName, {1920, 810, 900, kBoxH});
@@ -665,7 +666,7 @@ void Form3::Commandc_Click() { steppedFour->clear(); }
 void Form3::buildDensityList(QWidget* page) {
     QListWidget* list = makeList(page, QStringLiteral("List3"), {720, 690, 5025, 5940});
     list->setFont(songFont(10.5));
-    for (std::string_view item : kMaterialDensities) list->addItem(QString::fromUtf8(item.data(), qsizetype(item.size())));
+    for (std::string_view item : kMaterialDensities) list->addItem(fromView(item));
 }
 
 // ---- The default button -----------------------------------------------------

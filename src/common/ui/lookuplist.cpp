@@ -24,8 +24,6 @@ std::optional<int> firstSelectedRow(const QListWidget* list) {
     return std::nullopt;
 }
 
-QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
 void setNavyOnWhite(QWidget* control, const QFont& font) {
     control->setFont(font);
     QPalette p = control->palette();

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include "common/ui/viewtext.h"
+
 class QFont;
 class QListWidget;
 class QWidget;
@@ -20,9 +22,6 @@ void setColumns(QListWidget* list, int columns);
 
 // The first selected row, or nothing when no item is selected.
 std::optional<int> firstSelectedRow(const QListWidget* list);
-
-// A stored UTF-8 text as a QString.
-QString fromView(std::string_view text);
 
 // The look of the look-up controls: white ground, navy text (0, 0, 128).
 void setNavyOnWhite(QWidget* control, const QFont& font);

@@ -14,6 +14,7 @@
 #include "common/ui/labels.h"
 #include "common/ui/listpick.h"
 #include "common/ui/printing.h"
+#include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
 #include "threads/acme/acmelimits.h"
 #include "threads/acme/stubacme.h"
@@ -40,7 +41,7 @@ Form12::Form12() : ToolWindow(QStringLiteral("Form12"), QStringLiteral("3.STUB A
     ListN->setPalette(blueOnWhite);
     ListN->setSelectionMode(QAbstractItemView::SingleSelection);
     for (const StubAcmeSize& s : stubAcmeSizes())
-        ListN->addItem(QString::fromUtf8(s.size.data(), qsizetype(s.size.size())) + QLatin1Char('"'));
+        ListN->addItem(fromView(s.size) + QLatin1Char('"'));
     ListN->setCurrentRow(-1);
     ListN->clearSelection();
     // A pick fills the boxes, and so does a click on the size already picked.

@@ -15,6 +15,7 @@
 #include "common/ui/listpick.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
+#include "common/ui/viewtext.h"
 #include "threads/pipe/pipetables.h"
 
 using namespace quorvil;
@@ -100,7 +101,7 @@ QListWidget* sizeListFrame(QWidget* page, int frame, const QString& name, const 
     pal.setColor(QPalette::Base, Qt::white);
     list->setPalette(pal);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (const auto& row : table) list->addItem(QString::fromUtf8(row.size.data(), qsizetype(row.size.size())) + kInch);
+    for (const auto& row : table) list->addItem(fromView(row.size) + kInch);
     return list;
 }
 

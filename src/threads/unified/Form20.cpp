@@ -22,6 +22,7 @@
 #include "common/ui/linesketch.h"
 #include "common/ui/listpick.h"
 #include "common/ui/printing.h"
+#include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
 #include "threads/common/gaugetolerance.h"
 #include "threads/common/inchentry.h"
@@ -318,7 +319,7 @@ void Form20::buildSeries() {
     List111->setResizeMode(QListView::Adjust);
     List111->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List111->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    for (std::string_view s : kSizes) List111->addItem(QString::fromUtf8(s.data(), qsizetype(s.size())));
+    for (std::string_view s : kSizes) List111->addItem(fromView(s));
     List111->setGridSize(QSize(List111->viewport()->width(), List111->sizeHintForRow(0)));
     List111->setCurrentRow(-1);
     List111->clearSelection();
@@ -477,5 +478,5 @@ void Form20::List111_Click() {
         }
     }
     const std::string_view text = seriesText(selected);
-    txtText111->setPlainText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    txtText111->setPlainText(fromView(text));
 }
