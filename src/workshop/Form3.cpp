@@ -12,6 +12,7 @@
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/labels.h"
+#include "common/ui/lookuplist.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/viewtext.h"
@@ -535,12 +536,9 @@ namespace {
 template <std::size_t N>
 void showSectionWeight(const QListWidget* list, const QLineEdit* length, FormatBox* result,
                        const std::array<SteelSection, N>& table) {
-    for (int i = 0; i < list->count() && i < int(N); ++i) {
-        if (list->item(i)->isSelected()) {
-            showWeight(result, weight::sectionWeight(readLenient(length), table[std::size_t(i)].kgPerMetre));
-            return;
-        }
-    }
+    const std::optional<int> row = firstSelectedRow(list);
+    if (row && *row < int(N))
+        showWeight(result, weight::sectionWeight(readLenient(length), table[std::size_t(*row)].kgPerMetre));
 }
 }  // namespace
 

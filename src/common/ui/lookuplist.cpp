@@ -26,6 +26,10 @@ std::optional<int> firstSelectedRow(const QListWidget* list) {
 
 void setNavyOnWhite(QWidget* control, const QFont& font) {
     control->setFont(font);
+    setNavyOnWhite(control);
+}
+
+void setNavyOnWhite(QWidget* control) {
     QPalette p = control->palette();
     p.setColor(QPalette::Base, Qt::white);
     p.setColor(QPalette::Text, QColor(0, 0, 128));

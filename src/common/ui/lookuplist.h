@@ -23,7 +23,9 @@ void setColumns(QListWidget* list, int columns);
 // The first selected row, or nothing when no item is selected.
 std::optional<int> firstSelectedRow(const QListWidget* list);
 
-// The look of the look-up controls: white ground, navy text (0, 0, 128).
+// The look of the look-up controls and size lists: white ground, navy text
+// (0, 0, 128); the first form also gives the control its font.
 void setNavyOnWhite(QWidget* control, const QFont& font);
+void setNavyOnWhite(QWidget* control);
 
 }  // namespace quorvil

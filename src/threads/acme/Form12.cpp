@@ -13,6 +13,7 @@
 #include "common/ui/formatbox.h"
 #include "common/ui/labels.h"
 #include "common/ui/listpick.h"
+#include "common/ui/lookuplist.h"
 #include "common/ui/printing.h"
 #include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
@@ -34,11 +35,7 @@ Form12::Form12() : ToolWindow(QStringLiteral("Form12"), QStringLiteral("3.STUB A
         makeFrame(this, arrayName(QStringLiteral("Frame1"), 1), QStringLiteral("选择尺寸代号"), {45, 135, 1500, 2625});
     sizes->setCaptionFont(font());
     ListN = makeList(sizes, QStringLiteral("ListN"), {180, 270, 1125, 2160});
-    ListN->setFont(songFont(10.5));
-    QPalette blueOnWhite = ListN->palette();
-    blueOnWhite.setColor(QPalette::Base, Qt::white);
-    blueOnWhite.setColor(QPalette::Text, QColor(0, 0, 0x80));  // &H00800000&, stored as BGR
-    ListN->setPalette(blueOnWhite);
+    setNavyOnWhite(ListN, songFont(10.5));
     ListN->setSelectionMode(QAbstractItemView::SingleSelection);
     for (const StubAcmeSize& s : stubAcmeSizes())
         ListN->addItem(fromView(s.size) + QLatin1Char('"'));
@@ -108,15 +105,9 @@ void Form12::buildGrid(bool external) {
 
 void Form12::ListN_Click() {
     // A click that leaves no size selected shows nothing new.
-    int row = -1;
-    for (int i = 0; i < ListN->count(); ++i) {
-        if (ListN->item(i)->isSelected()) {
-            row = i;
-            break;
-        }
-    }
-    if (row < 0 || row >= int(kStubAcmeSizeCount)) return;
-    const StubAcmeSize& s = stubAcmeSizes()[std::size_t(row)];
+    const std::optional<int> row = firstSelectedRow(ListN);
+    if (!row || *row >= int(kStubAcmeSizeCount)) return;
+    const StubAcmeSize& s = stubAcmeSizes()[std::size_t(*row)];
 
     WritePlan plan;
     plan.plain(N[1], double(s.threadsPerInch));

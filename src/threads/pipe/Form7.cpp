@@ -13,6 +13,7 @@
 #include "common/ui/fonts.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/listpick.h"
+#include "common/ui/lookuplist.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/viewtext.h"
@@ -96,10 +97,7 @@ QListWidget* sizeListFrame(QWidget* page, int frame, const QString& name, const 
     QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), frame), QStringLiteral("选择尺寸代号"),
                            {120, 480, 1395, height});
     QListWidget* list = makeList(f, name, {105, 285, 1185, height - 390});
-    QPalette pal = list->palette();
-    pal.setColor(QPalette::Text, QColor(0, 0, 128));
-    pal.setColor(QPalette::Base, Qt::white);
-    list->setPalette(pal);
+    setNavyOnWhite(list);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     for (const auto& row : table) list->addItem(fromView(row.size) + kInch);
     return list;

@@ -21,6 +21,7 @@
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/listpick.h"
+#include "common/ui/lookuplist.h"
 #include "common/ui/printing.h"
 #include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
@@ -306,13 +307,8 @@ void Form20::buildTapping() {
 void Form20::buildSeries() {
     QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame300"), 24), QStringLiteral("标准系列"),
                              {6210, 135, 1725, 4680});
-    QPalette blueOnWhite;
-    blueOnWhite.setColor(QPalette::Base, Qt::white);
-    blueOnWhite.setColor(QPalette::Text, QColor(0, 0, 128));
-
     List111 = makeList(f, QStringLiteral("List111"), {105, 300, 1515, 2790});
-    List111->setFont(songFont(10.5));
-    List111->setPalette(blueOnWhite);
+    setNavyOnWhite(List111, songFont(10.5));
     // Items run down in columns, one column in view, scrolled sideways.
     List111->setFlow(QListView::TopToBottom);
     List111->setWrapping(true);
@@ -328,8 +324,7 @@ void Form20::buildSeries() {
     txtText111 = new QPlainTextEdit(f);
     txtText111->setObjectName(QStringLiteral("txtText111"));
     place(txtText111, {105, 3165, 1515, 1410});
-    txtText111->setFont(songFont(10.5));
-    txtText111->setPalette(blueOnWhite);
+    setNavyOnWhite(txtText111, songFont(10.5));
     txtText111->setWordWrapMode(QTextOption::WrapAnywhere);
 }
 
