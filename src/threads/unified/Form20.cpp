@@ -19,6 +19,7 @@
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
+#include "common/ui/labels.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/listpick.h"
 #include "common/ui/lookuplist.h"
@@ -43,12 +44,6 @@ constexpr double kNoNumber = std::numeric_limits<double>::quiet_NaN();
 QLabel* wrappedLabel(QWidget* parent, const QString& text, Tw geo) {
     QLabel* l = makeLabel(parent, QString(), text, geo);
     l->setWordWrap(true);
-    return l;
-}
-
-QLabel* centredLabel(QWidget* parent, const QString& text, Tw geo) {
-    QLabel* l = makeLabel(parent, QString(), text, geo);
-    l->setAlignment(Qt::AlignCenter);
     return l;
 }
 
