@@ -16,11 +16,13 @@
 #include <QTextEdit>
 
 #include <map>
+#include <string>
 
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
 #include "shell/Form1.h"
 #include "shell/launch.h"
+#include "shell/windows.h"
 #include "uitest.h"
 
 namespace {
@@ -193,7 +195,8 @@ void TestRobustness::mainWindow() {
 
 void TestRobustness::toolWindow_data() {
     QTest::addColumn<int>("index");
-    for (int i = 0; i < 21; ++i) QTest::addRow("launch %d", i) << i;
+    for (const quorvil::WindowEntry& e : quorvil::kWindows)
+        QTest::addRow("%s", std::string(e.className).c_str()) << e.launchIndex;
 }
 
 void TestRobustness::toolWindow() {

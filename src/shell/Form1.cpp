@@ -18,6 +18,7 @@
 #include "common/ui/toolwindow.h"
 #include "common/ui/weburl.h"
 #include "shell/launch.h"
+#include "shell/windows.h"
 
 using namespace quorvil;
 
@@ -28,9 +29,10 @@ struct LaunchButton {
     Tw geo;
 };
 
-// Launch buttons by element index; element i opens window class Form{i+2}.
-const std::array<LaunchButton, 21>& launchButtons() {
-    static const std::array<LaunchButton, 21> buttons = {{
+// Launch buttons by element index; element i opens the window of launch
+// index i in the window table.
+const std::array<LaunchButton, kWindowCount>& launchButtons() {
+    static const std::array<LaunchButton, kWindowCount> buttons = {{
         {QStringLiteral("米制梯形螺纹"), {360, 1035, 1860, 375}},
         {QStringLiteral("复杂件产品重量1"), {4545, 3050, 1860, 375}},
         {QStringLiteral("螺纹、标准代号查询"), {2430, 3050, 1860, 375}},
