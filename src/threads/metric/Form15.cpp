@@ -19,6 +19,7 @@
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
+#include "threads/common/threewire.h"
 #include "threads/metric/externaltables.h"
 #include "threads/metric/gaugeblock.h"
 #include "threads/metric/gaugetolerance.h"
@@ -199,9 +200,9 @@ void Form15::Command1_Click()
         return;
     const double D = *dRead;
     const double P = *pRead;
-    const InternalClass cls = Op7H->isChecked() ? InternalClass::H7
-                              : Op6H->isChecked() ? InternalClass::H6
-                                                  : InternalClass::H5;
+    const InternalClass cls = Op7H->isChecked() ? InternalClass::c7H
+                              : Op6H->isChecked() ? InternalClass::c6H
+                                                  : InternalClass::c5H;
 
     const std::optional<GaugeLengths> lengths = gaugeThreadLengths(D, P);
     const std::optional<WirePair> wires = wiresForPitch(P);
@@ -226,8 +227,8 @@ void Form15::Command1_Click()
         if (!g || !n)
             return;
         if (!allFinite({b.goMajor, b.noGoMajor, b.goPitch, b.noGoPitch, b.goMajorLowerDev,
-                        threeWireM(b.goPitch, P, *wire1), threeWireM(b.goPitch, P, *wire2),
-                        threeWireM(b.noGoPitch, P, *wire1), threeWireM(b.noGoPitch, P, *wire2),
+                        metricThreeWireM(PitchDiameter{b.goPitch}, Wire{*wire1}, Pitch{P}), metricThreeWireM(PitchDiameter{b.goPitch}, Wire{*wire2}, Pitch{P}),
+                        metricThreeWireM(PitchDiameter{b.noGoPitch}, Wire{*wire1}, Pitch{P}), metricThreeWireM(PitchDiameter{b.noGoPitch}, Wire{*wire2}, Pitch{P}),
                         gaugeWearLimit(*g, tol->W, tol->T), gaugeWearLimit(*n, tol->W, tol->T)}))
             return;
     }
@@ -279,10 +280,10 @@ void Form15::fillGaugeBlock()
 
     writePlain(w31, b.goPitchLowerDev);
     writePlain(w38, b.noGoPitchLowerDev);
-    writePlain(w32, threeWireM(b.goPitch, *P, *wire1));
-    writePlain(Text11, threeWireM(b.goPitch, *P, *wire2));
-    writePlain(w39, threeWireM(b.noGoPitch, *P, *wire1));
-    writePlain(Text12, threeWireM(b.noGoPitch, *P, *wire2));
+    writePlain(w32, metricThreeWireM(PitchDiameter{b.goPitch}, Wire{*wire1}, Pitch{*P}));
+    writePlain(Text11, metricThreeWireM(PitchDiameter{b.goPitch}, Wire{*wire2}, Pitch{*P}));
+    writePlain(w39, metricThreeWireM(PitchDiameter{b.noGoPitch}, Wire{*wire1}, Pitch{*P}));
+    writePlain(Text12, metricThreeWireM(PitchDiameter{b.noGoPitch}, Wire{*wire2}, Pitch{*P}));
     writePlain(w28, b.goMajor);
     writePlain(w35, b.noGoMajor);
     writePlain(w29, b.goMajorLowerDev);
@@ -368,22 +369,22 @@ void Form15::fillLimits(int cls)
 
 void Form15::Op6hh_Click()
 {
-    fillLimits(static_cast<int>(ExternalClass::H));
+    fillLimits(static_cast<int>(ExternalClass::c6h));
 }
 
 void Form15::Op6e_Click()
 {
-    fillLimits(static_cast<int>(ExternalClass::E));
+    fillLimits(static_cast<int>(ExternalClass::c6e));
 }
 
 void Form15::Op6f_Click()
 {
-    fillLimits(static_cast<int>(ExternalClass::F));
+    fillLimits(static_cast<int>(ExternalClass::c6f));
 }
 
 void Form15::Op6g_Click()
 {
-    fillLimits(static_cast<int>(ExternalClass::G));
+    fillLimits(static_cast<int>(ExternalClass::c6g));
 }
 
 void Form15::CommandM_Click()

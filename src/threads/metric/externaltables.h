@@ -13,7 +13,7 @@ namespace quorvil::metric {
 // the second series at 126-239 and a lone tab at 240.
 std::span<const char *const> metricSizeItems();
 
-enum class ExternalClass { H, G, E, F };   // 6h, 6g, 6e, 6f
+enum class ExternalClass { c6h, c6g, c6e, c6f };
 
 // The three texts of one class row: major-diameter limits ("10-0.236" or
 // "10(-0.032/-0.268)"), pitch-diameter limits and the basic minor diameter.

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "threads/metric/diameterbands.h"
+#include "threads/common/tolerance.h"
 
 namespace quorvil::metric {
 
@@ -183,7 +183,7 @@ std::optional<double> entryValue(double v)
 
 std::optional<GaugeLengths> gaugeThreadLengths(double d, double p)
 {
-    const auto band = bandOf(kLengthBands, d);
+    const auto band = bandBetween(d, std::span<const DiameterBand>(kLengthBands));
     if (!band)
         return std::nullopt;
     for (const LengthEntry &e : kLengths) {
@@ -195,7 +195,7 @@ std::optional<GaugeLengths> gaugeThreadLengths(double d, double p)
 
 std::optional<double> internalPitchDiameterTolerance(InternalClass c, double d, double p)
 {
-    const auto band = bandOf(kToleranceBands, d);
+    const auto band = bandBetween(d, std::span<const DiameterBand>(kToleranceBands));
     if (!band)
         return std::nullopt;
     for (const PitchDiameterEntry &e : kPitchDiameterTolerances) {

@@ -52,14 +52,4 @@ std::optional<WirePair> wiresForPitch(double pitch, WireRows rows)
     return std::nullopt;
 }
 
-double threeWireMFromMajor(double d, double pitch, double wire)
-{
-    return (d - 1.515 * pitch) + 3 * wire;
-}
-
-double threeWireM(double pitchDiameter, double pitch, double wire)
-{
-    return threeWireMFromMajor(pitchDiameter + 0.6495 * pitch, pitch, wire);
-}
-
 }  // namespace quorvil::metric

@@ -13,6 +13,7 @@
 #include "threads/nonstandard/worm.h"
 
 using namespace quorvil;
+using namespace quorvil::nonstandard;
 
 namespace {
 

@@ -21,11 +21,13 @@
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
+#include "threads/common/threewire.h"
 #include "threads/metric/wires.h"
 #include "threads/nonstandard/metric60.h"
-#include "threads/nonstandard/trapfamily.h"
+#include "threads/trapezoidal/tr_family.h"
 
 using namespace quorvil;
+using namespace quorvil::nonstandard;
 
 namespace {
 
@@ -450,8 +452,8 @@ void Form19::Command1_Click() {
     if (!allFinite({r.es, r.majorLower, r.d2, r.pitchLower, r.minor, r.TD2, r.TD1, tap.tapDrill, tap.drillDepth,
                     tap.tappedDepth, tap.threadDepth, tap.toolTipWidth}))
         return;
-    if (wire1 && !std::isfinite(metric::threeWireMFromMajor(*d, *P, *wire1))) return;
-    if (wire2 && !std::isfinite(metric::threeWireMFromMajor(*d, *P, *wire2))) return;
+    if (wire1 && !std::isfinite(metricThreeWireM(MajorDiameter{*d}, Wire{*wire1}, Pitch{*P}))) return;
+    if (wire2 && !std::isfinite(metricThreeWireM(MajorDiameter{*d}, Wire{*wire2}, Pitch{*P}))) return;
     if (gauge && !allFinite({gauge->sizes.goMajor, gauge->sizes.goPitch, gauge->sizes.noGoMajor,
                              gauge->sizes.noGoPitch, gauge->goM, gauge->noGoM, gauge->goWear, gauge->noGoWear}))
         return;
@@ -500,8 +502,8 @@ void Form19::Command1_Click() {
 
     // M values of the thread over the wires the boxes show; a wire box
     // without a number leaves its M value as it was.
-    if (const auto dw = readStrict(w[15])) writePlain(w[16], metric::threeWireMFromMajor(*d, *P, *dw));
-    if (const auto dw = readStrict(w[19])) writePlain(w[20], metric::threeWireMFromMajor(*d, *P, *dw));
+    if (const auto dw = readStrict(w[15])) writePlain(w[16], metricThreeWireM(MajorDiameter{*d}, Wire{*dw}, Pitch{*P}));
+    if (const auto dw = readStrict(w[19])) writePlain(w[20], metricThreeWireM(MajorDiameter{*d}, Wire{*dw}, Pitch{*P}));
 
     writePlain(w[23], tap.tapDrill);
     writePlain(w[24], tap.drillDepth);
@@ -523,12 +525,12 @@ void Form19::Command2_Click() {
     const float P = static_cast<float>(*pRead);
     if (!(P > 0)) return;
 
-    const trap::ExternalClass ext = Op7h->isChecked()   ? trap::class7h
-                                    : Op7e->isChecked() ? trap::class7e
-                                    : Op8e->isChecked() ? trap::class8e
-                                                        : trap::class8c;
-    const double kInternal = Op7->isChecked() ? trap::k7H : trap::k8H;
-    const trap::SingleResults r = trap::computeSingle(d, P, ext, kInternal);
+    const trapezoidal::ExternalTolerance ext = Op7h->isChecked()   ? trapezoidal::kExternal7h
+                                    : Op7e->isChecked() ? trapezoidal::kExternal7e
+                                    : Op8e->isChecked() ? trapezoidal::kExternal8e
+                                                        : trapezoidal::kExternal8c;
+    const double kInternal = Op7->isChecked() ? trapezoidal::kInternal7H : trapezoidal::kInternal8H;
+    const trapezoidal::SingleResults r = trapezoidal::computeSingle(d, P, ext, kInternal);
     if (!r.finite()) return;
 
     // A value whose table has no row for P is not there: its box, and every

@@ -3,9 +3,10 @@
 // classes 5H/6H/7H and the thread plug gauges of the internal thread, as the
 // non-standard thread window gives them. All lengths in millimetres.
 //
-// The wires, the M values over them, the gauge tolerance row, the gauge
-// sizes and the tapping data are those of the metric thread window
-// (threads/metric/). Nothing here keeps state.
+// The wires, the gauge tolerance row, the gauge sizes and the tapping data
+// are the metric family's (threads/metric/); the M values are the metric
+// constant form and the power terms the shared ones (threads/common/).
+// Nothing here keeps state.
 #pragma once
 
 #include <optional>
@@ -14,7 +15,7 @@
 #include "threads/metric/gaugetolerance.h"
 #include "threads/metric/tapping.h"
 
-namespace quorvil::metric60 {
+namespace quorvil::nonstandard::metric60 {
 
 enum class ExternalClass { c6f, c6g, c6h };
 enum class InternalClass { c5H, c6H, c7H };
@@ -61,4 +62,4 @@ struct Gauges {
 
 Gauges gauges(double d, double P, double TD2, const metric::GaugeTolerance& g, double preferredWire);
 
-}  // namespace quorvil::metric60
+}  // namespace quorvil::nonstandard::metric60

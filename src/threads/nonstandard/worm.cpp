@@ -4,7 +4,9 @@
 #include <cmath>
 #include <utility>
 
-namespace quorvil {
+#include "threads/common/threewire.h"
+
+namespace quorvil::nonstandard {
 
 namespace {
 
@@ -90,7 +92,7 @@ std::optional<WormDimensions> wormDimensions(float referenceDiameter, float modu
         // normal profile angle; cos gamma cancels out of it.
         const double dw = *r.wire;
         float over = 0;
-        ok = ok && store(d1 + dw * (1 / std::sin(alphaN) + 1) - kPi * m / (2 * kTan20), over);
+        ok = ok && store(threeWireM(HalfAngle{std::sin(alphaN), kTan20}, PitchDiameter{d1}, Wire{dw}, Pitch{kPi * m}), over);
         r.overWires = over;
     }
     if (!ok) return std::nullopt;
@@ -98,4 +100,4 @@ std::optional<WormDimensions> wormDimensions(float referenceDiameter, float modu
     return r;
 }
 
-}  // namespace quorvil
+}  // namespace quorvil::nonstandard

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace quorvil {
+namespace quorvil::nonstandard {
 
 // The measuring wire for a module: the row whose module equals m exactly
 // (both in single precision); no value for a module without a row.
@@ -54,4 +54,4 @@ struct WormDimensions {
 // measurement over no wire would be wrong.
 std::optional<WormDimensions> wormDimensions(float referenceDiameter, float module, float starts);
 
-}  // namespace quorvil
+}  // namespace quorvil::nonstandard

@@ -81,7 +81,7 @@ void TestExternalTables::limits_data()
     QTest::addColumn<QString>("major");   // "-": no row
     QTest::addColumn<QString>("pitch");
     QTest::addColumn<QString>("minor");
-    const auto H = ExternalClass::H, G = ExternalClass::G, E = ExternalClass::E, F = ExternalClass::F;
+    const auto H = ExternalClass::c6h, G = ExternalClass::c6g, E = ExternalClass::c6e, F = ExternalClass::c6f;
     QTest::newRow("22 6h") << 22 << H << "10-0.236" << "9.026-0.132" << "8.376";
     QTest::newRow("22 6g") << 22 << G << "10(-0.032/-0.268)" << "9.026(-0.032/-0.164)" << "8.376";
     QTest::newRow("22 6e") << 22 << E << "10(-0.067/-0.303)" << "9.026(-0.067/-0.199)" << "8.376";
@@ -145,11 +145,11 @@ void TestExternalTables::rowsPerClass()
                 ++counts[c];
         }
         const bool size = pos >= 1 && pos <= 239 && pos != 125;
-        QCOMPARE(externalLimits(ExternalClass::H, pos).has_value(), size);
-        QCOMPARE(externalLimits(ExternalClass::G, pos).has_value(), size);
+        QCOMPARE(externalLimits(ExternalClass::c6h, pos).has_value(), size);
+        QCOMPARE(externalLimits(ExternalClass::c6g, pos).has_value(), size);
         if (pos >= 0 && pos <= 240) {
-            QCOMPARE(externalLimits(ExternalClass::E, pos).has_value(), !contains(kNoRow6e, pos));
-            QCOMPARE(externalLimits(ExternalClass::F, pos).has_value(), !contains(kNoRow6f, pos));
+            QCOMPARE(externalLimits(ExternalClass::c6e, pos).has_value(), !contains(kNoRow6e, pos));
+            QCOMPARE(externalLimits(ExternalClass::c6f, pos).has_value(), !contains(kNoRow6f, pos));
         }
     }
     QCOMPARE(counts[0], 238);
@@ -178,16 +178,16 @@ void TestExternalTables::storedTextsDifferFromTheRule()
         }
     }
     QCOMPARE(differing, 57);
-    QCOMPARE(QString::fromStdString(externalLimitsByRule(ExternalClass::H, 9)->major), QString("2.5-0.1"));
+    QCOMPARE(QString::fromStdString(externalLimitsByRule(ExternalClass::c6h, 9)->major), QString("2.5-0.1"));
 }
 
 void TestExternalTables::minorIsTheSameInEveryClass()
 {
     for (int pos = 1; pos < 240; ++pos) {
-        const auto h = externalLimits(ExternalClass::H, pos);
+        const auto h = externalLimits(ExternalClass::c6h, pos);
         if (!h)
             continue;
-        for (auto c : {ExternalClass::G, ExternalClass::E, ExternalClass::F}) {
+        for (auto c : {ExternalClass::c6g, ExternalClass::c6e, ExternalClass::c6f}) {
             if (const auto r = externalLimits(c, pos))
                 QCOMPARE(r->minor, h->minor);
         }
@@ -200,7 +200,7 @@ void TestExternalTables::fourDecimalFactorsDiffer()
 {
     int minorDiffers = 0;
     for (int pos = 1; pos < 240; ++pos) {
-        const auto row = externalLimitsByRule(ExternalClass::H, pos);
+        const auto row = externalLimitsByRule(ExternalClass::c6h, pos);
         if (!row)
             continue;
         const QString text = item(pos);

@@ -15,7 +15,7 @@ Q_DECLARE_METATYPE(quorvil::metric::InternalClass)
 
 namespace {
 
-const InternalClass kClasses[3] = {InternalClass::H5, InternalClass::H6, InternalClass::H7};
+const InternalClass kClasses[3] = {InternalClass::c5H, InternalClass::c6H, InternalClass::c7H};
 
 // Every pitch any of the tables knows, and a few that none does.
 const std::vector<double> kPitches = {0.2, 0.25, 0.3, 0.35, 0.4, 0.45, 0.5, 0.6, 0.7, 0.75, 0.8, 1, 1.25,
@@ -145,9 +145,9 @@ void TestInternalTables::pitchDiameter()
     QFETCH(QString, h5);
     QFETCH(QString, h6);
     QFETCH(QString, h7);
-    QCOMPARE(text3(internalPitchDiameterTolerance(InternalClass::H5, d, p)), h5);
-    QCOMPARE(text3(internalPitchDiameterTolerance(InternalClass::H6, d, p)), h6);
-    QCOMPARE(text3(internalPitchDiameterTolerance(InternalClass::H7, d, p)), h7);
+    QCOMPARE(text3(internalPitchDiameterTolerance(InternalClass::c5H, d, p)), h5);
+    QCOMPARE(text3(internalPitchDiameterTolerance(InternalClass::c6H, d, p)), h6);
+    QCOMPARE(text3(internalPitchDiameterTolerance(InternalClass::c7H, d, p)), h7);
 }
 
 void TestInternalTables::pitchDiameterCountsAndShape()
@@ -212,9 +212,9 @@ void TestInternalTables::minor()
     QFETCH(QString, h5);
     QFETCH(QString, h6);
     QFETCH(QString, h7);
-    QCOMPARE(text3(internalMinorDiameterTolerance(InternalClass::H5, p)), h5);
-    QCOMPARE(text3(internalMinorDiameterTolerance(InternalClass::H6, p)), h6);
-    QCOMPARE(text3(internalMinorDiameterTolerance(InternalClass::H7, p)), h7);
+    QCOMPARE(text3(internalMinorDiameterTolerance(InternalClass::c5H, p)), h5);
+    QCOMPARE(text3(internalMinorDiameterTolerance(InternalClass::c6H, p)), h6);
+    QCOMPARE(text3(internalMinorDiameterTolerance(InternalClass::c7H, p)), h7);
 }
 
 void TestInternalTables::minorCountsAndShape()

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/numtext.h"
+#include "threads/common/threewire.h"
 #include "threads/metric/gaugetolerance.h"
 #include "threads/metric/wires.h"
 
@@ -102,11 +103,11 @@ void TestMetricTables::wireTableWithoutPitch6()
 
 void TestMetricTables::threeWireForm()
 {
-    QCOMPARE(QString::fromStdString(plainText(threeWireM(9.04322, 1.5, 0.866))), QString("10.34297"));
+    QCOMPARE(QString::fromStdString(plainText(metricThreeWireM(PitchDiameter{9.04322}, Wire{0.866}, Pitch{1.5}))), QString("10.34297"));
     // The diameter over the contact uses 0.6495, not 0.64952.
     const double d = 9.04322 + 0.6495 * 1.5;
-    QCOMPARE(threeWireMFromMajor(d, 1.5, 0.866), threeWireM(9.04322, 1.5, 0.866));
-    QCOMPARE(QString::fromStdString(plainText(threeWireMFromMajor(10, 1.5, 0.866))), QString("10.3255"));
+    QCOMPARE(metricThreeWireM(MajorDiameter{d}, Wire{0.866}, Pitch{1.5}), metricThreeWireM(PitchDiameter{9.04322}, Wire{0.866}, Pitch{1.5}));
+    QCOMPARE(QString::fromStdString(plainText(metricThreeWireM(MajorDiameter{10}, Wire{0.866}, Pitch{1.5}))), QString("10.3255"));
 }
 
 void TestMetricTables::gaugeTolerance_data()

@@ -5,7 +5,7 @@
 #include "threads/nonstandard/metric60.h"
 
 using namespace quorvil;
-using namespace quorvil::metric60;
+using namespace quorvil::nonstandard::metric60;
 
 class TestMetric60 : public QObject {
     Q_OBJECT

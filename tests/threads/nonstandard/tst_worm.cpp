@@ -5,6 +5,7 @@
 #include "threads/nonstandard/worm.h"
 
 using namespace quorvil;
+using namespace quorvil::nonstandard;
 
 class TestWorm : public QObject {
     Q_OBJECT

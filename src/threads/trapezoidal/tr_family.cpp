@@ -1,20 +1,24 @@
-#include "threads/nonstandard/trapfamily.h"
+#include "threads/trapezoidal/tr_family.h"
 
 #include <cmath>
 #include <limits>
+#include <span>
 
-namespace quorvil::trap {
+#include "threads/common/threewire.h"
+#include "threads/common/tolerance.h"
+
+namespace quorvil::trapezoidal {
 
 namespace {
 
 constexpr double kNoLimit = std::numeric_limits<double>::infinity();
 
-struct DiameterBand {
+struct DrBand {
     double upTo;  // the bound belongs to this band
     double dr;
 };
 
-constexpr DiameterBand kDiameterBands[] = {
+constexpr DrBand kDiameterBands[] = {
     {11.2, 9.38},
     {22.4, 16.248},
     {45, 32.496},
@@ -63,15 +67,6 @@ constexpr GaugeBand kGaugeBands[] = {
     {kNoLimit, {0.038, 0.054, 0.057, 0.039}},
 };
 
-// First band whose bound is not below x, the bound taken in the precision
-// of x. The last band has no upper limit, so it also takes what is left.
-template <class T, class Band, std::size_t N>
-const Band& bandOf(T x, const Band (&bands)[N]) {
-    for (const Band& b : bands)
-        if (x <= static_cast<T>(b.upTo)) return b;
-    return bands[N - 1];
-}
-
 const PitchRow* pitchRow(double P) {
     for (const PitchRow& r : kPitchRows)
         if (P == r.P) return &r;
@@ -80,8 +75,8 @@ const PitchRow* pitchRow(double P) {
 
 }  // namespace
 
-double representativeDiameter(double d) { return bandOf(d, kDiameterBands).dr; }
-double representativeDiameter(float d) { return bandOf(d, kDiameterBands).dr; }
+double representativeDiameter(double d) { return bandUpTo(d, std::span<const DrBand>(kDiameterBands)).dr; }
+double representativeDiameter(float d) { return bandUpTo(d, std::span<const DrBand>(kDiameterBands)).dr; }
 
 std::optional<double> majorDiameterTolerance(double P) {
     if (const PitchRow* r = pitchRow(P)) return r->Td;
@@ -110,15 +105,6 @@ double fundamentalDeviation(Position position, double P) {
     return 0;
 }
 
-double powP04(double P) {
-    const double fifthRoot = std::exp(std::log(P) / 5);
-    return fifthRoot * fifthRoot;
-}
-
-double powDr01(double dr) { return std::exp(std::log(dr) / 10); }
-
-double powP07(double P) { return std::pow(std::exp(std::log(P) / 10), 7); }
-
 double pitchTolerance(double k, double P, double dr) { return powP04(P) * k * powDr01(dr) * 0.001; }
 
 double pitchLowerDeviation(double k, double P, double dr, double es) {
@@ -136,10 +122,8 @@ double externalMinorDiameter(double d, double P, double ac) { return (d - P) - 2
 double internalMajorDiameter(double d, double ac) { return 2 * ac + d; }
 double internalMinorDiameter(double d, double P) { return d - P; }
 
-double threeWireM(double E, double w, double P) { return (E + 4.864 * w) - 1.866 * P; }
-
-GaugeRow gaugeRow(double TD2) { return bandOf(TD2, kGaugeBands).row; }
-GaugeRow gaugeRow(float TD2) { return bandOf(TD2, kGaugeBands).row; }
+GaugeRow gaugeRow(double TD2) { return bandUpTo(TD2, std::span<const GaugeBand>(kGaugeBands)).row; }
+GaugeRow gaugeRow(float TD2) { return bandUpTo(TD2, std::span<const GaugeBand>(kGaugeBands)).row; }
 
 GaugeBlock gaugeBlock(double d, double P, double D2, double D2plusTD2, double w1, const GaugeRow& g) {
     GaugeBlock b{};
@@ -151,10 +135,10 @@ GaugeBlock gaugeBlock(double d, double P, double D2, double D2plusTD2, double w1
     b.pitchTolerance = g.T / 2;
     b.goWear = b.goPitch - g.WG;
     b.noGoWear = b.noGoPitch - g.WN;
-    b.goM = threeWireM(b.goPitch, w1, P);
-    b.noGoM = threeWireM(b.noGoPitch, w1, P);
-    b.goWearM = threeWireM(b.goWear, w1, P);
-    b.noGoWearM = threeWireM(b.noGoWear, w1, P);
+    b.goM = trapezoidalThreeWireM(PitchDiameter{b.goPitch}, Wire{w1}, Pitch{P});
+    b.noGoM = trapezoidalThreeWireM(PitchDiameter{b.noGoPitch}, Wire{w1}, Pitch{P});
+    b.goWearM = trapezoidalThreeWireM(PitchDiameter{b.goWear}, Wire{w1}, Pitch{P});
+    b.noGoWearM = trapezoidalThreeWireM(PitchDiameter{b.noGoWear}, Wire{w1}, Pitch{P});
     return b;
 }
 
@@ -172,7 +156,7 @@ bool finite(const std::optional<float>& v) { return !v || std::isfinite(*v); }
 }  // namespace
 
 bool SingleResults::finite() const {
-    using trap::finite;
+    using trapezoidal::finite;
     for (float v : {d, d2, es, pitchLower, minorLower, D2, TD2, D1, TD1, goMajor, noGoMajor, majorDeviation,
                     pitchTolerance})
         if (!finite(v)) return false;
@@ -181,7 +165,7 @@ bool SingleResults::finite() const {
     return true;
 }
 
-SingleResults computeSingle(float d, float P, ExternalClass external, double kInternal) {
+SingleResults computeSingle(float d, float P, ExternalTolerance external, double kInternal) {
     SingleResults r{};
     r.d = d;
     const float dr = static_cast<float>(representativeDiameter(d));
@@ -194,8 +178,8 @@ SingleResults computeSingle(float d, float P, ExternalClass external, double kIn
     r.d2 = static_cast<float>(pitchDiameter(d, P));
     const std::optional<float> ac = single(crestClearance(P));
     if (ac) r.d3 = static_cast<float>(externalMinorDiameter(d, P, *ac));
-    if (r.w1) r.M1 = static_cast<float>(threeWireM(r.d2, *r.w1, P));
-    if (r.w2) r.M2 = static_cast<float>(threeWireM(r.d2, *r.w2, P));
+    if (r.w1) r.M1 = static_cast<float>(trapezoidalThreeWireM(PitchDiameter{r.d2}, Wire{*r.w1}, Pitch{P}));
+    if (r.w2) r.M2 = static_cast<float>(trapezoidalThreeWireM(PitchDiameter{r.d2}, Wire{*r.w2}, Pitch{P}));
 
     r.es = static_cast<float>(fundamentalDeviation(external.position, P));
     r.pitchLower = static_cast<float>(pitchLowerDeviation(external.k, P, dr, r.es));
@@ -223,4 +207,4 @@ SingleResults computeSingle(float d, float P, ExternalClass external, double kIn
     return r;
 }
 
-}  // namespace quorvil::trap
+}  // namespace quorvil::trapezoidal

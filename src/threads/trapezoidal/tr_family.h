@@ -14,7 +14,7 @@
 
 #include <optional>
 
-namespace quorvil::trap {
+namespace quorvil::trapezoidal {
 
 // ---- Tolerance classes ----------------------------------------------------
 
@@ -22,20 +22,20 @@ namespace quorvil::trap {
 // deviation es.
 enum class Position { h, e, c };
 
-// An external class: its position and the coefficient k of its
-// pitch-diameter tolerance (grade 7: 112.5, grade 8: 144).
-struct ExternalClass {
+// The tolerance of an external class: its position and the coefficient k of
+// its pitch-diameter tolerance (grade 7: 112.5, grade 8: 144).
+struct ExternalTolerance {
     Position position;
     double k;
 };
-inline constexpr ExternalClass class7h{Position::h, 112.5};
-inline constexpr ExternalClass class7e{Position::e, 112.5};
-inline constexpr ExternalClass class8e{Position::e, 144};
-inline constexpr ExternalClass class8c{Position::c, 144};
+inline constexpr ExternalTolerance kExternal7h{Position::h, 112.5};
+inline constexpr ExternalTolerance kExternal7e{Position::e, 112.5};
+inline constexpr ExternalTolerance kExternal8e{Position::e, 144};
+inline constexpr ExternalTolerance kExternal8c{Position::c, 144};
 
 // Coefficients k of the internal classes (position H: lower deviations 0).
-inline constexpr double k7H = 153;
-inline constexpr double k8H = 190.8;
+inline constexpr double kInternal7H = 153;
+inline constexpr double kInternal8H = 190.8;
 
 // ---- Representative diameter ----------------------------------------------
 
@@ -73,12 +73,7 @@ std::optional<WirePair> wires(double P);
 // The thresholds themselves take the linear branch.
 double fundamentalDeviation(Position position, double P);
 
-// The powers, formed from the natural logarithm and exponential:
-// P^0.4 = (e^(ln P / 5))^2, dr^0.1 = e^(ln dr / 10), P^0.7 = (e^(ln P / 10))^7.
-// They need a positive argument.
-double powP04(double P);
-double powDr01(double dr);
-double powP07(double P);
+// The powers of P and dr are those of threads/common/tolerance.h.
 
 // Pitch-diameter tolerance Td2 (external k) or TD2 (internal k):
 // ((P^0.4 * k) * dr^0.1) * 0.001. Needs P > 0.
@@ -102,10 +97,6 @@ double pitchDiameter(double d, double P);
 double externalMinorDiameter(double d, double P, double ac);
 double internalMajorDiameter(double d, double ac);
 double internalMinorDiameter(double d, double P);
-
-// Trapezoidal three-wire form: M = (E + 4.864w) - 1.866P over a pitch
-// diameter E (the thread's d2 or a gauge pitch size) and wire w.
-double threeWireM(double E, double w, double P);
 
 // ---- Gauge tolerance table and gauge block --------------------------------
 
@@ -184,7 +175,7 @@ struct SingleResults {
     bool finite() const;
 };
 
-// Needs P > 0. kInternal is k7H or k8H.
-SingleResults computeSingle(float d, float P, ExternalClass external, double kInternal);
+// Needs P > 0. kInternal is kInternal7H or kInternal8H.
+SingleResults computeSingle(float d, float P, ExternalTolerance external, double kInternal);
 
-}  // namespace quorvil::trap
+}  // namespace quorvil::trapezoidal
