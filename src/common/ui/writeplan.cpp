@@ -29,6 +29,14 @@ void WritePlan::sign(QLineEdit* box, std::optional<double> v) {
     if (v) sign(box, *v);
 }
 
+void WritePlan::plainSingle(QLineEdit* box, std::optional<float> v) {
+    if (v) plainSingle(box, *v);
+}
+
+void WritePlan::signSingle(QLineEdit* box, std::optional<float> v) {
+    if (v) signSingle(box, *v);
+}
+
 void WritePlan::text(QLineEdit* box, const QString& t) {
     steps_.push_back([box, t] { box->setText(t); });
 }

@@ -38,6 +38,8 @@ public:
     // No value (a table without a row): nothing is staged, the box keeps its text.
     void plain(QLineEdit* box, std::optional<double> v);
     void sign(QLineEdit* box, std::optional<double> v);
+    void plainSingle(QLineEdit* box, std::optional<float> v);
+    void signSingle(QLineEdit* box, std::optional<float> v);
     // A literal text, written as it stands.
     void text(QLineEdit* box, const QString& t);
     // Any other change (a label, a tool tip), run in order at commit.

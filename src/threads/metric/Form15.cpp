@@ -19,6 +19,7 @@
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
+#include "common/ui/writeplan.h"
 #include "threads/common/threewire.h"
 #include "threads/metric/externaltables.h"
 #include "threads/metric/gaugeblock.h"
@@ -40,23 +41,6 @@ QLabel *wrappedLabel(QWidget *parent, const QString &text, Tw geo)
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return l;
-}
-
-// The number a box holds after `v` is written into it: a self-formatting
-// box keeps the rounded text, a plain box the plain text.
-std::optional<double> readAfterWrite(double v, std::optional<Pattern> pattern)
-{
-    const std::string text = plainText(v);
-    return readStrict(pattern ? reformat(text, *pattern) : text);
-}
-
-bool allFinite(std::initializer_list<double> values)
-{
-    for (double v : values) {
-        if (!std::isfinite(v))
-            return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -192,8 +176,8 @@ void Form15::buildInternalPage(QWidget *page)
 
 void Form15::Command1_Click()
 {
-    // Read and check everything before the first write: a D or P that is no
-    // finite number, or a result that would overflow, changes no box.
+    // A D or P that is no finite number changes no box; every result is
+    // checked by the write plan before the first write.
     const std::optional<double> dRead = readStrict(w1);
     const std::optional<double> pRead = readStrict(w2);
     if (!dRead || !pRead || !std::isfinite(*dRead) || !std::isfinite(*pRead))
@@ -211,90 +195,69 @@ void Form15::Command1_Click()
     const TappingData tap = tappingData(D, P);
     const double d2 = basicPitchDiameter(D, P);
     const double d1 = basicMinorDiameter(D, P);
-    if (!allFinite({tap.tapDrill, tap.drillDepth, tap.tappedDepth, tap.threadDepth, tap.toolTipWidth, d2, d1}))
-        return;
 
-    // The gauge block works from what w12, w15 and w19 will show when it
-    // reads them: this press's table values, or the texts they keep.
-    const std::optional<double> td2Shown = td2 ? readAfterWrite(*td2, Pattern::Fixed3) : readStrict(w12);
-    const std::optional<double> wire1 = wires ? readAfterWrite(wires->preferred, std::nullopt) : readStrict(w15);
-    const std::optional<double> wire2 = wires ? readAfterWrite(wires->second, std::nullopt) : readStrict(w19);
-    const std::optional<GaugeTolerance> tol = td2Shown ? gaugeTolerance(*td2Shown) : std::nullopt;
-    if (tol && wire1 && wire2) {
-        const MetricGaugeBlock b = metricGaugeBlock(D, P, *td2Shown, *tol);
-        const std::optional<double> g = readAfterWrite(b.goPitch, Pattern::Fixed3);
-        const std::optional<double> n = readAfterWrite(b.noGoPitch, Pattern::Fixed3);
-        if (!g || !n)
-            return;
-        if (!allFinite({b.goMajor, b.noGoMajor, b.goPitch, b.noGoPitch, b.goMajorLowerDev,
-                        metricThreeWireM(PitchDiameter{b.goPitch}, Wire{*wire1}, Pitch{P}), metricThreeWireM(PitchDiameter{b.goPitch}, Wire{*wire2}, Pitch{P}),
-                        metricThreeWireM(PitchDiameter{b.noGoPitch}, Wire{*wire1}, Pitch{P}), metricThreeWireM(PitchDiameter{b.noGoPitch}, Wire{*wire2}, Pitch{P}),
-                        gaugeWearLimit(*g, tol->W, tol->T), gaugeWearLimit(*n, tol->W, tol->T)}))
-            return;
-    }
-
+    WritePlan plan;
     if (lengths) {
-        Text1->setText(QString::fromLatin1(lengths->go));
-        Text2->setText(QString::fromLatin1(lengths->nogo));
+        plan.text(Text1, QString::fromLatin1(lengths->go));
+        plan.text(Text2, QString::fromLatin1(lengths->nogo));
     }
-    writePlain(w27, tap.toolTipWidth);
-    writePlain(w26, tap.threadDepth);
+    plan.plain(w27, tap.toolTipWidth);
+    plan.plain(w26, tap.threadDepth);
     if (wires) {
-        writePlain(w15, wires->preferred);
-        writePlain(w19, wires->second);
+        plan.plain(w15, wires->preferred);
+        plan.plain(w19, wires->second);
     }
 
     // The block of the selected class.
-    writePlain(w11, d2);
-    if (td2)
-        writePlain(w12, *td2);
-    writePlain(w13, d1);
-    writePlain(w34, d1);
-    writePlain(w41, d1);
-    if (td1)
-        writePlain(w14, *td1);
-    fillGaugeBlock();
+    plan.plain(w11, d2);
+    plan.plain(w12, td2);
+    plan.plain(w13, d1);
+    plan.plain(w34, d1);
+    plan.plain(w41, d1);
+    plan.plain(w14, td1);
+    // The gauge block works from what w12, w15 and w19 will show: this
+    // press's table values, or the texts they keep.
+    stageGaugeBlock(plan, D, P, td2 ? shownAfterWrite(w12, *td2) : readStrict(w12),
+                    wires ? shownAfterWrite(w15, wires->preferred) : readStrict(w15),
+                    wires ? shownAfterWrite(w19, wires->second) : readStrict(w19));
 
-    writePlain(w23, tap.tapDrill);
-    writePlain(w24, tap.drillDepth);
-    writePlain(w25, tap.tappedDepth);
-    w10->setText(w1->text());
+    plan.plain(w23, tap.tapDrill);
+    plan.plain(w24, tap.drillDepth);
+    plan.plain(w25, tap.tappedDepth);
+    plan.text(w10, w1->text());
+    plan.commit();
 }
 
-// The GO and NO-GO thread plug gauges, keyed by the tolerance that w12 shows
-// now (it may be left from an earlier calculation). Without a number in w12,
+// The GO and NO-GO thread plug gauges, keyed by the tolerance w12 will show
+// (it may be left from an earlier calculation). Without a number for w12,
 // w15 or w19, or without a band for w12, the fourteen boxes keep their text.
-void Form15::fillGaugeBlock()
+void Form15::stageGaugeBlock(WritePlan &plan, double D, double P, std::optional<double> td2,
+                             std::optional<double> wire1, std::optional<double> wire2)
 {
-    const std::optional<double> D = readStrict(w1);
-    const std::optional<double> P = readStrict(w2);
-    const std::optional<double> td2 = readStrict(w12);
-    const std::optional<double> wire1 = readStrict(w15);
-    const std::optional<double> wire2 = readStrict(w19);
-    if (!D || !P || !td2 || !wire1 || !wire2)
+    if (!td2 || !wire1 || !wire2)
         return;
     const std::optional<GaugeTolerance> tol = gaugeTolerance(*td2);
     if (!tol)
         return;
-    const MetricGaugeBlock b = metricGaugeBlock(*D, *P, *td2, *tol);
+    const MetricGaugeBlock b = metricGaugeBlock(D, P, *td2, *tol);
 
-    writePlain(w31, b.goPitchLowerDev);
-    writePlain(w38, b.noGoPitchLowerDev);
-    writePlain(w32, metricThreeWireM(PitchDiameter{b.goPitch}, Wire{*wire1}, Pitch{*P}));
-    writePlain(Text11, metricThreeWireM(PitchDiameter{b.goPitch}, Wire{*wire2}, Pitch{*P}));
-    writePlain(w39, metricThreeWireM(PitchDiameter{b.noGoPitch}, Wire{*wire1}, Pitch{*P}));
-    writePlain(Text12, metricThreeWireM(PitchDiameter{b.noGoPitch}, Wire{*wire2}, Pitch{*P}));
-    writePlain(w28, b.goMajor);
-    writePlain(w35, b.noGoMajor);
-    writePlain(w29, b.goMajorLowerDev);
-    writePlain(w36, b.noGoMajorLowerDev);
-    writePlain(w30, b.goPitch);
-    writePlain(w37, b.noGoPitch);
+    plan.plain(w31, b.goPitchLowerDev);
+    plan.plain(w38, b.noGoPitchLowerDev);
+    plan.plain(w32, metricThreeWireM(PitchDiameter{b.goPitch}, Wire{*wire1}, Pitch{P}));
+    plan.plain(Text11, metricThreeWireM(PitchDiameter{b.goPitch}, Wire{*wire2}, Pitch{P}));
+    plan.plain(w39, metricThreeWireM(PitchDiameter{b.noGoPitch}, Wire{*wire1}, Pitch{P}));
+    plan.plain(Text12, metricThreeWireM(PitchDiameter{b.noGoPitch}, Wire{*wire2}, Pitch{P}));
+    plan.plain(w28, b.goMajor);
+    plan.plain(w35, b.noGoMajor);
+    plan.plain(w29, b.goMajorLowerDev);
+    plan.plain(w36, b.noGoMajorLowerDev);
+    plan.plain(w30, b.goPitch);
+    plan.plain(w37, b.noGoPitch);
     // The wear limits start from the pitch diameters as shown, rounded.
-    if (const std::optional<double> g = readStrict(w30))
-        writePlain(w33, gaugeWearLimit(*g, tol->W, tol->T));
-    if (const std::optional<double> n = readStrict(w37))
-        writePlain(w40, gaugeWearLimit(*n, tol->W, tol->T));
+    if (const std::optional<double> g = shownAfterWrite(w30, b.goPitch))
+        plan.plain(w33, gaugeWearLimit(*g, tol->W, tol->T));
+    if (const std::optional<double> n = shownAfterWrite(w37, b.noGoPitch))
+        plan.plain(w40, gaugeWearLimit(*n, tol->W, tol->T));
 }
 
 void Form15::Command8_Click()

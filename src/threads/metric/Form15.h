@@ -4,6 +4,8 @@
 // three-wire data for a size picked from a list.
 #pragma once
 
+#include <optional>
+
 #include "common/ui/toolwindow.h"
 
 class QComboBox;
@@ -13,6 +15,7 @@ class QRadioButton;
 namespace quorvil {
 class FormatBox;
 class TabContainer;
+class WritePlan;
 }  // namespace quorvil
 
 class Form15 : public quorvil::ToolWindow {
@@ -36,7 +39,8 @@ public:
 
 private:
     void buildInternalPage(QWidget *page);
-    void fillGaugeBlock();
+    void stageGaugeBlock(quorvil::WritePlan &plan, double D, double P, std::optional<double> td2,
+                         std::optional<double> wire1, std::optional<double> wire2);
     void buildExternalPage(QWidget *page);
     void fillLimits(int cls);
 

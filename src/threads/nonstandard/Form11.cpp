@@ -10,6 +10,7 @@
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/printing.h"
+#include "common/ui/writeplan.h"
 #include "threads/nonstandard/worm.h"
 
 using namespace quorvil;
@@ -115,28 +116,29 @@ void Form11::Command2_Click() {
     const float m = single(txtmc);
     const float z1 = single(txtz1);
     const float d1 = single(txtdf);
-    // Every value is worked out before the first box is written: a module or
-    // diameter of 0 changes nothing.
+    // A module or diameter of 0 gives no dimensions and changes nothing.
     const auto r = wormDimensions(d1, m, z1);
     if (!r) return;
 
-    if (r->wire) writeSignedSingle(txtd0, *r->wire);
-    if (r->overWires) writeSignedSingle(txtm5, *r->overWires);
-    writeSignedSingle(txttn, r->normalPitch);
-    writeSignedSingle(txtan, r->normalProfileAngle);
-    writeSignedSingle(txth, r->toothDepth);
-    writeSignedSingle(txtsn, r->normalChordalThickness);
-    writeSignedSingle(txtq, r->diameterQuotient);
-    writeSignedSingle(txtText1, r->axialPitch);
-    writeSignedSingle(txtde1, r->tipDiameter);
-    writeSignedSingle(txtsc, r->axialThickness);
-    writeSignedSingle(txtdi1, r->rootDiameter);
-    writeSignedSingle(txtf, r->crestWidth);
-    writeSignedSingle(txtw, r->rootWidth);
-    writeSignedSingle(txthx, r->chordalHeight);
-    writeSigned(txtc10, r->leadAngle.degrees);
-    writeSigned(txtc20, r->leadAngle.minutes);
-    writeSigned(txtc30, r->leadAngle.seconds);
+    WritePlan plan;
+    plan.signSingle(txtd0, r->wire);
+    plan.signSingle(txtm5, r->overWires);
+    plan.signSingle(txttn, r->normalPitch);
+    plan.signSingle(txtan, r->normalProfileAngle);
+    plan.signSingle(txth, r->toothDepth);
+    plan.signSingle(txtsn, r->normalChordalThickness);
+    plan.signSingle(txtq, r->diameterQuotient);
+    plan.signSingle(txtText1, r->axialPitch);
+    plan.signSingle(txtde1, r->tipDiameter);
+    plan.signSingle(txtsc, r->axialThickness);
+    plan.signSingle(txtdi1, r->rootDiameter);
+    plan.signSingle(txtf, r->crestWidth);
+    plan.signSingle(txtw, r->rootWidth);
+    plan.signSingle(txthx, r->chordalHeight);
+    plan.sign(txtc10, r->leadAngle.degrees);
+    plan.sign(txtc20, r->leadAngle.minutes);
+    plan.sign(txtc30, r->leadAngle.seconds);
+    plan.commit();
 }
 
 void Form11::Command1_Click() { printWindow(this); }

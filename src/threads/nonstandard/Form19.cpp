@@ -21,6 +21,7 @@
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
+#include "common/ui/writeplan.h"
 #include "threads/common/threewire.h"
 #include "threads/metric/wires.h"
 #include "threads/nonstandard/metric60.h"
@@ -170,13 +171,6 @@ Sketch gaugeSketch(int dividerX) {
     };
 }
 
-// A text box that contains no leading number: the lenient reading would give
-// 0 for it, which is no input the user typed.
-bool allFinite(std::initializer_list<double> values) {
-    for (double v : values)
-        if (!std::isfinite(v)) return false;
-    return true;
-}
 
 }  // namespace
 
@@ -441,75 +435,64 @@ void Form19::Command1_Click() {
     // This window measures metric threads up to pitch 5.5: no wire row for 6.
     const std::optional<metric::WirePair> wireRow = metric::wiresForPitch(*P, metric::WireRows::WithoutPitch6);
 
-    // Every input is checked before the first box is written. The M values
-    // use the wires the boxes will show: the table's, or without a row what
-    // the boxes hold now (an earlier click's, or the user's own).
-    const std::optional<double> wire1 = wireRow ? std::optional(wireRow->preferred) : readStrict(w[15]);
-    const std::optional<double> wire2 = wireRow ? std::optional(wireRow->second) : readStrict(w[19]);
-    std::optional<metric60::Gauges> gauge;
-    if (r.gauge) gauge = metric60::gauges(*d, *P, r.TD2, *r.gauge, wire1.value_or(0));
+    // The M values use the wires the boxes will show: the table's, or
+    // without a row what the boxes hold now (an earlier click's, or the
+    // user's own). A wire box without a number leaves its M values as they
+    // were.
+    const std::optional<double> wire1 = wireRow ? shownAfterWrite(w[15], wireRow->preferred) : readStrict(w[15]);
+    const std::optional<double> wire2 = wireRow ? shownAfterWrite(w[19], wireRow->second) : readStrict(w[19]);
     const metric::TappingData& tap = r.tapping;
-    if (!allFinite({r.es, r.majorLower, r.d2, r.pitchLower, r.minor, r.TD2, r.TD1, tap.tapDrill, tap.drillDepth,
-                    tap.tappedDepth, tap.threadDepth, tap.toolTipWidth}))
-        return;
-    if (wire1 && !std::isfinite(metricThreeWireM(MajorDiameter{*d}, Wire{*wire1}, Pitch{*P}))) return;
-    if (wire2 && !std::isfinite(metricThreeWireM(MajorDiameter{*d}, Wire{*wire2}, Pitch{*P}))) return;
-    if (gauge && !allFinite({gauge->sizes.goMajor, gauge->sizes.goPitch, gauge->sizes.noGoMajor,
-                             gauge->sizes.noGoPitch, gauge->goM, gauge->noGoM, gauge->goWear, gauge->noGoWear}))
-        return;
 
-    writePlain(w[27], tap.toolTipWidth);
-    writePlain(w[26], tap.threadDepth);
-
+    WritePlan plan;
+    plan.plain(w[27], tap.toolTipWidth);
+    plan.plain(w[26], tap.threadDepth);
     if (wireRow) {
-        writePlain(w[15], wireRow->preferred);
-        writePlain(w[19], wireRow->second);
+        plan.plain(w[15], wireRow->preferred);
+        plan.plain(w[19], wireRow->second);
     }
 
     // External thread; under 6h es is 0, which is written as "0".
-    w[3]->setText(w[1]->text());
-    for (int n : {4, 7, 17, 21}) writePlain(w[n], r.es);
-    writePlain(w[5], r.majorLower);
-    writePlain(w[6], r.d2);
-    for (int n : {8, 18, 22}) writePlain(w[n], r.pitchLower);
+    plan.text(w[3], w[1]->text());
+    for (int n : {4, 7, 17, 21}) plan.plain(w[n], r.es);
+    plan.plain(w[5], r.majorLower);
+    plan.plain(w[6], r.d2);
+    for (int n : {8, 18, 22}) plan.plain(w[n], r.pitchLower);
 
     // Internal thread: 6H shows its tolerance as the single-precision value.
-    writePlain(w[11], r.d2);
-    if (inner == InternalClass::c6H) writePlainSingle(w[12], r.S);
-    else writePlain(w[12], r.TD2);
-    for (int n : {13, 34, 41}) writePlain(w[n], r.minor);
-    writePlain(w[14], r.TD1);
+    plan.plain(w[11], r.d2);
+    if (inner == InternalClass::c6H) plan.plainSingle(w[12], r.S);
+    else plan.plain(w[12], r.TD2);
+    for (int n : {13, 34, 41}) plan.plain(w[n], r.minor);
+    plan.plain(w[14], r.TD1);
 
     // Gauges. Without a gauge row the gauge constants are unknown, and the
-    // boxes that need them keep their text. The M values take the wire that
-    // the preferred-wire box shows now.
-    if (gauge) {
-        const std::optional<double> dw = readStrict(w[15]);
-        const metric60::Gauges g = metric60::gauges(*d, *P, r.TD2, *r.gauge, dw.value_or(0));
-        writePlain(w[28], g.sizes.goMajor);
-        writePlain(w[29], g.sizes.goMajorLowerDev);
-        writePlain(w[30], g.sizes.goPitch);
-        writePlain(w[31], g.sizes.goPitchLowerDev);
-        if (dw) writePlain(w[32], g.goM);
-        writePlain(w[33], g.goWear);
-        writePlain(w[35], g.sizes.noGoMajor);
-        writePlain(w[36], g.sizes.noGoMajorLowerDev);
-        writePlain(w[37], g.sizes.noGoPitch);
-        writePlain(w[38], g.sizes.noGoPitchLowerDev);
-        if (dw) writePlain(w[39], g.noGoM);
-        writePlain(w[40], g.noGoWear);
+    // boxes that need them keep their text.
+    if (r.gauge) {
+        const metric60::Gauges g = metric60::gauges(*d, *P, r.TD2, *r.gauge, wire1.value_or(0));
+        plan.plain(w[28], g.sizes.goMajor);
+        plan.plain(w[29], g.sizes.goMajorLowerDev);
+        plan.plain(w[30], g.sizes.goPitch);
+        plan.plain(w[31], g.sizes.goPitchLowerDev);
+        if (wire1) plan.plain(w[32], g.goM);
+        plan.plain(w[33], g.goWear);
+        plan.plain(w[35], g.sizes.noGoMajor);
+        plan.plain(w[36], g.sizes.noGoMajorLowerDev);
+        plan.plain(w[37], g.sizes.noGoPitch);
+        plan.plain(w[38], g.sizes.noGoPitchLowerDev);
+        if (wire1) plan.plain(w[39], g.noGoM);
+        plan.plain(w[40], g.noGoWear);
     }
 
-    // M values of the thread over the wires the boxes show; a wire box
-    // without a number leaves its M value as it was.
-    if (const auto dw = readStrict(w[15])) writePlain(w[16], metricThreeWireM(MajorDiameter{*d}, Wire{*dw}, Pitch{*P}));
-    if (const auto dw = readStrict(w[19])) writePlain(w[20], metricThreeWireM(MajorDiameter{*d}, Wire{*dw}, Pitch{*P}));
+    // M values of the thread over the wires the boxes show.
+    if (wire1) plan.plain(w[16], metricThreeWireM(MajorDiameter{*d}, Wire{*wire1}, Pitch{*P}));
+    if (wire2) plan.plain(w[20], metricThreeWireM(MajorDiameter{*d}, Wire{*wire2}, Pitch{*P}));
 
-    writePlain(w[23], tap.tapDrill);
-    writePlain(w[24], tap.drillDepth);
-    writePlain(w[25], tap.tappedDepth);
-    writePlain(w[9], r.minor);
-    w[10]->setText(w[1]->text());
+    plan.plain(w[23], tap.tapDrill);
+    plan.plain(w[24], tap.drillDepth);
+    plan.plain(w[25], tap.tappedDepth);
+    plan.plain(w[9], r.minor);
+    plan.text(w[10], w[1]->text());
+    plan.commit();
 }
 
 // ---- Trapezoidal 30° calculation -------------------------------------------
@@ -531,13 +514,11 @@ void Form19::Command2_Click() {
                                                         : trapezoidal::kExternal8c;
     const double kInternal = Op7->isChecked() ? trapezoidal::kInternal7H : trapezoidal::kInternal8H;
     const trapezoidal::SingleResults r = trapezoidal::computeSingle(d, P, ext, kInternal);
-    if (!r.finite()) return;
 
     // A value whose table has no row for P is not there: its box, and every
     // box computed from it, keeps its text.
-    const auto put = [this](int n, const std::optional<float>& v) {
-        if (v) writeSignedSingle(t[n], *v);
-    };
+    WritePlan plan;
+    const auto put = [this, &plan](int n, const std::optional<float>& v) { plan.signSingle(t[n], v); };
     put(3, r.d);
     put(4, 0.0f);
     put(5, r.majorLower);
@@ -572,6 +553,7 @@ void Form19::Command2_Click() {
     put(34, r.minorLower);
     put(40, r.d3);
     put(41, r.d3);
+    plan.commit();
 }
 
 // ---- Printing and the default button ---------------------------------------

@@ -11,6 +11,7 @@
 #include "common/ui/formatbox.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
+#include "common/ui/writeplan.h"
 #include "threads/common/threewire.h"
 
 using namespace quorvil;
@@ -91,7 +92,9 @@ void showBestWire(const QLineEdit* angleBox, const QLineEdit* pitchBox, bool thr
     const auto pitchText = readStrict(pitchBox);
     if (!angle || !pitchText) return;
     const double pitch = threadsPerInch ? pitchOfThreadsPerInch(*pitchText) : *pitchText;
-    if (const auto w = bestWireDiameter(FlankAngle{*angle}, Pitch{pitch})) writePlain(result, *w);
+    WritePlan plan;
+    plan.plain(result, bestWireDiameter(FlankAngle{*angle}, Pitch{pitch}));
+    plan.commit();
 }
 
 void showOverWires(const QLineEdit* wireBox, const QLineEdit* angleBox, const QLineEdit* pitchBox,
@@ -102,7 +105,9 @@ void showOverWires(const QLineEdit* wireBox, const QLineEdit* angleBox, const QL
     const auto pitchDiameter = readStrict(pitchDiameterBox);
     if (!wire || !angle || !pitchText || !pitchDiameter) return;
     const double pitch = threadsPerInch ? pitchOfThreadsPerInch(*pitchText) : *pitchText;
-    if (const auto m = threeWireM(FlankAngle{*angle}, PitchDiameter{*pitchDiameter}, Wire{*wire}, Pitch{pitch})) writePlain(result, *m);
+    WritePlan plan;
+    plan.plain(result, threeWireM(FlankAngle{*angle}, PitchDiameter{*pitchDiameter}, Wire{*wire}, Pitch{pitch}));
+    plan.commit();
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
+#include "common/ui/writeplan.h"
 #include "threads/trapezoidal/tr_internal.h"
 #include "threads/trapezoidal/tr_sizes.h"
 #include "threads/trapezoidal/tr_wires.h"
@@ -64,15 +65,6 @@ constexpr std::uint32_t kLightGrey = 0xC0C0C0;
 
 SketchLine bold(int x1, int y1, int x2, int y2) { return SketchLine{x1, y1, x2, y2, 2}; }
 SketchLine thin(int x1, int y1, int x2, int y2) { return SketchLine{x1, y1, x2, y2, 1}; }
-
-// The M values written into a box only when they could be worked out; a box
-// without a value keeps its text.
-void putPlain(QLineEdit* b, const std::optional<double>& v) {
-    if (v) writePlain(b, *v);
-}
-void putSigned(QLineEdit* b, const std::optional<double>& v) {
-    if (v) writeSigned(b, *v);
-}
 
 // A box shows the beginning of a text too long for it, as after typing
 // nothing: the cursor goes to the start once the handler has written.
@@ -288,10 +280,12 @@ void Form2::CommandT8c_Click() { showLimits(ExternalClass::c8c); }
 void Form2::CommandTM_Click() {
     const auto row = trapezoidal::mValueRow(Combo2->currentIndex());
     if (!row) return;
-    writePlain(T4, row->wire1);
-    writePlain(T5, row->m1);
-    writePlain(T6, row->wire2);
-    writePlain(T7, row->m2);
+    WritePlan plan;
+    plan.plain(T4, row->wire1);
+    plan.plain(T5, row->m1);
+    plan.plain(T6, row->wire2);
+    plan.plain(T7, row->m2);
+    if (!plan.commit()) return;
     showStarts({T4, T5, T6, T7});
 }
 
@@ -313,57 +307,60 @@ void Form2::Command1_Click() {
                               : Op8->isChecked() ? InternalClass::c8H
                                                  : InternalClass::c7H;
 
-    // The M values are taken over the wires the wire boxes show: this pitch's
-    // table wires, or, for a pitch without them, whatever the boxes hold (a
-    // typed wire, or the wires of an earlier press).
+    // The M values are taken over the wires the wire boxes will show: this
+    // pitch's table wires, or, for a pitch without them, whatever the boxes
+    // hold (a typed wire, or the wires of an earlier press).
     const auto tableWires = trapezoidal::calculatorWires(*P);
     const auto lengths = trapezoidal::gaugeLengths(*d, *P);
-    auto r = trapezoidal::calculateInternal(*d, *P, cls, tableWires ? tableWires->preferred : readStrict(Text5),
-                                            tableWires ? tableWires->second : readStrict(Text10));
-    if (!trapezoidal::isShowable(r)) return;  // nothing written yet
+    const auto r = trapezoidal::calculateInternal(
+        *d, *P, cls, tableWires ? shownAfterWrite(Text5, tableWires->preferred) : readStrict(Text5),
+        tableWires ? shownAfterWrite(Text10, tableWires->second) : readStrict(Text10));
 
+    WritePlan plan;
+    // The tolerance is not shown, but a tolerance that overflowed changes no box.
+    if (!std::isfinite(r.computedTolerance)) plan.reject();
     if (tableWires) {
-        writePlain(Text5, tableWires->preferred);
-        writePlain(Text10, tableWires->second);
-        r = trapezoidal::calculateInternal(*d, *P, cls, readStrict(Text5), readStrict(Text10));
+        plan.plain(Text5, tableWires->preferred);
+        plan.plain(Text10, tableWires->second);
     }
     if (lengths) {
-        writePlain(Text1, lengths->go);
-        writePlain(Text2, lengths->noGo);
+        plan.plain(Text1, lengths->go);
+        plan.plain(Text2, lengths->noGo);
     }
 
     const auto& g = r.gauge;
     if (g) {
-        writePlain(Text6, g->goPitch);
-        putPlain(Text11, g->goM.overW2);
-        writePlain(Text7, g->noGoPitch);
-        putPlain(Text12, g->noGoM.overW2);
-        writePlain(Text8, g->goWear);
-        putPlain(Text13, g->goWearM.overW2);
-        writePlain(Text9, g->noGoWear);
-        putPlain(Text14, g->noGoWearM.overW2);
-        putSigned(txtT32, g->noGoWearM.overW1);
+        plan.plain(Text6, g->goPitch);
+        plan.plain(Text11, g->goM.overW2);
+        plan.plain(Text7, g->noGoPitch);
+        plan.plain(Text12, g->noGoM.overW2);
+        plan.plain(Text8, g->goWear);
+        plan.plain(Text13, g->goWearM.overW2);
+        plan.plain(Text9, g->noGoWear);
+        plan.plain(Text14, g->noGoWearM.overW2);
+        plan.sign(txtT32, g->noGoWearM.overW1);
     }
-    putSigned(txtT10, r.D4);
-    writeSigned(txtT11, r.D2);
-    putSigned(txtT12, r.TD2);
-    writeSigned(txtT13, r.D1);
-    putSigned(txtT14, r.TD1);
+    plan.sign(txtT10, r.D4);
+    plan.sign(txtT11, r.D2);
+    plan.sign(txtT12, r.TD2);
+    plan.sign(txtT13, r.D1);
+    plan.sign(txtT14, r.TD1);
     if (g) {
-        writeSigned(txtT23, g->goMajor);
-        writeSigned(txtT24, g->majorDeviation);
-        writeSigned(txtT25, g->noGoMajor);
-        writeSigned(txtT26, g->majorDeviation);
-        putSigned(txtT27, g->goM.overW1);
-        writeSigned(txtT28, g->pitchDeviation);
-        putSigned(txtT29, g->goWearM.overW1);
-        putSigned(txtT30, g->noGoM.overW1);
-        writeSigned(txtT31, g->pitchDeviation);
+        plan.sign(txtT23, g->goMajor);
+        plan.sign(txtT24, g->majorDeviation);
+        plan.sign(txtT25, g->noGoMajor);
+        plan.sign(txtT26, g->majorDeviation);
+        plan.sign(txtT27, g->goM.overW1);
+        plan.sign(txtT28, g->pitchDeviation);
+        plan.sign(txtT29, g->goWearM.overW1);
+        plan.sign(txtT30, g->noGoM.overW1);
+        plan.sign(txtT31, g->pitchDeviation);
     }
     if (r.gaugeMinor) {
-        writeSigned(txtT40, *r.gaugeMinor);
-        writeSignedSingle(txtT41, static_cast<float>(*r.gaugeMinor));
+        plan.sign(txtT40, *r.gaugeMinor);
+        plan.signSingle(txtT41, static_cast<float>(*r.gaugeMinor));
     }
+    if (!plan.commit()) return;
     showStarts({Text1,  Text2,  Text5,  Text10, Text6,  Text11, Text7,  Text12, Text8,  Text13, Text9,
                 Text14, txtT32, txtT10, txtT11, txtT12, txtT13, txtT14, txtT23, txtT24, txtT25, txtT26,
                 txtT27, txtT28, txtT29, txtT30, txtT31, txtT40, txtT41});
