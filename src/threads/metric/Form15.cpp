@@ -20,6 +20,7 @@
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/writeplan.h"
+#include "threads/common/plugsketch.h"
 #include "threads/common/threewire.h"
 #include "threads/metric/externaltables.h"
 #include "threads/metric/gaugeblock.h"
@@ -108,25 +109,21 @@ void Form15::buildInternalPage(QWidget *page)
     // Thread plug gauges: GO end left, NO-GO end right, the boxes on the sketch.
     QGroupBox *gauge = makeFrame(page, arrayName(QStringLiteral("Frame3"), 6), QStringLiteral("螺纹规参数"),
                                  {420, 3360, 5985, 3510});
-    new LineSketch(gauge, Sketch{
-        {2880, 0, 2880, 3510, 1, kGrey},
-        // GO end with its thread marks.
-        {990, 360, 1890, 360, 2}, {1890, 360, 1890, 1260, 2}, {1890, 1260, 990, 1260, 2}, {990, 1260, 990, 360, 2},
-        {990, 450, 1890, 450}, {990, 1170, 1890, 1170},
-        // NO-GO end.
-        {3960, 360, 4545, 360, 2}, {4545, 360, 4545, 1215, 2}, {4545, 1215, 3960, 1215, 2}, {3960, 1215, 3960, 360, 2},
-        {3960, 450, 4545, 450}, {3960, 1125, 4545, 1125},
-        // Handle.
-        {1890, 585, 3960, 585, 2}, {1890, 960, 3960, 960, 2},
-        // GO major diameter.
-        {990, 360, 480, 360}, {990, 1260, 480, 1260}, {585, 360, 585, 1260},
-        // NO-GO major diameter.
-        {4545, 360, 5235, 360}, {4545, 1215, 5235, 1215}, {5130, 360, 5130, 1215},
-        // GO thread length.
-        {990, 1260, 990, 1680}, {1890, 1260, 1890, 1680}, {990, 1590, 1890, 1590},
-        // NO-GO thread length.
-        {3960, 1215, 3960, 1560}, {4545, 1215, 4545, 1560}, {3960, 1470, 4545, 1470},
+    // The divider between the GO and NO-GO halves lies under the gauge.
+    Sketch sketch{{2880, 0, 2880, 3510, 1, kGrey}};
+    const Sketch plug = plugGaugeSketch({
+        .go = {990, 360, 1890, 1260},
+        .noGo = {3960, 360, 4545, 1215},
+        .handleTop = 585,
+        .handleBottom = 960,
+        .markInset = 90,
+        .goMajor = {990, 480, 990, 480, 585},
+        .noGoMajor = {4545, 5235, 4545, 5235, 5130},
+        .goLength = LengthDimension{990, 1260, 1890, 1260, 1680, 1590, 990, 1890},
+        .noGoLength = LengthDimension{3960, 1215, 4545, 1215, 1560, 1470, 3960, 4545},
     });
+    sketch.insert(sketch.end(), plug.begin(), plug.end());
+    new LineSketch(gauge, sketch);
     makeLabel(gauge, QString(), QStringLiteral("螺通规"), {2130, 240, 600, 225});
     makeLabel(gauge, QString(), QStringLiteral("螺止规"), {3105, 270, 600, 225});
 

@@ -22,6 +22,7 @@
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/writeplan.h"
+#include "threads/common/plugsketch.h"
 #include "threads/common/threewire.h"
 #include "threads/metric/wires.h"
 #include "threads/nonstandard/metric60.h"
@@ -151,24 +152,22 @@ constexpr int kBoxH = 285;     // text box height, twips
 constexpr std::uint32_t kGrey = 0x808080;
 
 // The double-ended thread plug gauge seen from the side, in twips of its
-// frame; only the divider's place differs between the tabs.
+// frame, with the divider between its halves on top; only the divider's
+// place differs between the tabs.
 Sketch gaugeSketch(int dividerX) {
-    return {
-        // GO end
-        {990, 360, 1890, 360, 2}, {990, 1260, 1890, 1260, 2}, {990, 360, 990, 1260, 2}, {1890, 360, 1890, 1260, 2},
-        {990, 450, 1890, 450}, {990, 1170, 1890, 1170},
-        // shank
-        {1890, 585, 3960, 585, 2}, {1890, 960, 3960, 960, 2},
-        // NO-GO end
-        {3960, 360, 4545, 360, 2}, {3960, 1215, 4545, 1215, 2}, {3960, 360, 3960, 1215, 2}, {4545, 360, 4545, 1215, 2},
-        {3960, 450, 4545, 450}, {3960, 1125, 4545, 1125},
-        // GO dimension line
-        {990, 360, 480, 360}, {990, 1260, 450, 1260}, {585, 360, 585, 1260},
-        // NO-GO dimension line
-        {4410, 360, 5220, 360}, {4410, 1215, 5220, 1215}, {5130, 360, 5130, 1215},
-        // divider
-        {dividerX, 90, dividerX, 2880, 1, kGrey},
-    };
+    Sketch s = plugGaugeSketch({
+        .go = {990, 360, 1890, 1260},
+        .noGo = {3960, 360, 4545, 1215},
+        .handleTop = 585,
+        .handleBottom = 960,
+        .markInset = 90,
+        .goMajor = {990, 480, 990, 450, 585},
+        .noGoMajor = {4410, 5220, 4410, 5220, 5130},
+        .goLength = std::nullopt,
+        .noGoLength = std::nullopt,
+    });
+    s.push_back({dividerX, 90, dividerX, 2880, 1, kGrey});
+    return s;
 }
 
 

@@ -17,6 +17,7 @@
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/writeplan.h"
+#include "threads/common/plugsketch.h"
 #include "threads/trapezoidal/tr_internal.h"
 #include "threads/trapezoidal/tr_sizes.h"
 #include "threads/trapezoidal/tr_wires.h"
@@ -63,8 +64,6 @@ constexpr std::uint32_t kInverseOfGrey = 0x7F7F7F;
 constexpr std::uint32_t kGrey = 0x808080;
 constexpr std::uint32_t kLightGrey = 0xC0C0C0;
 
-SketchLine bold(int x1, int y1, int x2, int y2) { return SketchLine{x1, y1, x2, y2, 2}; }
-SketchLine thin(int x1, int y1, int x2, int y2) { return SketchLine{x1, y1, x2, y2, 1}; }
 
 // A box shows the beginning of a text too long for it, as after typing
 // nothing: the cursor goes to the start once the handler has written.
@@ -182,26 +181,20 @@ void Form2::buildInternalTab(QWidget* page) {
     makeLabel(internal, arrayName(QStringLiteral("lblMD"), 5), QStringLiteral("0"), Tw{5265, 585, 180, 255});
 
     auto* gauge = frame3(page, 6, QStringLiteral("螺纹规参数"), Tw{240, 2430, 5985, 4050});
-    new LineSketch(gauge, Sketch{
-                              // GO gauge outline and its inner lines
-                              bold(1890, 360, 990, 360), bold(1890, 360, 1890, 1260), bold(990, 1260, 1890, 1260),
-                              bold(990, 360, 990, 1260), thin(990, 450, 1890, 450), thin(990, 1170, 1890, 1170),
-                              // GO major diameter: extension lines and dimension line
-                              thin(990, 360, 480, 360), thin(990, 1260, 450, 1260), thin(585, 360, 585, 1260),
-                              // GO thread length
-                              thin(990, 1200, 990, 1680), thin(1860, 1260, 1860, 1680), thin(990, 1590, 1860, 1590),
-                              // the handle joining the gauges
-                              bold(3960, 585, 1890, 585), bold(3960, 960, 1890, 960),
-                              // NO-GO gauge outline and its inner lines
-                              bold(4545, 360, 3960, 360), bold(4545, 360, 4545, 1215), bold(3960, 1215, 4545, 1215),
-                              bold(3960, 360, 3960, 1215), thin(3960, 450, 4545, 450), thin(3960, 1125, 4545, 1125),
-                              // NO-GO major diameter
-                              thin(4410, 360, 5220, 360), thin(4410, 1215, 5220, 1215), thin(5130, 360, 5130, 1215),
-                              // NO-GO thread length
-                              thin(3960, 1170, 3960, 1560), thin(4530, 1170, 4530, 1560), thin(3960, 1470, 4740, 1470),
-                              // Line5(4): parts the GO side from the NO-GO side
-                              {2880, 90, 2880, 4005, 1, kGrey},
-                          });
+    Sketch plug = plugGaugeSketch({
+        .go = {990, 360, 1890, 1260},
+        .noGo = {3960, 360, 4545, 1215},
+        .handleTop = 585,
+        .handleBottom = 960,
+        .markInset = 90,
+        .goMajor = {990, 480, 990, 450, 585},
+        .noGoMajor = {4410, 5220, 4410, 5220, 5130},
+        .goLength = LengthDimension{990, 1200, 1860, 1260, 1680, 1590, 990, 1860},
+        .noGoLength = LengthDimension{3960, 1170, 4530, 1170, 1560, 1470, 3960, 4740},
+    });
+    // Line5(4): parts the GO side from the NO-GO side, drawn over the handle.
+    plug.push_back({2880, 90, 2880, 4005, 1, kGrey});
+    new LineSketch(gauge, plug);
     caption(gauge, QStringLiteral("螺通规"), 2130, 240);
     caption(gauge, QStringLiteral("螺止规"), 3105, 270);
 
