@@ -1,7 +1,6 @@
 #include "threads/nonstandard/Form19.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +15,7 @@
 #include "common/numtext.h"
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
+#include "common/ui/defaultbutton.h"
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
@@ -186,6 +186,10 @@ Form19::Form19() : ToolWindow(QStringLiteral("Form19"), text("caption"), 6960, 9
     connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    // Enter presses the focused button; anywhere else it presses the
+    // window's default button, the trapezoidal calculate button, from either
+    // tab.
+    setDefaultButton(this, Command2, {.focusedButtonTakesEnter = true, .onlyWhileShown = false});
     w[1]->setFocus();
 }
 
@@ -559,20 +563,3 @@ void Form19::Command2_Click() {
 
 void Form19::Command8_Click() { printWindow(this); }
 void Form19::Command4_Click() { printWindow(this); }
-
-void Form19::keyPressEvent(QKeyEvent* event) {
-    // Enter presses the focused button; anywhere else it presses the
-    // window's default button, the trapezoidal calculate button.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        QWidget* focus = focusWidget();
-        for (QPushButton* b : {Command1, Command8, Command2, Command4}) {
-            if (focus == b) {
-                b->click();
-                return;
-            }
-        }
-        Command2->click();
-        return;
-    }
-    ToolWindow::keyPressEvent(event);
-}

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +10,7 @@
 #include "common/numtext.h"
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
+#include "common/ui/defaultbutton.h"
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
@@ -154,7 +154,10 @@ void Form2::buildInternalTab(QWidget* page) {
 
     auto* commands = frame3(page, 7, QStringLiteral("命令"), Tw{3780, 465, 2445, 855});
     Command1 = makeButton(commands, QStringLiteral("Command1"), QStringLiteral("计 算"), Tw{360, 360, 705, 315});
+    // The window's default button: Enter presses it while it is shown,
+    // unless another button has the focus.
     Command1->setDefault(true);
+    setDefaultButton(this, Command1);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     auto* print = makeButton(commands, QStringLiteral("Command3"), QStringLiteral("打 印"), Tw{1440, 360, 675, 315});
     connect(print, &QPushButton::clicked, this, [this] { Command3_Click(); });
@@ -357,16 +360,4 @@ void Form2::Command1_Click() {
     showStarts({Text1,  Text2,  Text5,  Text10, Text6,  Text11, Text7,  Text12, Text8,  Text13, Text9,
                 Text14, txtT32, txtT10, txtT11, txtT12, txtT13, txtT14, txtT23, txtT24, txtT25, txtT26,
                 txtT27, txtT28, txtT29, txtT30, txtT31, txtT40, txtT41});
-}
-
-// The calculate button is the window's default button: Enter presses it
-// while it is shown, unless another button has the focus.
-void Form2::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && Command1->isVisible() &&
-        !qobject_cast<QPushButton*>(focusWidget())) {
-        Command1->click();
-        return;
-    }
-    ToolWindow::keyPressEvent(event);
 }
