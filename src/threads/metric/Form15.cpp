@@ -38,10 +38,7 @@ constexpr std::uint32_t kGrey = 0x808080;
 
 QLabel *wrappedLabel(QWidget *parent, const QString &text, Tw geo)
 {
-    QLabel *l = makeLabel(parent, QString(), text, geo);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return l;
+    return makeWrappedLabel(parent, QString(), text, geo, Qt::AlignLeft | Qt::AlignTop);
 }
 
 }  // namespace
@@ -302,9 +299,8 @@ void Form15::buildExternalPage(QWidget *page)
     makeLabel(wires, arrayName(QStringLiteral("lblMD"), 14), QStringLiteral("M值"), {1830, 870, 345, 195});
     M17 = makeBox(wires, QStringLiteral("M17"), {2160, 840, 705, 270});
     auto *showM = makeButton(wires, QStringLiteral("CommandM"), QStringLiteral("显示M值"), {3300, 330, 885, 285});
-    QLabel *note = makeLabel(wires, arrayName(QStringLiteral("lblMD"), 15), QStringLiteral("M值公差同外螺纹中径公差"),
-                             {3150, 750, 1245, 375});
-    note->setWordWrap(true);
+    makeWrappedLabel(wires, arrayName(QStringLiteral("lblMD"), 15), QStringLiteral("M值公差同外螺纹中径公差"),
+                     {3150, 750, 1245, 375});
     connect(showM, &QPushButton::clicked, this, [this] { CommandM_Click(); });
 
     auto *clear = makeButton(page, QStringLiteral("CommandMQ"), QStringLiteral("清 除"), {1770, 6150, 780, 300});

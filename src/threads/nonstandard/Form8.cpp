@@ -35,12 +35,6 @@ struct TabControls {
     QComboBox* wireList;
 };
 
-QLabel* wrappedLabel(QWidget* parent, const QString& name, const QString& text, Tw geo) {
-    QLabel* l = makeLabel(parent, name, text, geo);
-    l->setWordWrap(true);
-    return l;
-}
-
 // `label` counts the elements of the label array Label1 across both tabs.
 TabControls buildTab(QWidget* page, const TabNames& n, int& label) {
     TabControls c{};
@@ -50,10 +44,10 @@ TabControls buildTab(QWidget* page, const TabNames& n, int& label) {
     makeLabel(best, nextLabel(), QStringLiteral("输入螺距"), {120, 383, 735, 255});
     c.pitch = makeBox(best, n.pitch, {870, 360, 630, 300});
     makeLabel(best, nextLabel(), n.pitchUnit, {1545, 383, 630, 255});
-    wrappedLabel(best, nextLabel(), QStringLiteral("输入螺纹牙形角"), {120, 780, 735, 420});
+    makeWrappedLabel(best, nextLabel(), QStringLiteral("输入螺纹牙形角"), {120, 780, 735, 420});
     c.angle = makeBox(best, n.angle, {870, 840, 630, 300});
     makeLabel(best, nextLabel(), QStringLiteral("°"), {1545, 863, 300, 255});
-    wrappedLabel(best, nextLabel(), QStringLiteral("显示理论三针直径"), {2715, 300, 735, 420});
+    makeWrappedLabel(best, nextLabel(), QStringLiteral("显示理论三针直径"), {2715, 300, 735, 420});
     c.bestWire = makeFormatBox(best, n.bestWire, Pattern::Fixed3, {3465, 360, 630, 300});
     c.bestButton = makeButton(best, n.bestButton, QStringLiteral("显示"), {3465, 810, 630, 375});
 
@@ -61,20 +55,20 @@ TabControls buildTab(QWidget* page, const TabNames& n, int& label) {
     makeLabel(mFrame, nextLabel(), QStringLiteral("输入螺距"), {120, 383, 735, 255});
     c.mPitch = makeBox(mFrame, n.mPitch, {870, 360, 630, 300});
     makeLabel(mFrame, nextLabel(), n.pitchUnit, {1545, 383, 630, 255});
-    wrappedLabel(mFrame, nextLabel(), QStringLiteral("输入螺纹牙形角"), {120, 780, 735, 420});
+    makeWrappedLabel(mFrame, nextLabel(), QStringLiteral("输入螺纹牙形角"), {120, 780, 735, 420});
     c.mAngle = makeBox(mFrame, n.mAngle, {870, 840, 630, 300});
     makeLabel(mFrame, nextLabel(), QStringLiteral("°"), {1545, 863, 300, 255});
-    wrappedLabel(mFrame, nextLabel(), QStringLiteral("输入实际三针直径"), {2715, 300, 735, 420});
+    makeWrappedLabel(mFrame, nextLabel(), QStringLiteral("输入实际三针直径"), {2715, 300, 735, 420});
     c.wire = makeBox(mFrame, n.wire, {3465, 360, 630, 300});
     makeLabel(mFrame, nextLabel(), QStringLiteral("mm"), {4110, 383, 210, 255});
-    wrappedLabel(mFrame, nextLabel(), QStringLiteral("输入外螺纹理论中径值(不含公差)"), {2175, 705, 1275, 570});
+    makeWrappedLabel(mFrame, nextLabel(), QStringLiteral("输入外螺纹理论中径值(不含公差)"), {2175, 705, 1275, 570});
     c.pitchDiameter = makeBox(mFrame, n.pitchDiameter, {3465, 840, 630, 300});
     c.printButton = makeButton(mFrame, n.printButton, QStringLiteral("打 印"), {120, 1290, 900, 375});
     c.mButton = makeButton(mFrame, n.mButton, QStringLiteral("显示M值"), {1125, 1290, 1050, 375});
     c.mValue = makeFormatBox(mFrame, n.mValue, Pattern::Fixed3, {2280, 1328, 1500, 300});
     makeLabel(mFrame, nextLabel(), QStringLiteral("mm"), {3840, 1350, 375, 255});
 
-    wrappedLabel(page, arrayName(QStringLiteral("Label2"), n.firstNote),
+    makeWrappedLabel(page, arrayName(QStringLiteral("Label2"), n.firstNote),
                  QStringLiteral("  1. 此程序适用于所有螺纹的三针测量.如牙形角15°、30°等螺纹.单位:mm"),
                  {315, 3990, 4335, 510});
     makeLabel(page, arrayName(QStringLiteral("Label2"), n.firstNote + 1), QStringLiteral(" 2. M值公差等于外螺纹中径公差"),

@@ -39,9 +39,7 @@ QLabel* caption(QWidget* parent, const QString& text, int left, int top) {
 // characters to the first line. Where the installed face is wider than the
 // design's, the label grows to the right, under the box beside it.
 QLabel* wrappedCaption(QWidget* parent, const QString& name, const QString& text, Tw geo) {
-    auto* l = makeLabel(parent, name, text, geo);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* l = makeWrappedLabel(parent, name, text, geo, Qt::AlignLeft | Qt::AlignTop);
     const int threeChars = l->fontMetrics().horizontalAdvance(text.left(3)) + 2;
     if (l->width() < threeChars) l->resize(threeChars, l->height());
     return l;
