@@ -34,7 +34,6 @@ using namespace quorvil::metric;
 
 namespace {
 
-constexpr std::uint32_t kGrey = 0x808080;
 
 QLabel *wrappedLabel(QWidget *parent, const QString &text, Tw geo)
 {
@@ -107,7 +106,7 @@ void Form15::buildInternalPage(QWidget *page)
     QGroupBox *gauge = makeFrame(page, arrayName(QStringLiteral("Frame3"), 6), QStringLiteral("螺纹规参数"),
                                  {420, 3360, 5985, 3510});
     // The divider between the GO and NO-GO halves lies under the gauge.
-    Sketch sketch{{2880, 0, 2880, 3510, 1, kGrey}};
+    Sketch sketch{{2880, 0, 2880, 3510, 1, kGreyLine}};
     const Sketch plug = plugGaugeSketch({
         .go = {990, 360, 1890, 1260},
         .noGo = {3960, 360, 4545, 1215},

@@ -149,7 +149,6 @@ QString twoLines(const QString& s) {
 }
 
 constexpr int kBoxH = 285;     // text box height, twips
-constexpr std::uint32_t kGrey = 0x808080;
 
 // The double-ended thread plug gauge seen from the side, in twips of its
 // frame, with the divider between its halves on top; only the divider's
@@ -166,7 +165,7 @@ Sketch gaugeSketch(int dividerX) {
         .goLength = std::nullopt,
         .noGoLength = std::nullopt,
     });
-    s.push_back({dividerX, 90, dividerX, 2880, 1, kGrey});
+    s.push_back({dividerX, 90, dividerX, 2880, 1, kGreyLine});
     return s;
 }
 
@@ -248,8 +247,8 @@ void Form19::buildMetricTab(QWidget* page) {
     result(ext, 8, {1200, 1740, 705, kBoxH});
     label(ext, lbl(9), {2085, 1110, 900, kBoxH}, centred);
     result(ext, 9, {2085, 1395, 900, kBoxH});
-    new LineSketch(ext, {{60, 615, 3030, 615, 1, kGrey}, {1995, 615, 1995, 2160, 1, kGrey},
-                         {60, 1365, 1995, 1365, 1, kGrey}});
+    new LineSketch(ext, {{60, 615, 3030, 615, 1, kGreyLine}, {1995, 615, 1995, 2160, 1, kGreyLine},
+                         {60, 1365, 1995, 1365, 1, kGreyLine}});
 
     // Internal thread: class row, then 大径 on the left, 中径 over 小径 on the right.
     QGroupBox* inner = frame(12, {3420, 1530, 3120, 2220});
@@ -265,8 +264,8 @@ void Form19::buildMetricTab(QWidget* page) {
     label(inner, vertical(lbl(13)), {1125, 1425, 240, 600}, centred);
     result(inner, 13, {1380, 1590, 855, kBoxH});
     result(inner, 14, {2265, 1470, 735, kBoxH});
-    new LineSketch(inner, {{60, 615, 3060, 615, 1, kGrey}, {1080, 615, 1080, 2160, 1, kGrey},
-                           {1080, 1365, 3060, 1365, 1, kGrey}});
+    new LineSketch(inner, {{60, 615, 3060, 615, 1, kGreyLine}, {1080, 615, 1080, 2160, 1, kGreyLine},
+                           {1080, 1365, 3060, 1365, 1, kGreyLine}});
 
     // Wires and M values, one row.
     QGroupBox* wires = frame(13, {225, 3825, 6300, 885});
@@ -361,8 +360,8 @@ void Form19::buildTrapezoidalTab(QWidget* page) {
         else result(ext, upper, {x0 + 1095, 735, 705, kBoxH});
         result(ext, lower, {x0 + 1095, 1035, 705, kBoxH});
     }
-    new LineSketch(ext, {{60, 615, 5910, 615, 1, kGrey}, {1995, 615, 1995, 1485, 1, kGrey},
-                         {3960, 615, 3960, 1485, 1, kGrey}});
+    new LineSketch(ext, {{60, 615, 5910, 615, 1, kGreyLine}, {1995, 615, 1995, 1485, 1, kGreyLine},
+                         {3960, 615, 3960, 1485, 1, kGreyLine}});
 
     // Internal thread: class options, 大径, 中径 and 小径 left to right.
     QGroupBox* inner = frame(3, {360, 3015, 5955, 960});
@@ -377,8 +376,8 @@ void Form19::buildTrapezoidalTab(QWidget* page) {
         result(inner, size + 1, {x0 + 885, 285, 705, kBoxH});
         label(inner, text("zero"), {x0 + 885, 600, 705, 255}, centred);
     }
-    new LineSketch(inner, {{960, 210, 960, 900, 1, kGrey}, {1995, 210, 1995, 900, 1, kGrey},
-                           {3915, 210, 3915, 900, 1, kGrey}});
+    new LineSketch(inner, {{960, 210, 960, 900, 1, kGreyLine}, {1995, 210, 1995, 900, 1, kGreyLine},
+                           {3915, 210, 3915, 900, 1, kGreyLine}});
 
     // Wires and M values, one row.
     QGroupBox* wires = frame(4, {360, 4050, 5970, 885});

@@ -55,12 +55,6 @@ QGroupBox* frame3(QWidget* parent, int index, const QString& text, Tw geo) {
     return makeFrame(parent, arrayName(QStringLiteral("Frame3"), index), text, geo);
 }
 
-// Separator lines are drawn with the inverse of the pen colour: white for the
-// default black pen, 127 grey for a 128 grey pen.
-constexpr std::uint32_t kInverseOfBlack = 0xFFFFFF;
-constexpr std::uint32_t kInverseOfGrey = 0x7F7F7F;
-constexpr std::uint32_t kGrey = 0x808080;
-constexpr std::uint32_t kLightGrey = 0xC0C0C0;
 
 
 // A box shows the beginning of a text too long for it, as after typing
@@ -104,9 +98,9 @@ void Form2::buildExternalTab(QWidget* page) {
 
     auto* ext = frame3(page, 1, QStringLiteral("外螺纹参数"), Tw{480, 1890, 3045, 2295});
     new LineSketch(ext, Sketch{
-                            {0, 720, 3000, 720, 1, kInverseOfBlack},   // Line21(2)
-                            {0, 1200, 3000, 1200, 1, kInverseOfBlack},  // Line21(3)
-                            {0, 1740, 3000, 1740, 1, kInverseOfBlack},  // Line21(4)
+                            {0, 720, 3000, 720, 1, kInverseOfBlackLine},   // Line21(2)
+                            {0, 1200, 3000, 1200, 1, kInverseOfBlackLine},  // Line21(3)
+                            {0, 1740, 3000, 1740, 1, kInverseOfBlackLine},  // Line21(4)
                         });
     auto* b7h = makeButton(ext, QStringLiteral("CommandT7h"), QStringLiteral("7h"), Tw{300, 360, 435, 255});
     auto* b7e = makeButton(ext, QStringLiteral("CommandT7e"), QStringLiteral("7e"), Tw{960, 360, 375, 255});
@@ -162,9 +156,9 @@ void Form2::buildInternalTab(QWidget* page) {
 
     auto* internal = frame3(page, 3, QStringLiteral("内螺纹参数"), Tw{240, 1410, 5955, 960});
     new LineSketch(internal, Sketch{
-                                 {1800, 150, 1800, 945, 1, kInverseOfGrey},   // Line21(1)
-                                 {2700, 150, 2700, 945, 1, kInverseOfBlack},  // Line21(0)
-                                 {4365, 150, 4365, 945, 1, kLightGrey},       // Line4
+                                 {1800, 150, 1800, 945, 1, kInverseOfGreyLine},   // Line21(1)
+                                 {2700, 150, 2700, 945, 1, kInverseOfBlackLine},  // Line21(0)
+                                 {4365, 150, 4365, 945, 1, kLightGreyLine},       // Line4
                              });
     Op7 = makeOption(internal, QStringLiteral("Op7"), QStringLiteral("7H"), Tw{120, 390, 555, 315});
     Op8 = makeOption(internal, QStringLiteral("Op8"), QStringLiteral("8H"), Tw{660, 360, 525, 375});
@@ -194,7 +188,7 @@ void Form2::buildInternalTab(QWidget* page) {
         .noGoLength = LengthDimension{3960, 1170, 4530, 1170, 1560, 1470, 3960, 4740},
     });
     // Line5(4): parts the GO side from the NO-GO side, drawn over the handle.
-    plug.push_back({2880, 90, 2880, 4005, 1, kGrey});
+    plug.push_back({2880, 90, 2880, 4005, 1, kGreyLine});
     new LineSketch(gauge, plug);
     caption(gauge, QStringLiteral("螺通规"), 2130, 240);
     caption(gauge, QStringLiteral("螺止规"), 3105, 270);
