@@ -314,7 +314,7 @@ void Form15::buildExternalPage(QWidget *page)
 // item, a pitch the class does not cover) writes nothing.
 void Form15::fillLimits(int cls)
 {
-    const std::optional<ExternalLimits> row = externalLimits(static_cast<ExternalClass>(cls), Combo1->currentIndex());
+    const std::optional<LimitsTexts> row = externalLimits(static_cast<ExternalClass>(cls), Combo1->currentIndex());
     if (!row)
         return;
     M11->setText(QString::fromUtf8(row->major));

@@ -747,7 +747,7 @@ std::span<const char *const> metricSizeItems()
     return kItems;
 }
 
-std::optional<ExternalLimits> externalLimitsByRule(ExternalClass c, int position)
+std::optional<LimitsTexts> externalLimitsByRule(ExternalClass c, int position)
 {
     if (!isSize(position))
         return std::nullopt;
@@ -760,7 +760,7 @@ std::optional<ExternalLimits> externalLimitsByRule(ExternalClass c, int position
     const long long d = thousandths(s.d);
     const long long d2 = thousandths(s.d - 3 * std::sqrt(3.0) / 8 * s.p);
     const long long d1 = thousandths(s.d - 5 * std::sqrt(3.0) / 8 * s.p);
-    ExternalLimits out;
+    LimitsTexts out;
     out.minor = thousandthsText(d1);
     if (c == ExternalClass::c6h) {
         out.major = minusStyleText(d, row->td);
@@ -775,9 +775,9 @@ std::optional<ExternalLimits> externalLimitsByRule(ExternalClass c, int position
     return out;
 }
 
-std::optional<ExternalLimits> externalLimits(ExternalClass c, int position)
+std::optional<LimitsTexts> externalLimits(ExternalClass c, int position)
 {
-    std::optional<ExternalLimits> out = externalLimitsByRule(c, position);
+    std::optional<LimitsTexts> out = externalLimitsByRule(c, position);
     if (!out)
         return out;
     for (const StoredText &t : kStoredTexts) {

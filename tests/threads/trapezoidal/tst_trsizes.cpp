@@ -7,6 +7,7 @@
 
 #include "threads/trapezoidal/tr_sizes.h"
 
+using namespace quorvil;
 using namespace quorvil::trapezoidal;
 using C = ExternalClass;
 Q_DECLARE_METATYPE(quorvil::trapezoidal::ExternalClass)
