@@ -6,6 +6,7 @@
 #include "common/ui/printing.h"
 #include "threads/nonstandard/Form11.h"
 #include "uitest.h"
+#include "windowtest.h"
 
 static const QStringList kInputs = {"txtdf", "txtmc", "txtz1"};
 static const QStringList kResults = {"txtde1", "txtdi1", "txtText1", "txttn", "txtan", "txtq",
@@ -26,11 +27,7 @@ private slots:
     void prints();
 
 private:
-    QLineEdit* box(const QString& name) const {
-        auto* b = w->findChild<QLineEdit*>(name);
-        if (!b) qFatal("no box %s", qPrintable(name));
-        return b;
-    }
+    QLineEdit* box(const QString& name) const { return quorvil::test::WindowProbe(w).box(name); }
     Form11* w = nullptr;
 };
 

@@ -10,6 +10,7 @@
 #include "common/ui/tabcontainer.h"
 #include "threads/nonstandard/Form19.h"
 #include "uitest.h"
+#include "windowtest.h"
 
 namespace {
 
@@ -81,11 +82,10 @@ private:
         for (const QString& n : names) box(n)->setText(text);
     }
     void checkBoxes(const QString& list) const {
-        for (const auto& [name, text] : parsePairs(list)) {
-            QLineEdit* b = box(name);
-            QVERIFY2(b, qPrintable(name));
-            QVERIFY2(b->text() == text, qPrintable(QStringLiteral("%1: shows '%2', expected '%3'").arg(name, b->text(), text)));
-        }
+        QStringList expected;
+        for (const auto& [name, text] : parsePairs(list)) expected << name + QLatin1Char('=') + text;
+        const quorvil::test::WindowProbe p(form);
+        QVERIFY2(p.matches(expected), p.why());
     }
     QStringList texts(const QStringList& names) const {
         QStringList out;

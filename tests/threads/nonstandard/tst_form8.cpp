@@ -8,6 +8,7 @@
 #include "threads/nonstandard/Form8.h"
 #include "threads/common/threewire.h"
 #include "uitest.h"
+#include "windowtest.h"
 
 // Every box of the window, by design name.
 static const QStringList kBoxes = {"sz1",  "sz2",  "sz3",  "sz4",  "sz5",  "sz6",  "sz7",  "sz8",
@@ -27,11 +28,7 @@ private slots:
     void printsBothTabs();
 
 private:
-    QLineEdit* box(const QString& name) const {
-        auto* b = w->findChild<QLineEdit*>(name);
-        if (!b) qFatal("no box %s", qPrintable(name));
-        return b;
-    }
+    QLineEdit* box(const QString& name) const { return quorvil::test::WindowProbe(w).box(name); }
     QMap<QString, QString> allTexts() const {
         QMap<QString, QString> t;
         for (const QString& n : kBoxes) t[n] = box(n)->text();
