@@ -10,6 +10,7 @@
 
 #include "common/ui/captionframe.h"
 #include "common/ui/formatbox.h"
+#include "common/ui/textbox.h"
 
 namespace quorvil {
 
@@ -41,7 +42,7 @@ QLabel* makeWrappedLabel(QWidget* parent, const QString& name, const QString& te
 }
 
 QLineEdit* makeBox(QWidget* parent, const QString& name, Tw geo, bool centred) {
-    auto* b = named(new QLineEdit(parent), name, geo);
+    auto* b = named(new TextBox(parent), name, geo);
     if (centred) b->setAlignment(Qt::AlignCenter);
     return b;
 }

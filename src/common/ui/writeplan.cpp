@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "common/ui/boxio.h"
 #include "common/ui/formatbox.h"
 
 namespace quorvil {
@@ -13,7 +14,7 @@ void WritePlan::stage(QLineEdit* box, bool finite, const std::string& text) {
         ok_ = false;
         return;
     }
-    steps_.push_back([box, t = QString::fromStdString(text)] { box->setText(t); });
+    steps_.push_back([box, t = QString::fromStdString(text)] { showText(box, t); });
 }
 
 void WritePlan::plain(QLineEdit* box, double v) { stage(box, std::isfinite(v), plainText(v)); }
@@ -38,7 +39,7 @@ void WritePlan::signSingle(QLineEdit* box, std::optional<float> v) {
 }
 
 void WritePlan::text(QLineEdit* box, const QString& t) {
-    steps_.push_back([box, t] { box->setText(t); });
+    steps_.push_back([box, t] { showText(box, t); });
 }
 
 void WritePlan::action(std::function<void()> f) { steps_.push_back(std::move(f)); }

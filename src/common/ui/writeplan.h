@@ -9,8 +9,8 @@
 //     plan.sign(w13, es);
 //     plan.commit();
 //
-// A box written through a plan shows what the box makes of the text: a
-// FormatBox rewrites it in its pattern. When a later result must be computed
+// A box written through a plan shows what the box makes of the text (a
+// FormatBox rewrites it in its pattern), from its start (showText). When a later result must be computed
 // from what an earlier box will show (the rounding is behaviour), use
 // shownAfterWrite() before staging, so that the check still comes first.
 #pragma once

@@ -317,9 +317,9 @@ void Form15::fillLimits(int cls)
     const std::optional<LimitsTexts> row = externalLimits(static_cast<ExternalClass>(cls), Combo1->currentIndex());
     if (!row)
         return;
-    M11->setText(QString::fromUtf8(row->major));
-    M12->setText(QString::fromUtf8(row->pitch));
-    M13->setText(QString::fromUtf8(row->minor));
+    showText(M11, QString::fromUtf8(row->major));
+    showText(M12, QString::fromUtf8(row->pitch));
+    showText(M13, QString::fromUtf8(row->minor));
 }
 
 void Form15::Op6hh_Click()
@@ -347,12 +347,12 @@ void Form15::CommandM_Click()
     const std::optional<MValues> m = metricMValues(Combo1->currentIndex());
     if (!m)
         return;
-    M14->setText(QString::fromUtf8(m->wire1));
-    M15->setText(QString::fromUtf8(m->m1));
+    showText(M14, QString::fromUtf8(m->wire1));
+    showText(M15, QString::fromUtf8(m->m1));
     // One size has no second wire: its boxes keep their text.
     if (m->wire2 && m->m2) {
-        M16->setText(QString::fromUtf8(*m->wire2));
-        M17->setText(QString::fromUtf8(*m->m2));
+        showText(M16, QString::fromUtf8(*m->wire2));
+        showText(M17, QString::fromUtf8(*m->m2));
     }
 }
 

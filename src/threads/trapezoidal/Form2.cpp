@@ -57,11 +57,6 @@ QGroupBox* frame3(QWidget* parent, int index, const QString& text, Tw geo) {
 
 
 
-// A box shows the beginning of a text too long for it, as after typing
-// nothing: the cursor goes to the start once the handler has written.
-void showStarts(std::initializer_list<QLineEdit*> boxes) {
-    for (QLineEdit* b : boxes) b->setCursorPosition(0);
-}
 
 }  // namespace
 
@@ -254,10 +249,9 @@ void Form2::buildInternalTab(QWidget* page) {
 void Form2::showLimits(ExternalClass cls) {
     const auto texts = trapezoidal::externalLimits(Combo2->currentIndex(), cls);
     if (!texts) return;  // a series header or no size picked
-    T1->setText(QString::fromStdString(texts->major));
-    T2->setText(QString::fromStdString(texts->pitch));
-    T3->setText(QString::fromStdString(texts->minor));
-    showStarts({T1, T2, T3});
+    showText(T1, QString::fromStdString(texts->major));
+    showText(T2, QString::fromStdString(texts->pitch));
+    showText(T3, QString::fromStdString(texts->minor));
 }
 
 void Form2::CommandT7h_Click() { showLimits(ExternalClass::c7h); }
@@ -273,8 +267,7 @@ void Form2::CommandTM_Click() {
     plan.plain(T5, row->m1);
     plan.plain(T6, row->wire2);
     plan.plain(T7, row->m2);
-    if (!plan.commit()) return;
-    showStarts({T4, T5, T6, T7});
+    plan.commit();
 }
 
 void Form2::CommandT1_Click() {
@@ -348,8 +341,5 @@ void Form2::Command1_Click() {
         plan.sign(txtT40, *r.gaugeMinor);
         plan.signSingle(txtT41, static_cast<float>(*r.gaugeMinor));
     }
-    if (!plan.commit()) return;
-    showStarts({Text1,  Text2,  Text5,  Text10, Text6,  Text11, Text7,  Text12, Text8,  Text13, Text9,
-                Text14, txtT32, txtT10, txtT11, txtT12, txtT13, txtT14, txtT23, txtT24, txtT25, txtT26,
-                txtT27, txtT28, txtT29, txtT30, txtT31, txtT40, txtT41});
+    plan.commit();
 }
