@@ -28,11 +28,21 @@
 namespace {
 
 const QStringList& hostileTexts() {
-    static const QStringList texts = {
-        QString(), QStringLiteral("   "), QStringLiteral("abc"), QStringLiteral("-"), QStringLiteral("."),
-        QStringLiteral("1e400"), QStringLiteral("-1e308"), QStringLiteral("nan"), QStringLiteral("inf"),
-        QStringLiteral("0x10"), QStringLiteral("0"), QString(400, QLatin1Char('9')),
-        QStringLiteral("1e308"), QStringLiteral("-0.5"), QStringLiteral("1e-300")};
+    static const QStringList texts = {QString(),
+                                      QStringLiteral("   "),
+                                      QStringLiteral("abc"),
+                                      QStringLiteral("-"),
+                                      QStringLiteral("."),
+                                      QStringLiteral("1e400"),
+                                      QStringLiteral("-1e308"),
+                                      QStringLiteral("nan"),
+                                      QStringLiteral("inf"),
+                                      QStringLiteral("0x10"),
+                                      QStringLiteral("0"),
+                                      QString(400, QLatin1Char('9')),
+                                      QStringLiteral("1e308"),
+                                      QStringLiteral("-0.5"),
+                                      QStringLiteral("1e-300")};
     return texts;
 }
 
@@ -113,13 +123,16 @@ public:
         }
         for (QLabel* l : w_->findChildren<QLabel*>())
             if (showsNonNumber(l->text()))
-                QFAIL(qPrintable(QStringLiteral("%1: label %2 shows \"%3\"").arg(w_->objectName(), l->objectName(), l->text())));
+                QFAIL(qPrintable(
+                    QStringLiteral("%1: label %2 shows \"%3\"").arg(w_->objectName(), l->objectName(), l->text())));
         for (QPlainTextEdit* e : w_->findChildren<QPlainTextEdit*>())
             if (showsNonNumber(e->toPlainText()))
-                QFAIL(qPrintable(QStringLiteral("%1: text %2 shows inf or nan").arg(w_->objectName(), e->objectName())));
+                QFAIL(
+                    qPrintable(QStringLiteral("%1: text %2 shows inf or nan").arg(w_->objectName(), e->objectName())));
         for (QTextEdit* e : w_->findChildren<QTextEdit*>())
             if (showsNonNumber(e->toPlainText()))
-                QFAIL(qPrintable(QStringLiteral("%1: text %2 shows inf or nan").arg(w_->objectName(), e->objectName())));
+                QFAIL(
+                    qPrintable(QStringLiteral("%1: text %2 shows inf or nan").arg(w_->objectName(), e->objectName())));
     }
 
     void run() {
@@ -182,7 +195,8 @@ void TestRobustness::initTestCase() {
 
 void TestRobustness::cleanupTestCase() {
     quorvil::setPrintSink({});
-    for (const char* scheme : {"http", "https", "mailto"}) QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    for (const char* scheme : {"http", "https", "mailto"})
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
 }
 
 void TestRobustness::mainWindow() {

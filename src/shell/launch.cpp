@@ -7,7 +7,9 @@ namespace quorvil {
 
 namespace {
 template <class W>
-QWidget* show() { return showToolWindow<W>(); }
+QWidget* show() {
+    return showToolWindow<W>();
+}
 
 using Launcher = QWidget* (*)();
 constexpr Launcher kLaunchers[] = {

@@ -1,13 +1,13 @@
 // The shared window rules: self-formatting boxes, number boxes, the
 // tool-window lifecycle, printing through the seam, tabs and line sketches.
-#include <QLineEdit>
-#include <QPointer>
-#include <QTabBar>
 #include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
-#include <QListWidget>
-#include <QPushButton>
 
 #include <cmath>
 #include <limits>
@@ -227,7 +227,8 @@ void TestUi::sketchOnFrameStartsBelowTheBorder() {
     const QImage img = page.grab().toImage();
     const int top = frame->borderRect().top();
     QVERIFY(top > 2);
-    for (int y = 0; y <= top + 1; ++y) QVERIFY2(img.pixelColor(100, y) != QColor(Qt::red), qPrintable(QString::number(y)));
+    for (int y = 0; y <= top + 1; ++y)
+        QVERIFY2(img.pixelColor(100, y) != QColor(Qt::red), qPrintable(QString::number(y)));
     QCOMPARE(img.pixelColor(100, 100), QColor(Qt::red));
 }
 

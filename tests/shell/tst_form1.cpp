@@ -149,18 +149,33 @@ void TestForm1::launchOpensEachWindowOnce_data() {
     QTest::addColumn<QString>("className");
     QTest::addColumn<QString>("caption");
     // The design's captions, against which the window table is checked.
-    const char* captions[] = {
-        "11.梯形螺纹(牙形角30°)", "15.重量计算1", "16.各种螺纹代号查询", "17.钻孔、攻丝工时计算",
-        "18.公英制、角度转换", "19.管螺纹参数", "20.通用三针直径M值计算", "21.硬度换算表",
-        "1.网上搜集的软件", "2.阿基米德蜗杆", "3.STUB ACME螺纹", "4.螺栓设计及计算",
-        "5.压缩弹簧设计计算", "6.米制普通螺纹(牙形角60°)", "7.API 6A 19版技术资料", "8.复杂件重量计算2",
-        "9.非标STUB ACME螺纹参数", "10.非标螺纹参数<可输入任意参数计算>", "12.美制统一螺纹", "13.ACME螺纹",
-        "14.英制螺纹"};
+    const char* captions[] = {"11.梯形螺纹(牙形角30°)",
+                              "15.重量计算1",
+                              "16.各种螺纹代号查询",
+                              "17.钻孔、攻丝工时计算",
+                              "18.公英制、角度转换",
+                              "19.管螺纹参数",
+                              "20.通用三针直径M值计算",
+                              "21.硬度换算表",
+                              "1.网上搜集的软件",
+                              "2.阿基米德蜗杆",
+                              "3.STUB ACME螺纹",
+                              "4.螺栓设计及计算",
+                              "5.压缩弹簧设计计算",
+                              "6.米制普通螺纹(牙形角60°)",
+                              "7.API 6A 19版技术资料",
+                              "8.复杂件重量计算2",
+                              "9.非标STUB ACME螺纹参数",
+                              "10.非标螺纹参数<可输入任意参数计算>",
+                              "12.美制统一螺纹",
+                              "13.ACME螺纹",
+                              "14.英制螺纹"};
     QCOMPARE(static_cast<int>(std::size(captions)), kWindowCount);
     for (int i = 0; i < kWindowCount; ++i) {
         const WindowEntry& e = kWindows[i];
         QCOMPARE(e.launchIndex, i);
-        QCOMPARE(QString::fromUtf8(e.className.data(), qsizetype(e.className.size())), QStringLiteral("Form%1").arg(i + 2));
+        QCOMPARE(QString::fromUtf8(e.className.data(), qsizetype(e.className.size())),
+                 QStringLiteral("Form%1").arg(i + 2));
         QCOMPARE(QString::fromUtf8(e.caption.data(), qsizetype(e.caption.size())), QString::fromUtf8(captions[i]));
         QTest::addRow("button %d", i) << i << QString::fromUtf8(e.className.data(), qsizetype(e.className.size()))
                                       << QString::fromUtf8(captions[i]);
@@ -232,7 +247,8 @@ void TestForm1::webButtonsOpenAddresses() {
     Form1 f;
     f.findChild<QPushButton*>(QStringLiteral("Command11"))->click();
     f.findChild<QPushButton*>(QStringLiteral("Command21"))->click();
-    for (const char* scheme : {"http", "https", "mailto"}) QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    for (const char* scheme : {"http", "https", "mailto"})
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     QCOMPARE(catcher.urls.size(), 2);
     QCOMPARE(catcher.urls[0], Form1::webSiteAddress());
     QCOMPARE(catcher.urls[1], Form1::mailAddress());

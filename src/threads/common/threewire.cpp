@@ -37,6 +37,7 @@ std::optional<double> bestWireDiameter(FlankAngle angle, Pitch P) {
     return w;
 }
 
+// clang-format off
 const std::array<std::string_view, 32> kStandardWires = {
     "0.511",
     "0.572",
@@ -71,5 +72,6 @@ const std::array<std::string_view, 32> kStandardWires = {
     "4.400",
     "4.773",
 };
+// clang-format on
 
 }  // namespace quorvil

@@ -24,11 +24,21 @@ namespace quorvil {
 
 inline constexpr double kThreeWirePi = 3.1415;
 
-struct FlankAngle { double degrees; };    // the whole thread angle, e.g. 60, 29
-struct PitchDiameter { double mm; };      // basic pitch diameter E
-struct Wire { double mm; };               // wire diameter w
-struct Pitch { double mm; };              // pitch P
-struct MajorDiameter { double mm; };      // major diameter d
+struct FlankAngle {
+    double degrees;
+};  // the whole thread angle, e.g. 60, 29
+struct PitchDiameter {
+    double mm;
+};  // basic pitch diameter E
+struct Wire {
+    double mm;
+};  // wire diameter w
+struct Pitch {
+    double mm;
+};  // pitch P
+struct MajorDiameter {
+    double mm;
+};  // major diameter d
 // A half angle given by its sine and its tangent, for forms that take them
 // from different angles or as stated constants.
 struct HalfAngle {

@@ -34,44 +34,39 @@ using namespace quorvil::metric;
 
 namespace {
 
-
-QLabel *wrappedLabel(QWidget *parent, const QString &text, Tw geo)
-{
+QLabel* wrappedLabel(QWidget* parent, const QString& text, Tw geo) {
     return makeWrappedLabel(parent, QString(), text, geo, Qt::AlignLeft | Qt::AlignTop);
 }
 
 }  // namespace
 
-Form15::Form15()
-    : ToolWindow(QStringLiteral("Form15"), QStringLiteral("6.米制普通螺纹(牙形角60°)"), 6840, 7140)
-{
+Form15::Form15() : ToolWindow(QStringLiteral("Form15"), QStringLiteral("6.米制普通螺纹(牙形角60°)"), 6840, 7140) {
     SSTab1 = new TabContainer(this, QStringLiteral("SSTab1"), {0, 0, 6840, 7155});
     buildInternalPage(SSTab1->addPage(QStringLiteral("内螺纹参数")));
     buildExternalPage(SSTab1->addPage(QStringLiteral("外螺纹参数")));
     SSTab1->setCurrentIndex(0);
 }
 
-void Form15::buildInternalPage(QWidget *page)
-{
+void Form15::buildInternalPage(QWidget* page) {
     // Input.
-    QGroupBox *input = makeFrame(page, arrayName(QStringLiteral("Frame3"), 9), QStringLiteral("输入螺纹尺寸"),
-                                 {450, 480, 3405, 855});
+    QGroupBox* input =
+        makeFrame(page, arrayName(QStringLiteral("Frame3"), 9), QStringLiteral("输入螺纹尺寸"), {450, 480, 3405, 855});
     makeLabel(input, QString(), QStringLiteral("公称直径M"), {180, 420, 960, 225});
     w1 = makeBox(input, QStringLiteral("w1"), {1140, 360, 735, 270});
     makeLabel(input, QString(), QStringLiteral("螺距"), {2100, 420, 450, 225});
     w2 = makeBox(input, QStringLiteral("w2"), {2565, 360, 615, 270});
 
     // Commands.
-    QGroupBox *commands = makeFrame(page, arrayName(QStringLiteral("Frame3"), 10), QStringLiteral("命令"),
-                                    {3960, 540, 2445, 810});
-    auto *calc = makeButton(commands, QStringLiteral("Command1"), QStringLiteral("计 算"), {360, 315, 705, 315});
-    auto *print = makeButton(commands, QStringLiteral("Command8"), QStringLiteral("打 印"), {1440, 315, 675, 315});
+    QGroupBox* commands =
+        makeFrame(page, arrayName(QStringLiteral("Frame3"), 10), QStringLiteral("命令"), {3960, 540, 2445, 810});
+    auto* calc = makeButton(commands, QStringLiteral("Command1"), QStringLiteral("计 算"), {360, 315, 705, 315});
+    auto* print = makeButton(commands, QStringLiteral("Command8"), QStringLiteral("打 印"), {1440, 315, 675, 315});
     connect(calc, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(print, &QPushButton::clicked, this, [this] { Command8_Click(); });
 
     // Internal thread: class, major, pitch and minor diameter columns.
-    QGroupBox *thread = makeFrame(page, arrayName(QStringLiteral("Frame3"), 3), QStringLiteral("内螺纹参数"),
-                                  {450, 1410, 5955, 960});
+    QGroupBox* thread =
+        makeFrame(page, arrayName(QStringLiteral("Frame3"), 3), QStringLiteral("内螺纹参数"), {450, 1410, 5955, 960});
     new LineSketch(thread, Sketch{{1800, 150, 1800, 960}, {2700, 150, 2700, 960}, {4365, 150, 4365, 960}});
     Op5H = makeOption(thread, QStringLiteral("Op5H"), QStringLiteral("5H"), {120, 390, 495, 255});
     Op6H = makeOption(thread, QStringLiteral("Op6H"), QStringLiteral("6H"), {660, 360, 495, 255});
@@ -89,8 +84,8 @@ void Form15::buildInternalPage(QWidget *page)
     makeLabel(thread, QString(), QStringLiteral("0"), {5265, 585, 240, 225});
 
     // Tapping data: labels of two short lines left of their boxes.
-    QGroupBox *tapping = makeFrame(page, arrayName(QStringLiteral("Frame3"), 8), QStringLiteral("攻丝要素"),
-                                   {420, 2460, 5985, 795});
+    QGroupBox* tapping =
+        makeFrame(page, arrayName(QStringLiteral("Frame3"), 8), QStringLiteral("攻丝要素"), {420, 2460, 5985, 795});
     wrappedLabel(tapping, QStringLiteral("底孔直径"), {225, 315, 405, 420});
     w23 = makeBox(tapping, QStringLiteral("w23"), {630, 360, 705, 270});
     wrappedLabel(tapping, QStringLiteral("底孔深度"), {1395, 315, 360, 420});
@@ -103,8 +98,8 @@ void Form15::buildInternalPage(QWidget *page)
     w27 = makeBox(tapping, QStringLiteral("w27"), {5250, 360, 660, 270});
 
     // Thread plug gauges: GO end left, NO-GO end right, the boxes on the sketch.
-    QGroupBox *gauge = makeFrame(page, arrayName(QStringLiteral("Frame3"), 6), QStringLiteral("螺纹规参数"),
-                                 {420, 3360, 5985, 3510});
+    QGroupBox* gauge =
+        makeFrame(page, arrayName(QStringLiteral("Frame3"), 6), QStringLiteral("螺纹规参数"), {420, 3360, 5985, 3510});
     // The divider between the GO and NO-GO halves lies under the gauge.
     Sketch sketch{{2880, 0, 2880, 3510, 1, kGreyLine}};
     const Sketch plug = plugGaugeSketch({
@@ -167,17 +162,15 @@ void Form15::buildInternalPage(QWidget *page)
     w41 = makeFormatBox(gauge, QStringLiteral("w41"), Pattern::Fixed3, {4140, 3060, 810, 270});
 }
 
-void Form15::Command1_Click()
-{
+void Form15::Command1_Click() {
     // A D or P that is no finite number changes no box; every result is
     // checked by the write plan before the first write.
     const std::optional<double> dRead = readStrict(w1);
     const std::optional<double> pRead = readStrict(w2);
-    if (!dRead || !pRead || !std::isfinite(*dRead) || !std::isfinite(*pRead))
-        return;
+    if (!dRead || !pRead || !std::isfinite(*dRead) || !std::isfinite(*pRead)) return;
     const double D = *dRead;
     const double P = *pRead;
-    const InternalClass cls = Op7H->isChecked() ? InternalClass::c7H
+    const InternalClass cls = Op7H->isChecked()   ? InternalClass::c7H
                               : Op6H->isChecked() ? InternalClass::c6H
                                                   : InternalClass::c5H;
 
@@ -224,14 +217,11 @@ void Form15::Command1_Click()
 // The GO and NO-GO thread plug gauges, keyed by the tolerance w12 will show
 // (it may be left from an earlier calculation). Without a number for w12,
 // w15 or w19, or without a band for w12, the fourteen boxes keep their text.
-void Form15::stageGaugeBlock(WritePlan &plan, double D, double P, std::optional<double> td2,
-                             std::optional<double> wire1, std::optional<double> wire2)
-{
-    if (!td2 || !wire1 || !wire2)
-        return;
+void Form15::stageGaugeBlock(WritePlan& plan, double D, double P, std::optional<double> td2,
+                             std::optional<double> wire1, std::optional<double> wire2) {
+    if (!td2 || !wire1 || !wire2) return;
     const std::optional<GaugeTolerance> tol = gaugeTolerance(*td2);
-    if (!tol)
-        return;
+    if (!tol) return;
     const MetricGaugeBlock b = metricGaugeBlock(D, P, *td2, *tol);
 
     plan.plain(w31, b.goPitchLowerDev);
@@ -253,22 +243,17 @@ void Form15::stageGaugeBlock(WritePlan &plan, double D, double P, std::optional<
         plan.plain(w40, gaugeWearLimit(*n, tol->W, tol->T));
 }
 
-void Form15::Command8_Click()
-{
-    printWindow(this);
-}
+void Form15::Command8_Click() { printWindow(this); }
 
-void Form15::buildExternalPage(QWidget *page)
-{
-    QGroupBox *pick = makeFrame(page, arrayName(QStringLiteral("Frame3"), 7), QStringLiteral("选择螺纹参数"),
-                                {870, 900, 4635, 1005});
+void Form15::buildExternalPage(QWidget* page) {
+    QGroupBox* pick =
+        makeFrame(page, arrayName(QStringLiteral("Frame3"), 7), QStringLiteral("选择螺纹参数"), {870, 900, 4635, 1005});
     Combo1 = makeCombo(pick, QStringLiteral("Combo1"), {960, 360, 3075, 330});
-    for (const char *item : metricSizeItems())
-        Combo1->addItem(QString::fromUtf8(item));
+    for (const char* item : metricSizeItems()) Combo1->addItem(QString::fromUtf8(item));
     Combo1->setCurrentIndex(-1);
 
-    QGroupBox *limits = makeFrame(page, arrayName(QStringLiteral("Frame3"), 1), QStringLiteral("外螺纹参数"),
-                                  {870, 2220, 4635, 1935});
+    QGroupBox* limits =
+        makeFrame(page, arrayName(QStringLiteral("Frame3"), 1), QStringLiteral("外螺纹参数"), {870, 2220, 4635, 1935});
     new LineSketch(limits, Sketch{{3300, 120, 3300, 1920}});
     makeLabel(limits, arrayName(QStringLiteral("lblMD"), 38), QStringLiteral("大径"), {270, 390, 405, 255});
     M11 = makeBox(limits, QStringLiteral("M11"), {780, 360, 1890, 285});
@@ -287,7 +272,7 @@ void Form15::buildExternalPage(QWidget *page)
     connect(Op6f, &QRadioButton::clicked, this, [this] { Op6f_Click(); });
     connect(Op6g, &QRadioButton::clicked, this, [this] { Op6g_Click(); });
 
-    QGroupBox *wires = makeFrame(page, arrayName(QStringLiteral("Frame3"), 0), QStringLiteral("外螺纹三针测量M值"),
+    QGroupBox* wires = makeFrame(page, arrayName(QStringLiteral("Frame3"), 0), QStringLiteral("外螺纹三针测量M值"),
                                  {840, 4500, 4665, 1365});
     makeLabel(wires, arrayName(QStringLiteral("lblMD"), 12), QStringLiteral("优选三针"), {120, 420, 765, 225});
     M14 = makeBox(wires, QStringLiteral("M14"), {990, 390, 615, 270});
@@ -297,13 +282,13 @@ void Form15::buildExternalPage(QWidget *page)
     M16 = makeBox(wires, QStringLiteral("M16"), {990, 810, 615, 270});
     makeLabel(wires, arrayName(QStringLiteral("lblMD"), 14), QStringLiteral("M值"), {1830, 870, 345, 195});
     M17 = makeBox(wires, QStringLiteral("M17"), {2160, 840, 705, 270});
-    auto *showM = makeButton(wires, QStringLiteral("CommandM"), QStringLiteral("显示M值"), {3300, 330, 885, 285});
+    auto* showM = makeButton(wires, QStringLiteral("CommandM"), QStringLiteral("显示M值"), {3300, 330, 885, 285});
     makeWrappedLabel(wires, arrayName(QStringLiteral("lblMD"), 15), QStringLiteral("M值公差同外螺纹中径公差"),
                      {3150, 750, 1245, 375});
     connect(showM, &QPushButton::clicked, this, [this] { CommandM_Click(); });
 
-    auto *clear = makeButton(page, QStringLiteral("CommandMQ"), QStringLiteral("清 除"), {1770, 6150, 780, 300});
-    auto *print = makeButton(page, QStringLiteral("CommandMD"), QStringLiteral("打 印"), {3570, 6150, 810, 300});
+    auto* clear = makeButton(page, QStringLiteral("CommandMQ"), QStringLiteral("清 除"), {1770, 6150, 780, 300});
+    auto* print = makeButton(page, QStringLiteral("CommandMD"), QStringLiteral("打 印"), {3570, 6150, 810, 300});
     clear->setFont(songFont(10.5));
     print->setFont(songFont(10.5));
     connect(clear, &QPushButton::clicked, this, [this] { CommandMQ_Click(); });
@@ -312,41 +297,25 @@ void Form15::buildExternalPage(QWidget *page)
 
 // A position the class has no row for (nothing picked, a header, the tab
 // item, a pitch the class does not cover) writes nothing.
-void Form15::fillLimits(int cls)
-{
+void Form15::fillLimits(int cls) {
     const std::optional<LimitsTexts> row = externalLimits(static_cast<ExternalClass>(cls), Combo1->currentIndex());
-    if (!row)
-        return;
+    if (!row) return;
     showText(M11, QString::fromUtf8(row->major));
     showText(M12, QString::fromUtf8(row->pitch));
     showText(M13, QString::fromUtf8(row->minor));
 }
 
-void Form15::Op6hh_Click()
-{
-    fillLimits(static_cast<int>(ExternalClass::c6h));
-}
+void Form15::Op6hh_Click() { fillLimits(static_cast<int>(ExternalClass::c6h)); }
 
-void Form15::Op6e_Click()
-{
-    fillLimits(static_cast<int>(ExternalClass::c6e));
-}
+void Form15::Op6e_Click() { fillLimits(static_cast<int>(ExternalClass::c6e)); }
 
-void Form15::Op6f_Click()
-{
-    fillLimits(static_cast<int>(ExternalClass::c6f));
-}
+void Form15::Op6f_Click() { fillLimits(static_cast<int>(ExternalClass::c6f)); }
 
-void Form15::Op6g_Click()
-{
-    fillLimits(static_cast<int>(ExternalClass::c6g));
-}
+void Form15::Op6g_Click() { fillLimits(static_cast<int>(ExternalClass::c6g)); }
 
-void Form15::CommandM_Click()
-{
+void Form15::CommandM_Click() {
     const std::optional<MValues> m = metricMValues(Combo1->currentIndex());
-    if (!m)
-        return;
+    if (!m) return;
     showText(M14, QString::fromUtf8(m->wire1));
     showText(M15, QString::fromUtf8(m->m1));
     // One size has no second wire: its boxes keep their text.
@@ -356,13 +325,8 @@ void Form15::CommandM_Click()
     }
 }
 
-void Form15::CommandMQ_Click()
-{
-    for (QLineEdit *box : {M11, M12, M13, M14, M15, M16, M17})
-        box->clear();
+void Form15::CommandMQ_Click() {
+    for (QLineEdit* box : {M11, M12, M13, M14, M15, M16, M17}) box->clear();
 }
 
-void Form15::CommandMD_Click()
-{
-    printWindow(this);
-}
+void Form15::CommandMD_Click() { printWindow(this); }

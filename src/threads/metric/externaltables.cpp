@@ -21,7 +21,7 @@ struct Size {
 
 struct PitchRow {
     double p;
-    int td;    // major-diameter tolerance of grade 6
+    int td;  // major-diameter tolerance of grade 6
     int esG;
     int esE;
     int esF;
@@ -39,7 +39,7 @@ struct StoredText {
     ExternalClass cls;
     int position;
     Box box;
-    const char *text;
+    const char* text;
 };
 
 // The M-value table keeps its own wires. They are those of the shared
@@ -53,11 +53,11 @@ struct MWires {
 
 struct StoredM {
     int position;
-    const char *m1;
+    const char* m1;
 };
 
 // The size list, by position.
-const std::array<const char *, 241> kItems{{
+const std::array<const char*, 241> kItems{{
     "第一系列",
     "M1×0.25-粗牙",
     "M1×0.2",
@@ -301,6 +301,7 @@ const std::array<const char *, 241> kItems{{
     "\t",
 }};
 // Nominal diameter and pitch of each position; headers and the last item hold none.
+// clang-format off
 constexpr std::array<Size, 241> kSizes{{
     {0, 0},  // 0
     {1, 0.25},
@@ -544,8 +545,10 @@ constexpr std::array<Size, 241> kSizes{{
     {300, 4},
     {0, 0},  // 240
 }};
+// clang-format on
 // Per pitch: major-diameter tolerance Td of grade 6 and the fundamental
 // deviations es of positions g, e and f, in thousandths; kNoRow: the class has no row.
+// clang-format off
 constexpr std::array<PitchRow, 25> kPitchRows{{
     {0.2, 56, -17, kNoRow, kNoRow},
     {0.25, 67, -18, kNoRow, kNoRow},
@@ -573,7 +576,9 @@ constexpr std::array<PitchRow, 25> kPitchRows{{
     {6, 600, -80, -118, -95},
     {8, 710, -100, -140, -118},
 }};
+// clang-format on
 // Pitch-diameter tolerance Td2 of grade 6 by band and pitch, thousandths.
+// clang-format off
 constexpr std::array<Td2Entry, 47> kTd2{{
     {0, 0.2, 48},
     {0, 0.25, 53},
@@ -623,7 +628,9 @@ constexpr std::array<Td2Entry, 47> kTd2{{
     {8, 6, 315},
     {8, 8, 355},
 }};
+// clang-format on
 // Stored texts that differ from the rule, kept as they are.
+// clang-format off
 const std::array<StoredText, 57> kStoredTexts{{
     {ExternalClass::c6h, 2, Box::Pitch, "0.870-0.048"},  // M1×0.2
     {ExternalClass::c6h, 9, Box::Major, "2.5-0.10"},  // M2.5×0.45
@@ -683,6 +690,7 @@ const std::array<StoredText, 57> kStoredTexts{{
     {ExternalClass::c6f, 44, Box::Pitch, "29.350(-0.04/-0.165)"},  // M30×1
     {ExternalClass::c6f, 93, Box::Major, "125(-0.075/-0.550)"},  // M125×4
 }};
+// clang-format on
 // Wires of the M-value table by pitch, thousandths; kNoRow: no second wire.
 constexpr std::array<MWires, 16> kMWires{{
     {0.5, 291, kNoRow},
@@ -709,53 +717,38 @@ constexpr std::array<StoredM, 3> kStoredM{{
     {19, "8.278"},  // M8×1.25
 }};
 
-bool isSize(int position)
-{
+bool isSize(int position) {
     return position >= 0 && position < static_cast<int>(kSizes.size()) && kSizes[position].p > 0;
 }
 
-const PitchRow *pitchRow(double p)
-{
-    for (const PitchRow &r : kPitchRows) {
-        if (r.p == p)
-            return &r;
+const PitchRow* pitchRow(double p) {
+    for (const PitchRow& r : kPitchRows) {
+        if (r.p == p) return &r;
     }
     return nullptr;
 }
 
-std::optional<int> td2Of(double d, double p)
-{
+std::optional<int> td2Of(double d, double p) {
     const auto band = bandBetween(d, std::span<const DiameterBand>(kToleranceBands));
-    if (!band)
-        return std::nullopt;
-    for (const Td2Entry &e : kTd2) {
-        if (e.band == *band && e.p == p)
-            return e.td2;
+    if (!band) return std::nullopt;
+    for (const Td2Entry& e : kTd2) {
+        if (e.band == *band && e.p == p) return e.td2;
     }
     return std::nullopt;
 }
 
-long long thousandths(double v)
-{
-    return std::llround(v * 1000);
-}
+long long thousandths(double v) { return std::llround(v * 1000); }
 
 }  // namespace
 
-std::span<const char *const> metricSizeItems()
-{
-    return kItems;
-}
+std::span<const char* const> metricSizeItems() { return kItems; }
 
-std::optional<LimitsTexts> externalLimitsByRule(ExternalClass c, int position)
-{
-    if (!isSize(position))
-        return std::nullopt;
-    const Size &s = kSizes[static_cast<std::size_t>(position)];
-    const PitchRow *row = pitchRow(s.p);
+std::optional<LimitsTexts> externalLimitsByRule(ExternalClass c, int position) {
+    if (!isSize(position)) return std::nullopt;
+    const Size& s = kSizes[static_cast<std::size_t>(position)];
+    const PitchRow* row = pitchRow(s.p);
     const std::optional<int> td2 = td2Of(s.d, s.p);
-    if (!row || !td2)
-        return std::nullopt;
+    if (!row || !td2) return std::nullopt;
     // Basic pitch and minor diameters from the exact factors 3√3/8 and 5√3/8.
     const long long d = thousandths(s.d);
     const long long d2 = thousandths(s.d - 3 * std::sqrt(3.0) / 8 * s.p);
@@ -768,39 +761,31 @@ std::optional<LimitsTexts> externalLimitsByRule(ExternalClass c, int position)
         return out;
     }
     const int es = c == ExternalClass::c6g ? row->esG : c == ExternalClass::c6e ? row->esE : row->esF;
-    if (es == kNoRow)
-        return std::nullopt;
+    if (es == kNoRow) return std::nullopt;
     out.major = bracketStyleText(d, es, es - row->td);
     out.pitch = bracketStyleText(d2, es, es - *td2);
     return out;
 }
 
-std::optional<LimitsTexts> externalLimits(ExternalClass c, int position)
-{
+std::optional<LimitsTexts> externalLimits(ExternalClass c, int position) {
     std::optional<LimitsTexts> out = externalLimitsByRule(c, position);
-    if (!out)
-        return out;
-    for (const StoredText &t : kStoredTexts) {
-        if (t.cls == c && t.position == position)
-            (t.box == Box::Major ? out->major : out->pitch) = t.text;
+    if (!out) return out;
+    for (const StoredText& t : kStoredTexts) {
+        if (t.cls == c && t.position == position) (t.box == Box::Major ? out->major : out->pitch) = t.text;
     }
     return out;
 }
 
-std::optional<MValues> metricMValues(int position)
-{
+std::optional<MValues> metricMValues(int position) {
     // Sizes of pitch 0.75 to 5.5 except M300×4, and M3.5×0.6 and M4.5×0.5.
-    if (!isSize(position))
-        return std::nullopt;
-    const Size &s = kSizes[static_cast<std::size_t>(position)];
+    if (!isSize(position)) return std::nullopt;
+    const Size& s = kSizes[static_cast<std::size_t>(position)];
     const bool covered = (s.p >= 0.75 && s.p <= 5.5 && position != 239) || position == 134 || position == 137;
-    const MWires *wires = nullptr;
-    for (const MWires &w : kMWires) {
-        if (w.p == s.p)
-            wires = &w;
+    const MWires* wires = nullptr;
+    for (const MWires& w : kMWires) {
+        if (w.p == s.p) wires = &w;
     }
-    if (!covered || !wires)
-        return std::nullopt;
+    if (!covered || !wires) return std::nullopt;
 
     // M = d - 1.515 P + 3 w at the basic pitch diameter, worked out exactly
     // in millionths and rounded half up to 0.01 (37.725 shows 37.73).
@@ -813,9 +798,8 @@ std::optional<MValues> metricMValues(int position)
     MValues out;
     out.wire1 = thousandthsText(wires->wire1);
     out.m1 = mText(wires->wire1);
-    for (const StoredM &m : kStoredM) {
-        if (m.position == position)
-            out.m1 = m.m1;
+    for (const StoredM& m : kStoredM) {
+        if (m.position == position) out.m1 = m.m1;
     }
     if (wires->wire2 != kNoRow) {
         out.wire2 = thousandthsText(wires->wire2);

@@ -13,7 +13,7 @@ namespace quorvil::metric {
 // The 241 items of the size list (UTF-8), in list order: the header
 // "第一系列" at 0, the first series at 1-124, the header "第二系列" at 125,
 // the second series at 126-239 and a lone tab at 240.
-std::span<const char *const> metricSizeItems();
+std::span<const char* const> metricSizeItems();
 
 enum class ExternalClass { c6h, c6g, c6e, c6f };
 

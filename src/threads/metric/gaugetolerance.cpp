@@ -28,8 +28,7 @@ constexpr std::array<Band, 7> kBands{{
 }};
 
 template <class Key>
-std::optional<GaugeTolerance> lookUp(Key td2)
-{
+std::optional<GaugeTolerance> lookUp(Key td2) {
     if (const auto band = bandBetween(td2, std::span<const Band>(kBands)))
         return kBands[static_cast<std::size_t>(*band)].tol;
     return std::nullopt;

@@ -8,10 +8,10 @@ namespace quorvil::metric {
 
 // One band of the gauge tolerance table, mm.
 struct GaugeTolerance {
-    double Z;    // zone position: the GO gauge's zone is centred Z above the basic pitch diameter
-    double T;    // gauge tolerance: the width of each gauge's pitch-diameter zone
-    double W;    // wear allowance
-    double W2;   // second wear allowance
+    double Z;   // zone position: the GO gauge's zone is centred Z above the basic pitch diameter
+    double T;   // gauge tolerance: the width of each gauge's pitch-diameter zone
+    double W;   // wear allowance
+    double W2;  // second wear allowance
 };
 
 // The band whose (lower, upper] holds the pitch-diameter tolerance `td2`,

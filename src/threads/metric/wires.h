@@ -23,8 +23,8 @@ struct WirePair {
 // window measures metric threads only up to pitch 5.5 and so has no row for
 // pitch 6; every other row is the same.
 enum class WireRows {
-    All,             // 24 rows, pitch 0.2 to 6
-    WithoutPitch6,   // 23 rows, pitch 0.2 to 5.5
+    All,            // 24 rows, pitch 0.2 to 6
+    WithoutPitch6,  // 23 rows, pitch 0.2 to 5.5
 };
 
 // The rows, pitch ascending; the last one is pitch 6.

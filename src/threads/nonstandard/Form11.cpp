@@ -53,13 +53,13 @@ Form11::Form11() : ToolWindow(QStringLiteral("Form11"), QStringLiteral("2.阿基
     label(frame1, QStringLiteral("头数"), {3300, 383, 375, 255});
     txtz1 = makeBox(frame1, QStringLiteral("txtz1"), {3690, 360, 600, 300});
 
-    QGroupBox* frame3 = cyanFrame(this, QStringLiteral("Frame3"), QStringLiteral("命令"), {4560, 45, 1545, 855},
-                                  Qt::black);
+    QGroupBox* frame3 =
+        cyanFrame(this, QStringLiteral("Frame3"), QStringLiteral("命令"), {4560, 45, 1545, 855}, Qt::black);
     auto* command2 = makeButton(frame3, QStringLiteral("Command2"), QStringLiteral("计算"), {165, 375, 525, 315});
     auto* command1 = makeButton(frame3, QStringLiteral("Command1"), QStringLiteral("打印"), {855, 375, 525, 315});
 
-    QGroupBox* frame2 = cyanFrame(this, QStringLiteral("Frame2"), QStringLiteral("输出结果"), {90, 945, 6030, 2835},
-                                  QColor(0, 0, 255));
+    QGroupBox* frame2 =
+        cyanFrame(this, QStringLiteral("Frame2"), QStringLiteral("输出结果"), {90, 945, 6030, 2835}, QColor(0, 0, 255));
     // A label and its result box at a row and column of the result frame.
     auto result = [&](int row, int column, const QString& caption, const QString& name, bool formats) -> QLineEdit* {
         const int left = kColumnLeft[column];
@@ -105,7 +105,6 @@ Form11::Form11() : ToolWindow(QStringLiteral("Form11"), QStringLiteral("2.阿基
         txtc30 = angleBox(QStringLiteral("txtc30"), QStringLiteral("″"));
     }
     txtm5 = formatted(5, 0, QStringLiteral("M值"), QStringLiteral("txtm5"));
-
 
     connect(command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(command1, &QPushButton::clicked, this, [this] { Command1_Click(); });

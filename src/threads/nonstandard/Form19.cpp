@@ -7,8 +7,8 @@
 #include <QRadioButton>
 
 #include <cmath>
-#include <limits>
 #include <initializer_list>
+#include <limits>
 #include <optional>
 #include <utility>
 
@@ -148,7 +148,7 @@ QString twoLines(const QString& s) {
     return s.left(half) + QLatin1Char('\n') + s.mid(half);
 }
 
-constexpr int kBoxH = 285;     // text box height, twips
+constexpr int kBoxH = 285;  // text box height, twips
 
 // The double-ended thread plug gauge seen from the side, in twips of its
 // frame, with the divider between its halves on top; only the divider's
@@ -168,7 +168,6 @@ Sketch gaugeSketch(int dividerX) {
     s.push_back({dividerX, 90, dividerX, 2880, 1, kGreyLine});
     return s;
 }
-
 
 }  // namespace
 
@@ -199,7 +198,8 @@ namespace {
 // Builds labels of the label array lblMD, numbered in order of creation.
 struct LabelMaker {
     int next = 0;
-    QLabel* operator()(QWidget* parent, const QString& caption, Tw geo, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+    QLabel* operator()(QWidget* parent, const QString& caption, Tw geo,
+                       Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
         QLabel* l = makeLabel(parent, arrayName(QStringLiteral("lblMD"), next++), caption, geo);
         l->setAlignment(align);
         return l;
@@ -247,7 +247,8 @@ void Form19::buildMetricTab(QWidget* page) {
     result(ext, 8, {1200, 1740, 705, kBoxH});
     label(ext, lbl(9), {2085, 1110, 900, kBoxH}, centred);
     result(ext, 9, {2085, 1395, 900, kBoxH});
-    new LineSketch(ext, {{60, 615, 3030, 615, 1, kGreyLine}, {1995, 615, 1995, 2160, 1, kGreyLine},
+    new LineSketch(ext, {{60, 615, 3030, 615, 1, kGreyLine},
+                         {1995, 615, 1995, 2160, 1, kGreyLine},
                          {60, 1365, 1995, 1365, 1, kGreyLine}});
 
     // Internal thread: class row, then 大径 on the left, 中径 over 小径 on the right.
@@ -264,7 +265,8 @@ void Form19::buildMetricTab(QWidget* page) {
     label(inner, vertical(lbl(13)), {1125, 1425, 240, 600}, centred);
     result(inner, 13, {1380, 1590, 855, kBoxH});
     result(inner, 14, {2265, 1470, 735, kBoxH});
-    new LineSketch(inner, {{60, 615, 3060, 615, 1, kGreyLine}, {1080, 615, 1080, 2160, 1, kGreyLine},
+    new LineSketch(inner, {{60, 615, 3060, 615, 1, kGreyLine},
+                           {1080, 615, 1080, 2160, 1, kGreyLine},
                            {1080, 1365, 3060, 1365, 1, kGreyLine}});
 
     // Wires and M values, one row.
@@ -354,13 +356,18 @@ void Form19::buildTrapezoidalTab(QWidget* page) {
         const int x0 = 90 + g * 1965;
         label(ext, vertical(lbl(groups[g][0])), {x0, 720, 240, 600}, centred);
         const auto& [size, upper, lower] = groups[g];
-        if (size == 3) raw(ext, size, {x0 + 255, 885, 810, kBoxH});
-        else result(ext, size, {x0 + 255, 885, 810, kBoxH});
-        if (upper == 4) raw(ext, upper, {x0 + 1095, 735, 705, kBoxH});
-        else result(ext, upper, {x0 + 1095, 735, 705, kBoxH});
+        if (size == 3)
+            raw(ext, size, {x0 + 255, 885, 810, kBoxH});
+        else
+            result(ext, size, {x0 + 255, 885, 810, kBoxH});
+        if (upper == 4)
+            raw(ext, upper, {x0 + 1095, 735, 705, kBoxH});
+        else
+            result(ext, upper, {x0 + 1095, 735, 705, kBoxH});
         result(ext, lower, {x0 + 1095, 1035, 705, kBoxH});
     }
-    new LineSketch(ext, {{60, 615, 5910, 615, 1, kGreyLine}, {1995, 615, 1995, 1485, 1, kGreyLine},
+    new LineSketch(ext, {{60, 615, 5910, 615, 1, kGreyLine},
+                         {1995, 615, 1995, 1485, 1, kGreyLine},
                          {3960, 615, 3960, 1485, 1, kGreyLine}});
 
     // Internal thread: class options, 大径, 中径 and 小径 left to right.
@@ -376,7 +383,8 @@ void Form19::buildTrapezoidalTab(QWidget* page) {
         result(inner, size + 1, {x0 + 885, 285, 705, kBoxH});
         label(inner, text("zero"), {x0 + 885, 600, 705, 255}, centred);
     }
-    new LineSketch(inner, {{960, 210, 960, 900, 1, kGreyLine}, {1995, 210, 1995, 900, 1, kGreyLine},
+    new LineSketch(inner, {{960, 210, 960, 900, 1, kGreyLine},
+                           {1995, 210, 1995, 900, 1, kGreyLine},
                            {3915, 210, 3915, 900, 1, kGreyLine}});
 
     // Wires and M values, one row.
@@ -427,10 +435,10 @@ void Form19::Command1_Click() {
 
     using metric60::ExternalClass;
     using metric60::InternalClass;
-    const ExternalClass ext = Op1->isChecked() ? ExternalClass::c6f
+    const ExternalClass ext = Op1->isChecked()   ? ExternalClass::c6f
                               : Op2->isChecked() ? ExternalClass::c6g
                                                  : ExternalClass::c6h;
-    const InternalClass inner = Op4->isChecked() ? InternalClass::c5H
+    const InternalClass inner = Op4->isChecked()   ? InternalClass::c5H
                                 : Op5->isChecked() ? InternalClass::c6H
                                                    : InternalClass::c7H;
     const metric60::Results r = metric60::compute(*d, *P, ext, inner);
@@ -462,8 +470,10 @@ void Form19::Command1_Click() {
 
     // Internal thread: 6H shows its tolerance as the single-precision value.
     plan.plain(w[11], r.d2);
-    if (inner == InternalClass::c6H) plan.plainSingle(w[12], r.S);
-    else plan.plain(w[12], r.TD2);
+    if (inner == InternalClass::c6H)
+        plan.plainSingle(w[12], r.S);
+    else
+        plan.plain(w[12], r.TD2);
     for (int n : {13, 34, 41}) plan.plain(w[n], r.minor);
     plan.plain(w[14], r.TD1);
 
@@ -511,9 +521,9 @@ void Form19::Command2_Click() {
     if (!(P > 0)) return;
 
     const trapezoidal::ExternalTolerance ext = Op7h->isChecked()   ? trapezoidal::kExternal7h
-                                    : Op7e->isChecked() ? trapezoidal::kExternal7e
-                                    : Op8e->isChecked() ? trapezoidal::kExternal8e
-                                                        : trapezoidal::kExternal8c;
+                                               : Op7e->isChecked() ? trapezoidal::kExternal7e
+                                               : Op8e->isChecked() ? trapezoidal::kExternal8e
+                                                                   : trapezoidal::kExternal8c;
     const double kInternal = Op7->isChecked() ? trapezoidal::kInternal7H : trapezoidal::kInternal8H;
     const trapezoidal::SingleResults r = trapezoidal::computeSingle(d, P, ext, kInternal);
 

@@ -69,10 +69,10 @@ TabControls buildTab(QWidget* page, const TabNames& n, int& label) {
     makeLabel(mFrame, nextLabel(), QStringLiteral("mm"), {3840, 1350, 375, 255});
 
     makeWrappedLabel(page, arrayName(QStringLiteral("Label2"), n.firstNote),
-                 QStringLiteral("  1. 此程序适用于所有螺纹的三针测量.如牙形角15°、30°等螺纹.单位:mm"),
-                 {315, 3990, 4335, 510});
-    makeLabel(page, arrayName(QStringLiteral("Label2"), n.firstNote + 1), QStringLiteral(" 2. M值公差等于外螺纹中径公差"),
-              {315, 4673, 3300, 255});
+                     QStringLiteral("  1. 此程序适用于所有螺纹的三针测量.如牙形角15°、30°等螺纹.单位:mm"),
+                     {315, 3990, 4335, 510});
+    makeLabel(page, arrayName(QStringLiteral("Label2"), n.firstNote + 1),
+              QStringLiteral(" 2. M值公差等于外螺纹中径公差"), {315, 4673, 3300, 255});
     c.wireList = makeCombo(page, n.wireList, {3675, 4650, 975, 300});
     for (std::string_view w : kStandardWires) c.wireList->addItem(QString::fromUtf8(w.data(), qsizetype(w.size())));
     c.wireList->setCurrentIndex(-1);
@@ -110,26 +110,38 @@ Form8::Form8() : ToolWindow(QStringLiteral("Form8"), QStringLiteral("20.通用�
     SSTab1 = new TabContainer(this, QStringLiteral("SSTab1"), {0, 0, 4965, 5280});
     int label = 0;
 
-    const TabControls mm = buildTab(SSTab1->addPage(QStringLiteral("螺距：MM/牙")),
-                                    {QStringLiteral("Frame1"), QStringLiteral("sz1"), QStringLiteral("sz2"),
-                                     QStringLiteral("sz3"), QStringLiteral("Command3"), QStringLiteral("Frame2"),
-                                     QStringLiteral("sz4"), QStringLiteral("sz5"), QStringLiteral("sz6"),
-                                     QStringLiteral("sz7"), QStringLiteral("sz8"), QStringLiteral("Command2"),
-                                     QStringLiteral("Command1"), QStringLiteral("Combo1"), 0, QStringLiteral("mm/牙")},
-                                    label);
-    const TabControls tpi = buildTab(SSTab1->addPage(QStringLiteral("螺距：牙/英寸")),
-                                     {QStringLiteral("Frame4"), QStringLiteral("sz10"), QStringLiteral("sz20"),
-                                      QStringLiteral("sz30"), QStringLiteral("Command6"), QStringLiteral("Frame3"),
-                                      QStringLiteral("sz40"), QStringLiteral("sz50"), QStringLiteral("sz60"),
-                                      QStringLiteral("sz70"), QStringLiteral("sz80"), QStringLiteral("Command5"),
-                                      QStringLiteral("Command4"), QStringLiteral("txtw27"), 2, QStringLiteral("牙/英寸")},
-                                     label);
+    const TabControls mm =
+        buildTab(SSTab1->addPage(QStringLiteral("螺距：MM/牙")),
+                 {QStringLiteral("Frame1"), QStringLiteral("sz1"), QStringLiteral("sz2"), QStringLiteral("sz3"),
+                  QStringLiteral("Command3"), QStringLiteral("Frame2"), QStringLiteral("sz4"), QStringLiteral("sz5"),
+                  QStringLiteral("sz6"), QStringLiteral("sz7"), QStringLiteral("sz8"), QStringLiteral("Command2"),
+                  QStringLiteral("Command1"), QStringLiteral("Combo1"), 0, QStringLiteral("mm/牙")},
+                 label);
+    const TabControls tpi =
+        buildTab(SSTab1->addPage(QStringLiteral("螺距：牙/英寸")),
+                 {QStringLiteral("Frame4"), QStringLiteral("sz10"), QStringLiteral("sz20"), QStringLiteral("sz30"),
+                  QStringLiteral("Command6"), QStringLiteral("Frame3"), QStringLiteral("sz40"), QStringLiteral("sz50"),
+                  QStringLiteral("sz60"), QStringLiteral("sz70"), QStringLiteral("sz80"), QStringLiteral("Command5"),
+                  QStringLiteral("Command4"), QStringLiteral("txtw27"), 2, QStringLiteral("牙/英寸")},
+                 label);
 
-    sz1 = mm.pitch; sz2 = mm.angle; sz3 = mm.bestWire;
-    sz4 = mm.mPitch; sz5 = mm.mAngle; sz6 = mm.wire; sz7 = mm.pitchDiameter; sz8 = mm.mValue;
+    sz1 = mm.pitch;
+    sz2 = mm.angle;
+    sz3 = mm.bestWire;
+    sz4 = mm.mPitch;
+    sz5 = mm.mAngle;
+    sz6 = mm.wire;
+    sz7 = mm.pitchDiameter;
+    sz8 = mm.mValue;
     Combo1 = mm.wireList;
-    sz10 = tpi.pitch; sz20 = tpi.angle; sz30 = tpi.bestWire;
-    sz40 = tpi.mPitch; sz50 = tpi.mAngle; sz60 = tpi.wire; sz70 = tpi.pitchDiameter; sz80 = tpi.mValue;
+    sz10 = tpi.pitch;
+    sz20 = tpi.angle;
+    sz30 = tpi.bestWire;
+    sz40 = tpi.mPitch;
+    sz50 = tpi.mAngle;
+    sz60 = tpi.wire;
+    sz70 = tpi.pitchDiameter;
+    sz80 = tpi.mValue;
     txtw27 = tpi.wireList;
 
     connect(mm.bestButton, &QPushButton::clicked, this, [this] { Command3_Click(); });

@@ -6,9 +6,9 @@
 #include <limits>
 #include <span>
 
-#include "threads/metric/wires.h"
 #include "threads/common/threewire.h"
 #include "threads/common/tolerance.h"
+#include "threads/metric/wires.h"
 
 namespace quorvil::nonstandard::metric60 {
 

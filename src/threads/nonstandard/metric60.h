@@ -32,13 +32,13 @@ float representativeDiameter(double d);
 struct Results {
     // External thread. es is 0 under 6h.
     double es;
-    double majorLower;      // es - Td
-    double d2;              // basic pitch diameter, also D2
-    double pitchLower;      // es - Td2
-    double minor;           // d - 1.0825 P: upper limit of d1, D1, gauge minor limit
+    double majorLower;  // es - Td
+    double d2;          // basic pitch diameter, also D2
+    double pitchLower;  // es - Td2
+    double minor;       // d - 1.0825 P: upper limit of d1, D1, gauge minor limit
     // Internal thread.
-    float S;                // pitch-diameter tolerance of 6H, single precision
-    double TD2;             // 5H: 0.8 S, 6H: S, 7H: 1.25 S
+    float S;     // pitch-diameter tolerance of 6H, single precision
+    double TD2;  // 5H: 0.8 S, 6H: S, 7H: 1.25 S
     double TD1;
     metric::TappingData tapping;
     // Gauge tolerance row for TD2; no row when TD2 lies in no band.

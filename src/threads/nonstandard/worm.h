@@ -31,13 +31,13 @@ struct DegMinSec {
 DegMinSec toDegMinSec(double degrees);
 
 struct WormDimensions {
-    std::optional<float> wire;        // measuring-wire diameter dw
-    std::optional<float> overWires;   // M value over three such wires
-    float normalPitch = 0;            // pn
-    float normalProfileAngle = 0;     // alpha n, in degrees
+    std::optional<float> wire;       // measuring-wire diameter dw
+    std::optional<float> overWires;  // M value over three such wires
+    float normalPitch = 0;           // pn
+    float normalProfileAngle = 0;    // alpha n, in degrees
     float toothDepth = 0;
     float normalChordalThickness = 0;
-    float diameterQuotient = 0;       // q
+    float diameterQuotient = 0;  // q
     float axialPitch = 0;
     float tipDiameter = 0;
     float axialThickness = 0;

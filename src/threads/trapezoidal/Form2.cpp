@@ -55,9 +55,6 @@ QGroupBox* frame3(QWidget* parent, int index, const QString& text, Tw geo) {
     return makeFrame(parent, arrayName(QStringLiteral("Frame3"), index), text, geo);
 }
 
-
-
-
 }  // namespace
 
 Form2::Form2() : ToolWindow(QStringLiteral("Form2"), QStringLiteral("11.梯形螺纹(牙形角30°)"), 6555, 6645) {
@@ -93,7 +90,7 @@ void Form2::buildExternalTab(QWidget* page) {
 
     auto* ext = frame3(page, 1, QStringLiteral("外螺纹参数"), Tw{480, 1890, 3045, 2295});
     new LineSketch(ext, Sketch{
-                            {0, 720, 3000, 720, 1, kInverseOfBlackLine},   // Line21(2)
+                            {0, 720, 3000, 720, 1, kInverseOfBlackLine},    // Line21(2)
                             {0, 1200, 3000, 1200, 1, kInverseOfBlackLine},  // Line21(3)
                             {0, 1740, 3000, 1740, 1, kInverseOfBlackLine},  // Line21(4)
                         });
@@ -284,7 +281,7 @@ void Form2::Command1_Click() {
     const auto d = readStrict(Text3);
     const auto P = readStrict(Text4);
     if (!d || !P || *P <= 0) return;
-    const InternalClass cls = Op9->isChecked() ? InternalClass::c9H
+    const InternalClass cls = Op9->isChecked()   ? InternalClass::c9H
                               : Op8->isChecked() ? InternalClass::c8H
                                                  : InternalClass::c7H;
 

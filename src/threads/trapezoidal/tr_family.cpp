@@ -19,12 +19,7 @@ struct DrBand {
 };
 
 constexpr DrBand kDiameterBands[] = {
-    {11.2, 9.38},
-    {22.4, 16.248},
-    {45, 32.496},
-    {90, 64.343},
-    {180, 130.767},
-    {kNoLimit, 238.746},
+    {11.2, 9.38}, {22.4, 16.248}, {45, 32.496}, {90, 64.343}, {180, 130.767}, {kNoLimit, 238.746},
 };
 
 struct PitchRow {
@@ -59,12 +54,9 @@ struct GaugeBand {
 };
 
 constexpr GaugeBand kGaugeBands[] = {
-    {0.125, {0.013, 0.009, 0.018, 0.014}},
-    {0.2, {0.016, 0.017, 0.025, 0.017}},
-    {0.315, {0.020, 0.023, 0.030, 0.022}},
-    {0.5, {0.026, 0.035, 0.039, 0.028}},
-    {0.8, {0.032, 0.046, 0.048, 0.033}},
-    {kNoLimit, {0.038, 0.054, 0.057, 0.039}},
+    {0.125, {0.013, 0.009, 0.018, 0.014}}, {0.2, {0.016, 0.017, 0.025, 0.017}},
+    {0.315, {0.020, 0.023, 0.030, 0.022}}, {0.5, {0.026, 0.035, 0.039, 0.028}},
+    {0.8, {0.032, 0.046, 0.048, 0.033}},   {kNoLimit, {0.038, 0.054, 0.057, 0.039}},
 };
 
 const PitchRow* pitchRow(double P) {
@@ -95,12 +87,9 @@ std::optional<WirePair> wires(double P) {
 
 double fundamentalDeviation(Position position, double P) {
     switch (position) {
-    case Position::h:
-        return 0;
-    case Position::e:
-        return P > 3 ? std::sqrt(P) * -47.49 * 0.001 : -(11 * P + 50) * 0.001;
-    case Position::c:
-        return P > 2 ? std::sqrt(P) * -94.12 * 0.001 - 0.005 : -(11 * P + 125) * 0.001;
+    case Position::h: return 0;
+    case Position::e: return P > 3 ? std::sqrt(P) * -47.49 * 0.001 : -(11 * P + 50) * 0.001;
+    case Position::c: return P > 2 ? std::sqrt(P) * -94.12 * 0.001 - 0.005 : -(11 * P + 125) * 0.001;
     }
     return 0;
 }
@@ -142,7 +131,6 @@ GaugeBlock gaugeBlock(double d, double P, double D2, double D2plusTD2, double w1
     return b;
 }
 
-
 namespace {
 
 std::optional<float> single(const std::optional<double>& v) {
@@ -157,8 +145,8 @@ bool finite(const std::optional<float>& v) { return !v || std::isfinite(*v); }
 
 bool SingleResults::finite() const {
     using trapezoidal::finite;
-    for (float v : {d, d2, es, pitchLower, minorLower, D2, TD2, D1, TD1, goMajor, noGoMajor, majorDeviation,
-                    pitchTolerance})
+    for (float v :
+         {d, d2, es, pitchLower, minorLower, D2, TD2, D1, TD1, goMajor, noGoMajor, majorDeviation, pitchTolerance})
         if (!finite(v)) return false;
     for (const auto& v : {majorLower, d3, D4, w1, w2, M1, M2, goM, noGoM, goWearM, noGoWearM})
         if (!finite(v)) return false;

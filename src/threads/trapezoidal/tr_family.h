@@ -118,18 +118,18 @@ GaugeRow gaugeRow(float TD2);
 
 // GO and NO-GO thread plug gauge of the internal thread.
 struct GaugeBlock {
-    double goMajor;           // (d + Z) + T
-    double noGoMajor;         // (((D2 + TD2) + T/2) + 0.2P) + T
-    double majorDeviation;    // -T * 2, for both majors
-    double goPitch;           // D2 + Z, middle of its tolerance
-    double noGoPitch;         // (D2 + TD2) + T/2, middle of its tolerance
-    double pitchTolerance;    // T / 2 (the pitch sizes are +-T/2)
-    double goWear;            // (D2 + Z) - WG
-    double noGoWear;          // ((D2 + TD2) + T/2) - WN
-    double goM;               // three-wire M of goPitch over w1
-    double noGoM;             // of noGoPitch
-    double goWearM;           // of goWear
-    double noGoWearM;         // of noGoWear
+    double goMajor;         // (d + Z) + T
+    double noGoMajor;       // (((D2 + TD2) + T/2) + 0.2P) + T
+    double majorDeviation;  // -T * 2, for both majors
+    double goPitch;         // D2 + Z, middle of its tolerance
+    double noGoPitch;       // (D2 + TD2) + T/2, middle of its tolerance
+    double pitchTolerance;  // T / 2 (the pitch sizes are +-T/2)
+    double goWear;          // (D2 + Z) - WG
+    double noGoWear;        // ((D2 + TD2) + T/2) - WN
+    double goM;             // three-wire M of goPitch over w1
+    double noGoM;           // of noGoPitch
+    double goWearM;         // of goWear
+    double noGoWearM;       // of noGoWear
 };
 
 // The gauge block from d, P, D2, the sum D2 + TD2, the preferred wire w1
@@ -137,7 +137,6 @@ struct GaugeBlock {
 // holds its values in single precision rounds it to float first; others
 // pass D2 + TD2. The minor diameter of both gauges (upper limit) is d3.
 GaugeBlock gaugeBlock(double d, double P, double D2, double D2plusTD2, double w1, const GaugeRow& g);
-
 
 // ---- The family held in single precision ----------------------------------
 
@@ -154,9 +153,9 @@ struct SingleResults {
     std::optional<float> majorLower;  // -Td
     float d2;                         // = D2
     float es;
-    float pitchLower;                 // es - Td2
-    std::optional<float> d3;          // also the gauge minor diameter
-    float minorLower;                 // es - 1.25 Td2
+    float pitchLower;         // es - Td2
+    std::optional<float> d3;  // also the gauge minor diameter
+    float minorLower;         // es - 1.25 Td2
     std::optional<float> D4;
     float D2;
     float TD2;

@@ -213,10 +213,12 @@ InternalResult calculateInternal(double d, double P, InternalClass cls, std::opt
         return ms;
     };
     // The GO M value adds the half tolerance last: (((D2 + Z) + 4.864w) - 1.866P) + T/2.
-    s.goM = overBoth([&](double w) { return trapezoidalThreeWireM(PitchDiameter{block.goPitch}, Wire{w}, Pitch{P}) + g.T / 2; });
+    s.goM = overBoth(
+        [&](double w) { return trapezoidalThreeWireM(PitchDiameter{block.goPitch}, Wire{w}, Pitch{P}) + g.T / 2; });
     s.noGoM = overBoth([&](double w) { return trapezoidalThreeWireM(PitchDiameter{s.noGoPitch}, Wire{w}, Pitch{P}); });
     s.goWearM = overBoth([&](double w) { return trapezoidalThreeWireM(PitchDiameter{s.goWear}, Wire{w}, Pitch{P}); });
-    s.noGoWearM = overBoth([&](double w) { return trapezoidalThreeWireM(PitchDiameter{s.noGoWear}, Wire{w}, Pitch{P}); });
+    s.noGoWearM =
+        overBoth([&](double w) { return trapezoidalThreeWireM(PitchDiameter{s.noGoWear}, Wire{w}, Pitch{P}); });
     r.gauge = s;
     return r;
 }
@@ -224,7 +226,9 @@ InternalResult calculateInternal(double d, double P, InternalClass cls, std::opt
 bool isShowable(const InternalResult& r) {
     bool ok = true;
     auto check = [&](double v) { ok = ok && std::isfinite(v); };
-    auto checkOpt = [&](const std::optional<double>& v) { if (v) check(*v); };
+    auto checkOpt = [&](const std::optional<double>& v) {
+        if (v) check(*v);
+    };
     check(r.D2);
     check(r.D1);
     check(r.computedTolerance);

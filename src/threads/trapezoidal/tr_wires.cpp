@@ -50,7 +50,9 @@ std::optional<MValueRow> mValueRow(int position) {
     // second wire (0 for wire and M, the preferred column holding 4.773); the
     // row is formed like every other pitch-9 row: 4.4, 55.11, 4.773, 56.92.
     const double d2 = pitchDiameter(size->d, P);
-    auto m = [&](double wire) { return std::round(trapezoidalThreeWireM(PitchDiameter{d2}, Wire{wire}, Pitch{P}) * 100.0) / 100.0; };
+    auto m = [&](double wire) {
+        return std::round(trapezoidalThreeWireM(PitchDiameter{d2}, Wire{wire}, Pitch{P}) * 100.0) / 100.0;
+    };
     return MValueRow{w->preferred, m(w->preferred), w->second, m(w->second)};
 }
 

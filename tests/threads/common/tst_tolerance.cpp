@@ -26,11 +26,17 @@ constexpr From kFrom[] = {{-std::numeric_limits<double>::infinity(), 0}, {1.1, 1
 constexpr DiameterBand kBetween[] = {{1.1, 2.2}, {3.3, 4.4}};
 
 template <class Key>
-int upTo(Key x) { return bandUpTo(x, std::span<const UpTo>(kUpTo)).id; }
+int upTo(Key x) {
+    return bandUpTo(x, std::span<const UpTo>(kUpTo)).id;
+}
 template <class Key>
-int from(Key x) { return bandFrom(x, std::span<const From>(kFrom)).id; }
+int from(Key x) {
+    return bandFrom(x, std::span<const From>(kFrom)).id;
+}
 template <class Key>
-int between(Key x) { return bandBetween(x, std::span<const DiameterBand>(kBetween)).value_or(-1); }
+int between(Key x) {
+    return bandBetween(x, std::span<const DiameterBand>(kBetween)).value_or(-1);
+}
 }  // namespace
 
 class TestTolerance : public QObject {

@@ -25,8 +25,8 @@ private slots:
 void TestWorm::wireTable_data() {
     QTest::addColumn<double>("module");
     QTest::addColumn<double>("wire");  // 0: no row
-    const double rows[][2] = {{0.3, 0.511}, {0.4, 0.724}, {0.5, 0.866}, {0.6, 1.008}, {0.7, 1.441}, {0.8, 1.441},
-                              {1, 1.732},   {1.25, 2.311}, {1.5, 2.595}, {2, 3.468},  {2.5, 4.211}, {3, 5.176}};
+    const double rows[][2] = {{0.3, 0.511}, {0.4, 0.724},  {0.5, 0.866}, {0.6, 1.008}, {0.7, 1.441}, {0.8, 1.441},
+                              {1, 1.732},   {1.25, 2.311}, {1.5, 2.595}, {2, 3.468},   {2.5, 4.211}, {3, 5.176}};
     for (const auto& r : rows) QTest::addRow("m %g", r[0]) << r[0] << r[1];
     QTest::newRow("2.01 has no row") << 2.01 << 0.0;
     QTest::newRow("5 has no row") << 5.0 << 0.0;
@@ -110,21 +110,22 @@ void TestWorm::workedExamples_data() {
     QTest::addColumn<float>("m");
     QTest::addColumn<float>("z1");
     QTest::addColumn<QStringList>("shown");
-    QTest::newRow("d1 22.4 m 2 z1 1")
-        << 22.4f << 2.0f << 1.0f
-        << QStringList{"wire  3.468", "q  11.2", "lead  5  6  8", "tip 26.40", "root 17.60", "axialPitch 6.28",
-                       "normalPitch 6.26", "alphaN 19.93", "sn 3.13", "hx 2.00", "sc 3.14", "crest 1.69",
-                       "rootWidth 1.39", "depth 4.40", "M 27.41"};
+    QTest::newRow("d1 22.4 m 2 z1 1") << 22.4f << 2.0f << 1.0f
+                                      << QStringList{"wire  3.468",      "q  11.2",      "lead  5  6  8",
+                                                     "tip 26.40",        "root 17.60",   "axialPitch 6.28",
+                                                     "normalPitch 6.26", "alphaN 19.93", "sn 3.13",
+                                                     "hx 2.00",          "sc 3.14",      "crest 1.69",
+                                                     "rootWidth 1.39",   "depth 4.40",   "M 27.41"};
     QTest::newRow("no wire row") << 50.0f << 5.0f << 4.0f
-                                 << QStringList{"q  10", "lead  21  48  5", "tip 60.00", "root 38.00",
-                                                "axialPitch 15.71", "normalPitch 14.58", "alphaN 18.67",
-                                                "sn 7.29", "hx 5.00", "sc 7.85", "crest 4.22", "rootWidth 3.49",
+                                 << QStringList{"q  10",        "lead  21  48  5",  "tip 60.00",
+                                                "root 38.00",   "axialPitch 15.71", "normalPitch 14.58",
+                                                "alphaN 18.67", "sn 7.29",          "hx 5.00",
+                                                "sc 7.85",      "crest 4.22",       "rootWidth 3.49",
                                                 "depth 11.00"};
-    QTest::newRow("seconds carry into degrees") << 57.29f << 1.0f << 1.0f
-                                                << QStringList{"wire  1.732", "lead  1  0  0"};
+    QTest::newRow("seconds carry into degrees")
+        << 57.29f << 1.0f << 1.0f << QStringList{"wire  1.732", "lead  1  0  0"};
     // 21.114996 held as a float shows 21.115 and so 21.12 (a double: 21.11).
-    QTest::newRow("single-precision M value") << 20.0f << 0.4f << 1.0f
-                                              << QStringList{"wire  .724", "q  50", "M 21.12"};
+    QTest::newRow("single-precision M value") << 20.0f << 0.4f << 1.0f << QStringList{"wire  .724", "q  50", "M 21.12"};
 }
 
 void TestWorm::workedExamples() {

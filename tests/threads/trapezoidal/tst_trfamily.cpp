@@ -76,9 +76,9 @@ void TestTrapFamily::representativeDiameterInSinglePrecision() {
 
 void TestTrapFamily::pitchTables_data() {
     QTest::addColumn<double>("P");
-    QTest::addColumn<double>("Td");   // -1: no row
-    QTest::addColumn<double>("ac");   // -1: no row
-    QTest::addColumn<double>("w1");   // -1: no row
+    QTest::addColumn<double>("Td");  // -1: no row
+    QTest::addColumn<double>("ac");  // -1: no row
+    QTest::addColumn<double>("w1");  // -1: no row
     QTest::addColumn<double>("w2");
     QTest::newRow("1.5 no wires") << 1.5 << 0.15 << 0.15 << -1.0 << -1.0;
     QTest::newRow("2") << 2.0 << 0.18 << 0.25 << 1.047 << 1.157;
