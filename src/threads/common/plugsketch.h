@@ -63,4 +63,13 @@ inline constexpr PlugGaugeLayout kPlugGaugeLayout{
 // dimensions, all black.
 Sketch plugGaugeSketch(const PlugGaugeLayout& layout);
 
+namespace inch {
+
+// The gauge that heads the gauge frame of the inch thread windows: a shorter
+// NO-GO body, both thread lengths dimensioned, and the line between the GO
+// and NO-GO halves under it, running the frame's full height `frameHeight`.
+Sketch plugGaugeSketch(int frameHeight);
+
+}  // namespace inch
+
 }  // namespace quorvil

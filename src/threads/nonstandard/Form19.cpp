@@ -177,7 +177,7 @@ Form19::Form19() : ToolWindow(QStringLiteral("Form19"), text("caption"), 6960, 9
     // Enter presses the focused button; anywhere else it presses the
     // window's default button, the trapezoidal calculate button, from either
     // tab.
-    setDefaultButton(this, Command2, {.focusedButtonTakesEnter = true, .onlyWhileShown = false});
+    setDefaultButton(this, Command2, {.focusedButtonTakesEnter = true, .onlyWhileShown = false, .drawnAsDefault = false});
     w[1]->setFocus();
 }
 

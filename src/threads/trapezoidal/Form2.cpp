@@ -140,8 +140,7 @@ void Form2::buildInternalTab(QWidget* page) {
     Command1 = makeButton(commands, QStringLiteral("Command1"), QStringLiteral("计 算"), Tw{360, 360, 705, 315});
     // The window's default button: Enter presses it while it is shown,
     // unless another button has the focus.
-    Command1->setDefault(true);
-    setDefaultButton(this, Command1);
+    setDefaultButton(this, Command1, {.focusedButtonTakesEnter = false});
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     auto* print = makeButton(commands, QStringLiteral("Command3"), QStringLiteral("打 印"), Tw{1440, 360, 675, 315});
     connect(print, &QPushButton::clicked, this, [this] { Command3_Click(); });

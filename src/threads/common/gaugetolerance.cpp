@@ -1,10 +1,10 @@
-#include "threads/metric/gaugetolerance.h"
+#include "threads/common/gaugetolerance.h"
 
 #include <array>
 
 #include "threads/common/tolerance.h"
 
-namespace quorvil::metric {
+namespace quorvil {
 
 namespace {
 
@@ -40,4 +40,4 @@ std::optional<GaugeTolerance> gaugeTolerance(double td2) { return lookUp(td2); }
 
 std::optional<GaugeTolerance> gaugeToleranceSingle(float td2) { return lookUp(td2); }
 
-}  // namespace quorvil::metric
+}  // namespace quorvil

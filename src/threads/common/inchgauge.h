@@ -1,0 +1,61 @@
+// Thread plug gauges (GO and NO-GO) for an inch internal thread, in mm.
+//
+// The inch thread windows build the same gauge block; they differ in the
+// flank angle, in which limits box feeds which gauge, and in the column of
+// the gauge pitch tolerance table, so those come in as arguments. The limits
+// they start from are the inch values as the window's boxes show them.
+#pragma once
+
+#include <optional>
+
+#include "threads/common/gaugetolerance.h"
+#include "threads/common/threewire.h"
+
+namespace quorvil::inch {
+
+// Column of the gauge pitch-diameter tolerance table by threads per inch.
+enum class GaugeColumn {
+    Standard,      // unified classes, and ACME class 2G
+    AcmeFineClass  // ACME classes 3G and 4G
+};
+
+// Gauge pitch-diameter tolerance in mm (the inch value times 25.4) for the
+// threads per inch `n`, compared exactly with the keys 32, 16, 14, 12, 10, 8,
+// 6, 5, 4, 3 and 2. No row for any other n.
+std::optional<double> gaugePitchToleranceMm(double n, GaugeColumn column);
+
+// Gauge thread lengths: eight pitches for the GO end, five for the NO-GO end.
+double goThreadLengthMm(double n);
+double noGoThreadLengthMm(double n);
+
+// Finer than 10 threads per inch (n > 10, strictly) the major-diameter
+// allowances halve: the GO major diameter lies 0.005 inch (else 0.01) under
+// the internal thread's minimum major diameter, and both major-diameter gauge
+// tolerances are 0.001 inch (else 0.002).
+bool fineMajorAllowances(double n);
+double majorToleranceMm(double n);
+
+// GO major diameter: (internal major minimum, inch, less the allowance) x 25.4.
+double goMajorDiameterMm(double internalMajorMinInch, double n);
+// NO-GO major diameter: (external major maximum, inch, less a quarter pitch) x 25.4.
+double noGoMajorDiameterMm(double externalMajorMaxInch, double n);
+// Gauge minor diameter: (internal minor limit, inch, less 0.01 inch) x 25.4;
+// the same for both ends.
+double gaugeMinorDiameterMm(double internalMinorInch);
+
+// Wear allowance of a gauge pitch diameter: Tg / 2 + W of the band that the
+// internal thread's pitch-diameter tolerance (mm, as shown) falls in; 0
+// when it falls in none.
+double wearAmountMm(std::optional<GaugeTolerance> band);
+
+// M value over the preferred wire at a gauge pitch diameter (mm).
+std::optional<double> gaugeM(FlankAngle angle, double pitchDiameterMm, double wireMm, double n);
+// M value at the GO gauge's wear limit: its pitch diameter less the wear amount.
+std::optional<double> goWearLimitM(FlankAngle angle, double goPitchMm, double wearMm, double wireMm, double n);
+// M value at the NO-GO gauge's wear limit: the bottom of its pitch zone
+// (pitch diameter less its tolerance) less the wear amount; the wear amount
+// is taken off first, then the tolerance.
+std::optional<double> noGoWearLimitM(FlankAngle angle, double noGoPitchMm, double noGoToleranceMm, double wearMm,
+                                     double wireMm, double n);
+
+}  // namespace quorvil::inch

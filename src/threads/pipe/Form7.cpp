@@ -1,0 +1,395 @@
+#include "threads/pipe/Form7.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "common/ui/controls.h"
+#include "common/ui/fonts.h"
+#include "common/ui/linesketch.h"
+#include "common/ui/listpick.h"
+#include "common/ui/printing.h"
+#include "common/ui/tabcontainer.h"
+#include "threads/pipe/pipetables.h"
+
+using namespace quorvil;
+using namespace quorvil::pipe;
+
+namespace {
+
+constexpr std::uint32_t kGrey = 0x808080;
+const QString kInch = QStringLiteral("\"");
+
+// The row a size list picks: the first selected of all items but the last,
+// else the last item if that one is selected. With nothing selected (a click
+// beside the items, or one that deselects) there is no row.
+std::optional<std::size_t> pickedRow(const QListWidget* list) {
+    const int last = list->count() - 1;
+    for (int i = 0; i < last; ++i)
+        if (list->item(i)->isSelected()) return std::size_t(i);
+    if (last >= 0 && list->item(last)->isSelected()) return std::size_t(last);
+    return std::nullopt;
+}
+
+// Writes each box of a tab once with the text of the picked row.
+void showRow(const QListWidget* list, std::vector<std::string> (*texts)(std::size_t),
+             const std::vector<QLineEdit*>& boxes) {
+    const auto row = pickedRow(list);
+    if (!row) return;
+    const std::vector<std::string> t = texts(*row);
+    if (t.size() != boxes.size()) return;
+    for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i]->setText(QString::fromStdString(t[i]));
+}
+
+QString label1(int i) { return arrayName(QStringLiteral("Label1"), i); }
+QString lblMD(int i) { return arrayName(QStringLiteral("lblMD"), i); }
+
+// The labelled boxes of a data frame: one box per row, its label before it.
+struct Field {
+    QString box;
+    int label;
+    QString text;
+};
+void fieldRows(QWidget* frame, std::vector<QLineEdit*>& boxes, std::initializer_list<Field> fields, int labelLeft,
+               int labelWidth, int boxLeft, int boxWidth, int top = 360, int step = 375) {
+    for (const Field& f : fields) {
+        makeLabel(frame, label1(f.label), f.text, {labelLeft, top + 30, labelWidth, 225});
+        boxes.push_back(makeBox(frame, f.box, {boxLeft, top, boxWidth, 270}));
+        top += step;
+    }
+}
+
+// The thread form frame of a tab: threads per inch, pitch, thread height.
+void threadFormFrame(QWidget* page, int frame, QChar letter, std::array<int, 3> labels, Tw geo, int boxWidth,
+                     std::vector<QLineEdit*>& boxes) {
+    QWidget* form = makeFrame(page, arrayName(QStringLiteral("Frame1"), frame), QStringLiteral("牙形尺寸"), geo);
+    const QString box = QString(letter);
+    fieldRows(form, boxes,
+              {{box + u'1', labels[0], QStringLiteral("牙数/英才")},
+               {box + u'2', labels[1], QStringLiteral("螺距")},
+               {box + u'3', labels[2], QStringLiteral("牙形高度")}},
+              120, 840, geo.width - boxWidth - 105, boxWidth);
+}
+
+// Major, pitch and minor diameter, top to bottom, boxes `first` to first + 2.
+void diameterFrame(QWidget* page, int frame, const QString& caption, QChar letter, int first,
+                   std::array<int, 3> labels, Tw geo, int labelLeft, int boxWidth, std::vector<QLineEdit*>& boxes) {
+    QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), frame), caption, geo);
+    const auto name = [letter](int i) { return QString(letter) + QString::number(i); };
+    fieldRows(f, boxes,
+              {{name(first), labels[0], QStringLiteral("大径")},
+               {name(first + 1), labels[1], QStringLiteral("中径")},
+               {name(first + 2), labels[2], QStringLiteral("小径")}},
+              labelLeft, 420, labelLeft + 540, boxWidth);
+}
+
+// The frame "选择尺寸代号" at the top left of a tab with its size list.
+// Its items are dark blue on white, one may be selected, none is at first.
+template <class Table>
+QListWidget* sizeListFrame(QWidget* page, int frame, const QString& name, const Table& table, int height) {
+    QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), frame), QStringLiteral("选择尺寸代号"),
+                           {120, 480, 1395, height});
+    QListWidget* list = makeList(f, name, {105, 285, 1185, height - 390});
+    QPalette pal = list->palette();
+    pal.setColor(QPalette::Text, QColor(0, 0, 128));
+    pal.setColor(QPalette::Base, Qt::white);
+    list->setPalette(pal);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (const auto& row : table) list->addItem(QString::fromUtf8(row.size.data(), qsizetype(row.size.size())) + kInch);
+    return list;
+}
+
+// The taper plain plug gauge (left) and taper plain ring gauge in section
+// (right) shared by the two taper thread tabs; twips from the frame's corner.
+Sketch taperGaugeSketch() {
+    return Sketch{
+        // Plug gauge: shank, taper body, the step in its large end.
+        {420, 780, 1740, 780, 2}, {420, 1320, 1740, 1320, 2}, {420, 780, 420, 1320, 2},
+        {1740, 420, 1740, 1680, 2}, {2910, 630, 2910, 1500, 2},
+        {1860, 442, 2910, 630, 2}, {1740, 1680, 2910, 1500, 2},
+        {1740, 720, 1860, 720, 2}, {1860, 720, 1860, 442, 2},
+        // Ring gauge: outline, bore narrowing to the right, the step in its
+        // right face, hatching in the walls.
+        {3990, 570, 5310, 570, 2}, {5310, 570, 5310, 1950, 2}, {5310, 1950, 3990, 1950, 2}, {3990, 1950, 3990, 570, 2},
+        {3990, 810, 5310, 1020, 2}, {3990, 1710, 5310, 1500, 2}, {5190, 570, 5190, 1320, 2},
+        {4110, 780, 4290, 600}, {4350, 810, 4530, 630}, {4590, 850, 4770, 670}, {4830, 890, 5010, 710},
+        {5010, 930, 5160, 780},
+        {4080, 1920, 4260, 1740}, {4350, 1920, 4530, 1710}, {4620, 1920, 4800, 1670}, {4890, 1920, 5070, 1620},
+        // Taper symbols, each a triangle towards the small end over a leader.
+        {2040, 1320, 2040, 1440}, {2040, 1320, 2220, 1380}, {2040, 1440, 2220, 1380}, {2010, 1500, 2310, 1500},
+        {4410, 1290, 4410, 1410}, {4410, 1290, 4590, 1350}, {4410, 1410, 4590, 1350}, {4380, 1470, 4680, 1470},
+        // Shank diameter, up to its box.
+        {750, 690, 750, 1320},
+        // Large end diameter.
+        {1200, 420, 1740, 420}, {1200, 1680, 1740, 1680}, {1290, 420, 1290, 1680},
+        // Plug step width.
+        {1740, 420, 1740, 210}, {1860, 442, 1860, 210}, {1650, 270, 2100, 270},
+        // Overall length and taper length.
+        {420, 1320, 420, 2280}, {2910, 1500, 2910, 2280}, {420, 2190, 2910, 2190},
+        {1740, 1680, 1740, 2040}, {1740, 1950, 2910, 1950},
+        // Ring outer diameter.
+        {3570, 570, 3990, 570}, {3570, 1950, 3990, 1950}, {3660, 570, 3660, 1950},
+        // Ring step width.
+        {5190, 570, 5190, 330}, {5310, 570, 5310, 330}, {5100, 390, 5580, 390},
+        // Small-end bore diameter.
+        {5310, 1020, 5850, 1020}, {5310, 1500, 5850, 1500}, {5760, 1020, 5760, 1500},
+        // Ring length.
+        {3990, 1950, 3990, 2310}, {5310, 1950, 5310, 2310}, {3990, 2220, 6270, 2220},
+    };
+}
+
+// The sketch frame of a taper tab with its nine boxes, in the order shank,
+// large end, plug step, overall length, taper length, ring outer diameter,
+// ring step, small-end bore, ring length.
+std::vector<QLineEdit*> taperGaugeFrame(QWidget* page, const QString& frameName, const QStringList& names, int top) {
+    QWidget* f = makeFrame(page, frameName, QStringLiteral("圆锥光滑量规参数"), {120, top, 7260, 2415});
+    new LineSketch(f, taperGaugeSketch());
+    makeLabel(f, QString(), QStringLiteral("≤2\"螺纹规参数\u3000\u3000"), {2970, 150, 1800, 225});
+    makeLabel(f, QString(), QStringLiteral("1:16"), {2280, 1290, 375, 210});
+    makeLabel(f, QString(), QStringLiteral("1:16"), {4680, 1260, 375, 210});
+    makeLabel(f, QString(), QStringLiteral("-0.05"), {810, 1365, 450, 210});
+    makeLabel(f, QString(), QStringLiteral("+0.05"), {6060, 1140, 450, 210});
+    const Tw places[] = {{510, 420, 700, 270},   {930, 930, 700, 270},   {2115, 180, 700, 270},
+                         {630, 1830, 700, 270},  {2010, 1770, 700, 270}, {3360, 1140, 630, 270},
+                         {5580, 270, 700, 270},  {5340, 1110, 700, 270}, {5490, 1890, 700, 270}};
+    std::vector<QLineEdit*> boxes;
+    for (int i = 0; i < 9; ++i) boxes.push_back(makeBox(f, names[i], places[i]));
+    return boxes;
+}
+
+// "1.内外螺纹有两种配合形式:"锥/锥"和"柱/锥"."
+QString fitNote() { return QStringLiteral("1.内外螺纹有两种配合形式:\"锥/锥\"和\"柱/锥\"."); }
+
+QPushButton* printButton(QWidget* page, const QString& name, Tw geo) {
+    return makeButton(page, name, QStringLiteral("打 印"), geo);
+}
+
+}  // namespace
+
+Form7::Form7() : ToolWindow(QStringLiteral("Form7"), QStringLiteral("19.管螺纹参数"), 7500, 8790) {
+    SSTab1 = new TabContainer(this, QStringLiteral("SSTab1"), {0, 0, 7500, 8790});
+    buildTaper60Page(SSTab1->addPage(QStringLiteral("美制密封管螺纹60°")));
+    buildTaper55Page(SSTab1->addPage(QStringLiteral("英制密封管螺纹55°")));
+    buildParallel55Page(SSTab1->addPage(QStringLiteral("英制非密封管螺纹55°")));
+    SSTab1->setCurrentIndex(0);
+}
+
+void Form7::buildTaper60Page(QWidget* page) {
+    ListN = sizeListFrame(page, 2, QStringLiteral("ListN"), kTaper60, 2310);
+
+    threadFormFrame(page, 6, u'N', {0, 1, 2}, {1620, 480, 1875, 1440}, 780, nBoxes);
+    diameterFrame(page, 3, QStringLiteral("基准平面内"), u'N', 4, {4, 5, 6}, {3585, 480, 1875, 1440}, 195, 990,
+                  nBoxes);
+    QWidget* distance = makeFrame(page, arrayName(QStringLiteral("Frame1"), 4), QStringLiteral("基准距离"),
+                                  {5550, 480, 1830, 1440});
+    fieldRows(distance, nBoxes,
+              {{QStringLiteral("N7"), 7, QStringLiteral("圈数")}, {QStringLiteral("N8"), 8, QStringLiteral("mm")}},
+              195, 420, 690, 945);
+
+    QWidget* allowance = makeFrame(page, arrayName(QStringLiteral("Frame1"), 5), QStringLiteral("装配余量"),
+                                   {1620, 2010, 2880, 780});
+    QLineEdit* n10 = makeBox(allowance, QStringLiteral("N10"), {180, 360, 855, 270});
+    makeLabel(allowance, label1(10), QStringLiteral("mm"), {1095, 390, 300, 225});
+    makeLabel(allowance, label1(9), QStringLiteral("圈数"), {1560, 390, 420, 225});
+    QLineEdit* n9 = makeBox(allowance, QStringLiteral("N9"), {1995, 360, 765, 270});
+    nBoxes.push_back(n9);
+    nBoxes.push_back(n10);
+    makeLabel(page, label1(30), QStringLiteral("内螺纹钻孔直径"), {4680, 2070, 1395, 225});
+    nBoxes.push_back(makeBox(page, QStringLiteral("N11"), {4680, 2370, 1260, 270}));
+    auto* print = printButton(page, QStringLiteral("Command1"), {6180, 2250, 1080, 420});
+
+    const std::vector<QLineEdit*> gauge = taperGaugeFrame(
+        page, arrayName(QStringLiteral("Frame1"), 15),
+        {"N12", "N14", "N13", "N15", "N16", "N17", "N18", "N19", "N20"}, 2910);
+    // Box order N12 to N20.
+    for (int i : {0, 2, 1, 3, 4, 5, 6, 7, 8}) nBoxes.push_back(gauge[std::size_t(i)]);
+
+    QWidget* marks = makeFrame(page, arrayName(QStringLiteral("Frame2"), 0), QStringLiteral("标记示例"),
+                               {120, 5430, 7260, 1560});
+    makeLabel(marks, QString(), QStringLiteral("尺寸代号为4的左旋美制一般密封圆锥管螺纹:"), {240, 330, 6000, 225});
+    makeLabel(marks, QString(), QStringLiteral("中国标准:  NPT 4-LH"), {600, 630, 2700, 225});
+    makeLabel(marks, QString(), QStringLiteral("美国标准:  4-8NPT-LH"), {3600, 630, 2700, 225});
+    makeLabel(marks, QString(), QStringLiteral("尺寸代号为3的右旋美制一般密封圆柱内螺纹:"), {240, 930, 6000, 225});
+    makeLabel(marks, QString(), QStringLiteral("中国标准:  NPSC3"), {600, 1230, 2700, 225});
+    makeLabel(marks, QString(), QStringLiteral("美国标准:  3-8NPSC"), {3600, 1230, 2700, 225});
+
+    QWidget* notes = makeFrame(page, arrayName(QStringLiteral("Frame2"), 1), QStringLiteral("有关知识"),
+                               {120, 7095, 7260, 1290});
+    makeLabel(notes, QString(), fitNote(), {240, 330, 6900, 225});
+    makeLabel(notes, QString(), QStringLiteral("2.中国标准号:GB/T12716-2002"), {240, 630, 6900, 225});
+    makeLabel(notes, QString(), QStringLiteral("3.内外螺纹最小有效长度=最大基准距离+装配余量."), {240, 930, 6900, 225});
+
+    onListPick(ListN, [this] { ListN_Click(); });
+    connect(print, &QPushButton::clicked, this, [this] { Command1_Click(); });
+}
+
+void Form7::buildTaper55Page(QWidget* page) {
+    ListR = sizeListFrame(page, 1, QStringLiteral("ListR"), kTaper55, 2490);
+    auto* print = printButton(page, QStringLiteral("Command2"), {240, 3090, 1155, 420});
+
+    threadFormFrame(page, 7, u'R', {24, 23, 22}, {1605, 480, 2010, 1500}, 870, rBoxes);
+    diameterFrame(page, 8, QStringLiteral("基准平面内"), u'R', 4, {25, 26, 27}, {1605, 2070, 2010, 1470}, 300, 990,
+                  rBoxes);
+
+    // The right column: frames of one row each.
+    const auto rowFrame = [page](const QString& name, const QString& caption, int top) {
+        return makeFrame(page, name, caption, {3705, top, 3675, 720});
+    };
+    QWidget* distance = rowFrame(arrayName(QStringLiteral("Frame1"), 9), QStringLiteral("基准距离"), 480);
+    QWidget* length = rowFrame(QStringLiteral("Frame3_0"), QStringLiteral("外螺纹的有效螺纹不小于"), 1260);
+    QWidget* limit = rowFrame(QStringLiteral("Frame4"), QStringLiteral("内螺纹直径的极限偏差"), 2040);
+    QWidget* allowance = rowFrame(arrayName(QStringLiteral("Frame1"), 0), QStringLiteral("装配余量"), 2820);
+
+    std::vector<QLineEdit*> distanceBoxes, lengthBoxes;
+    const auto threeInRow = [](QWidget* f, std::vector<QLineEdit*>& boxes, std::initializer_list<Field> fields) {
+        int left = 150;
+        for (const Field& fd : fields) {
+            makeLabel(f, label1(fd.label), fd.text, {left, 360, 420, 225});
+            boxes.push_back(makeBox(f, fd.box, {left + 420, 330, 690, 270}));
+            left += 1170;
+        }
+    };
+    threeInRow(distance, distanceBoxes,
+               {{QStringLiteral("R7"), 28, QStringLiteral("基本")},
+                {QStringLiteral("R8"), 3, QStringLiteral("最大")},
+                {QStringLiteral("R9"), 29, QStringLiteral("最小")}});
+    threeInRow(length, lengthBoxes,
+               {{QStringLiteral("R12"), 35, QStringLiteral("基本")},
+                {QStringLiteral("R13"), 36, QStringLiteral("最大")},
+                {QStringLiteral("R14"), 37, QStringLiteral("最小")}});
+
+    makeLabel(limit, label1(40), QStringLiteral("径向"), {150, 360, 420, 225});
+    QLineEdit* r15 = makeBox(limit, QStringLiteral("R15"), {570, 330, 765, 270});
+    makeLabel(limit, label1(39), QStringLiteral("轴向圈数"), {1620, 360, 780, 225});
+    QLineEdit* r16 = makeBox(limit, QStringLiteral("R16"), {2400, 330, 765, 270});
+
+    QLineEdit* r10 = makeBox(allowance, QStringLiteral("R10"), {300, 330, 765, 270});
+    makeLabel(allowance, label1(34), QStringLiteral("mm"), {1110, 330, 450, 270})->setFont(songFont(12));
+    makeLabel(allowance, label1(33), QStringLiteral("圈数"), {1920, 360, 420, 225});
+    QLineEdit* r11 = makeBox(allowance, QStringLiteral("R11"), {2400, 330, 765, 270});
+
+    rBoxes.insert(rBoxes.end(), distanceBoxes.begin(), distanceBoxes.end());
+    rBoxes.insert(rBoxes.end(), {r10, r11});
+    rBoxes.insert(rBoxes.end(), lengthBoxes.begin(), lengthBoxes.end());
+    rBoxes.insert(rBoxes.end(), {r15, r16});
+
+    const std::vector<QLineEdit*> gauge = taperGaugeFrame(
+        page, arrayName(QStringLiteral("Frame1"), 10),
+        {"R20", "R21", "R22", "R23", "R24", "R25", "R26", "R27", "R28"}, 3630);
+    rBoxes.insert(rBoxes.end(), gauge.begin(), gauge.end());
+
+    QWidget* marks = makeFrame(page, arrayName(QStringLiteral("Frame2"), 3), QStringLiteral("标记示例"),
+                               {120, 6120, 7260, 1020});
+    QLabel* mark = makeLabel(marks, label1(21),
+                         QStringLiteral("   英制密封圆柱内螺纹代号:Rp.圆锥内螺纹代号:Rc.圆锥外螺纹代号:R1(与圆柱内螺纹配合使用)."
+                                        "圆锥外螺纹代号:R2(与圆锥内螺纹配合使用)."),
+                         {120, 300, 7020, 660});
+    mark->setFont(songFont(9));  // a Song face, as the design's "新宋体"
+    mark->setWordWrap(true);
+    mark->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    QWidget* notes = makeFrame(page, arrayName(QStringLiteral("Frame2"), 2), QStringLiteral("有关知识"),
+                               {120, 7200, 7260, 1440});
+    makeLabel(notes, label1(19), fitNote(), {240, 300, 6900, 225});
+    QLabel* standards = makeLabel(notes, label1(20),
+                              QStringLiteral("2.中国标准号:锥/锥配合的密封管螺纹GB/T7306.2-2000.柱/锥配合的密封管螺纹"
+                                             "GB/T7306.1-2000.非密封管螺纹GB/T7307-2001"),
+                              {240, 540, 6900, 450});
+    standards->setWordWrap(true);
+    standards->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    makeLabel(notes, label1(43), QStringLiteral("3.尺寸代号约等于管子孔径."), {240, 960, 6900, 225});
+    makeLabel(notes, label1(54), QStringLiteral("4.内外螺纹最小有效长度=最大基准距离+装配余量."), {240, 1200, 6900, 225});
+
+    onListPick(ListR, [this] { ListR_Click(); });
+    connect(print, &QPushButton::clicked, this, [this] { Command2_Click(); });
+}
+
+void Form7::buildParallel55Page(QWidget* page) {
+    ListG = sizeListFrame(page, 11, QStringLiteral("ListG"), kParallel55, 2520);
+    auto* print = printButton(page, QStringLiteral("Command3"), {240, 3090, 1155, 420});
+
+    threadFormFrame(page, 12, u'G', {45, 46, 47}, {1605, 480, 2010, 1500}, 870, gBoxes);
+    diameterFrame(page, 13, QStringLiteral("内螺纹参数"), u'G', 4, {50, 49, 48}, {3705, 480, 3675, 1500}, 480, 1950,
+                  gBoxes);
+
+    QWidget* external = makeFrame(page, arrayName(QStringLiteral("Frame1"), 14), QStringLiteral("外螺纹参数"),
+                                  {1605, 2070, 5775, 1170});
+    makeLabel(external, label1(53), QStringLiteral("大径"), {150, 390, 420, 225});
+    QLineEdit* g7 = makeBox(external, QStringLiteral("G7"), {600, 360, 1860, 270});
+    makeLabel(external, label1(51), QStringLiteral("小径"), {150, 780, 420, 225});
+    QLineEdit* g9 = makeBox(external, QStringLiteral("G9"), {600, 750, 1860, 270});
+    makeLabel(external, label1(31), QStringLiteral("中径A级"), {2760, 390, 780, 225});
+    QLineEdit* g8 = makeBox(external, QStringLiteral("G8"), {3570, 360, 1860, 270});
+    makeLabel(external, label1(32), QStringLiteral("中径B级"), {2760, 780, 780, 225});
+    QLineEdit* g80 = makeBox(external, QStringLiteral("G80"), {3570, 750, 1860, 270});
+    gBoxes.insert(gBoxes.end(), {g7, g8, g80, g9});
+
+    // Double-ended thread plug gauge: GO end left, NO-GO end right.
+    QWidget* gauge = makeFrame(page, QStringLiteral("Frame3_10"), QStringLiteral("螺纹规参数"), {120, 3600, 7260, 2880});
+    new LineSketch(gauge, Sketch{
+        {3630, 150, 3630, 2460, 1, kGrey},
+        // GO end with its thread crests.
+        {1770, 660, 2970, 660, 2}, {2970, 660, 2970, 1500, 2}, {2970, 1500, 1770, 1500, 2}, {1770, 1500, 1770, 660, 2},
+        {1770, 750, 2970, 750}, {1770, 1410, 2970, 1410},
+        // NO-GO end.
+        {4560, 660, 5460, 660, 2}, {5460, 660, 5460, 1500, 2}, {5460, 1500, 4560, 1500, 2}, {4560, 1500, 4560, 660, 2},
+        {4560, 750, 5460, 750}, {4560, 1410, 5460, 1410},
+        // Handle.
+        {2970, 870, 4560, 870, 2}, {2970, 1290, 4560, 1290, 2},
+        // Diameters, each on the outer side of its end.
+        {1770, 660, 780, 660}, {1770, 1500, 780, 1500}, {900, 660, 900, 1500},
+        {5460, 660, 6360, 660}, {5460, 1500, 6360, 1500}, {6240, 660, 6240, 1500},
+        // Thread lengths below the ends.
+        {1770, 1500, 1770, 1950}, {2970, 1500, 2970, 1950}, {1770, 1860, 2970, 1860},
+        {4560, 1500, 4560, 1950}, {5460, 1500, 5460, 1950}, {4560, 1860, 5460, 1860},
+    });
+    makeLabel(gauge, lblMD(40), QStringLiteral("螺通规"), {3015, 975, 570, 225});
+    makeLabel(gauge, lblMD(39), QStringLiteral("螺止规"), {3810, 975, 570, 225});
+    makeLabel(gauge, lblMD(35), QStringLiteral("≤2\"螺纹规参数\u3000\u3000"), {2730, 2565, 2010, 255})
+        ->setFont(songFont(10.5));
+    const auto limitsBox = [gauge](const QString& name, Tw geo) { return makeBox(gauge, name, geo); };
+    makeLabel(gauge, lblMD(46), QStringLiteral("大径"), {420, 690, 420, 225});
+    QLineEdit* g10 = limitsBox(QStringLiteral("G10"), {120, 945, 1560, 270});
+    makeLabel(gauge, lblMD(42), QStringLiteral("螺纹长度"), {1020, 1590, 720, 225});
+    QLineEdit* g11 = makeBox(gauge, QStringLiteral("G11"), {2055, 1560, 630, 270});
+    makeLabel(gauge, lblMD(45), QStringLiteral("中径"), {690, 2025, 420, 225});
+    QLineEdit* g12 = limitsBox(QStringLiteral("G12"), {1140, 1995, 1560, 270});
+    makeLabel(gauge, lblMD(44), QStringLiteral("小径:≤"), {480, 2415, 660, 225});
+    QLineEdit* g13 = makeBox(gauge, QStringLiteral("G13"), {1140, 2385, 1035, 270});
+    makeLabel(gauge, lblMD(38), QStringLiteral("大径"), {6330, 690, 420, 225});
+    QLineEdit* g14 = limitsBox(QStringLiteral("G14"), {5580, 945, 1560, 270});
+    makeLabel(gauge, lblMD(41), QStringLiteral("螺纹长度"), {3780, 1590, 720, 225});
+    QLineEdit* g15 = makeBox(gauge, QStringLiteral("G15"), {4695, 1560, 630, 270});
+    makeLabel(gauge, lblMD(2), QStringLiteral("中径"), {4020, 2025, 420, 225});
+    QLineEdit* g16 = limitsBox(QStringLiteral("G16"), {4470, 1995, 1560, 270});
+    makeLabel(gauge, lblMD(3), QStringLiteral("小径:≤"), {3810, 2415, 660, 225});
+    QLineEdit* g17 = makeBox(gauge, QStringLiteral("G17"), {4470, 2385, 1035, 270});
+    gBoxes.insert(gBoxes.end(), {g10, g11, g12, g13, g14, g15, g16, g17});
+
+    QWidget* marks = makeFrame(page, arrayName(QStringLiteral("Frame2"), 4), QStringLiteral("标记示例"),
+                               {120, 6570, 7260, 960});
+    makeLabel(marks, label1(38), QStringLiteral("尺寸代号为2的右旋非密封圆柱内螺纹:G2"), {240, 330, 6900, 225});
+    makeLabel(marks, label1(41), QStringLiteral("尺寸代号为3的A级右旋非密封圆柱外螺纹:G3A"), {240, 630, 6900, 225});
+
+    QWidget* notes = makeFrame(page, arrayName(QStringLiteral("Frame2"), 5), QStringLiteral("有关知识"),
+                               {120, 7620, 7260, 1110});
+    makeLabel(notes, label1(55), QStringLiteral("1.中国标准号:GB/T7307-2001"), {240, 330, 6900, 225});
+    makeLabel(notes, label1(42), QStringLiteral("2.尺寸代号约等于管子孔径"), {240, 600, 6900, 225});
+    makeLabel(notes, label1(44), QStringLiteral("3.三针测量M值的计算参照<通用三针直径、M值计算>软件."),
+          {240, 870, 6900, 225});
+
+    onListPick(ListG, [this] { ListG_Click(); });
+    connect(print, &QPushButton::clicked, this, [this] { Command3_Click(); });
+}
+
+void Form7::ListN_Click() { showRow(ListN, taper60Texts, nBoxes); }
+void Form7::ListR_Click() { showRow(ListR, taper55Texts, rBoxes); }
+void Form7::ListG_Click() { showRow(ListG, parallel55Texts, gBoxes); }
+void Form7::Command1_Click() { printWindow(this); }
+void Form7::Command2_Click() { printWindow(this); }
+void Form7::Command3_Click() { printWindow(this); }

@@ -1,0 +1,480 @@
+#include "threads/unified/Form20.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <optional>
+#include <string>
+
+#include "common/numtext.h"
+#include "common/ui/boxio.h"
+#include "common/ui/controls.h"
+#include "common/ui/fonts.h"
+#include "common/ui/formatbox.h"
+#include "common/ui/linesketch.h"
+#include "common/ui/printing.h"
+#include "common/ui/writeplan.h"
+#include "threads/common/gaugetolerance.h"
+#include "threads/common/inchentry.h"
+#include "threads/common/inchgauge.h"
+#include "threads/common/threewire.h"
+#include "threads/unified/unified.h"
+
+using namespace quorvil;
+using namespace quorvil::unified;
+
+namespace {
+
+constexpr std::uint32_t kGrey = 0x808080;
+constexpr FlankAngle kFlank{60};
+constexpr double kNoNumber = std::numeric_limits<double>::quiet_NaN();
+
+QLabel* wrappedLabel(QWidget* parent, const QString& text, Tw geo) {
+    QLabel* l = makeLabel(parent, QString(), text, geo);
+    l->setWordWrap(true);
+    return l;
+}
+
+QLabel* centredLabel(QWidget* parent, const QString& text, Tw geo) {
+    QLabel* l = makeLabel(parent, QString(), text, geo);
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+// The text a box with `pattern` shows once `text` is written into it.
+QString shownText(const std::string& text, Pattern pattern) {
+    return QString::fromStdString(reformat(text, pattern));
+}
+
+// The number such a box then holds; not a number when the value is not finite,
+// which makes the plan that stages it write nothing.
+double shownValue(const std::string& text, Pattern pattern) {
+    return readStrict(reformat(text, pattern)).value_or(kNoNumber);
+}
+
+double shownValue(double v, Pattern pattern) { return shownValue(plainText(v), pattern); }
+
+// A result that needs a read-back box: none while that box holds no number
+// (the result's box keeps its text), not a number when the result is not finite.
+std::optional<double> needing(std::optional<double> input, const std::function<std::optional<double>(double)>& f) {
+    if (!input) return std::nullopt;
+    return f(*input).value_or(kNoNumber);
+}
+
+}  // namespace
+
+Form20::Form20() : ToolWindow(QStringLiteral("Form20"), QStringLiteral("12.美制统一螺纹"), 8100, 9435) {
+    buildInput();
+    buildExternal();
+    buildInternal();
+    buildWires();
+    buildGauge();
+    buildTapping();
+    buildSeries();
+}
+
+void Form20::buildInput() {
+    QGroupBox* input = makeFrame(this, arrayName(QStringLiteral("Frame3"), 17), QStringLiteral("输入螺纹尺寸(牙形角60°)"),
+                                 {210, 135, 5955, 900});
+    makeLabel(input, QString(), QStringLiteral("公称直径UNC.UNF.UN"), {120, 450, 1740, 225});
+    txtw1 = makeBox(input, QStringLiteral("txtw1"), {1875, 405, 510, 270});
+    centredLabel(input, QStringLiteral("-"), {2385, 435, 165, 225});
+    txtw2 = makeBox(input, QStringLiteral("txtw2"), {2550, 270, 450, 270});
+    new LineSketch(input, Sketch{{2985, 780, 3165, 300}});
+    txtw3 = makeBox(input, QStringLiteral("txtw3"), {3150, 540, 450, 270});
+    makeLabel(input, QString(), QStringLiteral("英寸"), {3660, 450, 420, 225});
+    makeLabel(input, QString(), QStringLiteral("螺距"), {4200, 450, 420, 225});
+    txtw4 = makeBox(input, QStringLiteral("txtw4"), {4620, 405, 600, 270});
+    makeLabel(input, QString(), QStringLiteral("牙/寸"), {5280, 450, 555, 225});
+    setTabOrder(txtw1, txtw2);
+    setTabOrder(txtw2, txtw3);
+    setTabOrder(txtw3, txtw4);
+
+    QGroupBox* cls = makeFrame(this, arrayName(QStringLiteral("Frame3"), 19), QStringLiteral("输入螺纹公差级别"),
+                               {180, 1080, 3300, 660});
+    Op1 = makeOption(cls, QStringLiteral("Op1"), QStringLiteral("1A(B)"), {180, 300, 945, 255});
+    Op2 = makeOption(cls, QStringLiteral("Op2"), QStringLiteral("2A(B)"), {1215, 300, 945, 255});
+    Op3 = makeOption(cls, QStringLiteral("Op3"), QStringLiteral("3A(B)"), {2250, 300, 945, 255});
+    Op1->setChecked(true);
+
+    QGroupBox* commands = makeFrame(this, arrayName(QStringLiteral("Frame3"), 18), QStringLiteral("命令"),
+                                    {3690, 1080, 2445, 660});
+    auto* calc = makeButton(commands, QStringLiteral("Command1"), QStringLiteral("计 算"), {300, 255, 825, 315});
+    auto* print = makeButton(commands, QStringLiteral("Command6"), QStringLiteral("打 印"), {1320, 255, 825, 315});
+    connect(calc, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(print, &QPushButton::clicked, this, [this] { Command6_Click(); });
+}
+
+// Column places shared by the external and internal thread grids.
+namespace {
+constexpr int kRowTop[3] = {285, 660, 1035};
+constexpr int kInchMax = 600, kInchMin = 1575, kTallInch = 2400, kMmValue = 2655, kSigns = 3480, kMmTol = 3645;
+constexpr int kBoxW = 795, kTolW = 690, kBoxH = 270;
+
+void rowLabels(QWidget* frame) {
+    const char* names[3] = {"大径", "中径", "小径"};
+    for (int r = 0; r < 3; ++r)
+        makeLabel(frame, QString(), QString::fromUtf8(names[r]), {135, kRowTop[r] + 30, 420, 225});
+}
+
+// The labels "upper" over "lower" before a mm deviation box.
+void signs(QWidget* frame, int row, const QString& upper, const QString& lower) {
+    centredLabel(frame, upper, {kSigns, kRowTop[row] - 60, 150, 195});
+    centredLabel(frame, lower, {kSigns, kRowTop[row] + 135, 150, 195});
+}
+
+void gridLabels(QWidget* frame, int height) {
+    wrappedLabel(frame, QStringLiteral("英寸"), {kTallInch, 420, 225, 480})->setAlignment(Qt::AlignCenter);
+    makeLabel(frame, QString(), QStringLiteral("MM"), {kMmTol + kTolW + 45, 720, 300, 225});
+    new LineSketch(frame, Sketch{{4740, 180, 4740, height - 60, 1, kGrey}});
+}
+}  // namespace
+
+void Form20::buildExternal() {
+    QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame3"), 20), QStringLiteral("外螺纹参数"),
+                             {180, 1800, 5955, 1470});
+    rowLabels(f);
+    gridLabels(f, 1470);
+    auto fmt = [f](const char* name, Pattern p, Tw geo) { return makeFormatBox(f, QString::fromUtf8(name), p, geo); };
+    w5 = fmt("w5", Pattern::Fixed4, {kInchMax, kRowTop[0], kBoxW, kBoxH});
+    centredLabel(f, QStringLiteral("-"), {kInchMax + kBoxW, kRowTop[0] + 30, 180, 225});
+    w6 = fmt("w6", Pattern::Fixed4, {kInchMin, kRowTop[0], kBoxW, kBoxH});
+    w7 = fmt("w7", Pattern::Fixed3, {kMmValue, kRowTop[0], kBoxW, kBoxH});
+    signs(f, 0, QStringLiteral("0"), QStringLiteral("-"));
+    w8 = fmt("w8", Pattern::Fixed3, {kMmTol, kRowTop[0], kTolW, kBoxH});
+
+    w9 = fmt("w9", Pattern::Fixed4, {kInchMax, kRowTop[1], kBoxW, kBoxH});
+    centredLabel(f, QStringLiteral("-"), {kInchMax + kBoxW, kRowTop[1] + 30, 180, 225});
+    w10 = fmt("w10", Pattern::Fixed4, {kInchMin, kRowTop[1], kBoxW, kBoxH});
+    w11 = fmt("w11", Pattern::Fixed3, {kMmValue, kRowTop[1], kBoxW, kBoxH});
+    signs(f, 1, QStringLiteral("0"), QStringLiteral("-"));
+    w12 = fmt("w12", Pattern::Fixed3, {kMmTol, kRowTop[1], kTolW, kBoxH});
+
+    w34 = fmt("w34", Pattern::Fixed3, {kInchMax, kRowTop[2], kBoxW, kBoxH});
+    makeLabel(f, QString(), QStringLiteral("MM"), {kInchMax + kBoxW + 45, kRowTop[2] + 30, 300, 225});
+
+    makeLabel(f, QString(), QStringLiteral("牙形实际高度"), {4830, 270, 1080, 225});
+    w13 = fmt("w13", Pattern::Fixed2, {4995, 525, 780, kBoxH});
+    makeLabel(f, QString(), QStringLiteral("刀尖宽度"), {4830, 870, 1080, 225});
+    w14 = fmt("w14", Pattern::Fixed2, {4995, 1110, 780, kBoxH});
+}
+
+void Form20::buildInternal() {
+    QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame3"), 16), QStringLiteral("内螺纹参数"),
+                             {180, 3330, 5955, 1485});
+    rowLabels(f);
+    gridLabels(f, 1485);
+    auto fmt = [f](const char* name, Pattern p, Tw geo) { return makeFormatBox(f, QString::fromUtf8(name), p, geo); };
+    w15 = fmt("w15", Pattern::Fixed3, {kInchMax, kRowTop[0], kBoxW, kBoxH});
+    makeLabel(f, QString(), QStringLiteral("MM"), {kInchMax + kBoxW + 45, kRowTop[0] + 30, 300, 225});
+
+    w16 = fmt("w16", Pattern::Fixed4, {kInchMax, kRowTop[1], kBoxW, kBoxH});
+    centredLabel(f, QStringLiteral("-"), {kInchMax + kBoxW, kRowTop[1] + 30, 180, 225});
+    w17 = fmt("w17", Pattern::Fixed4, {kInchMin, kRowTop[1], kBoxW, kBoxH});
+    w18 = fmt("w18", Pattern::Fixed3, {kMmValue, kRowTop[1], kBoxW, kBoxH});
+    signs(f, 1, QStringLiteral("+"), QStringLiteral("0"));
+    w19 = fmt("w19", Pattern::Fixed3, {kMmTol, kRowTop[1], kTolW, kBoxH});
+
+    w20 = makeBox(f, QStringLiteral("w20"), {kInchMax, kRowTop[2], kBoxW, kBoxH});
+    centredLabel(f, QStringLiteral("-"), {kInchMax + kBoxW, kRowTop[2] + 30, 180, 225});
+    w21 = makeBox(f, QStringLiteral("w21"), {kInchMin, kRowTop[2], kBoxW, kBoxH});
+    for (QLineEdit* b : {w20, w21}) connect(b, &QLineEdit::textChanged, this, [this, b] { formatByClass(b); });
+    w22 = fmt("w22", Pattern::Fixed3, {kMmValue, kRowTop[2], kBoxW, kBoxH});
+    signs(f, 2, QStringLiteral("+"), QStringLiteral("0"));
+    w23 = fmt("w23", Pattern::Fixed3, {kMmTol, kRowTop[2], kTolW, kBoxH});
+
+    makeLabel(f, QString(), QStringLiteral("牙形实际高度"), {4830, 270, 1080, 225});
+    w24 = fmt("w24", Pattern::Fixed2, {4995, 525, 780, kBoxH});
+    makeLabel(f, QString(), QStringLiteral("刀尖宽度"), {4830, 870, 1080, 225});
+    w25 = fmt("w25", Pattern::Fixed2, {4995, 1110, 780, kBoxH});
+}
+
+void Form20::buildWires() {
+    QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame3"), 13), QStringLiteral("外螺纹三针测量M值"),
+                             {180, 4905, 7770, 885});
+    const int top = 405;
+    makeLabel(f, QString(), QStringLiteral("优先三针"), {150, top + 30, 780, 225});
+    Text1 = makeBox(f, QStringLiteral("Text1"), {930, top, 720, 270});
+    makeLabel(f, QString(), QStringLiteral("M值"), {1725, top + 30, 360, 225});
+    Text2 = makeFormatBox(f, QStringLiteral("Text2"), Pattern::Fixed3, {2085, top, 900, 270});
+    centredLabel(f, QStringLiteral("0"), {3000, top - 60, 150, 195});
+    centredLabel(f, QStringLiteral("-"), {3000, top + 135, 150, 195});
+    Text4 = makeBox(f, QStringLiteral("Text4"), {3165, top, 690, 270});
+
+    makeLabel(f, QString(), QStringLiteral("其次三针"), {4020, top + 30, 780, 225});
+    Text5 = makeFormatBox(f, QStringLiteral("Text5"), Pattern::Fixed3, {4800, top, 720, 270});
+    makeLabel(f, QString(), QStringLiteral("M值"), {5595, top + 30, 360, 225});
+    Text6 = makeFormatBox(f, QStringLiteral("Text6"), Pattern::Fixed3, {5955, top, 900, 270});
+    centredLabel(f, QStringLiteral("0"), {6870, top - 60, 150, 195});
+    centredLabel(f, QStringLiteral("-"), {6870, top + 135, 150, 195});
+    Text8 = makeBox(f, QStringLiteral("Text8"), {7035, top, 660, 270});
+}
+
+void Form20::buildGauge() {
+    CaptionFrame* f = makeFrame(this, arrayName(QStringLiteral("Frame3"), 11), QStringLiteral("螺纹规参数"),
+                                {180, 5850, 5925, 3465});
+    f->setCaptionFont(font());
+    new LineSketch(f, Sketch{
+        {2880, 0, 2880, 3465, 1, kGrey},
+        // GO body with its crest and root lines.
+        {990, 360, 1890, 360, 2}, {1890, 360, 1890, 1260, 2}, {1890, 1260, 990, 1260, 2}, {990, 1260, 990, 360, 2},
+        {990, 450, 1890, 450}, {990, 1170, 1890, 1170},
+        // NO-GO body, shorter.
+        {3645, 360, 4365, 360, 2}, {4365, 360, 4365, 1215, 2}, {4365, 1215, 3645, 1215, 2}, {3645, 1215, 3645, 360, 2},
+        {3645, 450, 4365, 450}, {3645, 1125, 4365, 1125},
+        // Handle.
+        {1890, 585, 3645, 585, 2}, {1890, 960, 3645, 960, 2},
+        // GO major diameter.
+        {990, 360, 480, 360}, {990, 1260, 480, 1260}, {585, 360, 585, 1260},
+        // NO-GO major diameter.
+        {4365, 360, 4920, 360}, {4365, 1215, 4920, 1215}, {4815, 360, 4815, 1215},
+        // GO thread length.
+        {990, 1260, 990, 1800}, {1890, 1260, 1890, 1800}, {990, 1710, 1890, 1710},
+        // NO-GO thread length.
+        {3645, 1215, 3645, 1740}, {4545, 1215, 4545, 1740}, {3645, 1650, 4545, 1650},
+    });
+    makeLabel(f, QString(), QStringLiteral("螺通规"), {2175, 195, 630, 225});
+    makeLabel(f, QString(), QStringLiteral("螺止规"), {2955, 195, 630, 225});
+
+    auto fmt = [f](const char* name, Pattern p, Tw geo) { return makeFormatBox(f, QString::fromUtf8(name), p, geo); };
+    // GO end.
+    makeLabel(f, QString(), QStringLiteral("大径"), {420, 450, 420, 225});
+    A1 = fmt("A1", Pattern::Fixed3, {180, 675, 885, 270});
+    centredLabel(f, QStringLiteral("+"), {1080, 525, 135, 225});
+    A4 = fmt("A4", Pattern::Fixed3, {1215, 495, 615, 270});
+    makeLabel(f, QString(), QStringLiteral("螺纹长度"), {360, 1380, 780, 225});
+    A2 = fmt("A2", Pattern::Fixed0, {1140, 1350, 540, 270});
+    makeLabel(f, QString(), QStringLiteral("中径"), {600, 1965, 420, 225});
+    A7 = fmt("A7", Pattern::Fixed3, {1035, 1935, 915, 270});
+    centredLabel(f, QStringLiteral("+"), {1965, 1785, 150, 195});
+    centredLabel(f, QStringLiteral("0"), {1965, 1965, 150, 195});
+    A10 = fmt("A10", Pattern::Fixed3, {2115, 1800, 615, 270});
+    wrappedLabel(f, QStringLiteral("优先三针M值"), {285, 2220, 780, 390});
+    w32 = fmt("w32", Pattern::Fixed3, {1080, 2295, 915, 270});
+    centredLabel(f, QStringLiteral("+"), {2010, 2190, 150, 195});
+    centredLabel(f, QStringLiteral("0"), {2010, 2370, 150, 195});
+    Text3 = makeBox(f, QStringLiteral("Text3"), {2160, 2205, 615, 270});
+    wrappedLabel(f, QStringLiteral("磨损极限优先三针M值"), {330, 2640, 1440, 390});
+    Text10 = fmt("Text10", Pattern::Fixed3, {1800, 2700, 840, 270});
+    makeLabel(f, QString(), QStringLiteral("小径"), {600, 3135, 420, 225});
+    A11 = fmt("A11", Pattern::Fixed3, {1035, 3105, 840, 270});
+
+    // NO-GO end.
+    makeLabel(f, QString(), QStringLiteral("大径"), {3960, 450, 420, 225});
+    A5 = fmt("A5", Pattern::Fixed3, {3780, 675, 780, 270});
+    centredLabel(f, QStringLiteral("-"), {4560, 840, 120, 225});
+    A13 = fmt("A13", Pattern::Fixed3, {4680, 810, 615, 270});
+    makeLabel(f, QString(), QStringLiteral("螺纹长度"), {3690, 1350, 780, 225});
+    A6 = fmt("A6", Pattern::Fixed0, {4500, 1320, 735, 270});
+    makeLabel(f, QString(), QStringLiteral("中径"), {3645, 1920, 420, 225});
+    A3 = fmt("A3", Pattern::Fixed3, {4095, 1890, 870, 270});
+    centredLabel(f, QStringLiteral("0"), {5010, 1875, 150, 195});
+    centredLabel(f, QStringLiteral("-"), {5010, 2055, 150, 195});
+    A12 = fmt("A12", Pattern::Fixed3, {5175, 1980, 615, 270});
+    wrappedLabel(f, QStringLiteral("优先三针M值"), {3285, 2175, 780, 390});
+    w33 = fmt("w33", Pattern::Fixed3, {4095, 2250, 870, 270});
+    centredLabel(f, QStringLiteral("0"), {5010, 2325, 150, 195});
+    centredLabel(f, QStringLiteral("-"), {5010, 2505, 150, 195});
+    Text7 = makeBox(f, QStringLiteral("Text7"), {5175, 2430, 615, 270});
+    makeLabel(f, QString(), QStringLiteral("磨损极限优先三针M值"), {2955, 2775, 1845, 225});
+    Text11 = fmt("Text11", Pattern::Fixed3, {4815, 2745, 840, 270});
+    makeLabel(f, QString(), QStringLiteral("小径"), {3645, 3135, 420, 225});
+    A8 = fmt("A8", Pattern::Fixed3, {4095, 3105, 855, 270});
+}
+
+void Form20::buildTapping() {
+    QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame3"), 22), QStringLiteral("攻丝要素"),
+                             {6255, 5850, 1680, 3450});
+    makeLabel(f, QString(), QStringLiteral("底孔直径"), {300, 480, 1080, 225});
+    w29 = makeFormatBox(f, QStringLiteral("w29"), Pattern::Fixed1, {300, 750, 1080, 270});
+    makeLabel(f, QString(), QStringLiteral("底孔深度"), {300, 1410, 1080, 225});
+    w30 = makeFormatBox(f, QStringLiteral("w30"), Pattern::Fixed1, {300, 1680, 1080, 270});
+    makeLabel(f, QString(), QStringLiteral("螺孔深度"), {300, 2340, 1080, 225});
+    w31 = makeFormatBox(f, QStringLiteral("w31"), Pattern::Fixed1, {300, 2610, 1080, 270});
+}
+
+void Form20::buildSeries() {
+    QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame300"), 24), QStringLiteral("标准系列"),
+                             {6210, 135, 1725, 4680});
+    QPalette blueOnWhite;
+    blueOnWhite.setColor(QPalette::Base, Qt::white);
+    blueOnWhite.setColor(QPalette::Text, QColor(0, 0, 128));
+
+    List111 = makeList(f, QStringLiteral("List111"), {105, 300, 1515, 2790});
+    List111->setFont(songFont(10.5));
+    List111->setPalette(blueOnWhite);
+    // Items run down in columns, one column in view, scrolled sideways.
+    List111->setFlow(QListView::TopToBottom);
+    List111->setWrapping(true);
+    List111->setResizeMode(QListView::Adjust);
+    List111->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List111->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    for (std::string_view s : kSizes) List111->addItem(QString::fromUtf8(s.data(), qsizetype(s.size())));
+    List111->setGridSize(QSize(List111->viewport()->width(), List111->sizeHintForRow(0)));
+    List111->setCurrentRow(-1);
+    List111->clearSelection();
+    connect(List111, &QListWidget::itemSelectionChanged, this, [this] { List111_Click(); });
+
+    txtText111 = new QPlainTextEdit(f);
+    txtText111->setObjectName(QStringLiteral("txtText111"));
+    place(txtText111, {105, 3165, 1515, 1410});
+    txtText111->setFont(songFont(10.5));
+    txtText111->setPalette(blueOnWhite);
+    txtText111->setWordWrapMode(QTextOption::WrapAnywhere);
+}
+
+void Form20::formatByClass(QLineEdit* box) {
+    Pattern p = Pattern::Fixed3;
+    if (Op1->isChecked()) p = Pattern::Fixed3;
+    if (Op2->isChecked()) p = Pattern::Fixed3;
+    if (Op3->isChecked()) p = Pattern::Fixed4;
+    const QString now = box->text();
+    const QString formatted = shownText(now.toStdString(), p);
+    if (formatted != now) box->setText(formatted);
+}
+
+void Form20::Command1_Click() {
+    // Inputs: threads per inch first, then the three size boxes, all lenient.
+    const std::optional<float> nRead = inch::threadsPerInchSingle(readLenient(txtw4));
+    const std::optional<float> DRead =
+        inch::nominalSingle({readLenient(txtw1), readLenient(txtw2), readLenient(txtw3)});
+    if (!nRead || !DRead || !(*DRead > 0)) return;
+    const float n = *nRead, D = *DRead;
+    const double nd = n;
+    const float LE = lengthOfEngagement(n, D);
+    const std::optional<float> T = baseTolerance(D, n, LE);
+    if (!T) return;
+
+    ThreadClass cls = ThreadClass::One;
+    if (Op2->isChecked()) cls = ThreadClass::Two;
+    if (Op3->isChecked()) cls = ThreadClass::Three;
+    const Pattern minorPattern = cls == ThreadClass::Three ? Pattern::Fixed4 : Pattern::Fixed3;
+
+    WritePlan plan;
+
+    // Thread depths and tool tips, the external minor diameter, gauge lengths.
+    const Depths dp = depths(n);
+    plan.plain(w14, dp.externalTip);
+    plan.plain(w25, dp.internalTip);
+    plan.plain(w13, dp.externalDepth);
+    plan.plain(w24, dp.internalDepth);
+    plan.plain(w34, externalMinorMm(D, n));
+    plan.plain(A2, inch::goThreadLengthMm(nd));
+    plan.plain(A6, inch::noGoThreadLengthMm(nd));
+
+    // Limits of size of the class. In 3A(B) the maximum major diameter is D
+    // itself, written as the single-precision value.
+    const Limits L = limits(cls, D, n, *T);
+    const std::string w5Text = cls == ThreadClass::Three ? plainTextSingle(D) : plainText(L.majorMax);
+    if (cls == ThreadClass::Three) plan.plainSingle(w5, D);
+    else plan.plain(w5, L.majorMax);
+    plan.plain(w6, L.majorMin);
+    plan.plain(w7, L.majorMaxMm);
+    plan.plain(w8, L.majorTolMm);
+    plan.plain(w9, L.pitchMax);
+    plan.plain(w10, L.pitchMin);
+    plan.plain(w11, L.pitchMaxMm);
+    plan.plain(w12, L.pitchTolMm);
+    plan.plain(w17, L.intPitchMin);
+    plan.plain(w16, L.intPitchMax);
+    plan.plain(w18, L.intPitchMinMm);
+    plan.plain(w19, L.intPitchTolMm);
+    plan.plain(w21, L.intMinorMin);
+    if (cls == ThreadClass::Three) plan.plain(w15, L.intMajorMinMm);
+    plan.plain(w20, L.intMinorMax);
+    plan.plain(w22, L.intMinorMinMm);
+    plan.plain(w23, L.intMinorTolMm);
+    if (cls != ThreadClass::Three) plan.plain(w15, L.intMajorMinMm);
+
+    // What the later steps read back: the limits as their boxes show them.
+    const double w5Shown = shownValue(w5Text, Pattern::Fixed4);
+    const double w15Shown = shownValue(L.intMajorMinMm, Pattern::Fixed3);
+    const double w16Shown = shownValue(L.intPitchMax, Pattern::Fixed4);
+    const double w17Shown = shownValue(L.intPitchMin, Pattern::Fixed4);
+    const double w19Shown = shownValue(L.intPitchTolMm, Pattern::Fixed3);
+    const double w20Shown = shownValue(L.intMinorMax, minorPattern);
+    const QString w12Text = shownText(plainText(L.pitchTolMm), Pattern::Fixed3);
+
+    // Gauge sizes; the gauge pitch tolerance only for the threads per inch
+    // that have one, else A10 and A12 keep their texts.
+    const std::optional<double> gaugeTol = inch::gaugePitchToleranceMm(nd, inch::GaugeColumn::Standard);
+    const double a3 = w16Shown * 25.4, a7 = w17Shown * 25.4;
+    plan.plain(A3, a3);
+    plan.plain(A10, gaugeTol);
+    plan.plain(A11, inch::gaugeMinorDiameterMm(w20Shown));
+    plan.plain(A8, inch::gaugeMinorDiameterMm(w20Shown));
+    plan.plain(A5, inch::noGoMajorDiameterMm(w5Shown, nd));
+    plan.plain(A13, inch::majorToleranceMm(nd));
+    plan.plain(A7, a7);
+    plan.plain(A12, gaugeTol);
+    plan.plain(A1, inch::goMajorDiameterMm(w15Shown / 25.4, nd));
+    plan.plain(A4, inch::majorToleranceMm(nd));
+
+    // Wires for the threads per inch, or whatever the wire boxes hold.
+    const std::optional<Wires> wr = wires(n);
+    if (wr) {
+        plan.plain(Text1, wr->preferred);
+        plan.plain(Text5, wr->second);
+    }
+    const std::optional<double> preferred = wr ? std::optional<double>(wr->preferred) : readStrict(Text1);
+    const std::optional<double> second =
+        wr ? std::optional<double>(shownValue(wr->second, Pattern::Fixed3)) : readStrict(Text5);
+
+    // M values over the wires at the external maximum pitch diameter, then
+    // over the preferred wire at the gauge pitch diameters.
+    const double E = externalPitchMaxMm(cls, D, n, *T);
+    const Pitch P{pitchOfThreadsPerInch(nd)};
+    plan.plain(Text2, needing(preferred, [&](double w) { return threeWireM(kFlank, PitchDiameter{E}, Wire{w}, P); }));
+    plan.plain(Text6, needing(second, [&](double w) { return threeWireM(kFlank, PitchDiameter{E}, Wire{w}, P); }));
+    plan.plain(w32, needing(preferred, [&](double w) { return inch::gaugeM(kFlank, w17Shown * 25.4, w, nd); }));
+    plan.plain(w33, needing(preferred, [&](double w) { return inch::gaugeM(kFlank, w16Shown * 25.4, w, nd); }));
+
+    // Tolerance copies, as their source boxes show them.
+    plan.text(Text4, w12Text);
+    plan.text(Text8, w12Text);
+    plan.text(Text3, gaugeTol ? shownText(plainText(*gaugeTol), Pattern::Fixed3) : A10->text());
+    plan.text(Text7, gaugeTol ? shownText(plainText(*gaugeTol), Pattern::Fixed3) : A12->text());
+
+    // Wear limits, with the gauge tolerance band of the internal pitch tolerance.
+    const double wear = inch::wearAmountMm(gaugeTolerance(w19Shown));
+    const double a7Shown = shownValue(a7, Pattern::Fixed3), a3Shown = shownValue(a3, Pattern::Fixed3);
+    const std::optional<double> a12Shown =
+        gaugeTol ? std::optional<double>(shownValue(*gaugeTol, Pattern::Fixed3)) : readStrict(A12);
+    plan.plain(Text10,
+               needing(preferred, [&](double w) { return inch::goWearLimitM(kFlank, a7Shown, wear, w, nd); }));
+    if (a12Shown) {
+        plan.plain(Text11, needing(preferred, [&](double w) {
+                       return inch::noGoWearLimitM(kFlank, a3Shown, *a12Shown, wear, w, nd);
+                   }));
+    }
+
+    // Tapping data, whatever the class.
+    const Tapping tp = tapping(D, n);
+    plan.plain(w29, tp.drill);
+    plan.plain(w30, tp.drillDepth);
+    plan.plain(w31, tp.tappedDepth);
+
+    plan.commit();
+}
+
+void Form20::Command6_Click() { printWindow(this); }
+
+void Form20::List111_Click() {
+    int selected = -1;
+    for (int i = 0; i <= 32; ++i) {
+        if (List111->item(i)->isSelected()) {
+            selected = i;
+            break;
+        }
+    }
+    const std::string_view text = seriesText(selected);
+    txtText111->setPlainText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+}

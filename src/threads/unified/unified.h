@@ -1,0 +1,74 @@
+// Unified inch screw threads, classes 1A(B), 2A(B) and 3A(B): limits of size
+// from the nominal diameter D and the threads per inch n, both held in single
+// precision as the window reads them; every formula is evaluated in double
+// precision from them, the pitch P = 1/n inch afresh each time.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace quorvil::unified {
+
+enum class ThreadClass { One, Two, Three };  // 1A(B), 2A(B), 3A(B)
+
+// Length of engagement in inches by exact n: D at 4, 6, 8 and 10 threads per
+// inch, nine pitches at 12, 16, 20, 28 and 32, otherwise 0.
+float lengthOfEngagement(float n, float D);
+
+// Base pitch-diameter tolerance in inches:
+// 0.015 P^(2/3) + 0.0015 sqrt(LE) + 0.0015 D^(1/3), the cube roots through
+// logarithms. No value unless D > 0, n > 0 and the result is finite.
+std::optional<float> baseTolerance(float D, float n, float LE);
+
+// Thread depth and tool tip widths, mm.
+struct Depths {
+    double externalTip;   // w14, 0.16 P
+    double internalTip;   // w25, 0.125 P
+    double externalDepth; // w13, 0.63145 P
+    double internalDepth; // w24, the same
+};
+Depths depths(float n);
+
+// Minor diameter of the external thread, mm: D - 1.19078 P.
+double externalMinorMm(float D, float n);
+
+// The allowance es of the class: 0.3 T, none in 3A(B).
+double allowance(ThreadClass c, float T);
+
+// The seventeen limits of one class. Inch values unless named mm.
+struct Limits {
+    double majorMax, majorMin, majorMaxMm, majorTolMm;             // w5 w6 w7 w8
+    double pitchMax, pitchMin, pitchMaxMm, pitchTolMm;             // w9 w10 w11 w12
+    double intPitchMin, intPitchMax, intPitchMinMm, intPitchTolMm; // w17 w16 w18 w19
+    double intMinorMin, intMinorMax, intMinorMinMm, intMinorTolMm; // w21 w20 w22 w23
+    double intMajorMinMm;                                          // w15
+};
+Limits limits(ThreadClass c, float D, float n, float T);
+
+// Maximum pitch diameter of the external thread, mm, computed afresh for the
+// measurement over wires: (D - 0.64952 P - es) x 25.4.
+double externalPitchMaxMm(ThreadClass c, float D, float n, float T);
+
+// Tapping data, mm: the tap drill (D - 1.06 P for a pitch above 1 mm, else
+// D - P), the drill depth 1.7 D and the tapped depth D + 2.5 P.
+struct Tapping {
+    double drill, drillDepth, tappedDepth;  // w29 w30 w31
+};
+Tapping tapping(float D, float n);
+
+// Preferred and second three-wire diameters (mm) by exact n; no row for other n.
+struct Wires {
+    double preferred, second;
+};
+std::optional<Wires> wires(float n);
+
+// The unified size list and the thread series text of each position.
+extern const std::array<std::string_view, 34> kSizes;
+extern const std::array<std::string_view, 34> kSeriesTexts;
+
+// The series text for the list's selected position (-1: none selected): the
+// first selected position among 0 to 32, else the text of the last size.
+std::string_view seriesText(int selected);
+
+}  // namespace quorvil::unified

@@ -1,0 +1,385 @@
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include <set>
+
+#include "common/ui/printing.h"
+#include "threads/unified/Form20.h"
+#include "threads/unified/unified.h"
+#include "uitest.h"
+#include "windowtest.h"
+
+using quorvil::test::WindowProbe;
+
+namespace {
+
+// Every box of the window but the inputs and the series text.
+const QStringList kResults = {
+    "w5",  "w6",  "w7",  "w8",  "w9",    "w10",   "w11",   "w12",   "w34",   "w13",   "w14",   "w15",
+    "w16", "w17", "w18", "w19", "w20",   "w21",   "w22",   "w23",   "w24",   "w25",   "Text1", "Text2",
+    "Text4", "Text5", "Text6", "Text8", "A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A10", "A11",
+    "A12", "A13", "w32", "w33", "Text3", "Text7", "Text10", "Text11", "w29", "w30", "w31"};
+const QStringList kInputs = {"txtw1", "txtw2", "txtw3", "txtw4"};
+
+// The size typed as whole, numerator, denominator and threads per inch.
+QStringList size(const QString& whole, const QString& num, const QString& den, const QString& n) {
+    return {"txtw1=" + whole, "txtw2=" + num, "txtw3=" + den, "txtw4=" + n};
+}
+
+const char* kClassOption[] = {"Op1", "Op2", "Op3"};
+
+}  // namespace
+
+class TestForm20 : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void opensAsDesigned();
+    void examples_data();
+    void examples();
+    void sizeEntry_data();
+    void sizeEntry();
+    void staleRowsAreUsed();
+    void missingRowsOnAFreshWindow();
+    void badInputChangesNoBox_data();
+    void badInputChangesNoBox();
+    void classTakesEffectAtTheNextPress();
+    void seriesTexts();
+    void prints();
+
+private:
+    void calculate(const QStringList& typed, int cls) {
+        WindowProbe p(w);
+        p.type(typed);
+        p.click(kClassOption[cls]);
+        p.click("Command1");
+    }
+    Form20* w = nullptr;
+};
+
+void TestForm20::init() {
+    w = new Form20();
+    w->show();
+}
+
+void TestForm20::cleanup() {
+    quorvil::setPrintSink({});
+    delete w;
+    w = nullptr;
+}
+
+void TestForm20::opensAsDesigned() {
+    WindowProbe p(w);
+    QCOMPARE(w->windowTitle(), QStringLiteral("12.美制统一螺纹"));
+    for (const QString& n : kResults + kInputs) QVERIFY2(p.text(n).isEmpty(), qPrintable(n));
+    QVERIFY(p.get<QRadioButton>("Op1")->isChecked());
+    QCOMPARE(p.text("Op1"), QStringLiteral("1A(B)"));
+    QCOMPARE(p.text("Op2"), QStringLiteral("2A(B)"));
+    QCOMPARE(p.text("Op3"), QStringLiteral("3A(B)"));
+    QCOMPARE(p.text("Command1"), QStringLiteral("计 算"));
+    QCOMPARE(p.text("Command6"), QStringLiteral("打 印"));
+    auto* list = p.get<QListWidget>("List111");
+    QCOMPARE(list->count(), 34);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("1/4(0.25)"));
+    QCOMPARE(list->item(33)->text(), QStringLiteral("6(6.0)"));
+    QVERIFY(list->selectedItems().isEmpty());
+    QVERIFY(p.get<QPlainTextEdit>("txtText111")->toPlainText().isEmpty());
+    // The size boxes come first in the tab order.
+    auto nextStop = [](QWidget* from) {
+        QWidget* next = from->nextInFocusChain();
+        while (next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();
+        return next;
+    };
+    QCOMPARE(nextStop(p.box("txtw1")), p.box("txtw2"));
+    QCOMPARE(nextStop(p.box("txtw2")), p.box("txtw3"));
+    QCOMPARE(nextStop(p.box("txtw3")), p.box("txtw4"));
+}
+
+// Worked examples, box by box, each on a fresh window.
+void TestForm20::examples_data() {
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<int>("cls");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("1-8 2A(B)") << size("1", "", "", "8") << 1
+                               << QStringList{"w5=0.9980", "w6=0.9830", "w7=25.349", "w8=0.381", "w9=0.9168",
+                                              "w10=0.9100", "w11=23.286", "w12=0.171", "w17=0.9188", "w16=0.9276",
+                                              "w18=23.338", "w19=0.223", "w21=0.865", "w20=0.890", "w22=21.963",
+                                              "w23=0.635", "w15=25.400", "w34=21.619", "w13=2.00", "w24=2.00",
+                                              "w14=0.51", "w25=0.40", "w29=22.0", "w30=43.2", "w31=33.3",
+                                              "Text1=1.833", "Text2=26.036", "Text5=2.020", "Text6=26.597",
+                                              "Text4=0.171", "Text8=0.171", "A2=25"};
+    // 1A(B) differs from 2A(B) only in the tolerances; its gauge block in full.
+    QTest::newRow("1-8 1A(B)") << size("1", "", "", "8") << 0
+                               << QStringList{"w5=0.9980", "w6=0.9755", "w7=25.349", "w8=0.572", "w9=0.9168", "w10=0.9067",
+                                              "w11=23.286", "w12=0.257", "w16=0.9320", "w17=0.9188", "w18=23.338",
+                                              "w19=0.334", "w20=0.890", "w21=0.865", "w22=21.963", "w23=0.635",
+                                              "w15=25.400", "Text2=26.036", "Text6=26.597", "Text4=0.257",
+                                              "Text8=0.257", "A1=25.146", "A4=0.051", "A2=25", "A7=23.338",
+                                              "A10=0.020", "w32=26.087", "Text3=0.020", "Text10=26.051",
+                                              "A11=22.352", "A5=24.555", "A13=0.051", "A6=16", "A3=23.673",
+                                              "A12=0.020", "w33=26.422", "Text7=0.020", "Text11=26.366",
+                                              "A8=22.352", "w29=22.0"};
+    QTest::newRow("1-8 3A(B)") << size("1", "", "", "8") << 2
+                               << QStringList{"w5=1.0000", "w6=0.9850", "w7=25.400", "w9=0.9188", "w10=0.9137",
+                                              "w11=23.338", "w12=0.129", "w16=0.9254", "w19=0.167", "w21=0.8647",
+                                              "w20=0.8797", "w23=0.381", "Text2=26.087", "Text6=26.648",
+                                              "Text4=0.129", "Text8=0.129", "w29=22.0"};
+    QTest::newRow("1/4-20 2A(B)") << size("", "1", "4", "20") << 1
+                                  << QStringList{"w5=0.2488", "w6=0.2407", "w9=0.2163", "w10=0.2123", "w17=0.2175",
+                                                 "w16=0.2227", "w21=0.196", "w20=0.207", "w12=0.101", "w19=0.132",
+                                                 "w23=0.292", "w29=5.0"};
+    QTest::newRow("1/4-20 1A(B) wires") << size("", "1", "4", "20") << 0
+                                        << QStringList{"Text1=0.786", "Text2=6.753", "Text5=0.866", "Text6=6.993",
+                                                       "Text4=0.152", "Text8=0.152"};
+    QTest::newRow("1/4-20 3A(B) wires") << size("", "1", "4", "20") << 2
+                                        << QStringList{"Text2=6.783", "Text6=7.023", "Text4=0.076"};
+    QTest::newRow("1/4-28: pitch under 1 mm") << size("", "1", "4", "28") << 1 << QStringList{"w29=5.4"};
+    // 25.4 held in single precision lies just below 25.4: a pitch just over 1 mm.
+    QTest::newRow("1-25.4: drill D - 1.06 P") << size("1", "", "", "25.4") << 1 << QStringList{"w29=24.3"};
+    QTest::newRow("1-26: drill D - P") << size("1", "", "", "26") << 1 << QStringList{"w29=24.4"};
+    QTest::newRow("1/2-13 3A(B)") << size("", "1", "2", "13") << 2
+                                  << QStringList{"w20=0.4255", "w23=0.224", "w19=0.097"};
+    QTest::newRow("1/2-12 3A(B)") << size("", "1", "2", "12") << 2 << QStringList{"w20=0.4198", "w23=0.254"};
+    QTest::newRow("3/8-16 1A(B)") << size("", "3", "8", "16") << 0
+                                  << QStringList{"Text1=1.008", "Text2=10.108", "Text5=1.047", "Text6=10.225",
+                                                 "Text4=0.174", "Text8=0.174"};
+    QTest::newRow("3/8-16 2A(B)") << size("", "3", "8", "16") << 1
+                                  << QStringList{"Text2=10.108", "Text6=10.225", "Text4=0.116", "A1=9.398",
+                                                 "A4=0.025", "A2=13", "A7=8.494", "A10=0.015", "w32=10.143",
+                                                 "Text10=10.120", "A11=7.899", "A5=9.093", "A13=0.025", "A6=8",
+                                                 "A3=8.644", "A12=0.015", "w33=10.293", "Text11=10.255",
+                                                 "A8=7.899"};
+    QTest::newRow("3/8-16 3A(B)") << size("", "3", "8", "16") << 2
+                                  << QStringList{"Text2=10.143", "Text6=10.260", "Text4=0.087", "Text8=0.087"};
+    // At 9 threads per inch the second wire is the smaller one.
+    QTest::newRow("7/8-9 1A(B)") << size("", "7", "8", "9") << 0
+                                 << QStringList{"Text1=1.732", "Text2=23.106", "Text5=1.591", "Text6=22.683"};
+    QTest::newRow("3-4.5: wire row, no gauge row") << size("3", "", "", "4.5") << 0
+                                                   << QStringList{"Text1=3.287", "Text5=3.310", "A2=45", "A6=28",
+                                                                  "A10=", "A12=", "Text3=", "Text7="};
+    QTest::newRow("1-11 and 1-12 share wires") << size("1", "", "", "11") << 0
+                                               << QStringList{"Text1=1.302", "Text5=1.441"};
+    QTest::newRow("1-12 1A(B): fine major allowances")
+        << size("1", "", "", "12") << 0
+        << QStringList{"Text1=1.302", "Text5=1.441", "A1=25.273", "A4=0.025", "A13=0.025", "A2=17", "A6=11"};
+    // w19 shows 0.080, the upper bound of the second band, which it belongs
+    // to: the wear amount 0.007 / 2 + 0.0095 comes off the wear limits.
+    QTest::newRow("1/4-32 3A(B): key on a bound")
+        << size("", "1", "4", "32") << 2
+        << QStringList{"w19=0.080", "A1=6.223", "A5=6.152", "A7=5.834", "A3=5.916", "A11=5.382", "A8=5.382",
+                       "A2=6", "A6=4", "A12=0.015", "w32=6.680", "Text10=6.667", "w33=6.761", "Text11=6.734"};
+    // Band 2 with the wear allowance 0.0095.
+    QTest::newRow("0.19-32 3A(B)") << size("", "19", "100", "32") << 2
+                                   << QStringList{"w19=0.078", "w32=5.156", "Text10=5.143", "w33=5.235",
+                                                  "Text11=5.207"};
+    QTest::newRow("10-4 1A(B): key above all bands")
+        << size("10", "", "", "4") << 0
+        << QStringList{"w19=0.690", "w32=255.374", "Text10=255.374", "A2=51", "A6=32", "A10=0.028", "A12=0.028"};
+    // 3/4-10: w17 is 0.68505 exactly on its decimal text; the tie goes up.
+    QTest::newRow("3/4-10: tie away from zero") << size("", "3", "4", "10") << 1 << QStringList{"w17=0.6851"};
+}
+
+void TestForm20::examples() {
+    QFETCH(QStringList, typed);
+    QFETCH(int, cls);
+    QFETCH(QStringList, expected);
+    calculate(typed, cls);
+    WindowProbe p(w);
+    QVERIFY2(p.matches(expected), p.why());
+}
+
+// The same size typed in different ways gives the same boxes.
+void TestForm20::sizeEntry_data() {
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QStringList>("same");
+    QTest::newRow("1.5 in the whole box") << size("1.5", "", "", "8") << size("1", "1", "2", "8");
+    QTest::newRow("0.25 in the whole box") << size("0.25", "", "", "20") << size("", "1", "4", "20");
+    QTest::newRow("8.0 threads per inch") << size("1", "", "", "8.0") << size("1", "", "", "8");
+    QTest::newRow("0 over 0 adds nothing") << size("1", "0", "0", "8") << size("1", "", "", "8");
+    QTest::newRow("16.0 selects the 16 row") << size("", "3", "8", "16.0") << size("", "3", "8", "16");
+    QTest::newRow("lenient: text after a number") << size("1in", "", "", "8tpi") << size("1", "", "", "8");
+}
+
+void TestForm20::sizeEntry() {
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, same);
+    WindowProbe p(w);
+    calculate(same, 0);
+    const auto want = p.texts(kResults);
+    QVERIFY(!want.value("w5").isEmpty());
+    delete w;
+    w = new Form20();
+    w->show();
+    calculate(typed, 0);
+    QCOMPARE(WindowProbe(w).texts(kResults), want);
+}
+
+// Tables without a row for n write nothing; the next steps use what the
+// boxes still hold.
+void TestForm20::staleRowsAreUsed() {
+    WindowProbe p(w);
+    calculate(size("", "9", "16", "12"), 0);
+    QVERIFY2(p.matches({"A10=0.015", "A12=0.015"}), p.why());
+    calculate(size("", "1", "2", "13"), 0);
+    QVERIFY2(p.matches({"A10=0.015", "A12=0.015", "Text3=0.015", "Text7=0.015", "A3=11.626", "w33=13.405",
+                        "A7=11.430", "w32=13.209", "Text10=13.186", "Text11=13.367"}),
+             p.why());
+
+    // A tolerance typed into A12 while n has no row is used as typed.
+    p.type("A12", "0.05");
+    calculate(size("", "1", "2", "13"), 0);
+    QVERIFY2(p.matches({"A12=0.050", "Text7=0.050", "Text11=13.332"}), p.why());
+
+    // Wires of 4 threads per inch stay for 3, and the M values use them; the
+    // same calculation twice gives the same texts.
+    calculate(size("3", "", "", "4"), 0);
+    QVERIFY2(p.matches({"Text1=3.666", "Text5=4.091"}), p.why());
+    calculate(size("3", "", "", "3"), 0);
+    const auto once = p.texts(kResults);
+    QVERIFY2(p.matches({"Text1=3.666", "Text5=4.091", "A10=0.033", "A12=0.033"}), p.why());
+    QVERIFY(!p.text("Text2").isEmpty());
+    calculate(size("3", "", "", "3"), 0);
+    QCOMPARE(p.texts(kResults), once);
+
+    // Without a row, a wire typed by the user is used as typed.
+    p.type("Text1", "1.5");
+    calculate(size("3", "", "", "3"), 0);
+    QVERIFY2(p.matches({"Text1=1.5"}), p.why());
+    QVERIFY(p.text("w32") != once.value("w32"));
+    QVERIFY(p.text("Text2") != once.value("Text2"));
+
+    // A wire typed into Text1 is replaced when n has a row.
+    p.type("Text1", "1.5");
+    calculate(size("1", "", "", "8"), 0);
+    QVERIFY2(p.matches({"Text1=1.833", "w32=26.087"}), p.why());
+}
+
+// On a fresh window a missing row leaves the boxes that need it empty, and
+// the rest of the calculation still runs.
+void TestForm20::missingRowsOnAFreshWindow() {
+    WindowProbe p(w);
+    calculate(size("", "1", "4", "20"), 1);
+    QVERIFY2(p.matches({"A10=", "A12=", "Text3=", "Text7=", "Text11=", "w29=5.0", "w30=10.8", "w31=9.5",
+                        "Text1=0.786", "w32=6.783", "Text10=6.760", "A2=10", "A6=6"}),
+             p.why());
+    for (const char* n : {"A1", "A3", "A5", "A7", "A8", "A11", "A13", "w32", "w33"})
+        QVERIFY2(!p.text(n).isEmpty(), qPrintable(n));
+
+    delete w;
+    w = new Form20();
+    w->show();
+    calculate(size("3", "", "", "3"), 0);
+    WindowProbe q(w);
+    QVERIFY2(q.matches({"Text1=", "Text5=", "Text2=", "Text6=", "w32=", "w33=", "Text10=", "Text11=",
+                        "A10=0.033", "A12=0.033", "Text3=0.033", "Text7=0.033", "A2=68", "A6=42"}),
+             q.why());
+    QVERIFY(!q.text("w29").isEmpty());
+}
+
+void TestForm20::badInputChangesNoBox_data() {
+    QTest::addColumn<QStringList>("typed");
+    QTest::newRow("threads per inch empty") << size("1", "", "", "");
+    QTest::newRow("threads per inch 0") << size("1", "", "", "0");
+    QTest::newRow("threads per inch negative") << size("1", "", "", "-8");
+    QTest::newRow("threads per inch not a number") << size("1", "", "", "abc");
+    QTest::newRow("threads per inch too large") << size("1", "", "", "1e400");
+    QTest::newRow("all size boxes empty") << size("", "", "", "8");
+    QTest::newRow("negative size") << size("-1", "", "", "8");
+    QTest::newRow("numerator over empty denominator") << size("1", "3", "", "8");
+    QTest::newRow("numerator over 0") << size("", "3", "0", "8");
+    QTest::newRow("size too large") << size("1e300", "", "", "8");
+}
+
+void TestForm20::badInputChangesNoBox() {
+    QFETCH(QStringList, typed);
+    WindowProbe p(w);
+    calculate(typed, 0);
+    for (const QString& n : kResults) QVERIFY2(p.text(n).isEmpty(), qPrintable(n));
+
+    calculate(size("1", "", "", "8"), 1);
+    const auto before = p.texts(kResults);
+    calculate(typed, 2);
+    QCOMPARE(p.texts(kResults), before);
+}
+
+void TestForm20::classTakesEffectAtTheNextPress() {
+    WindowProbe p(w);
+    calculate(size("1", "", "", "8"), 0);
+    const auto first = p.texts(kResults);
+    QVERIFY2(p.matches({"w20=0.890", "w21=0.865"}), p.why());
+    p.click("Op3");
+    QCOMPARE(p.texts(kResults), first);
+    p.type({"txtw1=2", "txtw4=4"});
+    QCOMPARE(p.texts(kResults), first);
+    p.type({"txtw1=1", "txtw4=8"});
+    p.click("Command1");
+    QVERIFY2(p.matches({"w20=0.8797", "w21=0.8647", "A11=22.090"}), p.why());
+    // w20 and w21 format by the class selected when their text changes.
+    p.click("Op2");
+    p.type("w20", "0.12345");
+    QVERIFY2(p.matches({"w20=0.123", "w21=0.8647"}), p.why());
+    p.click("Op3");
+    p.type("w21", "0.12345");
+    QVERIFY2(p.matches({"w21=0.1235"}), p.why());
+    // Any other result box formats what is typed, and the plain boxes keep it.
+    p.type({"Text2=1.23456", "Text1=1.23456", "A2=24.5", "w13=abc"});
+    QVERIFY2(p.matches({"Text2=1.235", "Text1=1.23456", "A2=25", "w13=abc"}), p.why());
+}
+
+void TestForm20::seriesTexts() {
+    using quorvil::unified::kSeriesTexts;
+    WindowProbe p(w);
+    auto* text = p.get<QPlainTextEdit>("txtText111");
+    calculate(size("", "3", "4", "10"), 1);
+    const auto results = p.texts(kResults + kInputs);
+    std::set<QString> distinct;
+    for (int i = 0; i < 34; ++i) {
+        p.pick("List111", i);
+        const std::string_view want = kSeriesTexts[std::size_t(i)];
+        QCOMPARE(text->toPlainText(), QString::fromUtf8(want.data(), qsizetype(want.size())));
+        distinct.insert(text->toPlainText());
+    }
+    QCOMPARE(distinct.size(), std::size_t(19));
+    // A pick changes nothing else.
+    QCOMPARE(p.texts(kResults + kInputs), results);
+
+    auto shown = [&](int row) {
+        p.pick("List111", row);
+        return text->toPlainText();
+    };
+    QCOMPARE(shown(0), QStringLiteral("粗牙:20UNC.细牙:28UNF.超细牙:32UNEF"));
+    QCOMPARE(shown(9), QStringLiteral("粗牙:8UNC.细牙:12UNF.超细牙:20UNEF.其它系列:16UN.28UN.32UN"));
+    QCOMPARE(shown(14), QStringLiteral("超细牙:18UNEF.其它系列:6UN.8UN.12UN.16UN.20UN"));
+    QCOMPARE(shown(16), QStringLiteral("6UN.8UN.12UN.16UN.20UN"));
+    QCOMPARE(shown(17), QStringLiteral("粗牙:4-1/2UNC.其它系列:6UN.8UN.12UN.16UN.20UN"));
+    QCOMPARE(shown(33), QStringLiteral("4UN.6UN.8UN.12UN.16UN"));
+    QCOMPARE(shown(10), shown(11));
+    QCOMPARE(shown(12), shown(13));
+    QCOMPARE(shown(17), shown(18));
+    for (int r : {19, 20, 21}) QCOMPARE(shown(r), QStringLiteral("粗牙:4UNC.其它系列:6UN.8UN.12UN.16UN.20UN"));
+    for (int r : {22, 23, 24, 25}) QCOMPARE(shown(r), QStringLiteral("粗牙:4UNC.其它系列:6UN.8UN.12UN.16UN"));
+    for (int r = 26; r <= 32; ++r) QCOMPARE(shown(r), shown(33));
+}
+
+void TestForm20::prints() {
+    QList<QImage> printed;
+    quorvil::setPrintSink([&](const QImage& img) { printed.append(img); });
+    WindowProbe p(w);
+    p.click("Command6");  // before any calculation too
+    QCOMPARE(printed.size(), 1);
+    calculate(size("", "1", "2", "13"), 1);
+    const auto before = p.texts(kResults + kInputs);
+    p.click("Command6");
+    QCOMPARE(printed.size(), 2);
+    QCOMPARE(printed.at(1).size(), w->grab().toImage().size());
+    QVERIFY(printed.at(0) != printed.at(1));
+    QCOMPARE(p.texts(kResults + kInputs), before);
+}
+
+QUORVIL_UI_TEST_MAIN(TestForm20)
+#include "tst_form20.moc"
