@@ -1,32 +1,61 @@
 #include "threads/common/plugsketch.h"
 
-namespace quorvil::inch {
+namespace quorvil {
 
 namespace {
-constexpr std::uint32_t kGrey = 0x808080;
-constexpr int kThick = 2;
-}  // namespace
 
-Sketch plugGaugeSketch(int frameHeight) {
-    return Sketch{
-        {2880, 0, 2880, frameHeight, 1, kGrey},
-        // GO body with its crest and root lines.
-        {990, 360, 1890, 360, kThick}, {1890, 360, 1890, 1260, kThick}, {1890, 1260, 990, 1260, kThick},
-        {990, 1260, 990, 360, kThick}, {990, 450, 1890, 450}, {990, 1170, 1890, 1170},
-        // NO-GO body, shorter.
-        {3645, 360, 4365, 360, kThick}, {4365, 360, 4365, 1215, kThick}, {4365, 1215, 3645, 1215, kThick},
-        {3645, 1215, 3645, 360, kThick}, {3645, 450, 4365, 450}, {3645, 1125, 4365, 1125},
-        // Handle.
-        {1890, 585, 3645, 585, kThick}, {1890, 960, 3645, 960, kThick},
-        // GO major diameter.
-        {990, 360, 480, 360}, {990, 1260, 480, 1260}, {585, 360, 585, 1260},
-        // NO-GO major diameter.
-        {4365, 360, 4920, 360}, {4365, 1215, 4920, 1215}, {4815, 360, 4815, 1215},
-        // GO thread length.
-        {990, 1260, 990, 1800}, {1890, 1260, 1890, 1800}, {990, 1710, 1890, 1710},
-        // NO-GO thread length.
-        {3645, 1215, 3645, 1740}, {4545, 1215, 4545, 1740}, {3645, 1650, 4545, 1650},
-    };
+void outline(Sketch& s, const SketchBox& b, int markInset) {
+    s.push_back({b.left, b.top, b.right, b.top, 2});
+    s.push_back({b.right, b.top, b.right, b.bottom, 2});
+    s.push_back({b.right, b.bottom, b.left, b.bottom, 2});
+    s.push_back({b.left, b.bottom, b.left, b.top, 2});
+    s.push_back({b.left, b.top + markInset, b.right, b.top + markInset});
+    s.push_back({b.left, b.bottom - markInset, b.right, b.bottom - markInset});
 }
 
-}  // namespace quorvil::inch
+void major(Sketch& s, const SketchBox& b, const MajorDimension& m) {
+    s.push_back({m.topFrom, b.top, m.topTo, b.top});
+    s.push_back({m.bottomFrom, b.bottom, m.bottomTo, b.bottom});
+    s.push_back({m.lineX, b.top, m.lineX, b.bottom});
+}
+
+void length(Sketch& s, const std::optional<LengthDimension>& l) {
+    if (!l) return;
+    s.push_back({l->leftX, l->leftTop, l->leftX, l->bottom});
+    s.push_back({l->rightX, l->rightTop, l->rightX, l->bottom});
+    s.push_back({l->lineLeft, l->lineY, l->lineRight, l->lineY});
+}
+
+}  // namespace
+
+Sketch plugGaugeSketch(const PlugGaugeLayout& g) {
+    Sketch s;
+    outline(s, g.go, g.markInset);
+    outline(s, g.noGo, g.markInset);
+    s.push_back({g.go.right, g.handleTop, g.noGo.left, g.handleTop, 2});
+    s.push_back({g.go.right, g.handleBottom, g.noGo.left, g.handleBottom, 2});
+    major(s, g.go, g.goMajor);
+    major(s, g.noGo, g.noGoMajor);
+    length(s, g.goLength);
+    length(s, g.noGoLength);
+    return s;
+}
+
+namespace inch {
+
+Sketch plugGaugeSketch(int frameHeight) {
+    PlugGaugeLayout layout = kPlugGaugeLayout;
+    layout.noGo = {3645, 360, 4365, 1215};
+    layout.goMajor = {990, 480, 990, 480, 585};
+    layout.noGoMajor = {4365, 4920, 4365, 4920, 4815};
+    layout.goLength = LengthDimension{990, 1260, 1890, 1260, 1800, 1710, 990, 1890};
+    layout.noGoLength = LengthDimension{3645, 1215, 4545, 1215, 1740, 1650, 3645, 4545};
+    Sketch s{{2880, 0, 2880, frameHeight, 1, kGreyLine}};
+    const Sketch plug = plugGaugeSketch(layout);
+    s.insert(s.end(), plug.begin(), plug.end());
+    return s;
+}
+
+}  // namespace inch
+
+}  // namespace quorvil
