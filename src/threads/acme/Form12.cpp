@@ -37,8 +37,7 @@ Form12::Form12() : ToolWindow(QStringLiteral("Form12"), QStringLiteral("3.STUB A
     ListN = makeList(sizes, QStringLiteral("ListN"), {180, 270, 1125, 2160});
     setNavyOnWhite(ListN, songFont(10.5));
     ListN->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (const StubAcmeSize& s : stubAcmeSizes())
-        ListN->addItem(fromView(s.size) + QLatin1Char('"'));
+    for (const StubAcmeSize& s : stubAcmeSizes()) ListN->addItem(fromView(s.size) + QLatin1Char('"'));
     ListN->setCurrentRow(-1);
     ListN->clearSelection();
     // A pick fills the boxes, and so does a click on the size already picked.
@@ -97,7 +96,7 @@ void Form12::buildGrid(bool external) {
         centredLabel(f, QStringLiteral("英寸"), {2055, y + 30, mmLeft - 2055, 225});
         N[i + 2] = makeFormatBox(f, boxName(i + 2), Pattern::Fixed3, {mmLeft, y, mmWidth, 270});
         centredLabel(f, external ? QStringLiteral("-") : QStringLiteral("+"),
-                {mmLeft + mmWidth, y + tolShift + 30, tol.left - mmLeft - mmWidth, 225});
+                     {mmLeft + mmWidth, y + tolShift + 30, tol.left - mmLeft - mmWidth, 225});
         N[i + 3] = makeFormatBox(f, boxName(i + 3), Pattern::Fixed3, {tol.left, y + tolShift, tol.width, tol.height});
         label(f, QStringLiteral("MM"), {tol.left + tol.width + 60, y + tolShift + 30, 300, 225});
     }

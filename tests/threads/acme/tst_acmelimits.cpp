@@ -11,8 +11,8 @@ using namespace quorvil::acme;
 namespace {
 
 using quorvil::test::plain;
-using quorvil::test::single;
 using quorvil::test::shown;
+using quorvil::test::single;
 
 }  // namespace
 
