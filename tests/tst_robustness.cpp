@@ -16,21 +16,33 @@
 #include <QTextEdit>
 
 #include <map>
+#include <string>
 
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
 #include "shell/Form1.h"
 #include "shell/launch.h"
+#include "shell/windows.h"
 #include "uitest.h"
 
 namespace {
 
 const QStringList& hostileTexts() {
-    static const QStringList texts = {
-        QString(), QStringLiteral("   "), QStringLiteral("abc"), QStringLiteral("-"), QStringLiteral("."),
-        QStringLiteral("1e400"), QStringLiteral("-1e308"), QStringLiteral("nan"), QStringLiteral("inf"),
-        QStringLiteral("0x10"), QStringLiteral("0"), QString(400, QLatin1Char('9')),
-        QStringLiteral("1e308"), QStringLiteral("-0.5"), QStringLiteral("1e-300")};
+    static const QStringList texts = {QString(),
+                                      QStringLiteral("   "),
+                                      QStringLiteral("abc"),
+                                      QStringLiteral("-"),
+                                      QStringLiteral("."),
+                                      QStringLiteral("1e400"),
+                                      QStringLiteral("-1e308"),
+                                      QStringLiteral("nan"),
+                                      QStringLiteral("inf"),
+                                      QStringLiteral("0x10"),
+                                      QStringLiteral("0"),
+                                      QString(400, QLatin1Char('9')),
+                                      QStringLiteral("1e308"),
+                                      QStringLiteral("-0.5"),
+                                      QStringLiteral("1e-300")};
     return texts;
 }
 
@@ -111,13 +123,16 @@ public:
         }
         for (QLabel* l : w_->findChildren<QLabel*>())
             if (showsNonNumber(l->text()))
-                QFAIL(qPrintable(QStringLiteral("%1: label %2 shows \"%3\"").arg(w_->objectName(), l->objectName(), l->text())));
+                QFAIL(qPrintable(
+                    QStringLiteral("%1: label %2 shows \"%3\"").arg(w_->objectName(), l->objectName(), l->text())));
         for (QPlainTextEdit* e : w_->findChildren<QPlainTextEdit*>())
             if (showsNonNumber(e->toPlainText()))
-                QFAIL(qPrintable(QStringLiteral("%1: text %2 shows inf or nan").arg(w_->objectName(), e->objectName())));
+                QFAIL(
+                    qPrintable(QStringLiteral("%1: text %2 shows inf or nan").arg(w_->objectName(), e->objectName())));
         for (QTextEdit* e : w_->findChildren<QTextEdit*>())
             if (showsNonNumber(e->toPlainText()))
-                QFAIL(qPrintable(QStringLiteral("%1: text %2 shows inf or nan").arg(w_->objectName(), e->objectName())));
+                QFAIL(
+                    qPrintable(QStringLiteral("%1: text %2 shows inf or nan").arg(w_->objectName(), e->objectName())));
     }
 
     void run() {
@@ -180,7 +195,8 @@ void TestRobustness::initTestCase() {
 
 void TestRobustness::cleanupTestCase() {
     quorvil::setPrintSink({});
-    for (const char* scheme : {"http", "https", "mailto"}) QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    for (const char* scheme : {"http", "https", "mailto"})
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
 }
 
 void TestRobustness::mainWindow() {
@@ -193,7 +209,8 @@ void TestRobustness::mainWindow() {
 
 void TestRobustness::toolWindow_data() {
     QTest::addColumn<int>("index");
-    for (int i = 0; i < 21; ++i) QTest::addRow("launch %d", i) << i;
+    for (const quorvil::WindowEntry& e : quorvil::kWindows)
+        QTest::addRow("%s", std::string(e.className).c_str()) << e.launchIndex;
 }
 
 void TestRobustness::toolWindow() {

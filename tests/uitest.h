@@ -7,11 +7,11 @@
 
 #include "common/ui/application.h"
 
-#define QUORVIL_UI_TEST_MAIN(TestClass)                    \
-    int main(int argc, char** argv) {                      \
-        QApplication app(argc, argv);                      \
-        quorvil::initApplication(app);                     \
-        app.setQuitOnLastWindowClosed(false);              \
-        TestClass test;                                    \
-        return QTest::qExec(&test, argc, argv);            \
+#define QUORVIL_UI_TEST_MAIN(TestClass)         \
+    int main(int argc, char** argv) {           \
+        QApplication app(argc, argv);           \
+        quorvil::initApplication(app);          \
+        app.setQuitOnLastWindowClosed(false);   \
+        TestClass test;                         \
+        return QTest::qExec(&test, argc, argv); \
     }

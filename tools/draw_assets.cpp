@@ -111,12 +111,11 @@ QImage icon() {
     p.drawLine(5, 24, 27, 24);
     p.end();
     // The sixteen colours of the classic palette, plus transparency.
-    const QList<QRgb> palette = {
-        qRgba(0, 0, 0, 0),      qRgb(0, 0, 0),       qRgb(128, 0, 0),     qRgb(0, 128, 0),
-        qRgb(128, 128, 0),      qRgb(0, 0, 128),     qRgb(128, 0, 128),   qRgb(0, 128, 128),
-        qRgb(192, 192, 192),    qRgb(128, 128, 128), qRgb(255, 0, 0),     qRgb(0, 255, 0),
-        qRgb(255, 255, 0),      qRgb(0, 0, 255),     qRgb(255, 0, 255),   qRgb(0, 255, 255),
-        qRgb(255, 255, 255)};
+    const QList<QRgb> palette = {qRgba(0, 0, 0, 0),   qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),
+                                 qRgb(128, 128, 0),   qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128),
+                                 qRgb(192, 192, 192), qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),
+                                 qRgb(255, 255, 0),   qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255),
+                                 qRgb(255, 255, 255)};
     return img.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither | Qt::AvoidDither);
 }
 

@@ -32,28 +32,44 @@ int main(int argc, char** argv) {
     main->show();
     QWidget* w = main;
     const QString which = QString::fromLocal8Bit(argv[2]);
-    if (which.startsWith(QStringLiteral("main:"))) main->findChild<quorvil::TabContainer*>()->setCurrentIndex(which.mid(5).toInt());
-    else if (which != QStringLiteral("main")) w = quorvil::launchToolWindow(which.toInt());
+    if (which.startsWith(QStringLiteral("main:")))
+        main->findChild<quorvil::TabContainer*>()->setCurrentIndex(which.mid(5).toInt());
+    else if (which != QStringLiteral("main"))
+        w = quorvil::launchToolWindow(which.toInt());
     if (!QTest::qWaitForWindowExposed(w)) std::fprintf(stderr, "window not exposed\n");
     for (int i = 3; i < argc; ++i) {
         const QString step = QString::fromLocal8Bit(argv[i]);
         const int eq = step.indexOf(QLatin1Char('='));
         if (step.startsWith(QStringLiteral("click:"))) {
             auto* b = w->findChild<QAbstractButton*>(step.mid(6));
-            if (b) b->click(); else std::fprintf(stderr, "no button %s\n", qPrintable(step));
+            if (b)
+                b->click();
+            else
+                std::fprintf(stderr, "no button %s\n", qPrintable(step));
         } else if (step.startsWith(QStringLiteral("pick:"))) {
             const QString name = step.mid(5, eq - 5);
             const int row = step.mid(eq + 1).toInt();
-            if (auto* c = w->findChild<QComboBox*>(name)) { c->setCurrentIndex(row); emit c->activated(row); }
-            else if (auto* l = w->findChild<QListWidget*>(name)) { l->setCurrentRow(row); emit l->itemClicked(l->item(row)); }
-            else std::fprintf(stderr, "no list %s\n", qPrintable(name));
+            if (auto* c = w->findChild<QComboBox*>(name)) {
+                c->setCurrentIndex(row);
+                emit c->activated(row);
+            } else if (auto* l = w->findChild<QListWidget*>(name)) {
+                l->setCurrentRow(row);
+                emit l->itemClicked(l->item(row));
+            } else
+                std::fprintf(stderr, "no list %s\n", qPrintable(name));
         } else if (step.startsWith(QStringLiteral("tab:"))) {
             auto* t = w->findChild<quorvil::TabContainer*>(step.mid(4, eq - 4));
-            if (t) t->setCurrentIndex(step.mid(eq + 1).toInt()); else std::fprintf(stderr, "no tabs %s\n", qPrintable(step));
+            if (t)
+                t->setCurrentIndex(step.mid(eq + 1).toInt());
+            else
+                std::fprintf(stderr, "no tabs %s\n", qPrintable(step));
         } else if (eq > 0) {
             auto* box = w->findChild<QLineEdit*>(step.left(eq));
-            if (box) { box->clear(); QTest::keyClicks(box, step.mid(eq + 1)); }
-            else std::fprintf(stderr, "no box %s\n", qPrintable(step));
+            if (box) {
+                box->clear();
+                QTest::keyClicks(box, step.mid(eq + 1));
+            } else
+                std::fprintf(stderr, "no box %s\n", qPrintable(step));
         }
     }
     QTest::qWait(200);

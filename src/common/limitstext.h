@@ -7,6 +7,15 @@
 
 namespace quorvil {
 
+// The three limits texts of one thread class row, as a size table shows
+// them: major-diameter limits ("10-0.236" or "10(-0.032/-0.268)"),
+// pitch-diameter limits and the minor diameter.
+struct LimitsTexts {
+    std::string major;
+    std::string pitch;
+    std::string minor;
+};
+
 // Shortest text of v x 10^-decimals: no trailing zeros, no point for a whole
 // number, "-" before a negative value ("7.25", "22", "-0.3").
 std::string scaledText(long long v, int decimals);

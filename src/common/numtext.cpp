@@ -1,10 +1,10 @@
 #include "common/numtext.h"
 
+#include <locale.h>
 #include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 
 namespace quorvil {
 
@@ -20,10 +20,16 @@ std::size_t scanNumber(std::string_view s) {
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     bool digits = false;
-    while (i < s.size() && isDigit(s[i])) { ++i; digits = true; }
+    while (i < s.size() && isDigit(s[i])) {
+        ++i;
+        digits = true;
+    }
     if (i < s.size() && s[i] == '.') {
         ++i;
-        while (i < s.size() && isDigit(s[i])) { ++i; digits = true; }
+        while (i < s.size() && isDigit(s[i])) {
+            ++i;
+            digits = true;
+        }
     }
     if (!digits) return 0;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
@@ -55,7 +61,11 @@ struct Decimal {
 Decimal toDecimal(double v, int sig) {
     Decimal d;
     d.negative = std::signbit(v);
-    if (v == 0) { d.digits.assign(1, '0'); d.negative = false; return d; }
+    if (v == 0) {
+        d.digits.assign(1, '0');
+        d.negative = false;
+        return d;
+    }
     char buf[64];
     auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, sig - 1);
     std::string_view t(buf, static_cast<std::size_t>(r.ptr - buf));
@@ -78,7 +88,10 @@ std::string decimalText(const Decimal& d, bool leadingZero) {
     if (digits == "0") return "0";
     if (d.exp >= 15 || d.exp < -5) {
         out += digits[0];
-        if (digits.size() > 1) { out += '.'; out += digits.substr(1); }
+        if (digits.size() > 1) {
+            out += '.';
+            out += digits.substr(1);
+        }
         const int e = std::abs(d.exp);
         out += d.exp < 0 ? "E-" : "E+";
         if (e < 10) out += '0';
@@ -102,9 +115,7 @@ std::string decimalText(const Decimal& d, bool leadingZero) {
     return out;
 }
 
-std::string withSignBlank(std::string plain, bool negative) {
-    return negative ? plain : " " + plain;
-}
+std::string withSignBlank(std::string plain, bool negative) { return negative ? plain : " " + plain; }
 
 }  // namespace
 
@@ -157,7 +168,8 @@ std::string formatPattern(double v, Pattern p) {
     if (!std::isfinite(v)) return {};
     int decimals = 3;
     switch (p) {
-    case Pattern::Fixed3: case Pattern::Hash3: decimals = 3; break;
+    case Pattern::Fixed3:
+    case Pattern::Hash3: decimals = 3; break;
     case Pattern::Fixed4: decimals = 4; break;
     case Pattern::Fixed2: decimals = 2; break;
     case Pattern::Fixed1: decimals = 1; break;
@@ -179,8 +191,10 @@ std::string formatPattern(double v, Pattern p) {
                 if (d.digits[keep] >= '5') {
                     int i = static_cast<int>(whole.size()) - 1;
                     while (i >= 0 && whole[i] == '9') whole[i--] = '0';
-                    if (i < 0) whole.insert(whole.begin(), '1');
-                    else ++whole[i];
+                    if (i < 0)
+                        whole.insert(whole.begin(), '1');
+                    else
+                        ++whole[i];
                 }
             }
         }
@@ -197,7 +211,10 @@ std::string formatPattern(double v, Pattern p) {
 
     std::string out = (d.negative && !zero) ? "-" : "";
     out += intPart;
-    if (decimals > 0) { out += '.'; out += frac; }
+    if (decimals > 0) {
+        out += '.';
+        out += frac;
+    }
     return out;
 }
 

@@ -44,12 +44,12 @@ std::string signedTextSingle(float v);
 
 // The six patterns of the self-formatting box.
 enum class Pattern {
-    Fixed3,   // "0.000"
-    Fixed4,   // "0.0000"
-    Fixed2,   // "0.00"
-    Fixed1,   // "0.0"
-    Fixed0,   // "0"
-    Hash3,    // "#.000": no digit before the point when the whole part is 0
+    Fixed3,  // "0.000"
+    Fixed4,  // "0.0000"
+    Fixed2,  // "0.00"
+    Fixed1,  // "0.0"
+    Fixed0,  // "0"
+    Hash3,   // "#.000": no digit before the point when the whole part is 0
 };
 
 // The value in the pattern. The value's decimal text (15 significant digits)

@@ -8,11 +8,20 @@
 namespace quorvil {
 
 struct SketchLine {
-    int x1, y1, x2, y2;          // twips
-    int widthPx = 1;             // thick lines are two pixels wide
+    int x1, y1, x2, y2;            // twips
+    int widthPx = 1;               // thick lines are two pixels wide
     std::uint32_t rgb = 0x000000;  // 0xRRGGBB
 };
 
 using Sketch = std::vector<SketchLine>;
+
+// The colours of the design's sketch lines, 0xRRGGBB.
+inline constexpr std::uint32_t kBlackLine = 0x000000;
+inline constexpr std::uint32_t kGreyLine = 0x808080;  // the grey pen
+inline constexpr std::uint32_t kLightGreyLine = 0xC0C0C0;
+// Lines drawn with the inverse of the pen colour: white for the default
+// black pen, 127 grey for a 128 grey pen.
+inline constexpr std::uint32_t kInverseOfBlackLine = 0xFFFFFF;
+inline constexpr std::uint32_t kInverseOfGreyLine = 0x7F7F7F;
 
 }  // namespace quorvil

@@ -19,6 +19,7 @@
 #include "common/ui/toolwindow.h"
 #include "common/ui/weburl.h"
 #include "shell/launch.h"
+#include "shell/windows.h"
 
 using namespace quorvil;
 
@@ -29,9 +30,10 @@ struct LaunchButton {
     Tw geo;
 };
 
-// Launch buttons by element index; element i opens window class Form{i+2}.
-const std::array<LaunchButton, 21>& launchButtons() {
-    static const std::array<LaunchButton, 21> buttons = {{
+// Launch buttons by element index; element i opens the window of launch
+// index i in the window table.
+const std::array<LaunchButton, kWindowCount>& launchButtons() {
+    static const std::array<LaunchButton, kWindowCount> buttons = {{
         {QStringLiteral("米制梯形螺纹"), {360, 1035, 1860, 375}},
         {QStringLiteral("复杂件产品重量1"), {4545, 3050, 1860, 375}},
         {QStringLiteral("螺纹、标准代号查询"), {2430, 3050, 1860, 375}},
@@ -111,14 +113,17 @@ void Form1::buildAdvertisingPage(QWidget* page) {
 
     auto* frame = makeFrame(page, QStringLiteral("Frame1"), QStringLiteral("公英制尺寸转换"), {585, 4455, 5400, 795});
     const QFont kai = kaiFont(10.5);
-    makeLabel(frame, arrayName(QStringLiteral("lblLabels"), 2), QStringLiteral("输入英制尺寸"), {135, 360, 1305, 255})->setFont(kai);
+    makeLabel(frame, arrayName(QStringLiteral("lblLabels"), 2), QStringLiteral("输入英制尺寸"), {135, 360, 1305, 255})
+        ->setFont(kai);
     txtT1 = makeBox(frame, QStringLiteral("txtT1"), {1440, 315, 1095, 315});
     txtT1->setFont(songFont(10.5, true));
-    makeLabel(frame, arrayName(QStringLiteral("lblLabels"), 3), QStringLiteral("英寸"), {2655, 360, 495, 210})->setFont(kai);
+    makeLabel(frame, arrayName(QStringLiteral("lblLabels"), 3), QStringLiteral("英寸"), {2655, 360, 495, 210})
+        ->setFont(kai);
     makeLabel(frame, arrayName(QStringLiteral("lblLabels"), 4), QStringLiteral("="), {3150, 360, 270, 255});
     txtT2 = makeBox(frame, QStringLiteral("txtT2"), {3330, 315, 1605, 315}, false);
     txtT2->setFont(songFont(10.5, true));
-    makeLabel(frame, arrayName(QStringLiteral("lblLabels"), 6), QStringLiteral("MM"), {5040, 360, 315, 255})->setFont(kai);
+    makeLabel(frame, arrayName(QStringLiteral("lblLabels"), 6), QStringLiteral("MM"), {5040, 360, 315, 255})
+        ->setFont(kai);
 
     connect(txtT1, &QLineEdit::textChanged, this, [this] { txtt1_Change(); });
 }
@@ -134,14 +139,15 @@ void Form1::buildToolsPage(QWidget* page) {
         button->setPalette(palette);
         connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     }
-    auto* mail = makeButton(page, QStringLiteral("Command21"), QStringLiteral("给  作  者  写  信"), {390, 4260, 2100, 360});
+    auto* mail =
+        makeButton(page, QStringLiteral("Command21"), QStringLiteral("给  作  者  写  信"), {390, 4260, 2100, 360});
     mail->setFont(buttonFont);
     connect(mail, &QPushButton::clicked, this, [this] { Command21_Click(); });
-    auto* web = makeButton(page, QStringLiteral("Command11"), QStringLiteral("进入我的网站下载最新版"), {3510, 4260, 2895, 375});
+    auto* web = makeButton(page, QStringLiteral("Command11"), QStringLiteral("进入我的网站下载最新版"),
+                           {3510, 4260, 2895, 375});
     web->setFont(buttonFont);
     connect(web, &QPushButton::clicked, this, [this] { Command11_Click(); });
-    makeLabel(page, QStringLiteral("Label2"),
-              QStringLiteral("联系作者：author@quorvil.example.com"),
+    makeLabel(page, QStringLiteral("Label2"), QStringLiteral("联系作者：author@quorvil.example.com"),
               {240, 4980, 6315, 315});
 }
 

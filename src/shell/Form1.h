@@ -1,5 +1,6 @@
 // The main window: the advertising page with the inch-to-millimetre
-// converter, and the tools page with the twenty-one launch buttons.
+// converter, and the tools page with one launch button per tool window
+// (shell/windows.def).
 #pragma once
 
 #include <QUrl>

@@ -39,7 +39,7 @@ constexpr std::array<Slot, 14> kSlots = {{
 }};
 
 // Widths of the caption labels by element.
-constexpr std::array<int, 14> kLabelWidths = {1275, 1275, 1590, 1275, 1275, 960, 1830,
+constexpr std::array<int, 14> kLabelWidths = {1275, 1275, 1590, 1275, 1275, 960,  1830,
                                               945,  1275, 1275, 1275, 1095, 1560, 1560};
 
 }  // namespace

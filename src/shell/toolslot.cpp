@@ -71,7 +71,8 @@ void ToolSlot::paintEvent(QPaintEvent* event) {
     const QRect inner = contentsRect();
     const QRect iconRect(inner.center().x() - side / 2, inner.top() + 4, side, side);
     icon.paint(&painter, iconRect);
-    const QRect textRect(inner.left() + 2, iconRect.bottom() + 2, inner.width() - 4, inner.bottom() - iconRect.bottom() - 2);
+    const QRect textRect(inner.left() + 2, iconRect.bottom() + 2, inner.width() - 4,
+                         inner.bottom() - iconRect.bottom() - 2);
     painter.drawText(textRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWrapAnywhere,
                      fontMetrics().elidedText(programName(), Qt::ElideMiddle, textRect.width() * 2));
 }

@@ -82,8 +82,8 @@ void TestPrintSystem::printButtonPrintsOnePage() {
 
     QTemporaryDir tmp;
     const QString png = tmp.filePath(QStringLiteral("page"));
-    run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"),
-                                     QStringLiteral("-singlefile"), pdf, png});
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, png});
     QImage page(png + QStringLiteral(".png"));
     QVERIFY(!page.isNull());
     int inked = 0;

@@ -1,19 +1,20 @@
 // The shared window rules: self-formatting boxes, number boxes, the
 // tool-window lifecycle, printing through the seam, tabs and line sketches.
-#include <QLineEdit>
-#include <QPointer>
-#include <QTabBar>
 #include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
-#include <QListWidget>
-#include <QPushButton>
 
 #include <cmath>
 #include <limits>
 
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
+#include "common/ui/defaultbutton.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
@@ -47,6 +48,11 @@ private slots:
     void printWithoutDefaultPrinterAsks();
     void tabContainerKeepsDesignPlaces();
     void lineSketchDrawsSegments();
+    void tabContainerEndsAtItsWindowsEdge();
+    void sketchOnFrameStartsBelowTheBorder();
+    void frameCaptionSitsOnThePage();
+    void longTextShowsFromItsStart();
+    void defaultButtonTakesEnter();
     void writePlanWritesAllOrNothing();
     void probeTypesClicksPicksAndCompares();
 };
@@ -194,6 +200,99 @@ void TestUi::lineSketchDrawsSegments() {
     const QImage img = frame.grab().toImage();
     QCOMPARE(img.pixelColor(50, 50), QColor(Qt::red));
     QCOMPARE(img.pixelColor(50, 20), QColor(Qt::white));
+}
+
+void TestUi::tabContainerEndsAtItsWindowsEdge() {
+    QWidget w;
+    w.resize(400, 300);
+    // Two pixels wider and taller than its window: right and bottom borders
+    // would be cut off.
+    TabContainer tabs(&w, QStringLiteral("SSTab1"), {0, 0, 6030, 4530});
+    QCOMPARE(tabs.geometry(), w.rect());
+    QCOMPARE(tabs.addPage(QStringLiteral("甲"))->geometry(), w.rect());
+    // Inside another widget the design's size stands.
+    QWidget page(&w);
+    page.resize(100, 100);
+    TabContainer inner(&page, QStringLiteral("SSTab2"), {0, 0, 3000, 3000});
+    QCOMPARE(inner.size(), QSize(200, 200));
+}
+
+void TestUi::sketchOnFrameStartsBelowTheBorder() {
+    QWidget page;
+    page.resize(200, 200);
+    page.setAutoFillBackground(true);
+    page.setPalette(QPalette(Qt::white));
+    CaptionFrame* frame = makeFrame(&page, QStringLiteral("Frame1"), QStringLiteral("框"), {0, 0, 3000, 3000});
+    new LineSketch(frame, {{1500, 0, 1500, 3000, 1, 0xFF0000}});  // from the frame's top edge
+    const QImage img = page.grab().toImage();
+    const int top = frame->borderRect().top();
+    QVERIFY(top > 2);
+    for (int y = 0; y <= top + 1; ++y)
+        QVERIFY2(img.pixelColor(100, y) != QColor(Qt::red), qPrintable(QString::number(y)));
+    QCOMPARE(img.pixelColor(100, 100), QColor(Qt::red));
+}
+
+void TestUi::frameCaptionSitsOnThePage() {
+    QWidget page;
+    page.resize(200, 200);
+    page.setAutoFillBackground(true);
+    page.setPalette(QPalette(Qt::white));
+    CaptionFrame* frame = makeFrame(&page, QStringLiteral("Frame1"), QStringLiteral("框框"), {0, 0, 3000, 3000});
+    // The frame's own background colour differs from the page (a tab page is
+    // painted lighter than the window colour) and is not filled.
+    QPalette grey = frame->palette();
+    grey.setColor(QPalette::Window, Qt::gray);
+    frame->setPalette(grey);
+    const QImage img = page.grab().toImage();
+    // Around the caption's glyphs the page shows, not a patch of another colour.
+    QCOMPARE(img.pixelColor(7, 1), QColor(Qt::white));
+    QCOMPARE(img.pixelColor(7, img.height() / 2), QColor(Qt::white));
+}
+
+void TestUi::longTextShowsFromItsStart() {
+    QWidget parent;
+    QLineEdit* plain = makeBox(&parent, QStringLiteral("a"), {0, 0, 300, 300});
+    FormatBox* formatting = makeFormatBox(&parent, QStringLiteral("b"), Pattern::Fixed3, {0, 0, 300, 300});
+    parent.show();
+    writePlain(plain, 123456.123456);
+    QCOMPARE(plain->cursorPosition(), 0);
+    WritePlan plan;
+    plan.plain(formatting, 123456.123456);
+    plan.text(plain, QStringLiteral("(+0.107/0)"));
+    QVERIFY(plan.commit());
+    QCOMPARE(formatting->text(), QStringLiteral("123456.123"));
+    QCOMPARE(formatting->cursorPosition(), 0);
+    QCOMPARE(plain->cursorPosition(), 0);
+    // Typing is left alone.
+    plain->clear();
+    QTest::keyClicks(plain, QStringLiteral("12"));
+    QCOMPARE(plain->text(), QStringLiteral("12"));
+    QCOMPARE(plain->cursorPosition(), 2);
+}
+
+void TestUi::defaultButtonTakesEnter() {
+    QWidget w;
+    QLineEdit* box = makeBox(&w, QStringLiteral("a"), {0, 0, 900, 300});
+    QPushButton* def = makeButton(&w, QStringLiteral("def"), QStringLiteral("算"), {0, 600, 900, 300});
+    QPushButton* other = makeButton(&w, QStringLiteral("other"), QStringLiteral("印"), {0, 1200, 900, 300});
+    int defClicks = 0, otherClicks = 0;
+    QObject::connect(def, &QPushButton::clicked, [&] { ++defClicks; });
+    QObject::connect(other, &QPushButton::clicked, [&] { ++otherClicks; });
+    setDefaultButton(&w, def, {.focusedButtonTakesEnter = true, .onlyWhileShown = true});
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(defClicks, 2);
+    QTest::keyClick(box, Qt::Key_Return, Qt::ShiftModifier);  // not Enter
+    QCOMPARE(defClicks, 2);
+    other->setFocus();
+    QTest::keyClick(other, Qt::Key_Return);
+    QCOMPARE(otherClicks, 1);
+    QCOMPARE(defClicks, 2);
+    def->hide();  // on a tab page behind: nothing
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(defClicks, 2);
 }
 
 void TestUi::writePlanWritesAllOrNothing() {

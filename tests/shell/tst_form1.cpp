@@ -12,7 +12,12 @@
 #include "buildsettings.h"
 #include "common/ui/tabcontainer.h"
 #include "shell/Form1.h"
+#include "shell/windows.h"
 #include "uitest.h"
+
+using quorvil::kWindowCount;
+using quorvil::kWindows;
+using quorvil::WindowEntry;
 
 namespace {
 
@@ -143,15 +148,38 @@ void TestForm1::launchOpensEachWindowOnce_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("className");
     QTest::addColumn<QString>("caption");
-    const char* captions[21] = {
-        "11.梯形螺纹(牙形角30°)", "15.重量计算1", "16.各种螺纹代号查询", "17.钻孔、攻丝工时计算",
-        "18.公英制、角度转换", "19.管螺纹参数", "20.通用三针直径M值计算", "21.硬度换算表",
-        "1.网上搜集的软件", "2.阿基米德蜗杆", "3.STUB ACME螺纹", "4.螺栓设计及计算",
-        "5.压缩弹簧设计计算", "6.米制普通螺纹(牙形角60°)", "7.API 6A 19版技术资料", "8.复杂件重量计算2",
-        "9.非标STUB ACME螺纹参数", "10.非标螺纹参数<可输入任意参数计算>", "12.美制统一螺纹", "13.ACME螺纹",
-        "14.英制螺纹"};
-    for (int i = 0; i < 21; ++i)
-        QTest::addRow("button %d", i) << i << QStringLiteral("Form%1").arg(i + 2) << QString::fromUtf8(captions[i]);
+    // The design's captions, against which the window table is checked.
+    const char* captions[] = {"11.梯形螺纹(牙形角30°)",
+                              "15.重量计算1",
+                              "16.各种螺纹代号查询",
+                              "17.钻孔、攻丝工时计算",
+                              "18.公英制、角度转换",
+                              "19.管螺纹参数",
+                              "20.通用三针直径M值计算",
+                              "21.硬度换算表",
+                              "1.网上搜集的软件",
+                              "2.阿基米德蜗杆",
+                              "3.STUB ACME螺纹",
+                              "4.螺栓设计及计算",
+                              "5.压缩弹簧设计计算",
+                              "6.米制普通螺纹(牙形角60°)",
+                              "7.API 6A 19版技术资料",
+                              "8.复杂件重量计算2",
+                              "9.非标STUB ACME螺纹参数",
+                              "10.非标螺纹参数<可输入任意参数计算>",
+                              "12.美制统一螺纹",
+                              "13.ACME螺纹",
+                              "14.英制螺纹"};
+    QCOMPARE(static_cast<int>(std::size(captions)), kWindowCount);
+    for (int i = 0; i < kWindowCount; ++i) {
+        const WindowEntry& e = kWindows[i];
+        QCOMPARE(e.launchIndex, i);
+        QCOMPARE(QString::fromUtf8(e.className.data(), qsizetype(e.className.size())),
+                 QStringLiteral("Form%1").arg(i + 2));
+        QCOMPARE(QString::fromUtf8(e.caption.data(), qsizetype(e.caption.size())), QString::fromUtf8(captions[i]));
+        QTest::addRow("button %d", i) << i << QString::fromUtf8(e.className.data(), qsizetype(e.className.size()))
+                                      << QString::fromUtf8(captions[i]);
+    }
 }
 
 void TestForm1::launchOpensEachWindowOnce() {
@@ -184,7 +212,7 @@ void TestForm1::launchOpensEachWindowOnce() {
 void TestForm1::launchOutsideRangeOpensNothing() {
     Form1 f;
     f.Command1_Click(-1);
-    f.Command1_Click(21);
+    f.Command1_Click(kWindowCount);
     f.Command1_Click(32767);
     QVERIFY(toolWindows().isEmpty());
 }
@@ -219,7 +247,8 @@ void TestForm1::webButtonsOpenAddresses() {
     Form1 f;
     f.findChild<QPushButton*>(QStringLiteral("Command11"))->click();
     f.findChild<QPushButton*>(QStringLiteral("Command21"))->click();
-    for (const char* scheme : {"http", "https", "mailto"}) QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    for (const char* scheme : {"http", "https", "mailto"})
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     QCOMPARE(catcher.urls.size(), 2);
     QCOMPARE(catcher.urls[0], Form1::webSiteAddress());
     QCOMPARE(catcher.urls[1], Form1::mailAddress());

@@ -12,9 +12,14 @@ std::optional<double> readStrict(const QLineEdit* box) { return readStrict(box->
 double readLenient(const QLineEdit* box) { return readLenient(box->text().toStdString()); }
 std::optional<double> readLeadingNumber(const QLineEdit* box) { return readLeadingNumber(box->text().toStdString()); }
 
+void showText(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
 namespace {
 void write(QLineEdit* box, bool finite, const std::string& text) {
-    if (finite) box->setText(QString::fromStdString(text));
+    if (finite) showText(box, QString::fromStdString(text));
 }
 }  // namespace
 

@@ -4,12 +4,17 @@
 #include <optional>
 
 class QLineEdit;
+class QString;
 
 namespace quorvil {
 
 std::optional<double> readStrict(const QLineEdit* box);
 double readLenient(const QLineEdit* box);
 std::optional<double> readLeadingNumber(const QLineEdit* box);
+
+// Shows a text a calculation wrote: a text too long for the box is shown
+// from its start, in every box alike (a plain write would show its end).
+void showText(QLineEdit* box, const QString& text);
 
 // The writers leave the box unchanged for a value that is not finite, so no
 // box can ever show inf or nan; calculations still check their inputs first.

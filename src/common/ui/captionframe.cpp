@@ -19,20 +19,23 @@ void CaptionFrame::setCaptionColor(const QColor& color) {
     update();
 }
 
+QRect CaptionFrame::borderRect() const { return rect().adjusted(0, QFontMetrics(captionFont_).height() / 2, -1, -1); }
+
 void CaptionFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QFontMetrics fm(captionFont_);
-    const int lineY = fm.height() / 2;
+    const QRect textRect(6, 0, fm.horizontalAdvance(title()) + 4, fm.height());
+    // The border leaves a gap for the caption, which sits on whatever lies
+    // under the frame (the page, or the frame's own colour).
+    if (!title().isEmpty()) painter.setClipRegion(QRegion(rect()).subtracted(QRegion(textRect)));
     // An etched border: a dark line with a light one inside it.
-    const QRect box = rect().adjusted(0, lineY, -1, -1);
+    const QRect box = borderRect();
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawRect(box.adjusted(0, 0, -1, -1));
     painter.setPen(palette().color(QPalette::Light));
     painter.drawRect(box.adjusted(1, 1, 0, 0));
     if (title().isEmpty()) return;
-    const int left = 6;
-    const QRect textRect(left, 0, fm.horizontalAdvance(title()) + 4, fm.height());
-    painter.fillRect(textRect, palette().color(backgroundRole()));
+    painter.setClipping(false);
     painter.setFont(captionFont_);
     painter.setPen(captionColor_);
     painter.drawText(textRect, Qt::AlignCenter, title());

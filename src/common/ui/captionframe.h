@@ -18,6 +18,9 @@ public:
     void setCaptionColor(const QColor& color);
     QFont captionFont() const { return captionFont_; }
     QColor captionColor() const { return captionColor_; }
+    // The border, in the frame's coordinates: its top edge runs through the
+    // middle of the caption.
+    QRect borderRect() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;

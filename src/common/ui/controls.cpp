@@ -10,6 +10,7 @@
 
 #include "common/ui/captionframe.h"
 #include "common/ui/formatbox.h"
+#include "common/ui/textbox.h"
 
 namespace quorvil {
 
@@ -33,8 +34,15 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, Tw 
     return l;
 }
 
+QLabel* makeWrappedLabel(QWidget* parent, const QString& name, const QString& text, Tw geo, Qt::Alignment alignment) {
+    auto* l = makeLabel(parent, name, text, geo);
+    l->setWordWrap(true);
+    l->setAlignment(alignment);
+    return l;
+}
+
 QLineEdit* makeBox(QWidget* parent, const QString& name, Tw geo, bool centred) {
-    auto* b = named(new QLineEdit(parent), name, geo);
+    auto* b = named(new TextBox(parent), name, geo);
     if (centred) b->setAlignment(Qt::AlignCenter);
     return b;
 }

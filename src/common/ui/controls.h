@@ -31,6 +31,10 @@ QString arrayName(const QString& name, int index);
 CaptionFrame* makeFrame(QWidget* parent, const QString& name, const QString& caption, Tw geo);
 // A label with transparent background; the name may be empty.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, Tw geo);
+// A label whose text wraps at word or character breaks within its width;
+// left aligned, by default centred vertically like any label.
+QLabel* makeWrappedLabel(QWidget* parent, const QString& name, const QString& text, Tw geo,
+                         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 // A single-line text box, centred unless said otherwise, empty.
 QLineEdit* makeBox(QWidget* parent, const QString& name, Tw geo, bool centred = true);
 // A self-formatting result box (centred).

@@ -15,6 +15,9 @@ QFont make(const QString& family, double pointSize, bool bold) {
 }
 }  // namespace
 
+QString songFamily() { return kSong; }
+QString kaiFamily() { return kKai; }
+
 QFont songFont(double pointSize, bool bold) { return make(kSong, pointSize, bold); }
 QFont kaiFont(double pointSize, bool bold) { return make(kKai, pointSize, bold); }
 

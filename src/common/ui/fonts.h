@@ -7,6 +7,10 @@
 
 namespace quorvil {
 
+// The installed faces the design's font names map to.
+QString songFamily();
+QString kaiFamily();
+
 QFont songFont(double pointSize, bool bold = false);
 QFont kaiFont(double pointSize, bool bold = false);
 // By design name: "宋体" or "楷体_GB2312"; any other name is taken as it is.

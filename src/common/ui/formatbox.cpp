@@ -2,7 +2,7 @@
 
 namespace quorvil {
 
-FormatBox::FormatBox(Pattern pattern, QWidget* parent) : QLineEdit(parent), pattern_(pattern) {
+FormatBox::FormatBox(Pattern pattern, QWidget* parent) : TextBox(parent), pattern_(pattern) {
     // textChanged fires for writes by code and for typing alike, inside the
     // write; setText with an unchanged text does not fire again, so the
     // rewrite ends after one nested pass.

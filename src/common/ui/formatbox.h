@@ -5,13 +5,13 @@
 // rounded text.
 #pragma once
 
-#include <QLineEdit>
+#include "common/ui/textbox.h"
 
 #include "common/numtext.h"
 
 namespace quorvil {
 
-class FormatBox : public QLineEdit {
+class FormatBox : public TextBox {
     Q_OBJECT
 
 public:

@@ -13,6 +13,9 @@ TabContainer::TabContainer(QWidget* parent, const QString& name, const Tw& geo)
     : QWidget(parent), bar_(new QTabBar(this)) {
     setObjectName(name);
     place(this, geo);
+    // A container the design makes a pixel or two larger than its window
+    // would lose its right and bottom borders: it ends at the window's edge.
+    if (parent && parent->isWindow()) setGeometry(geometry().intersected(parent->rect()));
     bar_->setObjectName(name + QStringLiteral("_tabs"));
     bar_->setDrawBase(false);
     bar_->setExpanding(false);

@@ -5,9 +5,8 @@
 namespace quorvil {
 
 void applyWindowRules(QWidget* window, const QString& caption, int clientWidthTwips, int clientHeightTwips) {
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowCloseButtonHint);
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     window->setWindowTitle(caption);
     window->setFixedSize(twipsSize(clientWidthTwips, clientHeightTwips));
 }

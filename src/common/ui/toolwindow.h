@@ -26,8 +26,10 @@ W* showToolWindow() {
     static QPointer<W> instance;
     if (!instance) instance = new W();
     W* w = instance.data();
-    if (w->isMinimized()) w->showNormal();
-    else w->show();
+    if (w->isMinimized())
+        w->showNormal();
+    else
+        w->show();
     w->raise();
     w->activateWindow();
     return w;

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "common/ui/boxio.h"
 #include "common/ui/formatbox.h"
 
 namespace quorvil {
@@ -13,7 +14,7 @@ void WritePlan::stage(QLineEdit* box, bool finite, const std::string& text) {
         ok_ = false;
         return;
     }
-    steps_.push_back([box, t = QString::fromStdString(text)] { box->setText(t); });
+    steps_.push_back([box, t = QString::fromStdString(text)] { showText(box, t); });
 }
 
 void WritePlan::plain(QLineEdit* box, double v) { stage(box, std::isfinite(v), plainText(v)); }
@@ -29,8 +30,16 @@ void WritePlan::sign(QLineEdit* box, std::optional<double> v) {
     if (v) sign(box, *v);
 }
 
+void WritePlan::plainSingle(QLineEdit* box, std::optional<float> v) {
+    if (v) plainSingle(box, *v);
+}
+
+void WritePlan::signSingle(QLineEdit* box, std::optional<float> v) {
+    if (v) signSingle(box, *v);
+}
+
 void WritePlan::text(QLineEdit* box, const QString& t) {
-    steps_.push_back([box, t] { box->setText(t); });
+    steps_.push_back([box, t] { showText(box, t); });
 }
 
 void WritePlan::action(std::function<void()> f) { steps_.push_back(std::move(f)); }

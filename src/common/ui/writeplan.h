@@ -9,8 +9,8 @@
 //     plan.sign(w13, es);
 //     plan.commit();
 //
-// A box written through a plan shows what the box makes of the text: a
-// FormatBox rewrites it in its pattern. When a later result must be computed
+// A box written through a plan shows what the box makes of the text (a
+// FormatBox rewrites it in its pattern), from its start (showText). When a later result must be computed
 // from what an earlier box will show (the rounding is behaviour), use
 // shownAfterWrite() before staging, so that the check still comes first.
 #pragma once
@@ -38,6 +38,8 @@ public:
     // No value (a table without a row): nothing is staged, the box keeps its text.
     void plain(QLineEdit* box, std::optional<double> v);
     void sign(QLineEdit* box, std::optional<double> v);
+    void plainSingle(QLineEdit* box, std::optional<float> v);
+    void signSingle(QLineEdit* box, std::optional<float> v);
     // A literal text, written as it stands.
     void text(QLineEdit* box, const QString& t);
     // Any other change (a label, a tool tip), run in order at commit.

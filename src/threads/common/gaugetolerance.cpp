@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "threads/common/tolerance.h"
+
 namespace quorvil {
 
 namespace {
@@ -25,24 +27,17 @@ constexpr std::array<Band, 7> kBands{{
     {0.5, 0.67, {0.032, 0.022, 0.033, 0.023}},
 }};
 
+template <class Key>
+std::optional<GaugeTolerance> lookUp(Key td2) {
+    if (const auto band = bandBetween(td2, std::span<const Band>(kBands)))
+        return kBands[static_cast<std::size_t>(*band)].tol;
+    return std::nullopt;
+}
+
 }  // namespace
 
-std::optional<GaugeTolerance> gaugeTolerance(double td2)
-{
-    for (const Band &b : kBands) {
-        if (td2 > b.lower && td2 <= b.upper)
-            return b.tol;
-    }
-    return std::nullopt;
-}
+std::optional<GaugeTolerance> gaugeTolerance(double td2) { return lookUp(td2); }
 
-std::optional<GaugeTolerance> gaugeToleranceSingle(float td2)
-{
-    for (const Band &b : kBands) {
-        if (td2 > static_cast<float>(b.lower) && td2 <= static_cast<float>(b.upper))
-            return b.tol;
-    }
-    return std::nullopt;
-}
+std::optional<GaugeTolerance> gaugeToleranceSingle(float td2) { return lookUp(td2); }
 
 }  // namespace quorvil

@@ -17,6 +17,18 @@ std::optional<double> threeWireM(FlankAngle angle, PitchDiameter E, Wire w, Pitc
     return m;
 }
 
+double metricThreeWireM(MajorDiameter d, Wire w, Pitch P) { return (d.mm - 1.515 * P.mm) + 3 * w.mm; }
+
+double metricThreeWireM(PitchDiameter E, Wire w, Pitch P) {
+    return metricThreeWireM(MajorDiameter{E.mm + 0.6495 * P.mm}, w, P);
+}
+
+double trapezoidalThreeWireM(PitchDiameter E, Wire w, Pitch P) { return (E.mm + 4.864 * w.mm) - 1.866 * P.mm; }
+
+double threeWireM(HalfAngle h, PitchDiameter E, Wire w, Pitch P) {
+    return E.mm + w.mm * (1 / h.sine + 1) - P.mm / (2 * h.tangent);
+}
+
 std::optional<double> bestWireDiameter(FlankAngle angle, Pitch P) {
     if (angle.degrees == 0) return std::nullopt;
     const double c = std::cos(threeWireHalfAngle(angle));
@@ -25,6 +37,7 @@ std::optional<double> bestWireDiameter(FlankAngle angle, Pitch P) {
     return w;
 }
 
+// clang-format off
 const std::array<std::string_view, 32> kStandardWires = {
     "0.511",
     "0.572",
@@ -59,5 +72,6 @@ const std::array<std::string_view, 32> kStandardWires = {
     "4.400",
     "4.773",
 };
+// clang-format on
 
 }  // namespace quorvil

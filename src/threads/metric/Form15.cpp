@@ -19,6 +19,9 @@
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
+#include "common/ui/writeplan.h"
+#include "threads/common/plugsketch.h"
+#include "threads/common/threewire.h"
 #include "threads/metric/externaltables.h"
 #include "threads/metric/gaugeblock.h"
 #include "threads/metric/gaugetolerance.h"
@@ -31,65 +34,39 @@ using namespace quorvil::metric;
 
 namespace {
 
-constexpr std::uint32_t kGrey = 0x808080;
-
-QLabel *wrappedLabel(QWidget *parent, const QString &text, Tw geo)
-{
-    QLabel *l = makeLabel(parent, QString(), text, geo);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return l;
-}
-
-// The number a box holds after `v` is written into it: a self-formatting
-// box keeps the rounded text, a plain box the plain text.
-std::optional<double> readAfterWrite(double v, std::optional<Pattern> pattern)
-{
-    const std::string text = plainText(v);
-    return readStrict(pattern ? reformat(text, *pattern) : text);
-}
-
-bool allFinite(std::initializer_list<double> values)
-{
-    for (double v : values) {
-        if (!std::isfinite(v))
-            return false;
-    }
-    return true;
+QLabel* wrappedLabel(QWidget* parent, const QString& text, Tw geo) {
+    return makeWrappedLabel(parent, QString(), text, geo, Qt::AlignLeft | Qt::AlignTop);
 }
 
 }  // namespace
 
-Form15::Form15()
-    : ToolWindow(QStringLiteral("Form15"), QStringLiteral("6.米制普通螺纹(牙形角60°)"), 6840, 7140)
-{
+Form15::Form15() : ToolWindow(QStringLiteral("Form15"), QStringLiteral("6.米制普通螺纹(牙形角60°)"), 6840, 7140) {
     SSTab1 = new TabContainer(this, QStringLiteral("SSTab1"), {0, 0, 6840, 7155});
     buildInternalPage(SSTab1->addPage(QStringLiteral("内螺纹参数")));
     buildExternalPage(SSTab1->addPage(QStringLiteral("外螺纹参数")));
     SSTab1->setCurrentIndex(0);
 }
 
-void Form15::buildInternalPage(QWidget *page)
-{
+void Form15::buildInternalPage(QWidget* page) {
     // Input.
-    QGroupBox *input = makeFrame(page, arrayName(QStringLiteral("Frame3"), 9), QStringLiteral("输入螺纹尺寸"),
-                                 {450, 480, 3405, 855});
+    QGroupBox* input =
+        makeFrame(page, arrayName(QStringLiteral("Frame3"), 9), QStringLiteral("输入螺纹尺寸"), {450, 480, 3405, 855});
     makeLabel(input, QString(), QStringLiteral("公称直径M"), {180, 420, 960, 225});
     w1 = makeBox(input, QStringLiteral("w1"), {1140, 360, 735, 270});
     makeLabel(input, QString(), QStringLiteral("螺距"), {2100, 420, 450, 225});
     w2 = makeBox(input, QStringLiteral("w2"), {2565, 360, 615, 270});
 
     // Commands.
-    QGroupBox *commands = makeFrame(page, arrayName(QStringLiteral("Frame3"), 10), QStringLiteral("命令"),
-                                    {3960, 540, 2445, 810});
-    auto *calc = makeButton(commands, QStringLiteral("Command1"), QStringLiteral("计 算"), {360, 315, 705, 315});
-    auto *print = makeButton(commands, QStringLiteral("Command8"), QStringLiteral("打 印"), {1440, 315, 675, 315});
+    QGroupBox* commands =
+        makeFrame(page, arrayName(QStringLiteral("Frame3"), 10), QStringLiteral("命令"), {3960, 540, 2445, 810});
+    auto* calc = makeButton(commands, QStringLiteral("Command1"), QStringLiteral("计 算"), {360, 315, 705, 315});
+    auto* print = makeButton(commands, QStringLiteral("Command8"), QStringLiteral("打 印"), {1440, 315, 675, 315});
     connect(calc, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(print, &QPushButton::clicked, this, [this] { Command8_Click(); });
 
     // Internal thread: class, major, pitch and minor diameter columns.
-    QGroupBox *thread = makeFrame(page, arrayName(QStringLiteral("Frame3"), 3), QStringLiteral("内螺纹参数"),
-                                  {450, 1410, 5955, 960});
+    QGroupBox* thread =
+        makeFrame(page, arrayName(QStringLiteral("Frame3"), 3), QStringLiteral("内螺纹参数"), {450, 1410, 5955, 960});
     new LineSketch(thread, Sketch{{1800, 150, 1800, 960}, {2700, 150, 2700, 960}, {4365, 150, 4365, 960}});
     Op5H = makeOption(thread, QStringLiteral("Op5H"), QStringLiteral("5H"), {120, 390, 495, 255});
     Op6H = makeOption(thread, QStringLiteral("Op6H"), QStringLiteral("6H"), {660, 360, 495, 255});
@@ -107,8 +84,8 @@ void Form15::buildInternalPage(QWidget *page)
     makeLabel(thread, QString(), QStringLiteral("0"), {5265, 585, 240, 225});
 
     // Tapping data: labels of two short lines left of their boxes.
-    QGroupBox *tapping = makeFrame(page, arrayName(QStringLiteral("Frame3"), 8), QStringLiteral("攻丝要素"),
-                                   {420, 2460, 5985, 795});
+    QGroupBox* tapping =
+        makeFrame(page, arrayName(QStringLiteral("Frame3"), 8), QStringLiteral("攻丝要素"), {420, 2460, 5985, 795});
     wrappedLabel(tapping, QStringLiteral("底孔直径"), {225, 315, 405, 420});
     w23 = makeBox(tapping, QStringLiteral("w23"), {630, 360, 705, 270});
     wrappedLabel(tapping, QStringLiteral("底孔深度"), {1395, 315, 360, 420});
@@ -121,27 +98,23 @@ void Form15::buildInternalPage(QWidget *page)
     w27 = makeBox(tapping, QStringLiteral("w27"), {5250, 360, 660, 270});
 
     // Thread plug gauges: GO end left, NO-GO end right, the boxes on the sketch.
-    QGroupBox *gauge = makeFrame(page, arrayName(QStringLiteral("Frame3"), 6), QStringLiteral("螺纹规参数"),
-                                 {420, 3360, 5985, 3510});
-    new LineSketch(gauge, Sketch{
-        {2880, 0, 2880, 3510, 1, kGrey},
-        // GO end with its thread marks.
-        {990, 360, 1890, 360, 2}, {1890, 360, 1890, 1260, 2}, {1890, 1260, 990, 1260, 2}, {990, 1260, 990, 360, 2},
-        {990, 450, 1890, 450}, {990, 1170, 1890, 1170},
-        // NO-GO end.
-        {3960, 360, 4545, 360, 2}, {4545, 360, 4545, 1215, 2}, {4545, 1215, 3960, 1215, 2}, {3960, 1215, 3960, 360, 2},
-        {3960, 450, 4545, 450}, {3960, 1125, 4545, 1125},
-        // Handle.
-        {1890, 585, 3960, 585, 2}, {1890, 960, 3960, 960, 2},
-        // GO major diameter.
-        {990, 360, 480, 360}, {990, 1260, 480, 1260}, {585, 360, 585, 1260},
-        // NO-GO major diameter.
-        {4545, 360, 5235, 360}, {4545, 1215, 5235, 1215}, {5130, 360, 5130, 1215},
-        // GO thread length.
-        {990, 1260, 990, 1680}, {1890, 1260, 1890, 1680}, {990, 1590, 1890, 1590},
-        // NO-GO thread length.
-        {3960, 1215, 3960, 1560}, {4545, 1215, 4545, 1560}, {3960, 1470, 4545, 1470},
+    QGroupBox* gauge =
+        makeFrame(page, arrayName(QStringLiteral("Frame3"), 6), QStringLiteral("螺纹规参数"), {420, 3360, 5985, 3510});
+    // The divider between the GO and NO-GO halves lies under the gauge.
+    Sketch sketch{{2880, 0, 2880, 3510, 1, kGreyLine}};
+    const Sketch plug = plugGaugeSketch({
+        .go = {990, 360, 1890, 1260},
+        .noGo = {3960, 360, 4545, 1215},
+        .handleTop = 585,
+        .handleBottom = 960,
+        .markInset = 90,
+        .goMajor = {990, 480, 990, 480, 585},
+        .noGoMajor = {4545, 5235, 4545, 5235, 5130},
+        .goLength = LengthDimension{990, 1260, 1890, 1260, 1680, 1590, 990, 1890},
+        .noGoLength = LengthDimension{3960, 1215, 4545, 1215, 1560, 1470, 3960, 4545},
     });
+    sketch.insert(sketch.end(), plug.begin(), plug.end());
+    new LineSketch(gauge, sketch);
     makeLabel(gauge, QString(), QStringLiteral("螺通规"), {2130, 240, 600, 225});
     makeLabel(gauge, QString(), QStringLiteral("螺止规"), {3105, 270, 600, 225});
 
@@ -189,19 +162,17 @@ void Form15::buildInternalPage(QWidget *page)
     w41 = makeFormatBox(gauge, QStringLiteral("w41"), Pattern::Fixed3, {4140, 3060, 810, 270});
 }
 
-void Form15::Command1_Click()
-{
-    // Read and check everything before the first write: a D or P that is no
-    // finite number, or a result that would overflow, changes no box.
+void Form15::Command1_Click() {
+    // A D or P that is no finite number changes no box; every result is
+    // checked by the write plan before the first write.
     const std::optional<double> dRead = readStrict(w1);
     const std::optional<double> pRead = readStrict(w2);
-    if (!dRead || !pRead || !std::isfinite(*dRead) || !std::isfinite(*pRead))
-        return;
+    if (!dRead || !pRead || !std::isfinite(*dRead) || !std::isfinite(*pRead)) return;
     const double D = *dRead;
     const double P = *pRead;
-    const InternalClass cls = Op7H->isChecked() ? InternalClass::H7
-                              : Op6H->isChecked() ? InternalClass::H6
-                                                  : InternalClass::H5;
+    const InternalClass cls = Op7H->isChecked()   ? InternalClass::c7H
+                              : Op6H->isChecked() ? InternalClass::c6H
+                                                  : InternalClass::c5H;
 
     const std::optional<GaugeLengths> lengths = gaugeThreadLengths(D, P);
     const std::optional<WirePair> wires = wiresForPitch(P);
@@ -210,108 +181,79 @@ void Form15::Command1_Click()
     const TappingData tap = tappingData(D, P);
     const double d2 = basicPitchDiameter(D, P);
     const double d1 = basicMinorDiameter(D, P);
-    if (!allFinite({tap.tapDrill, tap.drillDepth, tap.tappedDepth, tap.threadDepth, tap.toolTipWidth, d2, d1}))
-        return;
 
-    // The gauge block works from what w12, w15 and w19 will show when it
-    // reads them: this press's table values, or the texts they keep.
-    const std::optional<double> td2Shown = td2 ? readAfterWrite(*td2, Pattern::Fixed3) : readStrict(w12);
-    const std::optional<double> wire1 = wires ? readAfterWrite(wires->preferred, std::nullopt) : readStrict(w15);
-    const std::optional<double> wire2 = wires ? readAfterWrite(wires->second, std::nullopt) : readStrict(w19);
-    const std::optional<GaugeTolerance> tol = td2Shown ? gaugeTolerance(*td2Shown) : std::nullopt;
-    if (tol && wire1 && wire2) {
-        const MetricGaugeBlock b = metricGaugeBlock(D, P, *td2Shown, *tol);
-        const std::optional<double> g = readAfterWrite(b.goPitch, Pattern::Fixed3);
-        const std::optional<double> n = readAfterWrite(b.noGoPitch, Pattern::Fixed3);
-        if (!g || !n)
-            return;
-        if (!allFinite({b.goMajor, b.noGoMajor, b.goPitch, b.noGoPitch, b.goMajorLowerDev,
-                        threeWireM(b.goPitch, P, *wire1), threeWireM(b.goPitch, P, *wire2),
-                        threeWireM(b.noGoPitch, P, *wire1), threeWireM(b.noGoPitch, P, *wire2),
-                        gaugeWearLimit(*g, tol->W, tol->T), gaugeWearLimit(*n, tol->W, tol->T)}))
-            return;
-    }
-
+    WritePlan plan;
     if (lengths) {
-        Text1->setText(QString::fromLatin1(lengths->go));
-        Text2->setText(QString::fromLatin1(lengths->nogo));
+        plan.text(Text1, QString::fromLatin1(lengths->go));
+        plan.text(Text2, QString::fromLatin1(lengths->nogo));
     }
-    writePlain(w27, tap.toolTipWidth);
-    writePlain(w26, tap.threadDepth);
+    plan.plain(w27, tap.toolTipWidth);
+    plan.plain(w26, tap.threadDepth);
     if (wires) {
-        writePlain(w15, wires->preferred);
-        writePlain(w19, wires->second);
+        plan.plain(w15, wires->preferred);
+        plan.plain(w19, wires->second);
     }
 
     // The block of the selected class.
-    writePlain(w11, d2);
-    if (td2)
-        writePlain(w12, *td2);
-    writePlain(w13, d1);
-    writePlain(w34, d1);
-    writePlain(w41, d1);
-    if (td1)
-        writePlain(w14, *td1);
-    fillGaugeBlock();
+    plan.plain(w11, d2);
+    plan.plain(w12, td2);
+    plan.plain(w13, d1);
+    plan.plain(w34, d1);
+    plan.plain(w41, d1);
+    plan.plain(w14, td1);
+    // The gauge block works from what w12, w15 and w19 will show: this
+    // press's table values, or the texts they keep.
+    stageGaugeBlock(plan, D, P, td2 ? shownAfterWrite(w12, *td2) : readStrict(w12),
+                    wires ? shownAfterWrite(w15, wires->preferred) : readStrict(w15),
+                    wires ? shownAfterWrite(w19, wires->second) : readStrict(w19));
 
-    writePlain(w23, tap.tapDrill);
-    writePlain(w24, tap.drillDepth);
-    writePlain(w25, tap.tappedDepth);
-    w10->setText(w1->text());
+    plan.plain(w23, tap.tapDrill);
+    plan.plain(w24, tap.drillDepth);
+    plan.plain(w25, tap.tappedDepth);
+    plan.text(w10, w1->text());
+    plan.commit();
 }
 
-// The GO and NO-GO thread plug gauges, keyed by the tolerance that w12 shows
-// now (it may be left from an earlier calculation). Without a number in w12,
+// The GO and NO-GO thread plug gauges, keyed by the tolerance w12 will show
+// (it may be left from an earlier calculation). Without a number for w12,
 // w15 or w19, or without a band for w12, the fourteen boxes keep their text.
-void Form15::fillGaugeBlock()
-{
-    const std::optional<double> D = readStrict(w1);
-    const std::optional<double> P = readStrict(w2);
-    const std::optional<double> td2 = readStrict(w12);
-    const std::optional<double> wire1 = readStrict(w15);
-    const std::optional<double> wire2 = readStrict(w19);
-    if (!D || !P || !td2 || !wire1 || !wire2)
-        return;
+void Form15::stageGaugeBlock(WritePlan& plan, double D, double P, std::optional<double> td2,
+                             std::optional<double> wire1, std::optional<double> wire2) {
+    if (!td2 || !wire1 || !wire2) return;
     const std::optional<GaugeTolerance> tol = gaugeTolerance(*td2);
-    if (!tol)
-        return;
-    const MetricGaugeBlock b = metricGaugeBlock(*D, *P, *td2, *tol);
+    if (!tol) return;
+    const MetricGaugeBlock b = metricGaugeBlock(D, P, *td2, *tol);
 
-    writePlain(w31, b.goPitchLowerDev);
-    writePlain(w38, b.noGoPitchLowerDev);
-    writePlain(w32, threeWireM(b.goPitch, *P, *wire1));
-    writePlain(Text11, threeWireM(b.goPitch, *P, *wire2));
-    writePlain(w39, threeWireM(b.noGoPitch, *P, *wire1));
-    writePlain(Text12, threeWireM(b.noGoPitch, *P, *wire2));
-    writePlain(w28, b.goMajor);
-    writePlain(w35, b.noGoMajor);
-    writePlain(w29, b.goMajorLowerDev);
-    writePlain(w36, b.noGoMajorLowerDev);
-    writePlain(w30, b.goPitch);
-    writePlain(w37, b.noGoPitch);
+    plan.plain(w31, b.goPitchLowerDev);
+    plan.plain(w38, b.noGoPitchLowerDev);
+    plan.plain(w32, metricThreeWireM(PitchDiameter{b.goPitch}, Wire{*wire1}, Pitch{P}));
+    plan.plain(Text11, metricThreeWireM(PitchDiameter{b.goPitch}, Wire{*wire2}, Pitch{P}));
+    plan.plain(w39, metricThreeWireM(PitchDiameter{b.noGoPitch}, Wire{*wire1}, Pitch{P}));
+    plan.plain(Text12, metricThreeWireM(PitchDiameter{b.noGoPitch}, Wire{*wire2}, Pitch{P}));
+    plan.plain(w28, b.goMajor);
+    plan.plain(w35, b.noGoMajor);
+    plan.plain(w29, b.goMajorLowerDev);
+    plan.plain(w36, b.noGoMajorLowerDev);
+    plan.plain(w30, b.goPitch);
+    plan.plain(w37, b.noGoPitch);
     // The wear limits start from the pitch diameters as shown, rounded.
-    if (const std::optional<double> g = readStrict(w30))
-        writePlain(w33, gaugeWearLimit(*g, tol->W, tol->T));
-    if (const std::optional<double> n = readStrict(w37))
-        writePlain(w40, gaugeWearLimit(*n, tol->W, tol->T));
+    if (const std::optional<double> g = shownAfterWrite(w30, b.goPitch))
+        plan.plain(w33, gaugeWearLimit(*g, tol->W, tol->T));
+    if (const std::optional<double> n = shownAfterWrite(w37, b.noGoPitch))
+        plan.plain(w40, gaugeWearLimit(*n, tol->W, tol->T));
 }
 
-void Form15::Command8_Click()
-{
-    printWindow(this);
-}
+void Form15::Command8_Click() { printWindow(this); }
 
-void Form15::buildExternalPage(QWidget *page)
-{
-    QGroupBox *pick = makeFrame(page, arrayName(QStringLiteral("Frame3"), 7), QStringLiteral("选择螺纹参数"),
-                                {870, 900, 4635, 1005});
+void Form15::buildExternalPage(QWidget* page) {
+    QGroupBox* pick =
+        makeFrame(page, arrayName(QStringLiteral("Frame3"), 7), QStringLiteral("选择螺纹参数"), {870, 900, 4635, 1005});
     Combo1 = makeCombo(pick, QStringLiteral("Combo1"), {960, 360, 3075, 330});
-    for (const char *item : metricSizeItems())
-        Combo1->addItem(QString::fromUtf8(item));
+    for (const char* item : metricSizeItems()) Combo1->addItem(QString::fromUtf8(item));
     Combo1->setCurrentIndex(-1);
 
-    QGroupBox *limits = makeFrame(page, arrayName(QStringLiteral("Frame3"), 1), QStringLiteral("外螺纹参数"),
-                                  {870, 2220, 4635, 1935});
+    QGroupBox* limits =
+        makeFrame(page, arrayName(QStringLiteral("Frame3"), 1), QStringLiteral("外螺纹参数"), {870, 2220, 4635, 1935});
     new LineSketch(limits, Sketch{{3300, 120, 3300, 1920}});
     makeLabel(limits, arrayName(QStringLiteral("lblMD"), 38), QStringLiteral("大径"), {270, 390, 405, 255});
     M11 = makeBox(limits, QStringLiteral("M11"), {780, 360, 1890, 285});
@@ -330,7 +272,7 @@ void Form15::buildExternalPage(QWidget *page)
     connect(Op6f, &QRadioButton::clicked, this, [this] { Op6f_Click(); });
     connect(Op6g, &QRadioButton::clicked, this, [this] { Op6g_Click(); });
 
-    QGroupBox *wires = makeFrame(page, arrayName(QStringLiteral("Frame3"), 0), QStringLiteral("外螺纹三针测量M值"),
+    QGroupBox* wires = makeFrame(page, arrayName(QStringLiteral("Frame3"), 0), QStringLiteral("外螺纹三针测量M值"),
                                  {840, 4500, 4665, 1365});
     makeLabel(wires, arrayName(QStringLiteral("lblMD"), 12), QStringLiteral("优选三针"), {120, 420, 765, 225});
     M14 = makeBox(wires, QStringLiteral("M14"), {990, 390, 615, 270});
@@ -340,14 +282,13 @@ void Form15::buildExternalPage(QWidget *page)
     M16 = makeBox(wires, QStringLiteral("M16"), {990, 810, 615, 270});
     makeLabel(wires, arrayName(QStringLiteral("lblMD"), 14), QStringLiteral("M值"), {1830, 870, 345, 195});
     M17 = makeBox(wires, QStringLiteral("M17"), {2160, 840, 705, 270});
-    auto *showM = makeButton(wires, QStringLiteral("CommandM"), QStringLiteral("显示M值"), {3300, 330, 885, 285});
-    QLabel *note = makeLabel(wires, arrayName(QStringLiteral("lblMD"), 15), QStringLiteral("M值公差同外螺纹中径公差"),
-                             {3150, 750, 1245, 375});
-    note->setWordWrap(true);
+    auto* showM = makeButton(wires, QStringLiteral("CommandM"), QStringLiteral("显示M值"), {3300, 330, 885, 285});
+    makeWrappedLabel(wires, arrayName(QStringLiteral("lblMD"), 15), QStringLiteral("M值公差同外螺纹中径公差"),
+                     {3150, 750, 1245, 375});
     connect(showM, &QPushButton::clicked, this, [this] { CommandM_Click(); });
 
-    auto *clear = makeButton(page, QStringLiteral("CommandMQ"), QStringLiteral("清 除"), {1770, 6150, 780, 300});
-    auto *print = makeButton(page, QStringLiteral("CommandMD"), QStringLiteral("打 印"), {3570, 6150, 810, 300});
+    auto* clear = makeButton(page, QStringLiteral("CommandMQ"), QStringLiteral("清 除"), {1770, 6150, 780, 300});
+    auto* print = makeButton(page, QStringLiteral("CommandMD"), QStringLiteral("打 印"), {3570, 6150, 810, 300});
     clear->setFont(songFont(10.5));
     print->setFont(songFont(10.5));
     connect(clear, &QPushButton::clicked, this, [this] { CommandMQ_Click(); });
@@ -356,57 +297,36 @@ void Form15::buildExternalPage(QWidget *page)
 
 // A position the class has no row for (nothing picked, a header, the tab
 // item, a pitch the class does not cover) writes nothing.
-void Form15::fillLimits(int cls)
-{
-    const std::optional<ExternalLimits> row = externalLimits(static_cast<ExternalClass>(cls), Combo1->currentIndex());
-    if (!row)
-        return;
-    M11->setText(QString::fromUtf8(row->major));
-    M12->setText(QString::fromUtf8(row->pitch));
-    M13->setText(QString::fromUtf8(row->minor));
+void Form15::fillLimits(int cls) {
+    const std::optional<LimitsTexts> row = externalLimits(static_cast<ExternalClass>(cls), Combo1->currentIndex());
+    if (!row) return;
+    showText(M11, QString::fromUtf8(row->major));
+    showText(M12, QString::fromUtf8(row->pitch));
+    showText(M13, QString::fromUtf8(row->minor));
 }
 
-void Form15::Op6hh_Click()
-{
-    fillLimits(static_cast<int>(ExternalClass::H));
-}
+void Form15::Op6hh_Click() { fillLimits(static_cast<int>(ExternalClass::c6h)); }
 
-void Form15::Op6e_Click()
-{
-    fillLimits(static_cast<int>(ExternalClass::E));
-}
+void Form15::Op6e_Click() { fillLimits(static_cast<int>(ExternalClass::c6e)); }
 
-void Form15::Op6f_Click()
-{
-    fillLimits(static_cast<int>(ExternalClass::F));
-}
+void Form15::Op6f_Click() { fillLimits(static_cast<int>(ExternalClass::c6f)); }
 
-void Form15::Op6g_Click()
-{
-    fillLimits(static_cast<int>(ExternalClass::G));
-}
+void Form15::Op6g_Click() { fillLimits(static_cast<int>(ExternalClass::c6g)); }
 
-void Form15::CommandM_Click()
-{
+void Form15::CommandM_Click() {
     const std::optional<MValues> m = metricMValues(Combo1->currentIndex());
-    if (!m)
-        return;
-    M14->setText(QString::fromUtf8(m->wire1));
-    M15->setText(QString::fromUtf8(m->m1));
+    if (!m) return;
+    showText(M14, QString::fromUtf8(m->wire1));
+    showText(M15, QString::fromUtf8(m->m1));
     // One size has no second wire: its boxes keep their text.
     if (m->wire2 && m->m2) {
-        M16->setText(QString::fromUtf8(*m->wire2));
-        M17->setText(QString::fromUtf8(*m->m2));
+        showText(M16, QString::fromUtf8(*m->wire2));
+        showText(M17, QString::fromUtf8(*m->m2));
     }
 }
 
-void Form15::CommandMQ_Click()
-{
-    for (QLineEdit *box : {M11, M12, M13, M14, M15, M16, M17})
-        box->clear();
+void Form15::CommandMQ_Click() {
+    for (QLineEdit* box : {M11, M12, M13, M14, M15, M16, M17}) box->clear();
 }
 
-void Form15::CommandMD_Click()
-{
-    printWindow(this);
-}
+void Form15::CommandMD_Click() { printWindow(this); }

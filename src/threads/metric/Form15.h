@@ -4,6 +4,8 @@
 // three-wire data for a size picked from a list.
 #pragma once
 
+#include <optional>
+
 #include "common/ui/toolwindow.h"
 
 class QComboBox;
@@ -13,6 +15,7 @@ class QRadioButton;
 namespace quorvil {
 class FormatBox;
 class TabContainer;
+class WritePlan;
 }  // namespace quorvil
 
 class Form15 : public quorvil::ToolWindow {
@@ -32,21 +35,22 @@ public:
     void CommandMQ_Click();
     void CommandMD_Click();
 
-    quorvil::TabContainer *SSTab1 = nullptr;
+    quorvil::TabContainer* SSTab1 = nullptr;
 
 private:
-    void buildInternalPage(QWidget *page);
-    void fillGaugeBlock();
-    void buildExternalPage(QWidget *page);
+    void buildInternalPage(QWidget* page);
+    void stageGaugeBlock(quorvil::WritePlan& plan, double D, double P, std::optional<double> td2,
+                         std::optional<double> wire1, std::optional<double> wire2);
+    void buildExternalPage(QWidget* page);
     void fillLimits(int cls);
 
     // Page 0.
     QLineEdit *w1 = nullptr, *w2 = nullptr;
     QRadioButton *Op5H = nullptr, *Op6H = nullptr, *Op7H = nullptr;
-    QLineEdit *w10 = nullptr;
+    QLineEdit* w10 = nullptr;
     quorvil::FormatBox *w11 = nullptr, *w12 = nullptr, *w13 = nullptr, *w14 = nullptr;
     QLineEdit *w23 = nullptr, *w24 = nullptr, *w25 = nullptr, *w27 = nullptr;
-    quorvil::FormatBox *w26 = nullptr;
+    quorvil::FormatBox* w26 = nullptr;
     QLineEdit *Text1 = nullptr, *Text2 = nullptr, *w15 = nullptr, *w19 = nullptr;
     QLineEdit *w28 = nullptr, *w29 = nullptr, *w31 = nullptr, *w33 = nullptr;
     QLineEdit *w36 = nullptr, *w38 = nullptr, *w40 = nullptr;
@@ -55,7 +59,7 @@ private:
     quorvil::FormatBox *Text11 = nullptr, *Text12 = nullptr;
 
     // Page 1.
-    QComboBox *Combo1 = nullptr;
+    QComboBox* Combo1 = nullptr;
     QRadioButton *Op6hh = nullptr, *Op6e = nullptr, *Op6f = nullptr, *Op6g = nullptr;
     QLineEdit *M11 = nullptr, *M12 = nullptr, *M13 = nullptr;
     QLineEdit *M14 = nullptr, *M15 = nullptr, *M16 = nullptr, *M17 = nullptr;

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "common/limitstext.h"
-#include "threads/metric/diameterbands.h"
+#include "threads/common/tolerance.h"
 
 namespace quorvil::metric {
 
@@ -21,7 +21,7 @@ struct Size {
 
 struct PitchRow {
     double p;
-    int td;    // major-diameter tolerance of grade 6
+    int td;  // major-diameter tolerance of grade 6
     int esG;
     int esE;
     int esF;
@@ -39,7 +39,7 @@ struct StoredText {
     ExternalClass cls;
     int position;
     Box box;
-    const char *text;
+    const char* text;
 };
 
 // The M-value table keeps its own wires. They are those of the shared
@@ -53,11 +53,11 @@ struct MWires {
 
 struct StoredM {
     int position;
-    const char *m1;
+    const char* m1;
 };
 
 // The size list, by position.
-const std::array<const char *, 241> kItems{{
+const std::array<const char*, 241> kItems{{
     "第一系列",
     "M1×0.25-粗牙",
     "M1×0.2",
@@ -301,6 +301,7 @@ const std::array<const char *, 241> kItems{{
     "\t",
 }};
 // Nominal diameter and pitch of each position; headers and the last item hold none.
+// clang-format off
 constexpr std::array<Size, 241> kSizes{{
     {0, 0},  // 0
     {1, 0.25},
@@ -544,8 +545,10 @@ constexpr std::array<Size, 241> kSizes{{
     {300, 4},
     {0, 0},  // 240
 }};
+// clang-format on
 // Per pitch: major-diameter tolerance Td of grade 6 and the fundamental
 // deviations es of positions g, e and f, in thousandths; kNoRow: the class has no row.
+// clang-format off
 constexpr std::array<PitchRow, 25> kPitchRows{{
     {0.2, 56, -17, kNoRow, kNoRow},
     {0.25, 67, -18, kNoRow, kNoRow},
@@ -573,7 +576,9 @@ constexpr std::array<PitchRow, 25> kPitchRows{{
     {6, 600, -80, -118, -95},
     {8, 710, -100, -140, -118},
 }};
+// clang-format on
 // Pitch-diameter tolerance Td2 of grade 6 by band and pitch, thousandths.
+// clang-format off
 constexpr std::array<Td2Entry, 47> kTd2{{
     {0, 0.2, 48},
     {0, 0.25, 53},
@@ -623,66 +628,69 @@ constexpr std::array<Td2Entry, 47> kTd2{{
     {8, 6, 315},
     {8, 8, 355},
 }};
+// clang-format on
 // Stored texts that differ from the rule, kept as they are.
+// clang-format off
 const std::array<StoredText, 57> kStoredTexts{{
-    {ExternalClass::H, 2, Box::Pitch, "0.870-0.048"},  // M1×0.2
-    {ExternalClass::H, 9, Box::Major, "2.5-0.10"},  // M2.5×0.45
-    {ExternalClass::H, 15, Box::Pitch, "4.480-0.095"},  // M5×0.8
-    {ExternalClass::H, 17, Box::Pitch, "5.350-0.112"},  // M6×1
-    {ExternalClass::H, 18, Box::Pitch, "5.513-0.10"},  // M6×0.75
-    {ExternalClass::H, 24, Box::Pitch, "9.350-0.112"},  // M10×1
-    {ExternalClass::H, 32, Box::Pitch, "15.350-0.118"},  // M16×1
-    {ExternalClass::H, 36, Box::Pitch, "19.350-0.118"},  // M20×1
-    {ExternalClass::H, 40, Box::Pitch, "23.350-0.125"},  // M24×1
-    {ExternalClass::G, 40, Box::Pitch, "23.350(-0.026/-0.151)"},  // M24×1
-    {ExternalClass::H, 44, Box::Pitch, "29.350-0.125"},  // M30×1
-    {ExternalClass::H, 51, Box::Pitch, "40.051-0.20"},  // M42×3
-    {ExternalClass::H, 83, Box::Pitch, "96.103-0.30"},  // M100×6
-    {ExternalClass::H, 92, Box::Pitch, "121.103-0.30"},  // M125×6
-    {ExternalClass::H, 132, Box::Major, "2.2-0.10"},  // M2.2×0.45
-    {ExternalClass::H, 136, Box::Major, "4.5-0.140"},  // M4.5×0.75
-    {ExternalClass::H, 139, Box::Pitch, "6.513-0.10"},  // M7.0×0.75
-    {ExternalClass::H, 152, Box::Pitch, "25.051-0.20"},  // M27×3
-    {ExternalClass::H, 160, Box::Pitch, "37.051-0.20"},  // M39×3
-    {ExternalClass::H, 163, Box::Major, "45-0.50"},  // M45×4.5
-    {ExternalClass::H, 165, Box::Pitch, "43.051-0.20"},  // M45×3
-    {ExternalClass::H, 178, Box::Major, "68-0.60"},  // M68×6
-    {ExternalClass::H, 183, Box::Major, "76-0.60"},  // M76×6
-    {ExternalClass::H, 188, Box::Major, "85-0.60"},  // M85×6
-    {ExternalClass::H, 192, Box::Major, "95-0.60"},  // M95×6
-    {ExternalClass::H, 192, Box::Pitch, "91.103-0.30"},  // M95×6
-    {ExternalClass::H, 196, Box::Major, "105-0.60"},  // M105×6
-    {ExternalClass::H, 196, Box::Pitch, "101.103-0.30"},  // M105×6
-    {ExternalClass::H, 200, Box::Pitch, "111.103-0.30"},  // M115×6
-    {ExternalClass::H, 204, Box::Major, "120-0.60"},  // M120×6
-    {ExternalClass::H, 204, Box::Pitch, "116.103-0.30"},  // M120×6
-    {ExternalClass::H, 209, Box::Major, "130-0.60"},  // M130×6
-    {ExternalClass::H, 209, Box::Pitch, "126.103-0.30"},  // M130×6
-    {ExternalClass::H, 214, Box::Major, "150-0.60"},  // M150×6
-    {ExternalClass::H, 214, Box::Pitch, "146.103-0.30"},  // M150×6
-    {ExternalClass::H, 219, Box::Major, "170-0.60"},  // M170×6
-    {ExternalClass::H, 219, Box::Pitch, "166.103-0.30"},  // M170×6
-    {ExternalClass::H, 223, Box::Major, "190-0.60"},  // M190×6
-    {ExternalClass::H, 235, Box::Major, "260-0.60"},  // M260×6
-    {ExternalClass::H, 238, Box::Major, "300-0.60"},  // M300×6
-    {ExternalClass::E, 15, Box::Major, "5(-0.06/-0.210)"},  // M5×0.8
-    {ExternalClass::E, 20, Box::Major, "8(-0.060/-0.24)"},  // M8×1
-    {ExternalClass::E, 33, Box::Pitch, "18.376(-0.08/-0.250)"},  // M20×2.5
-    {ExternalClass::E, 36, Box::Major, "20(-0.060/-0.24)"},  // M20×1
-    {ExternalClass::E, 49, Box::Major, "42(-0.10/-0.60)"},  // M42×4.5
-    {ExternalClass::E, 49, Box::Pitch, "39.077(-0.10/-0.336)"},  // M42×4.5
-    {ExternalClass::E, 121, Box::Pitch, " 274.804(-0.14/-0.495)"},  // M280×8
-    {ExternalClass::E, 148, Box::Pitch, "20.376(-0.08/-0.250)"},  // M22×2.5
-    {ExternalClass::E, 163, Box::Major, "45(-0.1/-0.60)"},  // M45×4.5
-    {ExternalClass::E, 189, Box::Major, "85(-0.095/-0.570)"},  // M85×4
-    {ExternalClass::E, 199, Box::Pitch, "103.701(-0.071 /-0.261 )"},  // M105×2
-    {ExternalClass::E, 208, Box::Pitch, " 124.804(-0.14/-0.475)"},  // M130×8
-    {ExternalClass::E, 214, Box::Major, "150(-0.118/-0. 718)"},  // M150×6
-    {ExternalClass::E, 227, Box::Major, "210(-0.118 /-0.718)"},  // M210×6
-    {ExternalClass::F, 15, Box::Pitch, "4.480(-0.038/-0.133)"},  // M5×0.8
-    {ExternalClass::F, 44, Box::Pitch, "29.350(-0.04/-0.165)"},  // M30×1
-    {ExternalClass::F, 93, Box::Major, "125(-0.075/-0.550)"},  // M125×4
+    {ExternalClass::c6h, 2, Box::Pitch, "0.870-0.048"},  // M1×0.2
+    {ExternalClass::c6h, 9, Box::Major, "2.5-0.10"},  // M2.5×0.45
+    {ExternalClass::c6h, 15, Box::Pitch, "4.480-0.095"},  // M5×0.8
+    {ExternalClass::c6h, 17, Box::Pitch, "5.350-0.112"},  // M6×1
+    {ExternalClass::c6h, 18, Box::Pitch, "5.513-0.10"},  // M6×0.75
+    {ExternalClass::c6h, 24, Box::Pitch, "9.350-0.112"},  // M10×1
+    {ExternalClass::c6h, 32, Box::Pitch, "15.350-0.118"},  // M16×1
+    {ExternalClass::c6h, 36, Box::Pitch, "19.350-0.118"},  // M20×1
+    {ExternalClass::c6h, 40, Box::Pitch, "23.350-0.125"},  // M24×1
+    {ExternalClass::c6g, 40, Box::Pitch, "23.350(-0.026/-0.151)"},  // M24×1
+    {ExternalClass::c6h, 44, Box::Pitch, "29.350-0.125"},  // M30×1
+    {ExternalClass::c6h, 51, Box::Pitch, "40.051-0.20"},  // M42×3
+    {ExternalClass::c6h, 83, Box::Pitch, "96.103-0.30"},  // M100×6
+    {ExternalClass::c6h, 92, Box::Pitch, "121.103-0.30"},  // M125×6
+    {ExternalClass::c6h, 132, Box::Major, "2.2-0.10"},  // M2.2×0.45
+    {ExternalClass::c6h, 136, Box::Major, "4.5-0.140"},  // M4.5×0.75
+    {ExternalClass::c6h, 139, Box::Pitch, "6.513-0.10"},  // M7.0×0.75
+    {ExternalClass::c6h, 152, Box::Pitch, "25.051-0.20"},  // M27×3
+    {ExternalClass::c6h, 160, Box::Pitch, "37.051-0.20"},  // M39×3
+    {ExternalClass::c6h, 163, Box::Major, "45-0.50"},  // M45×4.5
+    {ExternalClass::c6h, 165, Box::Pitch, "43.051-0.20"},  // M45×3
+    {ExternalClass::c6h, 178, Box::Major, "68-0.60"},  // M68×6
+    {ExternalClass::c6h, 183, Box::Major, "76-0.60"},  // M76×6
+    {ExternalClass::c6h, 188, Box::Major, "85-0.60"},  // M85×6
+    {ExternalClass::c6h, 192, Box::Major, "95-0.60"},  // M95×6
+    {ExternalClass::c6h, 192, Box::Pitch, "91.103-0.30"},  // M95×6
+    {ExternalClass::c6h, 196, Box::Major, "105-0.60"},  // M105×6
+    {ExternalClass::c6h, 196, Box::Pitch, "101.103-0.30"},  // M105×6
+    {ExternalClass::c6h, 200, Box::Pitch, "111.103-0.30"},  // M115×6
+    {ExternalClass::c6h, 204, Box::Major, "120-0.60"},  // M120×6
+    {ExternalClass::c6h, 204, Box::Pitch, "116.103-0.30"},  // M120×6
+    {ExternalClass::c6h, 209, Box::Major, "130-0.60"},  // M130×6
+    {ExternalClass::c6h, 209, Box::Pitch, "126.103-0.30"},  // M130×6
+    {ExternalClass::c6h, 214, Box::Major, "150-0.60"},  // M150×6
+    {ExternalClass::c6h, 214, Box::Pitch, "146.103-0.30"},  // M150×6
+    {ExternalClass::c6h, 219, Box::Major, "170-0.60"},  // M170×6
+    {ExternalClass::c6h, 219, Box::Pitch, "166.103-0.30"},  // M170×6
+    {ExternalClass::c6h, 223, Box::Major, "190-0.60"},  // M190×6
+    {ExternalClass::c6h, 235, Box::Major, "260-0.60"},  // M260×6
+    {ExternalClass::c6h, 238, Box::Major, "300-0.60"},  // M300×6
+    {ExternalClass::c6e, 15, Box::Major, "5(-0.06/-0.210)"},  // M5×0.8
+    {ExternalClass::c6e, 20, Box::Major, "8(-0.060/-0.24)"},  // M8×1
+    {ExternalClass::c6e, 33, Box::Pitch, "18.376(-0.08/-0.250)"},  // M20×2.5
+    {ExternalClass::c6e, 36, Box::Major, "20(-0.060/-0.24)"},  // M20×1
+    {ExternalClass::c6e, 49, Box::Major, "42(-0.10/-0.60)"},  // M42×4.5
+    {ExternalClass::c6e, 49, Box::Pitch, "39.077(-0.10/-0.336)"},  // M42×4.5
+    {ExternalClass::c6e, 121, Box::Pitch, " 274.804(-0.14/-0.495)"},  // M280×8
+    {ExternalClass::c6e, 148, Box::Pitch, "20.376(-0.08/-0.250)"},  // M22×2.5
+    {ExternalClass::c6e, 163, Box::Major, "45(-0.1/-0.60)"},  // M45×4.5
+    {ExternalClass::c6e, 189, Box::Major, "85(-0.095/-0.570)"},  // M85×4
+    {ExternalClass::c6e, 199, Box::Pitch, "103.701(-0.071 /-0.261 )"},  // M105×2
+    {ExternalClass::c6e, 208, Box::Pitch, " 124.804(-0.14/-0.475)"},  // M130×8
+    {ExternalClass::c6e, 214, Box::Major, "150(-0.118/-0. 718)"},  // M150×6
+    {ExternalClass::c6e, 227, Box::Major, "210(-0.118 /-0.718)"},  // M210×6
+    {ExternalClass::c6f, 15, Box::Pitch, "4.480(-0.038/-0.133)"},  // M5×0.8
+    {ExternalClass::c6f, 44, Box::Pitch, "29.350(-0.04/-0.165)"},  // M30×1
+    {ExternalClass::c6f, 93, Box::Major, "125(-0.075/-0.550)"},  // M125×4
 }};
+// clang-format on
 // Wires of the M-value table by pitch, thousandths; kNoRow: no second wire.
 constexpr std::array<MWires, 16> kMWires{{
     {0.5, 291, kNoRow},
@@ -709,96 +717,75 @@ constexpr std::array<StoredM, 3> kStoredM{{
     {19, "8.278"},  // M8×1.25
 }};
 
-bool isSize(int position)
-{
+bool isSize(int position) {
     return position >= 0 && position < static_cast<int>(kSizes.size()) && kSizes[position].p > 0;
 }
 
-const PitchRow *pitchRow(double p)
-{
-    for (const PitchRow &r : kPitchRows) {
-        if (r.p == p)
-            return &r;
+const PitchRow* pitchRow(double p) {
+    for (const PitchRow& r : kPitchRows) {
+        if (r.p == p) return &r;
     }
     return nullptr;
 }
 
-std::optional<int> td2Of(double d, double p)
-{
-    for (const Td2Entry &e : kTd2) {
-        const DiameterBand &b = kToleranceBands[static_cast<std::size_t>(e.band)];
-        if (d > b.lower && d <= b.upper && e.p == p)
-            return e.td2;
+std::optional<int> td2Of(double d, double p) {
+    const auto band = bandBetween(d, std::span<const DiameterBand>(kToleranceBands));
+    if (!band) return std::nullopt;
+    for (const Td2Entry& e : kTd2) {
+        if (e.band == *band && e.p == p) return e.td2;
     }
     return std::nullopt;
 }
 
-long long thousandths(double v)
-{
-    return std::llround(v * 1000);
-}
+long long thousandths(double v) { return std::llround(v * 1000); }
 
 }  // namespace
 
-std::span<const char *const> metricSizeItems()
-{
-    return kItems;
-}
+std::span<const char* const> metricSizeItems() { return kItems; }
 
-std::optional<ExternalLimits> externalLimitsByRule(ExternalClass c, int position)
-{
-    if (!isSize(position))
-        return std::nullopt;
-    const Size &s = kSizes[static_cast<std::size_t>(position)];
-    const PitchRow *row = pitchRow(s.p);
+std::optional<LimitsTexts> externalLimitsByRule(ExternalClass c, int position) {
+    if (!isSize(position)) return std::nullopt;
+    const Size& s = kSizes[static_cast<std::size_t>(position)];
+    const PitchRow* row = pitchRow(s.p);
     const std::optional<int> td2 = td2Of(s.d, s.p);
-    if (!row || !td2)
-        return std::nullopt;
+    if (!row || !td2) return std::nullopt;
     // Basic pitch and minor diameters from the exact factors 3√3/8 and 5√3/8.
     const long long d = thousandths(s.d);
     const long long d2 = thousandths(s.d - 3 * std::sqrt(3.0) / 8 * s.p);
     const long long d1 = thousandths(s.d - 5 * std::sqrt(3.0) / 8 * s.p);
-    ExternalLimits out;
+    LimitsTexts out;
     out.minor = thousandthsText(d1);
-    if (c == ExternalClass::H) {
+    if (c == ExternalClass::c6h) {
         out.major = minusStyleText(d, row->td);
         out.pitch = minusStyleText(d2, *td2);
         return out;
     }
-    const int es = c == ExternalClass::G ? row->esG : c == ExternalClass::E ? row->esE : row->esF;
-    if (es == kNoRow)
-        return std::nullopt;
+    const int es = c == ExternalClass::c6g ? row->esG : c == ExternalClass::c6e ? row->esE : row->esF;
+    if (es == kNoRow) return std::nullopt;
     out.major = bracketStyleText(d, es, es - row->td);
     out.pitch = bracketStyleText(d2, es, es - *td2);
     return out;
 }
 
-std::optional<ExternalLimits> externalLimits(ExternalClass c, int position)
-{
-    std::optional<ExternalLimits> out = externalLimitsByRule(c, position);
-    if (!out)
-        return out;
-    for (const StoredText &t : kStoredTexts) {
-        if (t.cls == c && t.position == position)
-            (t.box == Box::Major ? out->major : out->pitch) = t.text;
+std::optional<LimitsTexts> externalLimits(ExternalClass c, int position) {
+    std::optional<LimitsTexts> out = externalLimitsByRule(c, position);
+    if (!out) return out;
+    for (const StoredText& t : kStoredTexts) {
+        if (t.cls == c && t.position == position) (t.box == Box::Major ? out->major : out->pitch) = t.text;
     }
     return out;
 }
 
-std::optional<MValues> metricMValues(int position)
-{
+std::optional<MValues> metricMValues(int position) {
     // Sizes of pitch 0.75 to 5.5 except M300×4, and M3.5×0.6 and M4.5×0.5.
-    if (!isSize(position))
-        return std::nullopt;
-    const Size &s = kSizes[static_cast<std::size_t>(position)];
+    if (!isSize(position)) return std::nullopt;
+    const Size& s = kSizes[static_cast<std::size_t>(position)];
     const bool covered = (s.p >= 0.75 && s.p <= 5.5 && position != 239) || position == 134 || position == 137;
-    const MWires *wires = nullptr;
-    for (const MWires &w : kMWires) {
-        if (w.p == s.p)
-            wires = &w;
+    const MWires* wires = nullptr;
+    for (const MWires& w : kMWires) {
+        if (w.p == s.p) wires = &w;
     }
-    if (!covered || !wires)
-        return std::nullopt;
+    if (!covered || !wires) return std::nullopt;
 
     // M = d - 1.515 P + 3 w at the basic pitch diameter, worked out exactly
     // in millionths and rounded half up to 0.01 (37.725 shows 37.73).
@@ -811,9 +798,8 @@ std::optional<MValues> metricMValues(int position)
     MValues out;
     out.wire1 = thousandthsText(wires->wire1);
     out.m1 = mText(wires->wire1);
-    for (const StoredM &m : kStoredM) {
-        if (m.position == position)
-            out.m1 = m.m1;
+    for (const StoredM& m : kStoredM) {
+        if (m.position == position) out.m1 = m.m1;
     }
     if (wires->wire2 != kNoRow) {
         out.wire2 = thousandthsText(wires->wire2);

@@ -6,30 +6,26 @@
 #include <span>
 #include <string>
 
+#include "common/limitstext.h"
+
 namespace quorvil::metric {
 
 // The 241 items of the size list (UTF-8), in list order: the header
 // "第一系列" at 0, the first series at 1-124, the header "第二系列" at 125,
 // the second series at 126-239 and a lone tab at 240.
-std::span<const char *const> metricSizeItems();
+std::span<const char* const> metricSizeItems();
 
-enum class ExternalClass { H, G, E, F };   // 6h, 6g, 6e, 6f
+enum class ExternalClass { c6h, c6g, c6e, c6f };
 
-// The three texts of one class row: major-diameter limits ("10-0.236" or
-// "10(-0.032/-0.268)"), pitch-diameter limits and the basic minor diameter.
-struct ExternalLimits {
-    std::string major;
-    std::string pitch;
-    std::string minor;
-};
-
+// A class row shows its limits texts; the minor text is the basic minor
+// diameter.
 // The row shown for the class at a list position, or none (headers, the tab
 // item, nothing picked, or a pitch the class does not cover).
-std::optional<ExternalLimits> externalLimits(ExternalClass c, int position);
+std::optional<LimitsTexts> externalLimits(ExternalClass c, int position);
 
 // The same row as the rule alone builds it, before the stored texts that
 // replace some of its strings are applied.
-std::optional<ExternalLimits> externalLimitsByRule(ExternalClass c, int position);
+std::optional<LimitsTexts> externalLimitsByRule(ExternalClass c, int position);
 
 // Three-wire data of a size: preferred wire and the M value over it, second
 // wire and its M value (none for one size), as shown.

@@ -2,18 +2,11 @@
 
 namespace quorvil::metric {
 
-double basicPitchDiameter(double d, double p)
-{
-    return d - p * 0.64952;
-}
+double basicPitchDiameter(double d, double p) { return d - p * 0.64952; }
 
-double basicMinorDiameter(double d, double p)
-{
-    return d - p * 1.0825;
-}
+double basicMinorDiameter(double d, double p) { return d - p * 1.0825; }
 
-MetricGaugeBlock metricGaugeBlock(double d, double p, double td2, const GaugeTolerance &g)
-{
+MetricGaugeBlock metricGaugeBlock(double d, double p, double td2, const GaugeTolerance& g) {
     const double d2 = basicPitchDiameter(d, p);
     MetricGaugeBlock b{};
     b.goMajor = (d + g.Z) + g.T;
@@ -27,9 +20,6 @@ MetricGaugeBlock metricGaugeBlock(double d, double p, double td2, const GaugeTol
     return b;
 }
 
-double gaugeWearLimit(double shownPitch, double wear, double T)
-{
-    return shownPitch - (wear + T / 2);
-}
+double gaugeWearLimit(double shownPitch, double wear, double T) { return shownPitch - (wear + T / 2); }
 
 }  // namespace quorvil::metric

@@ -25,7 +25,7 @@ struct MetricGaugeBlock {
 
 // For thread d x p whose pitch-diameter tolerance is td2, with the gauge
 // tolerances g of td2's band.
-MetricGaugeBlock metricGaugeBlock(double d, double p, double td2, const GaugeTolerance &g);
+MetricGaugeBlock metricGaugeBlock(double d, double p, double td2, const GaugeTolerance& g);
 
 // Wear limit of a gauge: `wear` plus half the gauge tolerance below its
 // pitch diameter as shown (the rounded size a gauge maker works from).

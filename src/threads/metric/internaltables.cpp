@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "threads/metric/diameterbands.h"
+#include "threads/common/tolerance.h"
 
 namespace quorvil::metric {
 
@@ -11,8 +11,8 @@ namespace {
 struct LengthEntry {
     int band;
     double pitch;
-    const char *go;
-    const char *nogo;
+    const char* go;
+    const char* nogo;
 };
 
 // No entry for the class in this row.
@@ -44,6 +44,7 @@ constexpr std::array<DiameterBand, 7> kLengthBands{{
     {30, 40},
     {40, 100},
 }};
+// clang-format off
 constexpr std::array<LengthEntry, 54> kLengths{{
     {0, 0.35, "5", "3.2"},
     {1, 0.35, "3.2", "1.7"},
@@ -100,6 +101,8 @@ constexpr std::array<LengthEntry, 54> kLengths{{
     {6, 5.5, "44", "28"},
     {6, 6, "48", "30"},
 }};
+// clang-format on
+// clang-format off
 constexpr std::array<PitchDiameterEntry, 45> kPitchDiameterTolerances{{
     {0, 0.25, {0.056, kNone, kNone}},
     {0, 0.3, {0.060, 0.075, kNone}},
@@ -147,6 +150,8 @@ constexpr std::array<PitchDiameterEntry, 45> kPitchDiameterTolerances{{
     {8, 6, {0.335, 0.425, 0.530}},
     {8, 8, {0.375, 0.475, 0.600}},
 }};
+// clang-format on
+// clang-format off
 constexpr std::array<MinorEntry, 24> kMinorTolerances{{
     {0.25, {0.056, kNone, kNone}},
     {0.3, {0.067, 0.085, kNone}},
@@ -173,43 +178,33 @@ constexpr std::array<MinorEntry, 24> kMinorTolerances{{
     {6, {0.630, 0.800, 1.000}},
     {8, {0.800, 1.000, 1.250}},
 }};
+// clang-format on
 
-std::optional<double> entryValue(double v)
-{
-    return v == kNone ? std::nullopt : std::optional<double>(v);
-}
+std::optional<double> entryValue(double v) { return v == kNone ? std::nullopt : std::optional<double>(v); }
 
 }  // namespace
 
-std::optional<GaugeLengths> gaugeThreadLengths(double d, double p)
-{
-    const auto band = bandOf(kLengthBands, d);
-    if (!band)
-        return std::nullopt;
-    for (const LengthEntry &e : kLengths) {
-        if (e.band == *band && e.pitch == p)
-            return GaugeLengths{e.go, e.nogo};
+std::optional<GaugeLengths> gaugeThreadLengths(double d, double p) {
+    const auto band = bandBetween(d, std::span<const DiameterBand>(kLengthBands));
+    if (!band) return std::nullopt;
+    for (const LengthEntry& e : kLengths) {
+        if (e.band == *band && e.pitch == p) return GaugeLengths{e.go, e.nogo};
     }
     return std::nullopt;
 }
 
-std::optional<double> internalPitchDiameterTolerance(InternalClass c, double d, double p)
-{
-    const auto band = bandOf(kToleranceBands, d);
-    if (!band)
-        return std::nullopt;
-    for (const PitchDiameterEntry &e : kPitchDiameterTolerances) {
-        if (e.band == *band && e.pitch == p)
-            return entryValue(e.td2[static_cast<int>(c)]);
+std::optional<double> internalPitchDiameterTolerance(InternalClass c, double d, double p) {
+    const auto band = bandBetween(d, std::span<const DiameterBand>(kToleranceBands));
+    if (!band) return std::nullopt;
+    for (const PitchDiameterEntry& e : kPitchDiameterTolerances) {
+        if (e.band == *band && e.pitch == p) return entryValue(e.td2[static_cast<int>(c)]);
     }
     return std::nullopt;
 }
 
-std::optional<double> internalMinorDiameterTolerance(InternalClass c, double p)
-{
-    for (const MinorEntry &e : kMinorTolerances) {
-        if (e.pitch == p)
-            return entryValue(e.td1[static_cast<int>(c)]);
+std::optional<double> internalMinorDiameterTolerance(InternalClass c, double p) {
+    for (const MinorEntry& e : kMinorTolerances) {
+        if (e.pitch == p) return entryValue(e.td1[static_cast<int>(c)]);
     }
     return std::nullopt;
 }

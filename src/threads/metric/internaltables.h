@@ -9,13 +9,13 @@
 
 namespace quorvil::metric {
 
-enum class InternalClass { H5, H6, H7 };
+enum class InternalClass { c5H, c6H, c7H };
 
 // Thread lengths of the GO and NO-GO gauge as the texts the boxes show
 // ("12", "7.5").
 struct GaugeLengths {
-    const char *go;
-    const char *nogo;
+    const char* go;
+    const char* nogo;
 };
 
 // By D in (6, 100] and P; no entry outside.

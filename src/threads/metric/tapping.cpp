@@ -2,8 +2,7 @@
 
 namespace quorvil::metric {
 
-TappingData tappingData(double d, double p)
-{
+TappingData tappingData(double d, double p) {
     TappingData t{};
     t.tapDrill = p <= 1 ? d - p : d - p * 1.06;
     t.drillDepth = d + d * 0.7;

@@ -8,6 +8,7 @@ namespace {
 
 // The wires are stated sizes, not computed; each preferred wire lies within
 // 0.006 of the best wire 0.57735 P.
+// clang-format off
 constexpr std::array<WireRow, 24> kWires{{
     {0.2, 0.118, 0.118},
     {0.25, 0.142, 0.17},
@@ -34,32 +35,20 @@ constexpr std::array<WireRow, 24> kWires{{
     {5.5, 3.177, 3.287},
     {6, 3.468, 3.58},
 }};
+// clang-format on
 
 }  // namespace
 
-std::span<const WireRow> wireTable(WireRows rows)
-{
+std::span<const WireRow> wireTable(WireRows rows) {
     std::span<const WireRow> all(kWires);
     return rows == WireRows::All ? all : all.first(all.size() - 1);
 }
 
-std::optional<WirePair> wiresForPitch(double pitch, WireRows rows)
-{
-    for (const WireRow &r : wireTable(rows)) {
-        if (r.pitch == pitch)
-            return WirePair{r.preferred, r.second};
+std::optional<WirePair> wiresForPitch(double pitch, WireRows rows) {
+    for (const WireRow& r : wireTable(rows)) {
+        if (r.pitch == pitch) return WirePair{r.preferred, r.second};
     }
     return std::nullopt;
-}
-
-double threeWireMFromMajor(double d, double pitch, double wire)
-{
-    return (d - 1.515 * pitch) + 3 * wire;
-}
-
-double threeWireM(double pitchDiameter, double pitch, double wire)
-{
-    return threeWireMFromMajor(pitchDiameter + 0.6495 * pitch, pitch, wire);
 }
 
 }  // namespace quorvil::metric

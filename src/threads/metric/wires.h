@@ -1,5 +1,4 @@
-// Three-wire measurement of 60° metric threads: the wire table by pitch and
-// the measurement over three wires (M value).
+// The wire table of 60° metric threads by pitch.
 #pragma once
 
 #include <optional>
@@ -24,8 +23,8 @@ struct WirePair {
 // window measures metric threads only up to pitch 5.5 and so has no row for
 // pitch 6; every other row is the same.
 enum class WireRows {
-    All,             // 24 rows, pitch 0.2 to 6
-    WithoutPitch6,   // 23 rows, pitch 0.2 to 5.5
+    All,            // 24 rows, pitch 0.2 to 6
+    WithoutPitch6,  // 23 rows, pitch 0.2 to 5.5
 };
 
 // The rows, pitch ascending; the last one is pitch 6.
@@ -35,13 +34,6 @@ std::span<const WireRow> wireTable(WireRows rows = WireRows::All);
 // typed 1.50 finds 1.5 but 1.2 finds nothing), or no row.
 std::optional<WirePair> wiresForPitch(double pitch, WireRows rows = WireRows::All);
 
-// M over three wires of diameter w from the thread's major diameter d:
-// M = (d - 1.515 P) + 3 w.
-double threeWireMFromMajor(double d, double pitch, double wire);
-
-// M over three wires from a pitch diameter E. The diameter over the wires'
-// contact is taken as E + 0.6495 P (note 0.6495, not the 0.64952 of the
-// basic pitch diameter): M = ((E + 0.6495 P) - 1.515 P) + 3 w.
-double threeWireM(double pitchDiameter, double pitch, double wire);
+// The M value over these wires is metricThreeWireM (threads/common/threewire.h).
 
 }  // namespace quorvil::metric

@@ -10,9 +10,11 @@
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/printing.h"
+#include "common/ui/writeplan.h"
 #include "threads/nonstandard/worm.h"
 
 using namespace quorvil;
+using namespace quorvil::nonstandard;
 
 namespace {
 
@@ -51,13 +53,13 @@ Form11::Form11() : ToolWindow(QStringLiteral("Form11"), QStringLiteral("2.阿基
     label(frame1, QStringLiteral("头数"), {3300, 383, 375, 255});
     txtz1 = makeBox(frame1, QStringLiteral("txtz1"), {3690, 360, 600, 300});
 
-    QGroupBox* frame3 = cyanFrame(this, QStringLiteral("Frame3"), QStringLiteral("命令"), {4560, 45, 1545, 855},
-                                  Qt::black);
+    QGroupBox* frame3 =
+        cyanFrame(this, QStringLiteral("Frame3"), QStringLiteral("命令"), {4560, 45, 1545, 855}, Qt::black);
     auto* command2 = makeButton(frame3, QStringLiteral("Command2"), QStringLiteral("计算"), {165, 375, 525, 315});
     auto* command1 = makeButton(frame3, QStringLiteral("Command1"), QStringLiteral("打印"), {855, 375, 525, 315});
 
-    QGroupBox* frame2 = cyanFrame(this, QStringLiteral("Frame2"), QStringLiteral("输出结果"), {90, 945, 6030, 2835},
-                                  QColor(0, 0, 255));
+    QGroupBox* frame2 =
+        cyanFrame(this, QStringLiteral("Frame2"), QStringLiteral("输出结果"), {90, 945, 6030, 2835}, QColor(0, 0, 255));
     // A label and its result box at a row and column of the result frame.
     auto result = [&](int row, int column, const QString& caption, const QString& name, bool formats) -> QLineEdit* {
         const int left = kColumnLeft[column];
@@ -104,7 +106,6 @@ Form11::Form11() : ToolWindow(QStringLiteral("Form11"), QStringLiteral("2.阿基
     }
     txtm5 = formatted(5, 0, QStringLiteral("M值"), QStringLiteral("txtm5"));
 
-
     connect(command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
@@ -114,28 +115,29 @@ void Form11::Command2_Click() {
     const float m = single(txtmc);
     const float z1 = single(txtz1);
     const float d1 = single(txtdf);
-    // Every value is worked out before the first box is written: a module or
-    // diameter of 0 changes nothing.
+    // A module or diameter of 0 gives no dimensions and changes nothing.
     const auto r = wormDimensions(d1, m, z1);
     if (!r) return;
 
-    if (r->wire) writeSignedSingle(txtd0, *r->wire);
-    if (r->overWires) writeSignedSingle(txtm5, *r->overWires);
-    writeSignedSingle(txttn, r->normalPitch);
-    writeSignedSingle(txtan, r->normalProfileAngle);
-    writeSignedSingle(txth, r->toothDepth);
-    writeSignedSingle(txtsn, r->normalChordalThickness);
-    writeSignedSingle(txtq, r->diameterQuotient);
-    writeSignedSingle(txtText1, r->axialPitch);
-    writeSignedSingle(txtde1, r->tipDiameter);
-    writeSignedSingle(txtsc, r->axialThickness);
-    writeSignedSingle(txtdi1, r->rootDiameter);
-    writeSignedSingle(txtf, r->crestWidth);
-    writeSignedSingle(txtw, r->rootWidth);
-    writeSignedSingle(txthx, r->chordalHeight);
-    writeSigned(txtc10, r->leadAngle.degrees);
-    writeSigned(txtc20, r->leadAngle.minutes);
-    writeSigned(txtc30, r->leadAngle.seconds);
+    WritePlan plan;
+    plan.signSingle(txtd0, r->wire);
+    plan.signSingle(txtm5, r->overWires);
+    plan.signSingle(txttn, r->normalPitch);
+    plan.signSingle(txtan, r->normalProfileAngle);
+    plan.signSingle(txth, r->toothDepth);
+    plan.signSingle(txtsn, r->normalChordalThickness);
+    plan.signSingle(txtq, r->diameterQuotient);
+    plan.signSingle(txtText1, r->axialPitch);
+    plan.signSingle(txtde1, r->tipDiameter);
+    plan.signSingle(txtsc, r->axialThickness);
+    plan.signSingle(txtdi1, r->rootDiameter);
+    plan.signSingle(txtf, r->crestWidth);
+    plan.signSingle(txtw, r->rootWidth);
+    plan.signSingle(txthx, r->chordalHeight);
+    plan.sign(txtc10, r->leadAngle.degrees);
+    plan.sign(txtc20, r->leadAngle.minutes);
+    plan.sign(txtc30, r->leadAngle.seconds);
+    plan.commit();
 }
 
 void Form11::Command1_Click() { printWindow(this); }

@@ -19,7 +19,6 @@ public:
 
 private:
     QLineEdit *txtdf, *txtmc, *txtz1;
-    quorvil::FormatBox *txtde1, *txtdi1, *txtText1, *txttn, *txtan, *txtsn, *txthx, *txtsc, *txtf, *txtw, *txth,
-        *txtm5;
+    quorvil::FormatBox *txtde1, *txtdi1, *txtText1, *txttn, *txtan, *txtsn, *txthx, *txtsc, *txtf, *txtw, *txth, *txtm5;
     QLineEdit *txtq, *txtd0, *txtc10, *txtc20, *txtc30;
 };

@@ -1,31 +1,35 @@
 #include "threads/nonstandard/Form19.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <cmath>
-#include <limits>
 #include <initializer_list>
+#include <limits>
 #include <optional>
 #include <utility>
 
 #include "common/numtext.h"
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
+#include "common/ui/defaultbutton.h"
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
+#include "common/ui/writeplan.h"
+#include "threads/common/plugsketch.h"
+#include "threads/common/threewire.h"
 #include "threads/metric/wires.h"
 #include "threads/nonstandard/metric60.h"
-#include "threads/nonstandard/trapfamily.h"
+#include "threads/trapezoidal/tr_family.h"
 
 using namespace quorvil;
+using namespace quorvil::nonstandard;
 
 namespace {
 
@@ -144,36 +148,25 @@ QString twoLines(const QString& s) {
     return s.left(half) + QLatin1Char('\n') + s.mid(half);
 }
 
-constexpr int kBoxH = 285;     // text box height, twips
-constexpr std::uint32_t kGrey = 0x808080;
+constexpr int kBoxH = 285;  // text box height, twips
 
 // The double-ended thread plug gauge seen from the side, in twips of its
-// frame; only the divider's place differs between the tabs.
+// frame, with the divider between its halves on top; only the divider's
+// place differs between the tabs.
 Sketch gaugeSketch(int dividerX) {
-    return {
-        // GO end
-        {990, 360, 1890, 360, 2}, {990, 1260, 1890, 1260, 2}, {990, 360, 990, 1260, 2}, {1890, 360, 1890, 1260, 2},
-        {990, 450, 1890, 450}, {990, 1170, 1890, 1170},
-        // shank
-        {1890, 585, 3960, 585, 2}, {1890, 960, 3960, 960, 2},
-        // NO-GO end
-        {3960, 360, 4545, 360, 2}, {3960, 1215, 4545, 1215, 2}, {3960, 360, 3960, 1215, 2}, {4545, 360, 4545, 1215, 2},
-        {3960, 450, 4545, 450}, {3960, 1125, 4545, 1125},
-        // GO dimension line
-        {990, 360, 480, 360}, {990, 1260, 450, 1260}, {585, 360, 585, 1260},
-        // NO-GO dimension line
-        {4410, 360, 5220, 360}, {4410, 1215, 5220, 1215}, {5130, 360, 5130, 1215},
-        // divider
-        {dividerX, 90, dividerX, 2880, 1, kGrey},
-    };
-}
-
-// A text box that contains no leading number: the lenient reading would give
-// 0 for it, which is no input the user typed.
-bool allFinite(std::initializer_list<double> values) {
-    for (double v : values)
-        if (!std::isfinite(v)) return false;
-    return true;
+    Sketch s = plugGaugeSketch({
+        .go = {990, 360, 1890, 1260},
+        .noGo = {3960, 360, 4545, 1215},
+        .handleTop = 585,
+        .handleBottom = 960,
+        .markInset = 90,
+        .goMajor = {990, 480, 990, 450, 585},
+        .noGoMajor = {4410, 5220, 4410, 5220, 5130},
+        .goLength = std::nullopt,
+        .noGoLength = std::nullopt,
+    });
+    s.push_back({dividerX, 90, dividerX, 2880, 1, kGreyLine});
+    return s;
 }
 
 }  // namespace
@@ -191,6 +184,10 @@ Form19::Form19() : ToolWindow(QStringLiteral("Form19"), text("caption"), 6960, 9
     connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    // Enter presses the focused button; anywhere else it presses the
+    // window's default button, the trapezoidal calculate button, from either
+    // tab.
+    setDefaultButton(this, Command2, {.focusedButtonTakesEnter = true, .onlyWhileShown = false});
     w[1]->setFocus();
 }
 
@@ -201,7 +198,8 @@ namespace {
 // Builds labels of the label array lblMD, numbered in order of creation.
 struct LabelMaker {
     int next = 0;
-    QLabel* operator()(QWidget* parent, const QString& caption, Tw geo, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+    QLabel* operator()(QWidget* parent, const QString& caption, Tw geo,
+                       Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
         QLabel* l = makeLabel(parent, arrayName(QStringLiteral("lblMD"), next++), caption, geo);
         l->setAlignment(align);
         return l;
@@ -249,8 +247,9 @@ void Form19::buildMetricTab(QWidget* page) {
     result(ext, 8, {1200, 1740, 705, kBoxH});
     label(ext, lbl(9), {2085, 1110, 900, kBoxH}, centred);
     result(ext, 9, {2085, 1395, 900, kBoxH});
-    new LineSketch(ext, {{60, 615, 3030, 615, 1, kGrey}, {1995, 615, 1995, 2160, 1, kGrey},
-                         {60, 1365, 1995, 1365, 1, kGrey}});
+    new LineSketch(ext, {{60, 615, 3030, 615, 1, kGreyLine},
+                         {1995, 615, 1995, 2160, 1, kGreyLine},
+                         {60, 1365, 1995, 1365, 1, kGreyLine}});
 
     // Internal thread: class row, then 大径 on the left, 中径 over 小径 on the right.
     QGroupBox* inner = frame(12, {3420, 1530, 3120, 2220});
@@ -266,8 +265,9 @@ void Form19::buildMetricTab(QWidget* page) {
     label(inner, vertical(lbl(13)), {1125, 1425, 240, 600}, centred);
     result(inner, 13, {1380, 1590, 855, kBoxH});
     result(inner, 14, {2265, 1470, 735, kBoxH});
-    new LineSketch(inner, {{60, 615, 3060, 615, 1, kGrey}, {1080, 615, 1080, 2160, 1, kGrey},
-                           {1080, 1365, 3060, 1365, 1, kGrey}});
+    new LineSketch(inner, {{60, 615, 3060, 615, 1, kGreyLine},
+                           {1080, 615, 1080, 2160, 1, kGreyLine},
+                           {1080, 1365, 3060, 1365, 1, kGreyLine}});
 
     // Wires and M values, one row.
     QGroupBox* wires = frame(13, {225, 3825, 6300, 885});
@@ -356,14 +356,19 @@ void Form19::buildTrapezoidalTab(QWidget* page) {
         const int x0 = 90 + g * 1965;
         label(ext, vertical(lbl(groups[g][0])), {x0, 720, 240, 600}, centred);
         const auto& [size, upper, lower] = groups[g];
-        if (size == 3) raw(ext, size, {x0 + 255, 885, 810, kBoxH});
-        else result(ext, size, {x0 + 255, 885, 810, kBoxH});
-        if (upper == 4) raw(ext, upper, {x0 + 1095, 735, 705, kBoxH});
-        else result(ext, upper, {x0 + 1095, 735, 705, kBoxH});
+        if (size == 3)
+            raw(ext, size, {x0 + 255, 885, 810, kBoxH});
+        else
+            result(ext, size, {x0 + 255, 885, 810, kBoxH});
+        if (upper == 4)
+            raw(ext, upper, {x0 + 1095, 735, 705, kBoxH});
+        else
+            result(ext, upper, {x0 + 1095, 735, 705, kBoxH});
         result(ext, lower, {x0 + 1095, 1035, 705, kBoxH});
     }
-    new LineSketch(ext, {{60, 615, 5910, 615, 1, kGrey}, {1995, 615, 1995, 1485, 1, kGrey},
-                         {3960, 615, 3960, 1485, 1, kGrey}});
+    new LineSketch(ext, {{60, 615, 5910, 615, 1, kGreyLine},
+                         {1995, 615, 1995, 1485, 1, kGreyLine},
+                         {3960, 615, 3960, 1485, 1, kGreyLine}});
 
     // Internal thread: class options, 大径, 中径 and 小径 left to right.
     QGroupBox* inner = frame(3, {360, 3015, 5955, 960});
@@ -378,8 +383,9 @@ void Form19::buildTrapezoidalTab(QWidget* page) {
         result(inner, size + 1, {x0 + 885, 285, 705, kBoxH});
         label(inner, text("zero"), {x0 + 885, 600, 705, 255}, centred);
     }
-    new LineSketch(inner, {{960, 210, 960, 900, 1, kGrey}, {1995, 210, 1995, 900, 1, kGrey},
-                           {3915, 210, 3915, 900, 1, kGrey}});
+    new LineSketch(inner, {{960, 210, 960, 900, 1, kGreyLine},
+                           {1995, 210, 1995, 900, 1, kGreyLine},
+                           {3915, 210, 3915, 900, 1, kGreyLine}});
 
     // Wires and M values, one row.
     QGroupBox* wires = frame(4, {360, 4050, 5970, 885});
@@ -429,85 +435,76 @@ void Form19::Command1_Click() {
 
     using metric60::ExternalClass;
     using metric60::InternalClass;
-    const ExternalClass ext = Op1->isChecked() ? ExternalClass::c6f
+    const ExternalClass ext = Op1->isChecked()   ? ExternalClass::c6f
                               : Op2->isChecked() ? ExternalClass::c6g
                                                  : ExternalClass::c6h;
-    const InternalClass inner = Op4->isChecked() ? InternalClass::c5H
+    const InternalClass inner = Op4->isChecked()   ? InternalClass::c5H
                                 : Op5->isChecked() ? InternalClass::c6H
                                                    : InternalClass::c7H;
     const metric60::Results r = metric60::compute(*d, *P, ext, inner);
     // This window measures metric threads up to pitch 5.5: no wire row for 6.
     const std::optional<metric::WirePair> wireRow = metric::wiresForPitch(*P, metric::WireRows::WithoutPitch6);
 
-    // Every input is checked before the first box is written. The M values
-    // use the wires the boxes will show: the table's, or without a row what
-    // the boxes hold now (an earlier click's, or the user's own).
-    const std::optional<double> wire1 = wireRow ? std::optional(wireRow->preferred) : readStrict(w[15]);
-    const std::optional<double> wire2 = wireRow ? std::optional(wireRow->second) : readStrict(w[19]);
-    std::optional<metric60::Gauges> gauge;
-    if (r.gauge) gauge = metric60::gauges(*d, *P, r.TD2, *r.gauge, wire1.value_or(0));
+    // The M values use the wires the boxes will show: the table's, or
+    // without a row what the boxes hold now (an earlier click's, or the
+    // user's own). A wire box without a number leaves its M values as they
+    // were.
+    const std::optional<double> wire1 = wireRow ? shownAfterWrite(w[15], wireRow->preferred) : readStrict(w[15]);
+    const std::optional<double> wire2 = wireRow ? shownAfterWrite(w[19], wireRow->second) : readStrict(w[19]);
     const metric::TappingData& tap = r.tapping;
-    if (!allFinite({r.es, r.majorLower, r.d2, r.pitchLower, r.minor, r.TD2, r.TD1, tap.tapDrill, tap.drillDepth,
-                    tap.tappedDepth, tap.threadDepth, tap.toolTipWidth}))
-        return;
-    if (wire1 && !std::isfinite(metric::threeWireMFromMajor(*d, *P, *wire1))) return;
-    if (wire2 && !std::isfinite(metric::threeWireMFromMajor(*d, *P, *wire2))) return;
-    if (gauge && !allFinite({gauge->sizes.goMajor, gauge->sizes.goPitch, gauge->sizes.noGoMajor,
-                             gauge->sizes.noGoPitch, gauge->goM, gauge->noGoM, gauge->goWear, gauge->noGoWear}))
-        return;
 
-    writePlain(w[27], tap.toolTipWidth);
-    writePlain(w[26], tap.threadDepth);
-
+    WritePlan plan;
+    plan.plain(w[27], tap.toolTipWidth);
+    plan.plain(w[26], tap.threadDepth);
     if (wireRow) {
-        writePlain(w[15], wireRow->preferred);
-        writePlain(w[19], wireRow->second);
+        plan.plain(w[15], wireRow->preferred);
+        plan.plain(w[19], wireRow->second);
     }
 
     // External thread; under 6h es is 0, which is written as "0".
-    w[3]->setText(w[1]->text());
-    for (int n : {4, 7, 17, 21}) writePlain(w[n], r.es);
-    writePlain(w[5], r.majorLower);
-    writePlain(w[6], r.d2);
-    for (int n : {8, 18, 22}) writePlain(w[n], r.pitchLower);
+    plan.text(w[3], w[1]->text());
+    for (int n : {4, 7, 17, 21}) plan.plain(w[n], r.es);
+    plan.plain(w[5], r.majorLower);
+    plan.plain(w[6], r.d2);
+    for (int n : {8, 18, 22}) plan.plain(w[n], r.pitchLower);
 
     // Internal thread: 6H shows its tolerance as the single-precision value.
-    writePlain(w[11], r.d2);
-    if (inner == InternalClass::c6H) writePlainSingle(w[12], r.S);
-    else writePlain(w[12], r.TD2);
-    for (int n : {13, 34, 41}) writePlain(w[n], r.minor);
-    writePlain(w[14], r.TD1);
+    plan.plain(w[11], r.d2);
+    if (inner == InternalClass::c6H)
+        plan.plainSingle(w[12], r.S);
+    else
+        plan.plain(w[12], r.TD2);
+    for (int n : {13, 34, 41}) plan.plain(w[n], r.minor);
+    plan.plain(w[14], r.TD1);
 
     // Gauges. Without a gauge row the gauge constants are unknown, and the
-    // boxes that need them keep their text. The M values take the wire that
-    // the preferred-wire box shows now.
-    if (gauge) {
-        const std::optional<double> dw = readStrict(w[15]);
-        const metric60::Gauges g = metric60::gauges(*d, *P, r.TD2, *r.gauge, dw.value_or(0));
-        writePlain(w[28], g.sizes.goMajor);
-        writePlain(w[29], g.sizes.goMajorLowerDev);
-        writePlain(w[30], g.sizes.goPitch);
-        writePlain(w[31], g.sizes.goPitchLowerDev);
-        if (dw) writePlain(w[32], g.goM);
-        writePlain(w[33], g.goWear);
-        writePlain(w[35], g.sizes.noGoMajor);
-        writePlain(w[36], g.sizes.noGoMajorLowerDev);
-        writePlain(w[37], g.sizes.noGoPitch);
-        writePlain(w[38], g.sizes.noGoPitchLowerDev);
-        if (dw) writePlain(w[39], g.noGoM);
-        writePlain(w[40], g.noGoWear);
+    // boxes that need them keep their text.
+    if (r.gauge) {
+        const metric60::Gauges g = metric60::gauges(*d, *P, r.TD2, *r.gauge, wire1.value_or(0));
+        plan.plain(w[28], g.sizes.goMajor);
+        plan.plain(w[29], g.sizes.goMajorLowerDev);
+        plan.plain(w[30], g.sizes.goPitch);
+        plan.plain(w[31], g.sizes.goPitchLowerDev);
+        if (wire1) plan.plain(w[32], g.goM);
+        plan.plain(w[33], g.goWear);
+        plan.plain(w[35], g.sizes.noGoMajor);
+        plan.plain(w[36], g.sizes.noGoMajorLowerDev);
+        plan.plain(w[37], g.sizes.noGoPitch);
+        plan.plain(w[38], g.sizes.noGoPitchLowerDev);
+        if (wire1) plan.plain(w[39], g.noGoM);
+        plan.plain(w[40], g.noGoWear);
     }
 
-    // M values of the thread over the wires the boxes show; a wire box
-    // without a number leaves its M value as it was.
-    if (const auto dw = readStrict(w[15])) writePlain(w[16], metric::threeWireMFromMajor(*d, *P, *dw));
-    if (const auto dw = readStrict(w[19])) writePlain(w[20], metric::threeWireMFromMajor(*d, *P, *dw));
+    // M values of the thread over the wires the boxes show.
+    if (wire1) plan.plain(w[16], metricThreeWireM(MajorDiameter{*d}, Wire{*wire1}, Pitch{*P}));
+    if (wire2) plan.plain(w[20], metricThreeWireM(MajorDiameter{*d}, Wire{*wire2}, Pitch{*P}));
 
-    writePlain(w[23], tap.tapDrill);
-    writePlain(w[24], tap.drillDepth);
-    writePlain(w[25], tap.tappedDepth);
-    writePlain(w[9], r.minor);
-    w[10]->setText(w[1]->text());
+    plan.plain(w[23], tap.tapDrill);
+    plan.plain(w[24], tap.drillDepth);
+    plan.plain(w[25], tap.tappedDepth);
+    plan.plain(w[9], r.minor);
+    plan.text(w[10], w[1]->text());
+    plan.commit();
 }
 
 // ---- Trapezoidal 30° calculation -------------------------------------------
@@ -523,19 +520,17 @@ void Form19::Command2_Click() {
     const float P = static_cast<float>(*pRead);
     if (!(P > 0)) return;
 
-    const trap::ExternalClass ext = Op7h->isChecked()   ? trap::class7h
-                                    : Op7e->isChecked() ? trap::class7e
-                                    : Op8e->isChecked() ? trap::class8e
-                                                        : trap::class8c;
-    const double kInternal = Op7->isChecked() ? trap::k7H : trap::k8H;
-    const trap::SingleResults r = trap::computeSingle(d, P, ext, kInternal);
-    if (!r.finite()) return;
+    const trapezoidal::ExternalTolerance ext = Op7h->isChecked()   ? trapezoidal::kExternal7h
+                                               : Op7e->isChecked() ? trapezoidal::kExternal7e
+                                               : Op8e->isChecked() ? trapezoidal::kExternal8e
+                                                                   : trapezoidal::kExternal8c;
+    const double kInternal = Op7->isChecked() ? trapezoidal::kInternal7H : trapezoidal::kInternal8H;
+    const trapezoidal::SingleResults r = trapezoidal::computeSingle(d, P, ext, kInternal);
 
     // A value whose table has no row for P is not there: its box, and every
     // box computed from it, keeps its text.
-    const auto put = [this](int n, const std::optional<float>& v) {
-        if (v) writeSignedSingle(t[n], *v);
-    };
+    WritePlan plan;
+    const auto put = [this, &plan](int n, const std::optional<float>& v) { plan.signSingle(t[n], v); };
     put(3, r.d);
     put(4, 0.0f);
     put(5, r.majorLower);
@@ -570,26 +565,10 @@ void Form19::Command2_Click() {
     put(34, r.minorLower);
     put(40, r.d3);
     put(41, r.d3);
+    plan.commit();
 }
 
 // ---- Printing and the default button ---------------------------------------
 
 void Form19::Command8_Click() { printWindow(this); }
 void Form19::Command4_Click() { printWindow(this); }
-
-void Form19::keyPressEvent(QKeyEvent* event) {
-    // Enter presses the focused button; anywhere else it presses the
-    // window's default button, the trapezoidal calculate button.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        QWidget* focus = focusWidget();
-        for (QPushButton* b : {Command1, Command8, Command2, Command4}) {
-            if (focus == b) {
-                b->click();
-                return;
-            }
-        }
-        Command2->click();
-        return;
-    }
-    ToolWindow::keyPressEvent(event);
-}

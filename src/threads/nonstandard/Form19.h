@@ -25,9 +25,6 @@ public:
     void Command8_Click();  // print (tab 0)
     void Command4_Click();  // print (tab 1)
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void buildMetricTab(QWidget* page);
     void buildTrapezoidalTab(QWidget* page);

@@ -11,6 +11,7 @@
 #include "common/ui/formatbox.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
+#include "common/ui/writeplan.h"
 #include "threads/common/threewire.h"
 
 using namespace quorvil;
@@ -34,12 +35,6 @@ struct TabControls {
     QComboBox* wireList;
 };
 
-QLabel* wrappedLabel(QWidget* parent, const QString& name, const QString& text, Tw geo) {
-    QLabel* l = makeLabel(parent, name, text, geo);
-    l->setWordWrap(true);
-    return l;
-}
-
 // `label` counts the elements of the label array Label1 across both tabs.
 TabControls buildTab(QWidget* page, const TabNames& n, int& label) {
     TabControls c{};
@@ -49,10 +44,10 @@ TabControls buildTab(QWidget* page, const TabNames& n, int& label) {
     makeLabel(best, nextLabel(), QStringLiteral("输入螺距"), {120, 383, 735, 255});
     c.pitch = makeBox(best, n.pitch, {870, 360, 630, 300});
     makeLabel(best, nextLabel(), n.pitchUnit, {1545, 383, 630, 255});
-    wrappedLabel(best, nextLabel(), QStringLiteral("输入螺纹牙形角"), {120, 780, 735, 420});
+    makeWrappedLabel(best, nextLabel(), QStringLiteral("输入螺纹牙形角"), {120, 780, 735, 420});
     c.angle = makeBox(best, n.angle, {870, 840, 630, 300});
     makeLabel(best, nextLabel(), QStringLiteral("°"), {1545, 863, 300, 255});
-    wrappedLabel(best, nextLabel(), QStringLiteral("显示理论三针直径"), {2715, 300, 735, 420});
+    makeWrappedLabel(best, nextLabel(), QStringLiteral("显示理论三针直径"), {2715, 300, 735, 420});
     c.bestWire = makeFormatBox(best, n.bestWire, Pattern::Fixed3, {3465, 360, 630, 300});
     c.bestButton = makeButton(best, n.bestButton, QStringLiteral("显示"), {3465, 810, 630, 375});
 
@@ -60,24 +55,24 @@ TabControls buildTab(QWidget* page, const TabNames& n, int& label) {
     makeLabel(mFrame, nextLabel(), QStringLiteral("输入螺距"), {120, 383, 735, 255});
     c.mPitch = makeBox(mFrame, n.mPitch, {870, 360, 630, 300});
     makeLabel(mFrame, nextLabel(), n.pitchUnit, {1545, 383, 630, 255});
-    wrappedLabel(mFrame, nextLabel(), QStringLiteral("输入螺纹牙形角"), {120, 780, 735, 420});
+    makeWrappedLabel(mFrame, nextLabel(), QStringLiteral("输入螺纹牙形角"), {120, 780, 735, 420});
     c.mAngle = makeBox(mFrame, n.mAngle, {870, 840, 630, 300});
     makeLabel(mFrame, nextLabel(), QStringLiteral("°"), {1545, 863, 300, 255});
-    wrappedLabel(mFrame, nextLabel(), QStringLiteral("输入实际三针直径"), {2715, 300, 735, 420});
+    makeWrappedLabel(mFrame, nextLabel(), QStringLiteral("输入实际三针直径"), {2715, 300, 735, 420});
     c.wire = makeBox(mFrame, n.wire, {3465, 360, 630, 300});
     makeLabel(mFrame, nextLabel(), QStringLiteral("mm"), {4110, 383, 210, 255});
-    wrappedLabel(mFrame, nextLabel(), QStringLiteral("输入外螺纹理论中径值(不含公差)"), {2175, 705, 1275, 570});
+    makeWrappedLabel(mFrame, nextLabel(), QStringLiteral("输入外螺纹理论中径值(不含公差)"), {2175, 705, 1275, 570});
     c.pitchDiameter = makeBox(mFrame, n.pitchDiameter, {3465, 840, 630, 300});
     c.printButton = makeButton(mFrame, n.printButton, QStringLiteral("打 印"), {120, 1290, 900, 375});
     c.mButton = makeButton(mFrame, n.mButton, QStringLiteral("显示M值"), {1125, 1290, 1050, 375});
     c.mValue = makeFormatBox(mFrame, n.mValue, Pattern::Fixed3, {2280, 1328, 1500, 300});
     makeLabel(mFrame, nextLabel(), QStringLiteral("mm"), {3840, 1350, 375, 255});
 
-    wrappedLabel(page, arrayName(QStringLiteral("Label2"), n.firstNote),
-                 QStringLiteral("  1. 此程序适用于所有螺纹的三针测量.如牙形角15°、30°等螺纹.单位:mm"),
-                 {315, 3990, 4335, 510});
-    makeLabel(page, arrayName(QStringLiteral("Label2"), n.firstNote + 1), QStringLiteral(" 2. M值公差等于外螺纹中径公差"),
-              {315, 4673, 3300, 255});
+    makeWrappedLabel(page, arrayName(QStringLiteral("Label2"), n.firstNote),
+                     QStringLiteral("  1. 此程序适用于所有螺纹的三针测量.如牙形角15°、30°等螺纹.单位:mm"),
+                     {315, 3990, 4335, 510});
+    makeLabel(page, arrayName(QStringLiteral("Label2"), n.firstNote + 1),
+              QStringLiteral(" 2. M值公差等于外螺纹中径公差"), {315, 4673, 3300, 255});
     c.wireList = makeCombo(page, n.wireList, {3675, 4650, 975, 300});
     for (std::string_view w : kStandardWires) c.wireList->addItem(QString::fromUtf8(w.data(), qsizetype(w.size())));
     c.wireList->setCurrentIndex(-1);
@@ -91,7 +86,9 @@ void showBestWire(const QLineEdit* angleBox, const QLineEdit* pitchBox, bool thr
     const auto pitchText = readStrict(pitchBox);
     if (!angle || !pitchText) return;
     const double pitch = threadsPerInch ? pitchOfThreadsPerInch(*pitchText) : *pitchText;
-    if (const auto w = bestWireDiameter(FlankAngle{*angle}, Pitch{pitch})) writePlain(result, *w);
+    WritePlan plan;
+    plan.plain(result, bestWireDiameter(FlankAngle{*angle}, Pitch{pitch}));
+    plan.commit();
 }
 
 void showOverWires(const QLineEdit* wireBox, const QLineEdit* angleBox, const QLineEdit* pitchBox,
@@ -102,7 +99,9 @@ void showOverWires(const QLineEdit* wireBox, const QLineEdit* angleBox, const QL
     const auto pitchDiameter = readStrict(pitchDiameterBox);
     if (!wire || !angle || !pitchText || !pitchDiameter) return;
     const double pitch = threadsPerInch ? pitchOfThreadsPerInch(*pitchText) : *pitchText;
-    if (const auto m = threeWireM(FlankAngle{*angle}, PitchDiameter{*pitchDiameter}, Wire{*wire}, Pitch{pitch})) writePlain(result, *m);
+    WritePlan plan;
+    plan.plain(result, threeWireM(FlankAngle{*angle}, PitchDiameter{*pitchDiameter}, Wire{*wire}, Pitch{pitch}));
+    plan.commit();
 }
 
 }  // namespace
@@ -111,26 +110,38 @@ Form8::Form8() : ToolWindow(QStringLiteral("Form8"), QStringLiteral("20.通用�
     SSTab1 = new TabContainer(this, QStringLiteral("SSTab1"), {0, 0, 4965, 5280});
     int label = 0;
 
-    const TabControls mm = buildTab(SSTab1->addPage(QStringLiteral("螺距：MM/牙")),
-                                    {QStringLiteral("Frame1"), QStringLiteral("sz1"), QStringLiteral("sz2"),
-                                     QStringLiteral("sz3"), QStringLiteral("Command3"), QStringLiteral("Frame2"),
-                                     QStringLiteral("sz4"), QStringLiteral("sz5"), QStringLiteral("sz6"),
-                                     QStringLiteral("sz7"), QStringLiteral("sz8"), QStringLiteral("Command2"),
-                                     QStringLiteral("Command1"), QStringLiteral("Combo1"), 0, QStringLiteral("mm/牙")},
-                                    label);
-    const TabControls tpi = buildTab(SSTab1->addPage(QStringLiteral("螺距：牙/英寸")),
-                                     {QStringLiteral("Frame4"), QStringLiteral("sz10"), QStringLiteral("sz20"),
-                                      QStringLiteral("sz30"), QStringLiteral("Command6"), QStringLiteral("Frame3"),
-                                      QStringLiteral("sz40"), QStringLiteral("sz50"), QStringLiteral("sz60"),
-                                      QStringLiteral("sz70"), QStringLiteral("sz80"), QStringLiteral("Command5"),
-                                      QStringLiteral("Command4"), QStringLiteral("txtw27"), 2, QStringLiteral("牙/英寸")},
-                                     label);
+    const TabControls mm =
+        buildTab(SSTab1->addPage(QStringLiteral("螺距：MM/牙")),
+                 {QStringLiteral("Frame1"), QStringLiteral("sz1"), QStringLiteral("sz2"), QStringLiteral("sz3"),
+                  QStringLiteral("Command3"), QStringLiteral("Frame2"), QStringLiteral("sz4"), QStringLiteral("sz5"),
+                  QStringLiteral("sz6"), QStringLiteral("sz7"), QStringLiteral("sz8"), QStringLiteral("Command2"),
+                  QStringLiteral("Command1"), QStringLiteral("Combo1"), 0, QStringLiteral("mm/牙")},
+                 label);
+    const TabControls tpi =
+        buildTab(SSTab1->addPage(QStringLiteral("螺距：牙/英寸")),
+                 {QStringLiteral("Frame4"), QStringLiteral("sz10"), QStringLiteral("sz20"), QStringLiteral("sz30"),
+                  QStringLiteral("Command6"), QStringLiteral("Frame3"), QStringLiteral("sz40"), QStringLiteral("sz50"),
+                  QStringLiteral("sz60"), QStringLiteral("sz70"), QStringLiteral("sz80"), QStringLiteral("Command5"),
+                  QStringLiteral("Command4"), QStringLiteral("txtw27"), 2, QStringLiteral("牙/英寸")},
+                 label);
 
-    sz1 = mm.pitch; sz2 = mm.angle; sz3 = mm.bestWire;
-    sz4 = mm.mPitch; sz5 = mm.mAngle; sz6 = mm.wire; sz7 = mm.pitchDiameter; sz8 = mm.mValue;
+    sz1 = mm.pitch;
+    sz2 = mm.angle;
+    sz3 = mm.bestWire;
+    sz4 = mm.mPitch;
+    sz5 = mm.mAngle;
+    sz6 = mm.wire;
+    sz7 = mm.pitchDiameter;
+    sz8 = mm.mValue;
     Combo1 = mm.wireList;
-    sz10 = tpi.pitch; sz20 = tpi.angle; sz30 = tpi.bestWire;
-    sz40 = tpi.mPitch; sz50 = tpi.mAngle; sz60 = tpi.wire; sz70 = tpi.pitchDiameter; sz80 = tpi.mValue;
+    sz10 = tpi.pitch;
+    sz20 = tpi.angle;
+    sz30 = tpi.bestWire;
+    sz40 = tpi.mPitch;
+    sz50 = tpi.mAngle;
+    sz60 = tpi.wire;
+    sz70 = tpi.pitchDiameter;
+    sz80 = tpi.mValue;
     txtw27 = tpi.wireList;
 
     connect(mm.bestButton, &QPushButton::clicked, this, [this] { Command3_Click(); });

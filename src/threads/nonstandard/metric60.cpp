@@ -4,11 +4,13 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <span>
 
+#include "threads/common/threewire.h"
+#include "threads/common/tolerance.h"
 #include "threads/metric/wires.h"
-#include "threads/nonstandard/trapfamily.h"
 
-namespace quorvil::metric60 {
+namespace quorvil::nonstandard::metric60 {
 
 namespace {
 
@@ -28,27 +30,16 @@ constexpr DiameterRange kRanges[] = {
     {185, 338.86f},
 };
 
-// P^(2/3) as the square of e^(ln P / 3).
-double powP23(double P) {
-    const double cubeRoot = std::exp(std::log(P) / 3);
-    return cubeRoot * cubeRoot;
-}
-
 }  // namespace
 
-float representativeDiameter(double d) {
-    float dr = kRanges[0].dr;
-    for (const DiameterRange& r : kRanges)
-        if (d >= r.from) dr = r.dr;
-    return dr;
-}
+float representativeDiameter(double d) { return bandFrom(d, std::span<const DiameterRange>(kRanges)).dr; }
 
 Results compute(double d, double P, ExternalClass external, InternalClass internal) {
     Results r{};
     const float dr = representativeDiameter(d);
-    const double p04 = trap::powP04(P);
-    const double dr01 = trap::powDr01(dr);
-    const double p07 = trap::powP07(P);
+    const double p04 = powP04(P);
+    const double dr01 = powDr01(dr);
+    const double p07 = powP07(P);
 
     // External thread: es = -(11P + c)/1000, c 30 for 6f and 15 for 6g.
     const double Td2 = 90 * p04 * dr01 / 1000;
@@ -93,11 +84,11 @@ Results compute(double d, double P, ExternalClass external, InternalClass intern
 Gauges gauges(double d, double P, double TD2, const metric::GaugeTolerance& g, double preferredWire) {
     Gauges k{};
     k.sizes = metric::metricGaugeBlock(d, P, TD2, g);
-    k.goM = metric::threeWireM(k.sizes.goPitch, P, preferredWire);
-    k.noGoM = metric::threeWireM(k.sizes.noGoPitch, P, preferredWire);
+    k.goM = metricThreeWireM(PitchDiameter{k.sizes.goPitch}, Wire{preferredWire}, Pitch{P});
+    k.noGoM = metricThreeWireM(PitchDiameter{k.sizes.noGoPitch}, Wire{preferredWire}, Pitch{P});
     k.goWear = -(g.T / 2 + g.W);
     k.noGoWear = -(g.T / 2 + g.W2);
     return k;
 }
 
-}  // namespace quorvil::metric60
+}  // namespace quorvil::nonstandard::metric60

@@ -3,9 +3,10 @@
 // classes 5H/6H/7H and the thread plug gauges of the internal thread, as the
 // non-standard thread window gives them. All lengths in millimetres.
 //
-// The wires, the M values over them, the gauge tolerance row, the gauge
-// sizes and the tapping data are those of the metric thread window
-// (threads/metric/). Nothing here keeps state.
+// The wires, the gauge tolerance row, the gauge sizes and the tapping data
+// are the metric family's (threads/metric/); the M values are the metric
+// constant form and the power terms the shared ones (threads/common/).
+// Nothing here keeps state.
 #pragma once
 
 #include <optional>
@@ -14,7 +15,7 @@
 #include "threads/metric/gaugetolerance.h"
 #include "threads/metric/tapping.h"
 
-namespace quorvil::metric60 {
+namespace quorvil::nonstandard::metric60 {
 
 enum class ExternalClass { c6f, c6g, c6h };
 enum class InternalClass { c5H, c6H, c7H };
@@ -31,13 +32,13 @@ float representativeDiameter(double d);
 struct Results {
     // External thread. es is 0 under 6h.
     double es;
-    double majorLower;      // es - Td
-    double d2;              // basic pitch diameter, also D2
-    double pitchLower;      // es - Td2
-    double minor;           // d - 1.0825 P: upper limit of d1, D1, gauge minor limit
+    double majorLower;  // es - Td
+    double d2;          // basic pitch diameter, also D2
+    double pitchLower;  // es - Td2
+    double minor;       // d - 1.0825 P: upper limit of d1, D1, gauge minor limit
     // Internal thread.
-    float S;                // pitch-diameter tolerance of 6H, single precision
-    double TD2;             // 5H: 0.8 S, 6H: S, 7H: 1.25 S
+    float S;     // pitch-diameter tolerance of 6H, single precision
+    double TD2;  // 5H: 0.8 S, 6H: S, 7H: 1.25 S
     double TD1;
     metric::TappingData tapping;
     // Gauge tolerance row for TD2; no row when TD2 lies in no band.
@@ -61,4 +62,4 @@ struct Gauges {
 
 Gauges gauges(double d, double P, double TD2, const metric::GaugeTolerance& g, double preferredWire);
 
-}  // namespace quorvil::metric60
+}  // namespace quorvil::nonstandard::metric60

@@ -4,12 +4,14 @@
 #include <cmath>
 #include <utility>
 
-namespace quorvil {
+#include "threads/common/threewire.h"
+
+namespace quorvil::nonstandard {
 
 namespace {
 
-constexpr double kPi = 3.1415;          // in every dimension
-constexpr double kPiLead = 3.1415926;   // in the lead angle
+constexpr double kPi = 3.1415;         // in every dimension
+constexpr double kPiLead = 3.1415926;  // in the lead angle
 constexpr double kTan20 = 0.3639;
 constexpr double kRadPerDegree = 0.01745;
 
@@ -52,8 +54,14 @@ DegMinSec toDegMinSec(double degrees) {
     double s = std::floor(secondsExact);
     const double rest = secondsExact - s;
     if (rest > 0.5 || (rest == 0.5 && std::fmod(s, 2) != 0)) s += 1;
-    if (s >= 60) { s -= 60; n += 1; }
-    if (n >= 60) { n -= 60; d += 1; }
+    if (s >= 60) {
+        s -= 60;
+        n += 1;
+    }
+    if (n >= 60) {
+        n -= 60;
+        d += 1;
+    }
     return {static_cast<std::int16_t>(d), static_cast<std::int16_t>(n), static_cast<std::int16_t>(s)};
 }
 
@@ -72,25 +80,19 @@ std::optional<WormDimensions> wormDimensions(float referenceDiameter, float modu
     const double cosGamma = std::cos(gamma);
     const double alphaN = std::atan(kTan20 * cosGamma);
 
-    bool ok = store(q, r.diameterQuotient)
-        && store(2.2 * m, r.toothDepth)
-        && store(kPi * m * cosGamma, r.normalPitch)
-        && store(alphaN / kRadPerDegree, r.normalProfileAngle)
-        && store(cosGamma * kPi * m / 2, r.normalChordalThickness)
-        && store(m, r.chordalHeight)
-        && store(d1 + 2 * m, r.tipDiameter)
-        && store(kPi * m, r.axialPitch)
-        && store(d1 - 2.4 * m, r.rootDiameter)
-        && store(0.843 * m, r.crestWidth)
-        && store(0.697 * m, r.rootWidth)
-        && store(kPi * m / 2, r.axialThickness)
-        && std::isfinite(leadDegrees);
+    bool ok = store(q, r.diameterQuotient) && store(2.2 * m, r.toothDepth) &&
+              store(kPi * m * cosGamma, r.normalPitch) && store(alphaN / kRadPerDegree, r.normalProfileAngle) &&
+              store(cosGamma * kPi * m / 2, r.normalChordalThickness) && store(m, r.chordalHeight) &&
+              store(d1 + 2 * m, r.tipDiameter) && store(kPi * m, r.axialPitch) && store(d1 - 2.4 * m, r.rootDiameter) &&
+              store(0.843 * m, r.crestWidth) && store(0.697 * m, r.rootWidth) && store(kPi * m / 2, r.axialThickness) &&
+              std::isfinite(leadDegrees);
     if (r.wire) {
         // The last term is half the normal pitch over the tangent of the
         // normal profile angle; cos gamma cancels out of it.
         const double dw = *r.wire;
         float over = 0;
-        ok = ok && store(d1 + dw * (1 / std::sin(alphaN) + 1) - kPi * m / (2 * kTan20), over);
+        ok = ok &&
+             store(threeWireM(HalfAngle{std::sin(alphaN), kTan20}, PitchDiameter{d1}, Wire{dw}, Pitch{kPi * m}), over);
         r.overWires = over;
     }
     if (!ok) return std::nullopt;
@@ -98,4 +100,4 @@ std::optional<WormDimensions> wormDimensions(float referenceDiameter, float modu
     return r;
 }
 
-}  // namespace quorvil
+}  // namespace quorvil::nonstandard

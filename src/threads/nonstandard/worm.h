@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace quorvil {
+namespace quorvil::nonstandard {
 
 // The measuring wire for a module: the row whose module equals m exactly
 // (both in single precision); no value for a module without a row.
@@ -31,13 +31,13 @@ struct DegMinSec {
 DegMinSec toDegMinSec(double degrees);
 
 struct WormDimensions {
-    std::optional<float> wire;        // measuring-wire diameter dw
-    std::optional<float> overWires;   // M value over three such wires
-    float normalPitch = 0;            // pn
-    float normalProfileAngle = 0;     // alpha n, in degrees
+    std::optional<float> wire;       // measuring-wire diameter dw
+    std::optional<float> overWires;  // M value over three such wires
+    float normalPitch = 0;           // pn
+    float normalProfileAngle = 0;    // alpha n, in degrees
     float toothDepth = 0;
     float normalChordalThickness = 0;
-    float diameterQuotient = 0;       // q
+    float diameterQuotient = 0;  // q
     float axialPitch = 0;
     float tipDiameter = 0;
     float axialThickness = 0;
@@ -54,4 +54,4 @@ struct WormDimensions {
 // measurement over no wire would be wrong.
 std::optional<WormDimensions> wormDimensions(float referenceDiameter, float module, float starts);
 
-}  // namespace quorvil
+}  // namespace quorvil::nonstandard

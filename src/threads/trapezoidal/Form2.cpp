@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,11 +10,14 @@
 #include "common/numtext.h"
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
+#include "common/ui/defaultbutton.h"
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
+#include "common/ui/writeplan.h"
+#include "threads/common/plugsketch.h"
 #include "threads/trapezoidal/tr_internal.h"
 #include "threads/trapezoidal/tr_sizes.h"
 #include "threads/trapezoidal/tr_wires.h"
@@ -37,9 +39,7 @@ QLabel* caption(QWidget* parent, const QString& text, int left, int top) {
 // characters to the first line. Where the installed face is wider than the
 // design's, the label grows to the right, under the box beside it.
 QLabel* wrappedCaption(QWidget* parent, const QString& name, const QString& text, Tw geo) {
-    auto* l = makeLabel(parent, name, text, geo);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* l = makeWrappedLabel(parent, name, text, geo, Qt::AlignLeft | Qt::AlignTop);
     const int threeChars = l->fontMetrics().horizontalAdvance(text.left(3)) + 2;
     if (l->width() < threeChars) l->resize(threeChars, l->height());
     return l;
@@ -53,31 +53,6 @@ QLineEdit* box(QWidget* parent, const char* name, Tw geo) { return makeBox(paren
 
 QGroupBox* frame3(QWidget* parent, int index, const QString& text, Tw geo) {
     return makeFrame(parent, arrayName(QStringLiteral("Frame3"), index), text, geo);
-}
-
-// Separator lines are drawn with the inverse of the pen colour: white for the
-// default black pen, 127 grey for a 128 grey pen.
-constexpr std::uint32_t kInverseOfBlack = 0xFFFFFF;
-constexpr std::uint32_t kInverseOfGrey = 0x7F7F7F;
-constexpr std::uint32_t kGrey = 0x808080;
-constexpr std::uint32_t kLightGrey = 0xC0C0C0;
-
-SketchLine bold(int x1, int y1, int x2, int y2) { return SketchLine{x1, y1, x2, y2, 2}; }
-SketchLine thin(int x1, int y1, int x2, int y2) { return SketchLine{x1, y1, x2, y2, 1}; }
-
-// The M values written into a box only when they could be worked out; a box
-// without a value keeps its text.
-void putPlain(QLineEdit* b, const std::optional<double>& v) {
-    if (v) writePlain(b, *v);
-}
-void putSigned(QLineEdit* b, const std::optional<double>& v) {
-    if (v) writeSigned(b, *v);
-}
-
-// A box shows the beginning of a text too long for it, as after typing
-// nothing: the cursor goes to the start once the handler has written.
-void showStarts(std::initializer_list<QLineEdit*> boxes) {
-    for (QLineEdit* b : boxes) b->setCursorPosition(0);
 }
 
 }  // namespace
@@ -115,9 +90,9 @@ void Form2::buildExternalTab(QWidget* page) {
 
     auto* ext = frame3(page, 1, QStringLiteral("外螺纹参数"), Tw{480, 1890, 3045, 2295});
     new LineSketch(ext, Sketch{
-                            {0, 720, 3000, 720, 1, kInverseOfBlack},   // Line21(2)
-                            {0, 1200, 3000, 1200, 1, kInverseOfBlack},  // Line21(3)
-                            {0, 1740, 3000, 1740, 1, kInverseOfBlack},  // Line21(4)
+                            {0, 720, 3000, 720, 1, kInverseOfBlackLine},    // Line21(2)
+                            {0, 1200, 3000, 1200, 1, kInverseOfBlackLine},  // Line21(3)
+                            {0, 1740, 3000, 1740, 1, kInverseOfBlackLine},  // Line21(4)
                         });
     auto* b7h = makeButton(ext, QStringLiteral("CommandT7h"), QStringLiteral("7h"), Tw{300, 360, 435, 255});
     auto* b7e = makeButton(ext, QStringLiteral("CommandT7e"), QStringLiteral("7e"), Tw{960, 360, 375, 255});
@@ -163,16 +138,19 @@ void Form2::buildInternalTab(QWidget* page) {
 
     auto* commands = frame3(page, 7, QStringLiteral("命令"), Tw{3780, 465, 2445, 855});
     Command1 = makeButton(commands, QStringLiteral("Command1"), QStringLiteral("计 算"), Tw{360, 360, 705, 315});
+    // The window's default button: Enter presses it while it is shown,
+    // unless another button has the focus.
     Command1->setDefault(true);
+    setDefaultButton(this, Command1);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     auto* print = makeButton(commands, QStringLiteral("Command3"), QStringLiteral("打 印"), Tw{1440, 360, 675, 315});
     connect(print, &QPushButton::clicked, this, [this] { Command3_Click(); });
 
     auto* internal = frame3(page, 3, QStringLiteral("内螺纹参数"), Tw{240, 1410, 5955, 960});
     new LineSketch(internal, Sketch{
-                                 {1800, 150, 1800, 945, 1, kInverseOfGrey},   // Line21(1)
-                                 {2700, 150, 2700, 945, 1, kInverseOfBlack},  // Line21(0)
-                                 {4365, 150, 4365, 945, 1, kLightGrey},       // Line4
+                                 {1800, 150, 1800, 945, 1, kInverseOfGreyLine},   // Line21(1)
+                                 {2700, 150, 2700, 945, 1, kInverseOfBlackLine},  // Line21(0)
+                                 {4365, 150, 4365, 945, 1, kLightGreyLine},       // Line4
                              });
     Op7 = makeOption(internal, QStringLiteral("Op7"), QStringLiteral("7H"), Tw{120, 390, 555, 315});
     Op8 = makeOption(internal, QStringLiteral("Op8"), QStringLiteral("8H"), Tw{660, 360, 525, 375});
@@ -190,26 +168,20 @@ void Form2::buildInternalTab(QWidget* page) {
     makeLabel(internal, arrayName(QStringLiteral("lblMD"), 5), QStringLiteral("0"), Tw{5265, 585, 180, 255});
 
     auto* gauge = frame3(page, 6, QStringLiteral("螺纹规参数"), Tw{240, 2430, 5985, 4050});
-    new LineSketch(gauge, Sketch{
-                              // GO gauge outline and its inner lines
-                              bold(1890, 360, 990, 360), bold(1890, 360, 1890, 1260), bold(990, 1260, 1890, 1260),
-                              bold(990, 360, 990, 1260), thin(990, 450, 1890, 450), thin(990, 1170, 1890, 1170),
-                              // GO major diameter: extension lines and dimension line
-                              thin(990, 360, 480, 360), thin(990, 1260, 450, 1260), thin(585, 360, 585, 1260),
-                              // GO thread length
-                              thin(990, 1200, 990, 1680), thin(1860, 1260, 1860, 1680), thin(990, 1590, 1860, 1590),
-                              // the handle joining the gauges
-                              bold(3960, 585, 1890, 585), bold(3960, 960, 1890, 960),
-                              // NO-GO gauge outline and its inner lines
-                              bold(4545, 360, 3960, 360), bold(4545, 360, 4545, 1215), bold(3960, 1215, 4545, 1215),
-                              bold(3960, 360, 3960, 1215), thin(3960, 450, 4545, 450), thin(3960, 1125, 4545, 1125),
-                              // NO-GO major diameter
-                              thin(4410, 360, 5220, 360), thin(4410, 1215, 5220, 1215), thin(5130, 360, 5130, 1215),
-                              // NO-GO thread length
-                              thin(3960, 1170, 3960, 1560), thin(4530, 1170, 4530, 1560), thin(3960, 1470, 4740, 1470),
-                              // Line5(4): parts the GO side from the NO-GO side
-                              {2880, 90, 2880, 4005, 1, kGrey},
-                          });
+    Sketch plug = plugGaugeSketch({
+        .go = {990, 360, 1890, 1260},
+        .noGo = {3960, 360, 4545, 1215},
+        .handleTop = 585,
+        .handleBottom = 960,
+        .markInset = 90,
+        .goMajor = {990, 480, 990, 450, 585},
+        .noGoMajor = {4410, 5220, 4410, 5220, 5130},
+        .goLength = LengthDimension{990, 1200, 1860, 1260, 1680, 1590, 990, 1860},
+        .noGoLength = LengthDimension{3960, 1170, 4530, 1170, 1560, 1470, 3960, 4740},
+    });
+    // Line5(4): parts the GO side from the NO-GO side, drawn over the handle.
+    plug.push_back({2880, 90, 2880, 4005, 1, kGreyLine});
+    new LineSketch(gauge, plug);
     caption(gauge, QStringLiteral("螺通规"), 2130, 240);
     caption(gauge, QStringLiteral("螺止规"), 3105, 270);
 
@@ -274,10 +246,9 @@ void Form2::buildInternalTab(QWidget* page) {
 void Form2::showLimits(ExternalClass cls) {
     const auto texts = trapezoidal::externalLimits(Combo2->currentIndex(), cls);
     if (!texts) return;  // a series header or no size picked
-    T1->setText(QString::fromStdString(texts->major));
-    T2->setText(QString::fromStdString(texts->pitch));
-    T3->setText(QString::fromStdString(texts->minor));
-    showStarts({T1, T2, T3});
+    showText(T1, QString::fromStdString(texts->major));
+    showText(T2, QString::fromStdString(texts->pitch));
+    showText(T3, QString::fromStdString(texts->minor));
 }
 
 void Form2::CommandT7h_Click() { showLimits(ExternalClass::c7h); }
@@ -288,11 +259,12 @@ void Form2::CommandT8c_Click() { showLimits(ExternalClass::c8c); }
 void Form2::CommandTM_Click() {
     const auto row = trapezoidal::mValueRow(Combo2->currentIndex());
     if (!row) return;
-    writePlain(T4, row->wire1);
-    writePlain(T5, row->m1);
-    writePlain(T6, row->wire2);
-    writePlain(T7, row->m2);
-    showStarts({T4, T5, T6, T7});
+    WritePlan plan;
+    plan.plain(T4, row->wire1);
+    plan.plain(T5, row->m1);
+    plan.plain(T6, row->wire2);
+    plan.plain(T7, row->m2);
+    plan.commit();
 }
 
 void Form2::CommandT1_Click() {
@@ -309,74 +281,62 @@ void Form2::Command1_Click() {
     const auto d = readStrict(Text3);
     const auto P = readStrict(Text4);
     if (!d || !P || *P <= 0) return;
-    const InternalClass cls = Op9->isChecked() ? InternalClass::c9H
+    const InternalClass cls = Op9->isChecked()   ? InternalClass::c9H
                               : Op8->isChecked() ? InternalClass::c8H
                                                  : InternalClass::c7H;
 
-    // The M values are taken over the wires the wire boxes show: this pitch's
-    // table wires, or, for a pitch without them, whatever the boxes hold (a
-    // typed wire, or the wires of an earlier press).
+    // The M values are taken over the wires the wire boxes will show: this
+    // pitch's table wires, or, for a pitch without them, whatever the boxes
+    // hold (a typed wire, or the wires of an earlier press).
     const auto tableWires = trapezoidal::calculatorWires(*P);
     const auto lengths = trapezoidal::gaugeLengths(*d, *P);
-    auto r = trapezoidal::calculateInternal(*d, *P, cls, tableWires ? tableWires->preferred : readStrict(Text5),
-                                            tableWires ? tableWires->second : readStrict(Text10));
-    if (!trapezoidal::isShowable(r)) return;  // nothing written yet
+    const auto r = trapezoidal::calculateInternal(
+        *d, *P, cls, tableWires ? shownAfterWrite(Text5, tableWires->preferred) : readStrict(Text5),
+        tableWires ? shownAfterWrite(Text10, tableWires->second) : readStrict(Text10));
 
+    WritePlan plan;
+    // The tolerance is not shown, but a tolerance that overflowed changes no box.
+    if (!std::isfinite(r.computedTolerance)) plan.reject();
     if (tableWires) {
-        writePlain(Text5, tableWires->preferred);
-        writePlain(Text10, tableWires->second);
-        r = trapezoidal::calculateInternal(*d, *P, cls, readStrict(Text5), readStrict(Text10));
+        plan.plain(Text5, tableWires->preferred);
+        plan.plain(Text10, tableWires->second);
     }
     if (lengths) {
-        writePlain(Text1, lengths->go);
-        writePlain(Text2, lengths->noGo);
+        plan.plain(Text1, lengths->go);
+        plan.plain(Text2, lengths->noGo);
     }
 
     const auto& g = r.gauge;
     if (g) {
-        writePlain(Text6, g->goPitch);
-        putPlain(Text11, g->goM.overW2);
-        writePlain(Text7, g->noGoPitch);
-        putPlain(Text12, g->noGoM.overW2);
-        writePlain(Text8, g->goWear);
-        putPlain(Text13, g->goWearM.overW2);
-        writePlain(Text9, g->noGoWear);
-        putPlain(Text14, g->noGoWearM.overW2);
-        putSigned(txtT32, g->noGoWearM.overW1);
+        plan.plain(Text6, g->goPitch);
+        plan.plain(Text11, g->goM.overW2);
+        plan.plain(Text7, g->noGoPitch);
+        plan.plain(Text12, g->noGoM.overW2);
+        plan.plain(Text8, g->goWear);
+        plan.plain(Text13, g->goWearM.overW2);
+        plan.plain(Text9, g->noGoWear);
+        plan.plain(Text14, g->noGoWearM.overW2);
+        plan.sign(txtT32, g->noGoWearM.overW1);
     }
-    putSigned(txtT10, r.D4);
-    writeSigned(txtT11, r.D2);
-    putSigned(txtT12, r.TD2);
-    writeSigned(txtT13, r.D1);
-    putSigned(txtT14, r.TD1);
+    plan.sign(txtT10, r.D4);
+    plan.sign(txtT11, r.D2);
+    plan.sign(txtT12, r.TD2);
+    plan.sign(txtT13, r.D1);
+    plan.sign(txtT14, r.TD1);
     if (g) {
-        writeSigned(txtT23, g->goMajor);
-        writeSigned(txtT24, g->majorDeviation);
-        writeSigned(txtT25, g->noGoMajor);
-        writeSigned(txtT26, g->majorDeviation);
-        putSigned(txtT27, g->goM.overW1);
-        writeSigned(txtT28, g->pitchDeviation);
-        putSigned(txtT29, g->goWearM.overW1);
-        putSigned(txtT30, g->noGoM.overW1);
-        writeSigned(txtT31, g->pitchDeviation);
+        plan.sign(txtT23, g->goMajor);
+        plan.sign(txtT24, g->majorDeviation);
+        plan.sign(txtT25, g->noGoMajor);
+        plan.sign(txtT26, g->majorDeviation);
+        plan.sign(txtT27, g->goM.overW1);
+        plan.sign(txtT28, g->pitchDeviation);
+        plan.sign(txtT29, g->goWearM.overW1);
+        plan.sign(txtT30, g->noGoM.overW1);
+        plan.sign(txtT31, g->pitchDeviation);
     }
     if (r.gaugeMinor) {
-        writeSigned(txtT40, *r.gaugeMinor);
-        writeSignedSingle(txtT41, static_cast<float>(*r.gaugeMinor));
+        plan.sign(txtT40, *r.gaugeMinor);
+        plan.signSingle(txtT41, static_cast<float>(*r.gaugeMinor));
     }
-    showStarts({Text1,  Text2,  Text5,  Text10, Text6,  Text11, Text7,  Text12, Text8,  Text13, Text9,
-                Text14, txtT32, txtT10, txtT11, txtT12, txtT13, txtT14, txtT23, txtT24, txtT25, txtT26,
-                txtT27, txtT28, txtT29, txtT30, txtT31, txtT40, txtT41});
-}
-
-// The calculate button is the window's default button: Enter presses it
-// while it is shown, unless another button has the focus.
-void Form2::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && Command1->isVisible() &&
-        !qobject_cast<QPushButton*>(focusWidget())) {
-        Command1->click();
-        return;
-    }
-    ToolWindow::keyPressEvent(event);
+    plan.commit();
 }

@@ -36,9 +36,6 @@ public:
     void Command1_Click();
     void Command3_Click();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void buildExternalTab(QWidget* page);
     void buildInternalTab(QWidget* page);

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "threads/common/threewire.h"
+
 namespace quorvil::trapezoidal {
 
 namespace {
@@ -146,11 +148,11 @@ bool pairListed(double d, double P) {
 
 double classCoefficient(InternalClass cls) {
     switch (cls) {
-    case InternalClass::c7H: return trap::k7H;
-    case InternalClass::c8H: return trap::k8H;
+    case InternalClass::c7H: return kInternal7H;
+    case InternalClass::c8H: return kInternal8H;
     case InternalClass::c9H: return kCoefficient9H;
     }
-    return trap::k7H;
+    return kInternal7H;
 }
 
 std::optional<double> preferredTolerance(double computed, InternalClass cls) {
@@ -175,25 +177,25 @@ std::optional<GaugeLengths> gaugeLengths(double d, double P) {
 InternalResult calculateInternal(double d, double P, InternalClass cls, std::optional<double> w1,
                                  std::optional<double> w2) {
     InternalResult r{};
-    r.dr = trap::representativeDiameter(d);
-    r.ac = trap::crestClearance(P);
-    if (r.ac) r.D4 = trap::internalMajorDiameter(d, *r.ac);
-    r.D2 = trap::pitchDiameter(d, P);
-    r.D1 = trap::internalMinorDiameter(d, P);
+    r.dr = representativeDiameter(d);
+    r.ac = crestClearance(P);
+    if (r.ac) r.D4 = internalMajorDiameter(d, *r.ac);
+    r.D2 = pitchDiameter(d, P);
+    r.D1 = internalMinorDiameter(d, P);
     r.TD1 = minorToleranceTable(P);
-    r.computedTolerance = trap::pitchTolerance(classCoefficient(cls), P, r.dr);
+    r.computedTolerance = pitchTolerance(classCoefficient(cls), P, r.dr);
     r.TD2 = preferredTolerance(r.computedTolerance, cls);
-    if (r.ac) r.gaugeMinor = trap::externalMinorDiameter(d, P, *r.ac);
+    if (r.ac) r.gaugeMinor = externalMinorDiameter(d, P, *r.ac);
     if (!r.TD2) return r;
 
     // The gauge constants follow the rounded tolerance. Majors and wear
     // limits are the family's gauge block; the pitch sizes are shown here as
     // upper limits with the lower deviation -T, and their M values are taken
     // over those upper limits.
-    const trap::GaugeRow g = trap::gaugeRow(*r.TD2);
+    const GaugeRow g = gaugeRow(*r.TD2);
     const double D2plusTD2 = r.D2 + *r.TD2;
     // The block's own M values (over the preferred wire only) are not used.
-    const trap::GaugeBlock block = trap::gaugeBlock(d, P, r.D2, D2plusTD2, 0, g);
+    const GaugeBlock block = gaugeBlock(d, P, r.D2, D2plusTD2, 0, g);
     GaugeSizes s{};
     s.constants = g;
     s.goMajor = block.goMajor;
@@ -211,10 +213,12 @@ InternalResult calculateInternal(double d, double P, InternalClass cls, std::opt
         return ms;
     };
     // The GO M value adds the half tolerance last: (((D2 + Z) + 4.864w) - 1.866P) + T/2.
-    s.goM = overBoth([&](double w) { return trap::threeWireM(block.goPitch, w, P) + g.T / 2; });
-    s.noGoM = overBoth([&](double w) { return trap::threeWireM(s.noGoPitch, w, P); });
-    s.goWearM = overBoth([&](double w) { return trap::threeWireM(s.goWear, w, P); });
-    s.noGoWearM = overBoth([&](double w) { return trap::threeWireM(s.noGoWear, w, P); });
+    s.goM = overBoth(
+        [&](double w) { return trapezoidalThreeWireM(PitchDiameter{block.goPitch}, Wire{w}, Pitch{P}) + g.T / 2; });
+    s.noGoM = overBoth([&](double w) { return trapezoidalThreeWireM(PitchDiameter{s.noGoPitch}, Wire{w}, Pitch{P}); });
+    s.goWearM = overBoth([&](double w) { return trapezoidalThreeWireM(PitchDiameter{s.goWear}, Wire{w}, Pitch{P}); });
+    s.noGoWearM =
+        overBoth([&](double w) { return trapezoidalThreeWireM(PitchDiameter{s.noGoWear}, Wire{w}, Pitch{P}); });
     r.gauge = s;
     return r;
 }
@@ -222,7 +226,9 @@ InternalResult calculateInternal(double d, double P, InternalClass cls, std::opt
 bool isShowable(const InternalResult& r) {
     bool ok = true;
     auto check = [&](double v) { ok = ok && std::isfinite(v); };
-    auto checkOpt = [&](const std::optional<double>& v) { if (v) check(*v); };
+    auto checkOpt = [&](const std::optional<double>& v) {
+        if (v) check(*v);
+    };
     check(r.D2);
     check(r.D1);
     check(r.computedTolerance);

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "threads/nonstandard/trapfamily.h"
+#include "threads/trapezoidal/tr_family.h"
 
 namespace quorvil::trapezoidal {
 
@@ -47,7 +47,7 @@ struct WireMs {
 // The gauge sizes, which exist only when the tolerance could be rounded to
 // the preferred series (the gauge constants are chosen by it).
 struct GaugeSizes {
-    trap::GaugeRow constants;
+    GaugeRow constants;
     double goMajor;         // (d + Z) + T
     double noGoMajor;       // D2 + TD2 + 1.5T + 0.2P
     double majorDeviation;  // -2T, both majors

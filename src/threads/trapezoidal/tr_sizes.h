@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/limitstext.h"
+
 namespace quorvil::trapezoidal {
 
 // The size list: 142 items; positions 0 and 64 are series headers.
@@ -31,13 +33,6 @@ std::optional<Size> sizeAt(int position);
 
 // The four external classes, in the order of their buttons.
 enum class ExternalClass { c7h, c7e, c8e, c8c };
-
-// The three limits strings of major, pitch and minor diameter.
-struct LimitsTexts {
-    std::string major;
-    std::string pitch;
-    std::string minor;
-};
 
 // Limits of an external thread of the size at `position` in `cls`; nothing
 // where sizeAt has nothing.

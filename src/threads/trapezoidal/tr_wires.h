@@ -5,18 +5,18 @@
 
 #include <optional>
 
-#include "threads/nonstandard/trapfamily.h"
+#include "threads/trapezoidal/tr_family.h"
 
 namespace quorvil::trapezoidal {
 
 // Wires of the internal calculator: the family's rows (P 2 to 12) and one
 // row more, P 1.5 (0.796, 0.866). No row for P 7 or 9.
-std::optional<trap::WirePair> calculatorWires(double P);
+std::optional<WirePair> calculatorWires(double P);
 
 // Wires of the M-value table of the size list: the family's rows and P 1.5
 // as above, and also P 7 (3.666, 4.091) and P 9 (4.4, 4.773), which the
 // calculator does not have. The table covers pitches up to 9 only.
-std::optional<trap::WirePair> sizeListWires(double P);
+std::optional<WirePair> sizeListWires(double P);
 
 // One row of the M-value table: each wire with the M value over the basic
 // pitch diameter, rounded to 0.01 mm.

@@ -10,9 +10,7 @@ using namespace quorvil;
 
 // What a result box of the three-wire calculator shows for a value: the plain
 // number text, re-formatted with three decimals.
-static QString shown(double v) {
-    return QString::fromStdString(reformat(plainText(v), Pattern::Fixed3));
-}
+static QString shown(double v) { return QString::fromStdString(reformat(plainText(v), Pattern::Fixed3)); }
 
 class TestThreeWire : public QObject {
     Q_OBJECT

@@ -17,20 +17,23 @@ Q_DECLARE_METATYPE(quorvil::metric::ExternalClass)
 namespace {
 
 // Positions with a row in the M-value table.
-const std::vector<int> kMRowPositions = {15, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61, 62, 63, 65, 66, 67, 68, 70, 71, 72, 73, 75, 76, 77, 78, 80, 81, 82, 84, 85, 86, 88, 89, 90, 93, 94, 95, 98, 99, 100, 103, 104, 107, 108, 111, 112, 115, 116, 119, 120, 123, 124, 134, 136, 137, 138, 139, 140, 141, 142, 143, 144, 145, 146, 147, 148, 149, 150, 151, 152, 153, 154, 155, 156, 157, 158, 159, 160, 161, 162, 163, 164, 165, 166, 167, 168, 169, 170, 171, 172, 173, 174, 175, 176, 177, 179, 180, 181, 182, 184, 185, 186, 187, 189, 190, 191, 193, 194, 195, 197, 198, 199, 201, 202, 203, 205, 206, 207, 210, 211, 212, 215, 216, 217, 220, 221, 224, 225, 228, 229, 232, 233, 236};
+const std::vector<int> kMRowPositions = {
+    15,  17,  18,  19,  20,  21,  22,  23,  24,  25,  26,  27,  28,  29,  30,  31,  32,  33,  34,  35,  36,
+    37,  38,  39,  40,  41,  42,  43,  44,  45,  46,  47,  48,  49,  50,  51,  52,  53,  54,  55,  56,  57,
+    58,  59,  60,  61,  62,  63,  65,  66,  67,  68,  70,  71,  72,  73,  75,  76,  77,  78,  80,  81,  82,
+    84,  85,  86,  88,  89,  90,  93,  94,  95,  98,  99,  100, 103, 104, 107, 108, 111, 112, 115, 116, 119,
+    120, 123, 124, 134, 136, 137, 138, 139, 140, 141, 142, 143, 144, 145, 146, 147, 148, 149, 150, 151, 152,
+    153, 154, 155, 156, 157, 158, 159, 160, 161, 162, 163, 164, 165, 166, 167, 168, 169, 170, 171, 172, 173,
+    174, 175, 176, 177, 179, 180, 181, 182, 184, 185, 186, 187, 189, 190, 191, 193, 194, 195, 197, 198, 199,
+    201, 202, 203, 205, 206, 207, 210, 211, 212, 215, 216, 217, 220, 221, 224, 225, 228, 229, 232, 233, 236};
 // Positions without a row in 6e and 6f.
-const std::vector<int> kNoRow6e = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 125, 126, 127, 128, 129, 130, 131, 132, 133, 135, 240};
+const std::vector<int> kNoRow6e = {0,   1,   2,   3,   4,   5,   6,   7,   8,   9,   10, 12,
+                                   125, 126, 127, 128, 129, 130, 131, 132, 133, 135, 240};
 const std::vector<int> kNoRow6f = {0, 1, 2, 3, 4, 6, 8, 125, 126, 127, 128, 129, 131, 133, 240};
 
-QString item(int position)
-{
-    return QString::fromUtf8(metricSizeItems()[static_cast<std::size_t>(position)]);
-}
+QString item(int position) { return QString::fromUtf8(metricSizeItems()[static_cast<std::size_t>(position)]); }
 
-bool contains(const std::vector<int> &v, int x)
-{
-    return std::find(v.begin(), v.end(), x) != v.end();
-}
+bool contains(const std::vector<int>& v, int x) { return std::find(v.begin(), v.end(), x) != v.end(); }
 
 }  // namespace
 
@@ -50,8 +53,7 @@ private slots:
     void mValueWiresAgainstTheSharedTable();
 };
 
-void TestExternalTables::sizeList()
-{
+void TestExternalTables::sizeList() {
     QCOMPARE(int(metricSizeItems().size()), 241);
     QCOMPARE(item(0), QString("第一系列"));
     QCOMPARE(item(125), QString("第二系列"));
@@ -74,14 +76,13 @@ void TestExternalTables::sizeList()
     QCOMPARE(sizes, 238);
 }
 
-void TestExternalTables::limits_data()
-{
+void TestExternalTables::limits_data() {
     QTest::addColumn<int>("position");
     QTest::addColumn<ExternalClass>("cls");
-    QTest::addColumn<QString>("major");   // "-": no row
+    QTest::addColumn<QString>("major");  // "-": no row
     QTest::addColumn<QString>("pitch");
     QTest::addColumn<QString>("minor");
-    const auto H = ExternalClass::H, G = ExternalClass::G, E = ExternalClass::E, F = ExternalClass::F;
+    const auto H = ExternalClass::c6h, G = ExternalClass::c6g, E = ExternalClass::c6e, F = ExternalClass::c6f;
     QTest::newRow("22 6h") << 22 << H << "10-0.236" << "9.026-0.132" << "8.376";
     QTest::newRow("22 6g") << 22 << G << "10(-0.032/-0.268)" << "9.026(-0.032/-0.164)" << "8.376";
     QTest::newRow("22 6e") << 22 << E << "10(-0.067/-0.303)" << "9.026(-0.067/-0.199)" << "8.376";
@@ -113,7 +114,8 @@ void TestExternalTables::limits_data()
     QTest::newRow("121 6e leading blank") << 121 << E << "280(-0.14/-0.85)" << " 274.804(-0.14/-0.495)" << "271.34";
     QTest::newRow("208 6e leading blank") << 208 << E << "130(-0.14/-0.85)" << " 124.804(-0.14/-0.475)" << "121.34";
     QTest::newRow("199 6e blanks") << 199 << E << "105(-0.071/-0.351)" << "103.701(-0.071 /-0.261 )" << "102.835";
-    QTest::newRow("214 6e blank in number") << 214 << E << "150(-0.118/-0. 718)" << "146.103(-0.118/-0.418)" << "143.505";
+    QTest::newRow("214 6e blank in number") << 214 << E << "150(-0.118/-0. 718)" << "146.103(-0.118/-0.418)"
+                                            << "143.505";
     QTest::newRow("9 6e none") << 9 << E << "-" << "-" << "-";
     QTest::newRow("128 6f none") << 128 << F << "-" << "-" << "-";
     QTest::newRow("6 6f none") << 6 << F << "-" << "-" << "-";
@@ -123,8 +125,7 @@ void TestExternalTables::limits_data()
     }
 }
 
-void TestExternalTables::limits()
-{
+void TestExternalTables::limits() {
     QFETCH(int, position);
     QFETCH(ExternalClass, cls);
     QFETCH(QString, major);
@@ -136,20 +137,18 @@ void TestExternalTables::limits()
     QCOMPARE(row ? QString::fromStdString(row->minor) : QString("-"), minor);
 }
 
-void TestExternalTables::rowsPerClass()
-{
+void TestExternalTables::rowsPerClass() {
     int counts[4] = {0, 0, 0, 0};
     for (int pos = -1; pos <= 241; ++pos) {
         for (int c = 0; c < 4; ++c) {
-            if (externalLimits(static_cast<ExternalClass>(c), pos))
-                ++counts[c];
+            if (externalLimits(static_cast<ExternalClass>(c), pos)) ++counts[c];
         }
         const bool size = pos >= 1 && pos <= 239 && pos != 125;
-        QCOMPARE(externalLimits(ExternalClass::H, pos).has_value(), size);
-        QCOMPARE(externalLimits(ExternalClass::G, pos).has_value(), size);
+        QCOMPARE(externalLimits(ExternalClass::c6h, pos).has_value(), size);
+        QCOMPARE(externalLimits(ExternalClass::c6g, pos).has_value(), size);
         if (pos >= 0 && pos <= 240) {
-            QCOMPARE(externalLimits(ExternalClass::E, pos).has_value(), !contains(kNoRow6e, pos));
-            QCOMPARE(externalLimits(ExternalClass::F, pos).has_value(), !contains(kNoRow6f, pos));
+            QCOMPARE(externalLimits(ExternalClass::c6e, pos).has_value(), !contains(kNoRow6e, pos));
+            QCOMPARE(externalLimits(ExternalClass::c6f, pos).has_value(), !contains(kNoRow6f, pos));
         }
     }
     QCOMPARE(counts[0], 238);
@@ -160,8 +159,7 @@ void TestExternalTables::rowsPerClass()
 
 // Each stored text replaces what the rule gives; without it the rule would
 // show the shortest form. And no other string of any row has blanks.
-void TestExternalTables::storedTextsDifferFromTheRule()
-{
+void TestExternalTables::storedTextsDifferFromTheRule() {
     int differing = 0;
     for (int pos = 0; pos <= 240; ++pos) {
         for (int c = 0; c < 4; ++c) {
@@ -169,8 +167,7 @@ void TestExternalTables::storedTextsDifferFromTheRule()
             const auto shown = externalLimits(cls, pos);
             const auto rule = externalLimitsByRule(cls, pos);
             QCOMPARE(shown.has_value(), rule.has_value());
-            if (!shown)
-                continue;
+            if (!shown) continue;
             QCOMPARE(shown->minor, rule->minor);
             differing += shown->major != rule->major;
             differing += shown->pitch != rule->pitch;
@@ -178,38 +175,35 @@ void TestExternalTables::storedTextsDifferFromTheRule()
         }
     }
     QCOMPARE(differing, 57);
-    QCOMPARE(QString::fromStdString(externalLimitsByRule(ExternalClass::H, 9)->major), QString("2.5-0.1"));
+    QCOMPARE(QString::fromStdString(externalLimitsByRule(ExternalClass::c6h, 9)->major), QString("2.5-0.1"));
 }
 
-void TestExternalTables::minorIsTheSameInEveryClass()
-{
+void TestExternalTables::minorIsTheSameInEveryClass() {
     for (int pos = 1; pos < 240; ++pos) {
-        const auto h = externalLimits(ExternalClass::H, pos);
-        if (!h)
-            continue;
-        for (auto c : {ExternalClass::G, ExternalClass::E, ExternalClass::F}) {
-            if (const auto r = externalLimits(c, pos))
-                QCOMPARE(r->minor, h->minor);
+        const auto h = externalLimits(ExternalClass::c6h, pos);
+        if (!h) continue;
+        for (auto c : {ExternalClass::c6g, ExternalClass::c6e, ExternalClass::c6f}) {
+            if (const auto r = externalLimits(c, pos)) QCOMPARE(r->minor, h->minor);
         }
     }
 }
 
 // The basic diameters follow the exact factors 3√3/8 and 5√3/8: 0.64952
 // gives the same pitch diameters, 1.0825 gives 0.001 more on 59 minor ones.
-void TestExternalTables::fourDecimalFactorsDiffer()
-{
+void TestExternalTables::fourDecimalFactorsDiffer() {
     int minorDiffers = 0;
     for (int pos = 1; pos < 240; ++pos) {
-        const auto row = externalLimitsByRule(ExternalClass::H, pos);
-        if (!row)
-            continue;
+        const auto row = externalLimitsByRule(ExternalClass::c6h, pos);
+        if (!row) continue;
         const QString text = item(pos);
         const int times = text.indexOf(QChar(0x00D7));
         const double d = text.mid(1, times - 1).toDouble();
         const double p = text.mid(times + 1).remove(QRegularExpression("[^0-9.]")).toDouble();
         const QString basic = QString::fromStdString(row->pitch).section('-', 0, 0);
-        QCOMPARE(basic.toDouble(), QString::fromStdString(quorvil::formatPattern(d - 0.64952 * p, quorvil::Pattern::Fixed3)).toDouble());
-        const double fourDecimal = QString::fromStdString(quorvil::formatPattern(d - 1.0825 * p, quorvil::Pattern::Fixed3)).toDouble();
+        QCOMPARE(basic.toDouble(),
+                 QString::fromStdString(quorvil::formatPattern(d - 0.64952 * p, quorvil::Pattern::Fixed3)).toDouble());
+        const double fourDecimal =
+            QString::fromStdString(quorvil::formatPattern(d - 1.0825 * p, quorvil::Pattern::Fixed3)).toDouble();
         const double shown = std::stod(row->minor);
         if (fourDecimal != shown) {
             QVERIFY(std::abs(fourDecimal - shown - 0.001) < 1e-9);
@@ -219,10 +213,9 @@ void TestExternalTables::fourDecimalFactorsDiffer()
     QCOMPARE(minorDiffers, 59);
 }
 
-void TestExternalTables::mValues_data()
-{
+void TestExternalTables::mValues_data() {
     QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("texts");   // "w1 m1 w2 m2", "-" for none
+    QTest::addColumn<QString>("texts");  // "w1 m1 w2 m2", "-" for none
     QTest::newRow("15 stored 5.171") << 15 << "0.461 5.171 0.511 5.32";
     QTest::newRow("17") << 17 << "0.572 6.2 0.724 6.66";
     QTest::newRow("18 stored 6.162") << 18 << "0.433 6.162 0.461 6.25";
@@ -238,25 +231,21 @@ void TestExternalTables::mValues_data()
     QTest::newRow("137 no second wire") << 137 << "0.291 4.62 - -";
     QTest::newRow("138") << 138 << "0.572 7.2 0.724 7.66";
     QTest::newRow("236") << 236 << "2.311 260.87 2.595 261.73";
-    for (int pos : {-1, 0, 125, 240, 64, 237, 7, 16, 135, 239})
-        QTest::addRow("%d none", pos) << pos << "-";
+    for (int pos : {-1, 0, 125, 240, 64, 237, 7, 16, 135, 239}) QTest::addRow("%d none", pos) << pos << "-";
 }
 
-void TestExternalTables::mValues()
-{
+void TestExternalTables::mValues() {
     QFETCH(int, position);
     QFETCH(QString, texts);
     const auto m = metricMValues(position);
     QString got = "-";
     if (m) {
-        got = QString::fromStdString(m->wire1 + " " + m->m1 + " " + m->wire2.value_or("-") + " " +
-                                     m->m2.value_or("-"));
+        got = QString::fromStdString(m->wire1 + " " + m->m1 + " " + m->wire2.value_or("-") + " " + m->m2.value_or("-"));
     }
     QCOMPARE(got, texts);
 }
 
-void TestExternalTables::mValueRows()
-{
+void TestExternalTables::mValueRows() {
     QCOMPARE(int(kMRowPositions.size()), 168);
     int rows = 0;
     for (int pos = -1; pos <= 241; ++pos) {
@@ -267,8 +256,7 @@ void TestExternalTables::mValueRows()
     QCOMPARE(rows, 168);
 }
 
-void TestExternalTables::mValueWiresAgainstTheSharedTable()
-{
+void TestExternalTables::mValueWiresAgainstTheSharedTable() {
     // Same wires as the shared table for every pitch, except pitch 0.6
     // (second wire 0.402 here) and pitch 0.5 (no second wire here).
     for (int pos : kMRowPositions) {

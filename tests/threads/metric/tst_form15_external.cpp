@@ -14,10 +14,10 @@
 namespace {
 
 struct StoredCase {
-    const char *option;
+    const char* option;
     int position;
-    const char *box;
-    const char *text;
+    const char* box;
+    const char* text;
 };
 
 // Stored texts: class option, position, box, text.
@@ -83,29 +83,19 @@ const StoredCase kStoredCases[] = {
 
 const QStringList kBoxes = {"M11", "M12", "M13", "M14", "M15", "M16", "M17"};
 
-QLineEdit *box(QWidget *w, const QString &name)
-{
-    auto *b = w->findChild<QLineEdit *>(name);
-    if (!b)
-        qFatal("no box %s", qPrintable(name));
+QLineEdit* box(QWidget* w, const QString& name) {
+    auto* b = w->findChild<QLineEdit*>(name);
+    if (!b) qFatal("no box %s", qPrintable(name));
     return b;
 }
 
-void pick(QWidget *w, int position)
-{
-    w->findChild<QComboBox *>("Combo1")->setCurrentIndex(position);
-}
+void pick(QWidget* w, int position) { w->findChild<QComboBox*>("Combo1")->setCurrentIndex(position); }
 
-void click(QWidget *w, const QString &name)
-{
-    w->findChild<QAbstractButton *>(name)->click();
-}
+void click(QWidget* w, const QString& name) { w->findChild<QAbstractButton*>(name)->click(); }
 
-QStringList texts(QWidget *w)
-{
+QStringList texts(QWidget* w) {
     QStringList t;
-    for (const QString &n : kBoxes)
-        t << box(w, n)->text();
+    for (const QString& n : kBoxes) t << box(w, n)->text();
     return t;
 }
 
@@ -130,25 +120,19 @@ private slots:
     void printsThePage();
 };
 
-void TestForm15External::freshPage()
-{
+void TestForm15External::freshPage() {
     std::unique_ptr<Form15> w(new Form15);
-    QCOMPARE(w->findChild<QComboBox *>("Combo1")->currentIndex(), -1);
-    for (const char *o : {"Op6hh", "Op6e", "Op6f", "Op6g"})
-        QVERIFY(!w->findChild<QRadioButton *>(o)->isChecked());
-    for (const QString &n : kBoxes)
-        QVERIFY(box(w.get(), n)->text().isEmpty());
+    QCOMPARE(w->findChild<QComboBox*>("Combo1")->currentIndex(), -1);
+    for (const char* o : {"Op6hh", "Op6e", "Op6f", "Op6g"}) QVERIFY(!w->findChild<QRadioButton*>(o)->isChecked());
+    for (const QString& n : kBoxes) QVERIFY(box(w.get(), n)->text().isEmpty());
     // Nothing picked: no class and no M values.
-    for (const char *b : {"Op6g", "Op6hh", "Op6e", "Op6f", "CommandM"})
-        click(w.get(), b);
-    for (const QString &n : kBoxes)
-        QVERIFY(box(w.get(), n)->text().isEmpty());
+    for (const char* b : {"Op6g", "Op6hh", "Op6e", "Op6f", "CommandM"}) click(w.get(), b);
+    for (const QString& n : kBoxes) QVERIFY(box(w.get(), n)->text().isEmpty());
 }
 
-void TestForm15External::sizeListItems()
-{
+void TestForm15External::sizeListItems() {
     std::unique_ptr<Form15> w(new Form15);
-    auto *c = w->findChild<QComboBox *>("Combo1");
+    auto* c = w->findChild<QComboBox*>("Combo1");
     QCOMPARE(c->count(), 241);
     QVERIFY(!c->isEditable());
     QCOMPARE(c->itemText(0), QString("第一系列"));
@@ -159,8 +143,7 @@ void TestForm15External::sizeListItems()
     QCOMPARE(c->itemText(240), QString("\t"));
 }
 
-void TestForm15External::limits_data()
-{
+void TestForm15External::limits_data() {
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("m11");
@@ -178,8 +161,7 @@ void TestForm15External::limits_data()
     QTest::newRow("20 6e") << 20 << "Op6e" << "8(-0.060/-0.24)" << "7.35(-0.06/-0.172)" << "6.917";
 }
 
-void TestForm15External::limits()
-{
+void TestForm15External::limits() {
     QFETCH(int, position);
     QFETCH(QString, option);
     std::unique_ptr<Form15> w(new Form15);
@@ -193,10 +175,9 @@ void TestForm15External::limits()
     QCOMPARE(box(w.get(), "M13")->text(), m13);
 }
 
-void TestForm15External::storedTexts()
-{
+void TestForm15External::storedTexts() {
     std::unique_ptr<Form15> w(new Form15);
-    for (const StoredCase &c : kStoredCases) {
+    for (const StoredCase& c : kStoredCases) {
         w->CommandMQ_Click();
         pick(w.get(), c.position);
         click(w.get(), c.option);
@@ -204,24 +185,20 @@ void TestForm15External::storedTexts()
     }
 }
 
-void TestForm15External::positionsWithoutRowKeepText_data()
-{
+void TestForm15External::positionsWithoutRowKeepText_data() {
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("button");
     for (int pos : {0, 125, 240}) {
-        for (const char *b : {"Op6hh", "Op6g", "Op6e", "Op6f", "CommandM"})
-            QTest::addRow("%d %s", pos, b) << pos << b;
+        for (const char* b : {"Op6hh", "Op6g", "Op6e", "Op6f", "CommandM"}) QTest::addRow("%d %s", pos, b) << pos << b;
     }
     QTest::newRow("M2.5x0.45 6e") << 9 << "Op6e";
     QTest::newRow("M1.4x0.3 6e") << 128 << "Op6e";
     QTest::newRow("M1.4x0.3 6f") << 128 << "Op6f";
     QTest::newRow("M1.6x0.2 6f") << 6 << "Op6f";
-    for (int pos : {64, 237, 7, 16, 135, 239})
-        QTest::addRow("%d M values", pos) << pos << "CommandM";
+    for (int pos : {64, 237, 7, 16, 135, 239}) QTest::addRow("%d M values", pos) << pos << "CommandM";
 }
 
-void TestForm15External::positionsWithoutRowKeepText()
-{
+void TestForm15External::positionsWithoutRowKeepText() {
     QFETCH(int, position);
     QFETCH(QString, button);
     std::unique_ptr<Form15> w(new Form15);
@@ -234,8 +211,7 @@ void TestForm15External::positionsWithoutRowKeepText()
     QCOMPARE(texts(w.get()), before);
 }
 
-void TestForm15External::pickAloneChangesNothing()
-{
+void TestForm15External::pickAloneChangesNothing() {
     std::unique_ptr<Form15> w(new Form15);
     pick(w.get(), 22);
     click(w.get(), "Op6g");
@@ -245,27 +221,24 @@ void TestForm15External::pickAloneChangesNothing()
     QCOMPARE(texts(w.get()), before);
 }
 
-void TestForm15External::clickOnSelectedOptionFillsAgain()
-{
+void TestForm15External::clickOnSelectedOptionFillsAgain() {
     std::unique_ptr<Form15> w(new Form15);
     pick(w.get(), 22);
     click(w.get(), "Op6g");
     pick(w.get(), 26);
     click(w.get(), "Op6g");
-    QVERIFY(w->findChild<QRadioButton *>("Op6g")->isChecked());
+    QVERIFY(w->findChild<QRadioButton*>("Op6g")->isChecked());
     QCOMPARE(box(w.get(), "M11")->text(), QString("12(-0.034/-0.299)"));
     QCOMPARE(box(w.get(), "M13")->text(), QString("10.106"));
 }
 
-void TestForm15External::mValues()
-{
+void TestForm15External::mValues() {
     std::unique_ptr<Form15> w(new Form15);
     pick(w.get(), 22);
     click(w.get(), "CommandM");
     QCOMPARE(texts(w.get()).mid(3), QStringList({"0.866", "10.33", "1.008", "10.75"}));
     // The class options leave the M values alone.
-    for (const char *o : {"Op6hh", "Op6e", "Op6f", "Op6g"})
-        click(w.get(), o);
+    for (const char* o : {"Op6hh", "Op6e", "Op6f", "Op6g"}) click(w.get(), o);
     QCOMPARE(texts(w.get()).mid(3), QStringList({"0.866", "10.33", "1.008", "10.75"}));
     pick(w.get(), 45);
     click(w.get(), "CommandM");
@@ -278,8 +251,7 @@ void TestForm15External::mValues()
     QCOMPARE(texts(w.get()).mid(3), QStringList({"0.461", "5.171", "0.511", "5.32"}));
 }
 
-void TestForm15External::mValuesWithoutSecondWireKeepIt()
-{
+void TestForm15External::mValuesWithoutSecondWireKeepIt() {
     std::unique_ptr<Form15> w(new Form15);
     pick(w.get(), 22);
     click(w.get(), "CommandM");
@@ -291,8 +263,7 @@ void TestForm15External::mValuesWithoutSecondWireKeepIt()
     QCOMPARE(texts(w.get()).mid(3), QStringList({"0.291", "4.62", "", ""}));
 }
 
-void TestForm15External::clearKeepsPickAndOption()
-{
+void TestForm15External::clearKeepsPickAndOption() {
     std::unique_ptr<Form15> w(new Form15);
     box(w.get(), "w1")->setText("10");
     pick(w.get(), 22);
@@ -300,15 +271,14 @@ void TestForm15External::clearKeepsPickAndOption()
     click(w.get(), "CommandM");
     click(w.get(), "CommandMQ");
     QCOMPARE(texts(w.get()), QStringList({"", "", "", "", "", "", ""}));
-    QCOMPARE(w->findChild<QComboBox *>("Combo1")->currentIndex(), 22);
-    QVERIFY(w->findChild<QRadioButton *>("Op6g")->isChecked());
+    QCOMPARE(w->findChild<QComboBox*>("Combo1")->currentIndex(), 22);
+    QVERIFY(w->findChild<QRadioButton*>("Op6g")->isChecked());
     QCOMPARE(box(w.get(), "w1")->text(), QString("10"));
     click(w.get(), "CommandM");
     QCOMPARE(texts(w.get()), QStringList({"", "", "", "0.866", "10.33", "1.008", "10.75"}));
 }
 
-void TestForm15External::typedTextStaysUntilNextFill()
-{
+void TestForm15External::typedTextStaysUntilNextFill() {
     std::unique_ptr<Form15> w(new Form15);
     pick(w.get(), 22);
     QTest::keyClicks(box(w.get(), "M12"), "abc");
@@ -318,8 +288,7 @@ void TestForm15External::typedTextStaysUntilNextFill()
     QCOMPARE(box(w.get(), "M12")->text(), QString("9.026-0.132"));
 }
 
-void TestForm15External::printsThePage()
-{
+void TestForm15External::printsThePage() {
     std::unique_ptr<Form15> w(new Form15);
     w->show();
     w->SSTab1->setCurrentIndex(1);
@@ -327,7 +296,7 @@ void TestForm15External::printsThePage()
     click(w.get(), "Op6g");
     const QStringList before = texts(w.get());
     QImage printed;
-    quorvil::setPrintSink([&](const QImage &img) { printed = img; });
+    quorvil::setPrintSink([&](const QImage& img) { printed = img; });
     click(w.get(), "CommandMD");
     quorvil::setPrintSink({});
     QVERIFY(!printed.isNull());

@@ -9,53 +9,40 @@
 #include "common/ui/tabcontainer.h"
 #include "threads/metric/Form15.h"
 #include "uitest.h"
+#include "windowtest.h"
 
 namespace {
 
-const QStringList kResultBoxes = {
-    "w10", "w11", "w12", "w13", "w14", "w15", "w19", "w23", "w24", "w25", "w26", "w27", "Text1", "Text2",
-    "w28", "w29", "w30", "w31", "w32", "Text11", "w33", "w34", "w35", "w36", "w37", "w38", "w39", "Text12",
-    "w40", "w41"};
+const QStringList kResultBoxes = {"w10", "w11", "w12",   "w13",   "w14", "w15", "w19", "w23",    "w24", "w25",
+                                  "w26", "w27", "Text1", "Text2", "w28", "w29", "w30", "w31",    "w32", "Text11",
+                                  "w33", "w34", "w35",   "w36",   "w37", "w38", "w39", "Text12", "w40", "w41"};
 
-QLineEdit *box(QWidget *w, const QString &name)
-{
-    auto *b = w->findChild<QLineEdit *>(name);
-    if (!b)
-        qFatal("no box %s", qPrintable(name));
-    return b;
-}
+QLineEdit* box(QWidget* w, const QString& name) { return quorvil::test::WindowProbe(w).box(name); }
 
 // One press: "D,P,class", class 5, 6 or 7.
-void press(Form15 *w, const QString &step)
-{
+void press(Form15* w, const QString& step) {
     const QStringList parts = step.split(',');
     box(w, "w1")->setText(parts[0]);
     box(w, "w2")->setText(parts[1]);
-    w->findChild<QRadioButton *>("Op" + parts[2].trimmed() + "H")->click();
-    w->findChild<QPushButton *>("Command1")->click();
+    w->findChild<QRadioButton*>("Op" + parts[2].trimmed() + "H")->click();
+    w->findChild<QPushButton*>("Command1")->click();
 }
 
 // "name=text name=text ..." with "" for an empty box.
-void expectBoxes(Form15 *w, const QString &expected)
-{
-    for (const QString &pair : expected.split(' ', Qt::SkipEmptyParts)) {
-        const int eq = pair.indexOf('=');
-        QString want = pair.mid(eq + 1);
-        if (want == "\"\"")
-            want.clear();
-        QCOMPARE(box(w, pair.left(eq))->text(), want);
-    }
+void expectBoxes(Form15* w, const QString& expected) {
+    QStringList pairs = expected.split(' ', Qt::SkipEmptyParts);
+    for (QString& pair : pairs) pair.replace("=\"\"", "=");
+    const quorvil::test::WindowProbe p(w);
+    QVERIFY2(p.matches(pairs), p.why());
 }
 
-QMap<QString, QString> snapshot(QWidget *w)
-{
+QMap<QString, QString> snapshot(QWidget* w) {
     QMap<QString, QString> m;
-    for (const QString &n : kResultBoxes)
-        m[n] = box(w, n)->text();
+    for (const QString& n : kResultBoxes) m[n] = box(w, n)->text();
     return m;
 }
 
-const char *kGo5H = "w28=10.023 w29=-0.022 w30=9.043 w31=-0.011 w32=10.343 Text11=10.769 w33=9.02";
+const char* kGo5H = "w28=10.023 w29=-0.022 w30=9.043 w31=-0.011 w32=10.343 Text11=10.769 w33=9.02";
 
 }  // namespace
 
@@ -74,20 +61,17 @@ private slots:
     void printsThePage();
 };
 
-void TestForm15Internal::freshWindow()
-{
+void TestForm15Internal::freshWindow() {
     std::unique_ptr<Form15> w(new Form15);
     QCOMPARE(w->windowTitle(), QString("6.米制普通螺纹(牙形角60°)"));
     QCOMPARE(w->SSTab1->currentIndex(), 0);
     QCOMPARE(w->SSTab1->count(), 2);
-    QVERIFY(w->findChild<QRadioButton *>("Op5H")->isChecked());
-    for (const QString &n : kResultBoxes)
-        QVERIFY2(box(w.get(), n)->text().isEmpty(), qPrintable(n));
+    QVERIFY(w->findChild<QRadioButton*>("Op5H")->isChecked());
+    for (const QString& n : kResultBoxes) QVERIFY2(box(w.get(), n)->text().isEmpty(), qPrintable(n));
 }
 
 // Each row runs its presses on a fresh window and then checks the boxes.
-void TestForm15Internal::calculation_data()
-{
+void TestForm15Internal::calculation_data() {
     QTest::addColumn<QStringList>("presses");
     QTest::addColumn<QString>("expected");
 
@@ -95,62 +79,62 @@ void TestForm15Internal::calculation_data()
         "w10=10 w11=9.026 w13=8.376 w34=8.376 w41=8.376 w26=0.95 w27=0.24 w23=8.41 w24=17 w25=13.75 "
         "Text1=12 Text2=10 w15=0.866 w19=1.008 ";
     QTest::newRow("M10x1.5 5H") << QStringList{"10,1.5,5"}
-        << common10 + "w12=0.140 w14=0.236 " + kGo5H +
-               " w35=9.482 w36=-0.022 w37=9.177 w38=-0.011 w39=10.476 Text12=10.902 w40=9.154";
+                                << common10 + "w12=0.140 w14=0.236 " + kGo5H +
+                                       " w35=9.482 w36=-0.022 w37=9.177 w38=-0.011 w39=10.476 Text12=10.902 w40=9.154";
     QTest::newRow("M10x1.5 6H") << QStringList{"10,1.5,6"}
-        << common10 + "w12=0.180 w14=0.300 " + kGo5H +
-               " w35=9.522 w36=-0.022 w37=9.217 w38=-0.011 w39=10.516 Text12=10.942 w40=9.194";
+                                << common10 + "w12=0.180 w14=0.300 " + kGo5H +
+                                       " w35=9.522 w36=-0.022 w37=9.217 w38=-0.011 w39=10.516 Text12=10.942 w40=9.194";
     QTest::newRow("M10x1.5 7H") << QStringList{"10,1.5,7"}
-        << common10 + "w12=0.224 w14=0.375 w28=10.03 w29=-0.028 w30=9.049 w31=-0.014 w32=10.348 "
-                      "Text11=10.774 w33=9.021 w35=9.571 w36=-0.028 w37=9.264 w38=-0.014 w39=10.563 "
-                      "Text12=10.989 w40=9.236";
+                                << common10 +
+                                       "w12=0.224 w14=0.375 w28=10.03 w29=-0.028 w30=9.049 w31=-0.014 w32=10.348 "
+                                       "Text11=10.774 w33=9.021 w35=9.571 w36=-0.028 w37=9.264 w38=-0.014 w39=10.563 "
+                                       "Text12=10.989 w40=9.236";
     // Band 2 wears 0.0095: both wear limits lie 0.013 below the shown pitch diameters.
-    QTest::newRow("M2x0.4 5H band 2") << QStringList{"2,0.4,5"}
+    QTest::newRow("M2x0.4 5H band 2")
+        << QStringList{"2,0.4,5"}
         << "w10=2 w11=1.740 w13=1.567 w26=0.25 w27=0.064 w23=1.6 w24=3.4 w25=3 Text1=\"\" Text2=\"\" "
            "w15=0.232 w19=0.25 w12=0.071 w14=0.090 w30=1.746 w33=1.733 w37=1.818 w40=1.805 w32=2.095 "
            "Text11=2.149 w39=2.168 Text12=2.222 w28=2.009 w35=1.902 w29=-0.014 w36=-0.014 w31=-0.007 "
            "w38=-0.007";
-    QTest::newRow("M6x1 tap drill d-P") << QStringList{"6,1,5"}
-        << "w23=5 w24=10.2 w25=8.5 w27=0.16 w26=0.63 w11=5.350 w12=0.118 w14=0.190 Text1=\"\"";
-    QTest::newRow("M8x1.25 tap drill d-1.06P") << QStringList{"8,1.25,6"}
-        << "w23=6.675 Text1=10 Text2=9 w12=0.160 w14=0.255 w15=0.724 w19=0.794";
+    QTest::newRow("M6x1 tap drill d-P")
+        << QStringList{"6,1,5"} << "w23=5 w24=10.2 w25=8.5 w27=0.16 w26=0.63 w11=5.350 w12=0.118 w14=0.190 Text1=\"\"";
+    QTest::newRow("M8x1.25 tap drill d-1.06P")
+        << QStringList{"8,1.25,6"} << "w23=6.675 Text1=10 Text2=9 w12=0.160 w14=0.255 w15=0.724 w19=0.794";
     QTest::newRow("M16x1.5 7H 0.235") << QStringList{"16,1.5,7"} << "w12=0.235 w14=0.375 Text1=11 Text2=7.5";
-    QTest::newRow("M12x1.75 6H on band bound") << QStringList{"12,1.75,6"}
-        << "w12=0.200 w28=12.023 w29=-0.022 w31=-0.011 w38=-0.011";
+    QTest::newRow("M12x1.75 6H on band bound")
+        << QStringList{"12,1.75,6"} << "w12=0.200 w28=12.023 w29=-0.022 w31=-0.011 w38=-0.011";
     QTest::newRow("w10 as typed") << QStringList{"10.0,1.50,5"} << "w10=10.0 w15=0.866 Text1=12 w12=0.140";
     QTest::newRow("negative result shown") << QStringList{"0.5,1,5"} << "w11=-0.150 w13=-0.583 w23=-0.5";
 
     // Lookups without a row keep the earlier text; later steps read it.
     QTest::newRow("P 0.5 keeps w12") << QStringList{"10,1.5,5", "10,0.5,5"}
-        << "w12=0.140 w30=9.693 w37=9.826 w14=0.112 w15=0.291 w19=0.29 Text1=6 Text2=4";
+                                     << "w12=0.140 w30=9.693 w37=9.826 w14=0.112 w15=0.291 w19=0.29 Text1=6 Text2=4";
     QTest::newRow("D 5 keeps gauge lengths") << QStringList{"10,1.5,5", "5,1.5,5"}
-        << "Text1=12 Text2=10 w10=5 w11=4.026 w13=3.376 w23=3.41 w24=8.5 w25=8.75";
+                                             << "Text1=12 Text2=10 w10=5 w11=4.026 w13=3.376 w23=3.41 w24=8.5 w25=8.75";
     QTest::newRow("D 5 P 0.8 keeps 18/13") << QStringList{"20,2.5,5", "5,0.8,5"} << "Text1=18 Text2=13";
-    QTest::newRow("P 8 fresh: no wires, gauge block skipped") << QStringList{"100,8,5"}
+    QTest::newRow("P 8 fresh: no wires, gauge block skipped")
+        << QStringList{"100,8,5"}
         << "w15=\"\" w19=\"\" w12=0.355 w14=0.800 w28=\"\" w30=\"\" w33=\"\" w35=\"\" w40=\"\" Text11=\"\" "
            "w11=94.804 w34=91.340 w23=91.52";
-    QTest::newRow("P 8 after P 1.5 uses kept wires") << QStringList{"10,1.5,5", "100,8,5"}
-        << "w15=0.866 w19=1.008 w12=0.355 w30=94.837 w32=90.511 Text11=90.937";
-    QTest::newRow("fresh, no TD2 row: gauge block skipped") << QStringList{"10,0.5,5"}
-        << "w12=\"\" w15=0.291 w28=\"\" w29=\"\" w33=\"\" w40=\"\" Text12=\"\" w11=9.675";
+    QTest::newRow("P 8 after P 1.5 uses kept wires")
+        << QStringList{"10,1.5,5", "100,8,5"} << "w15=0.866 w19=1.008 w12=0.355 w30=94.837 w32=90.511 Text11=90.937";
+    QTest::newRow("fresh, no TD2 row: gauge block skipped")
+        << QStringList{"10,0.5,5"} << "w12=\"\" w15=0.291 w28=\"\" w29=\"\" w33=\"\" w40=\"\" Text12=\"\" w11=9.675";
     QTest::newRow("5H 0.056 kept under 6H") << QStringList{"1,0.25,5", "1,0.25,6"} << "w14=0.056 w12=0.056";
-    QTest::newRow("class change rewrites the gauge block") << QStringList{"10,1.5,7", "10,1.5,5"}
-        << QString(kGo5H) + " w37=9.177 w40=9.154 w12=0.140";
+    QTest::newRow("class change rewrites the gauge block")
+        << QStringList{"10,1.5,7", "10,1.5,5"} << QString(kGo5H) + " w37=9.177 w40=9.154 w12=0.140";
     QTest::newRow("P 2 then P 8 keeps wires") << QStringList{"20,2,5", "20,8,5"} << "w15=1.157 w19=1.302";
 }
 
-void TestForm15Internal::calculation()
-{
+void TestForm15Internal::calculation() {
     QFETCH(QStringList, presses);
     QFETCH(QString, expected);
     std::unique_ptr<Form15> w(new Form15);
-    for (const QString &p : presses)
-        press(w.get(), p);
+    for (const QString& p : presses) press(w.get(), p);
     expectBoxes(w.get(), expected);
 }
 
-void TestForm15Internal::unreadableOrOverflowingInputChangesNothing_data()
-{
+void TestForm15Internal::unreadableOrOverflowingInputChangesNothing_data() {
     QTest::addColumn<QString>("d");
     QTest::addColumn<QString>("p");
     QTest::newRow("D empty") << "" << "1.5";
@@ -164,8 +148,7 @@ void TestForm15Internal::unreadableOrOverflowingInputChangesNothing_data()
     QTest::newRow("tapped depth overflows") << "10" << "1e308";
 }
 
-void TestForm15Internal::unreadableOrOverflowingInputChangesNothing()
-{
+void TestForm15Internal::unreadableOrOverflowingInputChangesNothing() {
     QFETCH(QString, d);
     QFETCH(QString, p);
     std::unique_ptr<Form15> w(new Form15);
@@ -175,14 +158,12 @@ void TestForm15Internal::unreadableOrOverflowingInputChangesNothing()
     box(w.get(), "w2")->setText(p);
     w->Command1_Click();
     QCOMPARE(snapshot(w.get()), before);
-    for (const QString &t : snapshot(w.get()))
-        QVERIFY(!t.contains("inf") && !t.contains("nan"));
+    for (const QString& t : snapshot(w.get())) QVERIFY(!t.contains("inf") && !t.contains("nan"));
 }
 
 // Texts typed into w12, w15 or w19 between presses, read by the gauge block
 // of a press whose lookups leave those boxes alone (D 10, P 0.9: no rows).
-void TestForm15Internal::typedGaugeInputs_data()
-{
+void TestForm15Internal::typedGaugeInputs_data() {
     QTest::addColumn<QString>("boxName");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("gaugeWritten");
@@ -196,8 +177,7 @@ void TestForm15Internal::typedGaugeInputs_data()
     QTest::newRow("w15 overflowing M") << "w15" << "1e308" << false << false;
 }
 
-void TestForm15Internal::typedGaugeInputs()
-{
+void TestForm15Internal::typedGaugeInputs() {
     QFETCH(QString, boxName);
     QFETCH(QString, typed);
     QFETCH(bool, gaugeWritten);
@@ -210,22 +190,19 @@ void TestForm15Internal::typedGaugeInputs()
     const auto after = snapshot(w.get());
     QCOMPARE(after["w11"] != before["w11"], anyWritten);
     QCOMPARE(after["w30"] != before["w30"], gaugeWritten);
-    for (const QString &t : after)
-        QVERIFY(!t.contains("inf") && !t.contains("nan"));
+    for (const QString& t : after) QVERIFY(!t.contains("inf") && !t.contains("nan"));
 }
 
-void TestForm15Internal::classChangeAloneChangesNothing()
-{
+void TestForm15Internal::classChangeAloneChangesNothing() {
     std::unique_ptr<Form15> w(new Form15);
     press(w.get(), "10,1.5,5");
     const auto before = snapshot(w.get());
-    w->findChild<QRadioButton *>("Op7H")->click();
-    w->findChild<QRadioButton *>("Op6H")->click();
+    w->findChild<QRadioButton*>("Op7H")->click();
+    w->findChild<QRadioButton*>("Op6H")->click();
     QCOMPARE(snapshot(w.get()), before);
 }
 
-void TestForm15Internal::selfFormattingWhileTyping()
-{
+void TestForm15Internal::selfFormattingWhileTyping() {
     std::unique_ptr<Form15> w(new Form15);
     QTest::keyClicks(box(w.get(), "w11"), "9");
     QCOMPARE(box(w.get(), "w11")->text(), QString("9.000"));
@@ -237,15 +214,14 @@ void TestForm15Internal::selfFormattingWhileTyping()
     QCOMPARE(box(w.get(), "w23")->text(), QString("8.5"));
 }
 
-void TestForm15Internal::printsThePage()
-{
+void TestForm15Internal::printsThePage() {
     std::unique_ptr<Form15> w(new Form15);
     w->show();
     press(w.get(), "10,1.5,5");
     const auto before = snapshot(w.get());
     QImage printed;
-    quorvil::setPrintSink([&](const QImage &img) { printed = img; });
-    w->findChild<QPushButton *>("Command8")->click();
+    quorvil::setPrintSink([&](const QImage& img) { printed = img; });
+    w->findChild<QPushButton*>("Command8")->click();
     quorvil::setPrintSink({});
     QVERIFY(!printed.isNull());
     QCOMPARE(printed.size() / printed.devicePixelRatio(), w->size());

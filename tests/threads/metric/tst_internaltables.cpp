@@ -15,14 +15,13 @@ Q_DECLARE_METATYPE(quorvil::metric::InternalClass)
 
 namespace {
 
-const InternalClass kClasses[3] = {InternalClass::H5, InternalClass::H6, InternalClass::H7};
+const InternalClass kClasses[3] = {InternalClass::c5H, InternalClass::c6H, InternalClass::c7H};
 
 // Every pitch any of the tables knows, and a few that none does.
-const std::vector<double> kPitches = {0.2, 0.25, 0.3, 0.35, 0.4, 0.45, 0.5, 0.6, 0.7, 0.75, 0.8, 1, 1.25,
-                                      1.5, 1.75, 2, 2.5, 3, 3.5, 4, 4.5, 5, 5.5, 6, 7, 8, 9};
+const std::vector<double> kPitches = {0.2,  0.25, 0.3, 0.35, 0.4, 0.45, 0.5, 0.6, 0.7, 0.75, 0.8, 1, 1.25, 1.5,
+                                      1.75, 2,    2.5, 3,    3.5, 4,    4.5, 5,   5.5, 6,    7,   8, 9};
 
-QString text3(std::optional<double> v)
-{
+QString text3(std::optional<double> v) {
     return v ? QString::fromStdString(formatPattern(*v, Pattern::Fixed3)) : QStringLiteral("-");
 }
 
@@ -45,11 +44,10 @@ private slots:
     void gaugeBlock();
 };
 
-void TestInternalTables::lengths_data()
-{
+void TestInternalTables::lengths_data() {
     QTest::addColumn<double>("d");
     QTest::addColumn<double>("p");
-    QTest::addColumn<QString>("go");    // "-": no entry
+    QTest::addColumn<QString>("go");  // "-": no entry
     QTest::addColumn<QString>("nogo");
     QTest::newRow("10x1.5 upper bound") << 10.0 << 1.5 << "12" << "10";
     QTest::newRow("10.5x1.5") << 10.5 << 1.5 << "10" << "7.5";
@@ -74,8 +72,7 @@ void TestInternalTables::lengths_data()
     QTest::newRow("5x0.8") << 5.0 << 0.8 << "-" << "-";
 }
 
-void TestInternalTables::lengths()
-{
+void TestInternalTables::lengths() {
     QFETCH(double, d);
     QFETCH(double, p);
     QFETCH(QString, go);
@@ -85,8 +82,7 @@ void TestInternalTables::lengths()
     QCOMPARE(QString(l ? l->nogo : "-"), nogo);
 }
 
-void TestInternalTables::lengthCountsPerBand()
-{
+void TestInternalTables::lengthCountsPerBand() {
     const double uppers[7] = {10, 14, 18, 24, 30, 40, 100};
     const int counts[7] = {6, 8, 6, 7, 7, 9, 11};
     int total = 0;
@@ -110,8 +106,7 @@ void TestInternalTables::lengthCountsPerBand()
     QCOMPARE(QString(gaugeThreadLengths(14, 1)->go), QString("7.5"));
 }
 
-void TestInternalTables::pitchDiameter_data()
-{
+void TestInternalTables::pitchDiameter_data() {
     QTest::addColumn<double>("d");
     QTest::addColumn<double>("p");
     QTest::addColumn<QString>("h5");
@@ -138,20 +133,18 @@ void TestInternalTables::pitchDiameter_data()
     QTest::newRow("-10x1") << -10.0 << 1.0 << "-" << "-" << "-";
 }
 
-void TestInternalTables::pitchDiameter()
-{
+void TestInternalTables::pitchDiameter() {
     QFETCH(double, d);
     QFETCH(double, p);
     QFETCH(QString, h5);
     QFETCH(QString, h6);
     QFETCH(QString, h7);
-    QCOMPARE(text3(internalPitchDiameterTolerance(InternalClass::H5, d, p)), h5);
-    QCOMPARE(text3(internalPitchDiameterTolerance(InternalClass::H6, d, p)), h6);
-    QCOMPARE(text3(internalPitchDiameterTolerance(InternalClass::H7, d, p)), h7);
+    QCOMPARE(text3(internalPitchDiameterTolerance(InternalClass::c5H, d, p)), h5);
+    QCOMPARE(text3(internalPitchDiameterTolerance(InternalClass::c6H, d, p)), h6);
+    QCOMPARE(text3(internalPitchDiameterTolerance(InternalClass::c7H, d, p)), h7);
 }
 
-void TestInternalTables::pitchDiameterCountsAndShape()
-{
+void TestInternalTables::pitchDiameterCountsAndShape() {
     const double uppers[9] = {1.4, 2.8, 5.6, 11.2, 22.4, 45, 90, 180, 355};
     const int counts[9][3] = {{2, 1, 0}, {4, 3, 0}, {6, 6, 5}, {4, 4, 4}, {6, 6, 6},
                               {7, 7, 7}, {7, 7, 7}, {5, 5, 5}, {4, 4, 4}};
@@ -162,8 +155,7 @@ void TestInternalTables::pitchDiameterCountsAndShape()
             double last = 0;
             for (double p : kPitches) {
                 const auto v = internalPitchDiameterTolerance(kClasses[c], uppers[b], p);
-                if (!v)
-                    continue;
+                if (!v) continue;
                 ++n;
                 // Rises with the pitch, except P 0.7 and 0.75 of (2.8, 5.6].
                 if (p == 0.75 && b == 2)
@@ -172,8 +164,7 @@ void TestInternalTables::pitchDiameterCountsAndShape()
                     QVERIFY(*v > last);
                 last = *v;
                 // A class's pairs are within the next-finer class's pairs.
-                if (c > 0)
-                    QVERIFY(internalPitchDiameterTolerance(kClasses[c - 1], uppers[b], p));
+                if (c > 0) QVERIFY(internalPitchDiameterTolerance(kClasses[c - 1], uppers[b], p));
                 if (b > 0 && internalPitchDiameterTolerance(kClasses[c], uppers[b - 1], p))
                     QVERIFY(*v > *internalPitchDiameterTolerance(kClasses[c], uppers[b - 1], p));
             }
@@ -186,8 +177,7 @@ void TestInternalTables::pitchDiameterCountsAndShape()
     QCOMPARE(totals[2], 38);
 }
 
-void TestInternalTables::minor_data()
-{
+void TestInternalTables::minor_data() {
     QTest::addColumn<double>("p");
     QTest::addColumn<QString>("h5");
     QTest::addColumn<QString>("h6");
@@ -206,27 +196,24 @@ void TestInternalTables::minor_data()
     QTest::newRow("7") << 7.0 << "-" << "-" << "-";
 }
 
-void TestInternalTables::minor()
-{
+void TestInternalTables::minor() {
     QFETCH(double, p);
     QFETCH(QString, h5);
     QFETCH(QString, h6);
     QFETCH(QString, h7);
-    QCOMPARE(text3(internalMinorDiameterTolerance(InternalClass::H5, p)), h5);
-    QCOMPARE(text3(internalMinorDiameterTolerance(InternalClass::H6, p)), h6);
-    QCOMPARE(text3(internalMinorDiameterTolerance(InternalClass::H7, p)), h7);
+    QCOMPARE(text3(internalMinorDiameterTolerance(InternalClass::c5H, p)), h5);
+    QCOMPARE(text3(internalMinorDiameterTolerance(InternalClass::c6H, p)), h6);
+    QCOMPARE(text3(internalMinorDiameterTolerance(InternalClass::c7H, p)), h7);
 }
 
-void TestInternalTables::minorCountsAndShape()
-{
+void TestInternalTables::minorCountsAndShape() {
     const int counts[3] = {24, 23, 19};
     for (int c = 0; c < 3; ++c) {
         int n = 0;
         double last = 0;
         for (double p : kPitches) {
             const auto v = internalMinorDiameterTolerance(kClasses[c], p);
-            if (!v)
-                continue;
+            if (!v) continue;
             ++n;
             QVERIFY(*v > last);
             last = *v;
@@ -235,22 +222,20 @@ void TestInternalTables::minorCountsAndShape()
     }
 }
 
-void TestInternalTables::tapping_data()
-{
+void TestInternalTables::tapping_data() {
     QTest::addColumn<double>("d");
     QTest::addColumn<double>("p");
     QTest::addColumn<QString>("drill");
     QTest::addColumn<QString>("drillDepth");
     QTest::addColumn<QString>("tappedDepth");
     QTest::addColumn<QString>("tip");
-    QTest::addColumn<QString>("depth");   // as its "0.00" box shows it
+    QTest::addColumn<QString>("depth");  // as its "0.00" box shows it
     QTest::newRow("10x1.5") << 10.0 << 1.5 << "8.41" << "17" << "13.75" << "0.24" << "0.95";
     QTest::newRow("6x1 (P 1 takes d - P)") << 6.0 << 1.0 << "5" << "10.2" << "8.5" << "0.16" << "0.63";
     QTest::newRow("8x1.25") << 8.0 << 1.25 << "6.675" << "13.6" << "11.125" << "0.2" << "0.79";
 }
 
-void TestInternalTables::tapping()
-{
+void TestInternalTables::tapping() {
     QFETCH(double, d);
     QFETCH(double, p);
     QFETCH(QString, drill);
@@ -267,8 +252,7 @@ void TestInternalTables::tapping()
 }
 
 // Plain texts of the sizes of M10x1.5 with TD2 0.14 (band 4).
-void TestInternalTables::gaugeBlock()
-{
+void TestInternalTables::gaugeBlock() {
     const GaugeTolerance g = *gaugeTolerance(0.14);
     const MetricGaugeBlock b = metricGaugeBlock(10, 1.5, 0.14, g);
     auto plain = [](double v) { return QString::fromStdString(plainText(v)); };

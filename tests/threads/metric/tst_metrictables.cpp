@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/numtext.h"
+#include "threads/common/threewire.h"
 #include "threads/metric/gaugetolerance.h"
 #include "threads/metric/wires.h"
 
@@ -22,8 +23,7 @@ private slots:
     void gaugeTolerance();
 };
 
-void TestMetricTables::wireLookup_data()
-{
+void TestMetricTables::wireLookup_data() {
     QTest::addColumn<double>("pitch");
     QTest::addColumn<bool>("found");
     QTest::addColumn<QString>("preferred");
@@ -43,8 +43,7 @@ void TestMetricTables::wireLookup_data()
     QTest::newRow("0.1 below") << 0.1 << false << "" << "";
 }
 
-void TestMetricTables::wireLookup()
-{
+void TestMetricTables::wireLookup() {
     QFETCH(double, pitch);
     QFETCH(bool, found);
     QFETCH(QString, preferred);
@@ -58,8 +57,7 @@ void TestMetricTables::wireLookup()
 }
 
 // The regularities and irregularities the table is known to have.
-void TestMetricTables::wireTableShape()
-{
+void TestMetricTables::wireTableShape() {
     const auto t = wireTable();
     QCOMPARE(t.size(), std::size_t(24));
     QCOMPARE(t.front().pitch, 0.2);
@@ -82,8 +80,7 @@ void TestMetricTables::wireTableShape()
     }
 }
 
-void TestMetricTables::wireTableWithoutPitch6()
-{
+void TestMetricTables::wireTableWithoutPitch6() {
     const auto all = wireTable();
     const auto t = wireTable(WireRows::WithoutPitch6);
     QCOMPARE(t.size(), std::size_t(23));
@@ -100,19 +97,20 @@ void TestMetricTables::wireTableWithoutPitch6()
     QCOMPARE(w->second, 3.287);
 }
 
-void TestMetricTables::threeWireForm()
-{
-    QCOMPARE(QString::fromStdString(plainText(threeWireM(9.04322, 1.5, 0.866))), QString("10.34297"));
+void TestMetricTables::threeWireForm() {
+    QCOMPARE(QString::fromStdString(plainText(metricThreeWireM(PitchDiameter{9.04322}, Wire{0.866}, Pitch{1.5}))),
+             QString("10.34297"));
     // The diameter over the contact uses 0.6495, not 0.64952.
     const double d = 9.04322 + 0.6495 * 1.5;
-    QCOMPARE(threeWireMFromMajor(d, 1.5, 0.866), threeWireM(9.04322, 1.5, 0.866));
-    QCOMPARE(QString::fromStdString(plainText(threeWireMFromMajor(10, 1.5, 0.866))), QString("10.3255"));
+    QCOMPARE(metricThreeWireM(MajorDiameter{d}, Wire{0.866}, Pitch{1.5}),
+             metricThreeWireM(PitchDiameter{9.04322}, Wire{0.866}, Pitch{1.5}));
+    QCOMPARE(QString::fromStdString(plainText(metricThreeWireM(MajorDiameter{10}, Wire{0.866}, Pitch{1.5}))),
+             QString("10.3255"));
 }
 
-void TestMetricTables::gaugeTolerance_data()
-{
+void TestMetricTables::gaugeTolerance_data() {
     QTest::addColumn<double>("key");
-    QTest::addColumn<int>("band");   // 0: none
+    QTest::addColumn<int>("band");  // 0: none
     QTest::newRow("0.03") << 0.03 << 1;
     QTest::newRow("0.071") << 0.071 << 2;
     QTest::newRow("0.14") << 0.14 << 4;
@@ -134,21 +132,19 @@ void TestMetricTables::gaugeTolerance_data()
     QTest::newRow("nan") << std::nan("") << 0;
 }
 
-void TestMetricTables::gaugeTolerance()
-{
+void TestMetricTables::gaugeTolerance() {
     QFETCH(double, key);
     QFETCH(int, band);
     // Z, T, W, W2 of bands 1..7.
     static const double rows[7][4] = {
-        {0, 0.006, 0.008, 0.006},         {0.002, 0.007, 0.0095, 0.0075},
-        {0.006, 0.009, 0.0125, 0.0095},   {0.012, 0.011, 0.0175, 0.0115},
-        {0.016, 0.014, 0.021, 0.015},     {0.024, 0.018, 0.027, 0.019},
+        {0, 0.006, 0.008, 0.006},       {0.002, 0.007, 0.0095, 0.0075}, {0.006, 0.009, 0.0125, 0.0095},
+        {0.012, 0.011, 0.0175, 0.0115}, {0.016, 0.014, 0.021, 0.015},   {0.024, 0.018, 0.027, 0.019},
         {0.032, 0.022, 0.033, 0.023},
     };
     const auto g = metric::gaugeTolerance(key);
     QCOMPARE(g.has_value(), band != 0);
     if (g) {
-        const double *r = rows[band - 1];
+        const double* r = rows[band - 1];
         QCOMPARE(g->Z, r[0]);
         QCOMPARE(g->T, r[1]);
         QCOMPARE(g->W, r[2]);

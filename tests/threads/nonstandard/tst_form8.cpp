@@ -5,9 +5,10 @@
 
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
-#include "threads/nonstandard/Form8.h"
 #include "threads/common/threewire.h"
+#include "threads/nonstandard/Form8.h"
 #include "uitest.h"
+#include "windowtest.h"
 
 // Every box of the window, by design name.
 static const QStringList kBoxes = {"sz1",  "sz2",  "sz3",  "sz4",  "sz5",  "sz6",  "sz7",  "sz8",
@@ -27,11 +28,7 @@ private slots:
     void printsBothTabs();
 
 private:
-    QLineEdit* box(const QString& name) const {
-        auto* b = w->findChild<QLineEdit*>(name);
-        if (!b) qFatal("no box %s", qPrintable(name));
-        return b;
-    }
+    QLineEdit* box(const QString& name) const { return quorvil::test::WindowProbe(w).box(name); }
     QMap<QString, QString> allTexts() const {
         QMap<QString, QString> t;
         for (const QString& n : kBoxes) t[n] = box(n)->text();
@@ -79,21 +76,19 @@ void TestForm8::buttons_data() {
 
     QTest::newRow("best wire mm 1.5 60") << "Command3" << QStringList{"sz1=1.5", "sz2=60"} << "sz3" << "0.866";
     QTest::newRow("best wire mm 8 55") << "Command3" << QStringList{"sz1=8", "sz2=55"} << "sz3" << "4.509";
-    QTest::newRow("best wire mm blanks and .5")
-        << "Command3" << QStringList{"sz1= .5 ", "sz2=60"} << "sz3" << "0.289";
+    QTest::newRow("best wire mm blanks and .5") << "Command3" << QStringList{"sz1= .5 ", "sz2=60"} << "sz3" << "0.289";
     QTest::newRow("best wire tpi 8 60") << "Command6" << QStringList{"sz10=8", "sz20=60"} << "sz30" << "1.833";
     QTest::newRow("best wire tpi 4 29") << "Command6" << QStringList{"sz10=4", "sz20=29"} << "sz30" << "3.279";
 
-    QTest::newRow("M mm 60")
-        << "Command2" << QStringList{"sz4=2", "sz5=60", "sz6=1.157", "sz7=18.701"} << "sz8" << "20.440";
-    QTest::newRow("M mm 30")
-        << "Command2" << QStringList{"sz4=2", "sz5=30", "sz6=1.047", "sz7=9"} << "sz8" << "10.360";
-    QTest::newRow("M mm negative")
-        << "Command2" << QStringList{"sz4=1", "sz5=60", "sz6=0.1", "sz7=0.5"} << "sz8" << "-0.066";
-    QTest::newRow("M tpi 8 60")
-        << "Command5" << QStringList{"sz40=8", "sz50=60", "sz60=1.833", "sz70=18"} << "sz80" << "20.749";
-    QTest::newRow("M tpi 6 29")
-        << "Command5" << QStringList{"sz40=6", "sz50=29", "sz60=2.217", "sz70=40"} << "sz80" << "42.887";
+    QTest::newRow("M mm 60") << "Command2" << QStringList{"sz4=2", "sz5=60", "sz6=1.157", "sz7=18.701"} << "sz8"
+                             << "20.440";
+    QTest::newRow("M mm 30") << "Command2" << QStringList{"sz4=2", "sz5=30", "sz6=1.047", "sz7=9"} << "sz8" << "10.360";
+    QTest::newRow("M mm negative") << "Command2" << QStringList{"sz4=1", "sz5=60", "sz6=0.1", "sz7=0.5"} << "sz8"
+                                   << "-0.066";
+    QTest::newRow("M tpi 8 60") << "Command5" << QStringList{"sz40=8", "sz50=60", "sz60=1.833", "sz70=18"} << "sz80"
+                                << "20.749";
+    QTest::newRow("M tpi 6 29") << "Command5" << QStringList{"sz40=6", "sz50=29", "sz60=2.217", "sz70=40"} << "sz80"
+                                << "42.887";
 
     // Inputs that give no result leave every box as it was.
     QTest::newRow("best wire empty pitch") << "Command3" << QStringList{"sz2=60"} << "sz3" << "keep";
@@ -101,15 +96,15 @@ void TestForm8::buttons_data() {
     QTest::newRow("best wire angle 0") << "Command3" << QStringList{"sz1=1.5", "sz2=0"} << "sz3" << "keep";
     QTest::newRow("best wire tpi 0") << "Command6" << QStringList{"sz10=0", "sz20=60"} << "sz30" << "keep";
     QTest::newRow("best wire tpi lone minus") << "Command6" << QStringList{"sz10=-", "sz20=60"} << "sz30" << "keep";
-    QTest::newRow("M angle 0")
-        << "Command2" << QStringList{"sz4=2", "sz5=0", "sz6=1.157", "sz7=18.701"} << "sz8" << "keep";
+    QTest::newRow("M angle 0") << "Command2" << QStringList{"sz4=2", "sz5=0", "sz6=1.157", "sz7=18.701"} << "sz8"
+                               << "keep";
     QTest::newRow("M empty wire") << "Command2" << QStringList{"sz4=2", "sz5=60", "sz7=18.701"} << "sz8" << "keep";
-    QTest::newRow("M overflow")
-        << "Command2" << QStringList{"sz4=1e308", "sz5=60", "sz6=1e308", "sz7=1e308"} << "sz8" << "keep";
-    QTest::newRow("M tpi 0")
-        << "Command5" << QStringList{"sz40=0", "sz50=60", "sz60=1.833", "sz70=18"} << "sz80" << "keep";
-    QTest::newRow("M tpi empty diameter")
-        << "Command5" << QStringList{"sz40=8", "sz50=60", "sz60=1.833"} << "sz80" << "keep";
+    QTest::newRow("M overflow") << "Command2" << QStringList{"sz4=1e308", "sz5=60", "sz6=1e308", "sz7=1e308"} << "sz8"
+                                << "keep";
+    QTest::newRow("M tpi 0") << "Command5" << QStringList{"sz40=0", "sz50=60", "sz60=1.833", "sz70=18"} << "sz80"
+                             << "keep";
+    QTest::newRow("M tpi empty diameter") << "Command5" << QStringList{"sz40=8", "sz50=60", "sz60=1.833"} << "sz80"
+                                          << "keep";
 }
 
 void TestForm8::buttons() {

@@ -236,14 +236,13 @@ void TestForm2::internal7H() {
     calculate("40", "6");
     // d 40 has no gauge thread lengths for P 6
     const Texts expected = {
-        {"Text5", "3.106"},    {"Text10", "3.177"},   {"Text1", ""},         {"Text2", ""},
-        {"txtT10", " 41"},     {"txtT11", " 37"},     {"txtT12", "0.450"},   {"txtT13", " 34"},
-        {"txtT14", "0.500"},   {"txtT23", "40.061"},  {"txtT24", "-0.052"},  {"txtT25", "38.689"},
-        {"txtT26", "-0.052"},  {"Text6", "37.048"},   {"txtT28", "-0.026"},  {"Text7", "37.476"},
-        {"txtT31", "-0.026"},  {"txtT27", "40.960"},  {"Text11", "41.305"},  {"txtT30", "41.388"},
-        {"Text12", "41.733"},  {"Text8", "36.996"},   {"Text9", "37.435"},   {"txtT29", "40.908"},
-        {"Text13", "41.253"},  {"txtT32", "41.347"},  {"Text14", "41.692"},  {"txtT40", " 33"},
-        {"txtT41", " 33"},     {"Text3", "40"},       {"Text4", "6"},
+        {"Text5", "3.106"},   {"Text10", "3.177"},  {"Text1", ""},        {"Text2", ""},        {"txtT10", " 41"},
+        {"txtT11", " 37"},    {"txtT12", "0.450"},  {"txtT13", " 34"},    {"txtT14", "0.500"},  {"txtT23", "40.061"},
+        {"txtT24", "-0.052"}, {"txtT25", "38.689"}, {"txtT26", "-0.052"}, {"Text6", "37.048"},  {"txtT28", "-0.026"},
+        {"Text7", "37.476"},  {"txtT31", "-0.026"}, {"txtT27", "40.960"}, {"Text11", "41.305"}, {"txtT30", "41.388"},
+        {"Text12", "41.733"}, {"Text8", "36.996"},  {"Text9", "37.435"},  {"txtT29", "40.908"}, {"Text13", "41.253"},
+        {"txtT32", "41.347"}, {"Text14", "41.692"}, {"txtT40", " 33"},    {"txtT41", " 33"},    {"Text3", "40"},
+        {"Text4", "6"},
     };
     Texts shown = allBoxes();
     for (const QString& n : kExternal) QCOMPARE(shown.take(n), QString());
@@ -255,32 +254,31 @@ void TestForm2::internalOtherClasses_data() {
     QTest::addColumn<QString>("P");
     QTest::addColumn<QString>("option");
     QTest::addColumn<Texts>("expected");
-    QTest::addRow("40x6 8H") << "40" << "6" << "Op8"
-                             << Texts{{"txtT12", "0.560"}, {"txtT24", "-0.064"}, {"Text6", "37.062"},
-                                      {"Text7", "37.592"}, {"txtT25", "38.808"}, {"txtT23", "40.078"},
-                                      {"Text8", "36.998"}, {"Text9", "37.543"}};
-    QTest::addRow("40x6 9H") << "40" << "6" << "Op9"
-                             << Texts{{"txtT12", "0.710"}, {"txtT24", "-0.064"}, {"Text7", "37.742"},
-                                      {"txtT25", "38.958"}};
+    QTest::addRow("40x6 8H") << "40" << "6"
+                             << "Op8" << Texts{{"txtT12", "0.560"}, {"txtT24", "-0.064"}, {"Text6", "37.062"},
+                                               {"Text7", "37.592"}, {"txtT25", "38.808"}, {"txtT23", "40.078"},
+                                               {"Text8", "36.998"}, {"Text9", "37.543"}};
+    QTest::addRow("40x6 9H")
+        << "40" << "6"
+        << "Op9" << Texts{{"txtT12", "0.710"}, {"txtT24", "-0.064"}, {"Text7", "37.742"}, {"txtT25", "38.958"}};
     // the 7H series has no 0.315
     QTest::addRow("20x3 7H") << "20" << "3" << "Op7" << Texts{{"txtT12", "0.300"}, {"txtT28", "-0.020"}};
     QTest::addRow("20x3 8H") << "20" << "3" << "Op8" << Texts{{"txtT12", "0.400"}, {"txtT28", "-0.026"}};
     QTest::addRow("20x3 9H") << "20" << "3" << "Op9" << Texts{{"txtT12", "0.500"}, {"txtT28", "-0.026"}};
     // computed just below 0.315: the bound of the gauge band belongs below
-    QTest::addRow("10x2 8H") << "10" << "2" << "Op8"
-                             << Texts{{"txtT12", "0.315"}, {"txtT28", "-0.020"}, {"Text6", "9.033"},
-                                      {"Text8", "8.993"}, {"Text9", "9.303"}};
+    QTest::addRow("10x2 8H")
+        << "10" << "2" << "Op8"
+        << Texts{{"txtT12", "0.315"}, {"txtT28", "-0.020"}, {"Text6", "9.033"}, {"Text8", "8.993"}, {"Text9", "9.303"}};
     QTest::addRow("200x10 9H") << "200" << "10" << "Op9" << Texts{{"txtT12", "1.060"}, {"txtT28", "-0.038"}};
     QTest::addRow("150x12 9H") << "150" << "12" << "Op9" << Texts{{"txtT12", "1.060"}};
     QTest::addRow("200x12 9H") << "200" << "12" << "Op9" << Texts{{"txtT12", "1.120"}};
     QTest::addRow("8x1.5 7H") << "8" << "1.5" << "Op7"
-                              << Texts{{"txtT12", "0.224"}, {"txtT40", " 6.2"}, {"txtT41", " 6.2"},
-                                       {"Text5", "0.796"}, {"Text10", "0.866"}, {"Text1", "12"}, {"Text2", "8"},
-                                       {"txtT10", " 8.3"}, {"txtT11", " 7.25"}, {"txtT13", " 6.5"},
-                                       {"txtT14", "0.190"}};
-    QTest::addRow("100x20 7H") << "100" << "20" << "Op7"
-                               << Texts{{"Text1", "140"}, {"Text2", "90"}, {"txtT10", " 102"},
-                                        {"txtT11", " 90"}, {"txtT13", " 80"}, {"txtT14", "1.180"}};
+                              << Texts{{"txtT12", "0.224"}, {"txtT40", " 6.2"}, {"txtT41", " 6.2"}, {"Text5", "0.796"},
+                                       {"Text10", "0.866"}, {"Text1", "12"},    {"Text2", "8"},     {"txtT10", " 8.3"},
+                                       {"txtT11", " 7.25"}, {"txtT13", " 6.5"}, {"txtT14", "0.190"}};
+    QTest::addRow("100x20 7H") << "100" << "20"
+                               << "Op7" << Texts{{"Text1", "140"},  {"Text2", "90"},   {"txtT10", " 102"},
+                                                 {"txtT11", " 90"}, {"txtT13", " 80"}, {"txtT14", "1.180"}};
 }
 
 void TestForm2::internalOtherClasses() {

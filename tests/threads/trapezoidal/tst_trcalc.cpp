@@ -71,10 +71,10 @@ void TestTrCalc::mValueRows() {
 
 void TestTrCalc::mValueKeyedPositions() {
     // Positions without a row: headers, Tr18x2 and every pitch of 10 or more.
-    const QList<int> without = {0, 64, 72, 17, 20, 23, 26, 29, 32, 35, 37, 38, 40, 41, 43, 44, 46, 47, 49, 50,
-                                52, 53, 55, 56, 58, 59, 61, 62, 80, 83, 86, 89, 92, 95, 98, 100, 101, 103,
-                                104, 106, 107, 109, 110, 112, 113, 115, 116, 118, 119, 121, 122, 124, 125,
-                                127, 128, 130, 131, 133, 134, 135, 136, 137, 138, 139, 140, 141};
+    const QList<int> without = {0,   64,  72,  17,  20,  23,  26,  29,  32,  35,  37,  38,  40,  41,  43,  44,  46,
+                                47,  49,  50,  52,  53,  55,  56,  58,  59,  61,  62,  80,  83,  86,  89,  92,  95,
+                                98,  100, 101, 103, 104, 106, 107, 109, 110, 112, 113, 115, 116, 118, 119, 121, 122,
+                                124, 125, 127, 128, 130, 131, 133, 134, 135, 136, 137, 138, 139, 140, 141};
     int keyed = 0;
     for (int pos = 0; pos < kSizeListCount; ++pos) {
         const auto row = mValueRow(pos);
@@ -99,14 +99,14 @@ void TestTrCalc::mValueKeyedPositions() {
 void TestTrCalc::wireTablesDiffer() {
     // P 1.5 in both of this window's tables, not in the family's; 7 and 9
     // only for the size list; 10 and 12 only for the calculator.
-    QVERIFY(!quorvil::trap::wires(1.5));
+    QVERIFY(!quorvil::trapezoidal::wires(1.5));
     QCOMPARE(calculatorWires(1.5)->preferred, 0.796);
     QCOMPARE(sizeListWires(1.5)->second, 0.866);
     QVERIFY(!calculatorWires(7) && !calculatorWires(9));
     QCOMPARE(sizeListWires(7)->preferred, 3.666);
     QCOMPARE(sizeListWires(9)->second, 4.773);
     QVERIFY(calculatorWires(12) && !sizeListWires(12));
-    QCOMPARE(calculatorWires(8)->preferred, quorvil::trap::wires(8)->preferred);
+    QCOMPARE(calculatorWires(8)->preferred, quorvil::trapezoidal::wires(8)->preferred);
     QVERIFY(!calculatorWires(1.49));
 }
 
@@ -175,7 +175,7 @@ void TestTrCalc::minorToleranceTableNearFormula() {
     for (double P : {1.5, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0, 9.0, 10.0, 12.0, 14.0, 16.0, 18.0, 20.0, 22.0}) {
         const auto t = minorToleranceTable(P);
         QVERIFY(t.has_value());
-        QVERIFY2(std::abs(*t - quorvil::trap::minorTolerance(P)) <= 0.0251, qPrintable(QString::number(P)));
+        QVERIFY2(std::abs(*t - quorvil::trapezoidal::minorTolerance(P)) <= 0.0251, qPrintable(QString::number(P)));
         ++rows;
     }
     QCOMPARE(rows, 16);

@@ -7,6 +7,7 @@
 
 #include "threads/trapezoidal/tr_sizes.h"
 
+using namespace quorvil;
 using namespace quorvil::trapezoidal;
 using C = ExternalClass;
 Q_DECLARE_METATYPE(quorvil::trapezoidal::ExternalClass)
@@ -85,7 +86,10 @@ void TestTrSizes::seriesStructure() {
     std::set<int> first, second;
     int previousD = -1;
     for (int pos = 1; pos < kSizeListCount; ++pos) {
-        if (pos == 64) { previousD = -1; continue; }
+        if (pos == 64) {
+            previousD = -1;
+            continue;
+        }
         const auto s = sizeAt(pos);
         QVERIFY2(s.has_value(), qPrintable(QString::number(pos)));
         (pos < 64 ? first : second).insert(s->d);

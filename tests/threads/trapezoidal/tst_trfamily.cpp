@@ -3,10 +3,11 @@
 #include <cmath>
 
 #include "common/numtext.h"
-#include "threads/nonstandard/trapfamily.h"
+#include "threads/common/threewire.h"
+#include "threads/trapezoidal/tr_family.h"
 
 using namespace quorvil;
-using namespace quorvil::trap;
+using namespace quorvil::trapezoidal;
 
 namespace {
 
@@ -17,7 +18,7 @@ QString shown(double v) { return QString::fromStdString(formatPattern(v, Pattern
 GaugeBlock b(double d, double P) {
     const double dr = representativeDiameter(d);
     const double D2 = pitchDiameter(d, P);
-    const double TD2 = pitchTolerance(k8H, P, dr);
+    const double TD2 = pitchTolerance(kInternal8H, P, dr);
     return gaugeBlock(d, P, D2, D2 + TD2, 0, gaugeRow(TD2));
 }
 
@@ -75,9 +76,9 @@ void TestTrapFamily::representativeDiameterInSinglePrecision() {
 
 void TestTrapFamily::pitchTables_data() {
     QTest::addColumn<double>("P");
-    QTest::addColumn<double>("Td");   // -1: no row
-    QTest::addColumn<double>("ac");   // -1: no row
-    QTest::addColumn<double>("w1");   // -1: no row
+    QTest::addColumn<double>("Td");  // -1: no row
+    QTest::addColumn<double>("ac");  // -1: no row
+    QTest::addColumn<double>("w1");  // -1: no row
     QTest::addColumn<double>("w2");
     QTest::newRow("1.5 no wires") << 1.5 << 0.15 << 0.15 << -1.0 << -1.0;
     QTest::newRow("2") << 2.0 << 0.18 << 0.25 << 1.047 << 1.157;
@@ -182,17 +183,17 @@ void TestTrapFamily::workedExample() {
     QCOMPARE(internalMajorDiameter(d, ac), 37.0);
     QCOMPARE(internalMinorDiameter(d, P), 30.0);
     QCOMPARE(*majorDiameterTolerance(P), 0.375);
-    const double es = fundamentalDeviation(class7e.position, P);
+    const double es = fundamentalDeviation(kExternal7e.position, P);
     QCOMPARE(shown(es), "-0.116");
-    QCOMPARE(shown(pitchLowerDeviation(class7e.k, P, dr, es)), "-0.443");
-    QCOMPARE(shown(es - pitchTolerance(class7e.k, P, dr)), "-0.443");
-    QCOMPARE(shown(minorLowerDeviation(class7e.k, P, dr, es)), "-0.524");
-    const double TD2 = pitchTolerance(k7H, P, dr);
+    QCOMPARE(shown(pitchLowerDeviation(kExternal7e.k, P, dr, es)), "-0.443");
+    QCOMPARE(shown(es - pitchTolerance(kExternal7e.k, P, dr)), "-0.443");
+    QCOMPARE(shown(minorLowerDeviation(kExternal7e.k, P, dr, es)), "-0.524");
+    const double TD2 = pitchTolerance(kInternal7H, P, dr);
     QCOMPARE(shown(TD2), "0.444");
     QCOMPARE(shown(minorTolerance(P)), "0.508");
     const WirePair w = *wires(P);
-    QCOMPARE(shown(threeWireM(d2, w.preferred, P)), "36.912");
-    QCOMPARE(shown(threeWireM(d2, w.second, P)), "37.257");
+    QCOMPARE(shown(trapezoidalThreeWireM(PitchDiameter{d2}, Wire{w.preferred}, Pitch{P})), "36.912");
+    QCOMPARE(shown(trapezoidalThreeWireM(PitchDiameter{d2}, Wire{w.second}, Pitch{P})), "37.257");
 
     const GaugeRow g = gaugeRow(TD2);
     QCOMPARE(g.T, 0.026);
@@ -211,32 +212,32 @@ void TestTrapFamily::workedExample() {
     QCOMPARE(shown(b.goPitch), "33.035");
     QCOMPARE(shown(b.goWear), "32.996");
     // The M values are the three-wire form over the pitch sizes and wear limits.
-    QCOMPARE(b.goM, threeWireM(b.goPitch, w.preferred, P));
-    QCOMPARE(b.noGoWearM, threeWireM(b.noGoWear, w.preferred, P));
+    QCOMPARE(b.goM, trapezoidalThreeWireM(PitchDiameter{b.goPitch}, Wire{w.preferred}, Pitch{P}));
+    QCOMPARE(b.noGoWearM, trapezoidalThreeWireM(PitchDiameter{b.noGoWear}, Wire{w.preferred}, Pitch{P}));
 }
 
 void TestTrapFamily::otherClassesOfTheExample() {
     const double d = 36, P = 6;
     const double dr = representativeDiameter(d);
-    const auto lower = [&](ExternalClass c) {
+    const auto lower = [&](ExternalTolerance c) {
         return shown(pitchLowerDeviation(c.k, P, dr, fundamentalDeviation(c.position, P)));
     };
-    const auto minor = [&](ExternalClass c) {
+    const auto minor = [&](ExternalTolerance c) {
         return shown(minorLowerDeviation(c.k, P, dr, fundamentalDeviation(c.position, P)));
     };
-    QCOMPARE(lower(class7h), "-0.326");
-    QCOMPARE(minor(class7h), "-0.408");
-    QCOMPARE(lower(class8c), "-0.653");
-    QCOMPARE(minor(class8c), "-0.758");
-    QCOMPARE(lower(class8e), "-0.534");
-    QCOMPARE(shown(pitchTolerance(k8H, P, dr)), "0.553");
-    QCOMPARE(gaugeRow(pitchTolerance(k8H, P, dr)).T, 0.032);
+    QCOMPARE(lower(kExternal7h), "-0.326");
+    QCOMPARE(minor(kExternal7h), "-0.408");
+    QCOMPARE(lower(kExternal8c), "-0.653");
+    QCOMPARE(minor(kExternal8c), "-0.758");
+    QCOMPARE(lower(kExternal8e), "-0.534");
+    QCOMPARE(shown(pitchTolerance(kInternal8H, P, dr)), "0.553");
+    QCOMPARE(gaugeRow(pitchTolerance(kInternal8H, P, dr)).T, 0.032);
 }
 
 void TestTrapFamily::singlePrecisionPath() {
     // d 130, P 7, 8H: the NO-GO major is 128.624 at three decimals in double
     // precision, but its float has a seven-digit text ending in 5.
-    const SingleResults r = computeSingle(130, 7, class7e, k8H);
+    const SingleResults r = computeSingle(130, 7, kExternal7e, kInternal8H);
     const QString text = QString::fromStdString(signedTextSingle(r.noGoMajor));
     QCOMPARE(QString::fromStdString(reformat(text.toStdString(), Pattern::Hash3)), "128.625");
     QVERIFY(text.endsWith(QLatin1Char('5')));
@@ -246,15 +247,15 @@ void TestTrapFamily::singlePrecisionPath() {
 
 void TestTrapFamily::singlePrecisionMissingRows() {
     // P 7: Td and ac have rows, the wires none; nothing that needs a wire is there.
-    SingleResults r = computeSingle(40, 7, class8c, k8H);
+    SingleResults r = computeSingle(40, 7, kExternal8c, kInternal8H);
     QVERIFY(r.majorLower && r.d3 && r.D4);
     QVERIFY(!r.w1 && !r.w2 && !r.M1 && !r.M2 && !r.goM && !r.noGoM && !r.goWearM && !r.noGoWearM);
     QCOMPARE(*r.d3, 32.0f);
     // P 11: no row anywhere.
-    r = computeSingle(40, 11, class7e, k7H);
+    r = computeSingle(40, 11, kExternal7e, kInternal7H);
     QVERIFY(!r.majorLower && !r.d3 && !r.D4 && !r.w1);
     QCOMPARE(r.D1, 29.0f);
 }
 
 QTEST_APPLESS_MAIN(TestTrapFamily)
-#include "tst_trapfamily.moc"
+#include "tst_trfamily.moc"

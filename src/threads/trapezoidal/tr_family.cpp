@@ -1,26 +1,25 @@
-#include "threads/nonstandard/trapfamily.h"
+#include "threads/trapezoidal/tr_family.h"
 
 #include <cmath>
 #include <limits>
+#include <span>
 
-namespace quorvil::trap {
+#include "threads/common/threewire.h"
+#include "threads/common/tolerance.h"
+
+namespace quorvil::trapezoidal {
 
 namespace {
 
 constexpr double kNoLimit = std::numeric_limits<double>::infinity();
 
-struct DiameterBand {
+struct DrBand {
     double upTo;  // the bound belongs to this band
     double dr;
 };
 
-constexpr DiameterBand kDiameterBands[] = {
-    {11.2, 9.38},
-    {22.4, 16.248},
-    {45, 32.496},
-    {90, 64.343},
-    {180, 130.767},
-    {kNoLimit, 238.746},
+constexpr DrBand kDiameterBands[] = {
+    {11.2, 9.38}, {22.4, 16.248}, {45, 32.496}, {90, 64.343}, {180, 130.767}, {kNoLimit, 238.746},
 };
 
 struct PitchRow {
@@ -55,22 +54,10 @@ struct GaugeBand {
 };
 
 constexpr GaugeBand kGaugeBands[] = {
-    {0.125, {0.013, 0.009, 0.018, 0.014}},
-    {0.2, {0.016, 0.017, 0.025, 0.017}},
-    {0.315, {0.020, 0.023, 0.030, 0.022}},
-    {0.5, {0.026, 0.035, 0.039, 0.028}},
-    {0.8, {0.032, 0.046, 0.048, 0.033}},
-    {kNoLimit, {0.038, 0.054, 0.057, 0.039}},
+    {0.125, {0.013, 0.009, 0.018, 0.014}}, {0.2, {0.016, 0.017, 0.025, 0.017}},
+    {0.315, {0.020, 0.023, 0.030, 0.022}}, {0.5, {0.026, 0.035, 0.039, 0.028}},
+    {0.8, {0.032, 0.046, 0.048, 0.033}},   {kNoLimit, {0.038, 0.054, 0.057, 0.039}},
 };
-
-// First band whose bound is not below x, the bound taken in the precision
-// of x. The last band has no upper limit, so it also takes what is left.
-template <class T, class Band, std::size_t N>
-const Band& bandOf(T x, const Band (&bands)[N]) {
-    for (const Band& b : bands)
-        if (x <= static_cast<T>(b.upTo)) return b;
-    return bands[N - 1];
-}
 
 const PitchRow* pitchRow(double P) {
     for (const PitchRow& r : kPitchRows)
@@ -80,8 +67,8 @@ const PitchRow* pitchRow(double P) {
 
 }  // namespace
 
-double representativeDiameter(double d) { return bandOf(d, kDiameterBands).dr; }
-double representativeDiameter(float d) { return bandOf(d, kDiameterBands).dr; }
+double representativeDiameter(double d) { return bandUpTo(d, std::span<const DrBand>(kDiameterBands)).dr; }
+double representativeDiameter(float d) { return bandUpTo(d, std::span<const DrBand>(kDiameterBands)).dr; }
 
 std::optional<double> majorDiameterTolerance(double P) {
     if (const PitchRow* r = pitchRow(P)) return r->Td;
@@ -100,24 +87,12 @@ std::optional<WirePair> wires(double P) {
 
 double fundamentalDeviation(Position position, double P) {
     switch (position) {
-    case Position::h:
-        return 0;
-    case Position::e:
-        return P > 3 ? std::sqrt(P) * -47.49 * 0.001 : -(11 * P + 50) * 0.001;
-    case Position::c:
-        return P > 2 ? std::sqrt(P) * -94.12 * 0.001 - 0.005 : -(11 * P + 125) * 0.001;
+    case Position::h: return 0;
+    case Position::e: return P > 3 ? std::sqrt(P) * -47.49 * 0.001 : -(11 * P + 50) * 0.001;
+    case Position::c: return P > 2 ? std::sqrt(P) * -94.12 * 0.001 - 0.005 : -(11 * P + 125) * 0.001;
     }
     return 0;
 }
-
-double powP04(double P) {
-    const double fifthRoot = std::exp(std::log(P) / 5);
-    return fifthRoot * fifthRoot;
-}
-
-double powDr01(double dr) { return std::exp(std::log(dr) / 10); }
-
-double powP07(double P) { return std::pow(std::exp(std::log(P) / 10), 7); }
 
 double pitchTolerance(double k, double P, double dr) { return powP04(P) * k * powDr01(dr) * 0.001; }
 
@@ -136,10 +111,8 @@ double externalMinorDiameter(double d, double P, double ac) { return (d - P) - 2
 double internalMajorDiameter(double d, double ac) { return 2 * ac + d; }
 double internalMinorDiameter(double d, double P) { return d - P; }
 
-double threeWireM(double E, double w, double P) { return (E + 4.864 * w) - 1.866 * P; }
-
-GaugeRow gaugeRow(double TD2) { return bandOf(TD2, kGaugeBands).row; }
-GaugeRow gaugeRow(float TD2) { return bandOf(TD2, kGaugeBands).row; }
+GaugeRow gaugeRow(double TD2) { return bandUpTo(TD2, std::span<const GaugeBand>(kGaugeBands)).row; }
+GaugeRow gaugeRow(float TD2) { return bandUpTo(TD2, std::span<const GaugeBand>(kGaugeBands)).row; }
 
 GaugeBlock gaugeBlock(double d, double P, double D2, double D2plusTD2, double w1, const GaugeRow& g) {
     GaugeBlock b{};
@@ -151,13 +124,12 @@ GaugeBlock gaugeBlock(double d, double P, double D2, double D2plusTD2, double w1
     b.pitchTolerance = g.T / 2;
     b.goWear = b.goPitch - g.WG;
     b.noGoWear = b.noGoPitch - g.WN;
-    b.goM = threeWireM(b.goPitch, w1, P);
-    b.noGoM = threeWireM(b.noGoPitch, w1, P);
-    b.goWearM = threeWireM(b.goWear, w1, P);
-    b.noGoWearM = threeWireM(b.noGoWear, w1, P);
+    b.goM = trapezoidalThreeWireM(PitchDiameter{b.goPitch}, Wire{w1}, Pitch{P});
+    b.noGoM = trapezoidalThreeWireM(PitchDiameter{b.noGoPitch}, Wire{w1}, Pitch{P});
+    b.goWearM = trapezoidalThreeWireM(PitchDiameter{b.goWear}, Wire{w1}, Pitch{P});
+    b.noGoWearM = trapezoidalThreeWireM(PitchDiameter{b.noGoWear}, Wire{w1}, Pitch{P});
     return b;
 }
-
 
 namespace {
 
@@ -172,16 +144,16 @@ bool finite(const std::optional<float>& v) { return !v || std::isfinite(*v); }
 }  // namespace
 
 bool SingleResults::finite() const {
-    using trap::finite;
-    for (float v : {d, d2, es, pitchLower, minorLower, D2, TD2, D1, TD1, goMajor, noGoMajor, majorDeviation,
-                    pitchTolerance})
+    using trapezoidal::finite;
+    for (float v :
+         {d, d2, es, pitchLower, minorLower, D2, TD2, D1, TD1, goMajor, noGoMajor, majorDeviation, pitchTolerance})
         if (!finite(v)) return false;
     for (const auto& v : {majorLower, d3, D4, w1, w2, M1, M2, goM, noGoM, goWearM, noGoWearM})
         if (!finite(v)) return false;
     return true;
 }
 
-SingleResults computeSingle(float d, float P, ExternalClass external, double kInternal) {
+SingleResults computeSingle(float d, float P, ExternalTolerance external, double kInternal) {
     SingleResults r{};
     r.d = d;
     const float dr = static_cast<float>(representativeDiameter(d));
@@ -194,8 +166,8 @@ SingleResults computeSingle(float d, float P, ExternalClass external, double kIn
     r.d2 = static_cast<float>(pitchDiameter(d, P));
     const std::optional<float> ac = single(crestClearance(P));
     if (ac) r.d3 = static_cast<float>(externalMinorDiameter(d, P, *ac));
-    if (r.w1) r.M1 = static_cast<float>(threeWireM(r.d2, *r.w1, P));
-    if (r.w2) r.M2 = static_cast<float>(threeWireM(r.d2, *r.w2, P));
+    if (r.w1) r.M1 = static_cast<float>(trapezoidalThreeWireM(PitchDiameter{r.d2}, Wire{*r.w1}, Pitch{P}));
+    if (r.w2) r.M2 = static_cast<float>(trapezoidalThreeWireM(PitchDiameter{r.d2}, Wire{*r.w2}, Pitch{P}));
 
     r.es = static_cast<float>(fundamentalDeviation(external.position, P));
     r.pitchLower = static_cast<float>(pitchLowerDeviation(external.k, P, dr, r.es));
@@ -223,4 +195,4 @@ SingleResults computeSingle(float d, float P, ExternalClass external, double kIn
     return r;
 }
 
-}  // namespace quorvil::trap
+}  // namespace quorvil::trapezoidal

@@ -14,7 +14,7 @@
 
 #include <optional>
 
-namespace quorvil::trap {
+namespace quorvil::trapezoidal {
 
 // ---- Tolerance classes ----------------------------------------------------
 
@@ -22,20 +22,20 @@ namespace quorvil::trap {
 // deviation es.
 enum class Position { h, e, c };
 
-// An external class: its position and the coefficient k of its
-// pitch-diameter tolerance (grade 7: 112.5, grade 8: 144).
-struct ExternalClass {
+// The tolerance of an external class: its position and the coefficient k of
+// its pitch-diameter tolerance (grade 7: 112.5, grade 8: 144).
+struct ExternalTolerance {
     Position position;
     double k;
 };
-inline constexpr ExternalClass class7h{Position::h, 112.5};
-inline constexpr ExternalClass class7e{Position::e, 112.5};
-inline constexpr ExternalClass class8e{Position::e, 144};
-inline constexpr ExternalClass class8c{Position::c, 144};
+inline constexpr ExternalTolerance kExternal7h{Position::h, 112.5};
+inline constexpr ExternalTolerance kExternal7e{Position::e, 112.5};
+inline constexpr ExternalTolerance kExternal8e{Position::e, 144};
+inline constexpr ExternalTolerance kExternal8c{Position::c, 144};
 
 // Coefficients k of the internal classes (position H: lower deviations 0).
-inline constexpr double k7H = 153;
-inline constexpr double k8H = 190.8;
+inline constexpr double kInternal7H = 153;
+inline constexpr double kInternal8H = 190.8;
 
 // ---- Representative diameter ----------------------------------------------
 
@@ -73,12 +73,7 @@ std::optional<WirePair> wires(double P);
 // The thresholds themselves take the linear branch.
 double fundamentalDeviation(Position position, double P);
 
-// The powers, formed from the natural logarithm and exponential:
-// P^0.4 = (e^(ln P / 5))^2, dr^0.1 = e^(ln dr / 10), P^0.7 = (e^(ln P / 10))^7.
-// They need a positive argument.
-double powP04(double P);
-double powDr01(double dr);
-double powP07(double P);
+// The powers of P and dr are those of threads/common/tolerance.h.
 
 // Pitch-diameter tolerance Td2 (external k) or TD2 (internal k):
 // ((P^0.4 * k) * dr^0.1) * 0.001. Needs P > 0.
@@ -103,10 +98,6 @@ double externalMinorDiameter(double d, double P, double ac);
 double internalMajorDiameter(double d, double ac);
 double internalMinorDiameter(double d, double P);
 
-// Trapezoidal three-wire form: M = (E + 4.864w) - 1.866P over a pitch
-// diameter E (the thread's d2 or a gauge pitch size) and wire w.
-double threeWireM(double E, double w, double P);
-
 // ---- Gauge tolerance table and gauge block --------------------------------
 
 // Gauge tolerance T, zone position Z (GO pitch size above D2) and the wear
@@ -127,18 +118,18 @@ GaugeRow gaugeRow(float TD2);
 
 // GO and NO-GO thread plug gauge of the internal thread.
 struct GaugeBlock {
-    double goMajor;           // (d + Z) + T
-    double noGoMajor;         // (((D2 + TD2) + T/2) + 0.2P) + T
-    double majorDeviation;    // -T * 2, for both majors
-    double goPitch;           // D2 + Z, middle of its tolerance
-    double noGoPitch;         // (D2 + TD2) + T/2, middle of its tolerance
-    double pitchTolerance;    // T / 2 (the pitch sizes are +-T/2)
-    double goWear;            // (D2 + Z) - WG
-    double noGoWear;          // ((D2 + TD2) + T/2) - WN
-    double goM;               // three-wire M of goPitch over w1
-    double noGoM;             // of noGoPitch
-    double goWearM;           // of goWear
-    double noGoWearM;         // of noGoWear
+    double goMajor;         // (d + Z) + T
+    double noGoMajor;       // (((D2 + TD2) + T/2) + 0.2P) + T
+    double majorDeviation;  // -T * 2, for both majors
+    double goPitch;         // D2 + Z, middle of its tolerance
+    double noGoPitch;       // (D2 + TD2) + T/2, middle of its tolerance
+    double pitchTolerance;  // T / 2 (the pitch sizes are +-T/2)
+    double goWear;          // (D2 + Z) - WG
+    double noGoWear;        // ((D2 + TD2) + T/2) - WN
+    double goM;             // three-wire M of goPitch over w1
+    double noGoM;           // of noGoPitch
+    double goWearM;         // of goWear
+    double noGoWearM;       // of noGoWear
 };
 
 // The gauge block from d, P, D2, the sum D2 + TD2, the preferred wire w1
@@ -146,7 +137,6 @@ struct GaugeBlock {
 // holds its values in single precision rounds it to float first; others
 // pass D2 + TD2. The minor diameter of both gauges (upper limit) is d3.
 GaugeBlock gaugeBlock(double d, double P, double D2, double D2plusTD2, double w1, const GaugeRow& g);
-
 
 // ---- The family held in single precision ----------------------------------
 
@@ -163,9 +153,9 @@ struct SingleResults {
     std::optional<float> majorLower;  // -Td
     float d2;                         // = D2
     float es;
-    float pitchLower;                 // es - Td2
-    std::optional<float> d3;          // also the gauge minor diameter
-    float minorLower;                 // es - 1.25 Td2
+    float pitchLower;         // es - Td2
+    std::optional<float> d3;  // also the gauge minor diameter
+    float minorLower;         // es - 1.25 Td2
     std::optional<float> D4;
     float D2;
     float TD2;
@@ -184,7 +174,7 @@ struct SingleResults {
     bool finite() const;
 };
 
-// Needs P > 0. kInternal is k7H or k8H.
-SingleResults computeSingle(float d, float P, ExternalClass external, double kInternal);
+// Needs P > 0. kInternal is kInternal7H or kInternal8H.
+SingleResults computeSingle(float d, float P, ExternalTolerance external, double kInternal);
 
-}  // namespace quorvil::trap
+}  // namespace quorvil::trapezoidal
