@@ -2,6 +2,8 @@
 // applies steps and saves a screenshot of the window, to look at a window as a
 // user sees it. Run under Xvfb for a real window, e.g.
 //   xvfb-run -a build/shoot out.png 13 w1=10 w2=1.5 click:Command1 tab:SSTab1=1
+// The window is given by its launch index or its class name (Form15), or
+// "main" / "main:TAB" for the main window.
 // Steps: NAME=TEXT types TEXT into the box NAME; click:NAME clicks it;
 // pick:NAME=I picks entry I of a list; tab:NAME=I shows tab page I.
 #include <QAbstractButton>
@@ -20,12 +22,20 @@
 #include "common/ui/tabcontainer.h"
 #include "shell/Form1.h"
 #include "shell/launch.h"
+#include "shell/windows.h"
+
+// A launch index, or the launch index of a window class.
+static int launchIndexOf(const QString& which) {
+    for (const quorvil::WindowEntry& e : quorvil::kWindows)
+        if (which == QLatin1String(e.className.data(), qsizetype(e.className.size()))) return e.launchIndex;
+    return which.toInt();
+}
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     quorvil::initApplication(app);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: shoot OUT.png INDEX|main [steps...]\n");
+        std::fprintf(stderr, "usage: shoot OUT.png INDEX|CLASS|main[:TAB] [steps...]\n");
         return 2;
     }
     auto* main = new Form1();
@@ -35,7 +45,7 @@ int main(int argc, char** argv) {
     if (which.startsWith(QStringLiteral("main:")))
         main->findChild<quorvil::TabContainer*>()->setCurrentIndex(which.mid(5).toInt());
     else if (which != QStringLiteral("main"))
-        w = quorvil::launchToolWindow(which.toInt());
+        w = quorvil::launchToolWindow(launchIndexOf(which));
     if (!QTest::qWaitForWindowExposed(w)) std::fprintf(stderr, "window not exposed\n");
     for (int i = 3; i < argc; ++i) {
         const QString step = QString::fromLocal8Bit(argv[i]);

@@ -1,9 +1,20 @@
-// Window "16.各种螺纹代号查询": caption and client area only, until its contents are built.
+// Window "16.各种螺纹代号查询": pick a thread code, read what the code stands
+// for; below, the standards bodies by abbreviation, for reading only.
 #pragma once
 
 #include "common/ui/toolwindow.h"
 
+class QListWidget;
+class QPlainTextEdit;
+
 class Form4 : public quorvil::ToolWindow {
 public:
-    Form4() : ToolWindow(QStringLiteral("Form4"), QStringLiteral("16.各种螺纹代号查询"), 6000, 6000) {}
+    Form4();
+
+    void List1_Click();
+
+private:
+    QListWidget* List1;
+    QPlainTextEdit* Text1;
+    QListWidget* List2;
 };

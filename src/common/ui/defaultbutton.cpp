@@ -1,5 +1,6 @@
 #include "common/ui/defaultbutton.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPointer>
@@ -10,25 +11,30 @@ namespace quorvil {
 
 namespace {
 
-// Sees the key presses that reach the window: those sent to it and those its
-// controls let pass (a text box or an option does not use Enter).
+// Sits on the window and sees the Enter keys its controls do not take (a
+// text box, an option, an editable combo or a command button outside a
+// dialog passes Enter on to its parents).
 class DefaultButtonFilter : public QObject {
 public:
     DefaultButtonFilter(QWidget* window, QPushButton* button, DefaultButtonRules rules)
         : QObject(window), window_(window), button_(button), rules_(rules) {}
 
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != window_ || event->type() != QEvent::KeyPress || !button_) return false;
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (!enter || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
-        if (auto* focused = qobject_cast<QPushButton*>(window_->focusWidget())) {
+        QPushButton* target = button_;
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus || focus->window() != window_) focus = window_->focusWidget();
+        if (auto* focused = qobject_cast<QPushButton*>(focus)) {
             if (!rules_.focusedButtonTakesEnter) return false;
-            focused->click();
-            return true;
+            target = focused;
         }
-        if (rules_.onlyWhileShown && !button_->isVisible()) return false;
-        button_->click();
+        if (!target->isEnabled()) return false;
+        if (rules_.onlyWhileShown && !target->isVisible()) return false;
+        target->click();
         return true;
     }
 
@@ -41,6 +47,7 @@ private:
 }  // namespace
 
 void setDefaultButton(QWidget* window, QPushButton* button, DefaultButtonRules rules) {
+    if (rules.drawnAsDefault) button->setDefault(true);
     window->installEventFilter(new DefaultButtonFilter(window, button, rules));
 }
 

@@ -1,6 +1,8 @@
-// The default button of a window: Enter (Return or the keypad's Enter,
-// without Shift, Ctrl or Alt) anywhere in the window presses it, as in a
-// dialog. One implementation for every window that has one.
+// A window's default button: Enter (Return or the keypad's Enter, without
+// Shift, Ctrl or Alt) anywhere in the window presses it, as in a dialog.
+// Tool windows are plain widgets, where Qt's own default button (a dialog
+// feature) does nothing. One implementation for every window that has one;
+// the rules say where a window differs.
 #pragma once
 
 class QPushButton;
@@ -9,12 +11,15 @@ class QWidget;
 namespace quorvil {
 
 struct DefaultButtonRules {
-    // Enter on a focused push button presses that button instead; otherwise
-    // a focused push button lets Enter pass (and nothing is pressed).
-    bool focusedButtonTakesEnter = false;
-    // The default button is pressed only while it is shown (its tab page in
-    // front); otherwise also from another page.
+    // Enter on a focused command button presses that button instead, as in
+    // a dialog; otherwise a focused command button lets Enter pass and
+    // nothing is pressed.
+    bool focusedButtonTakesEnter = true;
+    // A button is pressed only while it is shown (its tab page in front)
+    // and enabled; otherwise also from another page.
     bool onlyWhileShown = true;
+    // The button is drawn as the default button.
+    bool drawnAsDefault = true;
 };
 
 // Installs the default button on the window; the window owns the handler.

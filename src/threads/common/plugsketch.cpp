@@ -41,4 +41,21 @@ Sketch plugGaugeSketch(const PlugGaugeLayout& g) {
     return s;
 }
 
+namespace inch {
+
+Sketch plugGaugeSketch(int frameHeight) {
+    PlugGaugeLayout layout = kPlugGaugeLayout;
+    layout.noGo = {3645, 360, 4365, 1215};
+    layout.goMajor = {990, 480, 990, 480, 585};
+    layout.noGoMajor = {4365, 4920, 4365, 4920, 4815};
+    layout.goLength = LengthDimension{990, 1260, 1890, 1260, 1800, 1710, 990, 1890};
+    layout.noGoLength = LengthDimension{3645, 1215, 4545, 1215, 1740, 1650, 3645, 4545};
+    Sketch s{{2880, 0, 2880, frameHeight, 1, kGreyLine}};
+    const Sketch plug = plugGaugeSketch(layout);
+    s.insert(s.end(), plug.begin(), plug.end());
+    return s;
+}
+
+}  // namespace inch
+
 }  // namespace quorvil

@@ -44,8 +44,32 @@ struct PlugGaugeLayout {
     std::optional<LengthDimension> goLength, noGoLength;
 };
 
+// The gauge where the thread windows' gauge frames draw it, without the
+// thread-length dimensions; a window that places a part elsewhere or shows
+// the lengths starts from this layout and changes those parts.
+inline constexpr PlugGaugeLayout kPlugGaugeLayout{
+    .go = {990, 360, 1890, 1260},
+    .noGo = {3960, 360, 4545, 1215},
+    .handleTop = 585,
+    .handleBottom = 960,
+    .markInset = 90,
+    .goMajor = {990, 480, 990, 450, 585},
+    .noGoMajor = {4410, 5220, 4410, 5220, 5130},
+    .goLength = std::nullopt,
+    .noGoLength = std::nullopt,
+};
+
 // Thick lines for the outlines and the handle, thin ones for marks and
 // dimensions, all black.
 Sketch plugGaugeSketch(const PlugGaugeLayout& layout);
+
+namespace inch {
+
+// The gauge that heads the gauge frame of the inch thread windows: a shorter
+// NO-GO body, both thread lengths dimensioned, and the line between the GO
+// and NO-GO halves under it, running the frame's full height `frameHeight`.
+Sketch plugGaugeSketch(int frameHeight);
+
+}  // namespace inch
 
 }  // namespace quorvil

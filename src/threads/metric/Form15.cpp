@@ -102,17 +102,12 @@ void Form15::buildInternalPage(QWidget* page) {
         makeFrame(page, arrayName(QStringLiteral("Frame3"), 6), QStringLiteral("螺纹规参数"), {420, 3360, 5985, 3510});
     // The divider between the GO and NO-GO halves lies under the gauge.
     Sketch sketch{{2880, 0, 2880, 3510, 1, kGreyLine}};
-    const Sketch plug = plugGaugeSketch({
-        .go = {990, 360, 1890, 1260},
-        .noGo = {3960, 360, 4545, 1215},
-        .handleTop = 585,
-        .handleBottom = 960,
-        .markInset = 90,
-        .goMajor = {990, 480, 990, 480, 585},
-        .noGoMajor = {4545, 5235, 4545, 5235, 5130},
-        .goLength = LengthDimension{990, 1260, 1890, 1260, 1680, 1590, 990, 1890},
-        .noGoLength = LengthDimension{3960, 1215, 4545, 1215, 1560, 1470, 3960, 4545},
-    });
+    PlugGaugeLayout layout = kPlugGaugeLayout;
+    layout.goMajor = {990, 480, 990, 480, 585};
+    layout.noGoMajor = {4545, 5235, 4545, 5235, 5130};
+    layout.goLength = LengthDimension{990, 1260, 1890, 1260, 1680, 1590, 990, 1890};
+    layout.noGoLength = LengthDimension{3960, 1215, 4545, 1215, 1560, 1470, 3960, 4545};
+    const Sketch plug = plugGaugeSketch(layout);
     sketch.insert(sketch.end(), plug.begin(), plug.end());
     new LineSketch(gauge, sketch);
     makeLabel(gauge, QString(), QStringLiteral("螺通规"), {2130, 240, 600, 225});

@@ -154,17 +154,7 @@ constexpr int kBoxH = 285;  // text box height, twips
 // frame, with the divider between its halves on top; only the divider's
 // place differs between the tabs.
 Sketch gaugeSketch(int dividerX) {
-    Sketch s = plugGaugeSketch({
-        .go = {990, 360, 1890, 1260},
-        .noGo = {3960, 360, 4545, 1215},
-        .handleTop = 585,
-        .handleBottom = 960,
-        .markInset = 90,
-        .goMajor = {990, 480, 990, 450, 585},
-        .noGoMajor = {4410, 5220, 4410, 5220, 5130},
-        .goLength = std::nullopt,
-        .noGoLength = std::nullopt,
-    });
+    Sketch s = plugGaugeSketch(kPlugGaugeLayout);
     s.push_back({dividerX, 90, dividerX, 2880, 1, kGreyLine});
     return s;
 }
@@ -187,7 +177,7 @@ Form19::Form19() : ToolWindow(QStringLiteral("Form19"), text("caption"), 6960, 9
     // Enter presses the focused button; anywhere else it presses the
     // window's default button, the trapezoidal calculate button, from either
     // tab.
-    setDefaultButton(this, Command2, {.focusedButtonTakesEnter = true, .onlyWhileShown = false});
+    setDefaultButton(this, Command2, {.focusedButtonTakesEnter = true, .onlyWhileShown = false, .drawnAsDefault = false});
     w[1]->setFocus();
 }
 

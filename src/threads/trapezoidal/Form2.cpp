@@ -140,8 +140,7 @@ void Form2::buildInternalTab(QWidget* page) {
     Command1 = makeButton(commands, QStringLiteral("Command1"), QStringLiteral("计 算"), Tw{360, 360, 705, 315});
     // The window's default button: Enter presses it while it is shown,
     // unless another button has the focus.
-    Command1->setDefault(true);
-    setDefaultButton(this, Command1);
+    setDefaultButton(this, Command1, {.focusedButtonTakesEnter = false});
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     auto* print = makeButton(commands, QStringLiteral("Command3"), QStringLiteral("打 印"), Tw{1440, 360, 675, 315});
     connect(print, &QPushButton::clicked, this, [this] { Command3_Click(); });
@@ -168,17 +167,10 @@ void Form2::buildInternalTab(QWidget* page) {
     makeLabel(internal, arrayName(QStringLiteral("lblMD"), 5), QStringLiteral("0"), Tw{5265, 585, 180, 255});
 
     auto* gauge = frame3(page, 6, QStringLiteral("螺纹规参数"), Tw{240, 2430, 5985, 4050});
-    Sketch plug = plugGaugeSketch({
-        .go = {990, 360, 1890, 1260},
-        .noGo = {3960, 360, 4545, 1215},
-        .handleTop = 585,
-        .handleBottom = 960,
-        .markInset = 90,
-        .goMajor = {990, 480, 990, 450, 585},
-        .noGoMajor = {4410, 5220, 4410, 5220, 5130},
-        .goLength = LengthDimension{990, 1200, 1860, 1260, 1680, 1590, 990, 1860},
-        .noGoLength = LengthDimension{3960, 1170, 4530, 1170, 1560, 1470, 3960, 4740},
-    });
+    PlugGaugeLayout layout = kPlugGaugeLayout;
+    layout.goLength = LengthDimension{990, 1200, 1860, 1260, 1680, 1590, 990, 1860};
+    layout.noGoLength = LengthDimension{3960, 1170, 4530, 1170, 1560, 1470, 3960, 4740};
+    Sketch plug = plugGaugeSketch(layout);
     // Line5(4): parts the GO side from the NO-GO side, drawn over the handle.
     plug.push_back({2880, 90, 2880, 4005, 1, kGreyLine});
     new LineSketch(gauge, plug);

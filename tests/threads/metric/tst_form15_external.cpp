@@ -10,6 +10,7 @@
 #include "common/ui/tabcontainer.h"
 #include "threads/metric/Form15.h"
 #include "uitest.h"
+#include "windowtest.h"
 
 namespace {
 
@@ -83,11 +84,7 @@ const StoredCase kStoredCases[] = {
 
 const QStringList kBoxes = {"M11", "M12", "M13", "M14", "M15", "M16", "M17"};
 
-QLineEdit* box(QWidget* w, const QString& name) {
-    auto* b = w->findChild<QLineEdit*>(name);
-    if (!b) qFatal("no box %s", qPrintable(name));
-    return b;
-}
+QLineEdit* box(QWidget* w, const QString& name) { return quorvil::test::WindowProbe(w).box(name); }
 
 void pick(QWidget* w, int position) { w->findChild<QComboBox*>("Combo1")->setCurrentIndex(position); }
 

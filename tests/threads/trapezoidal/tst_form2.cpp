@@ -10,6 +10,7 @@
 #include "common/ui/tabcontainer.h"
 #include "threads/trapezoidal/Form2.h"
 #include "uitest.h"
+#include "windowtest.h"
 
 namespace {
 using Texts = QMap<QString, QString>;
@@ -45,7 +46,7 @@ private slots:
     void enterPressesCalculate();
 
 private:
-    QLineEdit* box(const QString& name) const { return w->findChild<QLineEdit*>(name); }
+    QLineEdit* box(const QString& name) const { return quorvil::test::WindowProbe(w).box(name); }
     void type(const QString& name, const QString& text) {
         box(name)->clear();
         QTest::keyClicks(box(name), text);

@@ -1,0 +1,51 @@
+#include "reference/Form9.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "common/ui/controls.h"
+#include "common/ui/fonts.h"
+#include "common/ui/listpick.h"
+#include "common/ui/lookuplist.h"
+#include "reference/hardness.h"
+
+using namespace quorvil;
+
+Form9::Form9() : ToolWindow(QStringLiteral("Form9"), QStringLiteral("21.硬度换算表"), 6960, 4620) {
+    QWidget* frame = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("硬度换算表"), {60, 0, 6840, 4560});
+    makeLabel(frame, QStringLiteral("Label1"), fromView(kHardnessHeadings.listHeading), {240, 330, 3000, 255});
+
+    List1 = makeList(frame, QStringLiteral("List1"), {240, 630, 6360, 2475});
+    setNavyOnWhite(List1, songFont(12));
+    List1->setToolTip(fromView(kHardnessHeadings.listToolTip));
+    for (const HardnessRow& row : kHardnessTable) List1->addItem(fromView(row.hrc));
+    setColumns(List1, 6);
+
+    QLineEdit** boxes[] = {&HB, &HRA, &HV, &QD};
+    const char* names[] = {"HB", "HRA", "HV", "QD"};
+    for (int i = 0; i < 4; ++i) {
+        const HardnessColumn& column = kHardnessHeadings.columns[std::size_t(i)];
+        const int left = 240 + i * 1605;
+        QLabel* heading = makeLabel(frame, QStringLiteral("Label%1").arg(i + 2), fromView(column.heading), {left, 3300, 1515, 255});
+        heading->setAlignment(Qt::AlignCenter);
+        QLineEdit* box = makeBox(frame, QString::fromLatin1(names[i]), {left, 3630, 1515, 420});
+        setNavyOnWhite(box, songFont(12));
+        box->setToolTip(fromView(column.toolTip));
+        *boxes[i] = box;
+    }
+
+    onListPick(List1, [this] { List1_Click(); });
+}
+
+// A pick writes the four values of the picked row, "--" where the table has
+// none, so no box keeps a value of an earlier pick.
+void Form9::List1_Click() {
+    const std::optional<int> row = firstSelectedRow(List1);
+    if (!row) return;
+    const HardnessRow& r = kHardnessTable[std::size_t(*row)];
+    HB->setText(fromView(r.hb));
+    HRA->setText(fromView(r.hra));
+    HV->setText(fromView(r.hv));
+    QD->setText(fromView(r.strength));
+}

@@ -1,0 +1,385 @@
+#include "threads/acme/Form21.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "common/numtext.h"
+#include "common/ui/boxio.h"
+#include "common/ui/controls.h"
+#include "common/ui/formatbox.h"
+#include "common/ui/linesketch.h"
+#include "common/ui/printing.h"
+#include "common/ui/writeplan.h"
+#include "threads/acme/acmeclass.h"
+#include "threads/acme/acmelimits.h"
+#include "threads/common/gaugetolerance.h"
+#include "threads/common/inchentry.h"
+#include "threads/common/inchgauge.h"
+#include "threads/common/plugsketch.h"
+#include "threads/common/threewire.h"
+
+using namespace quorvil;
+using namespace quorvil::acme;
+
+namespace {
+
+constexpr FlankAngle kAcmeFlank{29};
+
+// One pass of the calculation: every write is staged in a WritePlan, and a
+// later step that reads a box back reads what the box will hold by then (the
+// text a self-formatting box makes of the write, or the box's own text when
+// this pass does not write it). Nothing reaches a box before every result is
+// known to be finite.
+class Pass {
+public:
+    void plain(QLineEdit* box, double v) {
+        plan_.plain(box, v);
+        if (std::isfinite(v)) hold(box, plainText(v));
+    }
+    void plain(QLineEdit* box, std::optional<double> v) {
+        if (v) plain(box, *v);
+    }
+    void plainSingle(QLineEdit* box, float v) {
+        plan_.plainSingle(box, v);
+        if (std::isfinite(v)) hold(box, plainTextSingle(v));
+    }
+    // The text of `from` as it stands at this point of the pass.
+    void copy(QLineEdit* to, const QLineEdit* from) {
+        const QString t = text(from);
+        plan_.text(to, t);
+        hold(to, t.toStdString());
+    }
+    void action(std::function<void()> f) { plan_.action(std::move(f)); }
+
+    QString text(const QLineEdit* box) const {
+        const auto it = held_.find(box);
+        return it != held_.end() ? it->second : box->text();
+    }
+    std::optional<double> read(const QLineEdit* box) const { return readStrict(text(box).toStdString()); }
+    // For a box this pass has written: it holds a number unless the write
+    // was not finite, and then the plan writes nothing anyway.
+    double written(const QLineEdit* box) {
+        const auto v = read(box);
+        if (!v) plan_.reject();
+        return v.value_or(0.0);
+    }
+
+    bool commit() { return plan_.commit(); }
+
+private:
+    void hold(const QLineEdit* box, const std::string& written) {
+        const auto* f = qobject_cast<const FormatBox*>(box);
+        held_[box] = QString::fromStdString(f ? reformat(written, f->pattern()) : written);
+    }
+    WritePlan plan_;
+    std::map<const QLineEdit*, QString> held_;
+};
+
+QLabel* label(QWidget* parent, const QString& text, Tw geo) { return makeLabel(parent, QString(), text, geo); }
+
+QLabel* wrapped(QWidget* parent, const QString& text, Tw geo) {
+    QLabel* l = label(parent, text, geo);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+}  // namespace
+
+Form21::Form21() : ToolWindow(QStringLiteral("Form21"), QStringLiteral("13.ACME螺纹"), 6705, 9420) {
+    buildInput();
+    buildExternal();
+
+    CaptionFrame* commands = makeFrame(this, arrayName(QStringLiteral("Frame3"), 0), QStringLiteral("命令"),
+                                       {5265, 1575, 1260, 1335});
+    commands->setCaptionFont(font());
+    auto* calc = makeButton(commands, QStringLiteral("Command5"), QStringLiteral("计 算"), {180, 300, 900, 375});
+    auto* print = makeButton(commands, QStringLiteral("Commandacme"), QStringLiteral("打 印"), {180, 810, 900, 375});
+    connect(calc, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(print, &QPushButton::clicked, this, [this] { Commandacme_Click(); });
+
+    buildInternal();
+    buildWires();
+    buildGauges();
+
+    // Focus: the four inputs, the two buttons, then the results.
+    QList<QWidget*> order{txtw1, txtw2, txtw3, w4, calc, print,
+                          w5, w6, w7, w8, w9, w10, w11, w12, w13, w14, w15, w16, w17, w18,
+                          w20, w21, w22, w23, w24, w25, w26, w27, w28, w29, w30, w31, w32, w33,
+                          Text1, Text2, Text4, w19, Text5, Text7,
+                          A1, A4, A2, A3, A10, Text3, Text6, Text10, A11,
+                          A5, A13, A6, A7, A12, Text9, Text8, Text11, A8};
+    for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void Form21::buildInput() {
+    // "新宋体" is the fixed-pitch cut of "宋体"; both map to the installed Song face.
+    QGroupBox* in = makeFrame(this, QStringLiteral("Fra12"), QStringLiteral("输入螺纹尺寸(牙形角29°)"),
+                              {225, 180, 4875, 855});
+    label(in, QStringLiteral("公称直径"), {120, 420, 780, 255});
+    txtw1 = makeBox(in, QStringLiteral("txtw1"), {900, 360, 495, 300});
+    label(in, QStringLiteral("-"), {1425, 390, 120, 255});
+    txtw2 = makeBox(in, QStringLiteral("txtw2"), {1560, 255, 405, 300});
+    // The fraction bar: from the numerator's upper right corner down towards the denominator.
+    new LineSketch(in, Sketch{{2070, 300, 2010, 735}});
+    txtw3 = makeBox(in, QStringLiteral("txtw3"), {2100, 480, 405, 300});
+    label(in, QStringLiteral("英寸"), {2565, 510, 420, 255});
+    label(in, QStringLiteral("螺距"), {3045, 420, 420, 255});
+    w4 = makeBox(in, QStringLiteral("w4"), {3480, 360, 600, 300});
+    label(in, QStringLiteral("牙/寸"), {4140, 420, 600, 255});
+
+    CaptionFrame* cls = makeFrame(this, QStringLiteral("Fra22"), QStringLiteral("输入公差级别"), {5220, 180, 1320, 1380});
+    cls->setCaptionFont(font());
+    Op1 = makeOption(cls, QStringLiteral("Op1"), QStringLiteral("2G"), {300, 330, 780, 285});
+    Op2 = makeOption(cls, QStringLiteral("Op2"), QStringLiteral("3G"), {300, 690, 780, 285});
+    Op3 = makeOption(cls, QStringLiteral("Op3"), QStringLiteral("4G"), {300, 1050, 780, 285});
+    Op1->setChecked(true);
+}
+
+void Form21::buildExternal() {
+    QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Fra32"), 0), QStringLiteral("外螺纹参数"),
+                             {225, 1125, 4875, 1830});
+    const QString rows[] = {QStringLiteral("大径"), QStringLiteral("中径"), QStringLiteral("小径")};
+    const int top[] = {420, 915, 1410};
+    for (int r = 0; r < 3; ++r) {
+        const int y = top[r];
+        label(f, rows[r], {75, y + 30, 420, 255});
+        label(f, QStringLiteral("-"), {1290, y + 30, 90, 255});
+        label(f, QStringLiteral("英寸"), {2175, y + 30, 330, 255});
+        label(f, QStringLiteral("0"), {3255, y - 195, 150, 180});
+        label(f, QStringLiteral("-"), {3150, y + 30, 90, 255});
+        label(f, QStringLiteral("MM"), {3795, y + 30, 270, 255});
+    }
+    w5 = makeFormatBox(f, QStringLiteral("w5"), Pattern::Fixed4, {495, 420, 780, 300});
+    w6 = makeFormatBox(f, QStringLiteral("w6"), Pattern::Fixed4, {1380, 420, 780, 300});
+    w7 = makeFormatBox(f, QStringLiteral("w7"), Pattern::Fixed3, {2535, 420, 600, 300});
+    w8 = makeFormatBox(f, QStringLiteral("w8"), Pattern::Fixed3, {3240, 420, 540, 300});
+    w9 = makeBox(f, QStringLiteral("w9"), {495, 915, 780, 300});
+    w10 = makeBox(f, QStringLiteral("w10"), {1380, 915, 780, 300});
+    w11 = makeFormatBox(f, QStringLiteral("w11"), Pattern::Fixed3, {2535, 915, 600, 300});
+    w12 = makeFormatBox(f, QStringLiteral("w12"), Pattern::Fixed3, {3240, 915, 540, 300});
+    w13 = makeBox(f, QStringLiteral("w13"), {495, 1410, 780, 300});
+    w14 = makeBox(f, QStringLiteral("w14"), {1380, 1410, 780, 300});
+    w15 = makeFormatBox(f, QStringLiteral("w15"), Pattern::Fixed3, {2535, 1410, 600, 300});
+    w16 = makeFormatBox(f, QStringLiteral("w16"), Pattern::Fixed3, {3240, 1410, 540, 300});
+
+    wrapped(f, QStringLiteral("牙形实际高度"), {4110, 300, 690, 420});
+    w17 = makeFormatBox(f, QStringLiteral("w17"), Pattern::Fixed2, {4125, 750, 660, 300});
+    label(f, QStringLiteral("刀尖宽度"), {4095, 1185, 765, 255});
+    w18 = makeFormatBox(f, QStringLiteral("w18"), Pattern::Fixed2, {4125, 1455, 660, 300});
+}
+
+void Form21::buildInternal() {
+    QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Fra32"), 1), QStringLiteral("内螺纹参数"),
+                             {225, 3015, 6270, 1635});
+    const QString rows[] = {QStringLiteral("大径"), QStringLiteral("中径"), QStringLiteral("小径")};
+    const int top[] = {300, 750, 1200};
+    for (int r = 0; r < 3; ++r) {
+        const int y = top[r];
+        label(f, rows[r], {90, y + 30, 480, 255});
+        label(f, QStringLiteral("-"), {1485, y + 30, 105, 255});
+        label(f, QStringLiteral("英寸"), {2520, y + 30, 360, 255});
+        label(f, QStringLiteral("+"), {3630, y + 30, 120, 255});
+        label(f, QStringLiteral("0"), {3780, y + 270, 150, 165});
+        label(f, QStringLiteral("MM"), {4395, y + 30, 300, 255});
+    }
+    // The minimum major diameter is the one box aligned to the left.
+    w20 = makeFormatBox(f, QStringLiteral("w20"), Pattern::Fixed4, {570, 300, 900, 300}, false);
+    w21 = makeFormatBox(f, QStringLiteral("w21"), Pattern::Fixed4, {1605, 300, 900, 300});
+    w22 = makeFormatBox(f, QStringLiteral("w22"), Pattern::Fixed3, {2895, 300, 720, 300});
+    w23 = makeFormatBox(f, QStringLiteral("w23"), Pattern::Fixed3, {3765, 300, 600, 300});
+    w24 = makeFormatBox(f, QStringLiteral("w24"), Pattern::Fixed4, {570, 750, 900, 300});
+    w25 = makeFormatBox(f, QStringLiteral("w25"), Pattern::Fixed4, {1605, 750, 900, 300});
+    w26 = makeFormatBox(f, QStringLiteral("w26"), Pattern::Fixed3, {2895, 750, 720, 300});
+    w27 = makeFormatBox(f, QStringLiteral("w27"), Pattern::Fixed3, {3765, 750, 600, 300});
+    w28 = makeFormatBox(f, QStringLiteral("w28"), Pattern::Fixed4, {570, 1200, 900, 300});
+    w29 = makeFormatBox(f, QStringLiteral("w29"), Pattern::Fixed4, {1605, 1200, 900, 300});
+    w30 = makeFormatBox(f, QStringLiteral("w30"), Pattern::Fixed3, {2895, 1200, 720, 300});
+    w31 = makeFormatBox(f, QStringLiteral("w31"), Pattern::Fixed3, {3765, 1200, 600, 300});
+
+    label(f, QStringLiteral("牙形实际高度"), {4890, 315, 1260, 255});
+    w32 = makeFormatBox(f, QStringLiteral("w32"), Pattern::Fixed2, {5070, 600, 840, 300});
+    label(f, QStringLiteral("刀尖宽度"), {4890, 990, 1260, 255});
+    w33 = makeFormatBox(f, QStringLiteral("w33"), Pattern::Fixed2, {5070, 1275, 840, 300});
+}
+
+void Form21::buildWires() {
+    QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame3"), 13), QStringLiteral("外螺纹三针测量M值"),
+                             {225, 4770, 6300, 885});
+    label(f, QStringLiteral("优先三针"), {45, 450, 720, 255});
+    Text1 = makeBox(f, QStringLiteral("Text1"), {795, 420, 540, 300});
+    label(f, QStringLiteral("M值"), {1365, 450, 300, 255});
+    Text2 = makeFormatBox(f, QStringLiteral("Text2"), Pattern::Fixed3, {1650, 420, 720, 300});
+    label(f, QStringLiteral("-"), {2400, 450, 105, 255});
+    label(f, QStringLiteral("0"), {2520, 225, 150, 195});
+    Text4 = makeBox(f, QStringLiteral("Text4"), {2505, 420, 555, 300});
+    label(f, QStringLiteral("其次三针"), {3150, 450, 720, 255});
+    w19 = makeBox(f, QStringLiteral("w19"), {3915, 420, 540, 300});
+    label(f, QStringLiteral("M值"), {4485, 450, 300, 255});
+    Text5 = makeFormatBox(f, QStringLiteral("Text5"), Pattern::Fixed3, {4770, 420, 720, 300});
+    label(f, QStringLiteral("-"), {5520, 450, 105, 255});
+    label(f, QStringLiteral("0"), {5640, 225, 150, 195});
+    Text7 = makeBox(f, QStringLiteral("Text7"), {5625, 420, 555, 300});
+}
+
+void Form21::buildGauges() {
+    QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame3"), 11), QStringLiteral("螺纹规参数"),
+                             {225, 5760, 6285, 3600});
+    new LineSketch(f, inch::plugGaugeSketch(3600));
+    label(f, QStringLiteral("螺通规"), {2100, 165, 720, 255});
+    label(f, QStringLiteral("螺止规"), {2970, 165, 720, 255});
+    label(f, QStringLiteral("单位:MM"), {5220, 165, 900, 255});
+
+    // GO half.
+    label(f, QStringLiteral("大径"), {300, 420, 480, 255});
+    A1 = makeBox(f, QStringLiteral("A1"), {180, 675, 885, 285});
+    label(f, QStringLiteral("+"), {1080, 525, 135, 255});
+    A4 = makeFormatBox(f, QStringLiteral("A4"), Pattern::Fixed3, {1215, 495, 615, 285});
+    label(f, QStringLiteral("螺纹长度"), {195, 1380, 780, 255});
+    A2 = makeFormatBox(f, QStringLiteral("A2"), Pattern::Fixed0, {1140, 1350, 540, 285});
+    label(f, QStringLiteral("中径"), {480, 1965, 540, 255});
+    A3 = makeFormatBox(f, QStringLiteral("A3"), Pattern::Fixed3, {1035, 1935, 915, 285});
+    label(f, QStringLiteral("+"), {1980, 1830, 135, 255});
+    A10 = makeFormatBox(f, QStringLiteral("A10"), Pattern::Fixed3, {2115, 1800, 615, 285});
+    label(f, QStringLiteral("优先三针M值"), {30, 2325, 1050, 255});
+    Text3 = makeFormatBox(f, QStringLiteral("Text3"), Pattern::Fixed3, {1080, 2295, 915, 285});
+    label(f, QStringLiteral("+"), {2025, 2235, 135, 255});
+    Text6 = makeBox(f, QStringLiteral("Text6"), {2160, 2205, 615, 285});
+    label(f, QStringLiteral("磨损极限优先三针M值"), {30, 2730, 1770, 255});
+    Text10 = makeFormatBox(f, QStringLiteral("Text10"), Pattern::Fixed3, {1800, 2700, 840, 285});
+    label(f, QStringLiteral("小径"), {480, 3135, 540, 255});
+    A11 = makeFormatBox(f, QStringLiteral("A11"), Pattern::Fixed3, {1035, 3105, 840, 285});
+
+    // NO-GO half.
+    label(f, QStringLiteral("大径"), {3900, 420, 480, 255});
+    A5 = makeFormatBox(f, QStringLiteral("A5"), Pattern::Fixed3, {3780, 675, 780, 285});
+    label(f, QStringLiteral("-"), {4575, 840, 105, 255});
+    A13 = makeFormatBox(f, QStringLiteral("A13"), Pattern::Fixed3, {4680, 810, 615, 285});
+    label(f, QStringLiteral("螺纹长度"), {3720, 1350, 780, 255});
+    A6 = makeFormatBox(f, QStringLiteral("A6"), Pattern::Fixed0, {4500, 1320, 735, 285});
+    label(f, QStringLiteral("中径"), {3540, 1920, 540, 255});
+    A7 = makeFormatBox(f, QStringLiteral("A7"), Pattern::Fixed3, {4095, 1890, 870, 285});
+    label(f, QStringLiteral("-"), {5055, 2010, 105, 255});
+    A12 = makeFormatBox(f, QStringLiteral("A12"), Pattern::Fixed3, {5175, 1980, 615, 285});
+    label(f, QStringLiteral("优先三针M值"), {3015, 2280, 1080, 255});
+    Text9 = makeFormatBox(f, QStringLiteral("Text9"), Pattern::Fixed3, {4095, 2250, 870, 285});
+    label(f, QStringLiteral("-"), {5055, 2460, 105, 255});
+    Text8 = makeBox(f, QStringLiteral("Text8"), {5175, 2430, 615, 285});
+    label(f, QStringLiteral("磨损极限优先三针M值"), {3015, 2775, 1800, 255});
+    Text11 = makeFormatBox(f, QStringLiteral("Text11"), Pattern::Fixed3, {4815, 2745, 840, 285});
+    label(f, QStringLiteral("小径"), {3540, 3135, 540, 255});
+    A8 = makeFormatBox(f, QStringLiteral("A8"), Pattern::Fixed3, {4095, 3105, 855, 285});
+}
+
+void Form21::Command5_Click() {
+    // Threads per inch: the whole text of w4, read afresh wherever a formula
+    // needs it; the pass never writes w4, so one reading stands for all.
+    const auto n = readStrict(w4);
+    if (!n || !(*n > 0)) return;
+    // The size: a numerator over an empty or zero denominator is no size.
+    const auto D = inch::nominalSingle({readLenient(txtw1), readLenient(txtw2), readLenient(txtw3)});
+    if (!D || !(*D > 0)) return;
+    const AcmeClass cls = Op3->isChecked() ? AcmeClass::G4 : Op2->isChecked() ? AcmeClass::G3 : AcmeClass::G2;
+    const ClassConstants& k = classConstants(cls);
+
+    Pass pass;
+    // Common to every class.
+    const double depth = threadDepthMm(*n);
+    pass.plain(w17, depth);
+    pass.plain(w32, depth);
+    const auto tip = toolTipWidthMm(*n);
+    pass.plain(w18, tip);
+    pass.plain(w33, tip);
+    if (const auto wires = acmeWires(*n)) {
+        pass.plain(Text1, wires->preferred);
+        pass.plain(w19, wires->second);
+    }
+    pass.plain(A2, inch::goThreadLengthMm(*n));
+    pass.plain(A6, inch::noGoThreadLengthMm(*n));
+
+    // Limits of size; each tolerance of a pair of inch limits is taken from
+    // the two limits as shown.
+    const ExternalLimits e = externalLimits(*D, *n, k);
+    pass.plain(w6, e.majorMin);
+    pass.plainSingle(w5, e.majorMax);
+    pass.plain(w7, e.majorMaxMm);
+    pass.plain(w8, shownRangeMm(pass.written(w5), pass.written(w6)));
+    pass.plain(w9, e.pitchMax);
+    pass.plain(w10, e.pitchMin);
+    pass.plain(w11, e.pitchMaxMm);
+    pass.plain(w12, e.pitchTolMm);
+    pass.plain(w13, e.minorMax);
+    pass.plain(w14, e.minorMin);
+    pass.plain(w15, e.minorMaxMm);
+    pass.plain(w16, e.minorTolMm);
+    const InternalLimits i = internalLimits(*D, *n, k);
+    pass.plainSingle(w20, i.majorMin);
+    pass.plain(w21, i.majorMax);
+    pass.plain(w22, i.majorMinMm);
+    pass.plain(w23, shownRangeMm(pass.written(w21), pass.written(w20)));
+    pass.plain(w24, i.pitchMin);
+    pass.plain(w25, i.pitchMax);
+    pass.plain(w26, i.pitchMinMm);
+    pass.plain(w27, i.pitchTolMm);
+    pass.plain(w28, i.minorMin);
+    pass.plain(w29, i.minorMax);
+    pass.plain(w30, i.minorMinMm);
+    pass.plain(w31, shownRangeMm(pass.written(w29), pass.written(w28)));
+
+    // Three wires: over whatever wire each wire box holds; a wire box without
+    // a number leaves its M value as it was.
+    const double E = externalPitchMaxMm(*D, *n, k);
+    const Pitch P{pitchOfThreadsPerInch(*n)};
+    const auto preferred = pass.read(Text1);
+    if (preferred) pass.plain(Text2, threeWireM(kAcmeFlank, PitchDiameter{E}, Wire{*preferred}, P));
+    if (const auto second = pass.read(w19)) pass.plain(Text5, threeWireM(kAcmeFlank, PitchDiameter{E}, Wire{*second}, P));
+
+    // Gauges, from the internal thread's limits as shown. Classes 3G and 4G
+    // take their own column of gauge pitch tolerances.
+    pass.plain(A1, inch::goMajorDiameterMm(pass.written(w20), *n));
+    pass.plain(A4, inch::majorToleranceMm(*n));
+    pass.plain(A3, pass.written(w24) * kMmPerInch);
+    const auto column = cls == AcmeClass::G2 ? inch::GaugeColumn::Standard : inch::GaugeColumn::AcmeFineClass;
+    const auto gaugeTol = inch::gaugePitchToleranceMm(*n, column);
+    pass.plain(A10, gaugeTol);
+    pass.plain(A11, inch::gaugeMinorDiameterMm(pass.written(w28)));
+    pass.plain(A8, inch::gaugeMinorDiameterMm(pass.written(w28)));
+    pass.plain(A5, inch::noGoMajorDiameterMm(pass.written(w5), *n));
+    pass.plain(A13, inch::majorToleranceMm(*n));
+    pass.plain(A7, pass.written(w25) * kMmPerInch);
+    pass.plain(A12, gaugeTol);
+    const double goPitch = pass.written(A3);
+    const double noGoPitch = pass.written(A7);
+    if (preferred) {
+        pass.plain(Text3, inch::gaugeM(kAcmeFlank, goPitch, *preferred, *n));
+        pass.plain(Text9, inch::gaugeM(kAcmeFlank, noGoPitch, *preferred, *n));
+    }
+    pass.copy(Text6, A10);
+    pass.copy(Text8, A12);
+    pass.copy(Text7, w12);
+    pass.copy(Text4, w12);
+
+    // Wear limits: the band of the class's pitch-diameter tolerance as shown.
+    const auto key = pass.read(cls == AcmeClass::G2 ? w27 : w12);
+    const double wear = inch::wearAmountMm(key ? gaugeTolerance(*key) : std::nullopt);
+    if (preferred) {
+        pass.plain(Text10, inch::goWearLimitM(kAcmeFlank, goPitch, wear, *preferred, *n));
+        if (const auto noGoTol = pass.read(A12))
+            pass.plain(Text11, inch::noGoWearLimitM(kAcmeFlank, noGoPitch, *noGoTol, wear, *preferred, *n));
+    }
+
+    // Texts longer than their boxes show their first digits.
+    pass.action([this] {
+        for (QLineEdit* b : {w9, w10, w13, w14, A1}) b->setCursorPosition(0);
+    });
+    pass.commit();
+}
+
+void Form21::Commandacme_Click() { printWindow(this); }

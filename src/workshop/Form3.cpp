@@ -1,0 +1,684 @@
+#include "workshop/Form3.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "common/ui/boxio.h"
+#include "common/ui/controls.h"
+#include "common/ui/fonts.h"
+#include "common/ui/formatbox.h"
+#include "common/ui/linesketch.h"
+#include "common/ui/tabcontainer.h"
+#include "workshop/partsketch.h"
+#include "workshop/steppedpartframe.h"
+#include "workshop/weighttables.h"
+#include "workshop/weightui.h"
+
+using namespace quorvil;
+using namespace quorvil::partsketch;
+
+namespace {
+
+constexpr int kFrameLeft = 90, kFrameWidth = 6390;
+constexpr int kBoxH = 285;
+constexpr std::uint32_t kBlue = 0x0000FF, kDarkBlue = 0x000080;
+
+QString latin(const char* name) { return QString::fromLatin1(name); }
+QLineEdit* box(QWidget* f, const char* name, Tw geo) { return makeBox(f, latin(name), geo); }
+QLineEdit* zeroBox(QWidget* f, const char* name, Tw geo) {
+    QLineEdit* b = box(f, name, geo);
+    b->setText(QStringLiteral("0"));
+    return b;
+}
+QLabel* label(QWidget* f, const QString& text, Tw geo) { return makeLabel(f, {}, text, geo); }
+
+// The density box ("7.85") under its label.
+QLineEdit* densityBox(QWidget* f, const char* name, const QString& caption, int x, int y) {
+    label(f, caption, {x, y, 900, 255});
+    QLineEdit* b = box(f, name, {x, y + 255, 660, kBoxH});
+    b->setText(QStringLiteral("7.85"));
+    return b;
+}
+
+void densityNote(QWidget* f, Tw geo) {
+    QLabel* l = label(f, QStringLiteral("可输入各种材料的比重进行计算."), geo);
+    l->setWordWrap(true);
+}
+
+// A "0.000" result box with "Kg" behind it.
+FormatBox* resultBox(QWidget* f, const char* name, int x, int y, int width = 1000) {
+    FormatBox* b = makeFormatBox(f, latin(name), Pattern::Fixed3, {x, y, width, kBoxH});
+    label(f, QStringLiteral("Kg"), {x + width + 30, y + 30, 240, 255});
+    return b;
+}
+
+QPushButton* button(QWidget* f, const char* name, const QString& caption, Tw geo) {
+    return makeButton(f, latin(name), caption, geo);
+}
+
+weight::Material materialOf(const std::array<QRadioButton*, 4>& options) {
+    constexpr weight::Material order[] = {weight::Material::CarbonSteel, weight::Material::Copper,
+                                          weight::Material::Brass, weight::Material::Aluminium};
+    for (std::size_t i = 0; i < options.size(); ++i)
+        if (options[i]->isChecked()) return order[i];
+    return weight::Material::CarbonSteel;  // one option is always selected
+}
+
+// The right-hand column of turned parts 一, 三 and 四: the density with its
+// note, the result (unless the frame places it elsewhere), "显 示" and "清 除".
+struct TurnedColumn {
+    QLineEdit* density;
+    FormatBox* result;
+    QPushButton *show, *clear;
+};
+TurnedColumn turnedColumn(QWidget* f, const char* density, const QString& densityCaption, const char* result,
+                          const char* show, const char* clear) {
+    TurnedColumn c{};
+    c.density = densityBox(f, density, densityCaption, 4650, 330);
+    densityNote(f, {4650, 930, 1500, 480});
+    if (result) c.result = resultBox(f, result, 4650, 1500);
+    c.show = button(f, show, QStringLiteral("显 示"), {4650, 1950, 780, 345});
+    c.clear = button(f, clear, QStringLiteral("清 除"), {4650, 2370, 780, 345});
+    return c;
+}
+
+// Hatches the cut walls of a section between its outline and a bore.
+void walls(Sketch& s, Area section, int boreTop, int boreBottom) {
+    hatch(s, Area{section.x1, section.y1, section.x2, boreTop});
+    hatch(s, Area{section.x1, boreBottom, section.x2, section.y2});
+}
+
+}  // namespace
+
+Form3::Form3() : ToolWindow(QStringLiteral("Form3"), QStringLiteral("15.重量计算1"), 6570, 7725) {
+    SSTab1 = new TabContainer(this, QStringLiteral("SSTab1"), {0, 0, 6570, 7725});
+    buildBars(SSTab1->addPage(QStringLiteral("型钢重")));
+    buildTurnedParts12(SSTab1->addPage(QStringLiteral("重量1")));
+    buildTurnedParts34(SSTab1->addPage(QStringLiteral("重量2")));
+    buildBlocksAndSections(SSTab1->addPage(QStringLiteral("重量3")));
+    buildRings(SSTab1->addPage(QStringLiteral("重量4")));
+
+    QWidget* stepped = SSTab1->addPage(QStringLiteral("重量5"));
+    steppedThree = new SteppedPartFrame(stepped, SteppedPartFrame::Layout::ThreeSections,
+                                        {arrayName(QStringLiteral("Frame1"), 1), QStringLiteral("Commanda"),
+                                         QStringLiteral("Commandb")},
+                                        {kFrameLeft, 450, kFrameWidth, 2700});
+    steppedFour = new SteppedPartFrame(stepped, SteppedPartFrame::Layout::FourSections,
+                                       {arrayName(QStringLiteral("Frame2"), 5), QStringLiteral("Commandd"),
+                                        QStringLiteral("Commandc")},
+                                       {kFrameLeft, 3240, kFrameWidth, 3780});
+    connect(steppedThree->calculateButton(), &QPushButton::clicked, this, [this] { Commanda_Click(); });
+    connect(steppedThree->clearButton(), &QPushButton::clicked, this, [this] { Commandb_Click(); });
+    connect(steppedFour->calculateButton(), &QPushButton::clicked, this, [this] { Commandd_Click(); });
+    connect(steppedFour->clearButton(), &QPushButton::clicked, this, [this] { Commandc_Click(); });
+
+    buildDensityList(SSTab1->addPage(QStringLiteral("比重")));
+    SSTab1->setCurrentIndex(0);
+}
+
+// ---- Tab 0: bars, tube and plate of a listed material ------------------------
+
+void Form3::buildBars(QWidget* page) {
+    struct Input {
+        const char* name;
+        QString caption;
+    };
+    // One frame: caption, four material options, inputs left to right, the
+    // result and the buttons. `firstOption` numbers the options Option1..20.
+    auto frame = [page](const QString& name, const QString& caption, std::uint32_t colour, int top, int firstOption,
+                        std::initializer_list<Input> inputs, std::vector<QLineEdit*>& boxes, Materials& material) {
+        CaptionFrame* f = makeFrame(page, name, caption, {kFrameLeft, top, kFrameWidth, 1350});
+        f->setCaptionColor(QColor::fromRgb(colour));
+        static const QString names[] = {QStringLiteral("碳素钢"), QStringLiteral("紫铜"), QStringLiteral("黄铜"),
+                                        QStringLiteral("铝")};
+        for (int i = 0; i < 4; ++i)
+            material[std::size_t(i)] = makeOption(f, QStringLiteral("Option") + QString::number(firstOption + i),
+                                                  names[i], {240 + 1200 * i, 285, 900, 255});
+        material[0]->setChecked(true);
+        int x = 120;
+        for (const Input& in : inputs) {
+            label(f, in.caption, {x, 630, 1200, 255});
+            boxes.push_back(box(f, in.name, {x, 900, 900, kBoxH}));
+            label(f, QStringLiteral("mm"), {x + 930, 930, 300, 255});
+            x += 1290;
+        }
+        return std::pair{f, x};
+    };
+
+    // The three bars: size and length, the weight, one button.
+    struct BarFrame {
+        QString name, caption;
+        int top, firstOption;
+        const char* size;
+        QString sizeCaption;
+        const char *length, *result, *button;
+        void (Form3::*click)();
+        Materials* material;
+        QLineEdit **sizeBox, **lengthBox;
+        FormatBox** resultBox;
+    };
+    const BarFrame bars[] = {
+        {arrayName(QStringLiteral("Frame1"), 0), QStringLiteral("1、圆钢类"), 450, 1, "txtq1", QStringLiteral("输入直径"),
+         "txtq2", "txtq3", "Command001", &Form3::Command001_Click, &roundMaterial, &txtq1, &txtq2, &txtq3},
+        {arrayName(QStringLiteral("Frame2"), 1), QStringLiteral("2、四方钢类"), 1860, 5, "txtq4", QStringLiteral("输入四方"),
+         "txtq5", "txtq6", "Command002", &Form3::Command002_Click, &squareMaterial, &txtq4, &txtq5, &txtq6},
+        {arrayName(QStringLiteral("Frame2"), 2), QStringLiteral("3.六角钢类"), 3270, 9, "txtq7", QStringLiteral("输入对边宽"),
+         "txtq8", "txtq9", "Command1", &Form3::Command1_Click, &hexagonMaterial, &txtq7, &txtq8, &txtq9},
+    };
+    std::vector<QLineEdit*> b;
+    for (const BarFrame& bar : bars) {
+        b.clear();
+        auto [f, x] = frame(bar.name, bar.caption, kBlue, bar.top, bar.firstOption,
+                            {{bar.size, bar.sizeCaption}, {bar.length, QStringLiteral("输入长度")}}, b, *bar.material);
+        *bar.sizeBox = b[0];
+        *bar.lengthBox = b[1];
+        *bar.resultBox = resultBox(f, bar.result, x, 900);
+        connect(button(f, bar.button, QStringLiteral("计 算"), {x + 1290, 870, 780, 345}), &QPushButton::clicked, this,
+                [this, click = bar.click] { (this->*click)(); });
+    }
+    // The round bar's diameter is typed in dark blue.
+    QPalette darkBlue = txtq1->palette();
+    darkBlue.setColor(QPalette::Text, QColor::fromRgb(kDarkBlue));
+    txtq1->setPalette(darkBlue);
+
+    b.clear();
+    auto [tube, tx] = frame(arrayName(QStringLiteral("Frame1"), 2), QStringLiteral("4.钢管类"), kDarkBlue, 4680, 13,
+                            {{"txtqzv11", QStringLiteral("输入外圆直径")},
+                             {"txtqzv21", QStringLiteral("输入内孔直径")},
+                             {"txtqzv31", QStringLiteral("输入零件长度")}},
+                            b, tubeMaterial);
+    txtqzv11 = b[0];
+    txtqzv21 = b[1];
+    txtqzv31 = b[2];
+    label(tube, QStringLiteral("显示零件重量"), {tx, 630, 1200, 255});
+    txtqzv41 = resultBox(tube, "txtqzv41", tx, 900);
+    connect(button(tube, "Command123", QStringLiteral("计 算"), {tx + 1290, 510, 780, 345}), &QPushButton::clicked,
+            this, [this] { Command123_Click(); });
+    connect(button(tube, "Command456", QStringLiteral("清 除"), {tx + 1290, 915, 780, 345}), &QPushButton::clicked,
+            this, [this] { Command456_Click(); });
+
+    b.clear();
+    auto [plate, px] = frame(arrayName(QStringLiteral("Frame2"), 0), QStringLiteral("5.钢板类"), kBlue, 6090, 17,
+                             {{"txtq10", QStringLiteral("输入长度")},
+                              {"txtq11", QStringLiteral("输入宽度")},
+                              {"txtq12", QStringLiteral("输入厚度")}},
+                             b, plateMaterial);
+    txtq10 = b[0];
+    txtq11 = b[1];
+    txtq12 = b[2];
+    label(plate, QStringLiteral("显示重量"), {px, 630, 1200, 255});
+    txtq13 = resultBox(plate, "txtq13", px, 900);
+    connect(button(plate, "Command2", QStringLiteral("计 算"), {px + 1290, 870, 780, 345}), &QPushButton::clicked,
+            this, [this] { Command2_Click(); });
+}
+
+void Form3::Command001_Click() {
+    showWeight(txtq3, weight::barWeight(weight::Bar::Round, materialOf(roundMaterial), readLenient(txtq1), readLenient(txtq2)));
+}
+
+void Form3::Command002_Click() {
+    showWeight(txtq6,
+               weight::barWeight(weight::Bar::Square, materialOf(squareMaterial), readLenient(txtq4), readLenient(txtq5)));
+}
+
+void Form3::Command1_Click() {
+    showWeight(txtq9, weight::barWeight(weight::Bar::Hexagon, materialOf(hexagonMaterial), readLenient(txtq7),
+                                        readLenient(txtq8)));
+}
+
+void Form3::Command123_Click() {
+    showWeight(txtqzv41, weight::tubeWeight(materialOf(tubeMaterial), readLenient(txtqzv11), readLenient(txtqzv21),
+                                            readLenient(txtqzv31)));
+}
+
+void Form3::Command456_Click() {
+    for (QLineEdit* b : {txtqzv11, txtqzv21, txtqzv31}) b->clear();
+    txtqzv41->clear();
+}
+
+void Form3::Command2_Click() {
+    showWeight(txtq13, weight::plateWeight(materialOf(plateMaterial), readLenient(txtq10), readLenient(txtq11),
+                                           readLenient(txtq12)));
+}
+
+// ---- Tab 1: turned parts 一 and 二 ------------------------------------------
+
+void Form3::buildTurnedParts12(QWidget* page) {
+    {
+        QWidget* f = makeFrame(page, QStringLiteral("复杂件重量计算"), QStringLiteral("复杂件重量计算一"),
+                               {kFrameLeft, 450, kFrameWidth, 3330});
+        const Area s1{1230, 1020, 2370, 2760}, s2{2370, 1320, 3390, 2460};
+        constexpr int step = 2010, b1Top = 1260, b1Bottom = 2520, b2Top = 1620, b2Bottom = 2160;
+        Sketch s;
+        outline(s, s1);
+        outline(s, s2);
+        thick(s, s1.x1, b1Top, step, b1Top);
+        thick(s, s1.x1, b1Bottom, step, b1Bottom);
+        thick(s, step, b1Top, step, b2Top);
+        thick(s, step, b2Bottom, step, b1Bottom);
+        thick(s, step, b2Top, s2.x2, b2Top);
+        thick(s, step, b2Bottom, s2.x2, b2Bottom);
+        walls(s, {s1.x1, s1.y1, step, s1.y2}, b1Top, b1Bottom);
+        walls(s, {step, s1.y1, s1.x2, s1.y2}, b2Top, b2Bottom);
+        walls(s, s2, b2Top, b2Bottom);
+        horizontalDimension(s, s1.x1, s2.x2, 480, s1.y1, s2.y1);       // L
+        horizontalDimension(s, s1.x1, s1.x2, 810, s1.y1, s1.y1);       // l1
+        verticalDimension(s, s1.y1, s1.y2, 930, s1.x1, s1.x1);         // D1
+        verticalDimension(s, s2.y1, s2.y2, 3690, s2.x2, s2.x2);        // D2
+        verticalDimension(s, b1Top, b1Bottom, 1350, 1350, 1350);       // d1
+        verticalDimension(s, b2Top, b2Bottom, 2580, 2580, 2580);       // d2
+        horizontalDimension(s, s1.x1, step, 2970, s1.y2, b1Bottom);    // h1
+        new LineSketch(f, std::move(s));
+
+        txtwg7 = box(f, "txtwg7", {2010, 338, 600, kBoxH});
+        txtwg1 = box(f, "txtwg1", {1500, 668, 600, kBoxH});
+        txtwg2 = box(f, "txtwg2", {390, 1747, 540, kBoxH});
+        txtwg5 = box(f, "txtwg5", {3750, 1747, 600, kBoxH});
+        txtwg3 = zeroBox(f, "txtwg3", {1410, 1747, 540, kBoxH});
+        txtwg4 = zeroBox(f, "txtwg4", {2640, 1747, 540, kBoxH});
+        txtwg6 = zeroBox(f, "txtwg6", {2130, 2828, 600, kBoxH});
+        Option22 = makeUnitOptions(f, QStringLiteral("Option21"), QStringLiteral("MM"), QStringLiteral("Option22"), 120, 300);
+        const TurnedColumn c = turnedColumn(f, "txtwg9", QStringLiteral("输入比重:"), "txtwg8", "Commandwg", "Commandwg1");
+        txtwg9 = c.density;
+        txtwg8 = c.result;
+        connect(c.show, &QPushButton::clicked, this, [this] { Commandwg_Click(); });
+        connect(c.clear, &QPushButton::clicked, this, [this] { Commandwg1_Click(); });
+    }
+    {
+        QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame2"), 3), QStringLiteral("复杂件重量计算二"),
+                               {kFrameLeft, 3870, kFrameWidth, 3330});
+        const Area a{1410, 1020, 2130, 2760}, b{2130, 1320, 3570, 2460}, c{3570, 1080, 4530, 2700};
+        constexpr int boreTop = 1620, boreBottom = 2160;
+        Sketch s;
+        for (const Area& part : {a, b, c}) {
+            outline(s, part);
+            walls(s, part, boreTop, boreBottom);
+        }
+        thick(s, a.x1, boreTop, c.x2, boreTop);
+        thick(s, a.x1, boreBottom, c.x2, boreBottom);
+        horizontalDimension(s, a.x1, a.x2, 810, a.y1, a.y1);           // lA
+        horizontalDimension(s, c.x1, c.x2, 810, c.y1, c.y1);           // lC
+        verticalDimension(s, a.y1, a.y2, 1110, a.x1, a.x1);            // DA
+        verticalDimension(s, b.y1, b.y2, 2400, 2400, 2400);            // DB
+        verticalDimension(s, c.y1, c.y2, 4830, c.x2, c.x2);            // DC
+        verticalDimension(s, boreTop, boreBottom, 3000, 3000, 3000);   // d
+        horizontalDimension(s, a.x1, c.x2, 2940, a.y2, c.y2);          // L
+        new LineSketch(f, std::move(s));
+
+        txtwg11 = box(f, "txtwg11", {1470, 668, 600, kBoxH});
+        txtwg12 = box(f, "txtwg12", {3750, 668, 600, kBoxH});
+        txtwg13 = box(f, "txtwg13", {840, 1747, 540, kBoxH});
+        txtwg15 = box(f, "txtwg15", {2460, 1335, 600, kBoxH});
+        txtwg16 = box(f, "txtwg16", {4890, 1747, 600, kBoxH});
+        txtwg14 = zeroBox(f, "txtwg14", {3060, 1747, 480, kBoxH});
+        txtwg17 = box(f, "txtwg17", {2670, 2798, 600, kBoxH});
+        Option24 = makeUnitOptions(f, QStringLiteral("Option23"), QStringLiteral("MM"), QStringLiteral("Option24"), 120, 300);
+        txtwg18 = resultBox(f, "txtwg18", 4560, 285);
+        connect(button(f, "Commandwg2", QStringLiteral("显 示"), {4560, 630, 750, 345}), &QPushButton::clicked, this,
+                [this] { Commandwg2_Click(); });
+        connect(button(f, "Commandwg3", QStringLiteral("清 除"), {5370, 630, 750, 345}), &QPushButton::clicked, this,
+                [this] { Commandwg3_Click(); });
+        txtwg19 = densityBox(f, "txtwg19", QStringLiteral("输入比重:"), 120, 2685);
+        densityNote(f, {3360, 3000, 2820, 255});
+    }
+}
+
+void Form3::Commandwg_Click() {
+    showWeight(txtwg8, weight::twoBoreTurnedWeight({readLenient(txtwg1), readLenient(txtwg2), readLenient(txtwg3),
+                                                    readLenient(txtwg4), readLenient(txtwg5), readLenient(txtwg6),
+                                                    readLenient(txtwg7), readLenient(txtwg9)},
+                                                   unitOf(Option22)));
+}
+
+void Form3::Commandwg1_Click() {
+    for (QLineEdit* b : {txtwg1, txtwg2, txtwg3, txtwg4, txtwg5, txtwg6, txtwg7}) b->clear();
+    txtwg8->clear();
+    txtwg9->clear();
+}
+
+void Form3::Commandwg2_Click() {
+    showWeight(txtwg18, weight::threeSectionTurnedWeight({readLenient(txtwg11), readLenient(txtwg12), readLenient(txtwg13),
+                                                          readLenient(txtwg14), readLenient(txtwg15), readLenient(txtwg16),
+                                                          readLenient(txtwg17), readLenient(txtwg19)},
+                                                         unitOf(Option24)));
+}
+
+void Form3::Commandwg3_Click() {
+    for (QLineEdit* b : {txtwg11, txtwg12, txtwg13, txtwg14, txtwg15, txtwg16, txtwg17}) b->clear();
+    txtwg18->clear();
+}
+
+// ---- Tab 2: turned parts 三 and 四 ------------------------------------------
+
+void Form3::buildTurnedParts34(QWidget* page) {
+    {
+        QWidget* f = makeFrame(page, QStringLiteral("Frame5"), QStringLiteral("复杂件重量计算三"),
+                               {kFrameLeft, 450, kFrameWidth, 3300});
+        const Area s1{1290, 990, 2430, 2730}, s2{2430, 1290, 3450, 2430};
+        constexpr int boreTop = 1590, boreBottom = 2130;
+        Sketch s;
+        for (const Area& part : {s1, s2}) {
+            outline(s, part);
+            walls(s, part, boreTop, boreBottom);
+        }
+        thick(s, s1.x1, boreTop, s2.x2, boreTop);
+        thick(s, s1.x1, boreBottom, s2.x2, boreBottom);
+        horizontalDimension(s, s1.x1, s2.x2, 450, s1.y1, s2.y1);       // L
+        horizontalDimension(s, s1.x1, s1.x2, 780, s1.y1, s1.y1);       // l1
+        verticalDimension(s, s1.y1, s1.y2, 990, s1.x1, s1.x1);         // D1
+        verticalDimension(s, s2.y1, s2.y2, 3750, s2.x2, s2.x2);        // D2
+        verticalDimension(s, boreTop, boreBottom, 2700, 2700, 2700);   // d
+        new LineSketch(f, std::move(s));
+
+        txtwg07 = box(f, "txtwg07", {2070, 308, 600, kBoxH});
+        txtwg01 = box(f, "txtwg01", {1560, 638, 600, kBoxH});
+        txtwg02 = box(f, "txtwg02", {450, 1717, 540, kBoxH});
+        txtwg05 = box(f, "txtwg05", {3810, 1717, 600, kBoxH});
+        txtwg04 = zeroBox(f, "txtwg04", {2760, 1717, 540, kBoxH});
+        Option25 = makeUnitOptions(f, QStringLiteral("Option26"), QStringLiteral("MM"), QStringLiteral("Option25"), 120, 300);
+        const TurnedColumn c = turnedColumn(f, "txtwg03", QStringLiteral("输入比重"), "txtwg08", "Commandwg0", "Command3");
+        txtwg03 = c.density;
+        txtwg08 = c.result;
+        connect(c.show, &QPushButton::clicked, this, [this] { Commandwg0_Click(); });
+        connect(c.clear, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    }
+    {
+        QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), 3), QStringLiteral("复杂件重量计算四"),
+                               {kFrameLeft, 3840, kFrameWidth, 3360});
+        const Area body{1410, 1050, 3630, 2790}, bore{1950, 1410, 3630, 2430};
+        Sketch s;
+        outline(s, body);
+        thick(s, bore.x1, bore.y1, bore.x2, bore.y1);
+        thick(s, bore.x1, bore.y2, bore.x2, bore.y2);
+        thick(s, bore.x1, bore.y1, bore.x1, bore.y2);
+        hatch(s, Area{body.x1, body.y1, body.x2, bore.y1});
+        hatch(s, Area{body.x1, bore.y2, body.x2, body.y2});
+        hatch(s, Area{body.x1, bore.y1, bore.x1, bore.y2});
+        horizontalDimension(s, body.x1, body.x2, 780, body.y1, body.y1);      // L
+        verticalDimension(s, body.y1, body.y2, 1110, body.x1, body.x1);       // D
+        horizontalDimension(s, bore.x1, bore.x2, 1920, 1920, 1920);           // h
+        verticalDimension(s, bore.y1, bore.y2, 3930, bore.x2, bore.x2);       // d
+        new LineSketch(f, std::move(s));
+
+        txtwg21 = box(f, "txtwg21", {2220, 638, 600, kBoxH});
+        txtwg22 = box(f, "txtwg22", {840, 1777, 540, kBoxH});
+        txtwg23 = box(f, "txtwg23", {2490, 1777, 600, kBoxH});
+        txtwg24 = box(f, "txtwg24", {3990, 1777, 600, kBoxH});
+        Option28 = makeUnitOptions(f, QStringLiteral("Option27"), QStringLiteral("MM"), QStringLiteral("Option28"), 120, 300);
+        const TurnedColumn c = turnedColumn(f, "txtwg26", QStringLiteral("输入比重"), nullptr, "Commandwg5", "Commandwg6");
+        txtwg26 = c.density;
+        label(f, QStringLiteral("显示重量"), {120, 2745, 900, 255});
+        txtwg25 = resultBox(f, "txtwg25", 120, 3000);  // at the bottom left
+        connect(c.show, &QPushButton::clicked, this, [this] { Commandwg5_Click(); });
+        connect(c.clear, &QPushButton::clicked, this, [this] { Commandwg6_Click(); });
+    }
+}
+
+void Form3::Commandwg0_Click() {
+    showWeight(txtwg08, weight::twoSectionTurnedWeight({readLenient(txtwg01), readLenient(txtwg02), readLenient(txtwg04),
+                                                        readLenient(txtwg05), readLenient(txtwg07), readLenient(txtwg03)},
+                                                       unitOf(Option25)));
+}
+
+void Form3::Command3_Click() {
+    for (QLineEdit* b : {txtwg01, txtwg02, txtwg03, txtwg04, txtwg05, txtwg07}) b->clear();
+    txtwg08->clear();
+}
+
+void Form3::Commandwg5_Click() {
+    showWeight(txtwg25, weight::blindBoredCylinderWeight({readLenient(txtwg21), readLenient(txtwg22), readLenient(txtwg23),
+                                                          readLenient(txtwg24), readLenient(txtwg26)},
+                                                         unitOf(Option28)));
+}
+
+void Form3::Commandwg6_Click() {
+    for (QLineEdit* b : {txtwg21, txtwg22, txtwg23, txtwg24}) b->clear();
+    txtwg25->clear();
+}
+
+// ---- Tab 3: cuboid, trapezoid, angle and channel steel -----------------------
+
+void Form3::buildBlocksAndSections(QWidget* page) {
+    {
+        CaptionFrame* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), 6), QStringLiteral("立方体重量"),
+                                    {kFrameLeft, 450, kFrameWidth, 2130});
+        const Area block{1440, 870, 3405, 2010};
+        Sketch s;
+        outline(s, block);
+        horizontalDimension(s, block.x1, block.x2, 600, block.y1, block.y1);   // l
+        verticalDimension(s, block.y1, block.y2, 1140, block.x1, block.x1);    // h
+        new LineSketch(f, std::move(s));
+
+        txtw60 = box(f, "txtw60", {2122, 458, 600, kBoxH});
+        txtw61 = box(f, "txtw61", {870, 1297, 540, kBoxH});
+        label(f, QStringLiteral("输入厚度"), {2040, 1110, 900, 255});
+        txtw62 = box(f, "txtw62", {2122, 1380, 600, kBoxH});
+        makeOption(f, QStringLiteral("Option34"), QStringLiteral("MM"), {120, 300, 690, 255})->setChecked(true);
+        Option33 = makeOption(f, QStringLiteral("Option33"), QStringLiteral("英寸"), {120, 585, 690, 255});
+        txtw63 = densityBox(f, "txtw63", QStringLiteral("输入比重"), 3690, 390);
+        densityNote(f, {3690, 960, 2460, 480});
+        txtw64 = box(f, "txtw64", {3690, 1560, 1200, kBoxH});
+        label(f, QStringLiteral("Kg"), {4920, 1590, 240, 255});
+        Commandw60 = button(f, "Commandw60", QStringLiteral("计 算"), {5280, 1530, 780, 345});
+        Commandw60->setDefault(true);  // drawn as the default button; keyPressEvent presses it
+        connect(Commandw60, &QPushButton::clicked, this, [this] { Commandw60_Click(); });
+    }
+    {
+        CaptionFrame* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), 7), QStringLiteral("梯形产品重量"),
+                                    {kFrameLeft, 2640, kFrameWidth, 2100});
+        constexpr int left = 1320, topRight = 2760, bottomRight = 3300, top = 720, bottom = 1680;
+        Sketch s;
+        closedOutline(s, {{left, top}, {topRight, top}, {bottomRight, bottom}, {left, bottom}});
+        horizontalDimension(s, left, topRight, 480, top, top);             // a
+        horizontalDimension(s, left, bottomRight, 1920, bottom, bottom);   // b
+        verticalDimension(s, top, bottom, 1050, left, left);               // h
+        new LineSketch(f, std::move(s));
+
+        txtw50 = box(f, "txtw50", {1740, 338, 600, kBoxH});
+        txtw53 = box(f, "txtw53", {2010, 1778, 600, kBoxH});
+        txtw51 = box(f, "txtw51", {780, 1057, 540, kBoxH});
+        label(f, QStringLiteral("输入厚度"), {1680, 900, 900, 255});
+        txtw52 = box(f, "txtw52", {1740, 1170, 600, kBoxH});
+        txtw54 = densityBox(f, "txtw54", QStringLiteral("输入比重"), 3690, 390);
+        densityNote(f, {3690, 960, 2460, 480});
+        txtw55 = box(f, "txtw55", {3690, 1560, 1200, kBoxH});
+        label(f, QStringLiteral("Kg"), {4920, 1590, 240, 255});
+        connect(button(f, "Commandw10", QStringLiteral("计 算"), {5280, 1530, 780, 345}), &QPushButton::clicked, this,
+                [this] { Commandw10_Click(); });
+    }
+    // The two section frames: a list of sizes, the length, the weight.
+    auto sectionFrame = [this, page](const char* frameName, const QString& caption, const QString& pick,
+                                     const char* listName, const char* lengthName, const char* resultName,
+                                     const char* buttonName, const QString& buttonCaption, int top, auto items) {
+        CaptionFrame* f = makeFrame(page, latin(frameName), caption, {kFrameLeft, top, kFrameWidth, 1380});
+        label(f, pick, {120, 270, 1575, 255});
+        QListWidget* list = makeList(f, latin(listName), {120, 540, 1575, 780});
+        for (const SteelSection& item : items) list->addItem(QString::fromUtf8(item.item.data(), qsizetype(item.item.size())));
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        label(f, QStringLiteral("输入长度"), {1920, 540, 900, 255});
+        QLineEdit* length = box(f, lengthName, {1920, 810, 900, kBoxH});
+        label(f, QStringLiteral("MM"), {2850, 840, 300, 255});
+        label(f, QStringLiteral("显示重量"), {3330, 540, 900, 255});
+        FormatBox* result = resultBox(f, resultName, 3330, 810);
+        QPushButton* b = button(f, buttonName, buttonCaption, {4950, 360, 600, 900});
+        return std::tuple{list, length, result, b};
+    };
+    QPushButton* angle;
+    std::tie(List101, txte1, txte2, angle) =
+        sectionFrame("Frame108", QStringLiteral("等边角钢重量计算"), QStringLiteral("选择角钢规格"), "List101", "txte1",
+                     "txte2", "Command106", QStringLiteral("计 算"), 4800, kAngleSteel);
+    connect(angle, &QPushButton::clicked, this, [this] { Command106_Click(); });
+    QPushButton* channel;
+    std::tie(List103, txte3, txte4, channel) =
+        sectionFrame("Frame109", QStringLiteral("普通槽钢重量计算"), QStringLiteral("选择槽钢规格"), "List103", "txte3",
+                     "txte4", "Command202", QStringLiteral("计算"), 6240, kChannelSteel);
+    connect(channel, &QPushButton::clicked, this, [this] { Command202_Click(); });
+}
+
+void Form3::Commandw60_Click() {
+    showWeight(txtw64, weight::cuboidWeight(readLenient(txtw60), readLenient(txtw61), readLenient(txtw62),
+                                            readLenient(txtw63), unitOf(Option33)));
+}
+
+void Form3::Commandw10_Click() {
+    showWeight(txtw55, weight::trapezoidWeight(readLenient(txtw50), readLenient(txtw53), readLenient(txtw51),
+                                               readLenient(txtw52), readLenient(txtw54)));
+}
+
+namespace {
+// The weight of the selected section; with no size selected nothing is written.
+template <std::size_t N>
+void showSectionWeight(const QListWidget* list, const QLineEdit* length, FormatBox* result,
+                       const std::array<SteelSection, N>& table) {
+    for (int i = 0; i < list->count() && i < int(N); ++i) {
+        if (list->item(i)->isSelected()) {
+            showWeight(result, weight::sectionWeight(readLenient(length), table[std::size_t(i)].kgPerMetre));
+            return;
+        }
+    }
+}
+}  // namespace
+
+void Form3::Command106_Click() { showSectionWeight(List101, txte1, txte2, kAngleSteel); }
+void Form3::Command202_Click() { showSectionWeight(List103, txte3, txte4, kChannelSteel); }
+
+// ---- Tab 4: ring and body of revolution -------------------------------------
+
+void Form3::buildRings(QWidget* page) {
+    {
+        QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame2"), 4), QStringLiteral("环类产品重量"),
+                               {kFrameLeft, 450, kFrameWidth, 2250});
+        const Area ring{1320, 1050, 3285, 1590};
+        constexpr int boreLeft = 1740, boreRight = 2880;
+        Sketch s;
+        outline(s, ring);
+        thick(s, boreLeft, ring.y1, boreLeft, ring.y2);
+        thick(s, boreRight, ring.y1, boreRight, ring.y2);
+        hatch(s, Area{ring.x1, ring.y1, boreLeft, ring.y2});
+        hatch(s, Area{boreRight, ring.y1, ring.x2, ring.y2});
+        horizontalDimension(s, ring.x1, ring.x2, 780, ring.y1, ring.y1);        // D
+        horizontalDimension(s, boreLeft, boreRight, 1860, ring.y2, ring.y2);    // d
+        verticalDimension(s, ring.y1, ring.y2, 1020, ring.x1, ring.x1);         // L
+        new LineSketch(f, std::move(s));
+
+        txtw90 = box(f, "txtw90", {2002, 638, 600, kBoxH});
+        txtw92 = zeroBox(f, "txtw92", {2010, 1718, 600, kBoxH});
+        txtw91 = box(f, "txtw91", {750, 1177, 540, kBoxH});
+        Option30 = makeUnitOptions(f, QStringLiteral("Option29"), QStringLiteral("MM"), QStringLiteral("Option30"), 120, 300);
+        txtw93 = densityBox(f, "txtw93", QStringLiteral("输入比重"), 3690, 330);
+        densityNote(f, {3690, 930, 2460, 480});
+        txtw94 = resultBox(f, "txtw94", 3690, 1500);
+        connect(button(f, "Commandw90", QStringLiteral("计 算"), {5280, 1470, 780, 345}), &QPushButton::clicked, this,
+                [this] { Commandw90_Click(); });
+    }
+    {
+        QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), 4), QStringLiteral("旋转体重量"),
+                               {kFrameLeft, 2790, kFrameWidth, 4380});
+        constexpr int axis = 1980, boreEdge = 2280;
+        struct Step {
+            int x1, x2, radius;
+        };
+        constexpr Step steps[] = {{1320, 1860, 900}, {1860, 2340, 600}, {2340, 3240, 780}, {3240, 3720, 540}, {3720, 4260, 960}};
+        Sketch s;
+        s.push_back({1260, axis, 4380, axis, 1, 0x000000});  // the axis
+        // Upper half: the outline; lower half: the cut, down to the bore.
+        std::vector<Point> upper{{steps[0].x1, axis}};
+        for (const Step& st : steps) {
+            upper.push_back({st.x1, axis - st.radius});
+            upper.push_back({st.x2, axis - st.radius});
+        }
+        upper.push_back({steps[4].x2, axis});
+        for (std::size_t i = 0; i + 1 < upper.size(); ++i) {
+            thick(s, upper[i].x, upper[i].y, upper[i + 1].x, upper[i + 1].y);
+            thick(s, upper[i].x, 2 * axis - upper[i].y, upper[i + 1].x, 2 * axis - upper[i + 1].y);
+        }
+        thick(s, steps[0].x1, boreEdge, steps[4].x2, boreEdge);
+        for (const Step& st : steps) hatch(s, Area{st.x1, boreEdge, st.x2, axis + st.radius});
+        horizontalDimension(s, 1320, 1860, 780, axis - 900, axis - 900);                  // l1
+        verticalDimension(s, axis - 900, axis + 900, 1020, 1320, 1320);                   // D1
+        thin(s, 2100, axis - 600, 2100, 615);                                             // D2 leader
+        verticalDimension(s, axis - 780, axis + 780, 2790, 2790, 2790);                   // D3
+        horizontalDimension(s, 2340, 3240, 3060, axis + 780, axis + 780);                 // l3
+        thin(s, 3480, axis - 540, 3480, 1185);                                            // D4 leader
+        horizontalDimension(s, 3240, 3720, 3060, axis + 780, axis + 540);                 // l4
+        thin(s, 3720, 3060, 3900, 3060);
+        verticalDimension(s, axis - 960, axis + 960, 4560, 4260, 4260);                   // D5
+        horizontalDimension(s, 3720, 4260, 780, axis - 960, axis - 960);                  // l5
+        horizontalDimension(s, 1320, 4260, 3480, axis + 900, axis + 960);                 // L
+        verticalDimension(s, 2 * axis - boreEdge, boreEdge, 1230, 1230, 1230);            // d
+        new LineSketch(f, std::move(s));
+
+        txtw70 = box(f, "txtw70", {1290, 638, 600, kBoxH});
+        txtw72 = box(f, "txtw72", {480, 1837, 540, kBoxH});
+        txtw74 = box(f, "txtw74", {1830, 330, 540, kBoxH});
+        txtw76 = box(f, "txtw76", {2520, 1455, 540, kBoxH});
+        txtw77 = box(f, "txtw77", {2490, 3120, 600, kBoxH});
+        txtw75 = box(f, "txtw75", {3210, 900, 540, kBoxH});
+        txtw81 = box(f, "txtw81", {3900, 2918, 540, kBoxH});
+        txtw80 = box(f, "txtw80", {4620, 1837, 540, kBoxH});
+        txtw79 = box(f, "txtw79", {3690, 638, 600, kBoxH});
+        txtw78 = box(f, "txtw78", {2490, 3540, 600, kBoxH});
+        txtw71 = zeroBox(f, "txtw71", {480, 2340, 540, kBoxH});
+        Option32 = makeUnitOptions(f, QStringLiteral("Option31"), QStringLiteral("MM"), QStringLiteral("Option32"), 120, 300);
+        txtw73 = densityBox(f, "txtw73", QStringLiteral("输入比重"), 120, 3720);
+        densityNote(f, {900, 4005, 2700, 255});
+        txtw82 = resultBox(f, "txtw82", 4200, 3990);
+        connect(button(f, "Commandw80", QStringLiteral("计 算"), {5310, 600, 780, 345}), &QPushButton::clicked, this,
+                [this] { Commandw80_Click(); });
+        connect(button(f, "Commandw81", QStringLiteral("清 除"), {5310, 1020, 780, 345}), &QPushButton::clicked, this,
+                [this] { Commandw81_Click(); });
+    }
+}
+
+void Form3::Commandw90_Click() {
+    showWeight(txtw94, weight::ringWeight({readLenient(txtw90), readLenient(txtw91), readLenient(txtw92), readLenient(txtw93)},
+                                          unitOf(Option30)));
+}
+
+void Form3::Commandw80_Click() {
+    showWeight(txtw82, weight::bodyOfRevolutionWeight(
+                           {readLenient(txtw70), readLenient(txtw72), readLenient(txtw74), readLenient(txtw76),
+                            readLenient(txtw77), readLenient(txtw75), readLenient(txtw81), readLenient(txtw80),
+                            readLenient(txtw79), readLenient(txtw78), readLenient(txtw71), readLenient(txtw73)},
+                           unitOf(Option32)));
+}
+
+void Form3::Commandw81_Click() {
+    for (QLineEdit* b : {txtw70, txtw71, txtw72, txtw73, txtw74, txtw75, txtw76, txtw77, txtw78, txtw79, txtw80, txtw81})
+        b->clear();
+    txtw82->clear();
+}
+
+// ---- Tab 5: the stepped part frames -----------------------------------------
+
+void Form3::Commanda_Click() { steppedThree->calculate(); }
+void Form3::Commandb_Click() { steppedThree->clear(); }
+void Form3::Commandd_Click() { steppedFour->calculate(); }
+void Form3::Commandc_Click() { steppedFour->clear(); }
+
+// ---- Tab 6: the density list ------------------------------------------------
+
+void Form3::buildDensityList(QWidget* page) {
+    QListWidget* list = makeList(page, QStringLiteral("List3"), {720, 690, 5025, 5940});
+    list->setFont(songFont(10.5));
+    for (std::string_view item : kMaterialDensities) list->addItem(QString::fromUtf8(item.data(), qsizetype(item.size())));
+}
+
+// ---- The default button -----------------------------------------------------
+
+// The cuboid's calculate button is the window's default button: Enter runs
+// the cuboid calculation from any control but another command button,
+// whichever tab is shown.
+void Form3::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (auto* b = qobject_cast<QPushButton*>(focusWidget())) b->click();
+        else Commandw60->click();
+        return;
+    }
+    ToolWindow::keyPressEvent(event);
+}

@@ -1,0 +1,101 @@
+#include "workshop/springpicture.h"
+
+namespace quorvil {
+
+namespace {
+
+// The picture is designed in the coordinates of the frame that holds it (the
+// result boxes are placed in those), then moved to its own corner.
+constexpr int kLeft = 240, kTop = 600;
+
+constexpr std::uint32_t kGrey = 0x808080;
+
+// Where the drawing stands, in frame coordinates.
+constexpr int kFace = 330;                          // left end face of the spring
+constexpr int kEnd = 3200;                          // right end face (free height)
+constexpr int kTopLine = 2450, kBottomLine = 3550;  // outer diameter
+constexpr int kAxis = (kTopLine + kBottomLine) / 2;
+constexpr int kCoils = 8;
+constexpr int kPitch = (kEnd - kFace) / kCoils;
+constexpr int kBase = 1850;  // foot of the load lines
+
+class Drawing {
+public:
+    void line(int x1, int y1, int x2, int y2, int width = 1, std::uint32_t rgb = 0) {
+        s_.push_back({x1 - kLeft, y1 - kTop, x2 - kLeft, y2 - kTop, width, rgb});
+    }
+    // A horizontal dimension line with an arrowhead at each end.
+    void horizontalDimension(int x1, int x2, int y) {
+        line(x1, y, x2, y);
+        line(x1, y, x1 + 90, y - 45);
+        line(x1, y, x1 + 90, y + 45);
+        line(x2, y, x2 - 90, y - 45);
+        line(x2, y, x2 - 90, y + 45);
+    }
+    void verticalDimension(int x, int y1, int y2) {
+        line(x, y1, x, y2);
+        line(x, y1, x - 45, y1 + 90);
+        line(x, y1, x + 45, y1 + 90);
+        line(x, y2, x - 45, y2 - 90);
+        line(x, y2, x + 45, y2 - 90);
+    }
+    Sketch take() { return std::move(s_); }
+
+private:
+    Sketch s_;
+};
+
+// Height of the load line at x on the load diagram, which falls from upper
+// left to zero load at the free height.
+constexpr int loadTop(int x) { return kBase - (kEnd - x) * 1230 / 1400; }
+
+}  // namespace
+
+Sketch springPicture() {
+    Drawing d;
+
+    // Load diagram: the falling line and the loads F3, F2, F1 at the solid
+    // height H3, the height H2 and the installed height H1.
+    constexpr int h3 = 2000, h2 = 2400, h1 = 2900;
+    d.line(1800, loadTop(1800), kEnd, kBase);
+    for (int x : {h3, h2, h1}) d.line(x, loadTop(x), x, kBase, 2);
+
+    // The three heights, measured from the left end face, shortest on top.
+    d.line(kFace, 1000, kFace, kTopLine - 60, 1, kGrey);
+    d.horizontalDimension(kFace, h3, 1155);
+    d.horizontalDimension(kFace, h2, 1515);
+    d.horizontalDimension(kFace, h1, 1755);
+
+    // The spring: ground end faces and the coils, front of the wire in
+    // black, back in grey.
+    d.line(kFace, kTopLine, kFace, kBottomLine, 2);
+    d.line(kEnd, kTopLine, kEnd, kBottomLine, 2);
+    for (int i = 0; i < kCoils; ++i) {
+        const int x = kFace + i * kPitch;
+        d.line(x, kBottomLine, x + kPitch / 2, kTopLine, 2);
+        d.line(x + kPitch / 2, kTopLine, x + kPitch, kBottomLine, 1, kGrey);
+    }
+    // Axis, dash-dot.
+    for (int x = kFace - 150; x < kEnd + 150; x += 360) {
+        d.line(x, kAxis, x + 240, kAxis, 1, kGrey);
+        d.line(x + 300, kAxis, x + 330, kAxis, 1, kGrey);
+    }
+
+    // Outer diameter, across the coils.
+    d.verticalDimension(1680, kTopLine, kBottomLine);
+
+    // One pitch at the lower left.
+    const int p1 = kFace + kPitch, p2 = kFace + 2 * kPitch;
+    d.line(p1, kBottomLine + 45, p1, 3900, 1, kGrey);
+    d.line(p2, kBottomLine + 45, p2, 3900, 1, kGrey);
+    d.horizontalDimension(p1, p2, 3840);
+
+    // Free height along the bottom.
+    d.line(kFace, kBottomLine + 45, kFace, 4350, 1, kGrey);
+    d.line(kEnd, kBottomLine + 45, kEnd, 4350, 1, kGrey);
+    d.horizontalDimension(kFace, kEnd, 4275);
+
+    return d.take();
+}
+
+}  // namespace quorvil

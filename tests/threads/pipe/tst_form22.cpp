@@ -1,0 +1,170 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "threads/common/threewire.h"
+#include "threads/pipe/Form22.h"
+#include "uitest.h"
+#include "windowtest.h"
+
+using quorvil::test::WindowProbe;
+
+namespace {
+
+const QStringList kBoxes = {"w1", "w2",  "w3",  "w4",  "w5",  "w6",  "w7", "w8",
+                            "w9", "w10", "w11", "w12", "w13", "w14", "w16"};
+
+// One step of a sequence: "name=text" types, "click" presses 计 算,
+// "wire=TEXT" picks that wire from the list.
+void run(WindowProbe& p, const QStringList& steps) {
+    for (const QString& s : steps) {
+        if (s == QStringLiteral("click")) {
+            p.click(QStringLiteral("Command1"));
+        } else if (s.startsWith(QStringLiteral("wire="))) {
+            auto* list = p.get<QComboBox>(QStringLiteral("txtw15"));
+            const int row = list->findText(s.mid(5));
+            if (row < 0) qFatal("no wire %s", qPrintable(s));
+            p.pick(QStringLiteral("txtw15"), row);
+        } else {
+            p.type({s});
+        }
+    }
+}
+
+// Size and threads per inch, then a press.
+QStringList size(const QString& whole, const QString& num, const QString& den, const QString& n) {
+    return {"w1=" + whole, "w2=" + num, "w3=" + den, "w4=" + n, QStringLiteral("click")};
+}
+
+}  // namespace
+
+class TestForm22 : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void opensAsDesigned();
+    void calculations_data();
+    void calculations();
+    void badInputChangesNoBox_data();
+    void badInputChangesNoBox();
+    void resultBoxesFormatWhatIsTyped();
+
+private:
+    Form22* w = nullptr;
+};
+
+void TestForm22::init() {
+    w = new Form22();
+    w->show();
+}
+
+void TestForm22::cleanup() {
+    delete w;
+    w = nullptr;
+}
+
+void TestForm22::opensAsDesigned() {
+    WindowProbe p(w);
+    QCOMPARE(w->windowTitle(), QStringLiteral("14.英制螺纹"));
+    for (const QString& n : kBoxes) {
+        QVERIFY2(p.box(n)->text().isEmpty(), qPrintable(n));
+        QCOMPARE(p.box(n)->alignment(), Qt::AlignCenter);
+    }
+    auto* list = p.get<QComboBox>(QStringLiteral("txtw15"));
+    QVERIFY(!list->isEditable());
+    QCOMPARE(list->currentIndex(), -1);
+    QCOMPARE(list->count(), 32);
+    for (int i = 0; i < 32; ++i)
+        QCOMPARE(list->itemText(i).toStdString(), std::string(quorvil::kStandardWires[std::size_t(i)]));
+    QCOMPARE(p.text(QStringLiteral("Command1")), QStringLiteral("计 算"));
+    QCOMPARE(p.text(QStringLiteral("Label1_2")), QStringLiteral(" 使用方法:") + QString(31, u' ') +
+                                                     QStringLiteral("输入公称直径和螺距及公差级别点计算按钮,"
+                                                                    "螺纹参数和理论三针尺寸显示\r\n"
+                                                                    "出来,选择合适三针后再点计算按钮,M值显示出来."));
+    // The numerator sits higher than the denominator.
+    QVERIFY(p.box(QStringLiteral("w2"))->y() < p.box(QStringLiteral("w3"))->y());
+}
+
+void TestForm22::calculations_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList half12 = {"w5=12.49", "w7=11.34", "w9=11.34", "w11=10.30", "w6=1.36",
+                                "w10=1.36", "w8=0.35",  "w12=0.35", "w14=1.193", "w13=10.70"};
+
+    // No wire picked: the M value box keeps its text.
+    QTest::newRow("0-1/2 at 12, no wire") << size("0", "1", "2", "12") << half12 + QStringList{"w16="};
+    QTest::newRow("then wire 1.157") << size("0", "1", "2", "12") + QStringList{"wire=1.157", "click"}
+                                     << half12 + QStringList{"w16=12.97"};
+    QTest::newRow("1-0/0 at 8, wire 1.833")
+        << QStringList{"wire=1.833"} + size("1", "0", "0", "8")
+        << QStringList{"w5=25.11", "w7=23.37", "w9=23.37",  "w11=21.80", "w6=2.03",  "w10=2.03",
+                       "w8=0.53",  "w12=0.53", "w14=1.790", "w16=26.12", "w13=22.50"};
+    QTest::newRow("0-3/16 at 24") << size("0", "3", "16", "24") << QStringList{"w13=3.90"};
+    QTest::newRow("denominator typed 16.0") << size("0", "3", "16.0", "24") << QStringList{"w13=3.90"};
+    QTest::newRow("2-0/0 at 4.5") << size("2", "0", "0", "4.5") << QStringList{"w5=50.33", "w14=3.182", "w13=45.60"};
+
+    // Sizes without a row keep the tap drill of the last listed size.
+    QTest::newRow("9/16 on a fresh window") << size("0", "9", "16", "12") << QStringList{"w5=14.08", "w13="};
+    QTest::newRow("2/4 after 1/2") << size("0", "1", "2", "12") + size("0", "2", "4", "12")
+                                   << QStringList{"w5=12.49", "w13=10.70"};
+    QTest::newRow("9/16 after 1/2") << size("0", "1", "2", "12") + size("0", "9", "16", "12")
+                                    << QStringList{"w5=14.08",  "w7=12.93", "w9=12.93",
+                                                   "w11=11.89", "w6=1.36",  "w13=10.70"};
+    QTest::newRow("1-2/2 after 3/16") << size("0", "3", "16", "24") + size("1", "2", "2", "11")
+                                      << QStringList{"w5=50.58", "w13=3.90"};
+    QTest::newRow("2-0/0 after 1-2/2") << size("1", "2", "2", "11") + size("2", "0", "0", "11")
+                                       << QStringList{"w5=50.58", "w13=45.60"};
+
+    // No range or sign limits.
+    QTest::newRow("negative threads per inch")
+        << size("0", "1", "2", "-12")
+        << QStringList{"w5=12.81", "w7=14.06", "w11=15.10", "w6=-1.36", "w8=-0.35", "w14=-1.193", "w13=10.70"};
+    // An M value typed by the user stays when no wire is picked.
+    QTest::newRow("typed M value kept without wire")
+        << QStringList{"w16=5"} + size("0", "1", "2", "12") << QStringList{"w16=5.00", "w5=12.49"};
+}
+
+void TestForm22::calculations() {
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, expected);
+    WindowProbe p(w);
+    run(p, steps);
+    QVERIFY2(p.matches(expected), p.why());
+}
+
+void TestForm22::badInputChangesNoBox_data() {
+    QTest::addColumn<QStringList>("typed");
+
+    QTest::newRow("numerator over 0") << QStringList{"w1=0", "w2=1", "w3=0", "w4=12"};
+    QTest::newRow("denominator -0.000001") << QStringList{"w1=0", "w2=1", "w3=-0.000001", "w4=12"};
+    QTest::newRow("zero threads per inch") << QStringList{"w1=0", "w2=1", "w3=2", "w4=0"};
+    QTest::newRow("empty whole") << QStringList{"w1=", "w2=1", "w3=2", "w4=12"};
+    QTest::newRow("empty numerator") << QStringList{"w1=0", "w2=", "w3=2", "w4=12"};
+    QTest::newRow("empty denominator") << QStringList{"w1=1", "w2=0", "w3=", "w4=12"};
+    QTest::newRow("letters") << QStringList{"w1=0", "w2=1", "w3=2", "w4=12牙"};
+    QTest::newRow("overflow") << QStringList{"w1=1e300", "w2=0", "w3=0", "w4=12"};
+    QTest::newRow("threads per inch too small") << QStringList{"w1=1", "w2=0", "w3=0", "w4=1e-320"};
+}
+
+// From a calculated window with a wire, a bad press changes nothing at all.
+void TestForm22::badInputChangesNoBox() {
+    QFETCH(QStringList, typed);
+    WindowProbe p(w);
+    run(p, QStringList{"wire=1.157"} + size("0", "1", "2", "12"));
+    p.type(typed);
+    const auto before = p.texts(kBoxes);
+    QVERIFY(!before.value("w16").isEmpty());
+    p.click(QStringLiteral("Command1"));
+    QCOMPARE(p.texts(kBoxes), before);
+}
+
+void TestForm22::resultBoxesFormatWhatIsTyped() {
+    WindowProbe p(w);
+    p.type({"w5=10.3", "w14=1", "w13=abc", "w1=10.3"});
+    QVERIFY2(p.matches({"w5=10.30", "w14=1.000", "w13=abc", "w1=10.3"}), p.why());
+}
+
+QUORVIL_UI_TEST_MAIN(TestForm22)
+#include "tst_form22.moc"
