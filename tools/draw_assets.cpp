@@ -1,6 +1,11 @@
-// Draws the program's two pictures: the 32x32 16-colour window icon and the
-// 800x525 lotus-pond photograph stand-in of the main window. Run it once with
-// the assets folder as argument; the outputs are committed.
+// Draws the program's pictures: the 32x32 16-colour window icon (PNG) and the
+// 800x525 lotus-pond photograph stand-in of the main window (JPEG). The main
+// window reads both at every start, so they are also stored as raw pixels in
+// the form it shows them: the icon as RGBA bytes, and the photograph decoded
+// and smoothly scaled to its 375x243 pixel frame as RGB bytes, rows top down.
+// No image decoder (nor its plugins) is loaded and nothing is scaled at start.
+// Run it once with the assets folder as argument; the outputs are committed.
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -114,12 +119,32 @@ QImage icon() {
     return img.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither | Qt::AvoidDither);
 }
 
+// Writes the pixels of `image` in `format`, row after row, nothing else.
+bool saveRaw(const QImage& image, QImage::Format format, const QString& path) {
+    const QImage converted = image.convertToFormat(format);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    const qsizetype rowBytes = converted.width() * converted.depth() / 8;
+    for (int y = 0; y < converted.height(); ++y) {
+        const auto* row = reinterpret_cast<const char*>(converted.constScanLine(y));
+        if (file.write(row, rowBytes) != rowBytes) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    const bool ok = lotusPond().save(dir + QStringLiteral("/lotus.jpg"), "JPEG", 85) &&
-                    icon().save(dir + QStringLiteral("/quorvil.png"), "PNG");
+    const QString jpeg = dir + QStringLiteral("/lotus.jpg");
+    const QString png = dir + QStringLiteral("/quorvil.png");
+    bool ok = lotusPond().save(jpeg, "JPEG", 85) && icon().save(png, "PNG");
+    // What the picture frame (5625 x 3645 twips) makes of the photograph, and
+    // the icon as read back: the pixels the window has always shown.
+    const QImage decoded(jpeg);
+    const QImage shown = decoded.scaled(QSize(375, 243), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    ok = ok && !decoded.isNull() && saveRaw(shown, QImage::Format_RGB888, dir + QStringLiteral("/lotus-shown.rgb"));
+    ok = ok && saveRaw(QImage(png), QImage::Format_RGBA8888, dir + QStringLiteral("/quorvil-icon.rgba"));
     return ok ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QResource>
 
 #include <array>
 #include <cmath>
@@ -62,6 +63,18 @@ const QString kAdvertisement = QStringLiteral(
     "       本软件是机械加工企业必不可少的实用工具,属国内首创.自去年推广以来已有几万人下载使用,反映良好."
     "如某企业有意买断该软件的使用权,在此处即为该企业做产品宣传.所有人员免费下载使用后都可见到该广告.");
 
+// A picture stored as raw pixels of `size` (tools/draw_assets.cpp), used in
+// place without an image reader: a reader loads and probes every image format
+// plugin first. Null when the stored pixels do not have that size.
+QImage rawPicture(const QString& resource, QSize size, QImage::Format format) {
+    const QResource raw(resource);
+    const qsizetype rowBytes = qsizetype(size.width()) * QImage::toPixelFormat(format).bitsPerPixel() / 8;
+    if (!raw.isValid() || raw.compressionAlgorithm() != QResource::NoCompression ||
+        raw.size() != rowBytes * size.height())
+        return {};
+    return QImage(raw.data(), size.width(), size.height(), rowBytes, format);
+}
+
 }  // namespace
 
 QUrl Form1::webSiteAddress() { return QUrl(QStringLiteral("https://quorvil.example.com/")); }
@@ -70,7 +83,8 @@ QUrl Form1::mailAddress() { return QUrl(QStringLiteral("mailto:author@quorvil.ex
 Form1::Form1() {
     setObjectName(QStringLiteral("Form1"));
     applyWindowRules(this, QString::fromUtf8(build::kMainCaption), 6780, 5550);
-    setWindowIcon(QIcon(QStringLiteral(":/assets/quorvil.png")));
+    setWindowIcon(QIcon(QPixmap::fromImage(
+        rawPicture(QStringLiteral(":/assets/quorvil-icon.rgba"), {32, 32}, QImage::Format_RGBA8888))));
     setFont(songFont(10.5));
 
     SSTab1 = new TabContainer(this, QStringLiteral("SSTab1"), {0, 0, 6795, 5580});
@@ -81,7 +95,13 @@ Form1::Form1() {
 
 void Form1::buildAdvertisingPage(QWidget* page) {
     auto* image = makeLabel(page, QStringLiteral("Image1"), QString(), {495, 585, 5625, 3645});
-    image->setPixmap(QPixmap(QStringLiteral(":/assets/lotus.jpg")));
+    // At the usual one device pixel per pixel the photograph comes ready scaled
+    // to its frame: nothing to decode or scale at start. Other ratios scale the
+    // full photograph, as the frame always did.
+    const QString raw = QStringLiteral(":/assets/lotus-shown.rgb");
+    const QImage shown =
+        image->devicePixelRatioF() == 1.0 ? rawPicture(raw, image->size(), QImage::Format_RGB888) : QImage();
+    image->setPixmap(shown.isNull() ? QPixmap(QStringLiteral(":/assets/lotus.jpg")) : QPixmap::fromImage(shown));
     image->setScaledContents(true);
 
     auto* ad = makeLabel(page, arrayName(QStringLiteral("Label1"), 0), kAdvertisement, {1260, 945, 4050, 2820});

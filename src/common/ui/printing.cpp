@@ -1,9 +1,8 @@
 #include "common/ui/printing.h"
 
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibrary>
 #include <QWidget>
 
 namespace quorvil {
@@ -14,15 +13,24 @@ PrintSink& sinkSlot() {
     return sink;
 }
 
-// Paints the image at its screen size: one screen pixel is 1/dpi inch.
-void paintOnPrinter(QPrinter& printer, const QImage& image, double screenDpi) {
-    QPainter painter;
-    if (!painter.begin(&printer)) return;  // printer refused: nothing changes
-    const double scale = printer.resolution() / screenDpi;
-    painter.drawImage(QRectF(0, 0, image.width() / image.devicePixelRatio() * scale,
-                             image.height() / image.devicePixelRatio() * scale),
-                      image);
-    painter.end();
+using PrintImage = void (*)(const QImage&, double, const QString&, QWidget*);
+
+// The printer module (printer.cpp), loaded on the first print: next to the
+// program, else where the build put it.
+PrintImage printImage() {
+    static const PrintImage function = [] {
+        const QString name = QStringLiteral(QUORVIL_PRINT_MODULE_NAME);
+        for (const QString& path : {QCoreApplication::applicationDirPath() + QLatin1Char('/') + name,
+                                    QStringLiteral(QUORVIL_PRINT_MODULE_PATH)}) {
+            if (!QFileInfo::exists(path)) continue;
+            QLibrary module(path);
+            if (auto f = reinterpret_cast<PrintImage>(module.resolve("quorvilPrintImage"))) return f;
+            qWarning("printing: %s", qPrintable(module.errorString()));
+        }
+        qWarning("printing: the printer module %s is missing", qPrintable(name));
+        return PrintImage(nullptr);
+    }();
+    return function;
 }
 }  // namespace
 
@@ -35,17 +43,7 @@ void printWindow(QWidget* window) {
         return;
     }
     const double dpi = window->logicalDpiX() > 0 ? window->logicalDpiX() : 96.0;
-    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-    if (!defaultPrinter.isNull()) {
-        QPrinter printer(defaultPrinter, QPrinter::HighResolution);
-        printer.setDocName(window->windowTitle());
-        paintOnPrinter(printer, image, dpi);
-        return;
-    }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(window->windowTitle());
-    QPrintDialog dialog(&printer, window);
-    if (dialog.exec() == QDialog::Accepted) paintOnPrinter(printer, image, dpi);
+    if (PrintImage print = printImage()) print(image, dpi, window->windowTitle(), window);
 }
 
 }  // namespace quorvil
