@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -64,6 +65,12 @@ public:
         QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
     }
 
+    // Double-clicks a control with the mouse, in its middle.
+    void doubleClick(const QString& name) const {
+        auto* c = get<QWidget>(name);
+        QTest::mouseDClick(c, Qt::LeftButton, {}, c->rect().center());
+    }
+
     // Picks item `row` of a list box with the mouse, or of a combo box as the
     // user would from its drop-down (current index changes, then activated).
     void pick(const QString& name, int row) const {
@@ -85,12 +92,13 @@ public:
         emit c->activated(row);
     }
 
-    // The text of a box, label, combo box or button.
+    // The text of a box, label, combo box or button, or a frame's caption.
     QString text(const QString& name) const {
         if (auto* e = w_->findChild<QLineEdit*>(name)) return e->text();
         if (auto* l = w_->findChild<QLabel*>(name)) return l->text();
         if (auto* c = w_->findChild<QComboBox*>(name)) return c->currentText();
         if (auto* b = w_->findChild<QAbstractButton*>(name)) return b->text();
+        if (auto* g = w_->findChild<QGroupBox*>(name)) return g->title();
         qFatal("no control %s with a text", qPrintable(name));
     }
 

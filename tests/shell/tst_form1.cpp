@@ -1,6 +1,5 @@
 // The main window: design, converter, launch buttons, web buttons.
 #include <QDesktopServices>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -14,10 +13,12 @@
 #include "shell/Form1.h"
 #include "shell/windows.h"
 #include "uitest.h"
+#include "windowtest.h"
 
 using quorvil::kWindowCount;
 using quorvil::kWindows;
 using quorvil::WindowEntry;
+using quorvil::test::WindowProbe;
 
 namespace {
 
@@ -61,87 +62,92 @@ private slots:
 
 void TestForm1::opensOnAdvertisingPage() {
     Form1 f;
-    auto* tabs = f.findChild<quorvil::TabContainer*>(QStringLiteral("SSTab1"));
-    QVERIFY(tabs);
+    WindowProbe p(&f);
+    auto* tabs = p.get<quorvil::TabContainer>(QStringLiteral("SSTab1"));
     QCOMPARE(f.windowTitle(), QString::fromUtf8(quorvil::build::kMainCaption));
     if (!quorvil::build::kPackaged) QCOMPARE(f.windowTitle(), QStringLiteral("Quorvil(版本200912)"));
     QCOMPARE(f.size(), QSize(452, 370));
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(tabs->tabBar()->tabText(0), QStringLiteral("广告招商位"));
     QCOMPARE(tabs->tabBar()->tabText(1), QStringLiteral("进入相关软件"));
-    QCOMPARE(f.findChild<QLineEdit*>(QStringLiteral("txtT1"))->text(), QString());
-    QCOMPARE(f.findChild<QLineEdit*>(QStringLiteral("txtT2"))->text(), QString());
-    QVERIFY(!f.findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
-    const QLabel* ad = f.findChild<QLabel*>(QStringLiteral("Label1_0"));
+    QVERIFY2(p.matches({"txtT1=", "txtT2=", "Frame1=公英制尺寸转换"}), p.why());
+    QVERIFY(!p.get<QLabel>(QStringLiteral("Image1"))->pixmap().isNull());
+    const QLabel* ad = p.get<QLabel>(QStringLiteral("Label1_0"));
     QVERIFY(ad->text().startsWith(QStringLiteral("       本软件是机械加工企业")));
     QCOMPARE(ad->geometry(), QRect(84, 63, 270, 188));
-    QCOMPARE(f.findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(), QStringLiteral("公英制尺寸转换"));
     QVERIFY(!f.windowIcon().isNull());
 }
 
 void TestForm1::launchButtonsMatchDesign() {
     Form1 f;
+    WindowProbe p(&f);
     // Element index by row (top to bottom) and column (left to right).
     const int grid[7][3] = {{18, 19, 13}, {0, 17, 20}, {5, 10, 16}, {4, 9, 6}, {8, 3, 11}, {12, 2, 1}, {14, 7, 15}};
     for (int row = 0; row < 7; ++row) {
         for (int col = 0; col < 3; ++col) {
-            auto* b = f.findChild<QPushButton*>(QStringLiteral("Command1_%1").arg(grid[row][col]));
-            QVERIFY(b);
+            auto* b = p.get<QPushButton>(QStringLiteral("Command1_%1").arg(grid[row][col]));
             QCOMPARE(b->size(), QSize(124, 25));
             if (col > 0) {
-                auto* left = f.findChild<QPushButton*>(QStringLiteral("Command1_%1").arg(grid[row][col - 1]));
+                auto* left = p.get<QPushButton>(QStringLiteral("Command1_%1").arg(grid[row][col - 1]));
                 QVERIFY(b->x() > left->x());
                 QVERIFY(qAbs(b->y() - left->y()) <= 1);
             }
         }
     }
-    QCOMPARE(f.findChild<QPushButton*>(QStringLiteral("Command1_13"))->text(), QStringLiteral("米制普通螺纹"));
-    QCOMPARE(f.findChild<QPushButton*>(QStringLiteral("Command21"))->text(), QStringLiteral("给  作  者  写  信"));
-    QCOMPARE(f.findChild<QPushButton*>(QStringLiteral("Command11"))->text(), QStringLiteral("进入我的网站下载最新版"));
+    QVERIFY2(
+        p.matches({"Command1_13=米制普通螺纹", "Command21=给  作  者  写  信", "Command11=进入我的网站下载最新版"}),
+        p.why());
 }
 
 void TestForm1::converter_data() {
     QTest::addColumn<QString>("inches");
     QTest::addColumn<QString>("mm");
-    QTest::newRow("one") << "1" << " 25.4";
-    QTest::newRow("half") << "0.5" << " 12.7";
-    QTest::newRow("hundredth") << "0.01" << " .254";
-    QTest::newRow("negative") << "-1" << "-25.4";
-    QTest::newRow("letters") << "abc" << " 0";
-    QTest::newRow("number then letters") << "2in" << " 50.8";
-    QTest::newRow("hex reads zero") << "0x10" << " 0";
-    QTest::newRow("single precision") << "3.3" << " 83.82";
+    QTest::newRow("one") << "1"
+                         << " 25.4";
+    QTest::newRow("half") << "0.5"
+                          << " 12.7";
+    QTest::newRow("hundredth") << "0.01"
+                               << " .254";
+    QTest::newRow("negative") << "-1"
+                              << "-25.4";
+    QTest::newRow("letters") << "abc"
+                             << " 0";
+    QTest::newRow("number then letters") << "2in"
+                                         << " 50.8";
+    QTest::newRow("hex reads zero") << "0x10"
+                                    << " 0";
+    QTest::newRow("single precision") << "3.3"
+                                      << " 83.82";
 }
 
 void TestForm1::converter() {
     QFETCH(QString, inches);
     QFETCH(QString, mm);
     Form1 f;
-    auto* in = f.findChild<QLineEdit*>(QStringLiteral("txtT1"));
-    auto* out = f.findChild<QLineEdit*>(QStringLiteral("txtT2"));
-    in->setText(inches);
-    QCOMPARE(out->text(), mm);
+    WindowProbe p(&f);
+    p.type(QStringLiteral("txtT1"), inches);
+    QVERIFY2(p.matches({QStringLiteral("txtT2=") + mm}), p.why());
 }
 
 void TestForm1::converterKeystrokes() {
     Form1 f;
-    auto* in = f.findChild<QLineEdit*>(QStringLiteral("txtT1"));
-    auto* out = f.findChild<QLineEdit*>(QStringLiteral("txtT2"));
+    WindowProbe p(&f);
+    QLineEdit* in = p.box(QStringLiteral("txtT1"));
     QTest::keyClick(in, Qt::Key_1);
-    QCOMPARE(out->text(), QStringLiteral(" 25.4"));
+    QVERIFY2(p.matches({"txtT2= 25.4"}), p.why());
     QTest::keyClick(in, Qt::Key_0);
-    QCOMPARE(out->text(), QStringLiteral(" 254"));
+    QVERIFY2(p.matches({"txtT2= 254"}), p.why());
     QTest::keyClick(in, Qt::Key_Backspace);
     QTest::keyClick(in, Qt::Key_Backspace);
-    QCOMPARE(out->text(), QStringLiteral(" 0"));
+    QVERIFY2(p.matches({"txtT2= 0"}), p.why());
     // Beyond single precision the millimetre box keeps its text.
-    in->setText(QStringLiteral("2"));
-    in->setText(QStringLiteral("1e38"));
-    QCOMPARE(out->text(), QStringLiteral(" 50.8"));
-    in->setText(QStringLiteral("1e400"));
-    QCOMPARE(out->text(), QStringLiteral(" 50.8"));
-    in->setText(QStringLiteral("1e37"));
-    QCOMPARE(out->text(), QStringLiteral(" 2.54E+38"));
+    p.type({"txtT1=2"});
+    p.type({"txtT1=1e38"});
+    QVERIFY2(p.matches({"txtT2= 50.8"}), p.why());
+    p.type({"txtT1=1e400"});
+    QVERIFY2(p.matches({"txtT2= 50.8"}), p.why());
+    p.type({"txtT1=1e37"});
+    QVERIFY2(p.matches({"txtT2= 2.54E+38"}), p.why());
 }
 
 void TestForm1::launchOpensEachWindowOnce_data() {
@@ -187,8 +193,10 @@ void TestForm1::launchOpensEachWindowOnce() {
     QFETCH(QString, className);
     QFETCH(QString, caption);
     Form1 f;
+    WindowProbe p(&f);
     f.show();
-    f.findChild<QPushButton*>(QStringLiteral("Command1_%1").arg(index))->click();
+    const QString button = QStringLiteral("Command1_%1").arg(index);
+    p.click(button);
     QList<QWidget*> open = toolWindows();
     QCOMPARE(open.size(), 1);
     QPointer<QWidget> w = open.first();
@@ -197,7 +205,7 @@ void TestForm1::launchOpensEachWindowOnce() {
     QVERIFY(!w->parentWidget());
 
     // A second press brings the same window forward.
-    f.findChild<QPushButton*>(QStringLiteral("Command1_%1").arg(index))->click();
+    p.click(button);
     QCOMPARE(toolWindows(), QList<QWidget*>{w.data()});
 
     // Closed, it is destroyed; the next press creates it afresh.
@@ -245,8 +253,9 @@ void TestForm1::webButtonsOpenAddresses() {
     for (const char* scheme : {"http", "https", "mailto"})
         QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &catcher, "open");
     Form1 f;
-    f.findChild<QPushButton*>(QStringLiteral("Command11"))->click();
-    f.findChild<QPushButton*>(QStringLiteral("Command21"))->click();
+    WindowProbe p(&f);
+    p.click(QStringLiteral("Command11"));
+    p.click(QStringLiteral("Command21"));
     for (const char* scheme : {"http", "https", "mailto"})
         QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     QCOMPARE(catcher.urls.size(), 2);

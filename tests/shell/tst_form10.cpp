@@ -11,8 +11,10 @@
 #include "shell/Form10.h"
 #include "shell/toolslot.h"
 #include "uitest.h"
+#include "windowtest.h"
 
 using quorvil::ToolSlot;
+using quorvil::test::WindowProbe;
 
 class TestForm10 : public QObject {
     Q_OBJECT
@@ -24,6 +26,7 @@ private slots:
 
 void TestForm10::design() {
     Form10 w;
+    WindowProbe p(&w);
     QCOMPARE(w.windowTitle(), QStringLiteral("1.网上搜集的软件"));
     QCOMPARE(w.size(), QSize(480, 391));
     const QList<ToolSlot*> slotList = w.findChildren<ToolSlot*>();
@@ -32,16 +35,16 @@ void TestForm10::design() {
     QMap<int, int> perRow;
     for (ToolSlot* s : slotList) ++perRow[s->y() / 20];
     QCOMPARE(perRow.values(), (QList<int>{4, 4, 3, 3}));
-    QCOMPARE(w.findChild<ToolSlot*>(QStringLiteral("OLE11"))->geometry(), QRect(12, 40, 97, 57));
-    QCOMPARE(w.findChild<ToolSlot*>(QStringLiteral("OLE9"))->geometry(), QRect(246, 315, 100, 52));
-    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("Label1_10"))->text(), QStringLiteral("通用量规标准"));
-    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("Label1_6"))->text(), QStringLiteral("常用计算单位换算"));
-    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("Label1_6"))->width(), 122);
+    QCOMPARE(p.get<ToolSlot>(QStringLiteral("OLE11"))->geometry(), QRect(12, 40, 97, 57));
+    QCOMPARE(p.get<ToolSlot>(QStringLiteral("OLE9"))->geometry(), QRect(246, 315, 100, 52));
+    QVERIFY2(p.matches({"Label1_10=通用量规标准", "Label1_6=常用计算单位换算"}), p.why());
+    QCOMPARE(p.get<QLabel>(QStringLiteral("Label1_6"))->width(), 122);
     QCOMPARE(w.findChildren<QLabel*>().size(), 14);
 }
 
 void TestForm10::slotsFollowTheBuild() {
     Form10 w;
+    WindowProbe p(&w);
     int filled = 0;
     for (ToolSlot* s : w.findChildren<ToolSlot*>()) filled += s->isFilled();
     if (quorvil::build::kPackaged) {
@@ -50,7 +53,7 @@ void TestForm10::slotsFollowTheBuild() {
         QCOMPARE(filled, 0);
         for (ToolSlot* s : w.findChildren<ToolSlot*>()) {
             QVERIFY(!s->start());
-            QTest::mouseDClick(s, Qt::LeftButton);
+            p.doubleClick(s->objectName());
         }
     }
 }
@@ -61,13 +64,14 @@ void TestForm10::doubleClickStartsPackagedProgram() {
     QVERIFY(dir.isValid());
     auto* w = new Form10();
     QPointer<Form10> alive = w;
+    WindowProbe p(w);
     w->show();
     int started = 0;
     for (ToolSlot* s : w->findChildren<ToolSlot*>()) {
         if (!s->isFilled()) continue;
         const QString marker = dir.filePath(s->objectName());
         qputenv("QUORVIL_TEST_MARKER", marker.toLocal8Bit());
-        QTest::mouseDClick(s, Qt::LeftButton);
+        p.doubleClick(s->objectName());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 20000);
         QVERIFY(w->isVisible());  // the window stays open and usable
         ++started;
