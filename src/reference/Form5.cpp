@@ -51,10 +51,8 @@ QLineEdit* resultBox(QWidget* parent, const QString& name, Tw geo) {
 }
 
 QLabel* note(QWidget* parent, int index, const QString& text, Tw geo) {
-    QLabel* l = makeLabel(parent, arrayName(QStringLiteral("Label1"), index), text, geo);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return l;
+    return makeWrappedLabel(parent, arrayName(QStringLiteral("Label1"), index), text, geo,
+                            Qt::AlignLeft | Qt::AlignTop);
 }
 
 }  // namespace

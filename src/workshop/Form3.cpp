@@ -47,8 +47,7 @@ QLineEdit* densityBox(QWidget* f, const char* name, const QString& caption, int 
 }
 
 void densityNote(QWidget* f, Tw geo) {
-    QLabel* l = label(f, QStringLiteral("可输入各种材料的比重进行计算."), geo);
-    l->setWordWrap(true);
+    makeWrappedLabel(f, QString(), QStringLiteral("可输入各种材料的比重进行计算."), geo);
 }
 
 // A "0.000" result box with "Kg" behind it.

@@ -83,13 +83,6 @@ private:
     std::map<const QLineEdit*, QString> held_;
 };
 
-QLabel* wrapped(QWidget* parent, const QString& text, Tw geo) {
-    QLabel* l = label(parent, text, geo);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return l;
-}
-
 }  // namespace
 
 Form21::Form21() : ToolWindow(QStringLiteral("Form21"), QStringLiteral("13.ACME螺纹"), 6705, 9420) {
@@ -169,7 +162,7 @@ void Form21::buildExternal() {
     w15 = makeFormatBox(f, QStringLiteral("w15"), Pattern::Fixed3, {2535, 1410, 600, 300});
     w16 = makeFormatBox(f, QStringLiteral("w16"), Pattern::Fixed3, {3240, 1410, 540, 300});
 
-    wrapped(f, QStringLiteral("牙形实际高度"), {4110, 300, 690, 420});
+    makeWrappedLabel(f, QString(), QStringLiteral("牙形实际高度"), {4110, 300, 690, 420}, Qt::AlignLeft | Qt::AlignTop);
     w17 = makeFormatBox(f, QStringLiteral("w17"), Pattern::Fixed2, {4125, 750, 660, 300});
     label(f, QStringLiteral("刀尖宽度"), {4095, 1185, 765, 255});
     w18 = makeFormatBox(f, QStringLiteral("w18"), Pattern::Fixed2, {4125, 1455, 660, 300});

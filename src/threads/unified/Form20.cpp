@@ -41,12 +41,6 @@ constexpr std::uint32_t kGrey = 0x808080;
 constexpr FlankAngle kFlank{60};
 constexpr double kNoNumber = std::numeric_limits<double>::quiet_NaN();
 
-QLabel* wrappedLabel(QWidget* parent, const QString& text, Tw geo) {
-    QLabel* l = makeLabel(parent, QString(), text, geo);
-    l->setWordWrap(true);
-    return l;
-}
-
 // The text a box with `pattern` shows once `text` is written into it.
 QString shownText(const std::string& text, Pattern pattern) {
     return QString::fromStdString(reformat(text, pattern));
@@ -130,7 +124,7 @@ void signs(QWidget* frame, int row, const QString& upper, const QString& lower) 
 }
 
 void gridLabels(QWidget* frame, int height) {
-    wrappedLabel(frame, QStringLiteral("英寸"), {kTallInch, 420, 225, 480})->setAlignment(Qt::AlignCenter);
+    makeWrappedLabel(frame, QString(), QStringLiteral("英寸"), {kTallInch, 420, 225, 480}, Qt::AlignCenter);
     makeLabel(frame, QString(), QStringLiteral("MM"), {kMmTol + kTolW + 45, 720, 300, 225});
     new LineSketch(frame, Sketch{{4740, 180, 4740, height - 60, 1, kGrey}});
 }
@@ -255,12 +249,12 @@ void Form20::buildGauge() {
     centredLabel(f, QStringLiteral("+"), {1965, 1785, 150, 195});
     centredLabel(f, QStringLiteral("0"), {1965, 1965, 150, 195});
     A10 = fmt("A10", Pattern::Fixed3, {2115, 1800, 615, 270});
-    wrappedLabel(f, QStringLiteral("优先三针M值"), {285, 2220, 780, 390});
+    makeWrappedLabel(f, QString(), QStringLiteral("优先三针M值"), {285, 2220, 780, 390});
     w32 = fmt("w32", Pattern::Fixed3, {1080, 2295, 915, 270});
     centredLabel(f, QStringLiteral("+"), {2010, 2190, 150, 195});
     centredLabel(f, QStringLiteral("0"), {2010, 2370, 150, 195});
     Text3 = makeBox(f, QStringLiteral("Text3"), {2160, 2205, 615, 270});
-    wrappedLabel(f, QStringLiteral("磨损极限优先三针M值"), {330, 2640, 1440, 390});
+    makeWrappedLabel(f, QString(), QStringLiteral("磨损极限优先三针M值"), {330, 2640, 1440, 390});
     Text10 = fmt("Text10", Pattern::Fixed3, {1800, 2700, 840, 270});
     makeLabel(f, QString(), QStringLiteral("小径"), {600, 3135, 420, 225});
     A11 = fmt("A11", Pattern::Fixed3, {1035, 3105, 840, 270});
@@ -277,7 +271,7 @@ void Form20::buildGauge() {
     centredLabel(f, QStringLiteral("0"), {5010, 1875, 150, 195});
     centredLabel(f, QStringLiteral("-"), {5010, 2055, 150, 195});
     A12 = fmt("A12", Pattern::Fixed3, {5175, 1980, 615, 270});
-    wrappedLabel(f, QStringLiteral("优先三针M值"), {3285, 2175, 780, 390});
+    makeWrappedLabel(f, QString(), QStringLiteral("优先三针M值"), {3285, 2175, 780, 390});
     w33 = fmt("w33", Pattern::Fixed3, {4095, 2250, 870, 270});
     centredLabel(f, QStringLiteral("0"), {5010, 2325, 150, 195});
     centredLabel(f, QStringLiteral("-"), {5010, 2505, 150, 195});
