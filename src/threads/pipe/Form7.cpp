@@ -24,7 +24,6 @@ using namespace quorvil::pipe;
 
 namespace {
 
-constexpr std::uint32_t kGrey = 0x808080;
 const QString kInch = QStringLiteral("\"");
 
 // The row a size list picks: the first selected of all items but the last,
@@ -331,7 +330,7 @@ void Form7::buildParallel55Page(QWidget* page) {
     // Double-ended thread plug gauge: GO end left, NO-GO end right.
     QWidget* gauge = makeFrame(page, QStringLiteral("Frame3_10"), QStringLiteral("螺纹规参数"), {120, 3600, 7260, 2880});
     new LineSketch(gauge, Sketch{
-        {3630, 150, 3630, 2460, 1, kGrey},
+        {3630, 150, 3630, 2460, 1, kGreyLine},
         // GO end with its thread crests.
         {1770, 660, 2970, 660, 2}, {2970, 660, 2970, 1500, 2}, {2970, 1500, 1770, 1500, 2}, {1770, 1500, 1770, 660, 2},
         {1770, 750, 2970, 750}, {1770, 1410, 2970, 1410},

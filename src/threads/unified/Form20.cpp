@@ -37,7 +37,6 @@ using namespace quorvil::unified;
 
 namespace {
 
-constexpr std::uint32_t kGrey = 0x808080;
 constexpr FlankAngle kFlank{60};
 constexpr double kNoNumber = std::numeric_limits<double>::quiet_NaN();
 
@@ -126,7 +125,7 @@ void signs(QWidget* frame, int row, const QString& upper, const QString& lower) 
 void gridLabels(QWidget* frame, int height) {
     makeWrappedLabel(frame, QString(), QStringLiteral("英寸"), {kTallInch, 420, 225, 480}, Qt::AlignCenter);
     makeLabel(frame, QString(), QStringLiteral("MM"), {kMmTol + kTolW + 45, 720, 300, 225});
-    new LineSketch(frame, Sketch{{4740, 180, 4740, height - 60, 1, kGrey}});
+    new LineSketch(frame, Sketch{{4740, 180, 4740, height - 60, 1, kGreyLine}});
 }
 }  // namespace
 
@@ -215,7 +214,7 @@ void Form20::buildGauge() {
                                 {180, 5850, 5925, 3465});
     f->setCaptionFont(font());
     new LineSketch(f, Sketch{
-        {2880, 0, 2880, 3465, 1, kGrey},
+        {2880, 0, 2880, 3465, 1, kGreyLine},
         // GO body with its crest and root lines.
         {990, 360, 1890, 360, 2}, {1890, 360, 1890, 1260, 2}, {1890, 1260, 990, 1260, 2}, {990, 1260, 990, 360, 2},
         {990, 450, 1890, 450}, {990, 1170, 1890, 1170},
