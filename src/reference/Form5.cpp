@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
 #include "common/ui/tabcontainer.h"
@@ -105,10 +106,10 @@ Form5::Form5() : ToolWindow(QStringLiteral("Form5"), QStringLiteral("17.钻孔�
 
 void Form5::Command101_Click() {
     const auto depth = selected(drillDepths_), diameter = selected(drillDiameters_);
-    if (depth && diameter) Text366->setText(fromView(drillingTime(*depth, *diameter)));
+    if (depth && diameter) showText(Text366, fromView(drillingTime(*depth, *diameter)));
 }
 
 void Form5::Command105_Click() {
     const auto depth = selected(tapDepths_), size = selected(tapSizes_);
-    if (depth && size) Text365->setText(fromView(tappingTime(*depth, *size)));
+    if (depth && size) showText(Text365, fromView(tappingTime(*depth, *size)));
 }

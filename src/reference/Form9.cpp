@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
 #include "common/ui/listpick.h"
@@ -44,8 +45,8 @@ void Form9::List1_Click() {
     const std::optional<int> row = firstSelectedRow(List1);
     if (!row) return;
     const HardnessRow& r = kHardnessTable[std::size_t(*row)];
-    HB->setText(fromView(r.hb));
-    HRA->setText(fromView(r.hra));
-    HV->setText(fromView(r.hv));
-    QD->setText(fromView(r.strength));
+    showText(HB, fromView(r.hb));
+    showText(HRA, fromView(r.hra));
+    showText(HV, fromView(r.hv));
+    showText(QD, fromView(r.strength));
 }

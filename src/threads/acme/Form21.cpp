@@ -57,7 +57,6 @@ public:
         plan_.text(to, t);
         hold(to, t.toStdString());
     }
-    void action(std::function<void()> f) { plan_.action(std::move(f)); }
 
     QString text(const QLineEdit* box) const {
         const auto it = held_.find(box);
@@ -366,11 +365,6 @@ void Form21::Command5_Click() {
         if (const auto noGoTol = pass.read(A12))
             pass.plain(Text11, inch::noGoWearLimitM(kAcmeFlank, noGoPitch, *noGoTol, wear, *preferred, *n));
     }
-
-    // Texts longer than their boxes show their first digits.
-    pass.action([this] {
-        for (QLineEdit* b : {w9, w10, w13, w14, A1}) b->setCursorPosition(0);
-    });
     pass.commit();
 }
 

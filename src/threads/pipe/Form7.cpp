@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
 #include "common/ui/linesketch.h"
@@ -44,7 +45,7 @@ void showRow(const QListWidget* list, std::vector<std::string> (*texts)(std::siz
     if (!row) return;
     const std::vector<std::string> t = texts(*row);
     if (t.size() != boxes.size()) return;
-    for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i]->setText(QString::fromStdString(t[i]));
+    for (std::size_t i = 0; i < boxes.size(); ++i) showText(boxes[i], QString::fromStdString(t[i]));
 }
 
 QString label1(int i) { return arrayName(QStringLiteral("Label1"), i); }
