@@ -1,6 +1,5 @@
 #include "workshop/Form3.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -9,6 +8,7 @@
 
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
+#include "common/ui/defaultbutton.h"
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/labels.h"
@@ -465,7 +465,9 @@ void Form3::buildBlocksAndSections(QWidget* page) {
         txtw64 = box(f, "txtw64", {3690, 1560, 1200, kBoxH});
         label(f, QStringLiteral("Kg"), {4920, 1590, 240, 255});
         Commandw60 = button(f, "Commandw60", QStringLiteral("计 算"), {5280, 1530, 780, 345});
-        Commandw60->setDefault(true);  // drawn as the default button; keyPressEvent presses it
+        // The window's default button: Enter runs the cuboid from any control
+        // but another command button, whichever tab is shown.
+        setDefaultButton(this, Commandw60, {.onlyWhileShown = false});
         connect(Commandw60, &QPushButton::clicked, this, [this] { Commandw60_Click(); });
     }
     {
@@ -664,19 +666,4 @@ void Form3::buildDensityList(QWidget* page) {
     QListWidget* list = makeList(page, QStringLiteral("List3"), {720, 690, 5025, 5940});
     list->setFont(songFont(10.5));
     for (std::string_view item : kMaterialDensities) list->addItem(fromView(item));
-}
-
-// ---- The default button -----------------------------------------------------
-
-// The cuboid's calculate button is the window's default button: Enter runs
-// the cuboid calculation from any control but another command button,
-// whichever tab is shown.
-void Form3::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        if (auto* b = qobject_cast<QPushButton*>(focusWidget())) b->click();
-        else Commandw60->click();
-        return;
-    }
-    ToolWindow::keyPressEvent(event);
 }

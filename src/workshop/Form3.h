@@ -54,9 +54,6 @@ public:
     void Commandd_Click();
     void Commandc_Click();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     using Materials = std::array<QRadioButton*, 4>;  // 碳素钢, 紫铜, 黄铜, 铝
 
