@@ -41,9 +41,7 @@ constexpr FlankAngle kFlank{60};
 constexpr double kNoNumber = std::numeric_limits<double>::quiet_NaN();
 
 // The text a box with `pattern` shows once `text` is written into it.
-QString shownText(const std::string& text, Pattern pattern) {
-    return QString::fromStdString(reformat(text, pattern));
-}
+QString shownText(const std::string& text, Pattern pattern) { return QString::fromStdString(reformat(text, pattern)); }
 
 // The number such a box then holds; not a number when the value is not finite,
 // which makes the plan that stages it write nothing.
@@ -73,8 +71,8 @@ Form20::Form20() : ToolWindow(QStringLiteral("Form20"), QStringLiteral("12.美�
 }
 
 void Form20::buildInput() {
-    QGroupBox* input = makeFrame(this, arrayName(QStringLiteral("Frame3"), 17), QStringLiteral("输入螺纹尺寸(牙形角60°)"),
-                                 {210, 135, 5955, 900});
+    QGroupBox* input = makeFrame(this, arrayName(QStringLiteral("Frame3"), 17),
+                                 QStringLiteral("输入螺纹尺寸(牙形角60°)"), {210, 135, 5955, 900});
     makeLabel(input, QString(), QStringLiteral("公称直径UNC.UNF.UN"), {120, 450, 1740, 225});
     txtw1 = makeBox(input, QStringLiteral("txtw1"), {1875, 405, 510, 270});
     centredLabel(input, QStringLiteral("-"), {2385, 435, 165, 225});
@@ -96,8 +94,8 @@ void Form20::buildInput() {
     Op3 = makeOption(cls, QStringLiteral("Op3"), QStringLiteral("3A(B)"), {2250, 300, 945, 255});
     Op1->setChecked(true);
 
-    QGroupBox* commands = makeFrame(this, arrayName(QStringLiteral("Frame3"), 18), QStringLiteral("命令"),
-                                    {3690, 1080, 2445, 660});
+    QGroupBox* commands =
+        makeFrame(this, arrayName(QStringLiteral("Frame3"), 18), QStringLiteral("命令"), {3690, 1080, 2445, 660});
     auto* calc = makeButton(commands, QStringLiteral("Command1"), QStringLiteral("计 算"), {300, 255, 825, 315});
     auto* print = makeButton(commands, QStringLiteral("Command6"), QStringLiteral("打 印"), {1320, 255, 825, 315});
     connect(calc, &QPushButton::clicked, this, [this] { Command1_Click(); });
@@ -130,8 +128,8 @@ void gridLabels(QWidget* frame, int height) {
 }  // namespace
 
 void Form20::buildExternal() {
-    QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame3"), 20), QStringLiteral("外螺纹参数"),
-                             {180, 1800, 5955, 1470});
+    QGroupBox* f =
+        makeFrame(this, arrayName(QStringLiteral("Frame3"), 20), QStringLiteral("外螺纹参数"), {180, 1800, 5955, 1470});
     rowLabels(f);
     gridLabels(f, 1470);
     auto fmt = [f](const char* name, Pattern p, Tw geo) { return makeFormatBox(f, QString::fromUtf8(name), p, geo); };
@@ -159,8 +157,8 @@ void Form20::buildExternal() {
 }
 
 void Form20::buildInternal() {
-    QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame3"), 16), QStringLiteral("内螺纹参数"),
-                             {180, 3330, 5955, 1485});
+    QGroupBox* f =
+        makeFrame(this, arrayName(QStringLiteral("Frame3"), 16), QStringLiteral("内螺纹参数"), {180, 3330, 5955, 1485});
     rowLabels(f);
     gridLabels(f, 1485);
     auto fmt = [f](const char* name, Pattern p, Tw geo) { return makeFormatBox(f, QString::fromUtf8(name), p, geo); };
@@ -210,9 +208,10 @@ void Form20::buildWires() {
 }
 
 void Form20::buildGauge() {
-    CaptionFrame* f = makeFrame(this, arrayName(QStringLiteral("Frame3"), 11), QStringLiteral("螺纹规参数"),
-                                {180, 5850, 5925, 3465});
+    CaptionFrame* f =
+        makeFrame(this, arrayName(QStringLiteral("Frame3"), 11), QStringLiteral("螺纹规参数"), {180, 5850, 5925, 3465});
     f->setCaptionFont(font());
+    // clang-format off
     new LineSketch(f, Sketch{
         {2880, 0, 2880, 3465, 1, kGreyLine},
         // GO body with its crest and root lines.
@@ -232,6 +231,7 @@ void Form20::buildGauge() {
         // NO-GO thread length.
         {3645, 1215, 3645, 1740}, {4545, 1215, 4545, 1740}, {3645, 1650, 4545, 1650},
     });
+    // clang-format on
     makeLabel(f, QString(), QStringLiteral("螺通规"), {2175, 195, 630, 225});
     makeLabel(f, QString(), QStringLiteral("螺止规"), {2955, 195, 630, 225});
 
@@ -282,8 +282,8 @@ void Form20::buildGauge() {
 }
 
 void Form20::buildTapping() {
-    QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame3"), 22), QStringLiteral("攻丝要素"),
-                             {6255, 5850, 1680, 3450});
+    QGroupBox* f =
+        makeFrame(this, arrayName(QStringLiteral("Frame3"), 22), QStringLiteral("攻丝要素"), {6255, 5850, 1680, 3450});
     makeLabel(f, QString(), QStringLiteral("底孔直径"), {300, 480, 1080, 225});
     w29 = makeFormatBox(f, QStringLiteral("w29"), Pattern::Fixed1, {300, 750, 1080, 270});
     makeLabel(f, QString(), QStringLiteral("底孔深度"), {300, 1410, 1080, 225});
@@ -293,8 +293,8 @@ void Form20::buildTapping() {
 }
 
 void Form20::buildSeries() {
-    QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame300"), 24), QStringLiteral("标准系列"),
-                             {6210, 135, 1725, 4680});
+    QGroupBox* f =
+        makeFrame(this, arrayName(QStringLiteral("Frame300"), 24), QStringLiteral("标准系列"), {6210, 135, 1725, 4680});
     List111 = makeList(f, QStringLiteral("List111"), {105, 300, 1515, 2790});
     setNavyOnWhite(List111, songFont(10.5));
     // Items run down in columns, one column in view, scrolled sideways.
@@ -359,8 +359,10 @@ void Form20::Command1_Click() {
     // itself, written as the single-precision value.
     const Limits L = limits(cls, D, n, *T);
     const std::string w5Text = cls == ThreadClass::Three ? plainTextSingle(D) : plainText(L.majorMax);
-    if (cls == ThreadClass::Three) plan.plainSingle(w5, D);
-    else plan.plain(w5, L.majorMax);
+    if (cls == ThreadClass::Three)
+        plan.plainSingle(w5, D);
+    else
+        plan.plain(w5, L.majorMax);
     plan.plain(w6, L.majorMin);
     plan.plain(w7, L.majorMaxMm);
     plan.plain(w8, L.majorTolMm);
@@ -433,8 +435,7 @@ void Form20::Command1_Click() {
     const double a7Shown = shownValue(a7, Pattern::Fixed3), a3Shown = shownValue(a3, Pattern::Fixed3);
     const std::optional<double> a12Shown =
         gaugeTol ? std::optional<double>(shownValue(*gaugeTol, Pattern::Fixed3)) : readStrict(A12);
-    plan.plain(Text10,
-               needing(preferred, [&](double w) { return inch::goWearLimitM(kFlank, a7Shown, wear, w, nd); }));
+    plan.plain(Text10, needing(preferred, [&](double w) { return inch::goWearLimitM(kFlank, a7Shown, wear, w, nd); }));
     if (a12Shown) {
         plan.plain(Text11, needing(preferred, [&](double w) {
                        return inch::noGoWearLimitM(kFlank, a3Shown, *a12Shown, wear, w, nd);
