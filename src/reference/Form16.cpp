@@ -10,6 +10,7 @@
 #include <numbers>
 #include <vector>
 
+#include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
@@ -395,7 +396,7 @@ void Form16::Command11_Click() {
     QLineEdit* groove = hasBxRing(*row) ? Text28 : Text22;
     const std::array<QLineEdit*, 16> boxes = {Text1,  Text2,  Text3,  Text4,  Text5,  Text6,  Text7,  Text16,
                                               Text17, Text18, Text19, Text20, Text21, groove, Text26, Text27};
-    for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i]->setText(fromView(row->texts[i]));
+    for (std::size_t i = 0; i < boxes.size(); ++i) showText(boxes[i], fromView(row->texts[i]));
 }
 
 void Form16::Command3_Click() {

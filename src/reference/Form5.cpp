@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
 #include "common/ui/tabcontainer.h"
@@ -51,10 +52,8 @@ QLineEdit* resultBox(QWidget* parent, const QString& name, Tw geo) {
 }
 
 QLabel* note(QWidget* parent, int index, const QString& text, Tw geo) {
-    QLabel* l = makeLabel(parent, arrayName(QStringLiteral("Label1"), index), text, geo);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return l;
+    return makeWrappedLabel(parent, arrayName(QStringLiteral("Label1"), index), text, geo,
+                            Qt::AlignLeft | Qt::AlignTop);
 }
 
 }  // namespace
@@ -107,10 +106,10 @@ Form5::Form5() : ToolWindow(QStringLiteral("Form5"), QStringLiteral("17.钻孔�
 
 void Form5::Command101_Click() {
     const auto depth = selected(drillDepths_), diameter = selected(drillDiameters_);
-    if (depth && diameter) Text366->setText(fromView(drillingTime(*depth, *diameter)));
+    if (depth && diameter) showText(Text366, fromView(drillingTime(*depth, *diameter)));
 }
 
 void Form5::Command105_Click() {
     const auto depth = selected(tapDepths_), size = selected(tapSizes_);
-    if (depth && size) Text365->setText(fromView(tappingTime(*depth, *size)));
+    if (depth && size) showText(Text365, fromView(tappingTime(*depth, *size)));
 }

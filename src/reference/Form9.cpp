@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
 #include "common/ui/listpick.h"
@@ -27,7 +28,8 @@ Form9::Form9() : ToolWindow(QStringLiteral("Form9"), QStringLiteral("21.硬度�
     for (int i = 0; i < 4; ++i) {
         const HardnessColumn& column = kHardnessHeadings.columns[std::size_t(i)];
         const int left = 240 + i * 1605;
-        QLabel* heading = makeLabel(frame, QStringLiteral("Label%1").arg(i + 2), fromView(column.heading), {left, 3300, 1515, 255});
+        QLabel* heading =
+            makeLabel(frame, QStringLiteral("Label%1").arg(i + 2), fromView(column.heading), {left, 3300, 1515, 255});
         heading->setAlignment(Qt::AlignCenter);
         QLineEdit* box = makeBox(frame, QString::fromLatin1(names[i]), {left, 3630, 1515, 420});
         setNavyOnWhite(box, songFont(12));
@@ -44,8 +46,8 @@ void Form9::List1_Click() {
     const std::optional<int> row = firstSelectedRow(List1);
     if (!row) return;
     const HardnessRow& r = kHardnessTable[std::size_t(*row)];
-    HB->setText(fromView(r.hb));
-    HRA->setText(fromView(r.hra));
-    HV->setText(fromView(r.hv));
-    QD->setText(fromView(r.strength));
+    showText(HB, fromView(r.hb));
+    showText(HRA, fromView(r.hra));
+    showText(HV, fromView(r.hv));
+    showText(QD, fromView(r.strength));
 }

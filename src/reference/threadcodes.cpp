@@ -2,6 +2,7 @@
 
 namespace quorvil {
 
+// clang-format off
 const std::array<ThreadDesignation, kThreadDesignationCount> kThreadDesignations = {{
     {"0-A",
      "玻璃瓶盖螺纹.内螺纹牙形角35°.外螺纹牙形角50°.锥度为0.标记A99.标准号:瑞士S"
@@ -418,7 +419,9 @@ const std::array<ThreadDesignation, kThreadDesignationCount> kThreadDesignations
     {"176-ZM",
      "米制锥螺纹.牙形角60°.锥度0.标记度ZM 10"},
 }};
+// clang-format on
 
+// clang-format off
 const std::array<std::string_view, kStandardsBodyCount> kStandardsBodies = {
     "ABC---英美加联合标准",
     "AISI--美国钢铁学会标准",
@@ -477,5 +480,6 @@ const std::array<std::string_view, kStandardsBodyCount> kStandardsBodies = {
     "UNI---意大利国家标准",
     "VDE---德国电工标准",
 };
+// clang-format on
 
 }  // namespace quorvil

@@ -23,6 +23,7 @@ const std::array<TimeOption, 6> kTapSizes = {{
     {"Op450", "M42~M45"},
 }};
 
+// clang-format off
 const std::array<TimeOption, 24> kDrillDepths = {{
     {"Op07", "3≤L＜7"},
     {"Op011", "7≤L＜11"},
@@ -49,6 +50,7 @@ const std::array<TimeOption, 24> kDrillDepths = {{
     {"Op318", "285≤L＜320"},
     {"Op355", "320≤L＜355"},
 }};
+// clang-format on
 
 const std::array<TimeOption, 10> kTapDepths = {{
     {"Op080", "5≤L＜8"},
@@ -66,6 +68,7 @@ const std::array<TimeOption, 10> kTapDepths = {{
 namespace {
 
 // The grids as listed; "0" marks a diameter and depth the table gives no time for.
+// clang-format off
 constexpr std::string_view kDrillTimes[24][9] = {
     {"0.8", "0.9", "1.0", "1.1", "1.2", "1.4", "1.7", "1.9", "2.3"},  // Op07
     {"0.9", "1.0", "1.1", "1.2", "1.3", "1.5", "1.8", "2.1", "2.5"},  // Op011
@@ -92,6 +95,7 @@ constexpr std::string_view kDrillTimes[24][9] = {
     {"0", "0", "0", "0", "0", "11.9", "14.3", "16.8", "0"},  // Op318
     {"0", "0", "0", "0", "0", "13.1", "15.5", "0", "0"},  // Op355
 };
+// clang-format on
 
 constexpr std::string_view kTapTimes[10][6] = {
     {"0.6", "0.6", "0.6", "0.7", "0.7", "0.7"},  // Op080

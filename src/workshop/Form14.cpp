@@ -36,10 +36,8 @@ QLabel* label3(QWidget* parent, int index, const QString& text, Tw geo) {
 }
 
 QLabel* note(QWidget* parent, int index, const QString& text, Tw geo) {
-    QLabel* l = label3(parent, index, text, geo);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return l;
+    return makeWrappedLabel(parent, arrayName(QStringLiteral("Label3"), index), text, geo,
+                            Qt::AlignLeft | Qt::AlignTop);
 }
 
 QComboBox* seriesCombo(QWidget* parent, const QString& name, Tw geo, auto const& items) {

@@ -26,7 +26,9 @@ constexpr int kColumn = kFrameWidth - 1290;  // density, result and buttons
 constexpr int kBoxH = 285;
 
 QLineEdit* box(QWidget* frame, const char* name, Tw geo) { return makeBox(frame, QString::fromLatin1(name), geo); }
-void diameterMark(QWidget* frame, int x, int boxTop) { makeLabel(frame, {}, QStringLiteral("￠"), {x, boxTop + 15, 195, 255}); }
+void diameterMark(QWidget* frame, int x, int boxTop) {
+    makeLabel(frame, {}, QStringLiteral("￠"), {x, boxTop + 15, 195, 255});
+}
 
 }  // namespace
 
@@ -56,7 +58,8 @@ Form17::Form17() : ToolWindow(QStringLiteral("Form17"), QStringLiteral("8.复杂
 // A sleeve in lengthwise section: the outer cylinder, a wide bore from the
 // left end face and a narrow one on to the right end face.
 void Form17::buildSleeve(QWidget* page) {
-    QWidget* f = makeFrame(page, QStringLiteral("Frame3"), QStringLiteral("复杂件重量计算"), {kFrameLeft, 450, kFrameWidth, 2600});
+    QWidget* f = makeFrame(page, QStringLiteral("Frame3"), QStringLiteral("复杂件重量计算"),
+                           {kFrameLeft, 450, kFrameWidth, 2600});
     const Area part{1200, 600, 4200, 1800};
     constexpr int step = 3200, wideTop = 840, wideBottom = 1560, narrowTop = 1020, narrowBottom = 1380;
     Sketch s;
@@ -71,11 +74,11 @@ void Form17::buildSleeve(QWidget* page) {
     hatch(s, Area{part.x1, wideBottom, step, part.y2});
     hatch(s, Area{step, part.y1, part.x2, narrowTop});
     hatch(s, Area{step, narrowBottom, part.x2, part.y2});
-    verticalDimension(s, part.y1, part.y2, 1020, part.x1, part.x1);       // D
-    verticalDimension(s, wideTop, wideBottom, 1560, 1560, 1560);           // d1
-    verticalDimension(s, narrowTop, narrowBottom, 3420, 3420, 3420);       // d2
-    horizontalDimension(s, part.x1, step, 420, part.y1, wideTop);          // l1
-    horizontalDimension(s, part.x1, part.x2, 2070, part.y2, part.y2);      // L
+    verticalDimension(s, part.y1, part.y2, 1020, part.x1, part.x1);    // D
+    verticalDimension(s, wideTop, wideBottom, 1560, 1560, 1560);       // d1
+    verticalDimension(s, narrowTop, narrowBottom, 3420, 3420, 3420);   // d2
+    horizontalDimension(s, part.x1, step, 420, part.y1, wideTop);      // l1
+    horizontalDimension(s, part.x1, part.x2, 2070, part.y2, part.y2);  // L
     new LineSketch(f, std::move(s));
 
     diameterMark(f, 150, 1057);
@@ -87,7 +90,8 @@ void Form17::buildSleeve(QWidget* page) {
     txtt36 = box(f, "txtt36", {2400, 2130, 600, kBoxH});
     Op203 = makeUnitOptions(f, QStringLiteral("Op202"), QStringLiteral("MM"), QStringLiteral("Op203"), 120, 1950);
     const WeightColumn c = makeWeightColumn(
-        f, kColumn, {QStringLiteral("txtT34"), QStringLiteral("txtt37"), QStringLiteral("CommandM"), QStringLiteral("Command6")});
+        f, kColumn,
+        {QStringLiteral("txtT34"), QStringLiteral("txtt37"), QStringLiteral("CommandM"), QStringLiteral("Command6")});
     txtT34 = c.density;
     txtt37 = c.result;
     connect(c.calculate, &QPushButton::clicked, this, [this] { CommandM_Click(); });
@@ -96,7 +100,8 @@ void Form17::buildSleeve(QWidget* page) {
 
 // The face of a disc: a circle cut by two vertical flats.
 void Form17::buildDisc(QWidget* page) {
-    QWidget* f = makeFrame(page, QStringLiteral("Frame4"), QStringLiteral("复杂件重量计算"), {kFrameLeft, 3150, kFrameWidth, 3150});
+    QWidget* f = makeFrame(page, QStringLiteral("Frame4"), QStringLiteral("复杂件重量计算"),
+                           {kFrameLeft, 3150, kFrameWidth, 3150});
     constexpr int cx = 2700, cy = 1740, r = 1200, half = 900;  // half the width across flats
     // The two arcs as short straight lines, the flats joining their ends.
     std::vector<Point> disc;
@@ -110,8 +115,8 @@ void Form17::buildDisc(QWidget* page) {
     Sketch s;
     closedOutline(s, disc);
     hatch(s, disc, 150);
-    horizontalDimension(s, cx - half, cx + half, cy, cy, cy);                 // s
-    verticalDimension(s, cy - r, cy + r, 4200, cx, cx);                       // D
+    horizontalDimension(s, cx - half, cx + half, cy, cy, cy);  // s
+    verticalDimension(s, cy - r, cy + r, 4200, cx, cx);        // D
     new LineSketch(f, std::move(s));
 
     makeLabel(f, {}, QStringLiteral("厚"), {150, 1612, 240, 255});
@@ -121,7 +126,8 @@ void Form17::buildDisc(QWidget* page) {
     txtt52 = box(f, "txtt52", {4440, 1597, 600, kBoxH});
     OpK = makeUnitOptions(f, QStringLiteral("OpL"), QStringLiteral("MM"), QStringLiteral("OpK"), 120, 2520);
     const WeightColumn c = makeWeightColumn(
-        f, kColumn, {QStringLiteral("txtt53"), QStringLiteral("txtt54"), QStringLiteral("Command7"), QStringLiteral("Command5")});
+        f, kColumn,
+        {QStringLiteral("txtt53"), QStringLiteral("txtt54"), QStringLiteral("Command7"), QStringLiteral("Command5")});
     txtt53 = c.density;
     txtt54 = c.result;
     connect(c.calculate, &QPushButton::clicked, this, [this] { Command7_Click(); });
@@ -131,7 +137,8 @@ void Form17::buildDisc(QWidget* page) {
 // A shaft of three sections stepping down to the right, with a counterbore
 // from the left end face and a narrow bore through the rest.
 void Form17::buildShaft(QWidget* page) {
-    QWidget* f = makeFrame(page, QStringLiteral("Frame5"), QStringLiteral("复杂件重量计算"), {kFrameLeft, 450, kFrameWidth, 3750});
+    QWidget* f = makeFrame(page, QStringLiteral("Frame5"), QStringLiteral("复杂件重量计算"),
+                           {kFrameLeft, 450, kFrameWidth, 3750});
     const Area s1{900, 600, 2100, 2400}, s2{2100, 840, 3300, 2160}, s3{3300, 1080, 4500, 1920};
     constexpr int cbEnd = 1800, cbTop = 1140, cbBottom = 1860, boreTop = 1320, boreBottom = 1680;
     Sketch s;
@@ -150,15 +157,15 @@ void Form17::buildShaft(QWidget* page) {
         hatch(s, Area{a.x1, a.y1, a.x2, boreTop});
         hatch(s, Area{a.x1, boreBottom, a.x2, a.y2});
     }
-    verticalDimension(s, s1.y1, s1.y2, 690, s1.x1, s1.x1);             // D1
-    horizontalDimension(s, s1.x1, s1.x2, 420, s1.y1, s1.y1);           // l1
-    verticalDimension(s, s2.y1, s2.y2, 2700, 2700, 2700);              // D2
-    horizontalDimension(s, s2.x1, s2.x2, 420, s1.y1, s2.y1);           // l2
-    verticalDimension(s, s3.y1, s3.y2, 4680, s3.x2, s3.x2);            // D3
-    verticalDimension(s, cbTop, cbBottom, 1140, 1140, 1140);           // d1
-    horizontalDimension(s, s1.x1, cbEnd, 2640, s1.y2, cbBottom);       // b1
-    verticalDimension(s, boreTop, boreBottom, 3840, 3840, 3840);       // d2
-    horizontalDimension(s, s1.x1, s3.x2, 3060, s1.y2, s3.y2);          // L
+    verticalDimension(s, s1.y1, s1.y2, 690, s1.x1, s1.x1);        // D1
+    horizontalDimension(s, s1.x1, s1.x2, 420, s1.y1, s1.y1);      // l1
+    verticalDimension(s, s2.y1, s2.y2, 2700, 2700, 2700);         // D2
+    horizontalDimension(s, s2.x1, s2.x2, 420, s1.y1, s2.y1);      // l2
+    verticalDimension(s, s3.y1, s3.y2, 4680, s3.x2, s3.x2);       // D3
+    verticalDimension(s, cbTop, cbBottom, 1140, 1140, 1140);      // d1
+    horizontalDimension(s, s1.x1, cbEnd, 2640, s1.y2, cbBottom);  // b1
+    verticalDimension(s, boreTop, boreBottom, 3840, 3840, 3840);  // d2
+    horizontalDimension(s, s1.x1, s3.x2, 3060, s1.y2, s3.y2);     // L
     new LineSketch(f, std::move(s));
 
     txtt60 = box(f, "txtt60", {90, 1357, 540, kBoxH});
@@ -172,7 +179,8 @@ void Form17::buildShaft(QWidget* page) {
     txtt69 = box(f, "txtt69", {2400, 3120, 600, kBoxH});
     Op304 = makeUnitOptions(f, QStringLiteral("Op303"), QStringLiteral("mm"), QStringLiteral("Op304"), 120, 3090);
     const WeightColumn c = makeWeightColumn(
-        f, kColumn, {QStringLiteral("txtt70"), QStringLiteral("txtt71"), QStringLiteral("Command9"), QStringLiteral("Command8")});
+        f, kColumn,
+        {QStringLiteral("txtt70"), QStringLiteral("txtt71"), QStringLiteral("Command9"), QStringLiteral("Command8")});
     txtt70 = c.density;
     txtt71 = c.result;
     connect(c.calculate, &QPushButton::clicked, this, [this] { Command9_Click(); });
@@ -196,8 +204,9 @@ void Form17::Command6_Click() {
 }
 
 void Form17::Command7_Click() {
-    showWeight(txtt54, weight::flattedDiscWeight(
-                           {readLenient(txtt50), readLenient(txtt51), readLenient(txtt52), readLenient(txtt53)}, unitOf(OpK)));
+    showWeight(txtt54,
+               weight::flattedDiscWeight(
+                   {readLenient(txtt50), readLenient(txtt51), readLenient(txtt52), readLenient(txtt53)}, unitOf(OpK)));
 }
 
 void Form17::Command5_Click() {

@@ -1,6 +1,5 @@
 #include "workshop/Form3.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -9,11 +8,12 @@
 
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
+#include "common/ui/defaultbutton.h"
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/labels.h"
-#include "common/ui/lookuplist.h"
 #include "common/ui/linesketch.h"
+#include "common/ui/lookuplist.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/viewtext.h"
 #include "workshop/partsketch.h"
@@ -47,8 +47,7 @@ QLineEdit* densityBox(QWidget* f, const char* name, const QString& caption, int 
 }
 
 void densityNote(QWidget* f, Tw geo) {
-    QLabel* l = label(f, QStringLiteral("可输入各种材料的比重进行计算."), geo);
-    l->setWordWrap(true);
+    makeWrappedLabel(f, QString(), QStringLiteral("可输入各种材料的比重进行计算."), geo);
 }
 
 // A "0.000" result box with "Kg" behind it.
@@ -105,14 +104,14 @@ Form3::Form3() : ToolWindow(QStringLiteral("Form3"), QStringLiteral("15.重量�
     buildRings(SSTab1->addPage(QStringLiteral("重量4")));
 
     QWidget* stepped = SSTab1->addPage(QStringLiteral("重量5"));
-    steppedThree = new SteppedPartFrame(stepped, SteppedPartFrame::Layout::ThreeSections,
-                                        {arrayName(QStringLiteral("Frame1"), 1), QStringLiteral("Commanda"),
-                                         QStringLiteral("Commandb")},
-                                        {kFrameLeft, 450, kFrameWidth, 2700});
-    steppedFour = new SteppedPartFrame(stepped, SteppedPartFrame::Layout::FourSections,
-                                       {arrayName(QStringLiteral("Frame2"), 5), QStringLiteral("Commandd"),
-                                        QStringLiteral("Commandc")},
-                                       {kFrameLeft, 3240, kFrameWidth, 3780});
+    steppedThree = new SteppedPartFrame(
+        stepped, SteppedPartFrame::Layout::ThreeSections,
+        {arrayName(QStringLiteral("Frame1"), 1), QStringLiteral("Commanda"), QStringLiteral("Commandb")},
+        {kFrameLeft, 450, kFrameWidth, 2700});
+    steppedFour = new SteppedPartFrame(
+        stepped, SteppedPartFrame::Layout::FourSections,
+        {arrayName(QStringLiteral("Frame2"), 5), QStringLiteral("Commandd"), QStringLiteral("Commandc")},
+        {kFrameLeft, 3240, kFrameWidth, 3780});
     connect(steppedThree->calculateButton(), &QPushButton::clicked, this, [this] { Commanda_Click(); });
     connect(steppedThree->clearButton(), &QPushButton::clicked, this, [this] { Commandb_Click(); });
     connect(steppedFour->calculateButton(), &QPushButton::clicked, this, [this] { Commandd_Click(); });
@@ -163,6 +162,7 @@ void Form3::buildBars(QWidget* page) {
         QLineEdit **sizeBox, **lengthBox;
         FormatBox** resultBox;
     };
+    // clang-format off
     const BarFrame bars[] = {
         {arrayName(QStringLiteral("Frame1"), 0), QStringLiteral("1、圆钢类"), 450, 1, "txtq1", QStringLiteral("输入直径"),
          "txtq2", "txtq3", "Command001", &Form3::Command001_Click, &roundMaterial, &txtq1, &txtq2, &txtq3},
@@ -171,6 +171,7 @@ void Form3::buildBars(QWidget* page) {
         {arrayName(QStringLiteral("Frame2"), 2), QStringLiteral("3.六角钢类"), 3270, 9, "txtq7", QStringLiteral("输入对边宽"),
          "txtq8", "txtq9", "Command1", &Form3::Command1_Click, &hexagonMaterial, &txtq7, &txtq8, &txtq9},
     };
+    // clang-format on
     std::vector<QLineEdit*> b;
     for (const BarFrame& bar : bars) {
         b.clear();
@@ -214,17 +215,18 @@ void Form3::buildBars(QWidget* page) {
     txtq12 = b[2];
     label(plate, QStringLiteral("显示重量"), {px, 630, 1200, 255});
     txtq13 = resultBox(plate, "txtq13", px, 900);
-    connect(button(plate, "Command2", QStringLiteral("计 算"), {px + 1290, 870, 780, 345}), &QPushButton::clicked,
-            this, [this] { Command2_Click(); });
+    connect(button(plate, "Command2", QStringLiteral("计 算"), {px + 1290, 870, 780, 345}), &QPushButton::clicked, this,
+            [this] { Command2_Click(); });
 }
 
 void Form3::Command001_Click() {
-    showWeight(txtq3, weight::barWeight(weight::Bar::Round, materialOf(roundMaterial), readLenient(txtq1), readLenient(txtq2)));
+    showWeight(txtq3, weight::barWeight(weight::Bar::Round, materialOf(roundMaterial), readLenient(txtq1),
+                                        readLenient(txtq2)));
 }
 
 void Form3::Command002_Click() {
-    showWeight(txtq6,
-               weight::barWeight(weight::Bar::Square, materialOf(squareMaterial), readLenient(txtq4), readLenient(txtq5)));
+    showWeight(txtq6, weight::barWeight(weight::Bar::Square, materialOf(squareMaterial), readLenient(txtq4),
+                                        readLenient(txtq5)));
 }
 
 void Form3::Command1_Click() {
@@ -267,13 +269,13 @@ void Form3::buildTurnedParts12(QWidget* page) {
         walls(s, {s1.x1, s1.y1, step, s1.y2}, b1Top, b1Bottom);
         walls(s, {step, s1.y1, s1.x2, s1.y2}, b2Top, b2Bottom);
         walls(s, s2, b2Top, b2Bottom);
-        horizontalDimension(s, s1.x1, s2.x2, 480, s1.y1, s2.y1);       // L
-        horizontalDimension(s, s1.x1, s1.x2, 810, s1.y1, s1.y1);       // l1
-        verticalDimension(s, s1.y1, s1.y2, 930, s1.x1, s1.x1);         // D1
-        verticalDimension(s, s2.y1, s2.y2, 3690, s2.x2, s2.x2);        // D2
-        verticalDimension(s, b1Top, b1Bottom, 1350, 1350, 1350);       // d1
-        verticalDimension(s, b2Top, b2Bottom, 2580, 2580, 2580);       // d2
-        horizontalDimension(s, s1.x1, step, 2970, s1.y2, b1Bottom);    // h1
+        horizontalDimension(s, s1.x1, s2.x2, 480, s1.y1, s2.y1);     // L
+        horizontalDimension(s, s1.x1, s1.x2, 810, s1.y1, s1.y1);     // l1
+        verticalDimension(s, s1.y1, s1.y2, 930, s1.x1, s1.x1);       // D1
+        verticalDimension(s, s2.y1, s2.y2, 3690, s2.x2, s2.x2);      // D2
+        verticalDimension(s, b1Top, b1Bottom, 1350, 1350, 1350);     // d1
+        verticalDimension(s, b2Top, b2Bottom, 2580, 2580, 2580);     // d2
+        horizontalDimension(s, s1.x1, step, 2970, s1.y2, b1Bottom);  // h1
         new LineSketch(f, std::move(s));
 
         txtwg7 = box(f, "txtwg7", {2010, 338, 600, kBoxH});
@@ -283,8 +285,10 @@ void Form3::buildTurnedParts12(QWidget* page) {
         txtwg3 = zeroBox(f, "txtwg3", {1410, 1747, 540, kBoxH});
         txtwg4 = zeroBox(f, "txtwg4", {2640, 1747, 540, kBoxH});
         txtwg6 = zeroBox(f, "txtwg6", {2130, 2828, 600, kBoxH});
-        Option22 = makeUnitOptions(f, QStringLiteral("Option21"), QStringLiteral("MM"), QStringLiteral("Option22"), 120, 300);
-        const TurnedColumn c = turnedColumn(f, "txtwg9", QStringLiteral("输入比重:"), "txtwg8", "Commandwg", "Commandwg1");
+        Option22 =
+            makeUnitOptions(f, QStringLiteral("Option21"), QStringLiteral("MM"), QStringLiteral("Option22"), 120, 300);
+        const TurnedColumn c =
+            turnedColumn(f, "txtwg9", QStringLiteral("输入比重:"), "txtwg8", "Commandwg", "Commandwg1");
         txtwg9 = c.density;
         txtwg8 = c.result;
         connect(c.show, &QPushButton::clicked, this, [this] { Commandwg_Click(); });
@@ -302,13 +306,13 @@ void Form3::buildTurnedParts12(QWidget* page) {
         }
         thick(s, a.x1, boreTop, c.x2, boreTop);
         thick(s, a.x1, boreBottom, c.x2, boreBottom);
-        horizontalDimension(s, a.x1, a.x2, 810, a.y1, a.y1);           // lA
-        horizontalDimension(s, c.x1, c.x2, 810, c.y1, c.y1);           // lC
-        verticalDimension(s, a.y1, a.y2, 1110, a.x1, a.x1);            // DA
-        verticalDimension(s, b.y1, b.y2, 2400, 2400, 2400);            // DB
-        verticalDimension(s, c.y1, c.y2, 4830, c.x2, c.x2);            // DC
-        verticalDimension(s, boreTop, boreBottom, 3000, 3000, 3000);   // d
-        horizontalDimension(s, a.x1, c.x2, 2940, a.y2, c.y2);          // L
+        horizontalDimension(s, a.x1, a.x2, 810, a.y1, a.y1);          // lA
+        horizontalDimension(s, c.x1, c.x2, 810, c.y1, c.y1);          // lC
+        verticalDimension(s, a.y1, a.y2, 1110, a.x1, a.x1);           // DA
+        verticalDimension(s, b.y1, b.y2, 2400, 2400, 2400);           // DB
+        verticalDimension(s, c.y1, c.y2, 4830, c.x2, c.x2);           // DC
+        verticalDimension(s, boreTop, boreBottom, 3000, 3000, 3000);  // d
+        horizontalDimension(s, a.x1, c.x2, 2940, a.y2, c.y2);         // L
         new LineSketch(f, std::move(s));
 
         txtwg11 = box(f, "txtwg11", {1470, 668, 600, kBoxH});
@@ -318,7 +322,8 @@ void Form3::buildTurnedParts12(QWidget* page) {
         txtwg16 = box(f, "txtwg16", {4890, 1747, 600, kBoxH});
         txtwg14 = zeroBox(f, "txtwg14", {3060, 1747, 480, kBoxH});
         txtwg17 = box(f, "txtwg17", {2670, 2798, 600, kBoxH});
-        Option24 = makeUnitOptions(f, QStringLiteral("Option23"), QStringLiteral("MM"), QStringLiteral("Option24"), 120, 300);
+        Option24 =
+            makeUnitOptions(f, QStringLiteral("Option23"), QStringLiteral("MM"), QStringLiteral("Option24"), 120, 300);
         txtwg18 = resultBox(f, "txtwg18", 4560, 285);
         connect(button(f, "Commandwg2", QStringLiteral("显 示"), {4560, 630, 750, 345}), &QPushButton::clicked, this,
                 [this] { Commandwg2_Click(); });
@@ -330,10 +335,10 @@ void Form3::buildTurnedParts12(QWidget* page) {
 }
 
 void Form3::Commandwg_Click() {
-    showWeight(txtwg8, weight::twoBoreTurnedWeight({readLenient(txtwg1), readLenient(txtwg2), readLenient(txtwg3),
-                                                    readLenient(txtwg4), readLenient(txtwg5), readLenient(txtwg6),
-                                                    readLenient(txtwg7), readLenient(txtwg9)},
-                                                   unitOf(Option22)));
+    showWeight(txtwg8, weight::twoBoreTurnedWeight(
+                           {readLenient(txtwg1), readLenient(txtwg2), readLenient(txtwg3), readLenient(txtwg4),
+                            readLenient(txtwg5), readLenient(txtwg6), readLenient(txtwg7), readLenient(txtwg9)},
+                           unitOf(Option22)));
 }
 
 void Form3::Commandwg1_Click() {
@@ -343,10 +348,10 @@ void Form3::Commandwg1_Click() {
 }
 
 void Form3::Commandwg2_Click() {
-    showWeight(txtwg18, weight::threeSectionTurnedWeight({readLenient(txtwg11), readLenient(txtwg12), readLenient(txtwg13),
-                                                          readLenient(txtwg14), readLenient(txtwg15), readLenient(txtwg16),
-                                                          readLenient(txtwg17), readLenient(txtwg19)},
-                                                         unitOf(Option24)));
+    showWeight(txtwg18, weight::threeSectionTurnedWeight(
+                            {readLenient(txtwg11), readLenient(txtwg12), readLenient(txtwg13), readLenient(txtwg14),
+                             readLenient(txtwg15), readLenient(txtwg16), readLenient(txtwg17), readLenient(txtwg19)},
+                            unitOf(Option24)));
 }
 
 void Form3::Commandwg3_Click() {
@@ -369,11 +374,11 @@ void Form3::buildTurnedParts34(QWidget* page) {
         }
         thick(s, s1.x1, boreTop, s2.x2, boreTop);
         thick(s, s1.x1, boreBottom, s2.x2, boreBottom);
-        horizontalDimension(s, s1.x1, s2.x2, 450, s1.y1, s2.y1);       // L
-        horizontalDimension(s, s1.x1, s1.x2, 780, s1.y1, s1.y1);       // l1
-        verticalDimension(s, s1.y1, s1.y2, 990, s1.x1, s1.x1);         // D1
-        verticalDimension(s, s2.y1, s2.y2, 3750, s2.x2, s2.x2);        // D2
-        verticalDimension(s, boreTop, boreBottom, 2700, 2700, 2700);   // d
+        horizontalDimension(s, s1.x1, s2.x2, 450, s1.y1, s2.y1);      // L
+        horizontalDimension(s, s1.x1, s1.x2, 780, s1.y1, s1.y1);      // l1
+        verticalDimension(s, s1.y1, s1.y2, 990, s1.x1, s1.x1);        // D1
+        verticalDimension(s, s2.y1, s2.y2, 3750, s2.x2, s2.x2);       // D2
+        verticalDimension(s, boreTop, boreBottom, 2700, 2700, 2700);  // d
         new LineSketch(f, std::move(s));
 
         txtwg07 = box(f, "txtwg07", {2070, 308, 600, kBoxH});
@@ -381,8 +386,10 @@ void Form3::buildTurnedParts34(QWidget* page) {
         txtwg02 = box(f, "txtwg02", {450, 1717, 540, kBoxH});
         txtwg05 = box(f, "txtwg05", {3810, 1717, 600, kBoxH});
         txtwg04 = zeroBox(f, "txtwg04", {2760, 1717, 540, kBoxH});
-        Option25 = makeUnitOptions(f, QStringLiteral("Option26"), QStringLiteral("MM"), QStringLiteral("Option25"), 120, 300);
-        const TurnedColumn c = turnedColumn(f, "txtwg03", QStringLiteral("输入比重"), "txtwg08", "Commandwg0", "Command3");
+        Option25 =
+            makeUnitOptions(f, QStringLiteral("Option26"), QStringLiteral("MM"), QStringLiteral("Option25"), 120, 300);
+        const TurnedColumn c =
+            turnedColumn(f, "txtwg03", QStringLiteral("输入比重"), "txtwg08", "Commandwg0", "Command3");
         txtwg03 = c.density;
         txtwg08 = c.result;
         connect(c.show, &QPushButton::clicked, this, [this] { Commandwg0_Click(); });
@@ -400,18 +407,20 @@ void Form3::buildTurnedParts34(QWidget* page) {
         hatch(s, Area{body.x1, body.y1, body.x2, bore.y1});
         hatch(s, Area{body.x1, bore.y2, body.x2, body.y2});
         hatch(s, Area{body.x1, bore.y1, bore.x1, bore.y2});
-        horizontalDimension(s, body.x1, body.x2, 780, body.y1, body.y1);      // L
-        verticalDimension(s, body.y1, body.y2, 1110, body.x1, body.x1);       // D
-        horizontalDimension(s, bore.x1, bore.x2, 1920, 1920, 1920);           // h
-        verticalDimension(s, bore.y1, bore.y2, 3930, bore.x2, bore.x2);       // d
+        horizontalDimension(s, body.x1, body.x2, 780, body.y1, body.y1);  // L
+        verticalDimension(s, body.y1, body.y2, 1110, body.x1, body.x1);   // D
+        horizontalDimension(s, bore.x1, bore.x2, 1920, 1920, 1920);       // h
+        verticalDimension(s, bore.y1, bore.y2, 3930, bore.x2, bore.x2);   // d
         new LineSketch(f, std::move(s));
 
         txtwg21 = box(f, "txtwg21", {2220, 638, 600, kBoxH});
         txtwg22 = box(f, "txtwg22", {840, 1777, 540, kBoxH});
         txtwg23 = box(f, "txtwg23", {2490, 1777, 600, kBoxH});
         txtwg24 = box(f, "txtwg24", {3990, 1777, 600, kBoxH});
-        Option28 = makeUnitOptions(f, QStringLiteral("Option27"), QStringLiteral("MM"), QStringLiteral("Option28"), 120, 300);
-        const TurnedColumn c = turnedColumn(f, "txtwg26", QStringLiteral("输入比重"), nullptr, "Commandwg5", "Commandwg6");
+        Option28 =
+            makeUnitOptions(f, QStringLiteral("Option27"), QStringLiteral("MM"), QStringLiteral("Option28"), 120, 300);
+        const TurnedColumn c =
+            turnedColumn(f, "txtwg26", QStringLiteral("输入比重"), nullptr, "Commandwg5", "Commandwg6");
         txtwg26 = c.density;
         label(f, QStringLiteral("显示重量"), {120, 2745, 900, 255});
         txtwg25 = resultBox(f, "txtwg25", 120, 3000);  // at the bottom left
@@ -421,9 +430,10 @@ void Form3::buildTurnedParts34(QWidget* page) {
 }
 
 void Form3::Commandwg0_Click() {
-    showWeight(txtwg08, weight::twoSectionTurnedWeight({readLenient(txtwg01), readLenient(txtwg02), readLenient(txtwg04),
-                                                        readLenient(txtwg05), readLenient(txtwg07), readLenient(txtwg03)},
-                                                       unitOf(Option25)));
+    showWeight(txtwg08,
+               weight::twoSectionTurnedWeight({readLenient(txtwg01), readLenient(txtwg02), readLenient(txtwg04),
+                                               readLenient(txtwg05), readLenient(txtwg07), readLenient(txtwg03)},
+                                              unitOf(Option25)));
 }
 
 void Form3::Command3_Click() {
@@ -432,9 +442,10 @@ void Form3::Command3_Click() {
 }
 
 void Form3::Commandwg5_Click() {
-    showWeight(txtwg25, weight::blindBoredCylinderWeight({readLenient(txtwg21), readLenient(txtwg22), readLenient(txtwg23),
-                                                          readLenient(txtwg24), readLenient(txtwg26)},
-                                                         unitOf(Option28)));
+    showWeight(txtwg25,
+               weight::blindBoredCylinderWeight({readLenient(txtwg21), readLenient(txtwg22), readLenient(txtwg23),
+                                                 readLenient(txtwg24), readLenient(txtwg26)},
+                                                unitOf(Option28)));
 }
 
 void Form3::Commandwg6_Click() {
@@ -451,8 +462,8 @@ void Form3::buildBlocksAndSections(QWidget* page) {
         const Area block{1440, 870, 3405, 2010};
         Sketch s;
         outline(s, block);
-        horizontalDimension(s, block.x1, block.x2, 600, block.y1, block.y1);   // l
-        verticalDimension(s, block.y1, block.y2, 1140, block.x1, block.x1);    // h
+        horizontalDimension(s, block.x1, block.x2, 600, block.y1, block.y1);  // l
+        verticalDimension(s, block.y1, block.y2, 1140, block.x1, block.x1);   // h
         new LineSketch(f, std::move(s));
 
         txtw60 = box(f, "txtw60", {2122, 458, 600, kBoxH});
@@ -466,7 +477,9 @@ void Form3::buildBlocksAndSections(QWidget* page) {
         txtw64 = box(f, "txtw64", {3690, 1560, 1200, kBoxH});
         label(f, QStringLiteral("Kg"), {4920, 1590, 240, 255});
         Commandw60 = button(f, "Commandw60", QStringLiteral("计 算"), {5280, 1530, 780, 345});
-        Commandw60->setDefault(true);  // drawn as the default button; keyPressEvent presses it
+        // The window's default button: Enter runs the cuboid from any control
+        // but another command button, whichever tab is shown.
+        setDefaultButton(this, Commandw60, {.onlyWhileShown = false});
         connect(Commandw60, &QPushButton::clicked, this, [this] { Commandw60_Click(); });
     }
     {
@@ -475,9 +488,9 @@ void Form3::buildBlocksAndSections(QWidget* page) {
         constexpr int left = 1320, topRight = 2760, bottomRight = 3300, top = 720, bottom = 1680;
         Sketch s;
         closedOutline(s, {{left, top}, {topRight, top}, {bottomRight, bottom}, {left, bottom}});
-        horizontalDimension(s, left, topRight, 480, top, top);             // a
-        horizontalDimension(s, left, bottomRight, 1920, bottom, bottom);   // b
-        verticalDimension(s, top, bottom, 1050, left, left);               // h
+        horizontalDimension(s, left, topRight, 480, top, top);            // a
+        horizontalDimension(s, left, bottomRight, 1920, bottom, bottom);  // b
+        verticalDimension(s, top, bottom, 1050, left, left);              // h
         new LineSketch(f, std::move(s));
 
         txtw50 = box(f, "txtw50", {1740, 338, 600, kBoxH});
@@ -559,15 +572,16 @@ void Form3::buildRings(QWidget* page) {
         thick(s, boreRight, ring.y1, boreRight, ring.y2);
         hatch(s, Area{ring.x1, ring.y1, boreLeft, ring.y2});
         hatch(s, Area{boreRight, ring.y1, ring.x2, ring.y2});
-        horizontalDimension(s, ring.x1, ring.x2, 780, ring.y1, ring.y1);        // D
-        horizontalDimension(s, boreLeft, boreRight, 1860, ring.y2, ring.y2);    // d
-        verticalDimension(s, ring.y1, ring.y2, 1020, ring.x1, ring.x1);         // L
+        horizontalDimension(s, ring.x1, ring.x2, 780, ring.y1, ring.y1);      // D
+        horizontalDimension(s, boreLeft, boreRight, 1860, ring.y2, ring.y2);  // d
+        verticalDimension(s, ring.y1, ring.y2, 1020, ring.x1, ring.x1);       // L
         new LineSketch(f, std::move(s));
 
         txtw90 = box(f, "txtw90", {2002, 638, 600, kBoxH});
         txtw92 = zeroBox(f, "txtw92", {2010, 1718, 600, kBoxH});
         txtw91 = box(f, "txtw91", {750, 1177, 540, kBoxH});
-        Option30 = makeUnitOptions(f, QStringLiteral("Option29"), QStringLiteral("MM"), QStringLiteral("Option30"), 120, 300);
+        Option30 =
+            makeUnitOptions(f, QStringLiteral("Option29"), QStringLiteral("MM"), QStringLiteral("Option30"), 120, 300);
         txtw93 = densityBox(f, "txtw93", QStringLiteral("输入比重"), 3690, 330);
         densityNote(f, {3690, 930, 2460, 480});
         txtw94 = resultBox(f, "txtw94", 3690, 1500);
@@ -581,7 +595,8 @@ void Form3::buildRings(QWidget* page) {
         struct Step {
             int x1, x2, radius;
         };
-        constexpr Step steps[] = {{1320, 1860, 900}, {1860, 2340, 600}, {2340, 3240, 780}, {3240, 3720, 540}, {3720, 4260, 960}};
+        constexpr Step steps[] = {
+            {1320, 1860, 900}, {1860, 2340, 600}, {2340, 3240, 780}, {3240, 3720, 540}, {3720, 4260, 960}};
         Sketch s;
         s.push_back({1260, axis, 4380, axis, 1, 0x000000});  // the axis
         // Upper half: the outline; lower half: the cut, down to the bore.
@@ -597,18 +612,18 @@ void Form3::buildRings(QWidget* page) {
         }
         thick(s, steps[0].x1, boreEdge, steps[4].x2, boreEdge);
         for (const Step& st : steps) hatch(s, Area{st.x1, boreEdge, st.x2, axis + st.radius});
-        horizontalDimension(s, 1320, 1860, 780, axis - 900, axis - 900);                  // l1
-        verticalDimension(s, axis - 900, axis + 900, 1020, 1320, 1320);                   // D1
-        thin(s, 2100, axis - 600, 2100, 615);                                             // D2 leader
-        verticalDimension(s, axis - 780, axis + 780, 2790, 2790, 2790);                   // D3
-        horizontalDimension(s, 2340, 3240, 3060, axis + 780, axis + 780);                 // l3
-        thin(s, 3480, axis - 540, 3480, 1185);                                            // D4 leader
-        horizontalDimension(s, 3240, 3720, 3060, axis + 780, axis + 540);                 // l4
+        horizontalDimension(s, 1320, 1860, 780, axis - 900, axis - 900);   // l1
+        verticalDimension(s, axis - 900, axis + 900, 1020, 1320, 1320);    // D1
+        thin(s, 2100, axis - 600, 2100, 615);                              // D2 leader
+        verticalDimension(s, axis - 780, axis + 780, 2790, 2790, 2790);    // D3
+        horizontalDimension(s, 2340, 3240, 3060, axis + 780, axis + 780);  // l3
+        thin(s, 3480, axis - 540, 3480, 1185);                             // D4 leader
+        horizontalDimension(s, 3240, 3720, 3060, axis + 780, axis + 540);  // l4
         thin(s, 3720, 3060, 3900, 3060);
-        verticalDimension(s, axis - 960, axis + 960, 4560, 4260, 4260);                   // D5
-        horizontalDimension(s, 3720, 4260, 780, axis - 960, axis - 960);                  // l5
-        horizontalDimension(s, 1320, 4260, 3480, axis + 900, axis + 960);                 // L
-        verticalDimension(s, 2 * axis - boreEdge, boreEdge, 1230, 1230, 1230);            // d
+        verticalDimension(s, axis - 960, axis + 960, 4560, 4260, 4260);         // D5
+        horizontalDimension(s, 3720, 4260, 780, axis - 960, axis - 960);        // l5
+        horizontalDimension(s, 1320, 4260, 3480, axis + 900, axis + 960);       // L
+        verticalDimension(s, 2 * axis - boreEdge, boreEdge, 1230, 1230, 1230);  // d
         new LineSketch(f, std::move(s));
 
         txtw70 = box(f, "txtw70", {1290, 638, 600, kBoxH});
@@ -622,7 +637,8 @@ void Form3::buildRings(QWidget* page) {
         txtw79 = box(f, "txtw79", {3690, 638, 600, kBoxH});
         txtw78 = box(f, "txtw78", {2490, 3540, 600, kBoxH});
         txtw71 = zeroBox(f, "txtw71", {480, 2340, 540, kBoxH});
-        Option32 = makeUnitOptions(f, QStringLiteral("Option31"), QStringLiteral("MM"), QStringLiteral("Option32"), 120, 300);
+        Option32 =
+            makeUnitOptions(f, QStringLiteral("Option31"), QStringLiteral("MM"), QStringLiteral("Option32"), 120, 300);
         txtw73 = densityBox(f, "txtw73", QStringLiteral("输入比重"), 120, 3720);
         densityNote(f, {900, 4005, 2700, 255});
         txtw82 = resultBox(f, "txtw82", 4200, 3990);
@@ -634,8 +650,9 @@ void Form3::buildRings(QWidget* page) {
 }
 
 void Form3::Commandw90_Click() {
-    showWeight(txtw94, weight::ringWeight({readLenient(txtw90), readLenient(txtw91), readLenient(txtw92), readLenient(txtw93)},
-                                          unitOf(Option30)));
+    showWeight(txtw94,
+               weight::ringWeight({readLenient(txtw90), readLenient(txtw91), readLenient(txtw92), readLenient(txtw93)},
+                                  unitOf(Option30)));
 }
 
 void Form3::Commandw80_Click() {
@@ -647,7 +664,8 @@ void Form3::Commandw80_Click() {
 }
 
 void Form3::Commandw81_Click() {
-    for (QLineEdit* b : {txtw70, txtw71, txtw72, txtw73, txtw74, txtw75, txtw76, txtw77, txtw78, txtw79, txtw80, txtw81})
+    for (QLineEdit* b :
+         {txtw70, txtw71, txtw72, txtw73, txtw74, txtw75, txtw76, txtw77, txtw78, txtw79, txtw80, txtw81})
         b->clear();
     txtw82->clear();
 }
@@ -665,19 +683,4 @@ void Form3::buildDensityList(QWidget* page) {
     QListWidget* list = makeList(page, QStringLiteral("List3"), {720, 690, 5025, 5940});
     list->setFont(songFont(10.5));
     for (std::string_view item : kMaterialDensities) list->addItem(fromView(item));
-}
-
-// ---- The default button -----------------------------------------------------
-
-// The cuboid's calculate button is the window's default button: Enter runs
-// the cuboid calculation from any control but another command button,
-// whichever tab is shown.
-void Form3::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        if (auto* b = qobject_cast<QPushButton*>(focusWidget())) b->click();
-        else Commandw60->click();
-        return;
-    }
-    ToolWindow::keyPressEvent(event);
 }

@@ -54,9 +54,6 @@ public:
     void Commandd_Click();
     void Commandc_Click();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     using Materials = std::array<QRadioButton*, 4>;  // 碳素钢, 紫铜, 黄铜, 铝
 
@@ -70,7 +67,8 @@ private:
     quorvil::TabContainer* SSTab1;
     // tab 0
     Materials roundMaterial, squareMaterial, hexagonMaterial, tubeMaterial, plateMaterial;
-    QLineEdit *txtq1, *txtq2, *txtq4, *txtq5, *txtq7, *txtq8, *txtqzv11, *txtqzv21, *txtqzv31, *txtq10, *txtq11, *txtq12;
+    QLineEdit *txtq1, *txtq2, *txtq4, *txtq5, *txtq7, *txtq8, *txtqzv11, *txtqzv21, *txtqzv31, *txtq10, *txtq11,
+        *txtq12;
     quorvil::FormatBox *txtq3, *txtq6, *txtq9, *txtqzv41, *txtq13;
     // tab 1
     QLineEdit *txtwg1, *txtwg2, *txtwg3, *txtwg4, *txtwg5, *txtwg6, *txtwg7, *txtwg9;
@@ -98,7 +96,8 @@ private:
     QLineEdit *txtw90, *txtw91, *txtw92, *txtw93;
     quorvil::FormatBox* txtw94;
     QRadioButton* Option30;
-    QLineEdit *txtw70, *txtw71, *txtw72, *txtw73, *txtw74, *txtw75, *txtw76, *txtw77, *txtw78, *txtw79, *txtw80, *txtw81;
+    QLineEdit *txtw70, *txtw71, *txtw72, *txtw73, *txtw74, *txtw75, *txtw76, *txtw77, *txtw78, *txtw79, *txtw80,
+        *txtw81;
     quorvil::FormatBox* txtw82;
     QRadioButton* Option32;
     // tab 5

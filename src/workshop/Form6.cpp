@@ -21,10 +21,8 @@ QLabel* label1(QWidget* parent, int index, const QString& text, Tw geo) {
 }
 
 QLabel* example(QWidget* parent, int index, const QString& text, Tw geo) {
-    QLabel* l = label1(parent, index, text, geo);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return l;
+    return makeWrappedLabel(parent, arrayName(QStringLiteral("Label1"), index), text, geo,
+                            Qt::AlignLeft | Qt::AlignTop);
 }
 
 }  // namespace

@@ -4,8 +4,6 @@ namespace quorvil {
 
 namespace {
 
-constexpr std::uint32_t kGrey = 0x808080;
-
 // Heights of the section, top down.
 constexpr int kCoverTop = 600, kJoint = 900, kFlangeTop = 930, kBossBottom = 1100, kFlangeBottom = 1230,
               kWallEnd = 2550;
@@ -27,8 +25,8 @@ void bolt(Sketch& s, int x) {
     s.push_back({sl, 1350, sl, 1440});
     s.push_back({sr, 1350, sr, 1440});
     s.push_back({sl, 1440, sr, 1440});
-    s.push_back({x, 380, x, 900, 1, kGrey});
-    s.push_back({x, 960, x, 1540, 1, kGrey});
+    s.push_back({x, 380, x, 900, 1, kGreyLine});
+    s.push_back({x, 960, x, 1540, 1, kGreyLine});
 }
 
 }  // namespace
@@ -79,9 +77,9 @@ Sketch cylinderSketch() {
     bolt(s, 450);
     bolt(s, 2850);
     // Centre line of the cylinder, dash-dot.
-    s.push_back({1650, 450, 1650, 1000, 1, kGrey});
-    s.push_back({1650, 1060, 1650, 1800, 1, kGrey});
-    s.push_back({1650, 1860, 1650, 2650, 1, kGrey});
+    s.push_back({1650, 450, 1650, 1000, 1, kGreyLine});
+    s.push_back({1650, 1060, 1650, 1800, 1, kGreyLine});
+    s.push_back({1650, 1860, 1650, 2650, 1, kGreyLine});
     return s;
 }
 

@@ -8,8 +8,6 @@ namespace {
 // result boxes are placed in those), then moved to its own corner.
 constexpr int kLeft = 240, kTop = 600;
 
-constexpr std::uint32_t kGrey = 0x808080;
-
 // Where the drawing stands, in frame coordinates.
 constexpr int kFace = 330;                          // left end face of the spring
 constexpr int kEnd = 3200;                          // right end face (free height)
@@ -61,7 +59,7 @@ Sketch springPicture() {
     for (int x : {h3, h2, h1}) d.line(x, loadTop(x), x, kBase, 2);
 
     // The three heights, measured from the left end face, shortest on top.
-    d.line(kFace, 1000, kFace, kTopLine - 60, 1, kGrey);
+    d.line(kFace, 1000, kFace, kTopLine - 60, 1, kGreyLine);
     d.horizontalDimension(kFace, h3, 1155);
     d.horizontalDimension(kFace, h2, 1515);
     d.horizontalDimension(kFace, h1, 1755);
@@ -73,12 +71,12 @@ Sketch springPicture() {
     for (int i = 0; i < kCoils; ++i) {
         const int x = kFace + i * kPitch;
         d.line(x, kBottomLine, x + kPitch / 2, kTopLine, 2);
-        d.line(x + kPitch / 2, kTopLine, x + kPitch, kBottomLine, 1, kGrey);
+        d.line(x + kPitch / 2, kTopLine, x + kPitch, kBottomLine, 1, kGreyLine);
     }
     // Axis, dash-dot.
     for (int x = kFace - 150; x < kEnd + 150; x += 360) {
-        d.line(x, kAxis, x + 240, kAxis, 1, kGrey);
-        d.line(x + 300, kAxis, x + 330, kAxis, 1, kGrey);
+        d.line(x, kAxis, x + 240, kAxis, 1, kGreyLine);
+        d.line(x + 300, kAxis, x + 330, kAxis, 1, kGreyLine);
     }
 
     // Outer diameter, across the coils.
@@ -86,13 +84,13 @@ Sketch springPicture() {
 
     // One pitch at the lower left.
     const int p1 = kFace + kPitch, p2 = kFace + 2 * kPitch;
-    d.line(p1, kBottomLine + 45, p1, 3900, 1, kGrey);
-    d.line(p2, kBottomLine + 45, p2, 3900, 1, kGrey);
+    d.line(p1, kBottomLine + 45, p1, 3900, 1, kGreyLine);
+    d.line(p2, kBottomLine + 45, p2, 3900, 1, kGreyLine);
     d.horizontalDimension(p1, p2, 3840);
 
     // Free height along the bottom.
-    d.line(kFace, kBottomLine + 45, kFace, 4350, 1, kGrey);
-    d.line(kEnd, kBottomLine + 45, kEnd, 4350, 1, kGrey);
+    d.line(kFace, kBottomLine + 45, kFace, 4350, 1, kGreyLine);
+    d.line(kEnd, kBottomLine + 45, kEnd, 4350, 1, kGreyLine);
     d.horizontalDimension(kFace, kEnd, 4275);
 
     return d.take();

@@ -91,7 +91,8 @@ std::optional<float> tubeWeight(Material m, double D, double d, double L) {
     Single s;
     const double outer = s(D), bore = s(d), len = s(L);
     const double rho = materialDensity(m);
-    const double w = (outer / 2) * (outer / 2) * kPi * rho * len * 1e-6 - (bore / 2) * (bore / 2) * kPi * rho * len * 1e-6;
+    const double w =
+        (outer / 2) * (outer / 2) * kPi * rho * len * 1e-6 - (bore / 2) * (bore / 2) * kPi * rho * len * 1e-6;
     return singleWeight(s, w);
 }
 
@@ -194,7 +195,7 @@ std::optional<float> flattedDiscWeight(const FlattedDisc& p, Unit u) {
     if (!s.ok() || !(across > 0 && across <= D)) return std::nullopt;
     const double R = D / 2, b = across / 2;
     const double h = std::sqrt(R * R - b * b);  // half the length of one flat
-    const double theta = std::atan(h / b);       // half the central angle of its arc
+    const double theta = std::atan(h / b);      // half the central angle of its arc
     const double segment = (R * R * kPi / 360) * (theta * 180 / kPi) * 2 - b * h;
     const double area = R * R * kPi - 2 * segment;
     return singleWeight(s, perCubicInch(area * t * 1e-6 * rho, u));

@@ -147,6 +147,7 @@ const std::array<std::string_view, 140> kMaterialDensities = {
     "泡沫塑料                0.200",
 };
 
+// clang-format off
 const std::array<SteelSection, 51> kAngleSteel = {{
     {"2#-20*3", 0.889},
     {"2#-20*4", 1.145},
@@ -200,6 +201,7 @@ const std::array<SteelSection, 51> kAngleSteel = {{
     {"10#-100*14", 20.611},
     {"10#-100*16", 23.257},
 }};
+// clang-format on
 
 const std::array<SteelSection, 15> kChannelSteel = {{
     {"5#-50*37", 5.44},

@@ -12,8 +12,10 @@ namespace quorvil {
 
 void showWeight(QLineEdit* box, std::optional<float> w) {
     WritePlan plan;
-    if (w) plan.signSingle(box, *w);
-    else plan.reject();
+    if (w)
+        plan.signSingle(box, *w);
+    else
+        plan.reject();
     plan.commit();
 }
 

@@ -111,7 +111,8 @@ void TestForm4::pickShowsTheRowsText_data() {
     QTest::newRow("99-PL, the same text") << 99 << "塑料锯齿螺纹.牙型角 °.锥度0.标记PL 10×2 LH.";
     QTest::newRow("175, no marking") << 175 << "圆弧螺纹.牙形角30°.锥度0.";
     QTest::newRow("45, ends with the inch mark") << 45 << "惠氏螺纹.牙型角55°.锥度0.标记FR2\"";
-    QTest::newRow("42, ends with a blank") << 42 << "美国石油学会贯眼型钻杆接头螺纹.牙型角60°.锥度1:4.标记5-1/2 FH.标准号:中国 GB/T9253.1-1999 ";
+    QTest::newRow("42, ends with a blank")
+        << 42 << "美国石油学会贯眼型钻杆接头螺纹.牙型角60°.锥度1:4.标记5-1/2 FH.标准号:中国 GB/T9253.1-1999 ";
     QTest::newRow("118, marking of row 117") << 118 << "美国石油学会短型套管圆螺纹.牙型角60°.锥度1:16.标记Rod 6-5/8";
 }
 
@@ -153,7 +154,8 @@ void TestForm4::typedTextStaysUntilTheNextPick() {
     p.pick("List2", 55);
     QCOMPARE(shown(), QStringLiteral("note"));
     p.pick("List1", 5);
-    QCOMPARE(shown(), QStringLiteral("美国石油学会短型套管圆螺纹.牙形角60°.锥度1:16.标记4-1/2API CSG.标准号:美国API Std 5B-1987"));
+    QCOMPARE(shown(), QStringLiteral(
+                          "美国石油学会短型套管圆螺纹.牙形角60°.锥度1:16.标记4-1/2API CSG.标准号:美国API Std 5B-1987"));
 }
 
 void TestForm4::clickLeavingNothingSelectedChangesNothing() {
@@ -161,7 +163,8 @@ void TestForm4::clickLeavingNothingSelectedChangesNothing() {
     auto* list = p.get<QListWidget>("List1");
     p.pick("List1", 3);
     const QString before = shown();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, list->visualItemRect(list->item(3)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      list->visualItemRect(list->item(3)).center());
     QVERIFY(list->selectedItems().isEmpty());
     QCOMPARE(shown(), before);
     w->List1_Click();

@@ -119,8 +119,10 @@ void TestForm5::everyCell_data() {
     QTest::addColumn<int>("tab");
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("otherBox");
-    QTest::newRow("drilling") << 0 << "Text366" << "Text365";
-    QTest::newRow("tapping") << 1 << "Text365" << "Text366";
+    QTest::newRow("drilling") << 0 << "Text366"
+                              << "Text365";
+    QTest::newRow("tapping") << 1 << "Text365"
+                             << "Text366";
 }
 
 void TestForm5::everyCell() {
@@ -137,8 +139,8 @@ void TestForm5::everyCell() {
             p->click(columns[c]);
             p->type(box, "typed");
             p->click(drilling ? "Command101" : "Command105");
-            const auto cell = drilling ? drillingTime(std::size_t(r), std::size_t(c))
-                                       : tappingTime(std::size_t(r), std::size_t(c));
+            const auto cell =
+                drilling ? drillingTime(std::size_t(r), std::size_t(c)) : tappingTime(std::size_t(r), std::size_t(c));
             QCOMPARE(p->text(box), q(cell));
         }
     QCOMPARE(p->text(otherBox), QString());

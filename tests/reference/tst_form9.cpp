@@ -60,9 +60,12 @@ void TestForm9::opensAsDesigned() {
                         "Label3=HRA洛氏硬度", "Label4=HV维氏硬度", "Label5=近似强度"}),
              p.why());
     QCOMPARE(list->toolTip(), QStringLiteral("压头类型:120°金刚石圆锥体,总载荷150Kg,适用范围:一般淬火钢件."));
-    QCOMPARE(p.box("HB")->toolTip(), QStringLiteral("压头类型:淬硬的直径10mm钢球,总载荷3000Kg,适用范围:各种退火及调质类钢件."));
-    QCOMPARE(p.box("HRA")->toolTip(), QStringLiteral("压头类型:120°金刚石圆锥体,总载荷60Kg,适用范围:表面淬火钢.硬度合金."));
-    QCOMPARE(p.box("HV")->toolTip(), QStringLiteral("压头类型:136°金刚石正四棱锥体,总载荷10Kg,适用范围:工件薄的表面硬化层或金属镀层."));
+    QCOMPARE(p.box("HB")->toolTip(),
+             QStringLiteral("压头类型:淬硬的直径10mm钢球,总载荷3000Kg,适用范围:各种退火及调质类钢件."));
+    QCOMPARE(p.box("HRA")->toolTip(),
+             QStringLiteral("压头类型:120°金刚石圆锥体,总载荷60Kg,适用范围:表面淬火钢.硬度合金."));
+    QCOMPARE(p.box("HV")->toolTip(),
+             QStringLiteral("压头类型:136°金刚石正四棱锥体,总载荷10Kg,适用范围:工件薄的表面硬化层或金属镀层."));
     QCOMPARE(p.box("QD")->toolTip(), QStringLiteral("抗拉强度:金属拉断前的最大应力.单位:MPa"));
     for (const QString& n : kBoxes) QCOMPARE(p.box(n)->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
     // Boxes stand left to right in the order HB, HRA, HV, strength, each under its heading.
@@ -146,7 +149,8 @@ void TestForm9::clickLeavingNothingSelectedChangesNothing() {
     auto* list = p.get<QListWidget>("List1");
     p.pick("List1", 5);
     p.type({"HV=typed"});
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, list->visualItemRect(list->item(5)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      list->visualItemRect(list->item(5)).center());
     QVERIFY(list->selectedItems().isEmpty());
     QVERIFY2(p.matches({"HB=214", "HRA=58.9", "HV=typed", "QD=731"}), p.why());
     w->List1_Click();

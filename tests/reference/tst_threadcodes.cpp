@@ -28,8 +28,8 @@ const QSet<int> kFinalFullStop = {43, 63, 65, 72, 73, 91, 96, 97, 98, 99, 100, 1
 // 45, 46, 47), no full stop before the standard (44, 83), a marking that is
 // not the key's code (24, 27, 51, 112, 118, 127, 176), a blank for the angle
 // (98, 99), three families in one (123), a qualifier holding a full stop (125, 127).
-const QSet<int> kIrregular = {0, 3, 4, 17, 24, 27, 31, 42, 44, 45, 46, 47, 51, 68,
-                              83, 98, 99, 112, 118, 123, 125, 127, 176};
+const QSet<int> kIrregular = {0,  3,  4,  17, 24, 27,  31,  42,  44,  45,  46, 47,
+                              51, 68, 83, 98, 99, 112, 118, 123, 125, 127, 176};
 
 // "牙形角" in rows 0-31 and 139-176, "牙型角" in rows 32-137; row 138 has neither.
 QString angleWord(int row) {
@@ -42,16 +42,19 @@ QRegularExpression buildOf(int row) {
     const QString w = angleWord(row).isEmpty() ? QStringLiteral("(?!)") : angleWord(row);
     const QString opener = QStringLiteral("牙形角|牙型角|牙侧角|内螺纹牙|圆弧牙|锥度|标记|标准号");
     const QString family = QStringLiteral("(?<family>(?:\\([^)]*\\)|(?!%1)[^.(]|(?<=\\d)\\.(?=\\d))+)").arg(opener);
-    const QString profile = QStringLiteral("(?<profile>%1角(?<angle>[\\d.]+)°|牙侧角(?<flank>\\d+°/\\d+°)"
-                                           "|内螺纹%1角(?<inner>\\d+°)\\.?外螺纹%1角(?<outer>\\d+°)|圆弧牙[型形])")
+    const QString profile = QStringLiteral(
+                                "(?<profile>%1角(?<angle>[\\d.]+)°|牙侧角(?<flank>\\d+°/\\d+°)"
+                                "|内螺纹%1角(?<inner>\\d+°)\\.?外螺纹%1角(?<outer>\\d+°)|圆弧牙[型形])")
                                 .arg(w);
     const QString taper = QStringLiteral("锥度(?<taper>0|1:16|1:4|1:6|1:8|1:32|3:20|3:25)");
     const QString marking = QStringLiteral("标记(?<marking>.+?)");
     const QString standard = QStringLiteral(
-        "标准号:(?<country>美国|英国|中国台湾|中国|日本|德国|法国|意大利|瑞士|瑞典|罗马尼亚|保加利亚|澳大利亚|比利时|荷兰|印度|韩国|国标)"
+        "标准号:(?<country>美国|英国|中国台湾|中国|日本|德国|法国|意大利|瑞士|瑞典|罗马尼亚|保加利亚|澳大利亚|比利时|"
+        "荷兰|印度|韩国|国标)"
         " ?(?<number>[A-Z][ -~]*[0-9A-Za-z])");
-    return QRegularExpression(QStringLiteral("^(?:%1)?(?:(?:^|\\.)%2)?(?:(?:^|\\.)%3)?(?:(?:^|\\.)%4)?(?:\\.%5)?(?<final>\\.)?$")
-                                  .arg(family, profile, taper, marking, standard));
+    return QRegularExpression(
+        QStringLiteral("^(?:%1)?(?:(?:^|\\.)%2)?(?:(?:^|\\.)%3)?(?:(?:^|\\.)%4)?(?:\\.%5)?(?<final>\\.)?$")
+            .arg(family, profile, taper, marking, standard));
 }
 
 }  // namespace
@@ -94,44 +97,93 @@ void TestThreadCodes::itemsArePositionAndCode() {
 void TestThreadCodes::quotedTextsExact_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("text");
-    QTest::newRow("0-A") << 0 << QStringLiteral("玻璃瓶盖螺纹.内螺纹牙形角35°.外螺纹牙形角50°.锥度为0.标记A99.标准号:瑞士SNV 24900");
-    QTest::newRow("1-ACME") << 1 << QStringLiteral("美制梯形螺纹.牙形角29°.锥度0.标记1-3/4-4ACME-2G.标准号:美国ASME B 1.5-1997");
-    QTest::newRow("3-API") << 3 << QStringLiteral("美国石油学会绳式顿钻7牙或8牙螺纹.牙形角60°.锥度1.4.标记1×1-1/2API8-thread.标准号:美国API Sep3");
-    QTest::newRow("4-API BCSG") << 4 << QStringLiteral("美国石油学会套管偏梯形螺纹.牙形角3°/10°.锥度1:12和1:16.标记4-1/2API BCSG.标准号:美国API Std 5B-1987");
-    QTest::newRow("5-API CSG") << 5 << QStringLiteral("美国石油学会短型套管圆螺纹.牙形角60°.锥度1:16.标记4-1/2API CSG.标准号:美国API Std 5B-1987");
-    QTest::newRow("16-ART") << 16 << QStringLiteral("火炮型锯齿螺纹.牙侧角3°/45°.锥度0.标记ART 120×8-6g.标准号:法国 NF E03-611");
-    QTest::newRow("17-B") << 17 << QStringLiteral("美国石油学会套管圆螺纹.牙形角60°.锥度1:16.标记B4-1/2.标准号:罗马尼亚 STAS 5019-75.  锯齿螺纹.牙侧角3°/30°.锥度0.标记B40×7-6c.标准号:中国GB/T 13576.1-1992");
+    QTest::newRow("0-A") << 0
+                         << QStringLiteral(
+                                "玻璃瓶盖螺纹.内螺纹牙形角35°.外螺纹牙形角50°.锥度为0.标记A99.标准号:瑞士SNV 24900");
+    QTest::newRow("1-ACME") << 1
+                            << QStringLiteral(
+                                   "美制梯形螺纹.牙形角29°.锥度0.标记1-3/4-4ACME-2G.标准号:美国ASME B 1.5-1997");
+    QTest::newRow("3-API")
+        << 3
+        << QStringLiteral(
+               "美国石油学会绳式顿钻7牙或8牙螺纹.牙形角60°.锥度1.4.标记1×1-1/2API8-thread.标准号:美国API Sep3");
+    QTest::newRow("4-API BCSG")
+        << 4
+        << QStringLiteral(
+               "美国石油学会套管偏梯形螺纹.牙形角3°/10°.锥度1:12和1:16.标记4-1/2API BCSG.标准号:美国API Std 5B-1987");
+    QTest::newRow("5-API CSG")
+        << 5
+        << QStringLiteral("美国石油学会短型套管圆螺纹.牙形角60°.锥度1:16.标记4-1/2API CSG.标准号:美国API Std 5B-1987");
+    QTest::newRow("16-ART") << 16
+                            << QStringLiteral(
+                                   "火炮型锯齿螺纹.牙侧角3°/45°.锥度0.标记ART 120×8-6g.标准号:法国 NF E03-611");
+    QTest::newRow("17-B") << 17
+                          << QStringLiteral(
+                                 "美国石油学会套管圆螺纹.牙形角60°.锥度1:16.标记B4-1/2.标准号:罗马尼亚 STAS 5019-75.  "
+                                 "锯齿螺纹.牙侧角3°/30°.锥度0.标记B40×7-6c.标准号:中国GB/T 13576.1-1992");
     QTest::newRow("18-B.A.") << 18 << QStringLiteral("英国协会螺纹.牙形角47.5°.锥度0.标记8B.A.标准号:英国 BS:1951");
     QTest::newRow("21-Br") << 21 << QStringLiteral("美国一般用途密封管螺纹.牙形角60°.锥度1:16.标记Br1/4");
-    QTest::newRow("24-B.S.F.trunc") << 24 << QStringLiteral("短牙惠氏细牙螺纹.牙形角55°.锥度0.标记1/2in.-16 B.S.F.Trunk.标准号:英国 BS84:1956");
-    QTest::newRow("27-B.S.W.trunc") << 27 << QStringLiteral("短牙惠氏粗牙螺纹.牙形角55°.锥度0.标记1/4in.-20B.S.W.Trunk.标准号:英国 BS84:1956");
-    QTest::newRow("31-C") << 31 << QStringLiteral("外科接骨锯齿螺纹.牙侧角3°/35°.锥度0.标记C4.5.标准号:意大利UNI 8623  自行车螺纹.牙形角60°.锥度0.标记C2.28-56.标准号:瑞典 SMS 365");
+    QTest::newRow("24-B.S.F.trunc")
+        << 24 << QStringLiteral("短牙惠氏细牙螺纹.牙形角55°.锥度0.标记1/2in.-16 B.S.F.Trunk.标准号:英国 BS84:1956");
+    QTest::newRow("27-B.S.W.trunc")
+        << 27 << QStringLiteral("短牙惠氏粗牙螺纹.牙形角55°.锥度0.标记1/4in.-20B.S.W.Trunk.标准号:英国 BS84:1956");
+    QTest::newRow("31-C") << 31
+                          << QStringLiteral(
+                                 "外科接骨锯齿螺纹.牙侧角3°/35°.锥度0.标记C4.5.标准号:意大利UNI 8623  "
+                                 "自行车螺纹.牙形角60°.锥度0.标记C2.28-56.标准号:瑞典 SMS 365");
     QTest::newRow("32-CM") << 32 << QStringLiteral("钢导管螺纹.牙型角80°.锥度0.标记CM10.标准号:法国 NF C63-021");
     QTest::newRow("36-E") << 36 << QStringLiteral("爱迪生螺纹.圆弧牙型.锥度0.标记E27.标准号:中国 GB 17935-1999");
-    QTest::newRow("39-FAG") << 39 << QStringLiteral("玻璃瓶盖螺纹.内螺纹牙型角35°外螺纹牙型角50°.锥度0.标记FAG 100.标准号:罗马尼亚 STAS 3798-78");
-    QTest::newRow("42-FH") << 42 << QStringLiteral("美国石油学会贯眼型钻杆接头螺纹.牙型角60°.锥度1:4.标记5-1/2 FH.标准号:中国 GB/T9253.1-1999 ");
-    QTest::newRow("44-F-PTF") << 44 << QStringLiteral("干密封细牙圆锥管螺纹.牙型角60°.锥度1:16.标记1/4-27 F-PTF 标准号:美国 ANSI B1.20.3-1976 ");
+    QTest::newRow("39-FAG")
+        << 39
+        << QStringLiteral("玻璃瓶盖螺纹.内螺纹牙型角35°外螺纹牙型角50°.锥度0.标记FAG 100.标准号:罗马尼亚 STAS 3798-78");
+    QTest::newRow("42-FH")
+        << 42
+        << QStringLiteral("美国石油学会贯眼型钻杆接头螺纹.牙型角60°.锥度1:4.标记5-1/2 FH.标准号:中国 GB/T9253.1-1999 ");
+    QTest::newRow("44-F-PTF")
+        << 44
+        << QStringLiteral("干密封细牙圆锥管螺纹.牙型角60°.锥度1:16.标记1/4-27 F-PTF 标准号:美国 ANSI B1.20.3-1976 ");
     QTest::newRow("45-FR") << 45 << QStringLiteral("惠氏螺纹.牙型角55°.锥度0.标记FR2\"");
-    QTest::newRow("46-FS") << 46 << QStringLiteral("玻璃瓶圆弧螺纹.牙型角60°.锥度0.标记FS42.5.标准号:罗马尼亚 STAS 5327-78 ");
-    QTest::newRow("47-G") << 47 << QStringLiteral("55°非密封管螺纹.牙型角55°.锥度0.标记G 1-1/2.标准号:中国 GB/T7307-2001 ");
-    QTest::newRow("51-G con") << 51 << QStringLiteral("55°密封圆锥外螺纹.牙型角55°.锥度1:16.标记G 2 com.标准号:比利时 NBN E03-101");
-    QTest::newRow("59-HA") << 59 << QStringLiteral("外科接骨锯齿螺纹.牙侧角3°/35°.锥度0.标记HA 4.5.标准号:国标 ISO 5835.1991");
-    QTest::newRow("68-M") << 68 << QStringLiteral("ISO米制螺纹.牙型角60°.锥度0.标记M20×1.5.标准号:国标 ISO 68-1:1998  米制密封圆柱内螺纹.牙型角60°.锥度0.标记M20×1.5.标准号:国标 ISO 68-1:1998");
-    QTest::newRow("70-MJ") << 70 << QStringLiteral("米制航空航天螺纹.牙型角60°.锥度0.标记MJ6×1.标准号:中国 GJB 3.1-3.3-2003");
-    QTest::newRow("83-NPSH") << 83 << QStringLiteral("软管接头圆柱螺纹.牙型角60°.锥度0.标记1-11.5 NPSH标准号:美国 ASME B1 20.7-1991");
-    QTest::newRow("87-NPT") << 87 << QStringLiteral("一般密封圆锥管螺纹.牙型角60°.锥度1:16.标记3/8-18NPT.标准号:中国 GB/T 12716-2002");
+    QTest::newRow("46-FS") << 46
+                           << QStringLiteral("玻璃瓶圆弧螺纹.牙型角60°.锥度0.标记FS42.5.标准号:罗马尼亚 STAS 5327-78 ");
+    QTest::newRow("47-G") << 47
+                          << QStringLiteral("55°非密封管螺纹.牙型角55°.锥度0.标记G 1-1/2.标准号:中国 GB/T7307-2001 ");
+    QTest::newRow("51-G con") << 51
+                              << QStringLiteral(
+                                     "55°密封圆锥外螺纹.牙型角55°.锥度1:16.标记G 2 com.标准号:比利时 NBN E03-101");
+    QTest::newRow("59-HA") << 59
+                           << QStringLiteral(
+                                  "外科接骨锯齿螺纹.牙侧角3°/35°.锥度0.标记HA 4.5.标准号:国标 ISO 5835.1991");
+    QTest::newRow("68-M") << 68
+                          << QStringLiteral(
+                                 "ISO米制螺纹.牙型角60°.锥度0.标记M20×1.5.标准号:国标 ISO 68-1:1998  "
+                                 "米制密封圆柱内螺纹.牙型角60°.锥度0.标记M20×1.5.标准号:国标 ISO 68-1:1998");
+    QTest::newRow("70-MJ") << 70
+                           << QStringLiteral("米制航空航天螺纹.牙型角60°.锥度0.标记MJ6×1.标准号:中国 GJB 3.1-3.3-2003");
+    QTest::newRow("83-NPSH") << 83
+                             << QStringLiteral(
+                                    "软管接头圆柱螺纹.牙型角60°.锥度0.标记1-11.5 NPSH标准号:美国 ASME B1 20.7-1991");
+    QTest::newRow("87-NPT") << 87
+                            << QStringLiteral(
+                                   "一般密封圆锥管螺纹.牙型角60°.锥度1:16.标记3/8-18NPT.标准号:中国 GB/T 12716-2002");
     QTest::newRow("98-PL") << 98 << QStringLiteral("塑料锯齿螺纹.牙型角 °.锥度0.标记PL 10×2 LH.");
     QTest::newRow("99-PL") << 99 << QStringLiteral("塑料锯齿螺纹.牙型角 °.锥度0.标记PL 10×2 LH.");
     QTest::newRow("112-Re") << 112 << QStringLiteral("钢导管螺纹.牙型角80°.锥度0.标记Rc 21");
     QTest::newRow("117-Rod") << 117 << QStringLiteral("美国石油学会长型套管圆螺纹.牙型角60°.锥度1:16.标记Rod 6-5/8");
     QTest::newRow("118-Rok") << 118 << QStringLiteral("美国石油学会短型套管圆螺纹.牙型角60°.锥度1:16.标记Rod 6-5/8");
-    QTest::newRow("123-R,S,M") << 123 << QStringLiteral("扎制金属板螺纹.铸塑塑料螺纹.压铸金属螺纹.圆弧牙形.锥度0.标记1.0in.×8 R.S.M");
-    QTest::newRow("125-RwG") << 125 << QStringLiteral("美国石油学会套管圆螺纹(不加厚.API TBG).牙型角60°.锥度1:16.标记RwG 1.325");
-    QTest::newRow("127-RwSd") << 127 << QStringLiteral("美国石油学会套管圆螺纹(外加厚.长型 API UP TBG).牙型角60°.锥度1:16.标记RwSD 1.325");
+    QTest::newRow("123-R,S,M") << 123
+                               << QStringLiteral(
+                                      "扎制金属板螺纹.铸塑塑料螺纹.压铸金属螺纹.圆弧牙形.锥度0.标记1.0in.×8 R.S.M");
+    QTest::newRow("125-RwG") << 125
+                             << QStringLiteral(
+                                    "美国石油学会套管圆螺纹(不加厚.API TBG).牙型角60°.锥度1:16.标记RwG 1.325");
+    QTest::newRow("127-RwSd")
+        << 127 << QStringLiteral("美国石油学会套管圆螺纹(外加厚.长型 API UP TBG).牙型角60°.锥度1:16.标记RwSD 1.325");
     QTest::newRow("137-SQ") << 137 << QStringLiteral("方牙螺纹.牙型角0°.锥度0.标记SQ 30×6");
     QTest::newRow("149-Tr") << 149 << QStringLiteral("ISO米制梯形螺纹.牙形角30°.锥度0.标记Tr 20×3");
     QTest::newRow("154-UN") << 154 << QStringLiteral("统一螺纹.牙形角60°.锥度0.标记2-1/2-16UN-2B");
-    QTest::newRow("163-UNR") << 163 << QStringLiteral("统一螺纹(外螺纹牙底圆弧半径不小于0.108P).牙形角60°.锥度0.标记2-5/8-4 UNR-2A");
+    QTest::newRow("163-UNR") << 163
+                             << QStringLiteral(
+                                    "统一螺纹(外螺纹牙底圆弧半径不小于0.108P).牙形角60°.锥度0.标记2-5/8-4 UNR-2A");
     QTest::newRow("170-W") << 170 << QStringLiteral("惠氏螺纹.牙形角55°.锥度0.标记W 3/16");
     QTest::newRow("175-Yv") << 175 << QStringLiteral("圆弧螺纹.牙形角30°.锥度0.");
     QTest::newRow("176-ZM") << 176 << QStringLiteral("米制锥螺纹.牙形角60°.锥度0.标记度ZM 10");
@@ -186,7 +238,8 @@ void TestThreadCodes::everyRegularTextFollowsTheBuild() {
 void TestThreadCodes::angleWordFollowsTheRowRange() {
     for (int i = 0; i < 177; ++i) {
         const QString text = description(i);
-        const QString other = angleWord(i) == QStringLiteral("牙形") ? QStringLiteral("牙型角") : QStringLiteral("牙形角");
+        const QString other =
+            angleWord(i) == QStringLiteral("牙形") ? QStringLiteral("牙型角") : QStringLiteral("牙形角");
         QVERIFY2(!text.contains(other), qPrintable(QStringLiteral("row %1: %2").arg(i).arg(text)));
         if (i == 138) QVERIFY(!text.contains(QStringLiteral("牙形角")) && !text.contains(QStringLiteral("牙型角")));
     }

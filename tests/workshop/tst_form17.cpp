@@ -12,17 +12,16 @@
 using quorvil::test::WindowProbe;
 
 namespace {
-const QStringList kDimensionBoxes = {"txtT30", "txtT31", "txtT32", "txtt35", "txtt36", "txtt50", "txtt51", "txtt52",
-                                     "txtt60", "txtt61", "txtt62", "txtt64", "txtt65", "txtt66", "txtt67", "txtt68",
-                                     "txtt69", "txtt1",  "txtT2",  "txtT3",  "txtT4",  "txtT5",  "txtT6",  "txtT7",
-                                     "txtT11", "txtT12", "txtT13", "txtT14", "txtT15", "txtT16", "txtT17", "txtT18",
-                                     "txtT19"};
+const QStringList kDimensionBoxes = {
+    "txtT30", "txtT31", "txtT32", "txtt35", "txtt36", "txtt50", "txtt51", "txtt52", "txtt60", "txtt61", "txtt62",
+    "txtt64", "txtt65", "txtt66", "txtt67", "txtt68", "txtt69", "txtt1",  "txtT2",  "txtT3",  "txtT4",  "txtT5",
+    "txtT6",  "txtT7",  "txtT11", "txtT12", "txtT13", "txtT14", "txtT15", "txtT16", "txtT17", "txtT18", "txtT19"};
 const QStringList kResultBoxes = {"txtt37", "txtt54", "txtt71", "txtT9", "txtT21"};
 const QStringList kDensityBoxes = {"txtT34", "txtt53", "txtt70", "txtT8", "txtT20"};
 
 const QStringList sleeve = {"txtT30=40", "txtt36=100", "txtT31=30", "txtt35=20", "txtT32=20"};
 const QStringList disc = {"txtt52=100", "txtt51=80", "txtt50=10"};
-const QStringList shaft = {"txtt60=60", "txtt67=30", "txtt62=50", "txtt68=40", "txtt65=40",
+const QStringList shaft = {"txtt60=60",  "txtt67=30", "txtt62=50", "txtt68=40", "txtt65=40",
                            "txtt69=120", "txtt61=30", "txtt66=25", "txtt64=20"};
 }  // namespace
 
@@ -66,7 +65,8 @@ void TestForm17::opensAsDesigned() {
     QVERIFY(p.get<QWidget>("Frame1")->isVisible() && !p.get<QWidget>("Frame3")->isVisible());
     for (const QString& n : kDimensionBoxes + kResultBoxes) QVERIFY2(p.text(n).isEmpty(), qPrintable(n));
     for (const QString& n : kDensityBoxes) QCOMPARE(p.text(n), QStringLiteral("7.85"));
-    for (const char* mm : {"Op202", "OpL", "Op303", "Op105", "Op107"}) QVERIFY2(p.get<QRadioButton>(mm)->isChecked(), mm);
+    for (const char* mm : {"Op202", "OpL", "Op303", "Op105", "Op107"})
+        QVERIFY2(p.get<QRadioButton>(mm)->isChecked(), mm);
     QVERIFY2(p.matches({"Op202=MM", "Op203=英寸", "OpL=MM", "OpK=英寸", "Op303=mm", "Op304=英寸", "CommandM=计 算",
                         "Command6=清 除", "Command7=计 算", "Command5=清 除", "Command9=计 算", "Command8=清 除",
                         "Command1=计 算", "Command2=清 除", "Command4=计 算", "Command3=清 除"}),
@@ -86,28 +86,29 @@ void TestForm17::calculate_data() {
     QTest::addColumn<QStringList>("clicks");  // options, then the calculate button
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("sleeve mm") << sleeve << QStringList{"CommandM"} << QStringList{"txtt37=0.678", "txtt54=", "txtt71="};
+    QTest::newRow("sleeve mm") << sleeve << QStringList{"CommandM"}
+                               << QStringList{"txtt37=0.678", "txtt54=", "txtt71="};
     QTest::newRow("sleeve inch") << sleeve << QStringList{"Op203", "CommandM"} << QStringList{"txtt37=11113.240"};
     QTest::newRow("sleeve empty") << QStringList{} << QStringList{"CommandM"} << QStringList{"txtt37=0.000"};
     QTest::newRow("sleeve bore wider, negative")
         << QStringList{"txtT32=20", "txtt36=100"} << QStringList{"CommandM"} << QStringList{"txtt37=-0.247"};
     QTest::newRow("sleeve density 0") << sleeve + QStringList{"txtT34=0", "txtt37=5"} << QStringList{"CommandM"}
                                       << QStringList{"txtt37=5.000", "txtT34=0"};
-    QTest::newRow("sleeve input beyond single") << QStringList{"txtT30=4e38", "txtt36=1", "txtt37=5"}
-                                                << QStringList{"CommandM"} << QStringList{"txtt37=5.000"};
+    QTest::newRow("sleeve input beyond single")
+        << QStringList{"txtT30=4e38", "txtt36=1", "txtt37=5"} << QStringList{"CommandM"} << QStringList{"txtt37=5.000"};
 
     QTest::newRow("disc mm") << disc << QStringList{"Command7"} << QStringList{"txtt54=0.552", "txtt37="};
     QTest::newRow("disc inch") << disc << QStringList{"OpK", "Command7"} << QStringList{"txtt54=9051.315"};
-    QTest::newRow("disc flats vanish") << QStringList{"txtt52=100", "txtt51=100", "txtt50=10"} << QStringList{"Command7"}
-                                       << QStringList{"txtt54=0.617"};
+    QTest::newRow("disc flats vanish") << QStringList{"txtt52=100", "txtt51=100", "txtt50=10"}
+                                       << QStringList{"Command7"} << QStringList{"txtt54=0.617"};
     QTest::newRow("disc width empty") << QStringList{"txtt52=100", "txtt50=10", "txtt54=5"} << QStringList{"Command7"}
                                       << QStringList{"txtt54=5.000"};
     QTest::newRow("disc width 0") << QStringList{"txtt52=100", "txtt51=0", "txtt50=10", "txtt54=5"}
                                   << QStringList{"Command7"} << QStringList{"txtt54=5.000"};
     QTest::newRow("disc width over diameter") << QStringList{"txtt52=100", "txtt51=120", "txtt50=10", "txtt54=5"}
                                               << QStringList{"Command7"} << QStringList{"txtt54=5.000"};
-    QTest::newRow("disc density emptied") << disc + QStringList{"txtt53=", "txtt54=5"} << QStringList{"Command7"}
-                                          << QStringList{"txtt54=5.000"};
+    QTest::newRow("disc density emptied")
+        << disc + QStringList{"txtt53=", "txtt54=5"} << QStringList{"Command7"} << QStringList{"txtt54=5.000"};
 
     QTest::newRow("shaft mm") << shaft << QStringList{"Command9"} << QStringList{"txtt71=1.403"};
     QTest::newRow("shaft inch") << shaft << QStringList{"Op304", "Command9"} << QStringList{"txtt71=22984.190"};
@@ -115,8 +116,8 @@ void TestForm17::calculate_data() {
     QTest::newRow("shaft weight beyond single") << QStringList{"txtt60=1e30", "txtt67=1e30", "txtt71=5"}
                                                 << QStringList{"Command9"} << QStringList{"txtt71=5.000"};
 
-    QTest::newRow("three-section") << QStringList{"txtt1=40", "txtT2=60", "txtT3=50", "txtT4=40", "txtT5=50",
-                                                  "txtT6=20", "txtT7=120"}
+    QTest::newRow("three-section") << QStringList{"txtt1=40", "txtT2=60", "txtT3=50", "txtT4=40",
+                                                  "txtT5=50", "txtT6=20", "txtT7=120"}
                                    << QStringList{"Command1"} << QStringList{"txtT9=1.726", "txtT21="};
     QTest::newRow("four-section inch") << QStringList{"txtT11=80", "txtT12=60", "txtT13=50", "txtT14=20", "txtT15=70",
                                                       "txtT16=20", "txtT17=30", "txtT18=25", "txtT19=150"}
@@ -144,25 +145,34 @@ void TestForm17::clearButtons_data() {
     QTest::addColumn<QString>("density");
     QTest::addColumn<QString>("afterwards");  // the result of a calculation after clearing
 
-    QTest::newRow("sleeve") << sleeve + QStringList{"txtT34=2.7"} << "Op203" << "CommandM" << "Command6"
-                            << QStringList{"txtT30", "txtT31", "txtT32", "txtt35", "txtt36", "txtt37"} << "txtT34"
+    QTest::newRow("sleeve") << sleeve + QStringList{"txtT34=2.7"} << "Op203"
+                            << "CommandM"
+                            << "Command6" << QStringList{"txtT30", "txtT31", "txtT32", "txtt35", "txtt36", "txtt37"}
+                            << "txtT34"
                             << "txtt37=0.000";
-    QTest::newRow("shaft") << shaft + QStringList{"txtt70=2.7"} << "Op304" << "Command9" << "Command8"
-                           << QStringList{"txtt60", "txtt61", "txtt62", "txtt64", "txtt65", "txtt66", "txtt67",
-                                          "txtt68", "txtt69", "txtt71"}
-                           << "txtt70" << "txtt71=0.000";
+    QTest::newRow("shaft") << shaft + QStringList{"txtt70=2.7"} << "Op304"
+                           << "Command9"
+                           << "Command8" << QStringList{"txtt60", "txtt61", "txtt62", "txtt64", "txtt65",
+                                                        "txtt66", "txtt67", "txtt68", "txtt69", "txtt71"}
+                           << "txtt70"
+                           << "txtt71=0.000";
     // The cleared width across flats leaves no disc to weigh: the result stays empty.
-    QTest::newRow("disc") << disc + QStringList{"txtt53=2.7"} << "OpK" << "Command7" << "Command5"
-                          << QStringList{"txtt50", "txtt51", "txtt52", "txtt54"} << "txtt53" << "txtt54=";
-    QTest::newRow("three-section") << QStringList{"txtt1=40", "txtT7=120", "txtT8=2.7"} << "Op106" << "Command1"
-                                   << "Command2"
-                                   << QStringList{"txtt1", "txtT2", "txtT3", "txtT4", "txtT5", "txtT6", "txtT7", "txtT9"}
-                                   << "txtT8" << "txtT9=0.000";
-    QTest::newRow("four-section") << QStringList{"txtT11=40", "txtT19=120", "txtT20=2.7"} << "Op108" << "Command4"
-                                  << "Command3"
-                                  << QStringList{"txtT11", "txtT12", "txtT13", "txtT14", "txtT15", "txtT16", "txtT17",
-                                                 "txtT18", "txtT19", "txtT21"}
-                                  << "txtT20" << "txtT21=0.000";
+    QTest::newRow("disc") << disc + QStringList{"txtt53=2.7"} << "OpK"
+                          << "Command7"
+                          << "Command5" << QStringList{"txtt50", "txtt51", "txtt52", "txtt54"} << "txtt53"
+                          << "txtt54=";
+    QTest::newRow("three-section") << QStringList{"txtt1=40", "txtT7=120", "txtT8=2.7"} << "Op106"
+                                   << "Command1"
+                                   << "Command2" << QStringList{"txtt1", "txtT2", "txtT3", "txtT4",
+                                                                "txtT5", "txtT6", "txtT7", "txtT9"}
+                                   << "txtT8"
+                                   << "txtT9=0.000";
+    QTest::newRow("four-section") << QStringList{"txtT11=40", "txtT19=120", "txtT20=2.7"} << "Op108"
+                                  << "Command4"
+                                  << "Command3" << QStringList{"txtT11", "txtT12", "txtT13", "txtT14", "txtT15",
+                                                               "txtT16", "txtT17", "txtT18", "txtT19", "txtT21"}
+                                  << "txtT20"
+                                  << "txtT21=0.000";
 }
 
 void TestForm17::clearButtons() {

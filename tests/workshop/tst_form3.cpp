@@ -18,6 +18,7 @@ using quorvil::test::WindowProbe;
 namespace {
 
 // Boxes with their text at opening.
+// clang-format off
 const QStringList kOpening = {
     "txtq1=", "txtq2=", "txtq3=", "txtq4=", "txtq5=", "txtq6=", "txtq7=", "txtq8=", "txtq9=", "txtqzv11=",
     "txtqzv21=", "txtqzv31=", "txtqzv41=", "txtq10=", "txtq11=", "txtq12=", "txtq13=",
@@ -33,6 +34,7 @@ const QStringList kOpening = {
     "txtt1=", "txtT2=", "txtT3=", "txtT4=", "txtT5=", "txtT6=", "txtT7=", "txtT8=7.85", "txtT9=",
     "txtT11=", "txtT12=", "txtT13=", "txtT14=", "txtT15=", "txtT16=", "txtT17=", "txtT18=", "txtT19=",
     "txtT20=7.85", "txtT21="};
+// clang-format on
 
 QStringList names(const QStringList& assignments) {
     QStringList n;
@@ -40,12 +42,14 @@ QStringList names(const QStringList& assignments) {
     return n;
 }
 
-const QStringList turned1 = {"txtwg1=40", "txtwg2=60", "txtwg3=30", "txtwg4=20", "txtwg5=40", "txtwg6=20", "txtwg7=100"};
-const QStringList turned2 = {"txtwg11=20", "txtwg12=30", "txtwg13=80", "txtwg14=20", "txtwg15=50", "txtwg16=70", "txtwg17=120"};
+const QStringList turned1 = {"txtwg1=40", "txtwg2=60", "txtwg3=30", "txtwg4=20",
+                             "txtwg5=40", "txtwg6=20", "txtwg7=100"};
+const QStringList turned2 = {"txtwg11=20", "txtwg12=30", "txtwg13=80", "txtwg14=20",
+                             "txtwg15=50", "txtwg16=70", "txtwg17=120"};
 const QStringList turned3 = {"txtwg01=40", "txtwg02=60", "txtwg04=20", "txtwg05=40", "txtwg07=100"};
 const QStringList turned4 = {"txtwg21=100", "txtwg22=60", "txtwg23=50", "txtwg24=30"};
 const QStringList ring = {"txtw90=100", "txtw91=20", "txtw92=60"};
-const QStringList body = {"txtw70=20", "txtw72=50", "txtw74=30", "txtw76=40", "txtw77=40", "txtw75=25",
+const QStringList body = {"txtw70=20", "txtw72=50", "txtw74=30", "txtw76=40",  "txtw77=40", "txtw75=25",
                           "txtw81=15", "txtw80=60", "txtw79=25", "txtw78=130", "txtw71=10"};
 
 }  // namespace
@@ -89,6 +93,7 @@ void TestForm3::opensAsDesigned() {
     const QStringList captions = {"型钢重", "重量1", "重量2", "重量3", "重量4", "重量5", "比重"};
     for (int i = 0; i < 7; ++i) QCOMPARE(tabs->tabBar()->tabText(i), captions[i]);
     QVERIFY2(p.matches(kOpening), p.why());
+    // clang-format off
     const QMap<QString, QString> frames = {
         {"Frame1_0", "1、圆钢类"}, {"Frame2_1", "2、四方钢类"}, {"Frame2_2", "3.六角钢类"}, {"Frame1_2", "4.钢管类"},
         {"Frame2_0", "5.钢板类"}, {"复杂件重量计算", "复杂件重量计算一"}, {"Frame2_3", "复杂件重量计算二"},
@@ -96,6 +101,7 @@ void TestForm3::opensAsDesigned() {
         {"Frame1_7", "梯形产品重量"}, {"Frame108", "等边角钢重量计算"}, {"Frame109", "普通槽钢重量计算"},
         {"Frame2_4", "环类产品重量"}, {"Frame1_4", "旋转体重量"}, {"Frame1_1", "复杂件重量计算"},
         {"Frame2_5", "复杂件重量计算"}};
+    // clang-format on
     for (auto it = frames.begin(); it != frames.end(); ++it) QCOMPARE(p.get<QGroupBox>(it.key())->title(), it.value());
     for (const char* o : {"Option1", "Option5", "Option9", "Option13", "Option17", "Option21", "Option23", "Option26",
                           "Option27", "Option29", "Option31", "Option34", "Op105", "Op107"})
@@ -138,54 +144,87 @@ void TestForm3::calculate_data() {
     QTest::addColumn<QStringList>("expected");
 
     // Tab 0
-    QTest::newRow("round steel") << QStringList{"txtq1=20", "txtq2=1000"} << QStringList{"Command001"} << QStringList{"txtq3=2.466"};
-    QTest::newRow("round aluminium") << QStringList{"txtq1=20", "txtq2=1000"} << QStringList{"Option4", "Command001"} << QStringList{"txtq3=0.861"};
-    QTest::newRow("square steel") << QStringList{"txtq4=10", "txtq5=1000"} << QStringList{"Command002"} << QStringList{"txtq6=0.785"};
-    QTest::newRow("square copper") << QStringList{"txtq4=10", "txtq5=1000"} << QStringList{"Option6", "Command002"} << QStringList{"txtq6=0.890"};
-    QTest::newRow("hexagon steel") << QStringList{"txtq7=24", "txtq8=1000"} << QStringList{"Command1"} << QStringList{"txtq9=3.917"};
-    QTest::newRow("hexagon brass") << QStringList{"txtq7=24", "txtq8=1000"} << QStringList{"Option11", "Command1"} << QStringList{"txtq9=4.241"};
-    QTest::newRow("bar double precision") << QStringList{"txtq1=1e30", "txtq2=1000"} << QStringList{"Command001"}
-                                          << QStringList{"txtq3=6165000000000000000000000000000000000000000000000000000000.000"};
-    QTest::newRow("bar overflow") << QStringList{"txtq1=1e200", "txtq2=1e200", "txtq3=1"} << QStringList{"Command001"} << QStringList{"txtq3=1.000"};
-    QTest::newRow("tube steel") << QStringList{"txtqzv11=60", "txtqzv21=50", "txtqzv31=1000"} << QStringList{"Command123"} << QStringList{"txtqzv41=6.782"};
-    QTest::newRow("tube bore wider") << QStringList{"txtqzv11=50", "txtqzv21=60", "txtqzv31=1000"} << QStringList{"Command123"} << QStringList{"txtqzv41=-6.782"};
-    QTest::newRow("plate steel") << QStringList{"txtq10=1000", "txtq11=500", "txtq12=10"} << QStringList{"Command2"} << QStringList{"txtq13=39.250"};
-    QTest::newRow("plate aluminium") << QStringList{"txtq10=1000", "txtq11=500", "txtq12=10"} << QStringList{"Option20", "Command2"} << QStringList{"txtq13=13.710"};
+    QTest::newRow("round steel") << QStringList{"txtq1=20", "txtq2=1000"} << QStringList{"Command001"}
+                                 << QStringList{"txtq3=2.466"};
+    QTest::newRow("round aluminium") << QStringList{"txtq1=20", "txtq2=1000"} << QStringList{"Option4", "Command001"}
+                                     << QStringList{"txtq3=0.861"};
+    QTest::newRow("square steel") << QStringList{"txtq4=10", "txtq5=1000"} << QStringList{"Command002"}
+                                  << QStringList{"txtq6=0.785"};
+    QTest::newRow("square copper") << QStringList{"txtq4=10", "txtq5=1000"} << QStringList{"Option6", "Command002"}
+                                   << QStringList{"txtq6=0.890"};
+    QTest::newRow("hexagon steel") << QStringList{"txtq7=24", "txtq8=1000"} << QStringList{"Command1"}
+                                   << QStringList{"txtq9=3.917"};
+    QTest::newRow("hexagon brass") << QStringList{"txtq7=24", "txtq8=1000"} << QStringList{"Option11", "Command1"}
+                                   << QStringList{"txtq9=4.241"};
+    QTest::newRow("bar double precision")
+        << QStringList{"txtq1=1e30", "txtq2=1000"} << QStringList{"Command001"}
+        << QStringList{"txtq3=6165000000000000000000000000000000000000000000000000000000.000"};
+    QTest::newRow("bar overflow") << QStringList{"txtq1=1e200", "txtq2=1e200", "txtq3=1"} << QStringList{"Command001"}
+                                  << QStringList{"txtq3=1.000"};
+    QTest::newRow("tube steel") << QStringList{"txtqzv11=60", "txtqzv21=50", "txtqzv31=1000"}
+                                << QStringList{"Command123"} << QStringList{"txtqzv41=6.782"};
+    QTest::newRow("tube bore wider") << QStringList{"txtqzv11=50", "txtqzv21=60", "txtqzv31=1000"}
+                                     << QStringList{"Command123"} << QStringList{"txtqzv41=-6.782"};
+    QTest::newRow("plate steel") << QStringList{"txtq10=1000", "txtq11=500", "txtq12=10"} << QStringList{"Command2"}
+                                 << QStringList{"txtq13=39.250"};
+    QTest::newRow("plate aluminium") << QStringList{"txtq10=1000", "txtq11=500", "txtq12=10"}
+                                     << QStringList{"Option20", "Command2"} << QStringList{"txtq13=13.710"};
     // Tab 3
-    QTest::newRow("cuboid mm, as written") << QStringList{"txtw60=100", "txtw61=50", "txtw62=20"} << QStringList{"Commandw60"} << QStringList{"txtw64= .785"};
-    QTest::newRow("cuboid inch") << QStringList{"txtw60=100", "txtw61=50", "txtw62=20"} << QStringList{"Option33", "Commandw60"} << QStringList{"txtw64= 12863.84"};
-    QTest::newRow("cuboid density 0") << QStringList{"txtw60=100", "txtw61=50", "txtw62=20", "txtw63=0", "txtw64=x"} << QStringList{"Commandw60"} << QStringList{"txtw64=x"};
-    QTest::newRow("trapezoid") << QStringList{"txtw50=100", "txtw53=200", "txtw51=50", "txtw52=10"} << QStringList{"Commandw10"} << QStringList{"txtw55= .58875"};
-    QTest::newRow("trapezoid density emptied") << QStringList{"txtw50=100", "txtw53=200", "txtw51=50", "txtw52=10", "txtw54=", "txtw55=x"}
-                                               << QStringList{"Commandw10"} << QStringList{"txtw55=x"};
-    QTest::newRow("angle 5#-50*5") << QStringList{"txte1=6000"} << QStringList{"pick:List101=18", "Command106"} << QStringList{"txte2=22.620", "txte4="};
-    QTest::newRow("angle last") << QStringList{"txte1=1000"} << QStringList{"pick:List101=50", "Command106"} << QStringList{"txte2=23.257"};
-    QTest::newRow("channel 10#-100*48") << QStringList{"txte3=6000"} << QStringList{"pick:List103=3", "Command202"} << QStringList{"txte4=60.000", "txte2="};
-    QTest::newRow("angle none selected") << QStringList{"txte1=6000", "txte2=1"} << QStringList{"Command106"} << QStringList{"txte2=1.000"};
-    QTest::newRow("channel none selected") << QStringList{"txte3=6000"} << QStringList{"Command202"} << QStringList{"txte4="};
-    QTest::newRow("angle length beyond single") << QStringList{"txte1=1e39", "txte2=1"} << QStringList{"pick:List101=0", "Command106"} << QStringList{"txte2=1.000"};
+    QTest::newRow("cuboid mm, as written") << QStringList{"txtw60=100", "txtw61=50", "txtw62=20"}
+                                           << QStringList{"Commandw60"} << QStringList{"txtw64= .785"};
+    QTest::newRow("cuboid inch") << QStringList{"txtw60=100", "txtw61=50", "txtw62=20"}
+                                 << QStringList{"Option33", "Commandw60"} << QStringList{"txtw64= 12863.84"};
+    QTest::newRow("cuboid density 0") << QStringList{"txtw60=100", "txtw61=50", "txtw62=20", "txtw63=0", "txtw64=x"}
+                                      << QStringList{"Commandw60"} << QStringList{"txtw64=x"};
+    QTest::newRow("trapezoid") << QStringList{"txtw50=100", "txtw53=200", "txtw51=50", "txtw52=10"}
+                               << QStringList{"Commandw10"} << QStringList{"txtw55= .58875"};
+    QTest::newRow("trapezoid density emptied")
+        << QStringList{"txtw50=100", "txtw53=200", "txtw51=50", "txtw52=10", "txtw54=", "txtw55=x"}
+        << QStringList{"Commandw10"} << QStringList{"txtw55=x"};
+    QTest::newRow("angle 5#-50*5") << QStringList{"txte1=6000"} << QStringList{"pick:List101=18", "Command106"}
+                                   << QStringList{"txte2=22.620", "txte4="};
+    QTest::newRow("angle last") << QStringList{"txte1=1000"} << QStringList{"pick:List101=50", "Command106"}
+                                << QStringList{"txte2=23.257"};
+    QTest::newRow("channel 10#-100*48") << QStringList{"txte3=6000"} << QStringList{"pick:List103=3", "Command202"}
+                                        << QStringList{"txte4=60.000", "txte2="};
+    QTest::newRow("angle none selected") << QStringList{"txte1=6000", "txte2=1"} << QStringList{"Command106"}
+                                         << QStringList{"txte2=1.000"};
+    QTest::newRow("channel none selected")
+        << QStringList{"txte3=6000"} << QStringList{"Command202"} << QStringList{"txte4="};
+    QTest::newRow("angle length beyond single")
+        << QStringList{"txte1=1e39", "txte2=1"} << QStringList{"pick:List101=0", "Command106"}
+        << QStringList{"txte2=1.000"};
     // Tabs 1 and 2
     QTest::newRow("turned 一") << turned1 << QStringList{"Commandwg"} << QStringList{"txtwg8=1.171"};
-    QTest::newRow("turned 一 no bores") << QStringList{"txtwg1=40", "txtwg2=60", "txtwg5=40", "txtwg7=100"} << QStringList{"Commandwg"} << QStringList{"txtwg8=1.480"};
-    QTest::newRow("turned 一 inch") << turned1 << QStringList{"Option22", "Commandwg"} << QStringList{"txtwg8=19195.590"};
+    QTest::newRow("turned 一 no bores") << QStringList{"txtwg1=40", "txtwg2=60", "txtwg5=40", "txtwg7=100"}
+                                        << QStringList{"Commandwg"} << QStringList{"txtwg8=1.480"};
+    QTest::newRow("turned 一 inch") << turned1 << QStringList{"Option22", "Commandwg"}
+                                    << QStringList{"txtwg8=19195.590"};
     QTest::newRow("turned 二") << turned2 << QStringList{"Commandwg2"} << QStringList{"txtwg18=2.478"};
-    QTest::newRow("turned 二 density 0") << turned2 + QStringList{"txtwg19=0"} << QStringList{"Commandwg2"} << QStringList{"txtwg18="};
+    QTest::newRow("turned 二 density 0") << turned2 + QStringList{"txtwg19=0"} << QStringList{"Commandwg2"}
+                                         << QStringList{"txtwg18="};
     QTest::newRow("turned 三") << turned3 << QStringList{"Commandwg0"} << QStringList{"txtwg08=1.233"};
     QTest::newRow("turned 四") << turned4 << QStringList{"Commandwg5"} << QStringList{"txtwg25=1.942"};
-    QTest::newRow("turned 四 2.7") << turned4 + QStringList{"txtwg26=2.7"} << QStringList{"Commandwg5"} << QStringList{"txtwg25=0.668"};
-    QTest::newRow("turned 四 inch, double") << QStringList{"txtwg21=100", "txtwg22=60"} << QStringList{"Option28", "Commandwg5"} << QStringList{"txtwg25=36370.592"};
-    QTest::newRow("turned 四 input beyond single") << QStringList{"txtwg21=1e39", "txtwg22=60", "txtwg25=1"} << QStringList{"Commandwg5"} << QStringList{"txtwg25=1.000"};
+    QTest::newRow("turned 四 2.7") << turned4 + QStringList{"txtwg26=2.7"} << QStringList{"Commandwg5"}
+                                   << QStringList{"txtwg25=0.668"};
+    QTest::newRow("turned 四 inch, double")
+        << QStringList{"txtwg21=100", "txtwg22=60"} << QStringList{"Option28", "Commandwg5"}
+        << QStringList{"txtwg25=36370.592"};
+    QTest::newRow("turned 四 input beyond single") << QStringList{"txtwg21=1e39", "txtwg22=60", "txtwg25=1"}
+                                                   << QStringList{"Commandwg5"} << QStringList{"txtwg25=1.000"};
     // Tab 4
     QTest::newRow("ring") << ring << QStringList{"Commandw90"} << QStringList{"txtw94=0.789"};
     QTest::newRow("ring inch") << ring << QStringList{"Option30", "Commandw90"} << QStringList{"txtw94=12931.770"};
-    QTest::newRow("ring density negative") << ring + QStringList{"txtw93=-1"} << QStringList{"Commandw90"} << QStringList{"txtw94="};
+    QTest::newRow("ring density negative")
+        << ring + QStringList{"txtw93=-1"} << QStringList{"Commandw90"} << QStringList{"txtw94="};
     QTest::newRow("body") << body << QStringList{"Commandw80"} << QStringList{"txtw82=1.402"};
     QTest::newRow("body inch") << body << QStringList{"Option32", "Commandw80"} << QStringList{"txtw82=22971.560"};
     // Tab 5
-    QTest::newRow("three-section") << QStringList{"txtt1=40", "txtT2=60", "txtT3=50", "txtT4=40", "txtT5=50", "txtT6=20", "txtT7=120"}
+    QTest::newRow("three-section") << QStringList{"txtt1=40", "txtT2=60", "txtT3=50", "txtT4=40",
+                                                  "txtT5=50", "txtT6=20", "txtT7=120"}
                                    << QStringList{"Commanda"} << QStringList{"txtT9=1.726"};
-    QTest::newRow("four-section") << QStringList{"txtT11=80", "txtT12=60", "txtT13=50", "txtT14=20", "txtT15=70", "txtT16=20",
-                                                 "txtT17=30", "txtT18=25", "txtT19=150"}
+    QTest::newRow("four-section") << QStringList{"txtT11=80", "txtT12=60", "txtT13=50", "txtT14=20", "txtT15=70",
+                                                 "txtT16=20", "txtT17=30", "txtT18=25", "txtT19=150"}
                                   << QStringList{"Commandd"} << QStringList{"txtT21=2.996"};
 }
 
@@ -220,32 +259,42 @@ void TestForm3::clearButtons_data() {
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QString>("calculate");
     QTest::addColumn<QString>("clear");
-    QTest::addColumn<QString>("inch");      // an option that must stay selected
+    QTest::addColumn<QString>("inch");       // an option that must stay selected
     QTest::addColumn<QStringList>("after");  // every box of the frame after clearing
     QTest::addColumn<QString>("next");       // the result after typing the dimensions again and calculating
 
-    QTest::newRow("tube") << QStringList{"txtqzv11=60", "txtqzv21=50", "txtqzv31=1000"} << "Command123" << "Command456" << "Option14"
-                          << QStringList{"txtqzv11=", "txtqzv21=", "txtqzv31=", "txtqzv41="} << "txtqzv41=7.689";
-    QTest::newRow("一 empties the density") << turned1 << "Commandwg" << "Commandwg1" << "Option22"
-                                           << QStringList{"txtwg1=", "txtwg2=", "txtwg3=", "txtwg4=", "txtwg5=", "txtwg6=",
-                                                          "txtwg7=", "txtwg8=", "txtwg9="}
-                                           << "txtwg8=";
-    QTest::newRow("二 keeps the density") << turned2 << "Commandwg2" << "Commandwg3" << "Option24"
-                                         << QStringList{"txtwg11=", "txtwg12=", "txtwg13=", "txtwg14=", "txtwg15=",
-                                                        "txtwg16=", "txtwg17=", "txtwg18=", "txtwg19=7.85"}
-                                         << "txtwg18=40613.830";
-    QTest::newRow("三 empties the density") << turned3 << "Commandwg0" << "Command3" << "Option25"
-                                           << QStringList{"txtwg01=", "txtwg02=", "txtwg03=", "txtwg04=", "txtwg05=",
-                                                          "txtwg07=", "txtwg08="}
-                                           << "txtwg08=";
-    QTest::newRow("四 keeps the density") << turned4 << "Commandwg5" << "Commandwg6" << "Option28"
-                                         << QStringList{"txtwg21=", "txtwg22=", "txtwg23=", "txtwg24=", "txtwg25=", "txtwg26=7.85"}
-                                         << "txtwg25=31824.268";
-    QTest::newRow("body empties the density") << body << "Commandw80" << "Commandw81" << "Option32"
-                                              << QStringList{"txtw70=", "txtw71=", "txtw72=", "txtw73=", "txtw74=", "txtw75=",
-                                                             "txtw76=", "txtw77=", "txtw78=", "txtw79=", "txtw80=",
-                                                             "txtw81=", "txtw82="}
-                                              << "txtw82=";
+    QTest::newRow("tube") << QStringList{"txtqzv11=60", "txtqzv21=50", "txtqzv31=1000"} << "Command123"
+                          << "Command456"
+                          << "Option14" << QStringList{"txtqzv11=", "txtqzv21=", "txtqzv31=", "txtqzv41="}
+                          << "txtqzv41=7.689";
+    QTest::newRow("一 empties the density")
+        << turned1 << "Commandwg"
+        << "Commandwg1"
+        << "Option22" << QStringList{"txtwg1=", "txtwg2=", "txtwg3=", "txtwg4=", "txtwg5=",
+                                     "txtwg6=", "txtwg7=", "txtwg8=", "txtwg9="}
+        << "txtwg8=";
+    QTest::newRow("二 keeps the density")
+        << turned2 << "Commandwg2"
+        << "Commandwg3"
+        << "Option24" << QStringList{"txtwg11=", "txtwg12=", "txtwg13=", "txtwg14=",    "txtwg15=",
+                                     "txtwg16=", "txtwg17=", "txtwg18=", "txtwg19=7.85"}
+        << "txtwg18=40613.830";
+    QTest::newRow("三 empties the density")
+        << turned3 << "Commandwg0"
+        << "Command3"
+        << "Option25" << QStringList{"txtwg01=", "txtwg02=", "txtwg03=", "txtwg04=", "txtwg05=", "txtwg07=", "txtwg08="}
+        << "txtwg08=";
+    QTest::newRow("四 keeps the density")
+        << turned4 << "Commandwg5"
+        << "Commandwg6"
+        << "Option28" << QStringList{"txtwg21=", "txtwg22=", "txtwg23=", "txtwg24=", "txtwg25=", "txtwg26=7.85"}
+        << "txtwg25=31824.268";
+    QTest::newRow("body empties the density")
+        << body << "Commandw80"
+        << "Commandw81"
+        << "Option32" << QStringList{"txtw70=", "txtw71=", "txtw72=", "txtw73=", "txtw74=", "txtw75=", "txtw76=",
+                                     "txtw77=", "txtw78=", "txtw79=", "txtw80=", "txtw81=", "txtw82="}
+        << "txtw82=";
 }
 
 // A clear button empties its frame's boxes; a frame whose density it empties
@@ -296,14 +345,15 @@ void TestForm3::steppedFrameAsInForm17_data() {
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QString>("inch");
 
-    QTest::newRow("three and four, mm") << QStringList{"txtt1=40", "txtT2=60", "txtT3=50", "txtT4=40", "txtT5=50",
-                                                       "txtT6=20", "txtT7=120", "txtT8=2.7", "txtT11=80", "txtT12=60",
+    QTest::newRow("three and four, mm") << QStringList{"txtt1=40",  "txtT2=60",  "txtT3=50",  "txtT4=40",  "txtT5=50",
+                                                       "txtT6=20",  "txtT7=120", "txtT8=2.7", "txtT11=80", "txtT12=60",
                                                        "txtT13=50", "txtT14=20", "txtT15=70", "txtT16=20", "txtT17=30",
                                                        "txtT18=25", "txtT19=150"}
                                         << "";
     QTest::newRow("inch") << QStringList{"txtt1=30", "txtT7=200", "txtT11=1.5", "txtT19=2.25", "txtT20=8.9"} << "Op106";
     QTest::newRow("negative") << QStringList{"txtt1=20", "txtT6=30", "txtT7=100", "txtT14=90", "txtT19=9"} << "Op108";
-    QTest::newRow("no density") << QStringList{"txtt1=20", "txtT7=100", "txtT8=", "txtT9=3", "txtT20=-1", "txtT21=4"} << "";
+    QTest::newRow("no density") << QStringList{"txtt1=20", "txtT7=100", "txtT8=", "txtT9=3", "txtT20=-1", "txtT21=4"}
+                                << "";
 }
 
 // The stepped part frames of tab 5 and those of Form17 give the same texts.
@@ -321,9 +371,9 @@ void TestForm3::steppedFrameAsInForm17() {
     here.click("Commandd");
     there.click("Command1");
     there.click("Command4");
-    const QStringList boxes = {"txtt1", "txtT2", "txtT3", "txtT4", "txtT5", "txtT6", "txtT7", "txtT8", "txtT9",
-                               "txtT11", "txtT12", "txtT13", "txtT14", "txtT15", "txtT16", "txtT17", "txtT18",
-                               "txtT19", "txtT20", "txtT21"};
+    const QStringList boxes = {"txtt1",  "txtT2",  "txtT3",  "txtT4",  "txtT5",  "txtT6",  "txtT7",
+                               "txtT8",  "txtT9",  "txtT11", "txtT12", "txtT13", "txtT14", "txtT15",
+                               "txtT16", "txtT17", "txtT18", "txtT19", "txtT20", "txtT21"};
     QCOMPARE(here.texts(boxes), there.texts(boxes));
     QVERIFY(!here.text("txtT9").isEmpty() && !here.text("txtT21").isEmpty());
     here.click("Commandb");

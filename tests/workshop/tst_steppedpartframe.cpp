@@ -30,12 +30,12 @@ private:
 void TestSteppedPartFrame::init() {
     host = new QWidget;
     host->resize(440, 520);
-    auto* three = new SteppedPartFrame(host, SteppedPartFrame::Layout::ThreeSections,
-                                       {QStringLiteral("Frame1_1"), QStringLiteral("Commanda"), QStringLiteral("Commandb")},
-                                       {90, 0, 6390, 2700});
-    auto* four = new SteppedPartFrame(host, SteppedPartFrame::Layout::FourSections,
-                                      {QStringLiteral("Frame2_5"), QStringLiteral("Commandd"), QStringLiteral("Commandc")},
-                                      {90, 2760, 6390, 3780});
+    auto* three = new SteppedPartFrame(
+        host, SteppedPartFrame::Layout::ThreeSections,
+        {QStringLiteral("Frame1_1"), QStringLiteral("Commanda"), QStringLiteral("Commandb")}, {90, 0, 6390, 2700});
+    auto* four = new SteppedPartFrame(
+        host, SteppedPartFrame::Layout::FourSections,
+        {QStringLiteral("Frame2_5"), QStringLiteral("Commandd"), QStringLiteral("Commandc")}, {90, 2760, 6390, 3780});
     connect(three->calculateButton(), &QPushButton::clicked, three, &SteppedPartFrame::calculate);
     connect(three->clearButton(), &QPushButton::clicked, three, &SteppedPartFrame::clear);
     connect(four->calculateButton(), &QPushButton::clicked, four, &SteppedPartFrame::calculate);
@@ -50,10 +50,10 @@ void TestSteppedPartFrame::cleanup() {
 
 void TestSteppedPartFrame::opensEmpty() {
     WindowProbe p(host);
-    QVERIFY2(p.matches({"txtt1=", "txtT2=", "txtT3=", "txtT4=", "txtT5=", "txtT6=", "txtT7=", "txtT8=7.85", "txtT9=",
-                        "txtT11=", "txtT12=", "txtT13=", "txtT14=", "txtT15=", "txtT16=", "txtT17=", "txtT18=",
-                        "txtT19=", "txtT20=7.85", "txtT21=", "Commanda=计 算", "Commandb=清 除", "Op105=mm",
-                        "Op106=英寸"}),
+    QVERIFY2(p.matches({"txtt1=",      "txtT2=",     "txtT3=",         "txtT4=",         "txtT5=",   "txtT6=",
+                        "txtT7=",      "txtT8=7.85", "txtT9=",         "txtT11=",        "txtT12=",  "txtT13=",
+                        "txtT14=",     "txtT15=",    "txtT16=",        "txtT17=",        "txtT18=",  "txtT19=",
+                        "txtT20=7.85", "txtT21=",    "Commanda=计 算", "Commandb=清 除", "Op105=mm", "Op106=英寸"}),
              p.why());
     QCOMPARE(p.get<QGroupBox>("Frame1_1")->title(), QStringLiteral("复杂件重量计算"));
     QVERIFY(p.get<QRadioButton>("Op105")->isChecked());
@@ -71,31 +71,39 @@ void TestSteppedPartFrame::calculate_data() {
     const QStringList three = {"txtt1=40", "txtT2=60", "txtT3=50", "txtT4=40", "txtT5=50", "txtT6=20", "txtT7=120"};
     const QStringList four = {"txtT11=80", "txtT12=60", "txtT13=50", "txtT14=20", "txtT15=70",
                               "txtT16=20", "txtT17=30", "txtT18=25", "txtT19=150"};
-    QTest::newRow("three mm") << three << "" << "Commanda" << QStringList{"txtT9=1.726", "txtT21="};
-    QTest::newRow("three density 2.7") << three + QStringList{"txtT8=2.7"} << "" << "Commanda" << QStringList{"txtT9=0.594"};
-    QTest::newRow("four mm") << four << "" << "Commandd" << QStringList{"txtT21=2.996", "txtT9="};
-    QTest::newRow("four inch") << four << "Op108" << "Commandd" << QStringList{"txtT21=49100.300"};
-    QTest::newRow("three inch 1 by 1") << QStringList{"txtt1=1", "txtT7=1"} << "Op106" << "Commanda" << QStringList{"txtT9=0.101"};
-    QTest::newRow("three inch single-precision weight")
-        << QStringList{"txtt1=30", "txtT7=200"} << "Op106" << "Commanda" << QStringList{"txtT9=18185.300"};
-    QTest::newRow("three below half a gram") << QStringList{"txtt1=1", "txtT7=1"} << "" << "Commanda" << QStringList{"txtT9=0.000"};
-    QTest::newRow("three all empty") << QStringList{} << "" << "Commanda" << QStringList{"txtT9=0.000"};
-    QTest::newRow("four all empty") << QStringList{} << "" << "Commandd" << QStringList{"txtT21=0.000"};
-    QTest::newRow("three bore wider, negative")
-        << QStringList{"txtt1=20", "txtT6=30", "txtT7=100"} << "" << "Commanda" << QStringList{"txtT9=-0.308"};
-    QTest::newRow("leading numbers") << QStringList{"txtt1=40mm", "txtT7=120 ", "txtT8=7.85g"} << "" << "Commanda"
-                                     << QStringList{"txtT9=1.184"};
+    QTest::newRow("three mm") << three << ""
+                              << "Commanda" << QStringList{"txtT9=1.726", "txtT21="};
+    QTest::newRow("three density 2.7") << three + QStringList{"txtT8=2.7"} << ""
+                                       << "Commanda" << QStringList{"txtT9=0.594"};
+    QTest::newRow("four mm") << four << ""
+                             << "Commandd" << QStringList{"txtT21=2.996", "txtT9="};
+    QTest::newRow("four inch") << four << "Op108"
+                               << "Commandd" << QStringList{"txtT21=49100.300"};
+    QTest::newRow("three inch 1 by 1") << QStringList{"txtt1=1", "txtT7=1"} << "Op106"
+                                       << "Commanda" << QStringList{"txtT9=0.101"};
+    QTest::newRow("three inch single-precision weight") << QStringList{"txtt1=30", "txtT7=200"} << "Op106"
+                                                        << "Commanda" << QStringList{"txtT9=18185.300"};
+    QTest::newRow("three below half a gram") << QStringList{"txtt1=1", "txtT7=1"} << ""
+                                             << "Commanda" << QStringList{"txtT9=0.000"};
+    QTest::newRow("three all empty") << QStringList{} << ""
+                                     << "Commanda" << QStringList{"txtT9=0.000"};
+    QTest::newRow("four all empty") << QStringList{} << ""
+                                    << "Commandd" << QStringList{"txtT21=0.000"};
+    QTest::newRow("three bore wider, negative") << QStringList{"txtt1=20", "txtT6=30", "txtT7=100"} << ""
+                                                << "Commanda" << QStringList{"txtT9=-0.308"};
+    QTest::newRow("leading numbers") << QStringList{"txtt1=40mm", "txtT7=120 ", "txtT8=7.85g"} << ""
+                                     << "Commanda" << QStringList{"txtT9=1.184"};
     // No weight: the result keeps its text.
-    QTest::newRow("three density emptied") << three + QStringList{"txtT8=", "txtT9=9"} << "" << "Commanda"
-                                           << QStringList{"txtT9=9.000"};
-    QTest::newRow("four density 0") << four + QStringList{"txtT20=0", "txtT21=9"} << "" << "Commandd"
-                                    << QStringList{"txtT21=9.000"};
-    QTest::newRow("four density negative") << four + QStringList{"txtT20=-7.85", "txtT21=9"} << "" << "Commandd"
-                                           << QStringList{"txtT21=9.000"};
-    QTest::newRow("input beyond single") << QStringList{"txtt1=1e39", "txtT7=1", "txtT9=9"} << "" << "Commanda"
-                                         << QStringList{"txtT9=9.000"};
-    QTest::newRow("weight beyond single") << QStringList{"txtt1=1e30", "txtT7=1e30", "txtT9=9"} << "" << "Commanda"
-                                          << QStringList{"txtT9=9.000"};
+    QTest::newRow("three density emptied") << three + QStringList{"txtT8=", "txtT9=9"} << ""
+                                           << "Commanda" << QStringList{"txtT9=9.000"};
+    QTest::newRow("four density 0") << four + QStringList{"txtT20=0", "txtT21=9"} << ""
+                                    << "Commandd" << QStringList{"txtT21=9.000"};
+    QTest::newRow("four density negative") << four + QStringList{"txtT20=-7.85", "txtT21=9"} << ""
+                                           << "Commandd" << QStringList{"txtT21=9.000"};
+    QTest::newRow("input beyond single") << QStringList{"txtt1=1e39", "txtT7=1", "txtT9=9"} << ""
+                                         << "Commanda" << QStringList{"txtT9=9.000"};
+    QTest::newRow("weight beyond single") << QStringList{"txtt1=1e30", "txtT7=1e30", "txtT9=9"} << ""
+                                          << "Commanda" << QStringList{"txtT9=9.000"};
 }
 
 void TestSteppedPartFrame::calculate() {
@@ -120,8 +128,8 @@ void TestSteppedPartFrame::clearKeepsDensityAndUnit() {
     p.click("Commanda");
     p.click("Commandd");
     p.click("Commandb");
-    QVERIFY2(p.matches({"txtt1=", "txtT2=", "txtT3=", "txtT4=", "txtT5=", "txtT6=", "txtT7=", "txtT8=2.7", "txtT9=",
-                        "txtT11=1", "txtT19=9", "txtT20=8.9"}),
+    QVERIFY2(p.matches({"txtt1=", "txtT2=", "txtT3=", "txtT4=", "txtT5=", "txtT6=", "txtT7=", "txtT8=2.7",
+                        "txtT9=", "txtT11=1", "txtT19=9", "txtT20=8.9"}),
              p.why());
     QVERIFY(p.get<QRadioButton>("Op106")->isChecked());
     QVERIFY(!p.text("txtT21").isEmpty());

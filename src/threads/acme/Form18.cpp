@@ -156,10 +156,6 @@ void Form18::Command5_Click() {
     plan.plain(s[26], L.intMinorMax);
     plan.plain(s[27], L.intMinorMinMm);
     plan.plain(s[28], shownRangeMm(*s26Shown, *s25Shown));
-    // A 15-digit text is wider than its box: show its beginning.
-    plan.action([this] {
-        for (int i = 5; i <= 28; ++i) s[i]->setCursorPosition(0);
-    });
     plan.commit();
 }
 

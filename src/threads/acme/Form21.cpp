@@ -57,7 +57,6 @@ public:
         plan_.text(to, t);
         hold(to, t.toStdString());
     }
-    void action(std::function<void()> f) { plan_.action(std::move(f)); }
 
     QString text(const QLineEdit* box) const {
         const auto it = held_.find(box);
@@ -83,21 +82,14 @@ private:
     std::map<const QLineEdit*, QString> held_;
 };
 
-QLabel* wrapped(QWidget* parent, const QString& text, Tw geo) {
-    QLabel* l = label(parent, text, geo);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return l;
-}
-
 }  // namespace
 
 Form21::Form21() : ToolWindow(QStringLiteral("Form21"), QStringLiteral("13.ACME螺纹"), 6705, 9420) {
     buildInput();
     buildExternal();
 
-    CaptionFrame* commands = makeFrame(this, arrayName(QStringLiteral("Frame3"), 0), QStringLiteral("命令"),
-                                       {5265, 1575, 1260, 1335});
+    CaptionFrame* commands =
+        makeFrame(this, arrayName(QStringLiteral("Frame3"), 0), QStringLiteral("命令"), {5265, 1575, 1260, 1335});
     commands->setCaptionFont(font());
     auto* calc = makeButton(commands, QStringLiteral("Command5"), QStringLiteral("计 算"), {180, 300, 900, 375});
     auto* print = makeButton(commands, QStringLiteral("Commandacme"), QStringLiteral("打 印"), {180, 810, 900, 375});
@@ -109,19 +101,18 @@ Form21::Form21() : ToolWindow(QStringLiteral("Form21"), QStringLiteral("13.ACME�
     buildGauges();
 
     // Focus: the four inputs, the two buttons, then the results.
-    QList<QWidget*> order{txtw1, txtw2, txtw3, w4, calc, print,
-                          w5, w6, w7, w8, w9, w10, w11, w12, w13, w14, w15, w16, w17, w18,
-                          w20, w21, w22, w23, w24, w25, w26, w27, w28, w29, w30, w31, w32, w33,
-                          Text1, Text2, Text4, w19, Text5, Text7,
-                          A1, A4, A2, A3, A10, Text3, Text6, Text10, A11,
-                          A5, A13, A6, A7, A12, Text9, Text8, Text11, A8};
+    QList<QWidget*> order{txtw1, txtw2, txtw3, w4,    calc, print, w5,    w6,    w7,     w8,    w9,    w10,
+                          w11,   w12,   w13,   w14,   w15,  w16,   w17,   w18,   w20,    w21,   w22,   w23,
+                          w24,   w25,   w26,   w27,   w28,  w29,   w30,   w31,   w32,    w33,   Text1, Text2,
+                          Text4, w19,   Text5, Text7, A1,   A4,    A2,    A3,    A10,    Text3, Text6, Text10,
+                          A11,   A5,    A13,   A6,    A7,   A12,   Text9, Text8, Text11, A8};
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void Form21::buildInput() {
     // "新宋体" is the fixed-pitch cut of "宋体"; both map to the installed Song face.
-    QGroupBox* in = makeFrame(this, QStringLiteral("Fra12"), QStringLiteral("输入螺纹尺寸(牙形角29°)"),
-                              {225, 180, 4875, 855});
+    QGroupBox* in =
+        makeFrame(this, QStringLiteral("Fra12"), QStringLiteral("输入螺纹尺寸(牙形角29°)"), {225, 180, 4875, 855});
     label(in, QStringLiteral("公称直径"), {120, 420, 780, 255});
     txtw1 = makeBox(in, QStringLiteral("txtw1"), {900, 360, 495, 300});
     label(in, QStringLiteral("-"), {1425, 390, 120, 255});
@@ -134,7 +125,8 @@ void Form21::buildInput() {
     w4 = makeBox(in, QStringLiteral("w4"), {3480, 360, 600, 300});
     label(in, QStringLiteral("牙/寸"), {4140, 420, 600, 255});
 
-    CaptionFrame* cls = makeFrame(this, QStringLiteral("Fra22"), QStringLiteral("输入公差级别"), {5220, 180, 1320, 1380});
+    CaptionFrame* cls =
+        makeFrame(this, QStringLiteral("Fra22"), QStringLiteral("输入公差级别"), {5220, 180, 1320, 1380});
     cls->setCaptionFont(font());
     Op1 = makeOption(cls, QStringLiteral("Op1"), QStringLiteral("2G"), {300, 330, 780, 285});
     Op2 = makeOption(cls, QStringLiteral("Op2"), QStringLiteral("3G"), {300, 690, 780, 285});
@@ -143,8 +135,8 @@ void Form21::buildInput() {
 }
 
 void Form21::buildExternal() {
-    QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Fra32"), 0), QStringLiteral("外螺纹参数"),
-                             {225, 1125, 4875, 1830});
+    QGroupBox* f =
+        makeFrame(this, arrayName(QStringLiteral("Fra32"), 0), QStringLiteral("外螺纹参数"), {225, 1125, 4875, 1830});
     const QString rows[] = {QStringLiteral("大径"), QStringLiteral("中径"), QStringLiteral("小径")};
     const int top[] = {420, 915, 1410};
     for (int r = 0; r < 3; ++r) {
@@ -169,15 +161,15 @@ void Form21::buildExternal() {
     w15 = makeFormatBox(f, QStringLiteral("w15"), Pattern::Fixed3, {2535, 1410, 600, 300});
     w16 = makeFormatBox(f, QStringLiteral("w16"), Pattern::Fixed3, {3240, 1410, 540, 300});
 
-    wrapped(f, QStringLiteral("牙形实际高度"), {4110, 300, 690, 420});
+    makeWrappedLabel(f, QString(), QStringLiteral("牙形实际高度"), {4110, 300, 690, 420}, Qt::AlignLeft | Qt::AlignTop);
     w17 = makeFormatBox(f, QStringLiteral("w17"), Pattern::Fixed2, {4125, 750, 660, 300});
     label(f, QStringLiteral("刀尖宽度"), {4095, 1185, 765, 255});
     w18 = makeFormatBox(f, QStringLiteral("w18"), Pattern::Fixed2, {4125, 1455, 660, 300});
 }
 
 void Form21::buildInternal() {
-    QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Fra32"), 1), QStringLiteral("内螺纹参数"),
-                             {225, 3015, 6270, 1635});
+    QGroupBox* f =
+        makeFrame(this, arrayName(QStringLiteral("Fra32"), 1), QStringLiteral("内螺纹参数"), {225, 3015, 6270, 1635});
     const QString rows[] = {QStringLiteral("大径"), QStringLiteral("中径"), QStringLiteral("小径")};
     const int top[] = {300, 750, 1200};
     for (int r = 0; r < 3; ++r) {
@@ -229,8 +221,8 @@ void Form21::buildWires() {
 }
 
 void Form21::buildGauges() {
-    QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame3"), 11), QStringLiteral("螺纹规参数"),
-                             {225, 5760, 6285, 3600});
+    QGroupBox* f =
+        makeFrame(this, arrayName(QStringLiteral("Frame3"), 11), QStringLiteral("螺纹规参数"), {225, 5760, 6285, 3600});
     new LineSketch(f, inch::plugGaugeSketch(3600));
     label(f, QStringLiteral("螺通规"), {2100, 165, 720, 255});
     label(f, QStringLiteral("螺止规"), {2970, 165, 720, 255});
@@ -338,7 +330,8 @@ void Form21::Command5_Click() {
     const Pitch P{pitchOfThreadsPerInch(*n)};
     const auto preferred = pass.read(Text1);
     if (preferred) pass.plain(Text2, threeWireM(kAcmeFlank, PitchDiameter{E}, Wire{*preferred}, P));
-    if (const auto second = pass.read(w19)) pass.plain(Text5, threeWireM(kAcmeFlank, PitchDiameter{E}, Wire{*second}, P));
+    if (const auto second = pass.read(w19))
+        pass.plain(Text5, threeWireM(kAcmeFlank, PitchDiameter{E}, Wire{*second}, P));
 
     // Gauges, from the internal thread's limits as shown. Classes 3G and 4G
     // take their own column of gauge pitch tolerances.
@@ -373,11 +366,6 @@ void Form21::Command5_Click() {
         if (const auto noGoTol = pass.read(A12))
             pass.plain(Text11, inch::noGoWearLimitM(kAcmeFlank, noGoPitch, *noGoTol, wear, *preferred, *n));
     }
-
-    // Texts longer than their boxes show their first digits.
-    pass.action([this] {
-        for (QLineEdit* b : {w9, w10, w13, w14, A1}) b->setCursorPosition(0);
-    });
     pass.commit();
 }
 

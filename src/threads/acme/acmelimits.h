@@ -17,10 +17,10 @@ inline constexpr double kMmPerInch = 25.4;
 
 // External thread; the millimetre column converts the maxima.
 struct ExternalLimits {
-    float majorMax;     // D itself
+    float majorMax;  // D itself
     double majorMin;
     double majorMaxMm;
-    double pitchMax;    // basic pitch diameter less the allowance
+    double pitchMax;  // basic pitch diameter less the allowance
     double pitchMin;
     double pitchMaxMm;
     double pitchTolMm;  // T
@@ -32,10 +32,10 @@ struct ExternalLimits {
 
 // Internal thread; the millimetre column converts the minima.
 struct InternalLimits {
-    float majorMin;     // D + c, rounded to single precision
-    double majorMax;    // from D + c unrounded
+    float majorMin;   // D + c, rounded to single precision
+    double majorMax;  // from D + c unrounded
     double majorMinMm;
-    double pitchMin;    // basic pitch diameter D - 0.5 P
+    double pitchMin;  // basic pitch diameter D - 0.5 P
     double pitchMax;
     double pitchMinMm;
     double pitchTolMm;  // T

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
 #include "common/ui/linesketch.h"
@@ -24,7 +25,6 @@ using namespace quorvil::pipe;
 
 namespace {
 
-constexpr std::uint32_t kGrey = 0x808080;
 const QString kInch = QStringLiteral("\"");
 
 // The row a size list picks: the first selected of all items but the last,
@@ -45,7 +45,7 @@ void showRow(const QListWidget* list, std::vector<std::string> (*texts)(std::siz
     if (!row) return;
     const std::vector<std::string> t = texts(*row);
     if (t.size() != boxes.size()) return;
-    for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i]->setText(QString::fromStdString(t[i]));
+    for (std::size_t i = 0; i < boxes.size(); ++i) showText(boxes[i], QString::fromStdString(t[i]));
 }
 
 QString label1(int i) { return arrayName(QStringLiteral("Label1"), i); }
@@ -79,8 +79,8 @@ void threadFormFrame(QWidget* page, int frame, QChar letter, std::array<int, 3> 
 }
 
 // Major, pitch and minor diameter, top to bottom, boxes `first` to first + 2.
-void diameterFrame(QWidget* page, int frame, const QString& caption, QChar letter, int first,
-                   std::array<int, 3> labels, Tw geo, int labelLeft, int boxWidth, std::vector<QLineEdit*>& boxes) {
+void diameterFrame(QWidget* page, int frame, const QString& caption, QChar letter, int first, std::array<int, 3> labels,
+                   Tw geo, int labelLeft, int boxWidth, std::vector<QLineEdit*>& boxes) {
     QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), frame), caption, geo);
     const auto name = [letter](int i) { return QString(letter) + QString::number(i); };
     fieldRows(f, boxes,
@@ -106,6 +106,7 @@ QListWidget* sizeListFrame(QWidget* page, int frame, const QString& name, const 
 // The taper plain plug gauge (left) and taper plain ring gauge in section
 // (right) shared by the two taper thread tabs; twips from the frame's corner.
 Sketch taperGaugeSketch() {
+    // clang-format off
     return Sketch{
         // Plug gauge: shank, taper body, the step in its large end.
         {420, 780, 1740, 780, 2}, {420, 1320, 1740, 1320, 2}, {420, 780, 420, 1320, 2},
@@ -140,6 +141,7 @@ Sketch taperGaugeSketch() {
         // Ring length.
         {3990, 1950, 3990, 2310}, {5310, 1950, 5310, 2310}, {3990, 2220, 6270, 2220},
     };
+    // clang-format on
 }
 
 // The sketch frame of a taper tab with its nine boxes, in the order shank,
@@ -153,9 +155,9 @@ std::vector<QLineEdit*> taperGaugeFrame(QWidget* page, const QString& frameName,
     makeLabel(f, QString(), QStringLiteral("1:16"), {4680, 1260, 375, 210});
     makeLabel(f, QString(), QStringLiteral("-0.05"), {810, 1365, 450, 210});
     makeLabel(f, QString(), QStringLiteral("+0.05"), {6060, 1140, 450, 210});
-    const Tw places[] = {{510, 420, 700, 270},   {930, 930, 700, 270},   {2115, 180, 700, 270},
-                         {630, 1830, 700, 270},  {2010, 1770, 700, 270}, {3360, 1140, 630, 270},
-                         {5580, 270, 700, 270},  {5340, 1110, 700, 270}, {5490, 1890, 700, 270}};
+    const Tw places[] = {{510, 420, 700, 270},  {930, 930, 700, 270},   {2115, 180, 700, 270},
+                         {630, 1830, 700, 270}, {2010, 1770, 700, 270}, {3360, 1140, 630, 270},
+                         {5580, 270, 700, 270}, {5340, 1110, 700, 270}, {5490, 1890, 700, 270}};
     std::vector<QLineEdit*> boxes;
     for (int i = 0; i < 9; ++i) boxes.push_back(makeBox(f, names[i], places[i]));
     return boxes;
@@ -182,16 +184,15 @@ void Form7::buildTaper60Page(QWidget* page) {
     ListN = sizeListFrame(page, 2, QStringLiteral("ListN"), kTaper60, 2310);
 
     threadFormFrame(page, 6, u'N', {0, 1, 2}, {1620, 480, 1875, 1440}, 780, nBoxes);
-    diameterFrame(page, 3, QStringLiteral("基准平面内"), u'N', 4, {4, 5, 6}, {3585, 480, 1875, 1440}, 195, 990,
-                  nBoxes);
-    QWidget* distance = makeFrame(page, arrayName(QStringLiteral("Frame1"), 4), QStringLiteral("基准距离"),
-                                  {5550, 480, 1830, 1440});
+    diameterFrame(page, 3, QStringLiteral("基准平面内"), u'N', 4, {4, 5, 6}, {3585, 480, 1875, 1440}, 195, 990, nBoxes);
+    QWidget* distance =
+        makeFrame(page, arrayName(QStringLiteral("Frame1"), 4), QStringLiteral("基准距离"), {5550, 480, 1830, 1440});
     fieldRows(distance, nBoxes,
-              {{QStringLiteral("N7"), 7, QStringLiteral("圈数")}, {QStringLiteral("N8"), 8, QStringLiteral("mm")}},
-              195, 420, 690, 945);
+              {{QStringLiteral("N7"), 7, QStringLiteral("圈数")}, {QStringLiteral("N8"), 8, QStringLiteral("mm")}}, 195,
+              420, 690, 945);
 
-    QWidget* allowance = makeFrame(page, arrayName(QStringLiteral("Frame1"), 5), QStringLiteral("装配余量"),
-                                   {1620, 2010, 2880, 780});
+    QWidget* allowance =
+        makeFrame(page, arrayName(QStringLiteral("Frame1"), 5), QStringLiteral("装配余量"), {1620, 2010, 2880, 780});
     QLineEdit* n10 = makeBox(allowance, QStringLiteral("N10"), {180, 360, 855, 270});
     makeLabel(allowance, label1(10), QStringLiteral("mm"), {1095, 390, 300, 225});
     makeLabel(allowance, label1(9), QStringLiteral("圈数"), {1560, 390, 420, 225});
@@ -202,14 +203,14 @@ void Form7::buildTaper60Page(QWidget* page) {
     nBoxes.push_back(makeBox(page, QStringLiteral("N11"), {4680, 2370, 1260, 270}));
     auto* print = printButton(page, QStringLiteral("Command1"), {6180, 2250, 1080, 420});
 
-    const std::vector<QLineEdit*> gauge = taperGaugeFrame(
-        page, arrayName(QStringLiteral("Frame1"), 15),
-        {"N12", "N14", "N13", "N15", "N16", "N17", "N18", "N19", "N20"}, 2910);
+    const std::vector<QLineEdit*> gauge =
+        taperGaugeFrame(page, arrayName(QStringLiteral("Frame1"), 15),
+                        {"N12", "N14", "N13", "N15", "N16", "N17", "N18", "N19", "N20"}, 2910);
     // Box order N12 to N20.
     for (int i : {0, 2, 1, 3, 4, 5, 6, 7, 8}) nBoxes.push_back(gauge[std::size_t(i)]);
 
-    QWidget* marks = makeFrame(page, arrayName(QStringLiteral("Frame2"), 0), QStringLiteral("标记示例"),
-                               {120, 5430, 7260, 1560});
+    QWidget* marks =
+        makeFrame(page, arrayName(QStringLiteral("Frame2"), 0), QStringLiteral("标记示例"), {120, 5430, 7260, 1560});
     makeLabel(marks, QString(), QStringLiteral("尺寸代号为4的左旋美制一般密封圆锥管螺纹:"), {240, 330, 6000, 225});
     makeLabel(marks, QString(), QStringLiteral("中国标准:  NPT 4-LH"), {600, 630, 2700, 225});
     makeLabel(marks, QString(), QStringLiteral("美国标准:  4-8NPT-LH"), {3600, 630, 2700, 225});
@@ -217,8 +218,8 @@ void Form7::buildTaper60Page(QWidget* page) {
     makeLabel(marks, QString(), QStringLiteral("中国标准:  NPSC3"), {600, 1230, 2700, 225});
     makeLabel(marks, QString(), QStringLiteral("美国标准:  3-8NPSC"), {3600, 1230, 2700, 225});
 
-    QWidget* notes = makeFrame(page, arrayName(QStringLiteral("Frame2"), 1), QStringLiteral("有关知识"),
-                               {120, 7095, 7260, 1290});
+    QWidget* notes =
+        makeFrame(page, arrayName(QStringLiteral("Frame2"), 1), QStringLiteral("有关知识"), {120, 7095, 7260, 1290});
     makeLabel(notes, QString(), fitNote(), {240, 330, 6900, 225});
     makeLabel(notes, QString(), QStringLiteral("2.中国标准号:GB/T12716-2002"), {240, 630, 6900, 225});
     makeLabel(notes, QString(), QStringLiteral("3.内外螺纹最小有效长度=最大基准距离+装配余量."), {240, 930, 6900, 225});
@@ -277,32 +278,35 @@ void Form7::buildTaper55Page(QWidget* page) {
     rBoxes.insert(rBoxes.end(), lengthBoxes.begin(), lengthBoxes.end());
     rBoxes.insert(rBoxes.end(), {r15, r16});
 
-    const std::vector<QLineEdit*> gauge = taperGaugeFrame(
-        page, arrayName(QStringLiteral("Frame1"), 10),
-        {"R20", "R21", "R22", "R23", "R24", "R25", "R26", "R27", "R28"}, 3630);
+    const std::vector<QLineEdit*> gauge =
+        taperGaugeFrame(page, arrayName(QStringLiteral("Frame1"), 10),
+                        {"R20", "R21", "R22", "R23", "R24", "R25", "R26", "R27", "R28"}, 3630);
     rBoxes.insert(rBoxes.end(), gauge.begin(), gauge.end());
 
-    QWidget* marks = makeFrame(page, arrayName(QStringLiteral("Frame2"), 3), QStringLiteral("标记示例"),
-                               {120, 6120, 7260, 1020});
-    QLabel* mark = makeLabel(marks, label1(21),
-                         QStringLiteral("   英制密封圆柱内螺纹代号:Rp.圆锥内螺纹代号:Rc.圆锥外螺纹代号:R1(与圆柱内螺纹配合使用)."
-                                        "圆锥外螺纹代号:R2(与圆锥内螺纹配合使用)."),
-                         {120, 300, 7020, 660});
+    QWidget* marks =
+        makeFrame(page, arrayName(QStringLiteral("Frame2"), 3), QStringLiteral("标记示例"), {120, 6120, 7260, 1020});
+    QLabel* mark = makeLabel(
+        marks, label1(21),
+        QStringLiteral("   英制密封圆柱内螺纹代号:Rp.圆锥内螺纹代号:Rc.圆锥外螺纹代号:R1(与圆柱内螺纹配合使用)."
+                       "圆锥外螺纹代号:R2(与圆锥内螺纹配合使用)."),
+        {120, 300, 7020, 660});
     mark->setFont(songFont(9));  // a Song face, as the design's "新宋体"
     mark->setWordWrap(true);
     mark->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    QWidget* notes = makeFrame(page, arrayName(QStringLiteral("Frame2"), 2), QStringLiteral("有关知识"),
-                               {120, 7200, 7260, 1440});
+    QWidget* notes =
+        makeFrame(page, arrayName(QStringLiteral("Frame2"), 2), QStringLiteral("有关知识"), {120, 7200, 7260, 1440});
     makeLabel(notes, label1(19), fitNote(), {240, 300, 6900, 225});
-    QLabel* standards = makeLabel(notes, label1(20),
-                              QStringLiteral("2.中国标准号:锥/锥配合的密封管螺纹GB/T7306.2-2000.柱/锥配合的密封管螺纹"
-                                             "GB/T7306.1-2000.非密封管螺纹GB/T7307-2001"),
-                              {240, 540, 6900, 450});
+    QLabel* standards =
+        makeLabel(notes, label1(20),
+                  QStringLiteral("2.中国标准号:锥/锥配合的密封管螺纹GB/T7306.2-2000.柱/锥配合的密封管螺纹"
+                                 "GB/T7306.1-2000.非密封管螺纹GB/T7307-2001"),
+                  {240, 540, 6900, 450});
     standards->setWordWrap(true);
     standards->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     makeLabel(notes, label1(43), QStringLiteral("3.尺寸代号约等于管子孔径."), {240, 960, 6900, 225});
-    makeLabel(notes, label1(54), QStringLiteral("4.内外螺纹最小有效长度=最大基准距离+装配余量."), {240, 1200, 6900, 225});
+    makeLabel(notes, label1(54), QStringLiteral("4.内外螺纹最小有效长度=最大基准距离+装配余量."),
+              {240, 1200, 6900, 225});
 
     onListPick(ListR, [this] { ListR_Click(); });
     connect(print, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -329,9 +333,11 @@ void Form7::buildParallel55Page(QWidget* page) {
     gBoxes.insert(gBoxes.end(), {g7, g8, g80, g9});
 
     // Double-ended thread plug gauge: GO end left, NO-GO end right.
-    QWidget* gauge = makeFrame(page, QStringLiteral("Frame3_10"), QStringLiteral("螺纹规参数"), {120, 3600, 7260, 2880});
+    QWidget* gauge =
+        makeFrame(page, QStringLiteral("Frame3_10"), QStringLiteral("螺纹规参数"), {120, 3600, 7260, 2880});
+    // clang-format off
     new LineSketch(gauge, Sketch{
-        {3630, 150, 3630, 2460, 1, kGrey},
+        {3630, 150, 3630, 2460, 1, kGreyLine},
         // GO end with its thread crests.
         {1770, 660, 2970, 660, 2}, {2970, 660, 2970, 1500, 2}, {2970, 1500, 1770, 1500, 2}, {1770, 1500, 1770, 660, 2},
         {1770, 750, 2970, 750}, {1770, 1410, 2970, 1410},
@@ -347,6 +353,7 @@ void Form7::buildParallel55Page(QWidget* page) {
         {1770, 1500, 1770, 1950}, {2970, 1500, 2970, 1950}, {1770, 1860, 2970, 1860},
         {4560, 1500, 4560, 1950}, {5460, 1500, 5460, 1950}, {4560, 1860, 5460, 1860},
     });
+    // clang-format on
     makeLabel(gauge, lblMD(40), QStringLiteral("螺通规"), {3015, 975, 570, 225});
     makeLabel(gauge, lblMD(39), QStringLiteral("螺止规"), {3810, 975, 570, 225});
     makeLabel(gauge, lblMD(35), QStringLiteral("≤2\"螺纹规参数\u3000\u3000"), {2730, 2565, 2010, 255})
@@ -370,17 +377,17 @@ void Form7::buildParallel55Page(QWidget* page) {
     QLineEdit* g17 = makeBox(gauge, QStringLiteral("G17"), {4470, 2385, 1035, 270});
     gBoxes.insert(gBoxes.end(), {g10, g11, g12, g13, g14, g15, g16, g17});
 
-    QWidget* marks = makeFrame(page, arrayName(QStringLiteral("Frame2"), 4), QStringLiteral("标记示例"),
-                               {120, 6570, 7260, 960});
+    QWidget* marks =
+        makeFrame(page, arrayName(QStringLiteral("Frame2"), 4), QStringLiteral("标记示例"), {120, 6570, 7260, 960});
     makeLabel(marks, label1(38), QStringLiteral("尺寸代号为2的右旋非密封圆柱内螺纹:G2"), {240, 330, 6900, 225});
     makeLabel(marks, label1(41), QStringLiteral("尺寸代号为3的A级右旋非密封圆柱外螺纹:G3A"), {240, 630, 6900, 225});
 
-    QWidget* notes = makeFrame(page, arrayName(QStringLiteral("Frame2"), 5), QStringLiteral("有关知识"),
-                               {120, 7620, 7260, 1110});
+    QWidget* notes =
+        makeFrame(page, arrayName(QStringLiteral("Frame2"), 5), QStringLiteral("有关知识"), {120, 7620, 7260, 1110});
     makeLabel(notes, label1(55), QStringLiteral("1.中国标准号:GB/T7307-2001"), {240, 330, 6900, 225});
     makeLabel(notes, label1(42), QStringLiteral("2.尺寸代号约等于管子孔径"), {240, 600, 6900, 225});
     makeLabel(notes, label1(44), QStringLiteral("3.三针测量M值的计算参照<通用三针直径、M值计算>软件."),
-          {240, 870, 6900, 225});
+              {240, 870, 6900, 225});
 
     onListPick(ListG, [this] { ListG_Click(); });
     connect(print, &QPushButton::clicked, this, [this] { Command3_Click(); });

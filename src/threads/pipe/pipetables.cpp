@@ -43,6 +43,7 @@ const std::array<Taper60Gauge, 10> kTaper60Gauges = {{
     {"4.418", "56.696", "19.9", "4.418", "59.262", "19.9"},
 }};
 
+// clang-format off
 const std::array<Taper55Row, 15> kTaper55 = {{
     {"1/16", "28", "0.907", "0.581", "7.723", "7.142", "6.561", "4", "4.9", "3.1", "2.5", "2-3/4", "6.5", "7.4",
      "5.6", "0.071", "1-1/4"},
@@ -75,6 +76,7 @@ const std::array<Taper55Row, 15> kTaper55 = {{
     {"6", "11", "2.309", "1.479", "163.83", "162.351", "160.872", "28.6", "32.1", "25.1", "11.5", "5", "40.1", "43.6",
      "36.6", "0.216", "1-1/2"},
 }};
+// clang-format on
 
 const std::array<Taper55Gauge, 10> kTaper55Gauges = {{
     {"6", "6.63", "2.2", "75", "12", "20", "1.8", "7.416", "7.4"},
@@ -89,6 +91,7 @@ const std::array<Taper55Gauge, 10> kTaper55Gauges = {{
     {"30", "56.837", "5.8", "100", "44", "90", "4.6", "58.477", "25.7"},
 }};
 
+// clang-format off
 const std::array<Parallel55Row, 24> kParallel55 = {{
     {"1/16", "28", "0.907", "0.581", "7.723", {7142, +107}, {6561, +282}, {7723, -214}, {7142, -107}, {7142, -214},
      "6.561"},
@@ -139,6 +142,7 @@ const std::array<Parallel55Row, 24> kParallel55 = {{
     {"6", "11", "2.309", "1.479", "163.83", {162351, +217}, {160872, +640}, {163830, -434}, {162351, -217}, {162351,
      -434}, "160.872"},
 }};
+// clang-format on
 
 const std::array<Parallel55Gauge, 14> kParallel55Gauges = {{
     {{7605, -20}, "10", {7153, -10}, "6.561", {7450, -30}, "7.5", {7259, -10}, "6.561"},
@@ -166,10 +170,9 @@ std::string text(std::string_view s) { return std::string(s); }
 std::vector<std::string> taper60Texts(std::size_t row) {
     if (row >= kTaper60.size()) return {};
     const Taper60Row& r = kTaper60[row];
-    std::vector<std::string> t{text(r.threadsPerInch), text(r.pitch),         text(r.height),
-                               text(r.major),          text(r.pitchDiameter), text(r.minor),
-                               text(r.planeTurns),     text(r.planeDistance), text(r.allowanceTurns),
-                               text(r.allowance),      text(r.tapDrill)};
+    std::vector<std::string> t{text(r.threadsPerInch), text(r.pitch),     text(r.height),     text(r.major),
+                               text(r.pitchDiameter),  text(r.minor),     text(r.planeTurns), text(r.planeDistance),
+                               text(r.allowanceTurns), text(r.allowance), text(r.tapDrill)};
     // N12, N15 and N17 (shank, overall length, ring outer diameter) are
     // dimensions the 60° data do not give for any size.
     const std::string none = text(kNoValue);
@@ -186,17 +189,16 @@ std::vector<std::string> taper60Texts(std::size_t row) {
 std::vector<std::string> taper55Texts(std::size_t row) {
     if (row >= kTaper55.size()) return {};
     const Taper55Row& r = kTaper55[row];
-    std::vector<std::string> t{text(r.threadsPerInch), text(r.pitch),       text(r.height),
-                               text(r.major),          text(r.pitchDiameter), text(r.minor),
-                               text(r.planeBasic),     text(r.planeMax),    text(r.planeMin),
-                               text(r.allowance),      text(r.allowanceTurns), text(r.lengthBasic),
-                               text(r.lengthMax),      text(r.lengthMin),   text(r.radialLimit),
-                               text(r.axialLimitTurns)};
+    std::vector<std::string> t{
+        text(r.threadsPerInch), text(r.pitch),     text(r.height),         text(r.major),
+        text(r.pitchDiameter),  text(r.minor),     text(r.planeBasic),     text(r.planeMax),
+        text(r.planeMin),       text(r.allowance), text(r.allowanceTurns), text(r.lengthBasic),
+        text(r.lengthMax),      text(r.lengthMin), text(r.radialLimit),    text(r.axialLimitTurns)};
     if (row < kTaper55Gauges.size()) {
         const Taper55Gauge& g = kTaper55Gauges[row];
-        t.insert(t.end(), {text(g.shank), text(g.plugLargeEnd), text(g.plugStep), text(g.overallLength),
-                           text(g.taperLength), text(g.ringOuter), text(g.ringStep), text(g.ringBore),
-                           text(g.ringLength)});
+        t.insert(t.end(),
+                 {text(g.shank), text(g.plugLargeEnd), text(g.plugStep), text(g.overallLength), text(g.taperLength),
+                  text(g.ringOuter), text(g.ringStep), text(g.ringBore), text(g.ringLength)});
     } else {
         t.insert(t.end(), 9, text(kNoValue));
     }
@@ -206,16 +208,20 @@ std::vector<std::string> taper55Texts(std::size_t row) {
 std::vector<std::string> parallel55Texts(std::size_t row) {
     if (row >= kParallel55.size()) return {};
     const Parallel55Row& r = kParallel55[row];
-    std::vector<std::string> t{text(r.threadsPerInch),     text(r.pitch),
-                               text(r.height),             text(r.major),
-                               limitsText(r.pitchDiameter), limitsText(r.minor),
-                               limitsText(r.externalMajor), limitsText(r.pitchClassA),
-                               limitsText(r.pitchClassB),  text(r.externalMinor)};
+    std::vector<std::string> t{text(r.threadsPerInch),
+                               text(r.pitch),
+                               text(r.height),
+                               text(r.major),
+                               limitsText(r.pitchDiameter),
+                               limitsText(r.minor),
+                               limitsText(r.externalMajor),
+                               limitsText(r.pitchClassA),
+                               limitsText(r.pitchClassB),
+                               text(r.externalMinor)};
     if (row < kParallel55Gauges.size()) {
         const Parallel55Gauge& g = kParallel55Gauges[row];
         t.insert(t.end(), {limitsText(g.goMajor), text(g.goLength), limitsText(g.goPitch), text(g.goMinorMax),
-                           limitsText(g.noGoMajor), text(g.noGoLength), limitsText(g.noGoPitch),
-                           text(g.noGoMinorMax)});
+                           limitsText(g.noGoMajor), text(g.noGoLength), limitsText(g.noGoPitch), text(g.noGoMinorMax)});
     } else {
         t.insert(t.end(), 8, text(kNoValue));
     }

@@ -34,11 +34,11 @@ struct Taper60Gauge {
 struct Taper55Row {
     std::string_view size;
     std::string_view threadsPerInch, pitch, height;
-    std::string_view major, pitchDiameter, minor;         // at the gauge plane
-    std::string_view planeBasic, planeMax, planeMin;      // gauge plane distance
-    std::string_view allowance, allowanceTurns;           // "2-3/4" turns
-    std::string_view lengthBasic, lengthMax, lengthMin;   // least useful thread of the external thread
-    std::string_view radialLimit, axialLimitTurns;        // limit of the internal thread
+    std::string_view major, pitchDiameter, minor;        // at the gauge plane
+    std::string_view planeBasic, planeMax, planeMin;     // gauge plane distance
+    std::string_view allowance, allowanceTurns;          // "2-3/4" turns
+    std::string_view lengthBasic, lengthMax, lengthMin;  // least useful thread of the external thread
+    std::string_view radialLimit, axialLimitTurns;       // limit of the internal thread
 };
 
 // Taper plain plug and ring gauge of a 55° taper size up to 2 inch.
@@ -58,8 +58,8 @@ std::string limitsText(const ZeroFirstLimits& l);
 struct Parallel55Row {
     std::string_view size;
     std::string_view threadsPerInch, pitch, height;
-    std::string_view major;                                  // internal thread
-    ZeroFirstLimits pitchDiameter, minor;                    // internal thread
+    std::string_view major;                                   // internal thread
+    ZeroFirstLimits pitchDiameter, minor;                     // internal thread
     ZeroFirstLimits externalMajor, pitchClassA, pitchClassB;  // external thread
     std::string_view externalMinor;
 };

@@ -37,20 +37,11 @@ using namespace quorvil::unified;
 
 namespace {
 
-constexpr std::uint32_t kGrey = 0x808080;
 constexpr FlankAngle kFlank{60};
 constexpr double kNoNumber = std::numeric_limits<double>::quiet_NaN();
 
-QLabel* wrappedLabel(QWidget* parent, const QString& text, Tw geo) {
-    QLabel* l = makeLabel(parent, QString(), text, geo);
-    l->setWordWrap(true);
-    return l;
-}
-
 // The text a box with `pattern` shows once `text` is written into it.
-QString shownText(const std::string& text, Pattern pattern) {
-    return QString::fromStdString(reformat(text, pattern));
-}
+QString shownText(const std::string& text, Pattern pattern) { return QString::fromStdString(reformat(text, pattern)); }
 
 // The number such a box then holds; not a number when the value is not finite,
 // which makes the plan that stages it write nothing.
@@ -80,8 +71,8 @@ Form20::Form20() : ToolWindow(QStringLiteral("Form20"), QStringLiteral("12.美�
 }
 
 void Form20::buildInput() {
-    QGroupBox* input = makeFrame(this, arrayName(QStringLiteral("Frame3"), 17), QStringLiteral("输入螺纹尺寸(牙形角60°)"),
-                                 {210, 135, 5955, 900});
+    QGroupBox* input = makeFrame(this, arrayName(QStringLiteral("Frame3"), 17),
+                                 QStringLiteral("输入螺纹尺寸(牙形角60°)"), {210, 135, 5955, 900});
     makeLabel(input, QString(), QStringLiteral("公称直径UNC.UNF.UN"), {120, 450, 1740, 225});
     txtw1 = makeBox(input, QStringLiteral("txtw1"), {1875, 405, 510, 270});
     centredLabel(input, QStringLiteral("-"), {2385, 435, 165, 225});
@@ -103,8 +94,8 @@ void Form20::buildInput() {
     Op3 = makeOption(cls, QStringLiteral("Op3"), QStringLiteral("3A(B)"), {2250, 300, 945, 255});
     Op1->setChecked(true);
 
-    QGroupBox* commands = makeFrame(this, arrayName(QStringLiteral("Frame3"), 18), QStringLiteral("命令"),
-                                    {3690, 1080, 2445, 660});
+    QGroupBox* commands =
+        makeFrame(this, arrayName(QStringLiteral("Frame3"), 18), QStringLiteral("命令"), {3690, 1080, 2445, 660});
     auto* calc = makeButton(commands, QStringLiteral("Command1"), QStringLiteral("计 算"), {300, 255, 825, 315});
     auto* print = makeButton(commands, QStringLiteral("Command6"), QStringLiteral("打 印"), {1320, 255, 825, 315});
     connect(calc, &QPushButton::clicked, this, [this] { Command1_Click(); });
@@ -130,15 +121,15 @@ void signs(QWidget* frame, int row, const QString& upper, const QString& lower) 
 }
 
 void gridLabels(QWidget* frame, int height) {
-    wrappedLabel(frame, QStringLiteral("英寸"), {kTallInch, 420, 225, 480})->setAlignment(Qt::AlignCenter);
+    makeWrappedLabel(frame, QString(), QStringLiteral("英寸"), {kTallInch, 420, 225, 480}, Qt::AlignCenter);
     makeLabel(frame, QString(), QStringLiteral("MM"), {kMmTol + kTolW + 45, 720, 300, 225});
-    new LineSketch(frame, Sketch{{4740, 180, 4740, height - 60, 1, kGrey}});
+    new LineSketch(frame, Sketch{{4740, 180, 4740, height - 60, 1, kGreyLine}});
 }
 }  // namespace
 
 void Form20::buildExternal() {
-    QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame3"), 20), QStringLiteral("外螺纹参数"),
-                             {180, 1800, 5955, 1470});
+    QGroupBox* f =
+        makeFrame(this, arrayName(QStringLiteral("Frame3"), 20), QStringLiteral("外螺纹参数"), {180, 1800, 5955, 1470});
     rowLabels(f);
     gridLabels(f, 1470);
     auto fmt = [f](const char* name, Pattern p, Tw geo) { return makeFormatBox(f, QString::fromUtf8(name), p, geo); };
@@ -166,8 +157,8 @@ void Form20::buildExternal() {
 }
 
 void Form20::buildInternal() {
-    QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame3"), 16), QStringLiteral("内螺纹参数"),
-                             {180, 3330, 5955, 1485});
+    QGroupBox* f =
+        makeFrame(this, arrayName(QStringLiteral("Frame3"), 16), QStringLiteral("内螺纹参数"), {180, 3330, 5955, 1485});
     rowLabels(f);
     gridLabels(f, 1485);
     auto fmt = [f](const char* name, Pattern p, Tw geo) { return makeFormatBox(f, QString::fromUtf8(name), p, geo); };
@@ -217,11 +208,12 @@ void Form20::buildWires() {
 }
 
 void Form20::buildGauge() {
-    CaptionFrame* f = makeFrame(this, arrayName(QStringLiteral("Frame3"), 11), QStringLiteral("螺纹规参数"),
-                                {180, 5850, 5925, 3465});
+    CaptionFrame* f =
+        makeFrame(this, arrayName(QStringLiteral("Frame3"), 11), QStringLiteral("螺纹规参数"), {180, 5850, 5925, 3465});
     f->setCaptionFont(font());
+    // clang-format off
     new LineSketch(f, Sketch{
-        {2880, 0, 2880, 3465, 1, kGrey},
+        {2880, 0, 2880, 3465, 1, kGreyLine},
         // GO body with its crest and root lines.
         {990, 360, 1890, 360, 2}, {1890, 360, 1890, 1260, 2}, {1890, 1260, 990, 1260, 2}, {990, 1260, 990, 360, 2},
         {990, 450, 1890, 450}, {990, 1170, 1890, 1170},
@@ -239,6 +231,7 @@ void Form20::buildGauge() {
         // NO-GO thread length.
         {3645, 1215, 3645, 1740}, {4545, 1215, 4545, 1740}, {3645, 1650, 4545, 1650},
     });
+    // clang-format on
     makeLabel(f, QString(), QStringLiteral("螺通规"), {2175, 195, 630, 225});
     makeLabel(f, QString(), QStringLiteral("螺止规"), {2955, 195, 630, 225});
 
@@ -255,12 +248,12 @@ void Form20::buildGauge() {
     centredLabel(f, QStringLiteral("+"), {1965, 1785, 150, 195});
     centredLabel(f, QStringLiteral("0"), {1965, 1965, 150, 195});
     A10 = fmt("A10", Pattern::Fixed3, {2115, 1800, 615, 270});
-    wrappedLabel(f, QStringLiteral("优先三针M值"), {285, 2220, 780, 390});
+    makeWrappedLabel(f, QString(), QStringLiteral("优先三针M值"), {285, 2220, 780, 390});
     w32 = fmt("w32", Pattern::Fixed3, {1080, 2295, 915, 270});
     centredLabel(f, QStringLiteral("+"), {2010, 2190, 150, 195});
     centredLabel(f, QStringLiteral("0"), {2010, 2370, 150, 195});
     Text3 = makeBox(f, QStringLiteral("Text3"), {2160, 2205, 615, 270});
-    wrappedLabel(f, QStringLiteral("磨损极限优先三针M值"), {330, 2640, 1440, 390});
+    makeWrappedLabel(f, QString(), QStringLiteral("磨损极限优先三针M值"), {330, 2640, 1440, 390});
     Text10 = fmt("Text10", Pattern::Fixed3, {1800, 2700, 840, 270});
     makeLabel(f, QString(), QStringLiteral("小径"), {600, 3135, 420, 225});
     A11 = fmt("A11", Pattern::Fixed3, {1035, 3105, 840, 270});
@@ -277,7 +270,7 @@ void Form20::buildGauge() {
     centredLabel(f, QStringLiteral("0"), {5010, 1875, 150, 195});
     centredLabel(f, QStringLiteral("-"), {5010, 2055, 150, 195});
     A12 = fmt("A12", Pattern::Fixed3, {5175, 1980, 615, 270});
-    wrappedLabel(f, QStringLiteral("优先三针M值"), {3285, 2175, 780, 390});
+    makeWrappedLabel(f, QString(), QStringLiteral("优先三针M值"), {3285, 2175, 780, 390});
     w33 = fmt("w33", Pattern::Fixed3, {4095, 2250, 870, 270});
     centredLabel(f, QStringLiteral("0"), {5010, 2325, 150, 195});
     centredLabel(f, QStringLiteral("-"), {5010, 2505, 150, 195});
@@ -289,8 +282,8 @@ void Form20::buildGauge() {
 }
 
 void Form20::buildTapping() {
-    QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame3"), 22), QStringLiteral("攻丝要素"),
-                             {6255, 5850, 1680, 3450});
+    QGroupBox* f =
+        makeFrame(this, arrayName(QStringLiteral("Frame3"), 22), QStringLiteral("攻丝要素"), {6255, 5850, 1680, 3450});
     makeLabel(f, QString(), QStringLiteral("底孔直径"), {300, 480, 1080, 225});
     w29 = makeFormatBox(f, QStringLiteral("w29"), Pattern::Fixed1, {300, 750, 1080, 270});
     makeLabel(f, QString(), QStringLiteral("底孔深度"), {300, 1410, 1080, 225});
@@ -300,8 +293,8 @@ void Form20::buildTapping() {
 }
 
 void Form20::buildSeries() {
-    QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame300"), 24), QStringLiteral("标准系列"),
-                             {6210, 135, 1725, 4680});
+    QGroupBox* f =
+        makeFrame(this, arrayName(QStringLiteral("Frame300"), 24), QStringLiteral("标准系列"), {6210, 135, 1725, 4680});
     List111 = makeList(f, QStringLiteral("List111"), {105, 300, 1515, 2790});
     setNavyOnWhite(List111, songFont(10.5));
     // Items run down in columns, one column in view, scrolled sideways.
@@ -366,8 +359,10 @@ void Form20::Command1_Click() {
     // itself, written as the single-precision value.
     const Limits L = limits(cls, D, n, *T);
     const std::string w5Text = cls == ThreadClass::Three ? plainTextSingle(D) : plainText(L.majorMax);
-    if (cls == ThreadClass::Three) plan.plainSingle(w5, D);
-    else plan.plain(w5, L.majorMax);
+    if (cls == ThreadClass::Three)
+        plan.plainSingle(w5, D);
+    else
+        plan.plain(w5, L.majorMax);
     plan.plain(w6, L.majorMin);
     plan.plain(w7, L.majorMaxMm);
     plan.plain(w8, L.majorTolMm);
@@ -440,8 +435,7 @@ void Form20::Command1_Click() {
     const double a7Shown = shownValue(a7, Pattern::Fixed3), a3Shown = shownValue(a3, Pattern::Fixed3);
     const std::optional<double> a12Shown =
         gaugeTol ? std::optional<double>(shownValue(*gaugeTol, Pattern::Fixed3)) : readStrict(A12);
-    plan.plain(Text10,
-               needing(preferred, [&](double w) { return inch::goWearLimitM(kFlank, a7Shown, wear, w, nd); }));
+    plan.plain(Text10, needing(preferred, [&](double w) { return inch::goWearLimitM(kFlank, a7Shown, wear, w, nd); }));
     if (a12Shown) {
         plan.plain(Text11, needing(preferred, [&](double w) {
                        return inch::noGoWearLimitM(kFlank, a3Shown, *a12Shown, wear, w, nd);

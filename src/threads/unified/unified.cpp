@@ -42,12 +42,18 @@ constexpr std::array<WireRow, 18> kWires{{
 
 float lengthOfEngagement(float n, float D) {
     float LE = 0;
-    if (n == 4 || n == 6 || n == 8 || n == 10) LE = D;
-    else if (n == 12) LE = 0.75f;
-    else if (n == 16) LE = 0.5625f;
-    else if (n == 20) LE = 0.45f;
-    else if (n == 28) LE = 0.321428f;
-    else if (n == 32) LE = 0.28125f;
+    if (n == 4 || n == 6 || n == 8 || n == 10)
+        LE = D;
+    else if (n == 12)
+        LE = 0.75f;
+    else if (n == 16)
+        LE = 0.5625f;
+    else if (n == 20)
+        LE = 0.45f;
+    else if (n == 28)
+        LE = 0.321428f;
+    else if (n == 32)
+        LE = 0.28125f;
     return LE;
 }
 
@@ -133,6 +139,7 @@ std::optional<Wires> wires(float n) {
     return std::nullopt;
 }
 
+// clang-format off
 const std::array<std::string_view, 34> kSizes = {
     "1/4(0.25)",
     "5/16(0.3125)",
@@ -169,6 +176,7 @@ const std::array<std::string_view, 34> kSizes = {
     "5-3/4(5.75)",
     "6(6.0)",
 };
+// clang-format on
 
 const std::array<std::string_view, 34> kSeriesTexts = {
     "粗牙:20UNC.细牙:28UNF.超细牙:32UNEF",
@@ -206,7 +214,6 @@ const std::array<std::string_view, 34> kSeriesTexts = {
     "4UN.6UN.8UN.12UN.16UN",
     "4UN.6UN.8UN.12UN.16UN",
 };
-
 
 std::string_view seriesText(int selected) {
     if (selected >= 0 && selected <= 32) return kSeriesTexts[static_cast<std::size_t>(selected)];

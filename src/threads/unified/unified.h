@@ -23,10 +23,10 @@ std::optional<float> baseTolerance(float D, float n, float LE);
 
 // Thread depth and tool tip widths, mm.
 struct Depths {
-    double externalTip;   // w14, 0.16 P
-    double internalTip;   // w25, 0.125 P
-    double externalDepth; // w13, 0.63145 P
-    double internalDepth; // w24, the same
+    double externalTip;    // w14, 0.16 P
+    double internalTip;    // w25, 0.125 P
+    double externalDepth;  // w13, 0.63145 P
+    double internalDepth;  // w24, the same
 };
 Depths depths(float n);
 
@@ -38,11 +38,11 @@ double allowance(ThreadClass c, float T);
 
 // The seventeen limits of one class. Inch values unless named mm.
 struct Limits {
-    double majorMax, majorMin, majorMaxMm, majorTolMm;             // w5 w6 w7 w8
-    double pitchMax, pitchMin, pitchMaxMm, pitchTolMm;             // w9 w10 w11 w12
-    double intPitchMin, intPitchMax, intPitchMinMm, intPitchTolMm; // w17 w16 w18 w19
-    double intMinorMin, intMinorMax, intMinorMinMm, intMinorTolMm; // w21 w20 w22 w23
-    double intMajorMinMm;                                          // w15
+    double majorMax, majorMin, majorMaxMm, majorTolMm;              // w5 w6 w7 w8
+    double pitchMax, pitchMin, pitchMaxMm, pitchTolMm;              // w9 w10 w11 w12
+    double intPitchMin, intPitchMax, intPitchMinMm, intPitchTolMm;  // w17 w16 w18 w19
+    double intMinorMin, intMinorMax, intMinorMinMm, intMinorTolMm;  // w21 w20 w22 w23
+    double intMajorMinMm;                                           // w15
 };
 Limits limits(ThreadClass c, float D, float n, float T);
 

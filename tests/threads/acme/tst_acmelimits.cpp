@@ -40,14 +40,14 @@ void TestAcmeLimits::unroundedLimits_data() {
     QTest::addColumn<AcmeClass>("cls");
     QTest::addColumn<QStringList>("expected");  // w9 w10 w13 w14 w5 w20
     QTest::newRow("1-5 2G") << 1.0f << 5.0 << AcmeClass::G2
-                            << QStringList{"0.892", "0.872583592135001", "0.780000000447035", "0.750875388649537",
-                                           "1", "1.02"};
-    QTest::newRow("1 1/2-6 3G") << 1.5f << 6.0 << AcmeClass::G3
-                                << QStringList{"1.40931819743832", "1.40017343573193", "1.31333333378037",
-                                               "1.29961619122078", "1.5", "1.52"};
-    QTest::newRow("1-14 4G") << 1.0f << 14.0 << AcmeClass::G4
-                             << QStringList{"0.960285714285714", "0.95561310186659", "0.918571428794946",
-                                            "0.91156251016626", "1", "1.01"};
+                            << QStringList{"0.892", "0.872583592135001", "0.780000000447035", "0.750875388649537", "1",
+                                           "1.02"};
+    QTest::newRow("1 1/2-6 3G")
+        << 1.5f << 6.0 << AcmeClass::G3
+        << QStringList{"1.40931819743832", "1.40017343573193", "1.31333333378037", "1.29961619122078", "1.5", "1.52"};
+    QTest::newRow("1-14 4G")
+        << 1.0f << 14.0 << AcmeClass::G4
+        << QStringList{"0.960285714285714", "0.95561310186659", "0.918571428794946", "0.91156251016626", "1", "1.01"};
 }
 
 void TestAcmeLimits::unroundedLimits() {
@@ -57,8 +57,8 @@ void TestAcmeLimits::unroundedLimits() {
     QFETCH(QStringList, expected);
     const ExternalLimits e = externalLimits(D, n, classConstants(cls));
     const InternalLimits i = internalLimits(D, n, classConstants(cls));
-    const QStringList got{plain(e.pitchMax), plain(e.pitchMin), plain(e.minorMax), plain(e.minorMin),
-                          single(e.majorMax), single(i.majorMin)};
+    const QStringList got{plain(e.pitchMax), plain(e.pitchMin),  plain(e.minorMax),
+                          plain(e.minorMin), single(e.majorMax), single(i.majorMin)};
     QCOMPARE(got, expected);
     // The three-wire E is the unrounded millimetre maximum of the pitch diameter.
     QCOMPARE(externalPitchMaxMm(D, n, classConstants(cls)), e.pitchMaxMm);
@@ -110,13 +110,19 @@ void TestAcmeLimits::toolTipWidths_data() {
         const double n = keys[r];
         QTest::addRow("%g", n) << n << widths[r] << QString();
     }
-    QTest::newRow("16 depth") << 16.0 << "0.46" << "1.05";
-    QTest::newRow("5 depth") << 5.0 << "1.75" << "2.79";
-    QTest::newRow("2 depth") << 2.0 << "4.58" << "6.60";
-    QTest::newRow("6 depth") << 6.0 << "1.44" << "2.37";
+    QTest::newRow("16 depth") << 16.0 << "0.46"
+                              << "1.05";
+    QTest::newRow("5 depth") << 5.0 << "1.75"
+                             << "2.79";
+    QTest::newRow("2 depth") << 2.0 << "4.58"
+                             << "6.60";
+    QTest::newRow("6 depth") << 6.0 << "1.44"
+                             << "2.37";
     QTest::newRow("16.5") << 16.5 << "" << QString();
-    QTest::newRow("7") << 7.0 << "" << "2.07";
-    QTest::newRow("32") << 32.0 << "" << "0.65";
+    QTest::newRow("7") << 7.0 << ""
+                       << "2.07";
+    QTest::newRow("32") << 32.0 << ""
+                        << "0.65";
 }
 
 void TestAcmeLimits::toolTipWidths() {
@@ -132,18 +138,30 @@ void TestAcmeLimits::wires_data() {
     QTest::addColumn<double>("n");
     QTest::addColumn<QString>("preferred");  // plain text as the wire boxes show it; "" for no row
     QTest::addColumn<QString>("second");
-    QTest::newRow("16") << 16.0 << "0.866" << "0.796";
-    QTest::newRow("14") << 14.0 << "1.008" << "1.047";
-    QTest::newRow("12") << 12.0 << "1.157" << "1.047";
-    QTest::newRow("10") << 10.0 << "1.441" << "1.302";
-    QTest::newRow("8") << 8.0 << "1.732" << "1.591";
-    QTest::newRow("6") << 6.0 << "2.217" << "2.071";
-    QTest::newRow("5") << 5.0 << "2.595" << "2.886";
-    QTest::newRow("4") << 4.0 << "3.287" << "3.31";
-    QTest::newRow("3") << 3.0 << "4.4" << "4.733";
-    QTest::newRow("2 has none") << 2.0 << "" << "";
-    QTest::newRow("32 has none") << 32.0 << "" << "";
-    QTest::newRow("16.5 has none") << 16.5 << "" << "";
+    QTest::newRow("16") << 16.0 << "0.866"
+                        << "0.796";
+    QTest::newRow("14") << 14.0 << "1.008"
+                        << "1.047";
+    QTest::newRow("12") << 12.0 << "1.157"
+                        << "1.047";
+    QTest::newRow("10") << 10.0 << "1.441"
+                        << "1.302";
+    QTest::newRow("8") << 8.0 << "1.732"
+                       << "1.591";
+    QTest::newRow("6") << 6.0 << "2.217"
+                       << "2.071";
+    QTest::newRow("5") << 5.0 << "2.595"
+                       << "2.886";
+    QTest::newRow("4") << 4.0 << "3.287"
+                       << "3.31";
+    QTest::newRow("3") << 3.0 << "4.4"
+                       << "4.733";
+    QTest::newRow("2 has none") << 2.0 << ""
+                                << "";
+    QTest::newRow("32 has none") << 32.0 << ""
+                                 << "";
+    QTest::newRow("16.5 has none") << 16.5 << ""
+                                   << "";
 }
 
 void TestAcmeLimits::wires() {

@@ -19,12 +19,14 @@ using quorvil::test::WindowProbe;
 namespace {
 
 // Every box a calculation may write.
+// clang-format off
 const QStringList kResultBoxes = {
     "w5",  "w6",  "w7",  "w8",  "w9",    "w10",   "w11",   "w12",   "w13",   "w14",   "w15",   "w16",
     "w17", "w18", "w20", "w21", "w22",   "w23",   "w24",   "w25",   "w26",   "w27",   "w28",   "w29",
     "w30", "w31", "w32", "w33", "Text1", "Text2", "Text4", "w19",   "Text5", "Text7", "A1",    "A2",
     "A3",  "A4",  "A5",  "A6",  "A7",    "A8",    "A10",   "A11",   "A12",   "A13",   "Text3", "Text6",
     "Text8", "Text9", "Text10", "Text11"};
+// clang-format on
 
 // One press of the calculate button: "whole,numerator,denominator,tpi,class"
 // with class 2, 3 or 4 (G).
@@ -84,9 +86,9 @@ void TestForm21::freshWindow() {
         for (const char* n : {"w5", "w6", "w20", "w21", "w24", "w25", "w28", "w29"}) m[n] = quorvil::Pattern::Fixed4;
         for (const char* n : {"w17", "w18", "w32", "w33"}) m[n] = quorvil::Pattern::Fixed2;
         for (const char* n : {"A2", "A6"}) m[n] = quorvil::Pattern::Fixed0;
-        for (const char* n : {"w7", "w8", "w11", "w12", "w15", "w16", "w22", "w23", "w26", "w27", "w30", "w31",
-                              "A3", "A4", "A5", "A7", "A8", "A10", "A11", "A12", "A13", "Text2", "Text3", "Text5",
-                              "Text9", "Text10", "Text11"})
+        for (const char* n : {"w7",  "w8",  "w11", "w12",   "w15",   "w16",   "w22",   "w23",    "w26",
+                              "w27", "w30", "w31", "A3",    "A4",    "A5",    "A7",    "A8",     "A10",
+                              "A11", "A12", "A13", "Text2", "Text3", "Text5", "Text9", "Text10", "Text11"})
             m[n] = quorvil::Pattern::Fixed3;
         return m;
     }();
@@ -120,19 +122,22 @@ void TestForm21::calculation_data() {
         "w30=20.320 w31=0.254 Text1=2.595 w19=2.886 A1=25.654 A4=0.051 A2=41 A3=22.860 Text3=25.998 "
         "A11=20.066 A5=24.130 A13=0.051 A6=25 A8=20.066";
     QTest::newRow("1-5 2G") << "1,,,5,2"
-                            << limits1x5_2G + " Text1=2.595 w19=2.886 Text2=25.795 Text5=27.248 Text4=0.493 "
-                                              "Text7=0.493 A1=25.654 A4=0.051 A2=41 A3=22.860 A10=0.025 "
-                                              "Text3=25.998 Text6=0.025 Text10=25.962 A11=20.066 A5=24.130 "
-                                              "A13=0.051 A6=25 A7=23.353 A12=0.025 Text9=26.491 Text8=0.025 "
-                                              "Text11=26.430 A8=20.066";
+                            << limits1x5_2G +
+                                   " Text1=2.595 w19=2.886 Text2=25.795 Text5=27.248 Text4=0.493 "
+                                   "Text7=0.493 A1=25.654 A4=0.051 A2=41 A3=22.860 A10=0.025 "
+                                   "Text3=25.998 Text6=0.025 Text10=25.962 A11=20.066 A5=24.130 "
+                                   "A13=0.051 A6=25 A7=23.353 A12=0.025 Text9=26.491 Text8=0.025 "
+                                   "Text11=26.430 A8=20.066";
     QTest::newRow("1-5 3G") << "1,,,5,3"
-                            << common1x5 + " w25=0.9091 w12=0.230 w27=0.230 Text2=25.845 Text5=27.299 Text4=0.230 "
-                                           "Text7=0.230 A10=0.020 Text6=0.020 Text10=25.970 A7=23.091 A12=0.020 "
-                                           "Text9=26.229 Text8=0.020 Text11=26.181";
+                            << common1x5 +
+                                   " w25=0.9091 w12=0.230 w27=0.230 Text2=25.845 Text5=27.299 Text4=0.230 "
+                                   "Text7=0.230 A10=0.020 Text6=0.020 Text10=25.970 A7=23.091 A12=0.020 "
+                                   "Text9=26.229 Text8=0.020 Text11=26.181";
     QTest::newRow("1-5 4G") << "1,,,5,4"
-                            << common1x5 + " w25=0.9065 w12=0.164 w27=0.164 Text2=25.896 Text5=27.349 Text4=0.164 "
-                                           "Text7=0.164 A10=0.020 Text6=0.020 Text10=25.975 A7=23.025 A12=0.020 "
-                                           "Text9=26.163 Text8=0.020 Text11=26.120";
+                            << common1x5 +
+                                   " w25=0.9065 w12=0.164 w27=0.164 Text2=25.896 Text5=27.349 Text4=0.164 "
+                                   "Text7=0.164 A10=0.020 Text6=0.020 Text10=25.975 A7=23.025 A12=0.020 "
+                                   "Text9=26.163 Text8=0.020 Text11=26.120";
     QTest::newRow("1 1/2-6 3G")
         << "1,1,2,6,3"
         << "w17=2.37 w32=2.37 w18=1.44 w33=1.44 w5=1.5000 w6=1.4917 w7=38.100 w8=0.211 w9=1.40931819743832 "
@@ -158,10 +163,13 @@ void TestForm21::calculation_data() {
     QTest::newRow("1/4-16 2G") << ",1,4,16,2"
                                << "Text1=0.866 w19=0.796 Text2=6.710 Text5=6.361 Text4=0.267 Text7=0.267 "
                                   "w17=1.05 w32=1.05 w18=0.46 w33=0.46 A10=0.015 A12=0.015 Text6=0.015";
-    QTest::newRow("1/4-16 3G") << ",1,4,16,3" << "A10=0.013 A12=0.013 Text8=0.013";
-    QTest::newRow("16.0 is 16") << ",1,4,16.0,2" << "Text1=0.866 w19=0.796 Text2=6.710 w18=0.46 A10=0.015";
+    QTest::newRow("1/4-16 3G") << ",1,4,16,3"
+                               << "A10=0.013 A12=0.013 Text8=0.013";
+    QTest::newRow("16.0 is 16") << ",1,4,16.0,2"
+                                << "Text1=0.866 w19=0.796 Text2=6.710 w18=0.46 A10=0.015";
     // A1 keeps the text as written; the boxes around it show three decimals.
-    QTest::newRow("5/16-14 4G") << ",5,16,14,4" << "w20=0.3225 A1=8.0645 A4=0.025";
+    QTest::newRow("5/16-14 4G") << ",5,16,14,4"
+                                << "w20=0.3225 A1=8.0645 A4=0.025";
     QTest::newRow("1-12 2G: 12 is fine") << "1,,,12,2"
                                          << "w6=0.9950 w20=1.0100 w21=1.0200 w29=0.9217 A1=25.527 A4=0.025 "
                                             "A13=0.025 A10=0.015 Text1=1.157 w19=1.047";
@@ -169,16 +177,25 @@ void TestForm21::calculation_data() {
     // external major tolerance comes from the two shown limits.
     QTest::newRow("1-11 2G") << "1,,,11,2"
                              << "w6=0.9955 w20=1.0200 w21=1.0400 w29=0.9136 w8=0.114 A1=25.781 A4=0.025 A13=0.025";
-    QTest::newRow("3 tpi") << "2,,,3,2" << "Text1=4.4 w19=4.733 w18=3.01 A10=0.033";
-    QTest::newRow("4 tpi") << "2,,,4,3" << "Text1=3.287 w19=3.31 w18=2.22 A10=0.020";
-    QTest::newRow("2 tpi 2G") << "5,,,2,2" << "w17=6.60 w32=6.60 w18=4.58 w33=4.58 A10=0.038 A12=0.038 A2=102";
-    QTest::newRow("2 tpi 4G") << "5,,,2,4" << "A10=0.025 A12=0.025";
+    QTest::newRow("3 tpi") << "2,,,3,2"
+                           << "Text1=4.4 w19=4.733 w18=3.01 A10=0.033";
+    QTest::newRow("4 tpi") << "2,,,4,3"
+                           << "Text1=3.287 w19=3.31 w18=2.22 A10=0.020";
+    QTest::newRow("2 tpi 2G") << "5,,,2,2"
+                              << "w17=6.60 w32=6.60 w18=4.58 w33=4.58 A10=0.038 A12=0.038 A2=102";
+    QTest::newRow("2 tpi 4G") << "5,,,2,4"
+                              << "A10=0.025 A12=0.025";
     // 0.4375 x 25.4 is written 11.1125: the tie rounds away from zero.
-    QTest::newRow("7/16: a tie in the pattern") << ",7,16,16,2" << "w7=11.113";
-    QTest::newRow("3/4, whole empty") << ",3,4,8,2" << "w5=0.7500";
-    QTest::newRow("whole box not a number counts 0") << "abc,3,4,8,2" << "w5=0.7500";
-    QTest::newRow("decimal size in the whole box") << "1.5,,,6,3" << "w5=1.5000 A1=38.354";
-    QTest::newRow("leading number of a box") << "1x,1y,2z,6,3" << "w5=1.5000";
+    QTest::newRow("7/16: a tie in the pattern") << ",7,16,16,2"
+                                                << "w7=11.113";
+    QTest::newRow("3/4, whole empty") << ",3,4,8,2"
+                                      << "w5=0.7500";
+    QTest::newRow("whole box not a number counts 0") << "abc,3,4,8,2"
+                                                     << "w5=0.7500";
+    QTest::newRow("decimal size in the whole box") << "1.5,,,6,3"
+                                                   << "w5=1.5000 A1=38.354";
+    QTest::newRow("leading number of a box") << "1x,1y,2z,6,3"
+                                             << "w5=1.5000";
 }
 
 void TestForm21::calculation() {
@@ -213,8 +230,7 @@ void TestForm21::sequence_data() {
         << "w18=1.05 w33=1.05 Text1=1.732 w19=1.591 A10=0.020 A12=0.020 Text6=0.020 Text8=0.020 w17=2.07";
     QTest::newRow("16.5 after 16") << QStringList{",1,4,16,2", ",1,4,16.5,2"}
                                    << "w18=0.46 Text1=0.866 w19=0.796 A10=0.015";
-    QTest::newRow("2 after 4: the wires of 4") << QStringList{"5,,,4,2", "5,,,2,2"}
-                                              << "Text1=3.287 w19=3.31 w18=4.58";
+    QTest::newRow("2 after 4: the wires of 4") << QStringList{"5,,,4,2", "5,,,2,2"} << "Text1=3.287 w19=3.31 w18=4.58";
     // Same results whichever class ran before.
     QTest::newRow("3G after 2G") << QStringList{"1,,,5,2", "1,,,5,3"}
                                  << "w25=0.9091 Text2=25.845 Text4=0.230 A7=23.091 A10=0.020 Text11=26.181";
@@ -263,16 +279,15 @@ void TestForm21::missingWireOrToleranceKeepsDependentBoxes() {
         std::unique_ptr<Form21> w(new Form21);
         WindowProbe p(w.get());
         calculate(p, ",1,4,32,2");
-        QVERIFY2(p.matches({"Text1=", "w19=", "Text2=", "Text5=", "Text3=", "Text9=", "Text10=", "Text11=",
-                            "A10=0.015", "A12=0.015", "Text6=0.015", "Text8=0.015", "A3=5.954", "w18=", "A2=6"}),
+        QVERIFY2(p.matches({"Text1=", "w19=", "Text2=", "Text5=", "Text3=", "Text9=", "Text10=", "Text11=", "A10=0.015",
+                            "A12=0.015", "Text6=0.015", "Text8=0.015", "A3=5.954", "w18=", "A2=6"}),
                  p.why());
     }
     {
         std::unique_ptr<Form21> w(new Form21);
         WindowProbe p(w.get());
         calculate(p, "1,,,7,2");
-        QVERIFY2(p.matches({"A10=", "A12=", "Text6=", "Text8=", "Text11=", "Text1=", "w18=", "w17=2.07",
-                            "w5=1.0000"}),
+        QVERIFY2(p.matches({"A10=", "A12=", "Text6=", "Text8=", "Text11=", "Text1=", "w18=", "w17=2.07", "w5=1.0000"}),
                  p.why());
     }
     {

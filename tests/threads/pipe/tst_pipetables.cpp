@@ -22,9 +22,7 @@ long long m(std::string_view cell) {
     const std::size_t point = s.find('.');
     const std::string whole = s.substr(0, point);
     const std::string frac = point == std::string::npos ? "" : s.substr(point + 1);
-    const auto digits = [](const std::string& t) {
-        return t.find_first_not_of("0123456789") == std::string::npos;
-    };
+    const auto digits = [](const std::string& t) { return t.find_first_not_of("0123456789") == std::string::npos; };
     if (whole.empty() || !digits(whole) || !digits(frac) || frac.size() > 3)
         throw std::invalid_argument("not a plain number: " + s);
     const long long v = std::stoll(whole) * 1000 + (frac.empty() ? 0 : std::stoll((frac + "00").substr(0, 3)));
@@ -155,8 +153,8 @@ void TestPipeTables::taper55Relations() {
     const Taper55Gauge& g = kTaper55Gauges[std::size_t(row)];
     QCOMPARE(m(g.ringStep), max - min);
     QCOMPARE(m(g.ringLength), m(r.lengthMax));
-    for (std::string_view cell : {g.shank, g.plugLargeEnd, g.plugStep, g.overallLength, g.taperLength, g.ringOuter,
-                                  g.ringBore})
+    for (std::string_view cell :
+         {g.shank, g.plugLargeEnd, g.plugStep, g.overallLength, g.taperLength, g.ringOuter, g.ringBore})
         QVERIFY(m(cell) > 0);
     QVERIFY(m(g.plugLargeEnd) < m(r.major) && m(g.ringBore) < m(r.major));
 }
@@ -218,9 +216,9 @@ void TestPipeTables::fiftyFiveDegreeTablesAgree() {
 void TestPipeTables::boxTexts() {
     using Texts = std::vector<std::string>;
     const std::string none(kNoValue);
-    QCOMPARE(taper60Texts(0), (Texts{"27", "0.941", "0.752", "7.894", "7.142", "6.389", "4.32", "4.064", "3",
-                                     "2.822", "6.137", none, "1.882", "6.448", none, "7.827", none, "1.882",
-                                     "7.581", "7.827"}));
+    QCOMPARE(taper60Texts(0),
+             (Texts{"27",    "0.941", "0.752", "7.894", "7.142", "6.389", "4.32", "4.064", "3",     "2.822",
+                    "6.137", none,    "1.882", "6.448", none,    "7.827", none,   "1.882", "7.581", "7.827"}));
     QCOMPARE(taper60Texts(16)[5], std::string("213.361"));
     for (std::size_t row = 0; row < kTaper60.size(); ++row) {
         const Texts t = taper60Texts(row);
@@ -231,20 +229,19 @@ void TestPipeTables::boxTexts() {
         QCOMPARE(t[16], none);
         if (row >= kTaper60Gauges.size()) QCOMPARE(Texts(t.begin() + 11, t.end()), Texts(9, none));
     }
-    QCOMPARE(taper55Texts(0), (Texts{"28", "0.907", "0.581", "7.723", "7.142", "6.561", "4", "4.9", "3.1", "2.5",
-                                     "2-3/4", "6.5", "7.4", "5.6", "0.071", "1-1/4", "6", "6.63", "2.2", "75",
-                                     "12", "20", "1.8", "7.416", "7.4"}));
-    QCOMPARE(taper55Texts(10), (Texts{"11", "2.309", "1.479", "75.184", "73.705", "72.226", "17.5", "21", "14",
-                                      "9.2", "4", "26.7", "30.2", "23.2", "0.216", "1-1/2", none, none, none, none,
-                                      none, none, none, none, none}));
+    QCOMPARE(taper55Texts(0), (Texts{"28",  "0.907", "0.581", "7.723", "7.142", "6.561", "4",     "4.9", "3.1",
+                                     "2.5", "2-3/4", "6.5",   "7.4",   "5.6",   "0.071", "1-1/4", "6",   "6.63",
+                                     "2.2", "75",    "12",    "20",    "1.8",   "7.416", "7.4"}));
+    QCOMPARE(taper55Texts(10), (Texts{"11",  "2.309", "1.479", "75.184", "73.705", "72.226", "17.5",  "21", "14",
+                                      "9.2", "4",     "26.7",  "30.2",   "23.2",   "0.216",  "1-1/2", none, none,
+                                      none,  none,    none,    none,     none,     none,     none}));
     QCOMPARE(parallel55Texts(0),
              (Texts{"28", "0.907", "0.581", "7.723", "7.142(0/+0.107)", "6.561(0/+0.282)", "7.723(0/-0.214)",
-                    "7.142(0/-0.107)", "7.142(0/-0.214)", "6.561", "7.605(0/-0.02)", "10", "7.153(0/-0.01)",
-                    "6.561", "7.45(0/-0.03)", "7.5", "7.259(0/-0.01)", "6.561"}));
+                    "7.142(0/-0.107)", "7.142(0/-0.214)", "6.561", "7.605(0/-0.02)", "10", "7.153(0/-0.01)", "6.561",
+                    "7.45(0/-0.03)", "7.5", "7.259(0/-0.01)", "6.561"}));
     QCOMPARE(parallel55Texts(14),
              (Texts{"11", "2.309", "1.479", "65.71", "64.231(0/+0.217)", "62.752(0/+0.64)", "65.71(0/-0.434)",
-                    "64.231(0/-0.217)", "64.231(0/-0.434)", "62.752", none, none, none, none, none, none, none,
-                    none}));
+                    "64.231(0/-0.217)", "64.231(0/-0.434)", "62.752", none, none, none, none, none, none, none, none}));
     QVERIFY(taper60Texts(kTaper60.size()).empty());
     QVERIFY(taper55Texts(kTaper55.size()).empty());
     QVERIFY(parallel55Texts(kParallel55.size()).empty());

@@ -17,11 +17,13 @@ using quorvil::test::WindowProbe;
 namespace {
 
 // Every box of the window but the inputs and the series text.
+// clang-format off
 const QStringList kResults = {
     "w5",  "w6",  "w7",  "w8",  "w9",    "w10",   "w11",   "w12",   "w34",   "w13",   "w14",   "w15",
     "w16", "w17", "w18", "w19", "w20",   "w21",   "w22",   "w23",   "w24",   "w25",   "Text1", "Text2",
     "Text4", "Text5", "Text6", "Text8", "A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A10", "A11",
     "A12", "A13", "w32", "w33", "Text3", "Text7", "Text10", "Text11", "w29", "w30", "w31"};
+// clang-format on
 const QStringList kInputs = {"txtw1", "txtw2", "txtw3", "txtw4"};
 
 // The size typed as whole, numerator, denominator and threads per inch.
@@ -107,36 +109,37 @@ void TestForm20::examples_data() {
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("1-8 2A(B)") << size("1", "", "", "8") << 1
-                               << QStringList{"w5=0.9980", "w6=0.9830", "w7=25.349", "w8=0.381", "w9=0.9168",
-                                              "w10=0.9100", "w11=23.286", "w12=0.171", "w17=0.9188", "w16=0.9276",
-                                              "w18=23.338", "w19=0.223", "w21=0.865", "w20=0.890", "w22=21.963",
-                                              "w23=0.635", "w15=25.400", "w34=21.619", "w13=2.00", "w24=2.00",
-                                              "w14=0.51", "w25=0.40", "w29=22.0", "w30=43.2", "w31=33.3",
-                                              "Text1=1.833", "Text2=26.036", "Text5=2.020", "Text6=26.597",
-                                              "Text4=0.171", "Text8=0.171", "A2=25"};
+                               << QStringList{"w5=0.9980",    "w6=0.9830",   "w7=25.349",    "w8=0.381",
+                                              "w9=0.9168",    "w10=0.9100",  "w11=23.286",   "w12=0.171",
+                                              "w17=0.9188",   "w16=0.9276",  "w18=23.338",   "w19=0.223",
+                                              "w21=0.865",    "w20=0.890",   "w22=21.963",   "w23=0.635",
+                                              "w15=25.400",   "w34=21.619",  "w13=2.00",     "w24=2.00",
+                                              "w14=0.51",     "w25=0.40",    "w29=22.0",     "w30=43.2",
+                                              "w31=33.3",     "Text1=1.833", "Text2=26.036", "Text5=2.020",
+                                              "Text6=26.597", "Text4=0.171", "Text8=0.171",  "A2=25"};
     // 1A(B) differs from 2A(B) only in the tolerances; its gauge block in full.
     QTest::newRow("1-8 1A(B)") << size("1", "", "", "8") << 0
-                               << QStringList{"w5=0.9980", "w6=0.9755", "w7=25.349", "w8=0.572", "w9=0.9168", "w10=0.9067",
-                                              "w11=23.286", "w12=0.257", "w16=0.9320", "w17=0.9188", "w18=23.338",
-                                              "w19=0.334", "w20=0.890", "w21=0.865", "w22=21.963", "w23=0.635",
-                                              "w15=25.400", "Text2=26.036", "Text6=26.597", "Text4=0.257",
-                                              "Text8=0.257", "A1=25.146", "A4=0.051", "A2=25", "A7=23.338",
-                                              "A10=0.020", "w32=26.087", "Text3=0.020", "Text10=26.051",
-                                              "A11=22.352", "A5=24.555", "A13=0.051", "A6=16", "A3=23.673",
-                                              "A12=0.020", "w33=26.422", "Text7=0.020", "Text11=26.366",
-                                              "A8=22.352", "w29=22.0"};
+                               << QStringList{
+                                      "w5=0.9980",   "w6=0.9755",   "w7=25.349",     "w8=0.572",      "w9=0.9168",
+                                      "w10=0.9067",  "w11=23.286",  "w12=0.257",     "w16=0.9320",    "w17=0.9188",
+                                      "w18=23.338",  "w19=0.334",   "w20=0.890",     "w21=0.865",     "w22=21.963",
+                                      "w23=0.635",   "w15=25.400",  "Text2=26.036",  "Text6=26.597",  "Text4=0.257",
+                                      "Text8=0.257", "A1=25.146",   "A4=0.051",      "A2=25",         "A7=23.338",
+                                      "A10=0.020",   "w32=26.087",  "Text3=0.020",   "Text10=26.051", "A11=22.352",
+                                      "A5=24.555",   "A13=0.051",   "A6=16",         "A3=23.673",     "A12=0.020",
+                                      "w33=26.422",  "Text7=0.020", "Text11=26.366", "A8=22.352",     "w29=22.0"};
     QTest::newRow("1-8 3A(B)") << size("1", "", "", "8") << 2
-                               << QStringList{"w5=1.0000", "w6=0.9850", "w7=25.400", "w9=0.9188", "w10=0.9137",
-                                              "w11=23.338", "w12=0.129", "w16=0.9254", "w19=0.167", "w21=0.8647",
-                                              "w20=0.8797", "w23=0.381", "Text2=26.087", "Text6=26.648",
-                                              "Text4=0.129", "Text8=0.129", "w29=22.0"};
+                               << QStringList{"w5=1.0000",   "w6=0.9850", "w7=25.400",    "w9=0.9188",    "w10=0.9137",
+                                              "w11=23.338",  "w12=0.129", "w16=0.9254",   "w19=0.167",    "w21=0.8647",
+                                              "w20=0.8797",  "w23=0.381", "Text2=26.087", "Text6=26.648", "Text4=0.129",
+                                              "Text8=0.129", "w29=22.0"};
     QTest::newRow("1/4-20 2A(B)") << size("", "1", "4", "20") << 1
-                                  << QStringList{"w5=0.2488", "w6=0.2407", "w9=0.2163", "w10=0.2123", "w17=0.2175",
-                                                 "w16=0.2227", "w21=0.196", "w20=0.207", "w12=0.101", "w19=0.132",
-                                                 "w23=0.292", "w29=5.0"};
+                                  << QStringList{"w5=0.2488",  "w6=0.2407",  "w9=0.2163", "w10=0.2123",
+                                                 "w17=0.2175", "w16=0.2227", "w21=0.196", "w20=0.207",
+                                                 "w12=0.101",  "w19=0.132",  "w23=0.292", "w29=5.0"};
     QTest::newRow("1/4-20 1A(B) wires") << size("", "1", "4", "20") << 0
-                                        << QStringList{"Text1=0.786", "Text2=6.753", "Text5=0.866", "Text6=6.993",
-                                                       "Text4=0.152", "Text8=0.152"};
+                                        << QStringList{"Text1=0.786", "Text2=6.753", "Text5=0.866",
+                                                       "Text6=6.993", "Text4=0.152", "Text8=0.152"};
     QTest::newRow("1/4-20 3A(B) wires") << size("", "1", "4", "20") << 2
                                         << QStringList{"Text2=6.783", "Text6=7.023", "Text4=0.076"};
     QTest::newRow("1/4-28: pitch under 1 mm") << size("", "1", "4", "28") << 1 << QStringList{"w29=5.4"};
@@ -147,24 +150,24 @@ void TestForm20::examples_data() {
                                   << QStringList{"w20=0.4255", "w23=0.224", "w19=0.097"};
     QTest::newRow("1/2-12 3A(B)") << size("", "1", "2", "12") << 2 << QStringList{"w20=0.4198", "w23=0.254"};
     QTest::newRow("3/8-16 1A(B)") << size("", "3", "8", "16") << 0
-                                  << QStringList{"Text1=1.008", "Text2=10.108", "Text5=1.047", "Text6=10.225",
-                                                 "Text4=0.174", "Text8=0.174"};
+                                  << QStringList{"Text1=1.008",  "Text2=10.108", "Text5=1.047",
+                                                 "Text6=10.225", "Text4=0.174",  "Text8=0.174"};
     QTest::newRow("3/8-16 2A(B)") << size("", "3", "8", "16") << 1
-                                  << QStringList{"Text2=10.108", "Text6=10.225", "Text4=0.116", "A1=9.398",
-                                                 "A4=0.025", "A2=13", "A7=8.494", "A10=0.015", "w32=10.143",
-                                                 "Text10=10.120", "A11=7.899", "A5=9.093", "A13=0.025", "A6=8",
-                                                 "A3=8.644", "A12=0.015", "w33=10.293", "Text11=10.255",
-                                                 "A8=7.899"};
+                                  << QStringList{"Text2=10.108", "Text6=10.225",  "Text4=0.116", "A1=9.398",
+                                                 "A4=0.025",     "A2=13",         "A7=8.494",    "A10=0.015",
+                                                 "w32=10.143",   "Text10=10.120", "A11=7.899",   "A5=9.093",
+                                                 "A13=0.025",    "A6=8",          "A3=8.644",    "A12=0.015",
+                                                 "w33=10.293",   "Text11=10.255", "A8=7.899"};
     QTest::newRow("3/8-16 3A(B)") << size("", "3", "8", "16") << 2
                                   << QStringList{"Text2=10.143", "Text6=10.260", "Text4=0.087", "Text8=0.087"};
     // At 9 threads per inch the second wire is the smaller one.
     QTest::newRow("7/8-9 1A(B)") << size("", "7", "8", "9") << 0
                                  << QStringList{"Text1=1.732", "Text2=23.106", "Text5=1.591", "Text6=22.683"};
-    QTest::newRow("3-4.5: wire row, no gauge row") << size("3", "", "", "4.5") << 0
-                                                   << QStringList{"Text1=3.287", "Text5=3.310", "A2=45", "A6=28",
-                                                                  "A10=", "A12=", "Text3=", "Text7="};
-    QTest::newRow("1-11 and 1-12 share wires") << size("1", "", "", "11") << 0
-                                               << QStringList{"Text1=1.302", "Text5=1.441"};
+    QTest::newRow("3-4.5: wire row, no gauge row")
+        << size("3", "", "", "4.5") << 0
+        << QStringList{"Text1=3.287", "Text5=3.310", "A2=45", "A6=28", "A10=", "A12=", "Text3=", "Text7="};
+    QTest::newRow("1-11 and 1-12 share wires")
+        << size("1", "", "", "11") << 0 << QStringList{"Text1=1.302", "Text5=1.441"};
     QTest::newRow("1-12 1A(B): fine major allowances")
         << size("1", "", "", "12") << 0
         << QStringList{"Text1=1.302", "Text5=1.441", "A1=25.273", "A4=0.025", "A13=0.025", "A2=17", "A6=11"};
@@ -172,8 +175,8 @@ void TestForm20::examples_data() {
     // to: the wear amount 0.007 / 2 + 0.0095 comes off the wear limits.
     QTest::newRow("1/4-32 3A(B): key on a bound")
         << size("", "1", "4", "32") << 2
-        << QStringList{"w19=0.080", "A1=6.223", "A5=6.152", "A7=5.834", "A3=5.916", "A11=5.382", "A8=5.382",
-                       "A2=6", "A6=4", "A12=0.015", "w32=6.680", "Text10=6.667", "w33=6.761", "Text11=6.734"};
+        << QStringList{"w19=0.080", "A1=6.223", "A5=6.152",  "A7=5.834",  "A3=5.916",     "A11=5.382", "A8=5.382",
+                       "A2=6",      "A6=4",     "A12=0.015", "w32=6.680", "Text10=6.667", "w33=6.761", "Text11=6.734"};
     // Band 2 with the wear allowance 0.0095.
     QTest::newRow("0.19-32 3A(B)") << size("", "19", "100", "32") << 2
                                    << QStringList{"w19=0.078", "w32=5.156", "Text10=5.143", "w33=5.235",
@@ -227,8 +230,8 @@ void TestForm20::staleRowsAreUsed() {
     calculate(size("", "9", "16", "12"), 0);
     QVERIFY2(p.matches({"A10=0.015", "A12=0.015"}), p.why());
     calculate(size("", "1", "2", "13"), 0);
-    QVERIFY2(p.matches({"A10=0.015", "A12=0.015", "Text3=0.015", "Text7=0.015", "A3=11.626", "w33=13.405",
-                        "A7=11.430", "w32=13.209", "Text10=13.186", "Text11=13.367"}),
+    QVERIFY2(p.matches({"A10=0.015", "A12=0.015", "Text3=0.015", "Text7=0.015", "A3=11.626", "w33=13.405", "A7=11.430",
+                        "w32=13.209", "Text10=13.186", "Text11=13.367"}),
              p.why());
 
     // A tolerance typed into A12 while n has no row is used as typed.
@@ -265,8 +268,8 @@ void TestForm20::staleRowsAreUsed() {
 void TestForm20::missingRowsOnAFreshWindow() {
     WindowProbe p(w);
     calculate(size("", "1", "4", "20"), 1);
-    QVERIFY2(p.matches({"A10=", "A12=", "Text3=", "Text7=", "Text11=", "w29=5.0", "w30=10.8", "w31=9.5",
-                        "Text1=0.786", "w32=6.783", "Text10=6.760", "A2=10", "A6=6"}),
+    QVERIFY2(p.matches({"A10=", "A12=", "Text3=", "Text7=", "Text11=", "w29=5.0", "w30=10.8", "w31=9.5", "Text1=0.786",
+                        "w32=6.783", "Text10=6.760", "A2=10", "A6=6"}),
              p.why());
     for (const char* n : {"A1", "A3", "A5", "A7", "A8", "A11", "A13", "w32", "w33"})
         QVERIFY2(!p.text(n).isEmpty(), qPrintable(n));
@@ -276,8 +279,8 @@ void TestForm20::missingRowsOnAFreshWindow() {
     w->show();
     calculate(size("3", "", "", "3"), 0);
     WindowProbe q(w);
-    QVERIFY2(q.matches({"Text1=", "Text5=", "Text2=", "Text6=", "w32=", "w33=", "Text10=", "Text11=",
-                        "A10=0.033", "A12=0.033", "Text3=0.033", "Text7=0.033", "A2=68", "A6=42"}),
+    QVERIFY2(q.matches({"Text1=", "Text5=", "Text2=", "Text6=", "w32=", "w33=", "Text10=", "Text11=", "A10=0.033",
+                        "A12=0.033", "Text3=0.033", "Text7=0.033", "A2=68", "A6=42"}),
              q.why());
     QVERIFY(!q.text("w29").isEmpty());
 }
