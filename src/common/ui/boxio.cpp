@@ -2,9 +2,8 @@
 
 #include <QLineEdit>
 
-#include <cmath>
-
 #include "common/numtext.h"
+#include "common/ui/writeplan.h"
 
 namespace quorvil {
 
@@ -17,15 +16,26 @@ void showText(QLineEdit* box, const QString& text) {
     box->setCursorPosition(0);
 }
 
-namespace {
-void write(QLineEdit* box, bool finite, const std::string& text) {
-    if (finite) showText(box, QString::fromStdString(text));
+// One-box write plans: the finiteness rule and the texts stay in one place.
+void writePlain(QLineEdit* box, double v) {
+    WritePlan plan;
+    plan.plain(box, v);
+    plan.commit();
 }
-}  // namespace
-
-void writePlain(QLineEdit* box, double v) { write(box, std::isfinite(v), plainText(v)); }
-void writePlainSingle(QLineEdit* box, float v) { write(box, std::isfinite(v), plainTextSingle(v)); }
-void writeSigned(QLineEdit* box, double v) { write(box, std::isfinite(v), signedText(v)); }
-void writeSignedSingle(QLineEdit* box, float v) { write(box, std::isfinite(v), signedTextSingle(v)); }
+void writePlainSingle(QLineEdit* box, float v) {
+    WritePlan plan;
+    plan.plainSingle(box, v);
+    plan.commit();
+}
+void writeSigned(QLineEdit* box, double v) {
+    WritePlan plan;
+    plan.sign(box, v);
+    plan.commit();
+}
+void writeSignedSingle(QLineEdit* box, float v) {
+    WritePlan plan;
+    plan.signSingle(box, v);
+    plan.commit();
+}
 
 }  // namespace quorvil
