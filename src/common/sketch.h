@@ -19,9 +19,8 @@ using Sketch = std::vector<SketchLine>;
 inline constexpr std::uint32_t kBlackLine = 0x000000;
 inline constexpr std::uint32_t kGreyLine = 0x808080;  // the grey pen
 inline constexpr std::uint32_t kLightGreyLine = 0xC0C0C0;
-// Lines drawn with the inverse of the pen colour: white for the default
-// black pen, 127 grey for a 128 grey pen.
-inline constexpr std::uint32_t kInverseOfBlackLine = 0xFFFFFF;
-inline constexpr std::uint32_t kInverseOfGreyLine = 0x7F7F7F;
+// Not a colour: the line inverts what lies under it, so it shows dark on
+// the light page and light on anything dark.
+inline constexpr std::uint32_t kInvertedLine = 0x1000000;
 
 }  // namespace quorvil

@@ -21,6 +21,8 @@ public:
     // The border, in the frame's coordinates: its top edge runs through the
     // middle of the caption.
     QRect borderRect() const;
+    // What lies inside the border's two lines.
+    QRect innerRect() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -14,14 +14,22 @@ LineSketch::LineSketch(QWidget* parent, Sketch lines) : QWidget(parent), lines_(
     lower();
 }
 
+QRect LineSketch::clipRect() const {
+    // The design runs dividers from border to border of their frame (and
+    // some from its top edge); they end inside the etched border.
+    if (const auto* frame = qobject_cast<const CaptionFrame*>(parentWidget())) return frame->innerRect();
+    return rect();
+}
+
 void LineSketch::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    // On a frame a line the design starts above the top border (a divider
-    // from the frame's top edge) starts below it.
-    if (const auto* frame = qobject_cast<const CaptionFrame*>(parentWidget()))
-        painter.setClipRect(rect().adjusted(0, frame->borderRect().top() + 2, 0, 0));
+    painter.setClipRect(clipRect());
     for (const SketchLine& l : lines_) {
-        QPen pen(QColor::fromRgb(static_cast<QRgb>(l.rgb)));
+        const bool inverted = l.rgb == kInvertedLine;
+        // White xor-ed onto the pixels below inverts them.
+        painter.setCompositionMode(inverted ? QPainter::RasterOp_SourceXorDestination
+                                            : QPainter::CompositionMode_SourceOver);
+        QPen pen(inverted ? QColor(Qt::white) : QColor::fromRgb(static_cast<QRgb>(l.rgb)));
         pen.setWidth(l.widthPx);
         pen.setCapStyle(Qt::FlatCap);
         painter.setPen(pen);

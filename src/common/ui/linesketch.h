@@ -15,6 +15,9 @@ class LineSketch : public QWidget {
 public:
     LineSketch(QWidget* parent, Sketch lines);
     const Sketch& lines() const { return lines_; }
+    // Where the lines show, in this widget's coordinates: on a frame, inside
+    // its border, so that no line cuts into the border or its caption.
+    QRect clipRect() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -90,9 +90,9 @@ void Form2::buildExternalTab(QWidget* page) {
 
     auto* ext = frame3(page, 1, QStringLiteral("外螺纹参数"), Tw{480, 1890, 3045, 2295});
     new LineSketch(ext, Sketch{
-                            {0, 720, 3000, 720, 1, kInverseOfBlackLine},    // Line21(2)
-                            {0, 1200, 3000, 1200, 1, kInverseOfBlackLine},  // Line21(3)
-                            {0, 1740, 3000, 1740, 1, kInverseOfBlackLine},  // Line21(4)
+                            {0, 720, 3000, 720, 1, kInvertedLine},    // Line21(2)
+                            {0, 1200, 3000, 1200, 1, kInvertedLine},  // Line21(3)
+                            {0, 1740, 3000, 1740, 1, kInvertedLine},  // Line21(4)
                         });
     auto* b7h = makeButton(ext, QStringLiteral("CommandT7h"), QStringLiteral("7h"), Tw{300, 360, 435, 255});
     auto* b7e = makeButton(ext, QStringLiteral("CommandT7e"), QStringLiteral("7e"), Tw{960, 360, 375, 255});
@@ -147,9 +147,9 @@ void Form2::buildInternalTab(QWidget* page) {
 
     auto* internal = frame3(page, 3, QStringLiteral("内螺纹参数"), Tw{240, 1410, 5955, 960});
     new LineSketch(internal, Sketch{
-                                 {1800, 150, 1800, 945, 1, kInverseOfGreyLine},   // Line21(1)
-                                 {2700, 150, 2700, 945, 1, kInverseOfBlackLine},  // Line21(0)
-                                 {4365, 150, 4365, 945, 1, kLightGreyLine},       // Line4
+                                 {1800, 150, 1800, 945, 1, kInvertedLine},   // Line21(1)
+                                 {2700, 150, 2700, 945, 1, kInvertedLine},   // Line21(0)
+                                 {4365, 150, 4365, 945, 1, kLightGreyLine},  // Line4
                              });
     Op7 = makeOption(internal, QStringLiteral("Op7"), QStringLiteral("7H"), Tw{120, 390, 555, 315});
     Op8 = makeOption(internal, QStringLiteral("Op8"), QStringLiteral("8H"), Tw{660, 360, 525, 375});

@@ -1,0 +1,246 @@
+// Every window as the user sees it: fresh, on every tab page, after every
+// row of its lists, every option and button, and after its worked examples
+// and largest sizes, every text is shown whole and nothing lies on anything
+// else (see layoutcheck.h). One entry per window, so that they run side by
+// side; a failure lists every fault with the step that first showed it.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <memory>
+
+#include "common/ui/printing.h"
+#include "common/ui/tabcontainer.h"
+#include "layoutcheck.h"
+#include "layoutexamples.h"
+#include "shell/Form1.h"
+#include "shell/launch.h"
+#include "shell/windows.h"
+#include "uitest.h"
+
+using namespace quorvil;
+using namespace quorvil::test;
+
+namespace {
+
+class UrlSink : public QObject {
+    Q_OBJECT
+public slots:
+    void open(const QUrl&) {}
+};
+
+class Driver {
+public:
+    Driver(QWidget* window, const QString& name)
+        : window_(window), name_(name), check_(window, layoutAllowances(name)), skips_(sweepSkips(name)) {}
+
+    void look(const QString& step) {
+        for (const QString& fault : check_.run())
+            if (!seen_.contains(fault)) {
+                seen_.insert(fault);
+                faults_ << QStringLiteral("%1 (%2)").arg(fault, step);
+            }
+    }
+
+    QStringList faults() const { return faults_; }
+
+    // Every tab page, fresh.
+    void everyPage(const std::function<void(const QString&)>& onPage) {
+        const QList<TabContainer*> tabs = window_->findChildren<TabContainer*>();
+        if (tabs.isEmpty()) {
+            onPage(QStringLiteral("fresh"));
+            return;
+        }
+        for (TabContainer* t : tabs) {
+            const int start = t->currentIndex();
+            for (int i = 0; i < t->count(); ++i) {
+                t->setCurrentIndex(i);
+                onPage(QStringLiteral("page %1").arg(i));
+            }
+            t->setCurrentIndex(start);
+        }
+    }
+
+    void sweep(const QString& where) {
+        QWidget* page = currentPage();
+        QList<QPushButton*> buttons;
+        for (QPushButton* b : page->findChildren<QPushButton*>())
+            if (b->isVisible() && b->isEnabled() && !isPrint(b) && !skips_.contains(b->objectName())) buttons << b;
+        QList<QRadioButton*> options;
+        for (QRadioButton* o : page->findChildren<QRadioButton*>())
+            if (o->isVisible() && o->isEnabled()) options << o;
+        const auto pressAll = [&](const QString& after) {
+            const int rounds = std::max<qsizetype>(1, options.size());
+            for (int k = 0; k < rounds; ++k) {
+                QString at = after;
+                if (!options.isEmpty()) {
+                    options[k]->click();
+                    at += QStringLiteral(", option %1").arg(LayoutCheck::nameOf(options[k]));
+                    look(at);
+                }
+                for (QPushButton* b : buttons) {
+                    b->click();
+                    look(at + QStringLiteral(", button %1").arg(LayoutCheck::nameOf(b)));
+                }
+            }
+        };
+        bool anyList = false;
+        for (QListWidget* l : page->findChildren<QListWidget*>()) {
+            if (!l->isVisible() || !l->isEnabled()) continue;
+            for (int row = 0; row < l->count(); ++row) {
+                anyList = true;
+                l->setCurrentRow(row);
+                const QString at = QStringLiteral("%1, %2 row %3").arg(where, l->objectName()).arg(row);
+                look(at);
+                pressAll(at);
+            }
+        }
+        for (QComboBox* c : page->findChildren<QComboBox*>()) {
+            if (!c->isVisible() || !c->isEnabled()) continue;
+            for (int row = 0; row < c->count(); ++row) {
+                anyList = true;
+                c->setCurrentIndex(row);
+                emit c->activated(row);
+                const QString at = QStringLiteral("%1, %2 row %3").arg(where, c->objectName()).arg(row);
+                look(at);
+                pressAll(at);
+            }
+        }
+        if (!anyList) pressAll(where);
+    }
+
+    void apply(const Example& steps, int number) {
+        QString done;
+        for (const QString& step : steps) {
+            done += (done.isEmpty() ? QString() : QStringLiteral(" ")) + step;
+            const QString at = QStringLiteral("example %1: %2").arg(number).arg(done);
+            const qsizetype eq = step.indexOf(u'=');
+            if (step == QStringLiteral("sweep")) {
+                sweep(at);
+                continue;
+            }
+            if (step.startsWith(QStringLiteral("tab:"))) {
+                auto* t = window_->findChild<TabContainer*>(step.mid(4, eq - 4));
+                if (!t) qFatal("%s: no tab container in %s", qPrintable(name_), qPrintable(step));
+                t->setCurrentIndex(step.mid(eq + 1).toInt());
+            } else if (step.startsWith(QStringLiteral("click:"))) {
+                auto* b = window_->findChild<QAbstractButton*>(step.mid(6));
+                if (!b) qFatal("%s: no button in %s", qPrintable(name_), qPrintable(step));
+                b->click();
+            } else if (step.startsWith(QStringLiteral("pick:"))) {
+                const QString list = step.mid(5, eq - 5);
+                const int row = step.mid(eq + 1).toInt();
+                if (auto* c = window_->findChild<QComboBox*>(list)) {
+                    c->setCurrentIndex(row);
+                    emit c->activated(row);
+                } else if (auto* l = window_->findChild<QListWidget*>(list)) {
+                    l->setCurrentRow(row);
+                } else {
+                    qFatal("%s: no list in %s", qPrintable(name_), qPrintable(step));
+                }
+            } else if (eq > 0) {
+                const QString box = step.left(eq);
+                if (auto* e = window_->findChild<QLineEdit*>(box)) {
+                    e->setText(step.mid(eq + 1));
+                } else if (auto* c = window_->findChild<QComboBox*>(box); c && c->isEditable()) {
+                    c->setEditText(step.mid(eq + 1));
+                } else {
+                    qFatal("%s: no box in %s", qPrintable(name_), qPrintable(step));
+                }
+            } else {
+                qFatal("%s: unreadable step %s", qPrintable(name_), qPrintable(step));
+            }
+            look(at);
+        }
+    }
+
+private:
+    static bool isPrint(const QPushButton* b) {
+        static const QRegularExpression print(QStringLiteral("^打\\s*印$"));
+        return print.match(b->text()).hasMatch();
+    }
+
+    QWidget* currentPage() const {
+        for (TabContainer* t : window_->findChildren<TabContainer*>())
+            if (t->isVisible()) return t->page(t->currentIndex());
+        return window_;
+    }
+
+    QWidget* window_;
+    QString name_;
+    LayoutCheck check_;
+    QStringList skips_;
+    QSet<QString> seen_;
+    QStringList faults_;
+};
+
+}  // namespace
+
+class TestLayout : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void window_data();
+    void window();
+
+private:
+    UrlSink urls_;
+};
+
+void TestLayout::initTestCase() {
+    setPrintSink([](const QImage&) {});
+    for (const char* scheme : {"http", "https", "mailto"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &urls_, "open");
+}
+
+void TestLayout::cleanupTestCase() {
+    setPrintSink({});
+    for (const char* scheme : {"http", "https", "mailto"})
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+}
+
+void TestLayout::window_data() {
+    QTest::addColumn<int>("index");
+    QTest::addRow("Form1") << -1;
+    for (const WindowEntry& e : kWindows) QTest::addRow("%s", std::string(e.className).c_str()) << e.launchIndex;
+}
+
+void TestLayout::window() {
+    QFETCH(int, index);
+    const QString name = QString::fromLatin1(QTest::currentDataTag());
+    std::unique_ptr<Form1> main;
+    QPointer<QWidget> w;
+    if (index < 0) {
+        main = std::make_unique<Form1>();
+        main->show();
+        w = main.get();
+    } else {
+        w = launchToolWindow(index);
+    }
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+
+    Driver driver(w, name);
+    driver.everyPage([&](const QString& page) { driver.look(page + QStringLiteral(", fresh")); });
+    driver.everyPage([&](const QString& page) { driver.sweep(page); });
+    const QList<Example> examples = layoutExamples(name);
+    for (int i = 0; i < examples.size(); ++i) driver.apply(examples[i], i + 1);
+
+    if (index >= 0) w->close();
+    const QStringList faults = driver.faults();
+    if (!faults.isEmpty())
+        QFAIL(qPrintable(QStringLiteral("%1: %2 faults\n  %3")
+                             .arg(name)
+                             .arg(faults.size())
+                             .arg(faults.join(QStringLiteral("\n  ")))));
+}
+
+QUORVIL_UI_TEST_MAIN(TestLayout)
+#include "tst_layout.moc"
