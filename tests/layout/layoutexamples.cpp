@@ -4,48 +4,19 @@
 
 namespace quorvil::test {
 
-namespace {
-
-using Examples = QHash<QString, QList<Example>>;
-using Allowances = QHash<QString, QList<LayoutAllowance>>;
-
-// clang-format off
-const Examples& examples() {
-    static const Examples e = {
-        {"Form1", {
-            {"txtT1=1", "txtT1=-12345.6789", "txtT1=99999999"},
-        }},
-        {"Form15", {
-            {"tab:SSTab1=0", "w1=355", "w2=6", "click:Command1"},
-        }},
+LayoutWindow layoutWindow(const QString& window) {
+    using Maker = LayoutWindow (*)();
+    static const QHash<QString, Maker> makers = {
+        {"Form1", layoutForm1},   {"Form2", layoutForm2},   {"Form3", layoutForm3},   {"Form4", layoutForm4},
+        {"Form5", layoutForm5},   {"Form6", layoutForm6},   {"Form7", layoutForm7},   {"Form8", layoutForm8},
+        {"Form9", layoutForm9},   {"Form10", layoutForm10}, {"Form11", layoutForm11}, {"Form12", layoutForm12},
+        {"Form13", layoutForm13}, {"Form14", layoutForm14}, {"Form15", layoutForm15}, {"Form16", layoutForm16},
+        {"Form17", layoutForm17}, {"Form18", layoutForm18}, {"Form19", layoutForm19}, {"Form20", layoutForm20},
+        {"Form21", layoutForm21}, {"Form22", layoutForm22},
     };
-    return e;
+    const Maker make = makers.value(window);
+    if (!make) qFatal("no layout entry for %s", qPrintable(window));
+    return make();
 }
-
-const Allowances& allowances() {
-    static const Allowances a = {
-        {"Form1", {
-            {LayoutAllowance::Overlap, "Label1_0", "Image1", "the advertisement is written on the picture"},
-        }},
-    };
-    return a;
-}
-
-const QHash<QString, QStringList>& skips() {
-    static const QHash<QString, QStringList> s = {
-        {"Form1", {"Command1_0", "Command1_1", "Command1_2", "Command1_3", "Command1_4", "Command1_5", "Command1_6",
-                   "Command1_7", "Command1_8", "Command1_9", "Command1_10", "Command1_11", "Command1_12",
-                   "Command1_13", "Command1_14", "Command1_15", "Command1_16", "Command1_17", "Command1_18",
-                   "Command1_19", "Command1_20", "Command11", "Command21"}},
-    };
-    return s;
-}
-// clang-format on
-
-}  // namespace
-
-QList<Example> layoutExamples(const QString& window) { return examples().value(window); }
-QList<LayoutAllowance> layoutAllowances(const QString& window) { return allowances().value(window); }
-QStringList sweepSkips(const QString& window) { return skips().value(window); }
 
 }  // namespace quorvil::test

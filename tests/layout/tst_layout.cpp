@@ -39,7 +39,11 @@ public slots:
 class Driver {
 public:
     Driver(QWidget* window, const QString& name)
-        : window_(window), name_(name), check_(window, layoutAllowances(name)), skips_(sweepSkips(name)) {}
+        : window_(window),
+          name_(name),
+          entry_(layoutWindow(name)),
+          check_(window, entry_.allowances),
+          skips_(entry_.sweepSkips) {}
 
     void look(const QString& step) {
         for (const QString& fault : check_.run())
@@ -175,6 +179,7 @@ private:
 
     QWidget* window_;
     QString name_;
+    LayoutWindow entry_;
     LayoutCheck check_;
     QStringList skips_;
     QSet<QString> seen_;
@@ -230,7 +235,7 @@ void TestLayout::window() {
     Driver driver(w, name);
     driver.everyPage([&](const QString& page) { driver.look(page + QStringLiteral(", fresh")); });
     driver.everyPage([&](const QString& page) { driver.sweep(page); });
-    const QList<Example> examples = layoutExamples(name);
+    const QList<Example> examples = layoutWindow(name).examples;
     for (int i = 0; i < examples.size(); ++i) driver.apply(examples[i], i + 1);
 
     if (index >= 0) w->close();

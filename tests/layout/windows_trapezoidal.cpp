@@ -1,0 +1,7 @@
+#include "layoutexamples.h"
+
+namespace quorvil::test {
+
+LayoutWindow layoutForm2() { return {}; }
+
+}  // namespace quorvil::test
