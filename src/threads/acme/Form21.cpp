@@ -138,32 +138,32 @@ void Form21::buildExternal() {
     QGroupBox* f =
         makeFrame(this, arrayName(QStringLiteral("Fra32"), 0), QStringLiteral("外螺纹参数"), {225, 1125, 4875, 1830});
     const QString rows[] = {QStringLiteral("大径"), QStringLiteral("中径"), QStringLiteral("小径")};
-    const int top[] = {420, 915, 1410};
+    const int top[] = {375, 870, 1365};
     // The tolerance sits a little lower than its row, so that the "0" above
     // it reads as its upper deviation and not as part of the row above.
-    constexpr int kTolDown = 60;
+    constexpr int kTolDown = 90;
     for (int r = 0; r < 3; ++r) {
         const int y = top[r];
         label(f, rows[r], {60, y + 30, 405, 255});
         label(f, QStringLiteral("-"), {1230, y + 30, 90, 255});
         label(f, QStringLiteral("英寸"), {2130, y + 30, 360, 255});
-        label(f, QStringLiteral("0"), {3360, y + kTolDown - 165, 150, 180});
+        label(f, QStringLiteral("0"), {3360, y + kTolDown - 180, 150, 180});
         label(f, QStringLiteral("-"), {3225, y + kTolDown + 30, 90, 255});
         label(f, QStringLiteral("MM"), {3900, y + kTolDown + 30, 180, 255});
     }
     // The mm column is wide enough for the largest sizes ("127.000").
-    w5 = makeFormatBox(f, QStringLiteral("w5"), Pattern::Fixed4, {435, 420, 780, 300});
-    w6 = makeFormatBox(f, QStringLiteral("w6"), Pattern::Fixed4, {1335, 420, 780, 300});
-    w7 = makeFormatBox(f, QStringLiteral("w7"), Pattern::Fixed3, {2505, 420, 705, 300});
-    w8 = makeFormatBox(f, QStringLiteral("w8"), Pattern::Fixed3, {3330, 420 + kTolDown, 540, 300});
-    w9 = makeBox(f, QStringLiteral("w9"), {435, 915, 780, 300});
-    w10 = makeBox(f, QStringLiteral("w10"), {1335, 915, 780, 300});
-    w11 = makeFormatBox(f, QStringLiteral("w11"), Pattern::Fixed3, {2505, 915, 705, 300});
-    w12 = makeFormatBox(f, QStringLiteral("w12"), Pattern::Fixed3, {3330, 915 + kTolDown, 540, 300});
-    w13 = makeBox(f, QStringLiteral("w13"), {435, 1410, 780, 300});
-    w14 = makeBox(f, QStringLiteral("w14"), {1335, 1410, 780, 300});
-    w15 = makeFormatBox(f, QStringLiteral("w15"), Pattern::Fixed3, {2505, 1410, 705, 300});
-    w16 = makeFormatBox(f, QStringLiteral("w16"), Pattern::Fixed3, {3330, 1410 + kTolDown, 540, 300});
+    w5 = makeFormatBox(f, QStringLiteral("w5"), Pattern::Fixed4, {435, 375, 780, 300});
+    w6 = makeFormatBox(f, QStringLiteral("w6"), Pattern::Fixed4, {1335, 375, 780, 300});
+    w7 = makeFormatBox(f, QStringLiteral("w7"), Pattern::Fixed3, {2505, 375, 705, 300});
+    w8 = makeFormatBox(f, QStringLiteral("w8"), Pattern::Fixed3, {3330, 375 + kTolDown, 540, 300});
+    w9 = makeBox(f, QStringLiteral("w9"), {435, 870, 780, 300});
+    w10 = makeBox(f, QStringLiteral("w10"), {1335, 870, 780, 300});
+    w11 = makeFormatBox(f, QStringLiteral("w11"), Pattern::Fixed3, {2505, 870, 705, 300});
+    w12 = makeFormatBox(f, QStringLiteral("w12"), Pattern::Fixed3, {3330, 870 + kTolDown, 540, 300});
+    w13 = makeBox(f, QStringLiteral("w13"), {435, 1365, 780, 300});
+    w14 = makeBox(f, QStringLiteral("w14"), {1335, 1365, 780, 300});
+    w15 = makeFormatBox(f, QStringLiteral("w15"), Pattern::Fixed3, {2505, 1365, 705, 300});
+    w16 = makeFormatBox(f, QStringLiteral("w16"), Pattern::Fixed3, {3330, 1365 + kTolDown, 540, 300});
 
     makeWrappedLabel(f, QString(), QStringLiteral("牙形实际高度"), {4110, 300, 690, 420}, Qt::AlignLeft | Qt::AlignTop);
     w17 = makeFormatBox(f, QStringLiteral("w17"), Pattern::Fixed2, {4125, 750, 660, 300});
