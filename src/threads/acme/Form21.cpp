@@ -60,7 +60,7 @@ public:
 
     QString text(const QLineEdit* box) const {
         const auto it = held_.find(box);
-        return it != held_.end() ? it->second : box->text();
+        return it != held_.end() ? it->second : boxText(box);
     }
     std::optional<double> read(const QLineEdit* box) const { return readStrict(text(box).toStdString()); }
     // For a box this pass has written: it holds a number unless the write
