@@ -77,21 +77,15 @@ void TestForm8::buttons_data() {
     QTest::addColumn<QString>("resultBox");
     QTest::addColumn<QString>("expected");  // "keep": the box keeps its text
 
-    QTest::newRow("best wire mm 1.5 60") << "Command3" << QStringList{"sz1=1.5", "sz2=60"} << "sz3"
-                                         << "0.866";
-    QTest::newRow("best wire mm 8 55") << "Command3" << QStringList{"sz1=8", "sz2=55"} << "sz3"
-                                       << "4.509";
-    QTest::newRow("best wire mm blanks and .5") << "Command3" << QStringList{"sz1= .5 ", "sz2=60"} << "sz3"
-                                                << "0.289";
-    QTest::newRow("best wire tpi 8 60") << "Command6" << QStringList{"sz10=8", "sz20=60"} << "sz30"
-                                        << "1.833";
-    QTest::newRow("best wire tpi 4 29") << "Command6" << QStringList{"sz10=4", "sz20=29"} << "sz30"
-                                        << "3.279";
+    QTest::newRow("best wire mm 1.5 60") << "Command3" << QStringList{"sz1=1.5", "sz2=60"} << "sz3" << "0.866";
+    QTest::newRow("best wire mm 8 55") << "Command3" << QStringList{"sz1=8", "sz2=55"} << "sz3" << "4.509";
+    QTest::newRow("best wire mm blanks and .5") << "Command3" << QStringList{"sz1= .5 ", "sz2=60"} << "sz3" << "0.289";
+    QTest::newRow("best wire tpi 8 60") << "Command6" << QStringList{"sz10=8", "sz20=60"} << "sz30" << "1.833";
+    QTest::newRow("best wire tpi 4 29") << "Command6" << QStringList{"sz10=4", "sz20=29"} << "sz30" << "3.279";
 
     QTest::newRow("M mm 60") << "Command2" << QStringList{"sz4=2", "sz5=60", "sz6=1.157", "sz7=18.701"} << "sz8"
                              << "20.440";
-    QTest::newRow("M mm 30") << "Command2" << QStringList{"sz4=2", "sz5=30", "sz6=1.047", "sz7=9"} << "sz8"
-                             << "10.360";
+    QTest::newRow("M mm 30") << "Command2" << QStringList{"sz4=2", "sz5=30", "sz6=1.047", "sz7=9"} << "sz8" << "10.360";
     QTest::newRow("M mm negative") << "Command2" << QStringList{"sz4=1", "sz5=60", "sz6=0.1", "sz7=0.5"} << "sz8"
                                    << "-0.066";
     QTest::newRow("M tpi 8 60") << "Command5" << QStringList{"sz40=8", "sz50=60", "sz60=1.833", "sz70=18"} << "sz80"
@@ -100,20 +94,14 @@ void TestForm8::buttons_data() {
                                 << "42.887";
 
     // Inputs that give no result leave every box as it was.
-    QTest::newRow("best wire empty pitch") << "Command3" << QStringList{"sz2=60"} << "sz3"
-                                           << "keep";
-    QTest::newRow("best wire letters") << "Command3" << QStringList{"sz1=1.5mm", "sz2=60"} << "sz3"
-                                       << "keep";
-    QTest::newRow("best wire angle 0") << "Command3" << QStringList{"sz1=1.5", "sz2=0"} << "sz3"
-                                       << "keep";
-    QTest::newRow("best wire tpi 0") << "Command6" << QStringList{"sz10=0", "sz20=60"} << "sz30"
-                                     << "keep";
-    QTest::newRow("best wire tpi lone minus") << "Command6" << QStringList{"sz10=-", "sz20=60"} << "sz30"
-                                              << "keep";
+    QTest::newRow("best wire empty pitch") << "Command3" << QStringList{"sz2=60"} << "sz3" << "keep";
+    QTest::newRow("best wire letters") << "Command3" << QStringList{"sz1=1.5mm", "sz2=60"} << "sz3" << "keep";
+    QTest::newRow("best wire angle 0") << "Command3" << QStringList{"sz1=1.5", "sz2=0"} << "sz3" << "keep";
+    QTest::newRow("best wire tpi 0") << "Command6" << QStringList{"sz10=0", "sz20=60"} << "sz30" << "keep";
+    QTest::newRow("best wire tpi lone minus") << "Command6" << QStringList{"sz10=-", "sz20=60"} << "sz30" << "keep";
     QTest::newRow("M angle 0") << "Command2" << QStringList{"sz4=2", "sz5=0", "sz6=1.157", "sz7=18.701"} << "sz8"
                                << "keep";
-    QTest::newRow("M empty wire") << "Command2" << QStringList{"sz4=2", "sz5=60", "sz7=18.701"} << "sz8"
-                                  << "keep";
+    QTest::newRow("M empty wire") << "Command2" << QStringList{"sz4=2", "sz5=60", "sz7=18.701"} << "sz8" << "keep";
     QTest::newRow("M overflow") << "Command2" << QStringList{"sz4=1e308", "sz5=60", "sz6=1e308", "sz7=1e308"} << "sz8"
                                 << "keep";
     QTest::newRow("M tpi 0") << "Command5" << QStringList{"sz40=0", "sz50=60", "sz60=1.833", "sz70=18"} << "sz80"
@@ -162,18 +150,10 @@ void TestForm8::resultBoxesFormatWhatIsTyped_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("whole number") << "sz3"
-                                  << "1.5"
-                                  << "1.500";
-    QTest::newRow("rounds half away") << "sz8"
-                                      << "2.0625"
-                                      << "2.063";
-    QTest::newRow("negative") << "sz30"
-                              << "-.0655"
-                              << "-0.066";
-    QTest::newRow("no number stays") << "sz80"
-                                     << "abc"
-                                     << "abc";
+    QTest::newRow("whole number") << "sz3" << "1.5" << "1.500";
+    QTest::newRow("rounds half away") << "sz8" << "2.0625" << "2.063";
+    QTest::newRow("negative") << "sz30" << "-.0655" << "-0.066";
+    QTest::newRow("no number stays") << "sz80" << "abc" << "abc";
 }
 
 void TestForm8::resultBoxesFormatWhatIsTyped() {
