@@ -141,6 +141,46 @@ struct Shortfall {
     bool any() const { return width > 0 || height > 0; }
 };
 
+// Where a line edit draws the glyphs of its text, in its coordinates: a
+// plain line edit like it (our text box draws its frame over the text, which
+// would hide a glyph under the frame), off screen, drawn with and without
+// the text.
+QRect drawnInk(const QLineEdit* e) {
+    static QHash<QString, QRect> cache;
+    const QMargins m = e->textMargins();
+    const QString key = QString::fromLatin1(e->metaObject()->className()) + u'|' + e->font().key() + u'|' +
+                        QString::number(e->width()) + u'x' + QString::number(e->height()) + u'|' +
+                        QString::number(int(e->alignment())) + u'|' + QString::number(m.left()) + u',' +
+                        QString::number(m.right()) + u'|' + QString::number(e->hasFrame()) + u'|' +
+                        QString::number(e->cursorPosition()) + u'|' + e->text();
+    if (auto it = cache.constFind(key); it != cache.constEnd()) return *it;
+    static QLineEdit* scratch = new QLineEdit;
+    scratch->setFont(e->font());
+    scratch->setFrame(e->hasFrame());
+    scratch->setAlignment(e->alignment());
+    scratch->resize(e->size());
+    const auto draw = [&](const QString& text) {
+        scratch->setText(text);
+        scratch->setTextMargins(m);
+        scratch->setCursorPosition(std::min<int>(e->cursorPosition(), int(text.size())));
+        return scratch->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage empty = draw(QString()), full = draw(e->text());
+    int left = full.width(), right = -1, top = full.height(), bottom = -1;
+    for (int y = 0; y < full.height(); ++y) {
+        const auto* a = reinterpret_cast<const QRgb*>(full.constScanLine(y));
+        const auto* b = reinterpret_cast<const QRgb*>(empty.constScanLine(y));
+        for (int x = 0; x < full.width(); ++x)
+            if (a[x] != b[x]) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+    }
+    const QRect ink = right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+    cache.insert(key, ink);
+    return ink;
+}
+
 Shortfall lineEditShortfall(const QLineEdit* e) {
     const QString text = e->text();
     if (text.isEmpty()) return {};
@@ -153,11 +193,18 @@ Shortfall lineEditShortfall(const QLineEdit* e) {
     // Our text box hands the room for overhanging glyphs back once the text
     // fits without it: what it lacks is the rest.
     if (s.width > 0 && e->inherits("quorvil::TextBox")) s.width = std::max(1, s.width - minLB - minRB);
-    // The glyphs stay inside the frame.
-    const QRect line(area.x(), area.y() + (area.height() - fm.height() + 1) / 2, area.width(), fm.height());
-    const QRect ink = inkOf(e->font(), text, line, Qt::AlignLeft | Qt::AlignTop);
-    const int frame = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e) : 0;
-    if (!ink.isNull()) s.height = std::max(frame - ink.top(), ink.bottom() - (e->height() - 1 - frame));
+    // The glyphs stay off the frame, where the line edit draws them: the
+    // design's boxes let a text come within a pixel of the border.
+    const QRect ink = drawnInk(e);
+    QStyleOptionFrame opt;
+    opt.initFrom(e);
+    opt.rect = e->rect();
+    opt.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e) : 0;
+    const QRect inside = e->hasFrame() ? e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e) : e->rect();
+    if (!ink.isNull()) {
+        s.height = std::max(inside.top() - ink.top(), ink.bottom() - inside.bottom());
+        if (s.width <= 0) s.width = std::max(inside.left() - ink.left(), ink.right() - inside.right());
+    }
     return s;
 }
 
@@ -412,21 +459,30 @@ void LayoutCheck::checkPlaces(QStringList& faults) {
         auto* frame = qobject_cast<CaptionFrame*>(f.w);
         if (!frame) continue;
         const QRect border = toWindow(frame, window_, frame->borderRect());
-        // Nothing touches the border from inside.
+        // Nothing touches the border from inside; a text keeps clear of it
+        // by two pixels, since the border's inner line is light and hardly
+        // shows.
         const QRect inner = toWindow(frame, window_, frame->innerRect().adjusted(1, 1, -1, -1));
+        const QRect innerForText = inner.adjusted(1, 1, -1, -1);
         QRect caption;
         if (!frame->title().isEmpty())
             caption = toWindow(frame, window_,
                                QRect(6, 0, QFontMetrics(frame->captionFont()).horizontalAdvance(frame->title()) + 4,
                                      QFontMetrics(frame->captionFont()).height()));
+        // The border shows after the caption as it does before it.
+        if (!caption.isEmpty() && caption.right() + 4 > border.right())
+            faults << QStringLiteral("the caption of frame %1 leaves %2 px of its top border after it (4 wanted)")
+                          .arg(f.name)
+                          .arg(std::max(0, border.right() - caption.right()));
         for (const Control& c : controls) {
             if (c.w == frame || isAncestor(c.w, frame) || mayOverlap(c, f)) continue;
             const bool inside = isAncestor(frame, c.w);
             QString what;
-            if (inside && !inner.contains(c.shown))
+            const QRect room = c.role == Role::Label ? innerForText : inner;
+            if (inside && !room.contains(c.shown))
                 what = QStringLiteral("reaches %1 px past the inside of its frame %2")
-                           .arg(std::max({inner.left() - c.shown.left(), c.shown.right() - inner.right(),
-                                          inner.top() - c.shown.top(), c.shown.bottom() - inner.bottom()}))
+                           .arg(std::max({room.left() - c.shown.left(), c.shown.right() - room.right(),
+                                          room.top() - c.shown.top(), c.shown.bottom() - room.bottom()}))
                            .arg(f.name);
             else if (!inside && c.shown.intersects(border) && !inner.contains(c.shown))
                 what = QStringLiteral("crosses the border of frame %1").arg(f.name);
