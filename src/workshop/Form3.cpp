@@ -656,7 +656,7 @@ void Form3::buildRings(QWidget* page) {
         thin(s, 2100, axis - 600, 2100, 615);                              // D2 leader
         verticalDimension(s, axis - 780, axis + 780, 2790, 2790, 2790);    // D3
         horizontalDimension(s, 2340, 3240, 3060, axis + 780, axis + 780);  // l3
-        thin(s, 3480, axis - 540, 3480, 1245);                             // D4 leader
+        thin(s, 3480, axis - 540, 3480, 1185);                             // D4 leader
         horizontalDimension(s, 3240, 3720, 3060, axis + 780, axis + 540);  // l4
         thin(s, 3720, 3060, 3900, 3060);
         verticalDimension(s, axis - 960, axis + 960, 4560, 4260, 4260);         // D5
@@ -670,10 +670,10 @@ void Form3::buildRings(QWidget* page) {
         txtw74 = box(f, "txtw74", {1830, 330, 540, kBoxH});
         txtw76 = box(f, "txtw76", {2520, 1455, 540, kBoxH});
         txtw77 = box(f, "txtw77", {2490, 3120, 600, kBoxH});
-        txtw75 = box(f, "txtw75", {3210, 960, 540, kBoxH});
+        txtw75 = box(f, "txtw75", {3210, 900, 540, kBoxH});
         txtw81 = box(f, "txtw81", {3900, 2918, 540, kBoxH});
         txtw80 = box(f, "txtw80", {4620, 1837, 540, kBoxH});
-        txtw79 = box(f, "txtw79", {3690, 638, 600, kBoxH});
+        txtw79 = box(f, "txtw79", {3780, 638, 600, kBoxH});  // right of the D4 box
         txtw78 = box(f, "txtw78", {2490, 3540, 600, kBoxH});
         txtw71 = zeroBox(f, "txtw71", {480, 2340, 540, kBoxH});
         Option32 =
