@@ -205,7 +205,7 @@ void Form15::Command1_Click() {
     plan.plain(w23, tap.tapDrill);
     plan.plain(w24, tap.drillDepth);
     plan.plain(w25, tap.tappedDepth);
-    plan.text(w10, w1->text());
+    plan.text(w10, boxText(w1));
     plan.commit();
 }
 

@@ -177,7 +177,7 @@ Form19::Form19() : ToolWindow(QStringLiteral("Form19"), text("caption"), 6960, 9
     // Enter presses the focused button; anywhere else it presses the
     // window's default button, the trapezoidal calculate button, from either
     // tab.
-    setDefaultButton(this, Command2, {.focusedButtonTakesEnter = true, .onlyWhileShown = false, .drawnAsDefault = false});
+    setDefaultButton(this, Command2, {.onlyWhileShown = false, .drawnAsDefault = false});
     w[1]->setFocus();
 }
 
@@ -452,7 +452,7 @@ void Form19::Command1_Click() {
     }
 
     // External thread; under 6h es is 0, which is written as "0".
-    plan.text(w[3], w[1]->text());
+    plan.text(w[3], boxText(w[1]));
     for (int n : {4, 7, 17, 21}) plan.plain(w[n], r.es);
     plan.plain(w[5], r.majorLower);
     plan.plain(w[6], r.d2);
@@ -493,7 +493,7 @@ void Form19::Command1_Click() {
     plan.plain(w[24], tap.drillDepth);
     plan.plain(w[25], tap.tappedDepth);
     plan.plain(w[9], r.minor);
-    plan.text(w[10], w[1]->text());
+    plan.text(w[10], boxText(w[1]));
     plan.commit();
 }
 
