@@ -128,13 +128,13 @@ Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩
     for (int i = 0; i < 4; ++i)
         (new LineSketch(sketch, leaders[i]))->setObjectName(QStringLiteral("Line%1").arg(i + 1));
     txtA1 = makeFormatBox(sketch, QStringLiteral("txtA1"), Pattern::Fixed0, {2040, 360, 600, 270});
-    txtA2 = makeBox(sketch, QStringLiteral("txtA2"), {2520, 660, 600, 270});
+    txtA2 = makeBox(sketch, QStringLiteral("txtA2"), {2520, 660, 630, 270});
     txtA3 = makeBox(sketch, QStringLiteral("txtA3"), {3240, 900, 600, 270});
     txtA4 = makeFormatBox(sketch, QStringLiteral("txtA4"), Pattern::Fixed0, {720, 1020, 600, 270});
     txtA5 = makeBox(sketch, QStringLiteral("txtA5"), {840, 1380, 600, 270});
     txtA6 = makeBox(sketch, QStringLiteral("txtA6"), {1500, 1620, 600, 270});
-    txtA7 = makeFormatBox(sketch, QStringLiteral("txtA7"), Pattern::Fixed2, {1380, 2940, 600, 270});
-    txtA8 = makeFormatBox(sketch, QStringLiteral("txtA8"), Pattern::Fixed2, {540, 3960, 600, 270});
+    txtA7 = makeFormatBox(sketch, QStringLiteral("txtA7"), Pattern::Fixed2, {1380, 2940, 630, 270});
+    txtA8 = makeFormatBox(sketch, QStringLiteral("txtA8"), Pattern::Fixed2, {540, 3960, 630, 270});
     txtA9 = makeFormatBox(sketch, QStringLiteral("txtA9"), Pattern::Fixed0, {1440, 4140, 600, 270});
     struct Caption {
         QString text;
@@ -142,7 +142,7 @@ Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩
     };
     const Caption captions[] = {
         {QStringLiteral("F3"), {2130, 120, 300, 240}},  {QStringLiteral("N"), {2670, 383, 210, 240}},
-        {QStringLiteral("F2"), {3150, 420, 300, 240}},  {QStringLiteral("N"), {3150, 683, 210, 240}},
+        {QStringLiteral("F2"), {3150, 420, 300, 240}},  {QStringLiteral("N"), {3180, 683, 210, 240}},
         {QStringLiteral("F1"), {3870, 660, 300, 240}},  {QStringLiteral("N"), {3870, 1170, 210, 240}},
         {QStringLiteral("H3"), {450, 900, 270, 240}},   {QStringLiteral("H2"), {570, 1260, 270, 240}},
         {QStringLiteral("H1"), {1230, 1770, 270, 240}}, {QStringLiteral("H0"), {2070, 3930, 300, 240}},

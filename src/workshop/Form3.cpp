@@ -1,10 +1,14 @@
 #include "workshop/Form3.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
+#include <QTextOption>
 
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
@@ -86,6 +90,41 @@ TurnedColumn turnedColumn(QWidget* f, const char* density, const QString& densit
     c.clear = button(f, clear, QStringLiteral("清 除"), {4650, 2370, 780, 345});
     return c;
 }
+
+// Draws list items with a tab stop every eight blanks, the width the gaps of
+// tabs and blanks in the density list are counted in: its densities then
+// stand in one column.
+class TabStopDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QWidget* view = opt.widget;
+        QStyle* style = view ? view->style() : QApplication::style();
+        // The text where the style would put it, with the style's margin.
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        const QRect area =
+            style->subElementRect(QStyle::SE_ItemViewItemText, &opt, view).adjusted(margin, 0, -margin, 0);
+        const QString text = opt.text;
+        opt.text.clear();  // the style draws the background, selection and focus
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, view);
+
+        QTextOption layout(Qt::AlignLeft | Qt::AlignVCenter);
+        layout.setWrapMode(QTextOption::NoWrap);
+        layout.setTabStopDistance(8 * QFontMetricsF(opt.font).horizontalAdvance(QLatin1Char(' ')));
+        const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                           : (opt.state & QStyle::State_Active) ? QPalette::Active
+                                                                                : QPalette::Inactive;
+        painter->save();
+        painter->setFont(opt.font);
+        painter->setPen(opt.palette.color(
+            group, (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(QRectF(area), text, layout);
+        painter->restore();
+    }
+};
 
 // Hatches the cut walls of a section between its outline and a bore.
 void walls(Sketch& s, Area section, int boreTop, int boreBottom) {
@@ -473,7 +512,7 @@ void Form3::buildBlocksAndSections(QWidget* page) {
         makeOption(f, QStringLiteral("Option34"), QStringLiteral("MM"), {120, 300, 690, 255})->setChecked(true);
         Option33 = makeOption(f, QStringLiteral("Option33"), QStringLiteral("英寸"), {120, 585, 690, 255});
         txtw63 = densityBox(f, "txtw63", QStringLiteral("输入比重"), 3690, 390);
-        densityNote(f, {3690, 960, 2460, 480});
+        densityNote(f, {3690, 960, 2640, 480});
         txtw64 = box(f, "txtw64", {3690, 1560, 1200, kBoxH});
         label(f, QStringLiteral("Kg"), {4920, 1590, 240, 255});
         Commandw60 = button(f, "Commandw60", QStringLiteral("计 算"), {5280, 1530, 780, 345});
@@ -484,22 +523,22 @@ void Form3::buildBlocksAndSections(QWidget* page) {
     }
     {
         CaptionFrame* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), 7), QStringLiteral("梯形产品重量"),
-                                    {kFrameLeft, 2640, kFrameWidth, 2100});
+                                    {kFrameLeft, 2640, kFrameWidth, 2130});
         constexpr int left = 1320, topRight = 2760, bottomRight = 3300, top = 720, bottom = 1680;
         Sketch s;
         closedOutline(s, {{left, top}, {topRight, top}, {bottomRight, bottom}, {left, bottom}});
         horizontalDimension(s, left, topRight, 480, top, top);            // a
-        horizontalDimension(s, left, bottomRight, 1920, bottom, bottom);  // b
+        horizontalDimension(s, left, bottomRight, 1890, bottom, bottom);  // b
         verticalDimension(s, top, bottom, 1050, left, left);              // h
         new LineSketch(f, std::move(s));
 
         txtw50 = box(f, "txtw50", {1740, 338, 600, kBoxH});
-        txtw53 = box(f, "txtw53", {2010, 1778, 600, kBoxH});
+        txtw53 = box(f, "txtw53", {2010, 1748, 600, kBoxH});
         txtw51 = box(f, "txtw51", {780, 1057, 540, kBoxH});
         label(f, QStringLiteral("输入厚度"), {1680, 900, 900, 255});
         txtw52 = box(f, "txtw52", {1740, 1170, 600, kBoxH});
         txtw54 = densityBox(f, "txtw54", QStringLiteral("输入比重"), 3690, 390);
-        densityNote(f, {3690, 960, 2460, 480});
+        densityNote(f, {3690, 960, 2640, 480});
         txtw55 = box(f, "txtw55", {3690, 1560, 1200, kBoxH});
         label(f, QStringLiteral("Kg"), {4920, 1590, 240, 255});
         connect(button(f, "Commandw10", QStringLiteral("计 算"), {5280, 1530, 780, 345}), &QPushButton::clicked, this,
@@ -525,12 +564,12 @@ void Form3::buildBlocksAndSections(QWidget* page) {
     QPushButton* angle;
     std::tie(List101, txte1, txte2, angle) =
         sectionFrame("Frame108", QStringLiteral("等边角钢重量计算"), QStringLiteral("选择角钢规格"), "List101", "txte1",
-                     "txte2", "Command106", QStringLiteral("计 算"), 4800, kAngleSteel);
+                     "txte2", "Command106", QStringLiteral("计 算"), 4830, kAngleSteel);
     connect(angle, &QPushButton::clicked, this, [this] { Command106_Click(); });
     QPushButton* channel;
     std::tie(List103, txte3, txte4, channel) =
         sectionFrame("Frame109", QStringLiteral("普通槽钢重量计算"), QStringLiteral("选择槽钢规格"), "List103", "txte3",
-                     "txte4", "Command202", QStringLiteral("计算"), 6240, kChannelSteel);
+                     "txte4", "Command202", QStringLiteral("计算"), 6270, kChannelSteel);
     connect(channel, &QPushButton::clicked, this, [this] { Command202_Click(); });
 }
 
@@ -583,7 +622,7 @@ void Form3::buildRings(QWidget* page) {
         Option30 =
             makeUnitOptions(f, QStringLiteral("Option29"), QStringLiteral("MM"), QStringLiteral("Option30"), 120, 300);
         txtw93 = densityBox(f, "txtw93", QStringLiteral("输入比重"), 3690, 330);
-        densityNote(f, {3690, 930, 2460, 480});
+        densityNote(f, {3690, 930, 2640, 480});
         txtw94 = resultBox(f, "txtw94", 3690, 1500);
         connect(button(f, "Commandw90", QStringLiteral("计 算"), {5280, 1470, 780, 345}), &QPushButton::clicked, this,
                 [this] { Commandw90_Click(); });
@@ -634,7 +673,7 @@ void Form3::buildRings(QWidget* page) {
         txtw75 = box(f, "txtw75", {3210, 900, 540, kBoxH});
         txtw81 = box(f, "txtw81", {3900, 2918, 540, kBoxH});
         txtw80 = box(f, "txtw80", {4620, 1837, 540, kBoxH});
-        txtw79 = box(f, "txtw79", {3690, 638, 600, kBoxH});
+        txtw79 = box(f, "txtw79", {3780, 638, 600, kBoxH});  // right of the D4 box
         txtw78 = box(f, "txtw78", {2490, 3540, 600, kBoxH});
         txtw71 = zeroBox(f, "txtw71", {480, 2340, 540, kBoxH});
         Option32 =
@@ -683,4 +722,5 @@ void Form3::buildDensityList(QWidget* page) {
     QListWidget* list = makeList(page, QStringLiteral("List3"), {720, 690, 5025, 5940});
     list->setFont(songFont(10.5));
     for (std::string_view item : kMaterialDensities) list->addItem(fromView(item));
+    list->setItemDelegate(new TabStopDelegate(list));
 }

@@ -27,7 +27,7 @@ QLabel* example(QWidget* parent, int index, const QString& text, Tw geo) {
 
 }  // namespace
 
-Form6::Form6() : ToolWindow(QStringLiteral("Form6"), QStringLiteral("18.公英制、角度转换"), 9300, 6480) {
+Form6::Form6() : ToolWindow(QStringLiteral("Form6"), QStringLiteral("18.公英制、角度转换"), 9300, 6570) {
     // Inch fraction: the numerator sits higher than the denominator, with a
     // slanted fraction bar between them.
     CaptionFrame* fraction =
@@ -51,7 +51,7 @@ Form6::Form6() : ToolWindow(QStringLiteral("Form6"), QStringLiteral("18.公英�
 
     // Inch range: two limits, three equivalent mm forms.
     CaptionFrame* range = makeFrame(this, arrayName(QStringLiteral("Frame2"), 0),
-                                    QStringLiteral("公英制尺寸转换小程序2"), {120, 2340, 4320, 3060});
+                                    QStringLiteral("公英制尺寸转换小程序2"), {120, 2340, 4320, 3150});
     makeLabel(range, QStringLiteral("Label5"), QStringLiteral("输入英制尺寸"), {120, 360, 1200, 255});
     qzv1 = makeBox(range, QStringLiteral("qzv1"), {120, 720, 900, 300});
     qzv2 = makeBox(range, QStringLiteral("qzv2"), {120, 1080, 900, 300});
@@ -110,7 +110,7 @@ Form6::Form6() : ToolWindow(QStringLiteral("Form6"), QStringLiteral("18.公英�
 
     // Degrees to radians.
     CaptionFrame* toRadians =
-        makeFrame(this, arrayName(QStringLiteral("Frame2"), 1), QStringLiteral("角度转换3"), {4560, 4080, 4620, 1320});
+        makeFrame(this, arrayName(QStringLiteral("Frame2"), 1), QStringLiteral("角度转换3"), {4560, 4080, 4620, 1410});
     label1(toRadians, 20, QStringLiteral("输入度数"), {120, 330, 1200, 255});
     qzv55 = makeBox(toRadians, QStringLiteral("qzv55"), {120, 630, 1020, 300});
     label1(toRadians, 19, QStringLiteral("°"), {1170, 653, 180, 255});
@@ -122,7 +122,7 @@ Form6::Form6() : ToolWindow(QStringLiteral("Form6"), QStringLiteral("18.公英�
 
     // Radians to degrees, one row across the window.
     CaptionFrame* toAngle =
-        makeFrame(this, QStringLiteral("Frame3"), QStringLiteral("角度转换4"), {120, 5520, 9060, 840});
+        makeFrame(this, QStringLiteral("Frame3"), QStringLiteral("角度转换4"), {120, 5610, 9060, 840});
     label1(toAngle, 23, QStringLiteral("输入弧度"), {120, 383, 840, 255});
     x1 = makeBox(toAngle, QStringLiteral("x1"), {960, 360, 1200, 300});
     label1(toAngle, 24, QStringLiteral("="), {2220, 383, 180, 255});

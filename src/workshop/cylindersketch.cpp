@@ -76,10 +76,12 @@ Sketch cylinderSketch() {
     s.push_back({kWallRight - 180, kFlangeBottom, kBoreRight, kFlangeTop + 180});
     bolt(s, 450);
     bolt(s, 2850);
-    // Centre line of the cylinder, dash-dot.
+    // Centre line of the cylinder, dash-dot. It stops above the two labels,
+    // which stand one under the other across it, and goes on below them.
+    constexpr int kClear = 60;  // between the line and a label
     s.push_back({1650, 450, 1650, 1000, 1, kGreyLine});
-    s.push_back({1650, 1060, 1650, 1800, 1, kGreyLine});
-    s.push_back({1650, 1860, 1650, 2650, 1, kGreyLine});
+    s.push_back({1650, 1060, 1650, kORingLabelTop - kClear, 1, kGreyLine});
+    s.push_back({1650, kGasketLabelTop + kSketchLabelHeight + kClear, 1650, 2650, 1, kGreyLine});
     return s;
 }
 

@@ -13,5 +13,6 @@ Sketch cylinderSketch();
 // Where the two leaders end, for the labels "O"形圈 and 密封垫片.
 inline constexpr int kORingLabelLeft = 1110, kORingLabelTop = 1440;
 inline constexpr int kGasketLabelLeft = 1320, kGasketLabelTop = 1860;
+inline constexpr int kSketchLabelHeight = 255;
 
 }  // namespace quorvil

@@ -10,6 +10,17 @@ constexpr int kArrowHalf = 35;  // its half width
 constexpr int kOvershoot = 60;  // extension lines end this far past the dimension line
 
 int sign(int v) { return (v > 0) - (v < 0); }
+
+// The first hatching line x + y = c above `lo`. Every area of a sketch is
+// hatched on the same lines, half a step off the multiples of `step`, so that
+// the hatching of two areas that meet runs on across their common edge
+// instead of leaving a seam of line ends there.
+int firstHatchLine(int lo, int step) {
+    int c = step / 2 + (lo - step / 2) / step * step;
+    while (c <= lo) c += step;
+    while (c - step > lo) c -= step;
+    return c;
+}
 }  // namespace
 
 void thick(Sketch& s, int x1, int y1, int x2, int y2) { s.push_back({x1, y1, x2, y2, 2}); }
@@ -24,7 +35,7 @@ void outline(Sketch& s, Area a) {
 
 void hatch(Sketch& s, Area a, int step) {
     // Lines x + y = c, rising to the right, clipped to the area.
-    for (int c = a.x1 + a.y1 + step / 2; c < a.x2 + a.y2; c += step) {
+    for (int c = firstHatchLine(a.x1 + a.y1, step); c < a.x2 + a.y2; c += step) {
         const int xStart = std::max(a.x1, c - a.y2), xEnd = std::min(a.x2, c - a.y1);
         if (xEnd - xStart < 15) continue;
         thin(s, xStart, c - xStart, xEnd, c - xEnd);
@@ -38,7 +49,7 @@ void hatch(Sketch& s, const std::vector<Point>& polygon, int step) {
         lo = std::min(lo, p.x + p.y);
         hi = std::max(hi, p.x + p.y);
     }
-    for (int c = lo + step / 2; c < hi; c += step) {
+    for (int c = firstHatchLine(lo, step); c < hi; c += step) {
         // Where the line x + y = c crosses the edges; a convex figure gives one chord.
         double xMin = 1e9, xMax = -1e9;
         for (std::size_t i = 0; i < polygon.size(); ++i) {

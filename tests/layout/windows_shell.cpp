@@ -4,7 +4,10 @@ namespace quorvil::test {
 
 LayoutWindow layoutForm1() {
     LayoutWindow w;
-    w.examples = {{"txtT1=1", "txtT1=12.375", "txtT1=-0.5"}};
+    // The converter's own examples (an empty box shows 0), then inch sizes
+    // as a user types them: fractions to the 64th and the longest lengths.
+    w.examples = {{"txtT1=1", "txtT1=0.5", "txtT1=0.01", "txtT1=-1", "txtT1="},
+                  {"txtT1=0.015625", "txtT1=47.96875", "txtT1=-47.96875", "txtT1=999.9999", "txtT1=-9999.999"}};
     w.allowances = {
         {LayoutAllowance::Overlap, "Label1_0", "Image1", "the advertisement is written on the picture"},
     };

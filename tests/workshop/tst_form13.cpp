@@ -25,6 +25,7 @@ private slots:
     void badInputChangesNoBox_data();
     void badInputChangesNoBox();
     void enterRunsTheStaticCalculation();
+    void boxesStandInTheBlanksOfTheirGuidance();
 
 private:
     Form13* w = nullptr;
@@ -129,6 +130,26 @@ void TestForm13::enterRunsTheStaticCalculation() {
     p.box("M11")->setFocus();
     QTest::keyClick(p.box("M11"), Qt::Key_Return);
     QVERIFY2(p.matches({"m4=10.16", "m10="}), p.why());
+}
+
+// The yield strength and stiffness boxes stand in the blanks that open their
+// guidance label: each ends before the label's first word and above its
+// second line, so the box hides none of its text.
+void TestForm13::boxesStandInTheBlanksOfTheirGuidance() {
+    WindowProbe p(w);
+    const struct {
+        const char *box, *label;
+        int blanks;
+    } pairs[] = {{"m5", "Label1_17", 24}, {"m6", "Label1_15", 14}};
+    for (const auto& pair : pairs) {
+        const QRect box = p.box(pair.box)->geometry();
+        auto* label = p.get<QLabel>(pair.label);
+        QCOMPARE(label->parentWidget(), p.box(pair.box)->parentWidget());
+        const QFontMetrics fm(label->font());
+        QVERIFY2(label->heightForWidth(label->width()) > fm.height(), pair.label);  // it does wrap
+        QVERIFY2(box.right() < label->x() + fm.horizontalAdvance(QString(pair.blanks, u' ')), pair.box);
+        QVERIFY2(box.bottom() < label->y() + fm.height(), pair.box);
+    }
 }
 
 QUORVIL_UI_TEST_MAIN(TestForm13)

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 #include "common/ui/tabcontainer.h"
 #include "shell/launch.h"
@@ -61,6 +62,7 @@ private slots:
     void cleanup();
     void opensAsDesigned();
     void lists();
+    void densitiesStandInOneColumn();
     void launchIndex1();
     void calculate_data();
     void calculate();
@@ -111,6 +113,43 @@ void TestForm3::opensAsDesigned() {
                         "Command202=计算", "Command106=计 算", "Commanda=计 算", "Commandc=清 除"}),
              p.why());
     QVERIFY(p.get<QWidget>("Frame1_0")->isVisible() && !p.get<QWidget>("Frame1_6")->isVisible());
+}
+
+// The densities of the material list stand in one column, whatever tabs and
+// blanks lead to them: each item is drawn twice, with and without its
+// density, and the density's ink starts where the two first differ.
+void TestForm3::densitiesStandInOneColumn() {
+    WindowProbe p(w);
+    p.get<quorvil::TabContainer>("SSTab1")->setCurrentIndex(6);
+    auto* list = p.get<QListWidget>("List3");
+    static const QRegularExpression density(QStringLiteral("[0-9][0-9.~]*(?=\\s*$)"));
+    QMap<int, QStringList> byStart;
+    for (int i = 0; i < list->count(); ++i) {
+        QListWidgetItem* item = list->item(i);
+        const QString text = item->text();
+        const QRegularExpressionMatch m = density.match(text);
+        QVERIFY2(m.hasMatch(), qPrintable(text));
+        list->scrollToItem(item);
+        const QRect row = list->visualItemRect(item);
+        const QImage shown = list->viewport()->grab(row).toImage();
+        item->setText(QString(text).replace(m.capturedStart(), m.capturedLength(), QString(m.capturedLength(), u' ')));
+        const QImage without = list->viewport()->grab(row).toImage();
+        item->setText(text);
+        int start = -1;
+        for (int x = 0; x < shown.width() && start < 0; ++x)
+            for (int y = 0; y < shown.height(); ++y)
+                if (shown.pixel(x, y) != without.pixel(x, y)) {
+                    start = x;
+                    break;
+                }
+        QVERIFY2(start >= 0, qPrintable(text));
+        byStart[start] << text;
+    }
+    // Digits differ in their left bearing by a pixel at most.
+    QString starts;
+    for (auto it = byStart.cbegin(); it != byStart.cend(); ++it)
+        starts += QStringLiteral(" at %1 px: %2 items, first \"%3\";").arg(it.key()).arg(it->size()).arg(it->first());
+    QVERIFY2(byStart.lastKey() - byStart.firstKey() <= 1, qPrintable(starts));
 }
 
 // The lists hold their items as stored, and no size is selected at opening.
