@@ -55,6 +55,21 @@ public:
         }
     }
 
+    // Types a text key by key into a box or an editable combo box, as the
+    // user does: its text selected first, so the keys replace it. The text
+    // stays as typed until the user leaves the box or presses Enter.
+    void keys(const QString& name, const QString& text) const {
+        QLineEdit* e = w_->findChild<QLineEdit*>(name);
+        if (!e) {
+            auto* c = w_->findChild<QComboBox*>(name);
+            if (!c || !c->isEditable()) qFatal("no box %s to type into", qPrintable(name));
+            e = c->lineEdit();
+        }
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClicks(e, text);
+    }
+
     // Clicks a button or an option with the mouse.
     void click(const QString& name) const {
         auto* b = get<QAbstractButton>(name);

@@ -346,7 +346,7 @@ Form16::Form16() : ToolWindow(QStringLiteral("Form16"), QStringLiteral("7.API 6A
     // The sketch with its boxes and captions.
     QWidget* result = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("显示结果"), {2280, 60, 9700, 7600});
     new LineSketch(result, flangeSketch());
-    makeLabel(result, arrayName(QStringLiteral("Label11"), 1), QStringLiteral("≤"), {4070, 3880, 160, 240});
+    makeLabel(result, arrayName(QStringLiteral("Label11"), 1), QStringLiteral("≤"), {4040, 3880, 160, 240});
     Text1 = sketchBox(result, "Text1", {kText1X - 330, 3865, 660, 270});
     Text3 = sketchBox(result, "Text3", {kText3X - 420, 3265, 840, 270});
     Text4 = sketchBox(result, "Text4", {kText4X - 600, 4465, 1200, 270});
@@ -356,7 +356,7 @@ Form16::Form16() : ToolWindow(QStringLiteral("Form16"), QStringLiteral("7.API 6A
     Text6 = sketchBox(result, "Text6", {kText6X - 330, 3665, 660, 270});
     Text7 = sketchBox(result, "Text7", {3000, kText7Y - 135, 600, 270});
     Text2 = sketchBox(result, "Text2", {2950, kText2Y - 135, 660, 270});
-    makeLabel(result, arrayName(QStringLiteral("Label1"), 0), QStringLiteral("+3"), {3620, kText2Y - 215, 240, 220});
+    makeLabel(result, arrayName(QStringLiteral("Label1"), 0), QStringLiteral("+3"), {3650, kText2Y - 215, 240, 220});
     Text21 = sketchBox(result, "Text21", {(kText21Left + kRaised) / 2 - 420, kText21Y - 135, 840, 270});
     Text20 = sketchBox(result, "Text20", {1850, kHoleLeaderY - 135, 840, 270});
     makeLabel(result, arrayName(QStringLiteral("Label11"), 0), QStringLiteral("+2"),

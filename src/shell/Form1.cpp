@@ -14,6 +14,7 @@
 #include "buildsettings.h"
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
+#include "common/ui/defaultbutton.h"
 #include "common/ui/fonts.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/toolwindow.h"
@@ -83,6 +84,7 @@ QUrl Form1::mailAddress() { return QUrl(QStringLiteral("mailto:author@quorvil.ex
 Form1::Form1() {
     setObjectName(QStringLiteral("Form1"));
     applyWindowRules(this, QString::fromUtf8(build::kMainCaption), 6780, 5550);
+    enterPressesFocusedButton(this);
     setWindowIcon(QIcon(QPixmap::fromImage(
         rawPicture(QStringLiteral(":/assets/quorvil-icon.rgba"), {32, 32}, QImage::Format_RGBA8888))));
     setFont(songFont(10.5));

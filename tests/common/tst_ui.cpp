@@ -1,5 +1,8 @@
 // The shared window rules: self-formatting boxes, number boxes, the
 // tool-window lifecycle, printing through the seam, tabs and line sketches.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
@@ -52,7 +55,11 @@ private slots:
     void sketchOnFrameStartsBelowTheBorder();
     void frameCaptionSitsOnThePage();
     void longTextShowsFromItsStart();
-    void defaultButtonTakesEnter();
+    void enterPressesButtons();
+    void formatBoxFormatsTypingWhenTheUserIsDone_data();
+    void formatBoxFormatsTypingWhenTheUserIsDone();
+    void editableComboKeepsWhatIsTyped();
+    void listShowsNothingPickedUntilPicked();
     void writePlanWritesAllOrNothing();
     void probeTypesClicksPicksAndCompares();
 };
@@ -70,11 +77,6 @@ void TestUi::formatBoxRewritesEveryChange() {
     QCOMPARE(box.text(), QStringLiteral("abc"));
     box.setText(QStringLiteral(" 25.4"));  // a leading blank does not survive
     QCOMPARE(box.text(), QStringLiteral("25.400"));
-
-    // Typing re-formats after every keystroke.
-    box.clear();
-    QTest::keyClicks(&box, QStringLiteral("2"));
-    QCOMPARE(box.text(), QStringLiteral("2.000"));
 
     FormatBox hash(Pattern::Hash3, &parent);
     hash.setText(QStringLiteral("0.5"));
@@ -273,7 +275,7 @@ void TestUi::longTextShowsFromItsStart() {
     QCOMPARE(plain->cursorPosition(), 2);
 }
 
-void TestUi::defaultButtonTakesEnter() {
+void TestUi::enterPressesButtons() {
     QWidget w;
     QLineEdit* box = makeBox(&w, QStringLiteral("a"), {0, 0, 900, 300});
     QPushButton* def = makeButton(&w, QStringLiteral("def"), QStringLiteral("算"), {0, 600, 900, 300});
@@ -281,21 +283,162 @@ void TestUi::defaultButtonTakesEnter() {
     int defClicks = 0, otherClicks = 0;
     QObject::connect(def, &QPushButton::clicked, [&] { ++defClicks; });
     QObject::connect(other, &QPushButton::clicked, [&] { ++otherClicks; });
-    setDefaultButton(&w, def, {.focusedButtonTakesEnter = true, .onlyWhileShown = true, .drawnAsDefault = false});
+    const auto enterOn = [&](QWidget* focus, Qt::Key key = Qt::Key_Return, Qt::KeyboardModifiers m = {}) {
+        focus->setFocus();
+        QTest::keyClick(focus, key, m);
+        return std::pair(defClicks, otherClicks);
+    };
+    using Clicks = std::pair<int, int>;
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+
+    // A window without a default button: a focused button takes Enter, as it
+    // takes Space; Enter in a box presses nothing.
+    enterPressesFocusedButton(&w);
+    QCOMPARE(enterOn(other), Clicks(0, 1));
+    QCOMPARE(enterOn(other, Qt::Key_Space), Clicks(0, 2));
+    QCOMPARE(enterOn(box), Clicks(0, 2));
+
+    // With a default button: Enter anywhere else presses it.
+    setDefaultButton(&w, def, {.onlyWhileShown = true, .drawnAsDefault = false});
+    QCOMPARE(enterOn(box), Clicks(1, 2));
+    QCOMPARE(enterOn(box, Qt::Key_Enter, Qt::KeypadModifier), Clicks(2, 2));
+    QCOMPARE(enterOn(box, Qt::Key_Return, Qt::ShiftModifier), Clicks(2, 2));  // not Enter
+    QCOMPARE(enterOn(other), Clicks(2, 3));                                   // the focused button, not the default
+    QCOMPARE(enterOn(def), Clicks(3, 3));
+    // Only while it is shown: on a tab page behind, nothing.
+    def->hide();
+    QCOMPARE(enterOn(box), Clicks(3, 3));
+    other->setEnabled(false);
+    QCOMPARE(enterOn(box), Clicks(3, 3));
+}
+
+void TestUi::formatBoxFormatsTypingWhenTheUserIsDone_data() {
+    QTest::addColumn<int>("pattern");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("0.000") << int(Pattern::Fixed3) << "2.5"
+                           << "2.500";
+    QTest::newRow("0.000 small") << int(Pattern::Fixed3) << "0.05"
+                                 << "0.050";
+    QTest::newRow("0") << int(Pattern::Fixed0) << "12.5"
+                       << "13";
+    QTest::newRow("0.0000") << int(Pattern::Fixed4) << "-1.23456"
+                            << "-1.2346";
+    QTest::newRow("#.000") << int(Pattern::Hash3) << "0.5"
+                           << ".500";
+    QTest::newRow("not a number") << int(Pattern::Fixed3) << "2.5x"
+                                  << "2.5x";
+}
+
+void TestUi::formatBoxFormatsTypingWhenTheUserIsDone() {
+    QFETCH(int, pattern);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    // A window with the box, a box to move to and a button whose handler
+    // reads the box as a calculation does.
+    QWidget w;
+    FormatBox* box = makeFormatBox(&w, QStringLiteral("f"), Pattern(pattern), {0, 0, 1500, 300});
+    QLineEdit* next = makeBox(&w, QStringLiteral("next"), {0, 450, 1500, 300});
+    QPushButton* calc = makeButton(&w, QStringLiteral("calc"), QStringLiteral("算"), {0, 900, 900, 300});
+    QString seenByCalculation;
+    QObject::connect(calc, &QPushButton::clicked, [&] {
+        // What the box shows as the handler starts, and what it reads.
+        const QString showing = box->text();
+        seenByCalculation = showing + u'|' + boxText(box);
+    });
+    setDefaultButton(&w, calc, {.drawnAsDefault = false});
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const auto typeAnew = [&] {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, typed);
+        seenByCalculation.clear();
+    };
+
+    // While typing, the box holds what was typed; the user keeps typing.
+    typeAnew();
+    QCOMPARE(box->text(), typed);
+    QCOMPARE(box->cursorPosition(), typed.size());
+
+    // Leaving the box formats it.
+    QTest::keyClick(box, Qt::Key_Tab);
+    QCOMPARE(box->text(), shown);
+    QVERIFY(next->hasFocus());
+
+    // A click on the calculation's button: the box shows the formatted text
+    // before the handler reads it.
+    typeAnew();
+    QTest::mouseClick(calc, Qt::LeftButton);
+    QCOMPARE(seenByCalculation, shown + u'|' + shown);
+
+    // Enter in the box presses the default button, the box formatted first.
+    typeAnew();
     QTest::keyClick(box, Qt::Key_Return);
-    QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(defClicks, 2);
-    QTest::keyClick(box, Qt::Key_Return, Qt::ShiftModifier);  // not Enter
-    QCOMPARE(defClicks, 2);
-    other->setFocus();
-    QTest::keyClick(other, Qt::Key_Return);
-    QCOMPARE(otherClicks, 1);
-    QCOMPARE(defClicks, 2);
-    def->hide();  // on a tab page behind: nothing
-    QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(defClicks, 2);
+    QCOMPARE(seenByCalculation, shown + u'|' + shown);
+
+    // A press through accessibility moves no focus: the box is formatted as
+    // the calculation reads it, before anything is written.
+    typeAnew();
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(calc);
+    QVERIFY(button && button->actionInterface());
+    button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(!seenByCalculation.isEmpty());
+    QCOMPARE(seenByCalculation, typed + u'|' + shown);
+    QCOMPARE(box->text(), shown);
+
+    // A write by code formats at once, even while the box has the keyboard.
+    typeAnew();
+    box->setText(QStringLiteral("1"));
+    QCOMPARE(box->text(), QString::fromStdString(reformat("1", Pattern(pattern))));
+}
+
+void TestUi::editableComboKeepsWhatIsTyped() {
+    QWidget w;
+    QComboBox* combo = makeCombo(&w, QStringLiteral("c"), {0, 0, 1500, 300}, true);
+    combo->addItems({QStringLiteral("10"), QStringLiteral("110"), QStringLiteral("第一系列")});
+    combo->setCurrentIndex(1);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    int activated = 0;
+    QObject::connect(combo, &QComboBox::activated, [&] { ++activated; });
+    // No completion from the list, and typing leaves no item picked.
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), QStringLiteral("11"));
+    QCOMPARE(combo->currentText(), QStringLiteral("11"));
+    QCOMPARE(combo->currentIndex(), -1);
+    QCOMPARE(combo->count(), 3);
+    // Enter on a text equal to an item picks nothing and adds nothing.
+    combo->lineEdit()->clear();
+    QTest::keyClicks(combo->lineEdit(), QStringLiteral("10"));
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    QCOMPARE(combo->currentText(), QStringLiteral("10"));
+    QCOMPARE(combo->currentIndex(), -1);
+    QCOMPARE(combo->count(), 3);
+    QCOMPARE(activated, 0);
+    // Typing in the middle keeps the caret where the key went.
+    combo->setCurrentIndex(2);
+    combo->lineEdit()->setCursorPosition(2);
+    QTest::keyClicks(combo->lineEdit(), QStringLiteral("x"));
+    QCOMPARE(combo->currentText(), QStringLiteral("第一x系列"));
+    QCOMPARE(combo->lineEdit()->cursorPosition(), 3);
+}
+
+void TestUi::listShowsNothingPickedUntilPicked() {
+    QWidget w;
+    QListWidget* list = makeList(&w, QStringLiteral("l"), {0, 0, 1500, 1500});
+    list->addItems({QStringLiteral("一"), QStringLiteral("二")});
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    list->setFocus(Qt::TabFocusReason);
+    QVERIFY(list->hasFocus());
+    QVERIFY(!list->currentIndex().isValid());
+    QVERIFY(list->selectedItems().isEmpty());
+    // The keyboard still picks from the first item on.
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentRow(), 0);
+    QVERIFY(list->item(0)->isSelected());
 }
 
 void TestUi::writePlanWritesAllOrNothing() {

@@ -15,6 +15,8 @@ LayoutWindow layoutForm1() {
     return w;
 }
 
+// The window holds captions over empty tool slots only: nothing to drive
+// beyond looking at it fresh.
 LayoutWindow layoutForm10() { return {}; }
 
 }  // namespace quorvil::test

@@ -3,13 +3,19 @@
 #include <QLineEdit>
 
 #include "common/numtext.h"
+#include "common/ui/formatbox.h"
 #include "common/ui/writeplan.h"
 
 namespace quorvil {
 
-std::optional<double> readStrict(const QLineEdit* box) { return readStrict(box->text().toStdString()); }
-double readLenient(const QLineEdit* box) { return readLenient(box->text().toStdString()); }
-std::optional<double> readLeadingNumber(const QLineEdit* box) { return readLeadingNumber(box->text().toStdString()); }
+QString boxText(const QLineEdit* box) {
+    settleTyping(box);
+    return box->text();
+}
+
+std::optional<double> readStrict(const QLineEdit* box) { return readStrict(boxText(box).toStdString()); }
+double readLenient(const QLineEdit* box) { return readLenient(boxText(box).toStdString()); }
+std::optional<double> readLeadingNumber(const QLineEdit* box) { return readLeadingNumber(boxText(box).toStdString()); }
 
 void showText(QLineEdit* box, const QString& text) {
     box->setText(text);

@@ -8,6 +8,10 @@ class QString;
 
 namespace quorvil {
 
+// A box's text as a calculation reads it: what the user typed into a
+// self-formatting box is formatted first, as leaving the box would.
+QString boxText(const QLineEdit* box);
+
 std::optional<double> readStrict(const QLineEdit* box);
 double readLenient(const QLineEdit* box);
 std::optional<double> readLeadingNumber(const QLineEdit* box);

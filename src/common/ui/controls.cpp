@@ -15,6 +15,22 @@
 namespace quorvil {
 
 namespace {
+// A list box that shows nothing picked until the user picks: a plain item
+// view, given the keyboard with no current item, makes its first item
+// current and draws it so, which reads as picked.
+class ListBox : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        const bool hadCurrent = currentIndex().isValid();
+        QListWidget::focusInEvent(event);
+        if (!hadCurrent && selectedItems().isEmpty())
+            selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+};
+
 template <class W>
 W* named(W* w, const QString& name, Tw geo) {
     if (!name.isEmpty()) w->setObjectName(name);
@@ -64,12 +80,25 @@ QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& ca
 QComboBox* makeCombo(QWidget* parent, const QString& name, Tw geo, bool editable) {
     auto* c = named(new QComboBox(parent), name, geo);
     c->setEditable(editable);
-    if (editable) c->setInsertPolicy(QComboBox::NoInsert);
+    if (!editable) return c;
+    // What the user types is what the box holds: no completion from the
+    // list (typing 11 must not leave 110), nothing added to the list, and
+    // no item picked by typing or by Enter on a text that equals one; the
+    // typed text leaves no item picked until one is chosen from the list.
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->setCompleter(nullptr);
+    QObject::disconnect(c->lineEdit(), SIGNAL(editingFinished()), c, nullptr);
+    QObject::connect(c->lineEdit(), &QLineEdit::textEdited, c, [c](const QString& typed) {
+        if (c->currentIndex() == -1) return;
+        QLineEdit* edit = c->lineEdit();
+        const int cursor = edit->cursorPosition();
+        c->setCurrentIndex(-1);  // empties the text field
+        edit->setText(typed);
+        edit->setCursorPosition(cursor);
+    });
     return c;
 }
 
-QListWidget* makeList(QWidget* parent, const QString& name, Tw geo) {
-    return named(new QListWidget(parent), name, geo);
-}
+QListWidget* makeList(QWidget* parent, const QString& name, Tw geo) { return named(new ListBox(parent), name, geo); }
 
 }  // namespace quorvil

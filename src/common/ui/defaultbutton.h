@@ -1,8 +1,10 @@
-// A window's default button: Enter (Return or the keypad's Enter, without
-// Shift, Ctrl or Alt) anywhere in the window presses it, as in a dialog.
-// Tool windows are plain widgets, where Qt's own default button (a dialog
-// feature) does nothing. One implementation for every window that has one;
-// the rules say where a window differs.
+// Enter and the command buttons of a window, one implementation for all.
+// Tool windows are plain widgets, where Qt's dialog behaviour (Enter presses
+// the focused or the default button) does not apply.
+// - In every window, Enter (Return or the keypad's Enter, without Shift,
+//   Ctrl or Alt) on a focused command button presses it, as Space does.
+// - A window may have a default button: Enter anywhere else in the window
+//   presses it, as in a dialog.
 #pragma once
 
 class QPushButton;
@@ -11,10 +13,6 @@ class QWidget;
 namespace quorvil {
 
 struct DefaultButtonRules {
-    // Enter on a focused command button presses that button instead, as in
-    // a dialog; otherwise a focused command button lets Enter pass and
-    // nothing is pressed.
-    bool focusedButtonTakesEnter = true;
     // A button is pressed only while it is shown (its tab page in front)
     // and enabled; otherwise also from another page.
     bool onlyWhileShown = true;
@@ -22,7 +20,11 @@ struct DefaultButtonRules {
     bool drawnAsDefault = true;
 };
 
-// Installs the default button on the window; the window owns the handler.
+// Enter on a focused command button of the window presses it. The tool
+// windows and the main window install this themselves.
+void enterPressesFocusedButton(QWidget* window);
+
+// Makes `button` the window's default button; the window owns the handler.
 void setDefaultButton(QWidget* window, QPushButton* button, DefaultButtonRules rules = {});
 
 }  // namespace quorvil

@@ -1,5 +1,6 @@
 #include "common/ui/toolwindow.h"
 
+#include "common/ui/defaultbutton.h"
 #include "common/ui/twips.h"
 
 namespace quorvil {
@@ -16,6 +17,7 @@ ToolWindow::ToolWindow(const QString& name, const QString& caption, int clientWi
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose);
     applyWindowRules(this, caption, clientWidthTwips, clientHeightTwips);
+    enterPressesFocusedButton(this);
 }
 
 }  // namespace quorvil

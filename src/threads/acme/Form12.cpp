@@ -82,8 +82,10 @@ void Form12::buildGrid(bool external) {
     const QString rows[3] = {QStringLiteral("大径"), QStringLiteral("中径"), QStringLiteral("小径")};
     const int top[3] = {360, 960, 1560};
     const int first = external ? 2 : 14;
-    const int mmLeft = external ? 2400 : 2460;
-    // Wide enough for the mm values of the largest sizes ("101.600").
+    // Both mm columns start where the internal one does: "英寸" needs the
+    // room before them. Wide enough for the mm values of the largest sizes
+    // ("127.508").
+    const int mmLeft = 2460;
     const int mmWidth = 765;
     const Tw tol = external ? Tw{3390, 0, 705, 270} : Tw{3360, 0, 735, 270};
     const int tolShift = external ? 150 : -165;
@@ -129,9 +131,17 @@ void Form12::ListN_Click() {
     pair(14, s.intMajorMin, s.intMajorMax, false);
     pair(18, s.intPitchMin, s.intPitchMax, false);
     pair(22, s.intMinorMin, s.intMinorMax, false);
-    // No wire at 2 threads per inch: the wire and M value boxes keep their text.
-    plan.plain(N[26], s.wireMm);
-    plan.plain(N[27], s.mValueMm);
+    // No wire at 2 threads per inch: both boxes say so rather than keep the
+    // wire and M value of the size picked before.
+    const QString none = QStringLiteral("--");
+    if (s.wireMm)
+        plan.plain(N[26], *s.wireMm);
+    else
+        plan.text(N[26], none);
+    if (s.mValueMm)
+        plan.plain(N[27], *s.mValueMm);
+    else
+        plan.text(N[27], none);
     plan.commit();
 }
 

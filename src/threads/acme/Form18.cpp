@@ -69,10 +69,11 @@ void Form18::buildInput() {
     // The fraction bar: from the numerator's upper right corner down towards the denominator.
     new LineSketch(in, Sketch{{2025, 285, 1965, 735}});
     txts3 = makeBox(in, QStringLiteral("txts3"), {2070, 495, 405, 285});
-    label(in, QStringLiteral("英寸"), {2520, 525, 390, 225});
-    label(in, QStringLiteral("螺距"), {2940, 420, 390, 225});
-    s4 = makeBox(in, QStringLiteral("s4"), {3315, 375, 480, 285});
-    label(in, QStringLiteral("牙/寸"), {3825, 420, 450, 225});
+    label(in, QStringLiteral("英寸"), {2505, 525, 390, 225});
+    label(in, QStringLiteral("螺距"), {2910, 420, 390, 225});
+    s4 = makeBox(in, QStringLiteral("s4"), {3285, 375, 480, 285});
+    // Clear of the frame's right border.
+    label(in, QStringLiteral("牙/寸"), {3780, 420, 450, 225});
 }
 
 // One limits grid, rows major, pitch and minor diameter: two inch limits, the

@@ -60,7 +60,7 @@ public:
 
     QString text(const QLineEdit* box) const {
         const auto it = held_.find(box);
-        return it != held_.end() ? it->second : box->text();
+        return it != held_.end() ? it->second : boxText(box);
     }
     std::optional<double> read(const QLineEdit* box) const { return readStrict(text(box).toStdString()); }
     // For a box this pass has written: it holds a number unless the write
@@ -138,28 +138,32 @@ void Form21::buildExternal() {
     QGroupBox* f =
         makeFrame(this, arrayName(QStringLiteral("Fra32"), 0), QStringLiteral("外螺纹参数"), {225, 1125, 4875, 1830});
     const QString rows[] = {QStringLiteral("大径"), QStringLiteral("中径"), QStringLiteral("小径")};
-    const int top[] = {420, 915, 1410};
+    const int top[] = {375, 870, 1365};
+    // The tolerance sits a little lower than its row, so that the "0" above
+    // it reads as its upper deviation and not as part of the row above.
+    constexpr int kTolDown = 90;
     for (int r = 0; r < 3; ++r) {
         const int y = top[r];
-        label(f, rows[r], {75, y + 30, 420, 255});
-        label(f, QStringLiteral("-"), {1290, y + 30, 90, 255});
-        label(f, QStringLiteral("英寸"), {2175, y + 30, 330, 255});
-        label(f, QStringLiteral("0"), {3255, y - 195, 150, 180});
-        label(f, QStringLiteral("-"), {3150, y + 30, 90, 255});
-        label(f, QStringLiteral("MM"), {3795, y + 30, 270, 255});
+        label(f, rows[r], {60, y + 30, 405, 255});
+        label(f, QStringLiteral("-"), {1230, y + 30, 90, 255});
+        label(f, QStringLiteral("英寸"), {2130, y + 30, 360, 255});
+        label(f, QStringLiteral("0"), {3360, y + kTolDown - 180, 150, 180});
+        label(f, QStringLiteral("-"), {3225, y + kTolDown + 30, 90, 255});
+        label(f, QStringLiteral("MM"), {3900, y + kTolDown + 30, 180, 255});
     }
-    w5 = makeFormatBox(f, QStringLiteral("w5"), Pattern::Fixed4, {495, 420, 780, 300});
-    w6 = makeFormatBox(f, QStringLiteral("w6"), Pattern::Fixed4, {1380, 420, 780, 300});
-    w7 = makeFormatBox(f, QStringLiteral("w7"), Pattern::Fixed3, {2535, 420, 600, 300});
-    w8 = makeFormatBox(f, QStringLiteral("w8"), Pattern::Fixed3, {3240, 420, 540, 300});
-    w9 = makeBox(f, QStringLiteral("w9"), {495, 915, 780, 300});
-    w10 = makeBox(f, QStringLiteral("w10"), {1380, 915, 780, 300});
-    w11 = makeFormatBox(f, QStringLiteral("w11"), Pattern::Fixed3, {2535, 915, 600, 300});
-    w12 = makeFormatBox(f, QStringLiteral("w12"), Pattern::Fixed3, {3240, 915, 540, 300});
-    w13 = makeBox(f, QStringLiteral("w13"), {495, 1410, 780, 300});
-    w14 = makeBox(f, QStringLiteral("w14"), {1380, 1410, 780, 300});
-    w15 = makeFormatBox(f, QStringLiteral("w15"), Pattern::Fixed3, {2535, 1410, 600, 300});
-    w16 = makeFormatBox(f, QStringLiteral("w16"), Pattern::Fixed3, {3240, 1410, 540, 300});
+    // The mm column is wide enough for the largest sizes ("127.000").
+    w5 = makeFormatBox(f, QStringLiteral("w5"), Pattern::Fixed4, {435, 375, 780, 300});
+    w6 = makeFormatBox(f, QStringLiteral("w6"), Pattern::Fixed4, {1335, 375, 780, 300});
+    w7 = makeFormatBox(f, QStringLiteral("w7"), Pattern::Fixed3, {2505, 375, 705, 300});
+    w8 = makeFormatBox(f, QStringLiteral("w8"), Pattern::Fixed3, {3330, 375 + kTolDown, 540, 300});
+    w9 = makeBox(f, QStringLiteral("w9"), {435, 870, 780, 300});
+    w10 = makeBox(f, QStringLiteral("w10"), {1335, 870, 780, 300});
+    w11 = makeFormatBox(f, QStringLiteral("w11"), Pattern::Fixed3, {2505, 870, 705, 300});
+    w12 = makeFormatBox(f, QStringLiteral("w12"), Pattern::Fixed3, {3330, 870 + kTolDown, 540, 300});
+    w13 = makeBox(f, QStringLiteral("w13"), {435, 1365, 780, 300});
+    w14 = makeBox(f, QStringLiteral("w14"), {1335, 1365, 780, 300});
+    w15 = makeFormatBox(f, QStringLiteral("w15"), Pattern::Fixed3, {2505, 1365, 705, 300});
+    w16 = makeFormatBox(f, QStringLiteral("w16"), Pattern::Fixed3, {3330, 1365 + kTolDown, 540, 300});
 
     makeWrappedLabel(f, QString(), QStringLiteral("牙形实际高度"), {4110, 300, 690, 420}, Qt::AlignLeft | Qt::AlignTop);
     w17 = makeFormatBox(f, QStringLiteral("w17"), Pattern::Fixed2, {4125, 750, 660, 300});
@@ -172,28 +176,31 @@ void Form21::buildInternal() {
         makeFrame(this, arrayName(QStringLiteral("Fra32"), 1), QStringLiteral("内螺纹参数"), {225, 3015, 6270, 1635});
     const QString rows[] = {QStringLiteral("大径"), QStringLiteral("中径"), QStringLiteral("小径")};
     const int top[] = {300, 750, 1200};
+    // The tolerance sits a little higher than its row, with room under it
+    // for its lower deviation "0" above the next row's tolerance.
+    constexpr int kTolUp = 60;
     for (int r = 0; r < 3; ++r) {
         const int y = top[r];
         label(f, rows[r], {90, y + 30, 480, 255});
         label(f, QStringLiteral("-"), {1485, y + 30, 105, 255});
         label(f, QStringLiteral("英寸"), {2520, y + 30, 360, 255});
-        label(f, QStringLiteral("+"), {3630, y + 30, 120, 255});
-        label(f, QStringLiteral("0"), {3780, y + 270, 150, 165});
-        label(f, QStringLiteral("MM"), {4395, y + 30, 300, 255});
+        label(f, QStringLiteral("+"), {3630, y - kTolUp + 30, 120, 255});
+        label(f, QStringLiteral("0"), {3780, y - kTolUp + 270, 150, 180});
+        label(f, QStringLiteral("MM"), {4395, y - kTolUp + 30, 300, 255});
     }
     // The minimum major diameter is the one box aligned to the left.
     w20 = makeFormatBox(f, QStringLiteral("w20"), Pattern::Fixed4, {570, 300, 900, 300}, false);
     w21 = makeFormatBox(f, QStringLiteral("w21"), Pattern::Fixed4, {1605, 300, 900, 300});
     w22 = makeFormatBox(f, QStringLiteral("w22"), Pattern::Fixed3, {2895, 300, 720, 300});
-    w23 = makeFormatBox(f, QStringLiteral("w23"), Pattern::Fixed3, {3765, 300, 600, 300});
+    w23 = makeFormatBox(f, QStringLiteral("w23"), Pattern::Fixed3, {3765, 300 - kTolUp, 600, 300});
     w24 = makeFormatBox(f, QStringLiteral("w24"), Pattern::Fixed4, {570, 750, 900, 300});
     w25 = makeFormatBox(f, QStringLiteral("w25"), Pattern::Fixed4, {1605, 750, 900, 300});
     w26 = makeFormatBox(f, QStringLiteral("w26"), Pattern::Fixed3, {2895, 750, 720, 300});
-    w27 = makeFormatBox(f, QStringLiteral("w27"), Pattern::Fixed3, {3765, 750, 600, 300});
+    w27 = makeFormatBox(f, QStringLiteral("w27"), Pattern::Fixed3, {3765, 750 - kTolUp, 600, 300});
     w28 = makeFormatBox(f, QStringLiteral("w28"), Pattern::Fixed4, {570, 1200, 900, 300});
     w29 = makeFormatBox(f, QStringLiteral("w29"), Pattern::Fixed4, {1605, 1200, 900, 300});
     w30 = makeFormatBox(f, QStringLiteral("w30"), Pattern::Fixed3, {2895, 1200, 720, 300});
-    w31 = makeFormatBox(f, QStringLiteral("w31"), Pattern::Fixed3, {3765, 1200, 600, 300});
+    w31 = makeFormatBox(f, QStringLiteral("w31"), Pattern::Fixed3, {3765, 1200 - kTolUp, 600, 300});
 
     label(f, QStringLiteral("牙形实际高度"), {4890, 315, 1260, 255});
     w32 = makeFormatBox(f, QStringLiteral("w32"), Pattern::Fixed2, {5070, 600, 840, 300});
@@ -229,7 +236,8 @@ void Form21::buildGauges() {
     label(f, QStringLiteral("单位:MM"), {5220, 165, 900, 255});
 
     // GO half.
-    label(f, QStringLiteral("大径"), {300, 420, 480, 255});
+    // Left of the major diameter's dimension line, between its extension lines.
+    label(f, QStringLiteral("大径"), {150, 420, 480, 255});
     A1 = makeBox(f, QStringLiteral("A1"), {180, 675, 885, 285});
     label(f, QStringLiteral("+"), {1080, 525, 135, 255});
     A4 = makeFormatBox(f, QStringLiteral("A4"), Pattern::Fixed3, {1215, 495, 615, 285});
@@ -239,11 +247,11 @@ void Form21::buildGauges() {
     A3 = makeFormatBox(f, QStringLiteral("A3"), Pattern::Fixed3, {1035, 1935, 915, 285});
     label(f, QStringLiteral("+"), {1980, 1830, 135, 255});
     A10 = makeFormatBox(f, QStringLiteral("A10"), Pattern::Fixed3, {2115, 1800, 615, 285});
-    label(f, QStringLiteral("优先三针M值"), {30, 2325, 1050, 255});
+    label(f, QStringLiteral("优先三针M值"), {45, 2325, 1035, 255});
     Text3 = makeFormatBox(f, QStringLiteral("Text3"), Pattern::Fixed3, {1080, 2295, 915, 285});
     label(f, QStringLiteral("+"), {2025, 2235, 135, 255});
     Text6 = makeBox(f, QStringLiteral("Text6"), {2160, 2205, 615, 285});
-    label(f, QStringLiteral("磨损极限优先三针M值"), {30, 2730, 1770, 255});
+    label(f, QStringLiteral("磨损极限优先三针M值"), {45, 2730, 1755, 255});
     Text10 = makeFormatBox(f, QStringLiteral("Text10"), Pattern::Fixed3, {1800, 2700, 840, 285});
     label(f, QStringLiteral("小径"), {480, 3135, 540, 255});
     A11 = makeFormatBox(f, QStringLiteral("A11"), Pattern::Fixed3, {1035, 3105, 840, 285});

@@ -75,11 +75,13 @@ void Form15::buildInternalPage(QWidget* page) {
     makeLabel(thread, QString(), QStringLiteral("大径≥"), {1950, 240, 600, 225});
     w10 = makeBox(thread, QStringLiteral("w10"), {1890, 495, 735, 270});
     makeLabel(thread, QString(), QStringLiteral("中径"), {3015, 225, 420, 225});
-    w11 = makeFormatBox(thread, QStringLiteral("w11"), Pattern::Fixed3, {2925, 495, 660, 270});
+    // The pitch and minor diameter boxes reach left into their column, since
+    // their deviation boxes stand close on their right.
+    w11 = makeFormatBox(thread, QStringLiteral("w11"), Pattern::Fixed3, {2880, 495, 705, 270});
     w12 = makeFormatBox(thread, QStringLiteral("w12"), Pattern::Fixed3, {3600, 270, 690, 270});
     makeLabel(thread, QString(), QStringLiteral("0"), {3645, 585, 240, 225});
     makeLabel(thread, QString(), QStringLiteral("小径"), {4635, 225, 420, 225});
-    w13 = makeFormatBox(thread, QStringLiteral("w13"), Pattern::Fixed3, {4545, 495, 660, 270});
+    w13 = makeFormatBox(thread, QStringLiteral("w13"), Pattern::Fixed3, {4500, 495, 705, 270});
     w14 = makeFormatBox(thread, QStringLiteral("w14"), Pattern::Fixed3, {5220, 270, 660, 270});
     makeLabel(thread, QString(), QStringLiteral("0"), {5265, 585, 240, 225});
 
@@ -88,7 +90,7 @@ void Form15::buildInternalPage(QWidget* page) {
         makeFrame(page, arrayName(QStringLiteral("Frame3"), 8), QStringLiteral("攻丝要素"), {420, 2460, 5985, 795});
     wrappedLabel(tapping, QStringLiteral("底孔直径"), {225, 315, 405, 420});
     w23 = makeBox(tapping, QStringLiteral("w23"), {630, 360, 705, 270});
-    wrappedLabel(tapping, QStringLiteral("底孔深度"), {1395, 315, 360, 420});
+    wrappedLabel(tapping, QStringLiteral("底孔深度"), {1380, 315, 360, 420});
     w24 = makeBox(tapping, QStringLiteral("w24"), {1755, 360, 690, 270});
     wrappedLabel(tapping, QStringLiteral("螺孔深度"), {2475, 315, 420, 420});
     w25 = makeBox(tapping, QStringLiteral("w25"), {2925, 360, 690, 270});
@@ -115,14 +117,15 @@ void Form15::buildInternalPage(QWidget* page) {
 
     makeLabel(gauge, QString(), QStringLiteral("大径"), {135, 450, 420, 225});
     w28 = makeBox(gauge, QStringLiteral("w28"), {90, 675, 735, 270});
-    makeLabel(gauge, QString(), QStringLiteral("0"), {900, 600, 240, 210});
+    // Right of the GO end's edge, not on it.
+    makeLabel(gauge, QString(), QStringLiteral("0"), {1035, 600, 240, 210});
     makeLabel(gauge, QString(), QString(), {840, 720, 240, 210});
-    w29 = makeBox(gauge, QStringLiteral("w29"), {870, 810, 600, 270});
+    w29 = makeBox(gauge, QStringLiteral("w29"), {870, 810, 720, 270});
     Text1 = makeBox(gauge, QStringLiteral("Text1"), {1110, 1320, 600, 270});
     makeLabel(gauge, QString(), QStringLiteral("中径"), {585, 1770, 420, 225});
     w30 = makeFormatBox(gauge, QStringLiteral("w30"), Pattern::Fixed3, {990, 1740, 810, 270});
     makeLabel(gauge, QString(), QStringLiteral("0"), {1860, 1680, 240, 210});
-    w31 = makeBox(gauge, QStringLiteral("w31"), {1830, 1890, 600, 270});
+    w31 = makeBox(gauge, QStringLiteral("w31"), {1830, 1890, 720, 270});
     wrappedLabel(gauge, QStringLiteral("优选三针M值"), {90, 2205, 585, 420});
     w32 = makeFormatBox(gauge, QStringLiteral("w32"), Pattern::Fixed3, {675, 2250, 735, 270});
     wrappedLabel(gauge, QStringLiteral("次选三针M值"), {1440, 2205, 585, 420});
@@ -147,7 +150,7 @@ void Form15::buildInternalPage(QWidget* page) {
     w37 = makeFormatBox(gauge, QStringLiteral("w37"), Pattern::Fixed3, {4020, 1710, 765, 270});
     makeLabel(gauge, QString(), QStringLiteral("0"), {4830, 1650, 240, 210});
     w38 = makeBox(gauge, QStringLiteral("w38"), {4800, 1860, 720, 270});
-    wrappedLabel(gauge, QStringLiteral("优选三针M值"), {3060, 2160, 555, 420});
+    wrappedLabel(gauge, QStringLiteral("优选三针M值"), {3045, 2160, 555, 420});
     w39 = makeFormatBox(gauge, QStringLiteral("w39"), Pattern::Fixed3, {3600, 2205, 735, 270});
     wrappedLabel(gauge, QStringLiteral("次选三针M值"), {4365, 2160, 585, 420});
     Text12 = makeFormatBox(gauge, QStringLiteral("Text12"), Pattern::Fixed3, {4950, 2205, 810, 270});
@@ -205,7 +208,7 @@ void Form15::Command1_Click() {
     plan.plain(w23, tap.tapDrill);
     plan.plain(w24, tap.drillDepth);
     plan.plain(w25, tap.tappedDepth);
-    plan.text(w10, w1->text());
+    plan.text(w10, boxText(w1));
     plan.commit();
 }
 
@@ -253,7 +256,7 @@ void Form15::buildExternalPage(QWidget* page) {
     makeLabel(limits, arrayName(QStringLiteral("lblMD"), 38), QStringLiteral("大径"), {270, 390, 405, 255});
     M11 = makeBox(limits, QStringLiteral("M11"), {780, 360, 1890, 285});
     makeLabel(limits, arrayName(QStringLiteral("lblMD"), 37), QStringLiteral("中径"), {240, 930, 405, 255});
-    M12 = makeBox(limits, QStringLiteral("M12"), {660, 870, 2175, 315});
+    M12 = makeBox(limits, QStringLiteral("M12"), {660, 870, 2235, 315});
     makeLabel(limits, arrayName(QStringLiteral("lblMD"), 36), QStringLiteral("小径:≤"), {630, 1470, 735, 255});
     M13 = makeBox(limits, QStringLiteral("M13"), {1380, 1410, 855, 285});
     Op6hh = makeOption(limits, QStringLiteral("Op6hh"), QStringLiteral("6h"), {3600, 300, 495, 255});
@@ -279,7 +282,7 @@ void Form15::buildExternalPage(QWidget* page) {
     M17 = makeBox(wires, QStringLiteral("M17"), {2160, 840, 705, 270});
     auto* showM = makeButton(wires, QStringLiteral("CommandM"), QStringLiteral("显示M值"), {3300, 330, 885, 285});
     makeWrappedLabel(wires, arrayName(QStringLiteral("lblMD"), 15), QStringLiteral("M值公差同外螺纹中径公差"),
-                     {3150, 750, 1245, 375});
+                     {3150, 750, 1245, 390});
     connect(showM, &QPushButton::clicked, this, [this] { CommandM_Click(); });
 
     auto* clear = makeButton(page, QStringLiteral("CommandMQ"), QStringLiteral("清 除"), {1770, 6150, 780, 300});

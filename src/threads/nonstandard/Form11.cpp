@@ -33,6 +33,9 @@ constexpr int kRowTop[] = {330, 750, 1170, 1590, 2010, 2430};
 constexpr int kColumnLeft[] = {120, 2115, 4110};
 constexpr int kLabelWidth = 900;
 constexpr int kBoxLeft = kLabelWidth + 15;
+// The right-hand column reaches toward the frame's edge: its diameter
+// quotient shows up to seven digits after a blank or sign (" 23.66667").
+constexpr int kBoxWidth[] = {705, 705, 885};
 
 }  // namespace
 
@@ -65,7 +68,7 @@ Form11::Form11() : ToolWindow(QStringLiteral("Form11"), QStringLiteral("2.阿基
         const int left = kColumnLeft[column];
         const int top = kRowTop[row];
         label(frame2, caption, {left, top + 8, kLabelWidth, 255});
-        const Tw box{left + kBoxLeft, top, 705, 270};
+        const Tw box{left + kBoxLeft, top, kBoxWidth[column], 270};
         if (formats) return makeFormatBox(frame2, name, Pattern::Fixed2, box);
         return makeBox(frame2, name, box);
     };

@@ -177,7 +177,7 @@ Form19::Form19() : ToolWindow(QStringLiteral("Form19"), text("caption"), 6960, 9
     // Enter presses the focused button; anywhere else it presses the
     // window's default button, the trapezoidal calculate button, from either
     // tab.
-    setDefaultButton(this, Command2, {.focusedButtonTakesEnter = true, .onlyWhileShown = false, .drawnAsDefault = false});
+    setDefaultButton(this, Command2, {.onlyWhileShown = false, .drawnAsDefault = false});
     w[1]->setFocus();
 }
 
@@ -277,19 +277,22 @@ void Form19::buildMetricTab(QWidget* page) {
         for (int n = 23; n <= 27; ++n) {
             const QString caption = twoLines(lbl(n));
             const int labelW = n == 26 ? 600 : 390;
+            // The drill depth reaches four digits before the point (1.7 d).
+            const int boxW = n == 24 ? 795 : 705;
             label(tap, caption, {x, 270, labelW, 450});
-            result(tap, n, {x + labelW, 345, 705, kBoxH});
-            x += labelW + 705 + 75;
+            result(tap, n, {x + labelW, 345, boxW, kBoxH});
+            x += labelW + boxW + 75;
         }
     }
 
     // Gauge block: GO gauge left of the divider, NO-GO gauge right of it.
     QGroupBox* gauge = frame(5, {225, 5715, 6300, 2910});
     new LineSketch(gauge, gaugeSketch(2970));
-    label(gauge, lbl(28), {195, 405, 600, 255}, centred);
+    // Each "大径" stands outside its dimension line, clear of it.
+    label(gauge, lbl(28), {120, 405, 420, 255});
     result(gauge, 28, {120, 675, 795, kBoxH});
     result(gauge, 29, {1050, 675, 780, kBoxH});
-    label(gauge, lbl(35), {4830, 405, 600, 255}, centred);
+    label(gauge, lbl(35), {5160, 405, 480, 255});
     result(gauge, 35, {4695, 675, 795, kBoxH});
     result(gauge, 36, {5520, 675, 690, kBoxH});
     label(gauge, text("go"), {2190, 300, 720, 255}, centred);
@@ -378,25 +381,27 @@ void Form19::buildTrapezoidalTab(QWidget* page) {
                            {3915, 210, 3915, 900, 1, kGreyLine}});
 
     // Wires and M values, one row.
+    // The wire captions take two lines: this frame is narrower than the
+    // metric tab's, and the wires and deviations need their room.
     QGroupBox* wires = frame(4, {360, 4050, 5970, 885});
     for (const auto& [first, x0] : {std::pair{15, 0}, std::pair{19, 2985}}) {
-        label(wires, lbl(first), {x0 + 45, 390, 720, kBoxH});
-        raw(wires, first, {x0 + 765, 390, 555, kBoxH});
-        label(wires, lbl(first + 1), {x0 + 1335, 390, 300, kBoxH});
-        result(wires, first + 1, {x0 + 1635, 390, 720, kBoxH});
-        result(wires, first + 2, {x0 + 2370, 240, 570, kBoxH});
-        result(wires, first + 3, {x0 + 2370, 540, 570, kBoxH});
+        label(wires, twoLines(lbl(first)), {x0 + 60, 270, 390, 450});
+        raw(wires, first, {x0 + 465, 390, 705, kBoxH});
+        label(wires, lbl(first + 1), {x0 + 1215, 390, 300, kBoxH});
+        result(wires, first + 1, {x0 + 1515, 390, 720, kBoxH});
+        result(wires, first + 2, {x0 + 2250, 240, 660, kBoxH});
+        result(wires, first + 3, {x0 + 2250, 540, 660, kBoxH});
     }
 
     // Gauge block: GO gauge left of the divider, NO-GO gauge right of it.
     QGroupBox* gauge = frame(6, {360, 5040, 5985, 2910});
     new LineSketch(gauge, gaugeSketch(2880));
-    label(gauge, lbl(23), {195, 405, 600, 255}, centred);
+    label(gauge, lbl(23), {120, 405, 420, 255});
     result(gauge, 23, {120, 675, 795, kBoxH});
     result(gauge, 24, {1050, 675, 780, kBoxH});
-    label(gauge, lbl(25), {4695, 405, 600, 255}, centred);
-    result(gauge, 25, {4620, 675, 750, kBoxH});
-    result(gauge, 26, {5385, 675, 570, kBoxH});
+    label(gauge, lbl(25), {5160, 405, 480, 255});
+    result(gauge, 25, {4590, 675, 750, kBoxH});
+    result(gauge, 26, {5355, 675, 570, kBoxH});
     label(gauge, text("go"), {2130, 1005, 720, 255}, centred);
     label(gauge, text("nogo"), {2955, 1005, 720, 255}, centred);
     struct Half {
@@ -452,7 +457,7 @@ void Form19::Command1_Click() {
     }
 
     // External thread; under 6h es is 0, which is written as "0".
-    plan.text(w[3], w[1]->text());
+    plan.text(w[3], boxText(w[1]));
     for (int n : {4, 7, 17, 21}) plan.plain(w[n], r.es);
     plan.plain(w[5], r.majorLower);
     plan.plain(w[6], r.d2);
@@ -493,7 +498,7 @@ void Form19::Command1_Click() {
     plan.plain(w[24], tap.drillDepth);
     plan.plain(w[25], tap.tappedDepth);
     plan.plain(w[9], r.minor);
-    plan.text(w[10], w[1]->text());
+    plan.text(w[10], boxText(w[1]));
     plan.commit();
 }
 

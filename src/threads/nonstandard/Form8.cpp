@@ -47,9 +47,11 @@ TabControls buildTab(QWidget* page, const TabNames& n, int& label) {
     makeWrappedLabel(best, nextLabel(), QStringLiteral("输入螺纹牙形角"), {120, 780, 735, 420});
     c.angle = makeBox(best, n.angle, {870, 840, 630, 300});
     makeLabel(best, nextLabel(), QStringLiteral("°"), {1545, 863, 300, 255});
-    makeWrappedLabel(best, nextLabel(), QStringLiteral("显示理论三针直径"), {2715, 300, 735, 420});
-    c.bestWire = makeFormatBox(best, n.bestWire, Pattern::Fixed3, {3465, 360, 630, 300});
-    c.bestButton = makeButton(best, n.bestButton, QStringLiteral("显示"), {3465, 810, 630, 375});
+    // The right-hand columns of both frames stand far enough from the frame's
+    // edge to leave the unit "mm" room on either side.
+    makeWrappedLabel(best, nextLabel(), QStringLiteral("显示理论三针直径"), {2655, 300, 735, 420});
+    c.bestWire = makeFormatBox(best, n.bestWire, Pattern::Fixed3, {3405, 360, 630, 300});
+    c.bestButton = makeButton(best, n.bestButton, QStringLiteral("显示"), {3405, 810, 630, 375});
 
     QGroupBox* mFrame = makeFrame(page, n.mFrame, QStringLiteral("通用公制三针测量M值计算"), {315, 2025, 4335, 1770});
     makeLabel(mFrame, nextLabel(), QStringLiteral("输入螺距"), {120, 383, 735, 255});
@@ -58,11 +60,14 @@ TabControls buildTab(QWidget* page, const TabNames& n, int& label) {
     makeWrappedLabel(mFrame, nextLabel(), QStringLiteral("输入螺纹牙形角"), {120, 780, 735, 420});
     c.mAngle = makeBox(mFrame, n.mAngle, {870, 840, 630, 300});
     makeLabel(mFrame, nextLabel(), QStringLiteral("°"), {1545, 863, 300, 255});
-    makeWrappedLabel(mFrame, nextLabel(), QStringLiteral("输入实际三针直径"), {2715, 300, 735, 420});
-    c.wire = makeBox(mFrame, n.wire, {3465, 360, 630, 300});
-    makeLabel(mFrame, nextLabel(), QStringLiteral("mm"), {4110, 383, 210, 255});
-    makeWrappedLabel(mFrame, nextLabel(), QStringLiteral("输入外螺纹理论中径值(不含公差)"), {2175, 705, 1275, 570});
-    c.pitchDiameter = makeBox(mFrame, n.pitchDiameter, {3465, 840, 630, 300});
+    makeWrappedLabel(mFrame, nextLabel(), QStringLiteral("输入实际三针直径"), {2655, 300, 735, 420});
+    c.wire = makeBox(mFrame, n.wire, {3405, 360, 630, 300});
+    makeLabel(mFrame, nextLabel(), QStringLiteral("mm"), {4065, 383, 210, 255});
+    // Broken before "中径" so that neither the word nor the bracket is split;
+    // the box is wide enough for a pitch diameter of three digits before the
+    // point and three after.
+    makeWrappedLabel(mFrame, nextLabel(), QStringLiteral("输入外螺纹理论\n中径值(不含公差)"), {1920, 705, 1440, 570});
+    c.pitchDiameter = makeBox(mFrame, n.pitchDiameter, {3405, 840, 720, 300});
     c.printButton = makeButton(mFrame, n.printButton, QStringLiteral("打 印"), {120, 1290, 900, 375});
     c.mButton = makeButton(mFrame, n.mButton, QStringLiteral("显示M值"), {1125, 1290, 1050, 375});
     c.mValue = makeFormatBox(mFrame, n.mValue, Pattern::Fixed3, {2280, 1328, 1500, 300});

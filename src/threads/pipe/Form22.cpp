@@ -47,10 +47,10 @@ std::array<FormatBox*, 4> placeDimensions(QWidget* frame, const Diameter& top, c
     makeLabel(frame, arrayName(bottom.labelArray, bottom.labelIndex), bottom.caption, {120, 773, 420, 255});
     FormatBox* b = makeFormatBox(frame, bottom.box, Pattern::Fixed2, {570, 750, 900, 300});
     makeLabel(frame, arrayName(QStringLiteral("Label16"), rightLabels), QStringLiteral("牙形实际高度"),
-              {1560, 353, 1110, 255});
+              {1515, 353, 1110, 255});
     FormatBox* c = makeFormatBox(frame, depth, Pattern::Fixed2, {2640, 330, 780, 300});
     makeLabel(frame, arrayName(QStringLiteral("Label19"), rightLabels), QStringLiteral("刀尖宽度"),
-              {1920, 773, 750, 255});
+              {1875, 773, 750, 255});
     FormatBox* d = makeFormatBox(frame, tip, Pattern::Fixed2, {2640, 750, 780, 300});
     return {a, b, c, d};
 }
@@ -71,8 +71,8 @@ Form22::Form22() : ToolWindow(QStringLiteral("Form22"), QStringLiteral("14.英�
     w3 = makeBox(input, QStringLiteral("w3"), {2190, 660, 480, 300});
     makeLabel(input, arrayName(QStringLiteral("Label25"), 10), QStringLiteral("英寸"), {2730, 683, 420, 255});
     makeLabel(input, arrayName(QStringLiteral("LBLTP1"), 4), QStringLiteral("螺距"), {3180, 503, 420, 255});
-    w4 = makeBox(input, QStringLiteral("w4"), {3570, 480, 480, 300});
-    makeLabel(input, arrayName(QStringLiteral("Label2n"), 6), QStringLiteral("牙/寸"), {4080, 503, 510, 255});
+    w4 = makeBox(input, QStringLiteral("w4"), {3570, 480, 525, 300});
+    makeLabel(input, arrayName(QStringLiteral("Label2n"), 6), QStringLiteral("牙/寸"), {4125, 503, 465, 255});
 
     CaptionFrame* external =
         makeFrame(this, arrayName(QStringLiteral("Fra3n"), 1), QStringLiteral("外螺纹参数"), {120, 1140, 3540, 1170});
@@ -99,7 +99,7 @@ Form22::Form22() : ToolWindow(QStringLiteral("Form22"), QStringLiteral("14.英�
     w11 = inner[1];
     w10 = inner[2];
     w12 = inner[3];
-    makeLabel(internal, QStringLiteral("Label10"), QStringLiteral("钻底孔钻头直径"), {1380, 1193, 1290, 255});
+    makeLabel(internal, QStringLiteral("Label10"), QStringLiteral("钻底孔钻头直径"), {1335, 1193, 1290, 255});
     w13 = makeFormatBox(internal, QStringLiteral("w13"), Pattern::Fixed2, {2640, 1170, 780, 300});
 
     CaptionFrame* wires = makeFrame(this, arrayName(QStringLiteral("Fra5n"), 1), QStringLiteral("外螺纹三针测量M值"),
@@ -113,7 +113,9 @@ Form22::Form22() : ToolWindow(QStringLiteral("Form22"), QStringLiteral("14.英�
     makeLabel(wires, arrayName(QStringLiteral("lblPiD1"), 8), QStringLiteral("M值"), {120, 773, 750, 255});
     w16 = makeFormatBox(wires, QStringLiteral("w16"), Pattern::Fixed2, {900, 750, 900, 300});
 
-    QLabel* usage = makeLabel(this, arrayName(QStringLiteral("Label1"), 2), usageText(), {120, 5280, 4620, 1110});
+    // Wider than the frames: at their width the first paragraph would leave
+    // "显示" alone on a third line.
+    QLabel* usage = makeLabel(this, arrayName(QStringLiteral("Label1"), 2), usageText(), {45, 5280, 4770, 1110});
     usage->setWordWrap(true);
     usage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

@@ -95,8 +95,8 @@ void diameterFrame(QWidget* page, int frame, const QString& caption, QChar lette
 template <class Table>
 QListWidget* sizeListFrame(QWidget* page, int frame, const QString& name, const Table& table, int height) {
     QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), frame), QStringLiteral("选择尺寸代号"),
-                           {120, 480, 1395, height});
-    QListWidget* list = makeList(f, name, {105, 285, 1185, height - 390});
+                           {120, 480, 1500, height});
+    QListWidget* list = makeList(f, name, {105, 285, 1290, height - 390});
     setNavyOnWhite(list);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     for (const auto& row : table) list->addItem(fromView(row.size) + kInch);
@@ -183,7 +183,7 @@ Form7::Form7() : ToolWindow(QStringLiteral("Form7"), QStringLiteral("19.管螺�
 void Form7::buildTaper60Page(QWidget* page) {
     ListN = sizeListFrame(page, 2, QStringLiteral("ListN"), kTaper60, 2310);
 
-    threadFormFrame(page, 6, u'N', {0, 1, 2}, {1620, 480, 1875, 1440}, 780, nBoxes);
+    threadFormFrame(page, 6, u'N', {0, 1, 2}, {1725, 480, 1770, 1440}, 675, nBoxes);
     diameterFrame(page, 3, QStringLiteral("基准平面内"), u'N', 4, {4, 5, 6}, {3585, 480, 1875, 1440}, 195, 990, nBoxes);
     QWidget* distance =
         makeFrame(page, arrayName(QStringLiteral("Frame1"), 4), QStringLiteral("基准距离"), {5550, 480, 1830, 1440});
@@ -192,11 +192,11 @@ void Form7::buildTaper60Page(QWidget* page) {
               420, 690, 945);
 
     QWidget* allowance =
-        makeFrame(page, arrayName(QStringLiteral("Frame1"), 5), QStringLiteral("装配余量"), {1620, 2010, 2880, 780});
+        makeFrame(page, arrayName(QStringLiteral("Frame1"), 5), QStringLiteral("装配余量"), {1725, 2010, 2775, 780});
     QLineEdit* n10 = makeBox(allowance, QStringLiteral("N10"), {180, 360, 855, 270});
     makeLabel(allowance, label1(10), QStringLiteral("mm"), {1095, 390, 300, 225});
     makeLabel(allowance, label1(9), QStringLiteral("圈数"), {1560, 390, 420, 225});
-    QLineEdit* n9 = makeBox(allowance, QStringLiteral("N9"), {1995, 360, 765, 270});
+    QLineEdit* n9 = makeBox(allowance, QStringLiteral("N9"), {1995, 360, 660, 270});
     nBoxes.push_back(n9);
     nBoxes.push_back(n10);
     makeLabel(page, label1(30), QStringLiteral("内螺纹钻孔直径"), {4680, 2070, 1395, 225});
@@ -232,8 +232,8 @@ void Form7::buildTaper55Page(QWidget* page) {
     ListR = sizeListFrame(page, 1, QStringLiteral("ListR"), kTaper55, 2490);
     auto* print = printButton(page, QStringLiteral("Command2"), {240, 3090, 1155, 420});
 
-    threadFormFrame(page, 7, u'R', {24, 23, 22}, {1605, 480, 2010, 1500}, 870, rBoxes);
-    diameterFrame(page, 8, QStringLiteral("基准平面内"), u'R', 4, {25, 26, 27}, {1605, 2070, 2010, 1470}, 300, 990,
+    threadFormFrame(page, 7, u'R', {24, 23, 22}, {1710, 480, 1905, 1500}, 765, rBoxes);
+    diameterFrame(page, 8, QStringLiteral("基准平面内"), u'R', 4, {25, 26, 27}, {1710, 2070, 1905, 1470}, 195, 990,
                   rBoxes);
 
     // The right column: frames of one row each.
@@ -295,7 +295,7 @@ void Form7::buildTaper55Page(QWidget* page) {
     mark->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     QWidget* notes =
-        makeFrame(page, arrayName(QStringLiteral("Frame2"), 2), QStringLiteral("有关知识"), {120, 7200, 7260, 1440});
+        makeFrame(page, arrayName(QStringLiteral("Frame2"), 2), QStringLiteral("有关知识"), {120, 7200, 7260, 1530});
     makeLabel(notes, label1(19), fitNote(), {240, 300, 6900, 225});
     QLabel* standards =
         makeLabel(notes, label1(20),
@@ -316,12 +316,12 @@ void Form7::buildParallel55Page(QWidget* page) {
     ListG = sizeListFrame(page, 11, QStringLiteral("ListG"), kParallel55, 2520);
     auto* print = printButton(page, QStringLiteral("Command3"), {240, 3090, 1155, 420});
 
-    threadFormFrame(page, 12, u'G', {45, 46, 47}, {1605, 480, 2010, 1500}, 870, gBoxes);
+    threadFormFrame(page, 12, u'G', {45, 46, 47}, {1710, 480, 1905, 1500}, 765, gBoxes);
     diameterFrame(page, 13, QStringLiteral("内螺纹参数"), u'G', 4, {50, 49, 48}, {3705, 480, 3675, 1500}, 480, 1950,
                   gBoxes);
 
     QWidget* external = makeFrame(page, arrayName(QStringLiteral("Frame1"), 14), QStringLiteral("外螺纹参数"),
-                                  {1605, 2070, 5775, 1170});
+                                  {1710, 2070, 5670, 1170});
     makeLabel(external, label1(53), QStringLiteral("大径"), {150, 390, 420, 225});
     QLineEdit* g7 = makeBox(external, QStringLiteral("G7"), {600, 360, 1860, 270});
     makeLabel(external, label1(51), QStringLiteral("小径"), {150, 780, 420, 225});
@@ -334,7 +334,7 @@ void Form7::buildParallel55Page(QWidget* page) {
 
     // Double-ended thread plug gauge: GO end left, NO-GO end right.
     QWidget* gauge =
-        makeFrame(page, QStringLiteral("Frame3_10"), QStringLiteral("螺纹规参数"), {120, 3600, 7260, 2880});
+        makeFrame(page, QStringLiteral("Frame3_10"), QStringLiteral("螺纹规参数"), {120, 3600, 7260, 2970});
     // clang-format off
     new LineSketch(gauge, Sketch{
         {3630, 150, 3630, 2460, 1, kGreyLine},
@@ -356,7 +356,7 @@ void Form7::buildParallel55Page(QWidget* page) {
     // clang-format on
     makeLabel(gauge, lblMD(40), QStringLiteral("螺通规"), {3015, 975, 570, 225});
     makeLabel(gauge, lblMD(39), QStringLiteral("螺止规"), {3810, 975, 570, 225});
-    makeLabel(gauge, lblMD(35), QStringLiteral("≤2\"螺纹规参数\u3000\u3000"), {2730, 2565, 2010, 255})
+    makeLabel(gauge, lblMD(35), QStringLiteral("≤2\"螺纹规参数\u3000\u3000"), {2730, 2655, 2010, 255})
         ->setFont(songFont(10.5));
     const auto limitsBox = [gauge](const QString& name, Tw geo) { return makeBox(gauge, name, geo); };
     makeLabel(gauge, lblMD(46), QStringLiteral("大径"), {420, 690, 420, 225});
@@ -378,16 +378,16 @@ void Form7::buildParallel55Page(QWidget* page) {
     gBoxes.insert(gBoxes.end(), {g10, g11, g12, g13, g14, g15, g16, g17});
 
     QWidget* marks =
-        makeFrame(page, arrayName(QStringLiteral("Frame2"), 4), QStringLiteral("标记示例"), {120, 6570, 7260, 960});
-    makeLabel(marks, label1(38), QStringLiteral("尺寸代号为2的右旋非密封圆柱内螺纹:G2"), {240, 330, 6900, 225});
-    makeLabel(marks, label1(41), QStringLiteral("尺寸代号为3的A级右旋非密封圆柱外螺纹:G3A"), {240, 630, 6900, 225});
+        makeFrame(page, arrayName(QStringLiteral("Frame2"), 4), QStringLiteral("标记示例"), {120, 6660, 7260, 870});
+    makeLabel(marks, label1(38), QStringLiteral("尺寸代号为2的右旋非密封圆柱内螺纹:G2"), {240, 300, 6900, 225});
+    makeLabel(marks, label1(41), QStringLiteral("尺寸代号为3的A级右旋非密封圆柱外螺纹:G3A"), {240, 570, 6900, 225});
 
     QWidget* notes =
         makeFrame(page, arrayName(QStringLiteral("Frame2"), 5), QStringLiteral("有关知识"), {120, 7620, 7260, 1110});
-    makeLabel(notes, label1(55), QStringLiteral("1.中国标准号:GB/T7307-2001"), {240, 330, 6900, 225});
-    makeLabel(notes, label1(42), QStringLiteral("2.尺寸代号约等于管子孔径"), {240, 600, 6900, 225});
+    makeLabel(notes, label1(55), QStringLiteral("1.中国标准号:GB/T7307-2001"), {240, 300, 6900, 225});
+    makeLabel(notes, label1(42), QStringLiteral("2.尺寸代号约等于管子孔径"), {240, 555, 6900, 225});
     makeLabel(notes, label1(44), QStringLiteral("3.三针测量M值的计算参照<通用三针直径、M值计算>软件."),
-              {240, 870, 6900, 225});
+              {240, 810, 6900, 225});
 
     onListPick(ListG, [this] { ListG_Click(); });
     connect(print, &QPushButton::clicked, this, [this] { Command3_Click(); });

@@ -81,21 +81,9 @@ void Form2::buildExternalTab(QWidget* page) {
         const std::string_view item = trapezoidal::sizeItem(i);
         Combo2->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
     }
-    // A combo with a text field: typing never adds to the list, never picks
-    // an item (no completion, Enter picks nothing) and leaves no item picked
-    // until one is chosen from the list again.
-    Combo2->setCompleter(nullptr);
-    Combo2->setDuplicatesEnabled(true);
-    QObject::disconnect(Combo2->lineEdit(), SIGNAL(editingFinished()), Combo2, nullptr);
+    // It opens with an empty text field and no item picked.
     Combo2->setCurrentIndex(-1);
     Combo2->setEditText(QString());
-    connect(Combo2->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& typed) {
-        if (Combo2->currentIndex() == -1) return;
-        const int cursor = Combo2->lineEdit()->cursorPosition();
-        Combo2->setCurrentIndex(-1);
-        Combo2->lineEdit()->setText(typed);
-        Combo2->lineEdit()->setCursorPosition(cursor);
-    });
 
     auto* ext = frame3(page, 1, QStringLiteral("外螺纹参数"), Tw{480, 1890, 3045, 2295});
     new LineSketch(ext, Sketch{
@@ -149,7 +137,7 @@ void Form2::buildInternalTab(QWidget* page) {
     Command1 = makeButton(commands, QStringLiteral("Command1"), QStringLiteral("计 算"), Tw{360, 360, 705, 315});
     // The window's default button: Enter presses it while it is shown,
     // unless another button has the focus.
-    setDefaultButton(this, Command1, {.focusedButtonTakesEnter = false});
+    setDefaultButton(this, Command1);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     auto* print = makeButton(commands, QStringLiteral("Command3"), QStringLiteral("打 印"), Tw{1440, 360, 675, 315});
     connect(print, &QPushButton::clicked, this, [this] { Command3_Click(); });

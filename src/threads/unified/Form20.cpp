@@ -433,8 +433,8 @@ void Form20::Command1_Click() {
     // Tolerance copies, as their source boxes show them.
     plan.text(Text4, w12Text);
     plan.text(Text8, w12Text);
-    plan.text(Text3, gaugeTol ? shownText(plainText(*gaugeTol), Pattern::Fixed3) : A10->text());
-    plan.text(Text7, gaugeTol ? shownText(plainText(*gaugeTol), Pattern::Fixed3) : A12->text());
+    plan.text(Text3, gaugeTol ? shownText(plainText(*gaugeTol), Pattern::Fixed3) : boxText(A10));
+    plan.text(Text7, gaugeTol ? shownText(plainText(*gaugeTol), Pattern::Fixed3) : boxText(A12));
 
     // Wear limits, with the gauge tolerance band of the internal pitch tolerance.
     const double wear = inch::wearAmountMm(gaugeTolerance(w19Shown));

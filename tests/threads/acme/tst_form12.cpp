@@ -29,7 +29,7 @@ private slots:
     void opensAsDesigned();
     void everySize_data();
     void everySize();
-    void noWireKeepsTheWireBoxes();
+    void noWireShowsTheMarker();
     void pickingAgainRewrites();
     void clickWithoutSelectionChangesNothing();
     void prints();
@@ -68,7 +68,7 @@ void TestForm12::opensAsDesigned() {
 // values from those texts rounded to three decimals (the tolerances of
 // 1-3/8 to 2 inch lie just below 0.3175 and show 0.317; 7/16's 11.1125 and
 // 7/8's 20.7645 round away from zero). The sizes of 2 threads per inch have
-// no wire, so the wire boxes stay empty.
+// no wire: both wire boxes show the no-value marker.
 void TestForm12::everySize_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<QStringList>("expected");
@@ -185,32 +185,32 @@ void TestForm12::everySize_data() {
                                             "N11=2.6484", "N12=68.072", "N13=0.803", "N14=3.02",   "N15=3.0516",
                                             "N16=76.708", "N17=0.803",  "N18=2.85",  "N19=2.8816", "N20=72.390",
                                             "N21=0.803",  "N22=2.7",    "N23=2.725", "N24=68.580", "N25=0.635",
-                                            "N26=",       "N27="};
+                                            "N26=--",     "N27=--"};
     QTest::newRow("3-1/2") << 19 << QStringList{"N1=2",       "N2=3.5",     "N3=3.475",  "N4=88.900",  "N5=0.635",
                                                 "N6=3.335",   "N7=3.3026",  "N8=84.709", "N9=0.823",   "N10=3.18",
                                                 "N11=3.1476", "N12=80.772", "N13=0.823", "N14=3.52",   "N15=3.5524",
                                                 "N16=89.408", "N17=0.823",  "N18=3.35",  "N19=3.3824", "N20=85.090",
                                                 "N21=0.823",  "N22=3.2",    "N23=3.225", "N24=81.280", "N25=0.635",
-                                                "N26=",       "N27="};
+                                                "N26=--",     "N27=--"};
     QTest::newRow("4") << 20 << QStringList{"N1=2",        "N2=4",       "N3=3.975",  "N4=101.600", "N5=0.635",
                                             "N6=3.834",    "N7=3.8008",  "N8=97.384", "N9=0.843",   "N10=3.68",
                                             "N11=3.6468",  "N12=93.472", "N13=0.843", "N14=4.02",   "N15=4.0532",
                                             "N16=102.108", "N17=0.843",  "N18=3.85",  "N19=3.8832", "N20=97.790",
                                             "N21=0.843",   "N22=3.7",    "N23=3.725", "N24=93.980", "N25=0.635",
-                                            "N26=",        "N27="};
+                                            "N26=--",      "N27=--"};
     QTest::newRow("4-1/2") << 21
                            << QStringList{"N1=2",        "N2=4.5",      "N3=4.475",   "N4=114.300",  "N5=0.635",
                                           "N6=4.333",    "N7=4.2991",   "N8=110.058", "N9=0.861",    "N10=4.18",
                                           "N11=4.1461",  "N12=106.172", "N13=0.861",  "N14=4.52",    "N15=4.5539",
                                           "N16=114.808", "N17=0.861",   "N18=4.35",   "N19=4.3839",  "N20=110.490",
                                           "N21=0.861",   "N22=4.2",     "N23=4.225",  "N24=106.680", "N25=0.635",
-                                          "N26=",        "N27="};
+                                          "N26=--",      "N27=--"};
     QTest::newRow("5") << 22 << QStringList{"N1=2",        "N2=5",        "N3=4.975",   "N4=127.000",  "N5=0.635",
                                             "N6=4.8319",   "N7=4.7973",   "N8=122.730", "N9=0.879",    "N10=4.68",
                                             "N11=4.6454",  "N12=118.872", "N13=0.879",  "N14=5.02",    "N15=5.0546",
                                             "N16=127.508", "N17=0.879",   "N18=4.85",   "N19=4.8846",  "N20=123.190",
                                             "N21=0.879",   "N22=4.7",     "N23=4.725",  "N24=119.380", "N25=0.635",
-                                            "N26=",        "N27="};
+                                            "N26=--",      "N27=--"};
 }
 
 void TestForm12::everySize() {
@@ -221,14 +221,20 @@ void TestForm12::everySize() {
     QVERIFY2(p.matches(expected), p.why());
 }
 
-void TestForm12::noWireKeepsTheWireBoxes() {
+// A size without a wire never shows the wire and M value of the size picked
+// before it, nor what the user typed; the next size with a wire shows its own.
+void TestForm12::noWireShowsTheMarker() {
     WindowProbe p(w);
-    p.pick("ListN", 0);
+    p.pick("ListN", 15);  // 2-1/4 inch, 3 threads per inch
+    QVERIFY2(p.matches({"N26=4.4", "N27=59.911"}), p.why());
     p.pick("ListN", 20);  // 4 inch, 2 threads per inch
-    QVERIFY2(p.matches({"N1=2", "N2=4", "N5=0.635", "N26=0.866", "N27=7.027"}), p.why());
-    p.type({"N26=", "N27=x"});
+    QVERIFY2(p.matches({"N1=2", "N2=4", "N5=0.635", "N26=--", "N27=--"}), p.why());
+    p.type({"N26=1.5", "N27=12"});
+    QVERIFY2(p.matches({"N26=1.5", "N27=12.000"}), p.why());
     p.pick("ListN", 22);
-    QVERIFY2(p.matches({"N2=5", "N26=", "N27=x"}), p.why());
+    QVERIFY2(p.matches({"N2=5", "N26=--", "N27=--"}), p.why());
+    p.pick("ListN", 0);
+    QVERIFY2(p.matches({"N1=16", "N26=0.866", "N27=7.027"}), p.why());
 }
 
 void TestForm12::pickingAgainRewrites() {

@@ -1,5 +1,6 @@
 // The ACME thread window: inputs, the calculation box by box in the three
 // classes, what survives from an earlier calculation, bad input, printing.
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,6 +62,7 @@ private slots:
     void typedBoxesAreUsed();
     void classPickAloneChangesNothing();
     void prints();
+    void deviationZerosStandByTheirOwnBoxes();
 };
 
 void TestForm21::freshWindow() {
@@ -356,6 +358,50 @@ void TestForm21::prints() {
     QCOMPARE(printed[1].size() / printed[1].devicePixelRatio(), w->size());
     QVERIFY(printed[0] != printed[1]);
     QCOMPARE(snapshot(p), before);
+}
+
+// The "0" of each tolerance is its other deviation: above the box outside
+// (0 over minus the tolerance), below it inside (plus the tolerance over 0).
+// It must read as its own box's, not lie on it nor nearer the tolerance of
+// the next row in the column.
+void TestForm21::deviationZerosStandByTheirOwnBoxes() {
+    std::unique_ptr<Form21> w(new Form21);
+    WindowProbe p(w.get());
+    const struct {
+        const char* frame;
+        QStringList column;  // top to bottom
+        bool above;
+    } grids[] = {{"Fra32_0", {"w8", "w12", "w16"}, true}, {"Fra32_1", {"w23", "w27", "w31"}, false}};
+    for (const auto& g : grids) {
+        // Where each "0" lands: its glyph, on the line the label centres.
+        QList<QRect> zeros;
+        for (const QLabel* l : p.get<QWidget>(g.frame)->findChildren<QLabel*>()) {
+            if (l->text() != "0") continue;
+            QVERIFY(l->alignment() & Qt::AlignVCenter);
+            const QFontMetrics fm(l->font());
+            const int baseline = l->y() + (l->height() - fm.height()) / 2 + fm.ascent();
+            zeros << fm.tightBoundingRect("0").translated(l->x(), baseline);
+        }
+        QCOMPARE(zeros.size(), g.column.size());
+        for (qsizetype i = 0; i < g.column.size(); ++i) {
+            const QRect box = p.box(g.column[i])->geometry();
+            // The nearest "0" on its side, over or under the box.
+            const QRect* zero = nullptr;
+            for (const QRect& z : zeros) {
+                if (z.center().x() < box.left() || z.center().x() > box.right()) continue;
+                if (g.above ? z.bottom() < box.top() && (!zero || z.bottom() > zero->bottom())
+                            : z.top() > box.bottom() && (!zero || z.top() < zero->top()))
+                    zero = &z;
+            }
+            QVERIFY2(zero, qPrintable(g.column[i]));
+            const qsizetype n = g.above ? i - 1 : i + 1;
+            if (n < 0 || n >= g.column.size()) continue;
+            const QRect next = p.box(g.column[n])->geometry();
+            const int own = g.above ? box.top() - zero->center().y() : zero->center().y() - box.bottom();
+            const int other = g.above ? zero->center().y() - next.bottom() : next.top() - zero->center().y();
+            QVERIFY2(own < other, qPrintable(g.column[i]));
+        }
+    }
 }
 
 QUORVIL_UI_TEST_MAIN(TestForm21)

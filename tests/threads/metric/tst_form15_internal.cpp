@@ -137,15 +137,24 @@ void TestForm15Internal::calculation() {
 void TestForm15Internal::unreadableOrOverflowingInputChangesNothing_data() {
     QTest::addColumn<QString>("d");
     QTest::addColumn<QString>("p");
-    QTest::newRow("D empty") << "" << "1.5";
-    QTest::newRow("P empty") << "10" << "";
-    QTest::newRow("D letters") << "abc" << "1.5";
-    QTest::newRow("P with unit") << "10" << "1.5mm";
-    QTest::newRow("D inf") << "inf" << "1.5";
-    QTest::newRow("P nan") << "10" << "nan";
-    QTest::newRow("D too large to read") << "1e400" << "1.5";
-    QTest::newRow("drill depth overflows") << "1.5e308" << "1";
-    QTest::newRow("tapped depth overflows") << "10" << "1e308";
+    QTest::newRow("D empty") << ""
+                             << "1.5";
+    QTest::newRow("P empty") << "10"
+                             << "";
+    QTest::newRow("D letters") << "abc"
+                               << "1.5";
+    QTest::newRow("P with unit") << "10"
+                                 << "1.5mm";
+    QTest::newRow("D inf") << "inf"
+                           << "1.5";
+    QTest::newRow("P nan") << "10"
+                           << "nan";
+    QTest::newRow("D too large to read") << "1e400"
+                                         << "1.5";
+    QTest::newRow("drill depth overflows") << "1.5e308"
+                                           << "1";
+    QTest::newRow("tapped depth overflows") << "10"
+                                            << "1e308";
 }
 
 void TestForm15Internal::unreadableOrOverflowingInputChangesNothing() {
@@ -168,13 +177,20 @@ void TestForm15Internal::typedGaugeInputs_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("gaugeWritten");
     QTest::addColumn<bool>("anyWritten");
-    QTest::newRow("w12 letters") << "w12" << "abc" << false << true;
-    QTest::newRow("w12 outside every band") << "w12" << "5" << false << true;
-    QTest::newRow("w12 on lowest bound") << "w12" << "0.024" << false << true;
-    QTest::newRow("w12 0.67 closes band 7") << "w12" << "0.67" << true << true;
-    QTest::newRow("w15 empty") << "w15" << "" << false << true;
-    QTest::newRow("w19 own wire") << "w19" << "1.1" << true << true;
-    QTest::newRow("w15 overflowing M") << "w15" << "1e308" << false << false;
+    QTest::newRow("w12 letters") << "w12"
+                                 << "abc" << false << true;
+    QTest::newRow("w12 outside every band") << "w12"
+                                            << "5" << false << true;
+    QTest::newRow("w12 on lowest bound") << "w12"
+                                         << "0.024" << false << true;
+    QTest::newRow("w12 0.67 closes band 7") << "w12"
+                                            << "0.67" << true << true;
+    QTest::newRow("w15 empty") << "w15"
+                               << "" << false << true;
+    QTest::newRow("w19 own wire") << "w19"
+                                  << "1.1" << true << true;
+    QTest::newRow("w15 overflowing M") << "w15"
+                                       << "1e308" << false << false;
 }
 
 void TestForm15Internal::typedGaugeInputs() {
@@ -204,8 +220,11 @@ void TestForm15Internal::classChangeAloneChangesNothing() {
 
 void TestForm15Internal::selfFormattingWhileTyping() {
     std::unique_ptr<Form15> w(new Form15);
-    QTest::keyClicks(box(w.get(), "w11"), "9");
-    QCOMPARE(box(w.get(), "w11")->text(), QString("9.000"));
+    // A typed number is formatted once the user is done with it.
+    QTest::keyClicks(box(w.get(), "w11"), "9.5");
+    QCOMPARE(box(w.get(), "w11")->text(), QString("9.5"));
+    QTest::keyClick(box(w.get(), "w11"), Qt::Key_Return);
+    QCOMPARE(box(w.get(), "w11")->text(), QString("9.500"));
     QTest::keyClicks(box(w.get(), "w26"), "x");
     QCOMPARE(box(w.get(), "w26")->text(), QString("x"));
     QTest::keyClicks(box(w.get(), "w10"), "9");

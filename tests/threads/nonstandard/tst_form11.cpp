@@ -65,47 +65,75 @@ void TestForm11::calculate_data() {
                                   "txtde1=26.40", "txtdi1=17.60", "txtText1=6.28", "txttn=6.26", "txtan=19.93",
                                   "txtsn=3.13",   "txthx=2.00",   "txtsc=3.14",    "txtf=1.69",  "txtw=1.39",
                                   "txth=4.40",    "txtm5=27.41"};
-    QTest::newRow("d1 22.4 m 2 z1 1") << "22.4" << "2" << "1" << example1;
+    QTest::newRow("d1 22.4 m 2 z1 1") << "22.4"
+                                      << "2"
+                                      << "1" << example1;
     // The lenient reading takes the leading number of each box.
-    QTest::newRow("leading numbers") << " 22.4mm" << "2.00" << "1头" << example1;
+    QTest::newRow("leading numbers") << " 22.4mm"
+                                     << "2.00"
+                                     << "1头" << example1;
 
     // Module 5 has no wire row: the wire and the M value keep their text.
-    QTest::newRow("no wire row") << "50" << "5"
+    QTest::newRow("no wire row") << "50"
+                                 << "5"
                                  << "4" << QStringList{"txtd0=x",        "txtm5=x",     "txtq= 10",     "txtc10= 21",
                                                        "txtc20= 48",     "txtc30= 5",   "txtde1=60.00", "txtdi1=38.00",
                                                        "txtText1=15.71", "txttn=14.58", "txtan=18.67",  "txtsn=7.29",
                                                        "txthx=5.00",     "txtsc=7.85",  "txtf=4.22",    "txtw=3.49",
                                                        "txth=11.00"};
     QTest::newRow("2.01 has no wire row")
-        << "40" << "2.01" << "1" << QStringList{"txtd0=x", "txtm5=x", "txtq= 19.9005", "txtde1=44.02", "txth=4.42"};
+        << "40"
+        << "2.01"
+        << "1" << QStringList{"txtd0=x", "txtm5=x", "txtq= 19.9005", "txtde1=44.02", "txth=4.42"};
     // Seconds that round to 60 carry into the minutes, and on into the degrees.
     QTest::newRow("0 54 60 shows 0 55 0")
-        << "125" << "2"
+        << "125"
+        << "2"
         << "1" << QStringList{"txtd0= 3.468",  "txtq= 62.5",    "txtc10= 0",  "txtc20= 55",  "txtc30= 0",
                               "txtde1=129.00", "txtdi1=120.20", "txttn=6.28", "txtan=20.00", "txtm5=129.98"};
-    QTest::newRow("0 59 60 shows 1 0 0") << "57.29" << "1"
+    QTest::newRow("0 59 60 shows 1 0 0") << "57.29"
+                                         << "1"
                                          << "1" << QStringList{"txtd0= 1.732", "txtc10= 1", "txtc20= 0", "txtc30= 0"};
     // Single precision: q keeps 7 digits, and the M value 21.114996 stored as
     // a float shows 21.115 and then 21.12 (a double would show 21.11).
     QTest::newRow("m 0.3 wire without leading zero")
-        << "20" << "0.3" << "1" << QStringList{"txtd0= .511", "txtq= 66.66666", "txtc10= 0", "txtc20= 51", "txtc30= 34",
+        << "20"
+        << "0.3"
+        << "1" << QStringList{"txtd0= .511", "txtq= 66.66666", "txtc10= 0", "txtc20= 51", "txtc30= 34",
                               "txtf=0.25",   "txtw=0.21",      "txth=0.66", "txtm5=20.71"};
-    QTest::newRow("single-precision M value") << "20" << "0.4"
+    QTest::newRow("single-precision M value") << "20"
+                                              << "0.4"
                                               << "1" << QStringList{"txtd0= .724", "txtq= 50", "txtm5=21.12"};
-    QTest::newRow("m 0.7") << "30" << "0.7" << "2" << QStringList{"txtd0= 1.441", "txtq= 42.85714"};
-    QTest::newRow("m 0.8") << "30" << "0.8" << "2" << QStringList{"txtd0= 1.441", "txtq= 37.5"};
-    QTest::newRow("no starts") << "50" << "2"
+    QTest::newRow("m 0.7") << "30"
+                           << "0.7"
+                           << "2" << QStringList{"txtd0= 1.441", "txtq= 42.85714"};
+    QTest::newRow("m 0.8") << "30"
+                           << "0.8"
+                           << "2" << QStringList{"txtd0= 1.441", "txtq= 37.5"};
+    QTest::newRow("no starts") << "50"
+                               << "2"
                                << "0" << QStringList{"txtc10= 0",     "txtc20= 0",   "txtc30= 0", "txttn=6.28",
                                                      "txtText1=6.28", "txtan=20.00", "txtsn=3.14"};
-    QTest::newRow("negative starts") << "50" << "2"
+    QTest::newRow("negative starts") << "50"
+                                     << "2"
                                      << "-1" << QStringList{"txtc10=-3", "txtc20= 42", "txtc30= 34", "txtq= 25"};
 
     // A module or reference diameter of 0 changes no box.
-    QTest::newRow("module 0") << "22.4" << "0" << "1" << QStringList{};
-    QTest::newRow("diameter 0") << "0" << "2" << "1" << QStringList{};
-    QTest::newRow("empty boxes") << "" << "" << "" << QStringList{};
-    QTest::newRow("letters") << "abc" << "m2" << "1" << QStringList{};
-    QTest::newRow("beyond single precision") << "1e39" << "2" << "1" << QStringList{};
+    QTest::newRow("module 0") << "22.4"
+                              << "0"
+                              << "1" << QStringList{};
+    QTest::newRow("diameter 0") << "0"
+                                << "2"
+                                << "1" << QStringList{};
+    QTest::newRow("empty boxes") << ""
+                                 << ""
+                                 << "" << QStringList{};
+    QTest::newRow("letters") << "abc"
+                             << "m2"
+                             << "1" << QStringList{};
+    QTest::newRow("beyond single precision") << "1e39"
+                                             << "2"
+                                             << "1" << QStringList{};
 }
 
 void TestForm11::calculate() {
@@ -148,11 +176,21 @@ void TestForm11::resultBoxesFormatWhatIsTyped_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("formats") << "txtde1" << "3" << "3.00";
-    QTest::newRow("half away from zero") << "txtm5" << "-.005" << "-0.01";
-    QTest::newRow("no number") << "txtan" << "abc" << "abc";
-    QTest::newRow("quotient keeps its text") << "txtq" << "3" << "3";
-    QTest::newRow("seconds keep their text") << "txtc30" << " 60" << " 60";
+    QTest::newRow("formats") << "txtde1"
+                             << "3"
+                             << "3.00";
+    QTest::newRow("half away from zero") << "txtm5"
+                                         << "-.005"
+                                         << "-0.01";
+    QTest::newRow("no number") << "txtan"
+                               << "abc"
+                               << "abc";
+    QTest::newRow("quotient keeps its text") << "txtq"
+                                             << "3"
+                                             << "3";
+    QTest::newRow("seconds keep their text") << "txtc30"
+                                             << " 60"
+                                             << " 60";
 }
 
 void TestForm11::resultBoxesFormatWhatIsTyped() {
@@ -160,6 +198,7 @@ void TestForm11::resultBoxesFormatWhatIsTyped() {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     box(name)->insert(typed);
+    QTest::keyClick(box(name), Qt::Key_Return);
     QCOMPARE(box(name)->text(), shown);
 }
 

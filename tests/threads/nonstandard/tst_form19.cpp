@@ -141,18 +141,30 @@ void TestForm19::selfFormatting_data() {
     QTest::addColumn<bool>("typed");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("typing 1") << "w3" << true << "1" << "1.000";
-    QTest::newRow("typing letters") << "w9" << true << "abc" << "abc";
-    QTest::newRow("half") << "w12" << false << "0.5" << ".500";
-    QTest::newRow("negative") << "w5" << false << "-0.021" << "-.021";
-    QTest::newRow("zero") << "txtT5" << false << "0" << ".000";
-    QTest::newRow("signed text") << "txtT28" << false << " .0125" << ".013";
-    QTest::newRow("negative half away from zero") << "w29" << false << "-0.0125" << "-.013";
-    QTest::newRow("thousands") << "w24" << false << "12345.6785" << "12345.679";
-    QTest::newRow("input has no pattern") << "w1" << true << "1" << "1";
-    QTest::newRow("raw tab-1 box") << "txtT3" << false << " 1" << " 1";
-    QTest::newRow("raw wire box") << "txtT15" << false << " .5" << " .5";
-    QTest::newRow("raw gauge minor") << "txtT41" << true << "2" << "2";
+    QTest::newRow("typing 1") << "w3" << true << "1"
+                              << "1.000";
+    QTest::newRow("typing letters") << "w9" << true << "abc"
+                                    << "abc";
+    QTest::newRow("half") << "w12" << false << "0.5"
+                          << ".500";
+    QTest::newRow("negative") << "w5" << false << "-0.021"
+                              << "-.021";
+    QTest::newRow("zero") << "txtT5" << false << "0"
+                          << ".000";
+    QTest::newRow("signed text") << "txtT28" << false << " .0125"
+                                 << ".013";
+    QTest::newRow("negative half away from zero") << "w29" << false << "-0.0125"
+                                                  << "-.013";
+    QTest::newRow("thousands") << "w24" << false << "12345.6785"
+                               << "12345.679";
+    QTest::newRow("input has no pattern") << "w1" << true << "1"
+                                          << "1";
+    QTest::newRow("raw tab-1 box") << "txtT3" << false << " 1"
+                                   << " 1";
+    QTest::newRow("raw wire box") << "txtT15" << false << " .5"
+                                  << " .5";
+    QTest::newRow("raw gauge minor") << "txtT41" << true << "2"
+                                     << "2";
 }
 
 void TestForm19::selfFormatting() {
@@ -161,10 +173,14 @@ void TestForm19::selfFormatting() {
     QFETCH(QString, text);
     QFETCH(QString, shown);
     QLineEdit* b = box(name);
-    if (typed)
+    if (typed) {
+        // A typed text stays as typed until the user is done with it.
         QTest::keyClicks(b, text);
-    else
+        QCOMPARE(b->text(), text);
+        QTest::keyClick(b, Qt::Key_Return);
+    } else {
         b->setText(text);
+    }
     QCOMPARE(b->text(), shown);
     b->clear();
     QCOMPARE(b->text(), QString());
@@ -177,27 +193,43 @@ void TestForm19::metricExamples_data() {
     QTest::addColumn<QString>("internal");
     QTest::addColumn<QString>("expected");
     QTest::newRow("16x2 6g 6H")
-        << "16" << "2" << "Op2" << "Op5"
+        << "16"
+        << "2"
+        << "Op2"
+        << "Op5"
         << "w3=16.000 w4=-.037 w5=-.321 w6=14.701 w7=-.037 w8=-.194 w9=13.835 w10=16.000 w11=14.701 w12=.206 "
            "w13=13.835 w14=.374 w15=1.157 w16=16.441 w17=-.037 w18=-.194 w19=1.302 w20=16.876 w21=-.037 "
            "w22=-.194 w23=13.880 w24=27.200 w25=21.000 w26=1.263 w27=.320 w28=16.030 w29=-.028 w30=14.724 "
            "w31=-.014 w32=16.464 w33=-.028 w34=13.835 w35=15.328 w36=-.028 w37=14.921 w38=-.014 w39=16.661 "
            "w40=-.022 w41=13.835";
     QTest::newRow("12x1.75 6f 5H, lower bound of 12-22")
-        << "12" << "1.75" << "Op1" << "Op4"
+        << "12"
+        << "1.75"
+        << "Op1"
+        << "Op4"
         << "w4=-.049 w5=-.308 w6=10.863 w8=-.198 w9=10.106 w12=.156 w14=.272 w15=1.008 w16=12.373 w19=1.047 "
            "w20=12.490 w23=10.145 w28=12.023 w29=-.022 w30=10.881 w31=-.011 w32=12.390 w33=-.023 w35=11.386 "
            "w37=11.031 w39=12.540 w40=-.017";
     QTest::newRow("64x4 6h 7H")
-        << "64" << "4" << "Op3" << "Op6"
+        << "64"
+        << "4"
+        << "Op3"
+        << "Op6"
         << "w4=.000 w7=.000 w17=.000 w21=.000 w5=-.452 w8=-.238 w18=-.238 w22=-.238 w12=.391 w14=.759 "
            "w28=64.042 w30=61.435 w32=64.906 w33=-.036 w35=62.620 w37=61.811 w39=65.282 w40=-.028 w24=108.800 "
            "w25=74.000";
     // Band 2 with its wear allowances 0.0095 and 0.0075:
     // -(0.0035 + 0.0095) and -(0.0035 + 0.0075).
-    QTest::newRow("10x0.35 6f 5H, band 2") << "10" << "0.35" << "Op1" << "Op4"
+    QTest::newRow("10x0.35 6f 5H, band 2") << "10"
+                                           << "0.35"
+                                           << "Op1"
+                                           << "Op4"
                                            << "w12=.077 w28=10.009 w29=-.014 w31=-.007 w33=-.013 w40=-.011";
-    QTest::newRow("typed 10 reaches w3 and w10") << "10" << "1.5" << "Op1" << "Op4" << "w3=10.000 w10=10.000";
+    QTest::newRow("typed 10 reaches w3 and w10") << "10"
+                                                 << "1.5"
+                                                 << "Op1"
+                                                 << "Op4"
+                                                 << "w3=10.000 w10=10.000";
 }
 
 void TestForm19::metricExamples() {
@@ -215,14 +247,22 @@ void TestForm19::metricExamples() {
 void TestForm19::metricRejectedInputs_data() {
     QTest::addColumn<QString>("d");
     QTest::addColumn<QString>("P");
-    QTest::newRow("empty d") << "" << "2";
-    QTest::newRow("empty P") << "16" << "";
-    QTest::newRow("letters") << "M16" << "2";
-    QTest::newRow("P with unit") << "16" << "2mm";
-    QTest::newRow("P zero") << "16" << "0";
-    QTest::newRow("P negative") << "16" << "-1";
-    QTest::newRow("d overflows") << "1.5e308" << "2";
-    QTest::newRow("P overflows") << "16" << "1e308";
+    QTest::newRow("empty d") << ""
+                             << "2";
+    QTest::newRow("empty P") << "16"
+                             << "";
+    QTest::newRow("letters") << "M16"
+                             << "2";
+    QTest::newRow("P with unit") << "16"
+                                 << "2mm";
+    QTest::newRow("P zero") << "16"
+                            << "0";
+    QTest::newRow("P negative") << "16"
+                                << "-1";
+    QTest::newRow("d overflows") << "1.5e308"
+                                 << "2";
+    QTest::newRow("P overflows") << "16"
+                                 << "1e308";
 }
 
 void TestForm19::metricRejectedInputs() {
@@ -257,8 +297,12 @@ void TestForm19::metricWithoutGaugeRow_data() {
     QTest::addColumn<QString>("d");
     QTest::addColumn<QString>("P");
     QTest::addColumn<QString>("internal");
-    QTest::newRow("key at most 0.024") << "1" << "0.01" << "Op5";
-    QTest::newRow("key above 0.67") << "200" << "12" << "Op6";
+    QTest::newRow("key at most 0.024") << "1"
+                                       << "0.01"
+                                       << "Op5";
+    QTest::newRow("key above 0.67") << "200"
+                                    << "12"
+                                    << "Op6";
 }
 
 void TestForm19::metricWithoutGaugeRow() {
@@ -307,33 +351,69 @@ void TestForm19::trapExamples_data() {
     QTest::addColumn<QString>("internal");
     QTest::addColumn<QString>("expected");
     QTest::newRow("36x6 7e 7H")
-        << "36" << "6" << "Op7e" << "Op7"
+        << "36"
+        << "6"
+        << "Op7e"
+        << "Op7"
         << "txtT3=_36 txtT4=_0 txtT5=-.375 txtT6=33.000 txtT7=-.116 txtT8=-.443 txtT9=29.000 txtT33=.000 "
            "txtT34=-.524 txtT10=37.000 txtT11=33.000 txtT12=.444 txtT13=30.000 txtT14=.508 txtT15=_3.106 "
            "txtT16=36.912 txtT17=-.116 txtT18=-.443 txtT19=_3.177 txtT20=37.257 txtT21=-.116 txtT22=-.443 "
            "txtT23=36.061 txtT24=-.052 txtT27=36.947 txtT28=.013 txtT29=36.908 txtT40=_29 txtT25=34.683 "
            "txtT26=-.052 txtT30=37.368 txtT31=.013 txtT32=37.340 txtT41=_29";
-    QTest::newRow("36x6 7h") << "36" << "6" << "Op7h" << "Op7"
+    QTest::newRow("36x6 7h") << "36"
+                             << "6"
+                             << "Op7h"
+                             << "Op7"
                              << "txtT7=.000 txtT17=.000 txtT21=.000 txtT8=-.326 txtT34=-.408";
-    QTest::newRow("36x6 8c") << "36" << "6" << "Op8c" << "Op7" << "txtT7=-.236 txtT8=-.653 txtT34=-.758";
-    QTest::newRow("36x6 8e 8H") << "36" << "6" << "Op8e" << "Op8"
+    QTest::newRow("36x6 8c") << "36"
+                             << "6"
+                             << "Op8c"
+                             << "Op7"
+                             << "txtT7=-.236 txtT8=-.653 txtT34=-.758";
+    QTest::newRow("36x6 8e 8H") << "36"
+                                << "6"
+                                << "Op8e"
+                                << "Op8"
                                 << "txtT8=-.534 txtT12=.553 txtT23=36.078 txtT24=-.064 txtT25=34.801";
     // No wire row: the wires and every M value over them keep their text.
-    QTest::newRow("40x7 8c 8H, no wires") << "40" << "7" << "Op8c" << "Op8"
+    QTest::newRow("40x7 8c 8H, no wires") << "40"
+                                          << "7"
+                                          << "Op8c"
+                                          << "Op8"
                                           << "txtT15=x txtT19=x txtT16=x txtT20=x txtT27=x txtT29=x txtT30=x txtT32=x "
                                              "txtT5=-.425 txtT9=32.000 txtT12=.589 txtT23=40.078";
-    QTest::newRow("8x1.5, no wires") << "8" << "1.5" << "Op7e" << "Op7"
+    QTest::newRow("8x1.5, no wires") << "8"
+                                     << "1.5"
+                                     << "Op7e"
+                                     << "Op7"
                                      << "txtT15=x txtT9=6.200 txtT40=_6.2 txtT41=_6.2 txtT10=8.300";
-    QTest::newRow("22.4 on a bound") << "22.4" << "4" << "Op7e" << "Op7" << "txtT3=_22.4";
-    QTest::newRow("6.0000001 is 6 in single precision") << "36" << "6.0000001" << "Op7e" << "Op7"
+    QTest::newRow("22.4 on a bound") << "22.4"
+                                     << "4"
+                                     << "Op7e"
+                                     << "Op7"
+                                     << "txtT3=_22.4";
+    QTest::newRow("6.0000001 is 6 in single precision") << "36"
+                                                        << "6.0000001"
+                                                        << "Op7e"
+                                                        << "Op7"
                                                         << "txtT15=_3.106 txtT5=-.375";
     // 1,5 reads as 1, which no table has: Td, ac and the wires are missing.
     QTest::newRow("decimal comma")
-        << "10" << "1,5" << "Op7e" << "Op7"
+        << "10"
+        << "1,5"
+        << "Op7e"
+        << "Op7"
         << "txtT5=x txtT9=x txtT10=x txtT40=x txtT41=x txtT15=x txtT16=x txtT6=9.500 txtT13=9.000";
     // Single precision: 128.624 in double, 128.625 through the float's text.
-    QTest::newRow("130x7 8H single precision") << "130" << "7" << "Op7e" << "Op8" << "txtT25=128.625";
-    QTest::newRow("leading blanks and trailing text") << "  36mm" << "6 " << "Op7e" << "Op7"
+    QTest::newRow("130x7 8H single precision") << "130"
+                                               << "7"
+                                               << "Op7e"
+                                               << "Op8"
+                                               << "txtT25=128.625";
+    QTest::newRow("leading blanks and trailing text") << "  36mm"
+                                                      << "6 "
+                                                      << "Op7e"
+                                                      << "Op7"
                                                       << "txtT3=_36 txtT16=36.912";
 }
 
@@ -353,14 +433,22 @@ void TestForm19::trapExamples() {
 void TestForm19::trapRejectedInputs_data() {
     QTest::addColumn<QString>("d");
     QTest::addColumn<QString>("P");
-    QTest::newRow("empty d") << "" << "6";
-    QTest::newRow("empty P") << "36" << "";
-    QTest::newRow("letters d") << "Tr36" << "6";
-    QTest::newRow("letters P") << "36" << "abc";
-    QTest::newRow("P zero") << "36" << "0";
-    QTest::newRow("P negative") << "36" << "-6";
-    QTest::newRow("d beyond single") << "1e39" << "6";
-    QTest::newRow("P beyond single") << "36" << "1e39";
+    QTest::newRow("empty d") << ""
+                             << "6";
+    QTest::newRow("empty P") << "36"
+                             << "";
+    QTest::newRow("letters d") << "Tr36"
+                               << "6";
+    QTest::newRow("letters P") << "36"
+                               << "abc";
+    QTest::newRow("P zero") << "36"
+                            << "0";
+    QTest::newRow("P negative") << "36"
+                                << "-6";
+    QTest::newRow("d beyond single") << "1e39"
+                                     << "6";
+    QTest::newRow("P beyond single") << "36"
+                                     << "1e39";
 }
 
 void TestForm19::trapRejectedInputs() {

@@ -1,7 +1,9 @@
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTextLayout>
 
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
@@ -26,6 +28,7 @@ private slots:
     void resultBoxesFormatWhatIsTyped();
     void wireListsChangeNothing();
     void printsBothTabs();
+    void pitchDiameterCaptionKeepsItsWords();
 
 private:
     QLineEdit* box(const QString& name) const { return quorvil::test::WindowProbe(w).box(name); }
@@ -194,6 +197,35 @@ void TestForm8::printsBothTabs() {
     QVERIFY(printed[0] != printed[1]);  // each shows the tab in front
     QCOMPARE(allTexts(), before);
     QCOMPARE(tabs->currentIndex(), 1);
+}
+
+// The long caption of the pitch diameter box reads in two lines, "中径" and
+// the bracket whole on the second, in the installed face: no word split and
+// no last character left alone on a third line.
+void TestForm8::pitchDiameterCaptionKeepsItsWords() {
+    const QString caption = QStringLiteral("输入外螺纹理论中径值(不含公差)");
+    int found = 0;
+    for (QLabel* l : w->findChildren<QLabel*>()) {
+        QString text = l->text();
+        if (text.remove(u'\n') != caption) continue;
+        ++found;
+        QString shown = l->text();
+        shown.replace(u'\n', QChar::LineSeparator);
+        QTextLayout layout(shown, l->font());
+        QTextOption option;
+        option.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(option);
+        QStringList lines;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(l->contentsRect().width());
+            lines << shown.mid(line.textStart(), line.textLength()).remove(QChar::LineSeparator);
+        }
+        layout.endLayout();
+        QCOMPARE(lines, QStringList({QStringLiteral("输入外螺纹理论"), QStringLiteral("中径值(不含公差)")}));
+        QVERIFY(layout.boundingRect().height() <= l->contentsRect().height());
+    }
+    QCOMPARE(found, 2);  // one on each tab
 }
 
 QUORVIL_UI_TEST_MAIN(TestForm8)

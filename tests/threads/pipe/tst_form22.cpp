@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextLayout>
 
 #include "threads/common/threewire.h"
 #include "threads/pipe/Form22.h"
@@ -49,6 +50,7 @@ private slots:
     void badInputChangesNoBox_data();
     void badInputChangesNoBox();
     void resultBoxesFormatWhatIsTyped();
+    void usageNoteWrapsIntoFullLines();
 
 private:
     Form22* w = nullptr;
@@ -164,6 +166,34 @@ void TestForm22::resultBoxesFormatWhatIsTyped() {
     WindowProbe p(w);
     p.type({"w5=10.3", "w14=1", "w13=abc", "w1=10.3"});
     QVERIFY2(p.matches({"w5=10.30", "w14=1.000", "w13=abc", "w1=10.3"}), p.why());
+}
+
+// The usage note as its label wraps it: the first paragraph fills two lines
+// and ends with "显示", which does not stand alone on a third.
+void TestForm22::usageNoteWrapsIntoFullLines() {
+    WindowProbe p(w);
+    auto* label = p.get<QLabel>(QStringLiteral("Label1_2"));
+    QVERIFY(label->wordWrap());
+    QList<QStringList> paragraphs;
+    for (const QString& paragraph : label->text().split(QStringLiteral("\r\n"))) {
+        QTextLayout layout(paragraph, label->font());
+        QTextOption option;
+        option.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(option);
+        QStringList lines;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(label->contentsRect().width());
+            lines << paragraph.mid(line.textStart(), line.textLength());
+        }
+        layout.endLayout();
+        paragraphs << lines;
+    }
+    QCOMPARE(paragraphs.size(), 2);
+    QCOMPARE(paragraphs[0].size(), 2);
+    QVERIFY2(paragraphs[0][1].startsWith(QStringLiteral("和螺距")), qPrintable(paragraphs[0][1]));
+    QVERIFY(paragraphs[0][1].endsWith(QStringLiteral("尺寸显示")));
+    QCOMPARE(paragraphs[1].size(), 1);
 }
 
 QUORVIL_UI_TEST_MAIN(TestForm22)

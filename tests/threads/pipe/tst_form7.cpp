@@ -1,11 +1,13 @@
 // The pipe thread window: each tab's size list fills that tab's boxes with the
 // stored texts of the picked size, and nothing else.
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
 #include <memory>
 
+#include "common/ui/captionframe.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
 #include "threads/pipe/Form7.h"
@@ -45,6 +47,7 @@ private slots:
     void keyboardAndRepick();
     void printsTheTabInFront_data();
     void printsTheTabInFront();
+    void sizeListCaptionsLeaveTheBorderShowing();
 
 private:
     QMap<QString, QString> tabTexts(int tab) const { return p->texts(kTabBoxes[tab]); }
@@ -392,6 +395,19 @@ void TestForm7::printsTheTabInFront() {
     // The other tabs would print differently: the image is of this tab.
     w->SSTab1->setCurrentIndex((tab + 1) % 3);
     QVERIFY(w->grab().toImage().convertToFormat(QImage::Format_RGB32) != shown);
+}
+
+// Each "选择尺寸代号" frame is wider than its caption: its top border shows
+// to the right of the caption as much as to the left of it.
+void TestForm7::sizeListCaptionsLeaveTheBorderShowing() {
+    for (const char* name : {"Frame1_2", "Frame1_1", "Frame1_11"}) {
+        auto* frame = p->get<quorvil::CaptionFrame>(QString::fromLatin1(name));
+        QCOMPARE(frame->title(), QStringLiteral("选择尺寸代号"));
+        // The caption stands 6 px from the left edge, with 2 px of room on
+        // each side.
+        const int captionRight = 6 + QFontMetrics(frame->captionFont()).horizontalAdvance(frame->title()) + 4;
+        QVERIFY2(frame->width() - captionRight >= 6, name);
+    }
 }
 
 QUORVIL_UI_TEST_MAIN(TestForm7)
