@@ -1,11 +1,14 @@
 #include "threads/trapezoidal/Form2.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <algorithm>
 
 #include "common/numtext.h"
 #include "common/ui/boxio.h"
@@ -28,10 +31,16 @@ using trapezoidal::InternalClass;
 
 namespace {
 
-// A caption label at its design place, as wide as its text.
+// A caption label at its design place, as wide as its text and tall enough
+// for its glyphs: some of the installed face's ideographs (针, 尺, 称) reach a
+// pixel below the face's own descent, so the line's height alone would cut
+// their feet.
 QLabel* caption(QWidget* parent, const QString& text, int left, int top) {
     auto* l = makeLabel(parent, QString(), text, Tw{left, top, 0, 0});
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->adjustSize();
+    const QFontMetrics fm(l->font());
+    l->resize(l->width(), std::max(l->height(), fm.ascent() + fm.boundingRect(text).bottom() + 1));
     return l;
 }
 
@@ -144,13 +153,13 @@ void Form2::buildInternalTab(QWidget* page) {
     Op9 = makeOption(internal, QStringLiteral("Op9"), QStringLiteral("9H"), Tw{1230, 360, 525, 375});
     Op7->setChecked(true);
     caption(internal, QStringLiteral("大径≥"), 1950, 240);
-    txtT10 = box(internal, "txtT10", Tw{1890, 495, 645, 270});
+    txtT10 = box(internal, "txtT10", Tw{1890, 495, 705, 270});
     caption(internal, QStringLiteral("中径"), 3015, 225);
-    txtT11 = box(internal, "txtT11", Tw{2925, 495, 645, 270});
+    txtT11 = box(internal, "txtT11", Tw{2865, 495, 705, 270});
     txtT12 = resultBox(internal, "txtT12", Tw{3600, 270, 630, 270});
     makeLabel(internal, arrayName(QStringLiteral("lblMD"), 6), QStringLiteral("0"), Tw{3645, 585, 180, 255});
     caption(internal, QStringLiteral("小径"), 4635, 225);
-    txtT13 = box(internal, "txtT13", Tw{4545, 495, 645, 270});
+    txtT13 = box(internal, "txtT13", Tw{4485, 495, 705, 270});
     txtT14 = resultBox(internal, "txtT14", Tw{5220, 270, 585, 270});
     makeLabel(internal, arrayName(QStringLiteral("lblMD"), 5), QStringLiteral("0"), Tw{5265, 585, 180, 255});
 
@@ -167,12 +176,12 @@ void Form2::buildInternalTab(QWidget* page) {
 
     caption(gauge, QStringLiteral("大径"), 135, 450);
     txtT23 = resultBox(gauge, "txtT23", Tw{90, 675, 720, 270});
-    caption(gauge, QStringLiteral("0"), 900, 600);
-    txtT24 = resultBox(gauge, "txtT24", Tw{870, 810, 555, 285});
+    caption(gauge, QStringLiteral("0"), 870, 600);
+    txtT24 = resultBox(gauge, "txtT24", Tw{870, 810, 615, 285});
     caption(gauge, QStringLiteral("大径"), 4635, 450);
     txtT25 = resultBox(gauge, "txtT25", Tw{4350, 720, 735, 270});
     caption(gauge, QStringLiteral("0"), 5160, 600);
-    txtT26 = resultBox(gauge, "txtT26", Tw{5130, 840, 555, 285});
+    txtT26 = resultBox(gauge, "txtT26", Tw{5130, 840, 615, 285});
     makeLabel(gauge, arrayName(QStringLiteral("lblMD"), 29), QString(), Tw{840, 720, 225, 165});
     makeLabel(gauge, arrayName(QStringLiteral("lblMD"), 30), QString(), Tw{5130, 780, 225, 165});
 
@@ -193,10 +202,10 @@ void Form2::buildInternalTab(QWidget* page) {
     txtT31 = resultBox(gauge, "txtT31", Tw{4800, 1860, 795, 270});
 
     wrappedCaption(gauge, QString(), QStringLiteral("优选三针M值"), Tw{90, 2205, 585, 450});
-    txtT27 = resultBox(gauge, "txtT27", Tw{675, 2250, 675, 270});
+    txtT27 = resultBox(gauge, "txtT27", Tw{675, 2250, 720, 270});
     wrappedCaption(gauge, QString(), QStringLiteral("次选三针M值"), Tw{1440, 2205, 585, 450});
     Text11 = resultBox(gauge, "Text11", Tw{2025, 2250, 720, 270});
-    wrappedCaption(gauge, QString(), QStringLiteral("优选三针M值"), Tw{3060, 2160, 540, 450});
+    wrappedCaption(gauge, QString(), QStringLiteral("优选三针M值"), Tw{3030, 2160, 540, 450});
     txtT30 = resultBox(gauge, "txtT30", Tw{3600, 2205, 720, 270});
     wrappedCaption(gauge, QString(), QStringLiteral("次选三针M值"), Tw{4365, 2160, 585, 450});
     Text12 = resultBox(gauge, "Text12", Tw{4950, 2205, 720, 270});
@@ -216,9 +225,9 @@ void Form2::buildInternalTab(QWidget* page) {
     Text14 = resultBox(gauge, "Text14", Tw{4815, 3330, 735, 270});
 
     caption(gauge, QStringLiteral("小径:≤"), 360, 3705);
-    txtT40 = box(gauge, "txtT40", Tw{1110, 3660, 615, 270});
+    txtT40 = box(gauge, "txtT40", Tw{1110, 3660, 705, 270});
     caption(gauge, QStringLiteral("小径:≤"), 3420, 3705);
-    txtT41 = box(gauge, "txtT41", Tw{4170, 3660, 615, 270});
+    txtT41 = box(gauge, "txtT41", Tw{4170, 3660, 705, 270});
 }
 
 // ---- External tab ------------------------------------------------------------

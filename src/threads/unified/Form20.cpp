@@ -30,6 +30,7 @@
 #include "threads/common/inchentry.h"
 #include "threads/common/inchgauge.h"
 #include "threads/common/threewire.h"
+#include "threads/unified/seriesbox.h"
 #include "threads/unified/unified.h"
 
 using namespace quorvil;
@@ -237,11 +238,11 @@ void Form20::buildGauge() {
 
     auto fmt = [f](const char* name, Pattern p, Tw geo) { return makeFormatBox(f, QString::fromUtf8(name), p, geo); };
     // GO end.
-    makeLabel(f, QString(), QStringLiteral("大径"), {420, 450, 420, 225});
+    makeLabel(f, QString(), QStringLiteral("大径"), {180, 450, 420, 225});
     A1 = fmt("A1", Pattern::Fixed3, {180, 675, 885, 270});
     centredLabel(f, QStringLiteral("+"), {1080, 525, 135, 225});
     A4 = fmt("A4", Pattern::Fixed3, {1215, 495, 615, 270});
-    makeLabel(f, QString(), QStringLiteral("螺纹长度"), {360, 1380, 780, 225});
+    makeLabel(f, QString(), QStringLiteral("螺纹长度"), {210, 1380, 780, 225});
     A2 = fmt("A2", Pattern::Fixed0, {1140, 1350, 540, 270});
     makeLabel(f, QString(), QStringLiteral("中径"), {600, 1965, 420, 225});
     A7 = fmt("A7", Pattern::Fixed3, {1035, 1935, 915, 270});
@@ -295,7 +296,7 @@ void Form20::buildTapping() {
 void Form20::buildSeries() {
     QGroupBox* f =
         makeFrame(this, arrayName(QStringLiteral("Frame300"), 24), QStringLiteral("标准系列"), {6210, 135, 1725, 4680});
-    List111 = makeList(f, QStringLiteral("List111"), {105, 300, 1515, 2790});
+    List111 = makeList(f, QStringLiteral("List111"), {60, 300, 1605, 2790});
     setNavyOnWhite(List111, songFont(10.5));
     // Items run down in columns, one column in view, scrolled sideways.
     List111->setFlow(QListView::TopToBottom);
@@ -304,16 +305,21 @@ void Form20::buildSeries() {
     List111->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List111->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     for (std::string_view s : kSizes) List111->addItem(fromView(s));
-    List111->setGridSize(QSize(List111->viewport()->width(), List111->sizeHintForRow(0)));
+    // A column as wide as the list inside its border; the viewport takes
+    // that width only when the list is first shown.
+    List111->setGridSize(QSize(List111->contentsRect().width(), List111->sizeHintForRow(0)));
     List111->setCurrentRow(-1);
     List111->clearSelection();
     onListPick(List111, [this] { List111_Click(); });
 
     txtText111 = new QPlainTextEdit(f);
     txtText111->setObjectName(QStringLiteral("txtText111"));
-    place(txtText111, {105, 3165, 1515, 1410});
+    place(txtText111, {60, 3165, 1605, 1410});
+    breakLinesAtSeparators(txtText111);
+    // The inner margin of a one-line box: with it the longest series
+    // ("超细牙:24UNEF.", "其它系列:12UN.") fits a line.
+    txtText111->document()->setDocumentMargin(2);
     setNavyOnWhite(txtText111, songFont(10.5));
-    txtText111->setWordWrapMode(QTextOption::WrapAnywhere);
 }
 
 void Form20::formatByClass(QLineEdit* box) {

@@ -1,13 +1,16 @@
 // The trapezoidal thread window as a user works it.
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 
+#include "common/ui/captionframe.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
+#include "common/ui/twips.h"
 #include "threads/trapezoidal/Form2.h"
 #include "uitest.h"
 #include "windowtest.h"
@@ -44,6 +47,8 @@ private slots:
     void singlePrecisionMinor();
     void optionAloneChangesNothing();
     void enterPressesCalculate();
+    void separatorLinesShow_data();
+    void separatorLinesShow();
 
 private:
     QLineEdit* box(const QString& name) const { return quorvil::test::WindowProbe(w).box(name); }
@@ -389,6 +394,53 @@ void TestForm2::enterPressesCalculate() {
     type("Text4", "6");
     QTest::keyClick(box("Text4"), Qt::Key_Return);
     QCOMPARE(box("txtT12")->text(), QStringLiteral("0.450"));
+}
+
+void TestForm2::separatorLinesShow_data() {
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<QLine>("line");   // twips within the frame
+    QTest::addColumn<int>("maxGray");  // how dark the line shows on the light page
+    QTest::addRow("Line21(2)") << 0 << "Frame3_1" << QLine(0, 720, 3000, 720) << 64;
+    QTest::addRow("Line21(3)") << 0 << "Frame3_1" << QLine(0, 1200, 3000, 1200) << 64;
+    QTest::addRow("Line21(4)") << 0 << "Frame3_1" << QLine(0, 1740, 3000, 1740) << 64;
+    QTest::addRow("Line21(1)") << 1 << "Frame3_3" << QLine(1800, 150, 1800, 945) << 64;
+    QTest::addRow("Line21(0)") << 1 << "Frame3_3" << QLine(2700, 150, 2700, 945) << 64;
+    QTest::addRow("Line4") << 1 << "Frame3_3" << QLine(4365, 150, 4365, 945) << 200;
+}
+
+// The separator lines show on the light page and end inside their frame,
+// leaving its border whole.
+void TestForm2::separatorLinesShow() {
+    QFETCH(int, tab);
+    QFETCH(QString, frame);
+    QFETCH(QLine, line);
+    QFETCH(int, maxGray);
+    using quorvil::px;
+    w->findChild<quorvil::TabContainer*>("SSTab1")->setCurrentIndex(tab);
+    auto* f = w->findChild<quorvil::CaptionFrame*>(frame);
+    QVERIFY(f);
+    const QImage image = f->grab().toImage();
+    const QPoint a(px(line.x1()), px(line.y1())), b(px(line.x2()), px(line.y2()));
+    const int pageGray = qGray(image.pixel(a + QPoint(5, 5)));
+    QVERIFY2(qGray(image.pixel((a + b) / 2)) <= maxGray,
+             qPrintable(QStringLiteral("gray %1 on a page of %2").arg(qGray(image.pixel((a + b) / 2))).arg(pageGray)));
+    // The border's two lines (dark, then light to the right or below) where
+    // the separator meets them are as they are a few pixels along.
+    const QRect border = f->borderRect();
+    const bool across = a.y() == b.y();
+    const QPoint along = across ? QPoint(0, 4) : QPoint(4, 0);
+    QList<QPoint> borderPixels;
+    if (across) {
+        for (int x : {border.left(), border.left() + 1, border.right(), border.right() + 1})
+            borderPixels << QPoint(x, a.y());
+    } else {
+        for (int y : {border.top(), border.top() + 1, border.bottom(), border.bottom() + 1})
+            borderPixels << QPoint(a.x(), y);
+    }
+    for (const QPoint& q : borderPixels)
+        QVERIFY2(image.pixel(q) == image.pixel(q + along),
+                 qPrintable(QStringLiteral("border at %1,%2").arg(q.x()).arg(q.y())));
 }
 
 QUORVIL_UI_TEST_MAIN(TestForm2)

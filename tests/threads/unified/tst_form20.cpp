@@ -3,11 +3,15 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 
 #include <set>
 
 #include "common/ui/printing.h"
 #include "threads/unified/Form20.h"
+#include "threads/unified/seriesbox.h"
 #include "threads/unified/unified.h"
 #include "uitest.h"
 #include "windowtest.h"
@@ -52,6 +56,9 @@ private slots:
     void classTakesEffectAtTheNextPress();
     void seriesTexts();
     void pickingAgainRewritesTheSeriesText();
+    void seriesLinesBreakAtSeparators();
+    void lineLengthAtSeparators_data();
+    void lineLengthAtSeparators();
     void prints();
 
 private:
@@ -378,6 +385,70 @@ void TestForm20::pickingAgainRewritesTheSeriesText() {
     text->setPlainText(QStringLiteral("typed over"));
     p.pick("List111", 9);
     QCOMPARE(text->toPlainText(), shown);
+}
+
+namespace {
+
+// The lines the box shows its text in.
+QStringList shownLines(QPlainTextEdit* box) {
+    // Where the box lays the block out, as it does before painting it.
+    const QTextBlock block = box->document()->firstBlock();
+    box->document()->documentLayout()->blockBoundingRect(block);
+    QStringList lines;
+    const QTextLayout* layout = block.layout();
+    for (int i = 0; i < layout->lineCount(); ++i)
+        lines << block.text().mid(layout->lineAt(i).textStart(), layout->lineAt(i).textLength());
+    return lines;
+}
+
+}  // namespace
+
+// Every series text is shown whole, without scrolling, in lines that break
+// only after the "." between two series; the box's text stays as written.
+void TestForm20::seriesLinesBreakAtSeparators() {
+    WindowProbe p(w);
+    auto* text = p.get<QPlainTextEdit>("txtText111");
+    for (int i = 0; i < 34; ++i) {
+        p.pick("List111", i);
+        QApplication::processEvents();
+        const QStringList lines = shownLines(text);
+        const QString why = QStringLiteral("row %1: %2").arg(i).arg(lines.join(u'|'));
+        QCOMPARE(lines.join(QString()), text->toPlainText());
+        for (qsizetype k = 0; k + 1 < lines.size(); ++k) QVERIFY2(lines[k].endsWith(u'.'), qPrintable(why));
+        QVERIFY2(text->verticalScrollBar()->maximum() == 0, qPrintable(why));
+    }
+    // The longest texts: each series on a line of its own where two do not fit.
+    p.pick("List111", 6);
+    QApplication::processEvents();
+    QCOMPARE(shownLines(text), (QStringList{"粗牙:11UNC.", "细牙:18UNF.", "超细牙:24UNEF.", "其它系列:12UN.",
+                                            "16UN.20UN.", "28UN.32UN"}));
+    // A typed part longer than a line fills its lines.
+    text->setPlainText(QStringLiteral("1234567890123456789012345.6UN"));
+    QApplication::processEvents();
+    const QStringList typed = shownLines(text);
+    QVERIFY(typed.size() >= 2);
+    QCOMPARE(typed.join(QString()), text->toPlainText());
+    QVERIFY(!typed.first().contains(u'.'));
+}
+
+void TestForm20::lineLengthAtSeparators_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("fits");
+    QTest::addColumn<int>("length");
+    QTest::addRow("back to the last separator") << "12UN.16UN.20UN" << 0 << 8 << 5;
+    QTest::addRow("ends at a separator") << "12UN.16UN.20UN" << 0 << 10 << 10;
+    QTest::addRow("rest of the text") << "12UN.16UN.20UN" << 5 << 9 << 9;
+    QTest::addRow("from inside the text") << "12UN.16UN.20UN" << 5 << 7 << 5;
+    QTest::addRow("no separator: fills") << "123456789.UN" << 0 << 6 << 6;
+}
+
+void TestForm20::lineLengthAtSeparators() {
+    QFETCH(QString, text);
+    QFETCH(int, start);
+    QFETCH(int, fits);
+    QFETCH(int, length);
+    QCOMPARE(quorvil::unified::lineLengthAtSeparators(text, start, fits), length);
 }
 
 void TestForm20::prints() {
