@@ -372,9 +372,9 @@ Form16::Form16() : ToolWindow(QStringLiteral("Form16"), QStringLiteral("7.API 6A
     makeLabel(result, arrayName(QStringLiteral("Label9"), 1), QStringLiteral("6BX法兰"), {4330, 2290, 800, 200});
     makeLabel(result, arrayName(QStringLiteral("Label9"), 3), QStringLiteral("R0.8"), {8500, 1250, 420, 200});
     makeLabel(result, arrayName(QStringLiteral("Label9"), 4), QStringLiteral("R、RX垫环槽倒角23°±30′"),
-              {150, 7130, 3300, 210});
+              {150, 7115, 3300, 210});
     makeLabel(result, arrayName(QStringLiteral("Label9"), 2), QStringLiteral("BX垫环槽倒角23°±15′"),
-              {150, 7350, 3300, 210});
+              {150, 7335, 3300, 210});
 
     QWidget* commands =
         makeFrame(result, arrayName(QStringLiteral("Fra6"), 0), QStringLiteral("命令"), {7350, 6550, 2250, 930});

@@ -34,8 +34,10 @@ class Sample : public ToolWindow {
 public:
     Sample() : ToolWindow(QStringLiteral("Sample"), QStringLiteral("99.样例"), 3000, 1500) {
         box = makeBox(this, QStringLiteral("box"), {100, 100, 1000, 300});
+        button = makeButton(this, QStringLiteral("button"), QStringLiteral("算"), {100, 600, 1000, 300});
     }
     QLineEdit* box;
+    QPushButton* button;
 };
 }  // namespace
 
@@ -55,6 +57,7 @@ private slots:
     void sketchOnFrameStartsBelowTheBorder();
     void frameCaptionSitsOnThePage();
     void longTextShowsFromItsStart();
+    void toolWindowsPressAFocusedButtonOnEnter();
     void enterPressesButtons();
     void formatBoxFormatsTypingWhenTheUserIsDone_data();
     void formatBoxFormatsTypingWhenTheUserIsDone();
@@ -273,6 +276,17 @@ void TestUi::longTextShowsFromItsStart() {
     QTest::keyClicks(plain, QStringLiteral("12"));
     QCOMPARE(plain->text(), QStringLiteral("12"));
     QCOMPARE(plain->cursorPosition(), 2);
+}
+
+void TestUi::toolWindowsPressAFocusedButtonOnEnter() {
+    Sample sample;
+    int clicks = 0;
+    QObject::connect(sample.button, &QPushButton::clicked, [&] { ++clicks; });
+    sample.show();
+    QVERIFY(QTest::qWaitForWindowActive(&sample));
+    sample.button->setFocus();
+    QTest::keyClick(sample.button, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(clicks, 1);
 }
 
 void TestUi::enterPressesButtons() {

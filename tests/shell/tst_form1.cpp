@@ -204,9 +204,13 @@ void TestForm1::launchOpensEachWindowOnce() {
     QCOMPARE(w->windowTitle(), caption);
     QVERIFY(!w->parentWidget());
 
-    // A second press brings the same window forward.
-    p.click(button);
+    // A second press, by Enter on the focused button, brings the same
+    // window forward.
+    auto* b = p.get<QWidget>(button);
+    b->setFocus();
+    QTest::keyClick(b, Qt::Key_Return);
     QCOMPARE(toolWindows(), QList<QWidget*>{w.data()});
+    QVERIFY(w->isVisible());
 
     // Closed, it is destroyed; the next press creates it afresh.
     w->close();

@@ -32,6 +32,7 @@ private slots:
     void badInputChangesNoBox();
     void clearKeepsTheCombos();
     void enterCalculates();
+    void typedKeysAreWhatIsRead();
 
 private:
     void typeExample(WindowProbe& p) {
@@ -157,6 +158,18 @@ void TestForm14::enterCalculates() {
     QTest::keyClick(comboText, Qt::Key_Return);
     QVERIFY2(p.matches(kExample), p.why());
     QCOMPARE(p.get<QComboBox>("txtCombo1")->count(), 68);  // Enter added no item
+}
+
+// Typed key by key, a series combo holds exactly the keys: 11 is not
+// completed to the list's 110.
+void TestForm14::typedKeysAreWhatIsRead() {
+    WindowProbe p(w);
+    typeExample(p);
+    p.keys("txtCombo2", "1.6");
+    p.keys("txtCombo1", "11");
+    QCOMPARE(p.text("txtCombo1"), QStringLiteral("11"));
+    p.click("Command1");
+    QVERIFY2(p.matches({"txtCombo1=11", "txtA20=6.88"}), p.why());
 }
 
 QUORVIL_UI_TEST_MAIN(TestForm14)

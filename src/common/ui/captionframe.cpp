@@ -21,9 +21,9 @@ void CaptionFrame::setCaptionColor(const QColor& color) {
 
 QRect CaptionFrame::borderRect() const { return rect().adjusted(0, QFontMetrics(captionFont_).height() / 2, -1, -1); }
 
-// The dark line runs on the border rectangle's left and top edges and one
-// pixel inside its right and bottom edges; the light line one pixel right of
-// and below the dark one.
+// The dark line runs on the border rectangle's edges, the light line one
+// pixel right of and below it (on the right and at the bottom, just outside
+// the rectangle).
 QRect CaptionFrame::innerRect() const { return borderRect().adjusted(2, 2, -1, -1); }
 
 void CaptionFrame::paintEvent(QPaintEvent*) {

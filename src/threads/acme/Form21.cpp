@@ -211,7 +211,7 @@ void Form21::buildInternal() {
 void Form21::buildWires() {
     QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame3"), 13), QStringLiteral("外螺纹三针测量M值"),
                              {225, 4770, 6300, 885});
-    label(f, QStringLiteral("优先三针"), {45, 450, 720, 255});
+    label(f, QStringLiteral("优先三针"), {60, 450, 720, 255});
     Text1 = makeBox(f, QStringLiteral("Text1"), {795, 420, 540, 300});
     label(f, QStringLiteral("M值"), {1365, 450, 300, 255});
     Text2 = makeFormatBox(f, QStringLiteral("Text2"), Pattern::Fixed3, {1650, 420, 720, 300});
@@ -247,11 +247,11 @@ void Form21::buildGauges() {
     A3 = makeFormatBox(f, QStringLiteral("A3"), Pattern::Fixed3, {1035, 1935, 915, 285});
     label(f, QStringLiteral("+"), {1980, 1830, 135, 255});
     A10 = makeFormatBox(f, QStringLiteral("A10"), Pattern::Fixed3, {2115, 1800, 615, 285});
-    label(f, QStringLiteral("优先三针M值"), {45, 2325, 1035, 255});
+    label(f, QStringLiteral("优先三针M值"), {60, 2325, 1020, 255});
     Text3 = makeFormatBox(f, QStringLiteral("Text3"), Pattern::Fixed3, {1080, 2295, 915, 285});
     label(f, QStringLiteral("+"), {2025, 2235, 135, 255});
     Text6 = makeBox(f, QStringLiteral("Text6"), {2160, 2205, 615, 285});
-    label(f, QStringLiteral("磨损极限优先三针M值"), {45, 2730, 1755, 255});
+    label(f, QStringLiteral("磨损极限优先三针M值"), {60, 2730, 1740, 255});
     Text10 = makeFormatBox(f, QStringLiteral("Text10"), Pattern::Fixed3, {1800, 2700, 840, 285});
     label(f, QStringLiteral("小径"), {480, 3135, 540, 255});
     A11 = makeFormatBox(f, QStringLiteral("A11"), Pattern::Fixed3, {1035, 3105, 840, 285});

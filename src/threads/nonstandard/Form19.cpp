@@ -262,7 +262,7 @@ void Form19::buildMetricTab(QWidget* page) {
     // Wires and M values, one row.
     QGroupBox* wires = frame(13, {225, 3825, 6300, 885});
     for (const auto& [first, x0] : {std::pair{15, 0}, std::pair{19, 3105}}) {
-        label(wires, lbl(first), {x0 + 45, 390, 840, kBoxH});
+        label(wires, lbl(first), {x0 + 60, 390, 825, kBoxH});
         result(wires, first, {x0 + 885, 390, 585, kBoxH});
         label(wires, lbl(first + 1), {x0 + 1485, 390, 330, kBoxH});
         result(wires, first + 1, {x0 + 1815, 390, 705, kBoxH});

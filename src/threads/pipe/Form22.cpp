@@ -72,7 +72,7 @@ Form22::Form22() : ToolWindow(QStringLiteral("Form22"), QStringLiteral("14.英�
     makeLabel(input, arrayName(QStringLiteral("Label25"), 10), QStringLiteral("英寸"), {2730, 683, 420, 255});
     makeLabel(input, arrayName(QStringLiteral("LBLTP1"), 4), QStringLiteral("螺距"), {3180, 503, 420, 255});
     w4 = makeBox(input, QStringLiteral("w4"), {3570, 480, 525, 300});
-    makeLabel(input, arrayName(QStringLiteral("Label2n"), 6), QStringLiteral("牙/寸"), {4125, 503, 465, 255});
+    makeLabel(input, arrayName(QStringLiteral("Label2n"), 6), QStringLiteral("牙/寸"), {4110, 503, 465, 255});
 
     CaptionFrame* external =
         makeFrame(this, arrayName(QStringLiteral("Fra3n"), 1), QStringLiteral("外螺纹参数"), {120, 1140, 3540, 1170});

@@ -124,7 +124,7 @@ void signs(QWidget* frame, int row, const QString& upper, const QString& lower) 
 void gridLabels(QWidget* frame, int height) {
     makeWrappedLabel(frame, QString(), QStringLiteral("英寸"), {kTallInch, 420, 225, 480}, Qt::AlignCenter);
     makeLabel(frame, QString(), QStringLiteral("MM"), {kMmTol + kTolW + 45, 720, 300, 225});
-    new LineSketch(frame, Sketch{{4740, 180, 4740, height - 60, 1, kGreyLine}});
+    new LineSketch(frame, Sketch{{4740, 180, 4740, height - 60, 1, kInvertedLine}});
 }
 }  // namespace
 
@@ -151,7 +151,7 @@ void Form20::buildExternal() {
     w34 = fmt("w34", Pattern::Fixed3, {kInchMax, kRowTop[2], kBoxW, kBoxH});
     makeLabel(f, QString(), QStringLiteral("MM"), {kInchMax + kBoxW + 45, kRowTop[2] + 30, 300, 225});
 
-    makeLabel(f, QString(), QStringLiteral("牙形实际高度"), {4830, 270, 1080, 225});
+    makeLabel(f, QString(), QStringLiteral("牙形实际高度"), {4815, 270, 1080, 225});
     w13 = fmt("w13", Pattern::Fixed2, {4995, 525, 780, kBoxH});
     makeLabel(f, QString(), QStringLiteral("刀尖宽度"), {4830, 870, 1080, 225});
     w14 = fmt("w14", Pattern::Fixed2, {4995, 1110, 780, kBoxH});
@@ -173,15 +173,22 @@ void Form20::buildInternal() {
     signs(f, 1, QStringLiteral("+"), QStringLiteral("0"));
     w19 = fmt("w19", Pattern::Fixed3, {kMmTol, kRowTop[1], kTolW, kBoxH});
 
-    w20 = makeBox(f, QStringLiteral("w20"), {kInchMax, kRowTop[2], kBoxW, kBoxH});
+    // The internal minor diameter formats by the class selected when its
+    // text changes: four decimals for 3B, three otherwise.
+    w20 = fmt("w20", Pattern::Fixed3, {kInchMax, kRowTop[2], kBoxW, kBoxH});
     centredLabel(f, QStringLiteral("-"), {kInchMax + kBoxW, kRowTop[2] + 30, 180, 225});
-    w21 = makeBox(f, QStringLiteral("w21"), {kInchMin, kRowTop[2], kBoxW, kBoxH});
-    for (QLineEdit* b : {w20, w21}) connect(b, &QLineEdit::textChanged, this, [this, b] { formatByClass(b); });
+    w21 = fmt("w21", Pattern::Fixed3, {kInchMin, kRowTop[2], kBoxW, kBoxH});
+    for (QRadioButton* op : {Op1, Op2, Op3})
+        connect(op, &QRadioButton::toggled, this, [this] {
+            const Pattern p = Op3->isChecked() ? Pattern::Fixed4 : Pattern::Fixed3;
+            w20->setPattern(p);
+            w21->setPattern(p);
+        });
     w22 = fmt("w22", Pattern::Fixed3, {kMmValue, kRowTop[2], kBoxW, kBoxH});
     signs(f, 2, QStringLiteral("+"), QStringLiteral("0"));
     w23 = fmt("w23", Pattern::Fixed3, {kMmTol, kRowTop[2], kTolW, kBoxH});
 
-    makeLabel(f, QString(), QStringLiteral("牙形实际高度"), {4830, 270, 1080, 225});
+    makeLabel(f, QString(), QStringLiteral("牙形实际高度"), {4815, 270, 1080, 225});
     w24 = fmt("w24", Pattern::Fixed2, {4995, 525, 780, kBoxH});
     makeLabel(f, QString(), QStringLiteral("刀尖宽度"), {4830, 870, 1080, 225});
     w25 = fmt("w25", Pattern::Fixed2, {4995, 1110, 780, kBoxH});
@@ -320,16 +327,6 @@ void Form20::buildSeries() {
     // ("超细牙:24UNEF.", "其它系列:12UN.") fits a line.
     txtText111->document()->setDocumentMargin(2);
     setNavyOnWhite(txtText111, songFont(10.5));
-}
-
-void Form20::formatByClass(QLineEdit* box) {
-    Pattern p = Pattern::Fixed3;
-    if (Op1->isChecked()) p = Pattern::Fixed3;
-    if (Op2->isChecked()) p = Pattern::Fixed3;
-    if (Op3->isChecked()) p = Pattern::Fixed4;
-    const QString now = box->text();
-    const QString formatted = shownText(now.toStdString(), p);
-    if (formatted != now) box->setText(formatted);
 }
 
 void Form20::Command1_Click() {

@@ -32,8 +32,6 @@ private:
     void buildGauge();
     void buildTapping();
     void buildSeries();
-    // w20 and w21 format by the class selected when their text changes.
-    void formatByClass(QLineEdit* box);
 
     QLineEdit *txtw1 = nullptr, *txtw2 = nullptr, *txtw3 = nullptr, *txtw4 = nullptr;
     QRadioButton *Op1 = nullptr, *Op2 = nullptr, *Op3 = nullptr;
@@ -44,7 +42,7 @@ private:
     quorvil::FormatBox *w34 = nullptr, *w13 = nullptr, *w14 = nullptr;
     // Internal thread.
     quorvil::FormatBox *w15 = nullptr, *w16 = nullptr, *w17 = nullptr, *w18 = nullptr, *w19 = nullptr;
-    QLineEdit *w20 = nullptr, *w21 = nullptr;
+    quorvil::FormatBox *w20 = nullptr, *w21 = nullptr;
     quorvil::FormatBox *w22 = nullptr, *w23 = nullptr, *w24 = nullptr, *w25 = nullptr;
     // Three wires.
     QLineEdit *Text1 = nullptr, *Text4 = nullptr, *Text8 = nullptr;
