@@ -2,7 +2,7 @@
 // thread plug gauges, mm.
 #pragma once
 
-#include "threads/metric/gaugetolerance.h"
+#include "threads/common/gaugetolerance.h"
 
 namespace quorvil::metric {
 

@@ -63,17 +63,17 @@ Results compute(double d, double P, ExternalClass external, InternalClass intern
     case InternalClass::c5H:
         r.TD2 = 0.8 * r.S;
         r.TD1 = 184 * p07 / 1000;
-        r.gauge = metric::gaugeTolerance(r.TD2);
+        r.gauge = gaugeTolerance(r.TD2);
         break;
     case InternalClass::c6H:
         r.TD2 = r.S;
         r.TD1 = 230 * p07 / 1000;
-        r.gauge = metric::gaugeToleranceSingle(r.S);
+        r.gauge = gaugeToleranceSingle(r.S);
         break;
     case InternalClass::c7H:
         r.TD2 = 1.25 * r.S;
         r.TD1 = 230 * p07 / 1000 * 1.25;
-        r.gauge = metric::gaugeTolerance(r.TD2);
+        r.gauge = gaugeTolerance(r.TD2);
         break;
     }
 
@@ -81,7 +81,7 @@ Results compute(double d, double P, ExternalClass external, InternalClass intern
     return r;
 }
 
-Gauges gauges(double d, double P, double TD2, const metric::GaugeTolerance& g, double preferredWire) {
+Gauges gauges(double d, double P, double TD2, const GaugeTolerance& g, double preferredWire) {
     Gauges k{};
     k.sizes = metric::metricGaugeBlock(d, P, TD2, g);
     k.goM = metricThreeWireM(PitchDiameter{k.sizes.goPitch}, Wire{preferredWire}, Pitch{P});

@@ -11,8 +11,8 @@
 
 #include <optional>
 
+#include "threads/common/gaugetolerance.h"
 #include "threads/metric/gaugeblock.h"
-#include "threads/metric/gaugetolerance.h"
 #include "threads/metric/tapping.h"
 
 namespace quorvil::nonstandard::metric60 {
@@ -42,7 +42,7 @@ struct Results {
     double TD1;
     metric::TappingData tapping;
     // Gauge tolerance row for TD2; no row when TD2 lies in no band.
-    std::optional<metric::GaugeTolerance> gauge;
+    std::optional<GaugeTolerance> gauge;
 };
 
 Results compute(double d, double P, ExternalClass external, InternalClass internal);
@@ -60,6 +60,6 @@ struct Gauges {
     double noGoWear;  // -(T/2 + W2)
 };
 
-Gauges gauges(double d, double P, double TD2, const metric::GaugeTolerance& g, double preferredWire);
+Gauges gauges(double d, double P, double TD2, const GaugeTolerance& g, double preferredWire);
 
 }  // namespace quorvil::nonstandard::metric60

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "common/numtext.h"
+#include "threads/common/gaugetolerance.h"
 #include "threads/common/threewire.h"
-#include "threads/metric/gaugetolerance.h"
 #include "threads/metric/wires.h"
 
 using namespace quorvil;
@@ -28,19 +28,32 @@ void TestMetricTables::wireLookup_data() {
     QTest::addColumn<bool>("found");
     QTest::addColumn<QString>("preferred");
     QTest::addColumn<QString>("second");
-    QTest::newRow("1") << 1.0 << true << "0.572" << "0.724";
-    QTest::newRow("1.5") << 1.5 << true << "0.866" << "1.008";
-    QTest::newRow("6") << 6.0 << true << "3.468" << "3.58";
-    QTest::newRow("3.5 two decimals") << 3.5 << true << "2.02" << "2.071";
-    QTest::newRow("0.2 equal wires") << 0.2 << true << "0.118" << "0.118";
-    QTest::newRow("0.3 equal wires") << 0.3 << true << "0.17" << "0.17";
-    QTest::newRow("0.5") << 0.5 << true << "0.291" << "0.29";
-    QTest::newRow("0.45") << 0.45 << true << "0.26" << "0.29";
-    QTest::newRow("1.25 second 0.794") << 1.25 << true << "0.724" << "0.794";
-    QTest::newRow("typed 1.50") << *readStrict("1.50") << true << "0.866" << "1.008";
-    QTest::newRow("1.2 between keys") << 1.2 << false << "" << "";
-    QTest::newRow("8 no row") << 8.0 << false << "" << "";
-    QTest::newRow("0.1 below") << 0.1 << false << "" << "";
+    QTest::newRow("1") << 1.0 << true << "0.572"
+                       << "0.724";
+    QTest::newRow("1.5") << 1.5 << true << "0.866"
+                         << "1.008";
+    QTest::newRow("6") << 6.0 << true << "3.468"
+                       << "3.58";
+    QTest::newRow("3.5 two decimals") << 3.5 << true << "2.02"
+                                      << "2.071";
+    QTest::newRow("0.2 equal wires") << 0.2 << true << "0.118"
+                                     << "0.118";
+    QTest::newRow("0.3 equal wires") << 0.3 << true << "0.17"
+                                     << "0.17";
+    QTest::newRow("0.5") << 0.5 << true << "0.291"
+                         << "0.29";
+    QTest::newRow("0.45") << 0.45 << true << "0.26"
+                          << "0.29";
+    QTest::newRow("1.25 second 0.794") << 1.25 << true << "0.724"
+                                       << "0.794";
+    QTest::newRow("typed 1.50") << *readStrict("1.50") << true << "0.866"
+                                << "1.008";
+    QTest::newRow("1.2 between keys") << 1.2 << false << ""
+                                      << "";
+    QTest::newRow("8 no row") << 8.0 << false << ""
+                              << "";
+    QTest::newRow("0.1 below") << 0.1 << false << ""
+                               << "";
 }
 
 void TestMetricTables::wireLookup() {
@@ -141,7 +154,7 @@ void TestMetricTables::gaugeTolerance() {
         {0.012, 0.011, 0.0175, 0.0115}, {0.016, 0.014, 0.021, 0.015},   {0.024, 0.018, 0.027, 0.019},
         {0.032, 0.022, 0.033, 0.023},
     };
-    const auto g = metric::gaugeTolerance(key);
+    const auto g = quorvil::gaugeTolerance(key);
     QCOMPARE(g.has_value(), band != 0);
     if (g) {
         const double* r = rows[band - 1];

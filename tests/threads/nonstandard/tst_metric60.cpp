@@ -74,7 +74,7 @@ void TestMetric60::singlePrecisionGaugeKey_data() {
 void TestMetric60::singlePrecisionGaugeKey() {
     QFETCH(float, key);
     QFETCH(double, T);
-    const auto row = quorvil::metric::gaugeToleranceSingle(key);
+    const auto row = quorvil::gaugeToleranceSingle(key);
     QCOMPARE(row.has_value(), T != 0);
     if (row) QCOMPARE(row->T, T);
 }
