@@ -6,6 +6,16 @@
 //     p.type({"w1=20", "w2=2.5"});
 //     p.click("Command1");
 //     QVERIFY2(p.matches({"w11=18.376", "w12=0.224"}), p.why());
+//
+// And the set-up every window test shares: a test class derived from
+// WindowTest<Form15> gets a fresh window, shown, before each test function
+// (w, and its probe p), destroyed after it.
+//
+//     class TestForm15 : public quorvil::test::WindowTest<Form15> {
+//         Q_OBJECT
+//     private slots:
+//         void calculates() { p.type(...); ... }
+//     };
 #pragma once
 
 #include <QAbstractButton>
@@ -15,6 +25,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMap>
+#include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
@@ -143,6 +155,39 @@ private:
     QWidget* w_;
     mutable QString why_;
     mutable QByteArray whyBytes_;
+};
+
+// The untyped part of WindowTest: Qt Test runs init() before and cleanup()
+// after each test function of a class derived from it.
+class WindowTestBase : public QObject {
+    Q_OBJECT
+
+protected:
+    // The window of the running test function.
+    QWidget* window() const { return window_; }
+
+private slots:
+    void init();
+    void cleanup();
+
+private:
+    virtual QWidget* createWindow() = 0;
+    virtual void windowChanged() = 0;
+    QPointer<QWidget> window_;
+};
+
+template <class W>
+class WindowTest : public WindowTestBase {
+protected:
+    W* w = nullptr;
+    WindowProbe p{nullptr};
+
+private:
+    QWidget* createWindow() override { return new W(); }
+    void windowChanged() override {
+        w = static_cast<W*>(window());
+        p = WindowProbe(w);
+    }
 };
 
 }  // namespace quorvil::test

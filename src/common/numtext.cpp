@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace quorvil {
 
@@ -221,6 +222,16 @@ std::string formatPattern(double v, Pattern p) {
 std::string reformat(std::string_view text, Pattern p) {
     if (auto v = readStrict(text)) return formatPattern(*v, p);
     return std::string(text);
+}
+
+std::optional<double> finiteValue(double v) {
+    if (!std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+std::optional<float> toSingle(double v) {
+    if (!std::isfinite(v) || std::fabs(v) > static_cast<double>(std::numeric_limits<float>::max())) return std::nullopt;
+    return static_cast<float>(v);
 }
 
 }  // namespace quorvil

@@ -28,6 +28,14 @@ double readLenient(std::string_view text);
 // For windows that read leniently but must tell a typed 0 from no input.
 std::optional<double> readLeadingNumber(std::string_view text);
 
+// The value, when it is finite: a result that is not finite is never shown.
+std::optional<double> finiteValue(double v);
+
+// The value in single precision, for the calculations that hold their
+// numbers in single precision; no value when it is not finite or lies beyond
+// the single range (narrowing such a value is undefined behaviour).
+std::optional<float> toSingle(double v);
+
 // Plain number text: at most 15 significant digits (7 for a single-precision
 // value), "-" before a negative value, "0" before the point below 1, no
 // trailing zeros, no point for a whole number. Magnitudes of 1E+15 and above

@@ -20,6 +20,7 @@ private slots:
     void plainAndSignedText_data();
     void plainAndSignedText();
     void singleText();
+    void finiteAndSingleValues();
     void patterns_data();
     void patterns();
     void reformatKeepsNonNumbers();
@@ -102,21 +103,36 @@ void TestNumText::plainAndSignedText_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("plain");
     QTest::addColumn<QString>("signedText");
-    QTest::newRow("product above 0.24") << 0.16 * 1.5 << "0.24" << " .24";
-    QTest::newRow("difference") << 10 - 1.59 << "8.41" << " 8.41";
-    QTest::newRow("whole") << 17.0 << "17" << " 17";
-    QTest::newRow("small") << 0.056 << "0.056" << " .056";
-    QTest::newRow("zero") << 0.0 << "0" << " 0";
-    QTest::newRow("negative zero") << -0.0 << "0" << " 0";
-    QTest::newRow("negative") << -0.5 << "-0.5" << "-.5";
-    QTest::newRow("negative small") << -0.026 << "-0.026" << "-.026";
-    QTest::newRow("inch") << 25.4 << "25.4" << " 25.4";
-    QTest::newRow("15 digits") << 1.0 / 3 << "0.333333333333333" << " .333333333333333";
-    QTest::newRow("big fixed") << 123456789012345.0 << "123456789012345" << " 123456789012345";
-    QTest::newRow("exponent big") << 1.5e20 << "1.5E+20" << " 1.5E+20";
-    QTest::newRow("exponent small") << 2e-7 << "2E-07" << " 2E-07";
-    QTest::newRow("fixed small") << 1.5e-5 << "0.000015" << " .000015";
-    QTest::newRow("rounds up at 15 digits") << 0.9999999999999999 << "1" << " 1";
+    QTest::newRow("product above 0.24") << 0.16 * 1.5 << "0.24"
+                                        << " .24";
+    QTest::newRow("difference") << 10 - 1.59 << "8.41"
+                                << " 8.41";
+    QTest::newRow("whole") << 17.0 << "17"
+                           << " 17";
+    QTest::newRow("small") << 0.056 << "0.056"
+                           << " .056";
+    QTest::newRow("zero") << 0.0 << "0"
+                          << " 0";
+    QTest::newRow("negative zero") << -0.0 << "0"
+                                   << " 0";
+    QTest::newRow("negative") << -0.5 << "-0.5"
+                              << "-.5";
+    QTest::newRow("negative small") << -0.026 << "-0.026"
+                                    << "-.026";
+    QTest::newRow("inch") << 25.4 << "25.4"
+                          << " 25.4";
+    QTest::newRow("15 digits") << 1.0 / 3 << "0.333333333333333"
+                               << " .333333333333333";
+    QTest::newRow("big fixed") << 123456789012345.0 << "123456789012345"
+                               << " 123456789012345";
+    QTest::newRow("exponent big") << 1.5e20 << "1.5E+20"
+                                  << " 1.5E+20";
+    QTest::newRow("exponent small") << 2e-7 << "2E-07"
+                                    << " 2E-07";
+    QTest::newRow("fixed small") << 1.5e-5 << "0.000015"
+                                 << " .000015";
+    QTest::newRow("rounds up at 15 digits") << 0.9999999999999999 << "1"
+                                            << " 1";
 }
 
 void TestNumText::plainAndSignedText() {
@@ -210,6 +226,21 @@ void TestNumText::limitsTexts() {
     QCOMPARE(QString::fromStdString(bracketStyleText(7250, -67, -237)), QStringLiteral("7.25(-0.067/-0.237)"));
     QCOMPARE(QString::fromStdString(bracketStyleText(10000, 0, -180)), QStringLiteral("10(0/-0.18)"));
     QCOMPARE(QString::fromStdString(bracketStyleText(12000, 32, -5)), QStringLiteral("12(+0.032/-0.005)"));
+}
+
+void TestNumText::finiteAndSingleValues() {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    constexpr double floatMax = std::numeric_limits<float>::max();
+    QCOMPARE(finiteValue(-2.5), -2.5);
+    QCOMPARE(finiteValue(inf), std::nullopt);
+    QCOMPARE(finiteValue(std::nan("")), std::nullopt);
+    QCOMPARE(toSingle(0.1), 0.1f);
+    QCOMPARE(toSingle(-floatMax), -std::numeric_limits<float>::max());
+    // Beyond the single range a narrowing would be undefined: no value.
+    QCOMPARE(toSingle(floatMax * 2), std::nullopt);
+    QCOMPARE(toSingle(-1e39), std::nullopt);
+    QCOMPARE(toSingle(inf), std::nullopt);
+    QCOMPARE(toSingle(std::nan("")), std::nullopt);
 }
 
 QTEST_APPLESS_MAIN(TestNumText)

@@ -64,6 +64,7 @@ private slots:
     void editableComboKeepsWhatIsTyped();
     void listShowsNothingPickedUntilPicked();
     void writePlanWritesAllOrNothing();
+    void writePlanTellsWhatABoxWillShow();
     void probeTypesClicksPicksAndCompares();
 };
 
@@ -453,6 +454,35 @@ void TestUi::listShowsNothingPickedUntilPicked() {
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(list->currentRow(), 0);
     QVERIFY(list->item(0)->isSelected());
+}
+
+void TestUi::writePlanTellsWhatABoxWillShow() {
+    QWidget w;
+    FormatBox* f = makeFormatBox(&w, QStringLiteral("f"), Pattern::Fixed3, {0, 0, 1500, 300});
+    QLineEdit* plain = makeBox(&w, QStringLiteral("p"), {0, 450, 1500, 300});
+    FormatBox* typed = makeFormatBox(&w, QStringLiteral("t"), Pattern::Fixed3, {0, 900, 1500, 300});
+    plain->setText(QStringLiteral("7"));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    typed->setFocus();
+    QTest::keyClicks(typed, QStringLiteral("2.5"));
+
+    WritePlan plan;
+    plan.plain(f, 10 - 0.64952 * 1.5);  // staged, in the box's pattern
+    QCOMPARE(plan.shownText(f), QStringLiteral("9.026"));
+    QCOMPARE(plan.shown(f), 9.026);
+    plan.plainSingle(f, 1.0f / 3);  // the last staging counts, single precision included
+    QCOMPARE(plan.shown(f), 0.333);
+    QCOMPARE(plan.shown(plain), 7.0);  // nothing staged: what it holds
+    QCOMPARE(plan.shown(typed), 2.5);  // what the user typed, formatted first
+    QCOMPARE(typed->text(), QStringLiteral("2.500"));
+    plan.text(plain, QStringLiteral("(+0.1/0)"));
+    QCOMPARE(plan.shownText(plain), QStringLiteral("(+0.1/0)"));
+    QCOMPARE(plan.shown(plain), std::nullopt);
+    plan.plain(plain, std::numeric_limits<double>::infinity());
+    QCOMPARE(plan.shownText(plain), std::nullopt);
+    QVERIFY(!plan.commit());
+    QCOMPARE(f->text(), QString());  // nothing was written
 }
 
 void TestUi::writePlanWritesAllOrNothing() {

@@ -20,11 +20,9 @@ const QStringList kExample = {"txtA20=8.00", "txtA16=4.0", "txtA170=6.0", "txtA9
 
 }  // namespace
 
-class TestForm14 : public QObject {
+class TestForm14 : public quorvil::test::WindowTest<Form14> {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void opensAsDesigned();
     void calculations_data();
     void calculations();
@@ -35,25 +33,12 @@ private slots:
     void typedKeysAreWhatIsRead();
 
 private:
-    void typeExample(WindowProbe& p) {
+    void typeExample() {
         p.type({"txtCombo2=4", "txtCombo1=32", "txtA12=60", "txtA21=10", "txtA13=200", "txtA14=400", "txtA10=79"});
     }
-    Form14* w = nullptr;
 };
 
-void TestForm14::init() {
-    w = new Form14();
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w));
-}
-
-void TestForm14::cleanup() {
-    delete w;
-    w = nullptr;
-}
-
 void TestForm14::opensAsDesigned() {
-    WindowProbe p(w);
     QCOMPARE(w->windowTitle(), QStringLiteral("5.压缩弹簧设计计算"));
     for (const QString& n : kInputs + kResults) {
         QVERIFY2(p.text(n).isEmpty(), qPrintable(n));
@@ -93,8 +78,7 @@ void TestForm14::calculations_data() {
 void TestForm14::calculations() {
     QFETCH(QStringList, typed);
     QFETCH(QStringList, expected);
-    WindowProbe p(w);
-    typeExample(p);
+    typeExample();
     p.type(typed);
     p.click("Command1");
     QVERIFY2(p.matches(expected), p.why());
@@ -117,8 +101,7 @@ void TestForm14::badInputChangesNoBox_data() {
 // A calculated window keeps every box when a press has no spring to show.
 void TestForm14::badInputChangesNoBox() {
     QFETCH(QStringList, typed);
-    WindowProbe p(w);
-    typeExample(p);
+    typeExample();
     p.click("Command1");
     p.type(typed);
     const auto before = p.texts(kInputs + kResults);
@@ -128,7 +111,6 @@ void TestForm14::badInputChangesNoBox() {
 }
 
 void TestForm14::clearKeepsTheCombos() {
-    WindowProbe p(w);
     p.pick("txtCombo2", 18);  // "4.0"
     p.pick("txtCombo1", 56);  // "32"
     p.type({"txtA12=60", "txtA21=10", "txtA13=200", "txtA14=400", "txtA10=79", "txtA18=300"});
@@ -145,14 +127,13 @@ void TestForm14::clearKeepsTheCombos() {
 }
 
 void TestForm14::enterCalculates() {
-    WindowProbe p(w);
-    typeExample(p);
+    typeExample();
     QLineEdit* stroke = p.box("txtA21");
     stroke->setFocus();
     QTest::keyClick(stroke, Qt::Key_Return);
     QVERIFY2(p.matches(kExample), p.why());
     p.click("Command2");
-    typeExample(p);
+    typeExample();
     QLineEdit* comboText = p.get<QComboBox>("txtCombo1")->lineEdit();
     comboText->setFocus();
     QTest::keyClick(comboText, Qt::Key_Return);
@@ -163,8 +144,7 @@ void TestForm14::enterCalculates() {
 // Typed key by key, a series combo holds exactly the keys: 11 is not
 // completed to the list's 110.
 void TestForm14::typedKeysAreWhatIsRead() {
-    WindowProbe p(w);
-    typeExample(p);
+    typeExample();
     p.keys("txtCombo2", "1.6");
     p.keys("txtCombo1", "11");
     QCOMPARE(p.text("txtCombo1"), QStringLiteral("11"));

@@ -12,9 +12,12 @@ namespace quorvil {
 void WritePlan::stage(QLineEdit* box, bool finite, const std::string& text) {
     if (!finite) {
         ok_ = false;
+        staged_.emplace_back(box, std::nullopt);
         return;
     }
-    steps_.push_back([box, t = QString::fromStdString(text)] { showText(box, t); });
+    const QString t = QString::fromStdString(text);
+    staged_.emplace_back(box, t);
+    steps_.push_back([box, t] { showText(box, t); });
 }
 
 void WritePlan::plain(QLineEdit* box, double v) { stage(box, std::isfinite(v), plainText(v)); }
@@ -39,7 +42,24 @@ void WritePlan::signSingle(QLineEdit* box, std::optional<float> v) {
 }
 
 void WritePlan::text(QLineEdit* box, const QString& t) {
+    staged_.emplace_back(box, t);
     steps_.push_back([box, t] { showText(box, t); });
+}
+
+std::optional<QString> WritePlan::shownText(const QLineEdit* box) const {
+    for (auto it = staged_.rbegin(); it != staged_.rend(); ++it) {
+        if (it->first != box) continue;
+        if (!it->second) return std::nullopt;
+        const auto* f = qobject_cast<const FormatBox*>(box);
+        return f ? QString::fromStdString(reformat(it->second->toStdString(), f->pattern())) : *it->second;
+    }
+    return boxText(box);
+}
+
+std::optional<double> WritePlan::shown(const QLineEdit* box) const {
+    const std::optional<QString> t = shownText(box);
+    if (!t) return std::nullopt;
+    return readStrict(t->toStdString());
 }
 
 void WritePlan::action(std::function<void()> f) { steps_.push_back(std::move(f)); }
@@ -48,6 +68,7 @@ bool WritePlan::commit() {
     if (!ok_) return false;
     for (const auto& step : steps_) step();
     steps_.clear();
+    staged_.clear();
     return true;
 }
 

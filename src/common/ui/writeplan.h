@@ -10,15 +10,21 @@
 //     plan.commit();
 //
 // A box written through a plan shows what the box makes of the text (a
-// FormatBox rewrites it in its pattern), from its start (showText). When a later result must be computed
-// from what an earlier box will show (the rounding is behaviour), use
-// shownAfterWrite() before staging, so that the check still comes first.
+// FormatBox rewrites it in its pattern), from its start (showText). When a
+// later result must be computed from what an earlier box will show (the
+// rounding is behaviour), stage the earlier box and ask the plan what it
+// will show (shown()), so that the check still comes before any write:
+//
+//     plan.plain(w12, td2);                          // maybe no row
+//     const std::optional<double> t = plan.shown(w12); // staged, or as it is
+
 #pragma once
 
 #include <QString>
 
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "common/numtext.h"
@@ -47,6 +53,14 @@ public:
     // Marks the plan as not writable: commit() will write nothing.
     void reject() { ok_ = false; }
 
+    // What `box` will show once the plan is written: the text staged last for
+    // it as the box formats it, or, with nothing staged, the box's own text
+    // (what the user typed into it formatted first). A staged number that is
+    // not finite shows nothing, and the plan writes nothing anyway.
+    std::optional<QString> shownText(const QLineEdit* box) const;
+    // The same read back as a number (strict reading).
+    std::optional<double> shown(const QLineEdit* box) const;
+
     // True while every staged number is finite and nothing rejected the plan.
     bool ok() const { return ok_; }
     // Writes everything staged, in order, if ok(); returns ok().
@@ -55,6 +69,8 @@ public:
 private:
     void stage(QLineEdit* box, bool finite, const std::string& text);
     std::vector<std::function<void()>> steps_;
+    // The text staged last for each box; no text for a number not finite.
+    std::vector<std::pair<const QLineEdit*, std::optional<QString>>> staged_;
     bool ok_ = true;
 };
 
