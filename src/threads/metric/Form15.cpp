@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <cmath>
 #include <initializer_list>
 #include <optional>
 
@@ -16,9 +15,11 @@
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
+#include "common/ui/labels.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
+#include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
 #include "threads/common/gaugetolerance.h"
 #include "threads/common/plugsketch.h"
@@ -32,14 +33,6 @@
 using namespace quorvil;
 using namespace quorvil::metric;
 
-namespace {
-
-QLabel* wrappedLabel(QWidget* parent, const QString& text, Tw geo) {
-    return makeWrappedLabel(parent, QString(), text, geo, Qt::AlignLeft | Qt::AlignTop);
-}
-
-}  // namespace
-
 Form15::Form15() : ToolWindow(QStringLiteral("Form15"), QStringLiteral("6.米制普通螺纹(牙形角60°)"), 6840, 7140) {
     SSTab1 = new TabContainer(this, QStringLiteral("SSTab1"), {0, 0, 6840, 7155});
     buildInternalPage(SSTab1->addPage(QStringLiteral("内螺纹参数")));
@@ -51,9 +44,9 @@ void Form15::buildInternalPage(QWidget* page) {
     // Input.
     QGroupBox* input =
         makeFrame(page, arrayName(QStringLiteral("Frame3"), 9), QStringLiteral("输入螺纹尺寸"), {450, 480, 3405, 855});
-    makeLabel(input, QString(), QStringLiteral("公称直径M"), {180, 420, 960, 225});
+    label(input, QStringLiteral("公称直径M"), {180, 420, 960, 225});
     w1 = makeBox(input, QStringLiteral("w1"), {1140, 360, 735, 270});
-    makeLabel(input, QString(), QStringLiteral("螺距"), {2100, 420, 450, 225});
+    label(input, QStringLiteral("螺距"), {2100, 420, 450, 225});
     w2 = makeBox(input, QStringLiteral("w2"), {2565, 360, 615, 270});
 
     // Commands.
@@ -72,31 +65,36 @@ void Form15::buildInternalPage(QWidget* page) {
     Op6H = makeOption(thread, QStringLiteral("Op6H"), QStringLiteral("6H"), {660, 360, 495, 255});
     Op7H = makeOption(thread, QStringLiteral("Op7H"), QStringLiteral("7H"), {1230, 360, 495, 255});
     Op5H->setChecked(true);
-    makeLabel(thread, QString(), QStringLiteral("大径≥"), {1950, 240, 600, 225});
+    label(thread, QStringLiteral("大径≥"), {1950, 240, 600, 225});
     w10 = makeBox(thread, QStringLiteral("w10"), {1890, 495, 735, 270});
-    makeLabel(thread, QString(), QStringLiteral("中径"), {3015, 225, 420, 225});
+    label(thread, QStringLiteral("中径"), {3015, 225, 420, 225});
     // The pitch and minor diameter boxes reach left into their column, since
     // their deviation boxes stand close on their right.
     w11 = makeFormatBox(thread, QStringLiteral("w11"), Pattern::Fixed3, {2880, 495, 705, 270});
     w12 = makeFormatBox(thread, QStringLiteral("w12"), Pattern::Fixed3, {3600, 270, 690, 270});
-    makeLabel(thread, QString(), QStringLiteral("0"), {3645, 585, 240, 225});
-    makeLabel(thread, QString(), QStringLiteral("小径"), {4635, 225, 420, 225});
+    label(thread, QStringLiteral("0"), {3645, 585, 240, 225});
+    label(thread, QStringLiteral("小径"), {4635, 225, 420, 225});
     w13 = makeFormatBox(thread, QStringLiteral("w13"), Pattern::Fixed3, {4500, 495, 705, 270});
     w14 = makeFormatBox(thread, QStringLiteral("w14"), Pattern::Fixed3, {5220, 270, 660, 270});
-    makeLabel(thread, QString(), QStringLiteral("0"), {5265, 585, 240, 225});
+    label(thread, QStringLiteral("0"), {5265, 585, 240, 225});
 
     // Tapping data: labels of two short lines left of their boxes.
     QGroupBox* tapping =
         makeFrame(page, arrayName(QStringLiteral("Frame3"), 8), QStringLiteral("攻丝要素"), {420, 2460, 5985, 795});
-    wrappedLabel(tapping, QStringLiteral("底孔直径"), {225, 315, 405, 420});
+    makeWrappedLabel(tapping, QString(), QStringLiteral("底孔直径"), {225, 315, 405, 420},
+                     Qt::AlignLeft | Qt::AlignTop);
     w23 = makeBox(tapping, QStringLiteral("w23"), {630, 360, 705, 270});
-    wrappedLabel(tapping, QStringLiteral("底孔深度"), {1380, 315, 360, 420});
+    makeWrappedLabel(tapping, QString(), QStringLiteral("底孔深度"), {1380, 315, 360, 420},
+                     Qt::AlignLeft | Qt::AlignTop);
     w24 = makeBox(tapping, QStringLiteral("w24"), {1755, 360, 690, 270});
-    wrappedLabel(tapping, QStringLiteral("螺孔深度"), {2475, 315, 420, 420});
+    makeWrappedLabel(tapping, QString(), QStringLiteral("螺孔深度"), {2475, 315, 420, 420},
+                     Qt::AlignLeft | Qt::AlignTop);
     w25 = makeBox(tapping, QStringLiteral("w25"), {2925, 360, 690, 270});
-    wrappedLabel(tapping, QStringLiteral("牙形实际高度"), {3645, 315, 585, 420});
+    makeWrappedLabel(tapping, QString(), QStringLiteral("牙形实际高度"), {3645, 315, 585, 420},
+                     Qt::AlignLeft | Qt::AlignTop);
     w26 = makeFormatBox(tapping, QStringLiteral("w26"), Pattern::Fixed2, {4230, 360, 570, 270});
-    wrappedLabel(tapping, QStringLiteral("刀尖宽度"), {4830, 300, 420, 420});
+    makeWrappedLabel(tapping, QString(), QStringLiteral("刀尖宽度"), {4830, 300, 420, 420},
+                     Qt::AlignLeft | Qt::AlignTop);
     w27 = makeBox(tapping, QStringLiteral("w27"), {5250, 360, 660, 270});
 
     // Thread plug gauges: GO end left, NO-GO end right, the boxes on the sketch.
@@ -112,60 +110,64 @@ void Form15::buildInternalPage(QWidget* page) {
     const Sketch plug = plugGaugeSketch(layout);
     sketch.insert(sketch.end(), plug.begin(), plug.end());
     new LineSketch(gauge, sketch);
-    makeLabel(gauge, QString(), QStringLiteral("螺通规"), {2130, 240, 600, 225});
-    makeLabel(gauge, QString(), QStringLiteral("螺止规"), {3105, 270, 600, 225});
+    label(gauge, QStringLiteral("螺通规"), {2130, 240, 600, 225});
+    label(gauge, QStringLiteral("螺止规"), {3105, 270, 600, 225});
 
-    makeLabel(gauge, QString(), QStringLiteral("大径"), {135, 450, 420, 225});
+    label(gauge, QStringLiteral("大径"), {135, 450, 420, 225});
     w28 = makeBox(gauge, QStringLiteral("w28"), {90, 675, 735, 270});
     // Right of the GO end's edge, not on it.
-    makeLabel(gauge, QString(), QStringLiteral("0"), {1035, 600, 240, 210});
-    makeLabel(gauge, QString(), QString(), {840, 720, 240, 210});
+    label(gauge, QStringLiteral("0"), {1035, 600, 240, 210});
+    label(gauge, QString(), {840, 720, 240, 210});
     w29 = makeBox(gauge, QStringLiteral("w29"), {870, 810, 720, 270});
     Text1 = makeBox(gauge, QStringLiteral("Text1"), {1110, 1320, 600, 270});
-    makeLabel(gauge, QString(), QStringLiteral("中径"), {585, 1770, 420, 225});
+    label(gauge, QStringLiteral("中径"), {585, 1770, 420, 225});
     w30 = makeFormatBox(gauge, QStringLiteral("w30"), Pattern::Fixed3, {990, 1740, 810, 270});
-    makeLabel(gauge, QString(), QStringLiteral("0"), {1860, 1680, 240, 210});
+    label(gauge, QStringLiteral("0"), {1860, 1680, 240, 210});
     w31 = makeBox(gauge, QStringLiteral("w31"), {1830, 1890, 720, 270});
-    wrappedLabel(gauge, QStringLiteral("优选三针M值"), {90, 2205, 585, 420});
+    makeWrappedLabel(gauge, QString(), QStringLiteral("优选三针M值"), {90, 2205, 585, 420},
+                     Qt::AlignLeft | Qt::AlignTop);
     w32 = makeFormatBox(gauge, QStringLiteral("w32"), Pattern::Fixed3, {675, 2250, 735, 270});
-    wrappedLabel(gauge, QStringLiteral("次选三针M值"), {1440, 2205, 585, 420});
+    makeWrappedLabel(gauge, QString(), QStringLiteral("次选三针M值"), {1440, 2205, 585, 420},
+                     Qt::AlignLeft | Qt::AlignTop);
     Text11 = makeFormatBox(gauge, QStringLiteral("Text11"), Pattern::Fixed3, {2025, 2250, 735, 270});
-    makeLabel(gauge, QString(), QStringLiteral("磨损尺寸"), {210, 2700, 780, 225});
+    label(gauge, QStringLiteral("磨损尺寸"), {210, 2700, 780, 225});
     w33 = makeBox(gauge, QStringLiteral("w33"), {990, 2625, 810, 270});
-    makeLabel(gauge, QString(), QStringLiteral("小径:≤"), {330, 3105, 750, 225});
+    label(gauge, QStringLiteral("小径:≤"), {330, 3105, 750, 225});
     w34 = makeFormatBox(gauge, QStringLiteral("w34"), Pattern::Fixed3, {1080, 3060, 810, 270});
 
-    makeLabel(gauge, QString(), QStringLiteral("优选三针"), {2070, 1080, 750, 225});
+    label(gauge, QStringLiteral("优选三针"), {2070, 1080, 750, 225});
     w15 = makeBox(gauge, QStringLiteral("w15"), {2820, 1035, 600, 270});
-    makeLabel(gauge, QString(), QStringLiteral("次选三针"), {2070, 1440, 750, 225});
+    label(gauge, QStringLiteral("次选三针"), {2070, 1440, 750, 225});
     w19 = makeBox(gauge, QStringLiteral("w19"), {2820, 1395, 600, 270});
 
-    makeLabel(gauge, QString(), QStringLiteral("大径"), {4635, 450, 420, 225});
+    label(gauge, QStringLiteral("大径"), {4635, 450, 420, 225});
     w35 = makeFormatBox(gauge, QStringLiteral("w35"), Pattern::Fixed3, {4350, 720, 735, 270});
-    makeLabel(gauge, QString(), QStringLiteral("0"), {5160, 600, 240, 210});
-    makeLabel(gauge, QString(), QString(), {5130, 780, 240, 210});
+    label(gauge, QStringLiteral("0"), {5160, 600, 240, 210});
+    label(gauge, QString(), {5130, 780, 240, 210});
     w36 = makeBox(gauge, QStringLiteral("w36"), {5130, 840, 720, 270});
     Text2 = makeBox(gauge, QStringLiteral("Text2"), {4620, 1320, 600, 270});
-    makeLabel(gauge, QString(), QStringLiteral("中径"), {3600, 1770, 420, 225});
+    label(gauge, QStringLiteral("中径"), {3600, 1770, 420, 225});
     w37 = makeFormatBox(gauge, QStringLiteral("w37"), Pattern::Fixed3, {4020, 1710, 765, 270});
-    makeLabel(gauge, QString(), QStringLiteral("0"), {4830, 1650, 240, 210});
+    label(gauge, QStringLiteral("0"), {4830, 1650, 240, 210});
     w38 = makeBox(gauge, QStringLiteral("w38"), {4800, 1860, 720, 270});
-    wrappedLabel(gauge, QStringLiteral("优选三针M值"), {3045, 2160, 555, 420});
+    makeWrappedLabel(gauge, QString(), QStringLiteral("优选三针M值"), {3045, 2160, 555, 420},
+                     Qt::AlignLeft | Qt::AlignTop);
     w39 = makeFormatBox(gauge, QStringLiteral("w39"), Pattern::Fixed3, {3600, 2205, 735, 270});
-    wrappedLabel(gauge, QStringLiteral("次选三针M值"), {4365, 2160, 585, 420});
+    makeWrappedLabel(gauge, QString(), QStringLiteral("次选三针M值"), {4365, 2160, 585, 420},
+                     Qt::AlignLeft | Qt::AlignTop);
     Text12 = makeFormatBox(gauge, QStringLiteral("Text12"), Pattern::Fixed3, {4950, 2205, 810, 270});
-    makeLabel(gauge, QString(), QStringLiteral("磨损尺寸"), {3285, 2655, 810, 225});
+    label(gauge, QStringLiteral("磨损尺寸"), {3285, 2655, 810, 225});
     w40 = makeBox(gauge, QStringLiteral("w40"), {4095, 2610, 810, 270});
-    makeLabel(gauge, QString(), QStringLiteral("小径:≤"), {3390, 3105, 750, 225});
+    label(gauge, QStringLiteral("小径:≤"), {3390, 3105, 750, 225});
     w41 = makeFormatBox(gauge, QStringLiteral("w41"), Pattern::Fixed3, {4140, 3060, 810, 270});
 }
 
 void Form15::Command1_Click() {
-    // A D or P that is no finite number changes no box; every result is
-    // checked by the write plan before the first write.
+    // A D or P that is no number changes no box; every result is checked by
+    // the write plan before the first write.
     const std::optional<double> dRead = readStrict(w1);
     const std::optional<double> pRead = readStrict(w2);
-    if (!dRead || !pRead || !std::isfinite(*dRead) || !std::isfinite(*pRead)) return;
+    if (!dRead || !pRead) return;
     const double D = *dRead;
     const double P = *pRead;
     const InternalClass cls = Op7H->isChecked()   ? InternalClass::c7H
@@ -201,9 +203,7 @@ void Form15::Command1_Click() {
     plan.plain(w14, td1);
     // The gauge block works from what w12, w15 and w19 will show: this
     // press's table values, or the texts they keep.
-    stageGaugeBlock(plan, D, P, td2 ? shownAfterWrite(w12, *td2) : readStrict(w12),
-                    wires ? shownAfterWrite(w15, wires->preferred) : readStrict(w15),
-                    wires ? shownAfterWrite(w19, wires->second) : readStrict(w19));
+    stageGaugeBlock(plan, D, P, plan.shown(w12), plan.shown(w15), plan.shown(w19));
 
     plan.plain(w23, tap.tapDrill);
     plan.plain(w24, tap.drillDepth);
@@ -235,10 +235,8 @@ void Form15::stageGaugeBlock(WritePlan& plan, double D, double P, std::optional<
     plan.plain(w30, b.goPitch);
     plan.plain(w37, b.noGoPitch);
     // The wear limits start from the pitch diameters as shown, rounded.
-    if (const std::optional<double> g = shownAfterWrite(w30, b.goPitch))
-        plan.plain(w33, gaugeWearLimit(*g, tol->W, tol->T));
-    if (const std::optional<double> n = shownAfterWrite(w37, b.noGoPitch))
-        plan.plain(w40, gaugeWearLimit(*n, tol->W, tol->T));
+    if (const std::optional<double> g = plan.shown(w30)) plan.plain(w33, gaugeWearLimit(*g, tol->W, tol->T));
+    if (const std::optional<double> n = plan.shown(w37)) plan.plain(w40, gaugeWearLimit(*n, tol->W, tol->T));
 }
 
 void Form15::Command8_Click() { printWindow(this); }
@@ -247,7 +245,7 @@ void Form15::buildExternalPage(QWidget* page) {
     QGroupBox* pick =
         makeFrame(page, arrayName(QStringLiteral("Frame3"), 7), QStringLiteral("选择螺纹参数"), {870, 900, 4635, 1005});
     Combo1 = makeCombo(pick, QStringLiteral("Combo1"), {960, 360, 3075, 330});
-    for (const char* item : metricSizeItems()) Combo1->addItem(QString::fromUtf8(item));
+    for (int i = 0; i < kSizeListCount; ++i) Combo1->addItem(fromView(sizeItem(i)));
     Combo1->setCurrentIndex(-1);
 
     QGroupBox* limits =
@@ -295,31 +293,31 @@ void Form15::buildExternalPage(QWidget* page) {
 
 // A position the class has no row for (nothing picked, a header, the tab
 // item, a pitch the class does not cover) writes nothing.
-void Form15::fillLimits(int cls) {
-    const std::optional<LimitsTexts> row = externalLimits(static_cast<ExternalClass>(cls), Combo1->currentIndex());
+void Form15::fillLimits(ExternalClass cls) {
+    const std::optional<LimitsTexts> row = externalLimits(Combo1->currentIndex(), cls);
     if (!row) return;
-    showText(M11, QString::fromUtf8(row->major));
-    showText(M12, QString::fromUtf8(row->pitch));
-    showText(M13, QString::fromUtf8(row->minor));
+    showText(M11, QString::fromStdString(row->major));
+    showText(M12, QString::fromStdString(row->pitch));
+    showText(M13, QString::fromStdString(row->minor));
 }
 
-void Form15::Op6hh_Click() { fillLimits(static_cast<int>(ExternalClass::c6h)); }
+void Form15::Op6hh_Click() { fillLimits(ExternalClass::c6h); }
 
-void Form15::Op6e_Click() { fillLimits(static_cast<int>(ExternalClass::c6e)); }
+void Form15::Op6e_Click() { fillLimits(ExternalClass::c6e); }
 
-void Form15::Op6f_Click() { fillLimits(static_cast<int>(ExternalClass::c6f)); }
+void Form15::Op6f_Click() { fillLimits(ExternalClass::c6f); }
 
-void Form15::Op6g_Click() { fillLimits(static_cast<int>(ExternalClass::c6g)); }
+void Form15::Op6g_Click() { fillLimits(ExternalClass::c6g); }
 
 void Form15::CommandM_Click() {
     const std::optional<MValues> m = metricMValues(Combo1->currentIndex());
     if (!m) return;
-    showText(M14, QString::fromUtf8(m->wire1));
-    showText(M15, QString::fromUtf8(m->m1));
+    showText(M14, QString::fromStdString(m->wire1));
+    showText(M15, QString::fromStdString(m->m1));
     // One size has no second wire: its boxes keep their text.
     if (m->wire2 && m->m2) {
-        showText(M16, QString::fromUtf8(*m->wire2));
-        showText(M17, QString::fromUtf8(*m->m2));
+        showText(M16, QString::fromStdString(*m->wire2));
+        showText(M17, QString::fromStdString(*m->m2));
     }
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "common/ui/toolwindow.h"
+#include "threads/metric/externaltables.h"
 
 class QComboBox;
 class QLineEdit;
@@ -42,7 +43,7 @@ private:
     void stageGaugeBlock(quorvil::WritePlan& plan, double D, double P, std::optional<double> td2,
                          std::optional<double> wire1, std::optional<double> wire2);
     void buildExternalPage(QWidget* page);
-    void fillLimits(int cls);
+    void fillLimits(quorvil::metric::ExternalClass cls);
 
     // Page 0.
     QLineEdit *w1 = nullptr, *w2 = nullptr;

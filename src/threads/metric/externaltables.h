@@ -3,29 +3,31 @@
 #pragma once
 
 #include <optional>
-#include <span>
 #include <string>
+#include <string_view>
 
 #include "common/limitstext.h"
 
 namespace quorvil::metric {
 
-// The 241 items of the size list (UTF-8), in list order: the header
-// "第一系列" at 0, the first series at 1-124, the header "第二系列" at 125,
-// the second series at 126-239 and a lone tab at 240.
-std::span<const char* const> metricSizeItems();
+// The size list: the header "第一系列" at 0, the first series at 1-124, the
+// header "第二系列" at 125, the second series at 126-239 and a lone tab at 240.
+inline constexpr int kSizeListCount = 241;
+
+// Item text at a list position (UTF-8); empty outside the list.
+std::string_view sizeItem(int position);
 
 enum class ExternalClass { c6h, c6g, c6e, c6f };
 
-// A class row shows its limits texts; the minor text is the basic minor
-// diameter.
-// The row shown for the class at a list position, or none (headers, the tab
-// item, nothing picked, or a pitch the class does not cover).
-std::optional<LimitsTexts> externalLimits(ExternalClass c, int position);
+// Limits of an external thread of the size at `position` in class `c` (the
+// minor text is the basic minor diameter), or none (headers, the tab item,
+// nothing picked, or a pitch the class does not cover).
+std::optional<LimitsTexts> externalLimits(int position, ExternalClass c);
 
-// The same row as the rule alone builds it, before the stored texts that
-// replace some of its strings are applied.
-std::optional<LimitsTexts> externalLimitsByRule(ExternalClass c, int position);
+// The same texts as the rule alone forms them, before the stored texts of
+// the published table that replace some of them are applied; kept apart so
+// that the stored texts can be checked against what they replace.
+std::optional<LimitsTexts> externalLimitsByRule(int position, ExternalClass c);
 
 // Three-wire data of a size: preferred wire and the M value over it, second
 // wire and its M value (none for one size), as shown.

@@ -5,6 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <optional>
+
+#include "common/numtext.h"
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
@@ -114,12 +117,14 @@ Form11::Form11() : ToolWindow(QStringLiteral("Form11"), QStringLiteral("2.阿基
 }
 
 void Form11::Command2_Click() {
-    const auto single = [](const QLineEdit* box) { return static_cast<float>(readLenient(box)); };
-    const float m = single(txtmc);
-    const float z1 = single(txtz1);
-    const float d1 = single(txtdf);
-    // A module or diameter of 0 gives no dimensions and changes nothing.
-    const auto r = wormDimensions(d1, m, z1);
+    // The worm is worked out in single precision: an input beyond the single
+    // range, like a module or diameter of 0, gives no dimensions and changes
+    // nothing.
+    const std::optional<float> m = toSingle(readLenient(txtmc));
+    const std::optional<float> z1 = toSingle(readLenient(txtz1));
+    const std::optional<float> d1 = toSingle(readLenient(txtdf));
+    if (!m || !z1 || !d1) return;
+    const auto r = wormDimensions(*d1, *m, *z1);
     if (!r) return;
 
     WritePlan plan;

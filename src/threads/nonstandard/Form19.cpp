@@ -6,10 +6,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <cmath>
 #include <initializer_list>
-#include <limits>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 #include "common/numtext.h"
@@ -32,105 +31,6 @@ using namespace quorvil;
 using namespace quorvil::nonstandard;
 
 namespace {
-
-// The window's texts, keyed by control name (labels by "label_" and the box
-// they go with).
-const std::pair<const char*, const char*> kTexts[] = {
-    {"caption", "10.非标螺纹参数<可输入任意参数计算>"},
-    {"tab0", "米制普通螺纹"},
-    {"tab1", "米制梯形螺纹"},
-    {"Frame3(9)", "输入螺纹尺寸(牙形角60°)"},
-    {"Frame3(10)", "命令"},
-    {"Frame3(11)", "外螺纹参数"},
-    {"Frame3(12)", "内螺纹参数"},
-    {"Frame3(13)", "外螺纹三针测量M值"},
-    {"Frame3(8)", "攻丝要素"},
-    {"Frame3(5)", "螺纹规参数"},
-    {"Label1(0)", "注：其结果为公式计算,与国家标准相差≤0.03左右"},
-    {"Frame3(0)", "输入螺纹尺寸(牙形角30°)"},
-    {"Frame3(1)", "命令"},
-    {"Frame3(2)", "外螺纹参数"},
-    {"Frame3(3)", "内螺纹参数"},
-    {"Frame3(4)", "外螺纹三针测量M值"},
-    {"Frame3(6)", "螺纹规参数"},
-    {"Label1(1)", "注：其结果为公式计算,与国家标准相差≤0.03左右"},
-    {"Op1", "6f"},
-    {"Op2", "6g"},
-    {"Op3", "6h"},
-    {"Op4", "5H"},
-    {"Op5", "6H"},
-    {"Op6", "7H"},
-    {"Op7h", "7h"},
-    {"Op7e", "7e"},
-    {"Op8e", "8e"},
-    {"Op8c", "8c"},
-    {"Op7", "7H"},
-    {"Op8", "8H"},
-    {"Command1", "计 算"},
-    {"Command8", "打 印"},
-    {"Command2", "计 算"},
-    {"Command4", "打 印"},
-    {"label_w1", "公称直径M"},
-    {"label_w2", "螺距"},
-    {"label_w3", "大径"},
-    {"label_w6", "中径"},
-    {"label_w9", "小径:≤"},
-    {"label_w10", "大径:≥"},
-    {"label_w11", "中径"},
-    {"label_w13", "小径"},
-    {"label_w15", "优先三针"},
-    {"label_w16", "M值"},
-    {"label_w19", "其次三针"},
-    {"label_w20", "M值"},
-    {"label_w23", "底孔直径"},
-    {"label_w24", "底孔深度"},
-    {"label_w25", "螺孔深度"},
-    {"label_w26", "牙形实际高度"},
-    {"label_w27", "刀尖宽度"},
-    {"label_w28", "大径"},
-    {"label_w35", "大径"},
-    {"label_w30", "中径"},
-    {"label_w37", "中径"},
-    {"label_w32", "优先三针M值"},
-    {"label_w39", "优先三针M值"},
-    {"label_w33", "磨损尺寸"},
-    {"label_w40", "磨损尺寸"},
-    {"label_w34", "小径:≤"},
-    {"label_w41", "小径:≤"},
-    {"label_txtt1", "公称直径Tr"},
-    {"label_txtT2", "螺距"},
-    {"label_txtT3", "大径"},
-    {"label_txtT6", "中径"},
-    {"label_txtT9", "小径"},
-    {"label_txtT10", "大径"},
-    {"label_txtT11", "中径"},
-    {"label_txtT12", "0"},
-    {"label_txtT13", "小径"},
-    {"label_txtT14", "0"},
-    {"label_txtT15", "优先三针"},
-    {"label_txtT16", "M值"},
-    {"label_txtT19", "其次三针"},
-    {"label_txtT20", "M值"},
-    {"label_txtT23", "大径"},
-    {"label_txtT25", "大径"},
-    {"label_txtT27", "优先三针M值"},
-    {"label_txtT30", "优先三针M值"},
-    {"label_txtT28", "±"},
-    {"label_txtT31", "±"},
-    {"label_txtT29", "磨损尺寸M值"},
-    {"label_txtT32", "磨损尺寸M值"},
-    {"label_txtT40", "小径:≤"},
-    {"label_txtT41", "小径:≤"},
-    {"go", "螺通规"},
-    {"nogo", "螺止规"},
-    {"zero", "0"},
-};
-
-QString text(const char* key) {
-    for (const auto& [k, v] : kTexts)
-        if (qstrcmp(k, key) == 0) return QString::fromUtf8(v);
-    return {};
-}
 
 // A caption written top to bottom, one character a line.
 QString vertical(const QString& s) {
@@ -161,19 +61,16 @@ Sketch gaugeSketch(int dividerX) {
 
 }  // namespace
 
-Form19::Form19() : ToolWindow(QStringLiteral("Form19"), text("caption"), 6960, 9240) {
+Form19::Form19()
+    : ToolWindow(QStringLiteral("Form19"), QStringLiteral("10.非标螺纹参数<可输入任意参数计算>"), 6960, 9240) {
     SSTab1 = new TabContainer(this, QStringLiteral("SSTab1"), Tw{0, 0, 6975, 9285});
     SSTab1->setTabFont(songFont(9.75));
-    QWidget* metricPage = SSTab1->addPage(text("tab0"));
-    QWidget* trapPage = SSTab1->addPage(text("tab1"));
+    QWidget* metricPage = SSTab1->addPage(QStringLiteral("米制普通螺纹"));
+    QWidget* trapPage = SSTab1->addPage(QStringLiteral("米制梯形螺纹"));
     buildMetricTab(metricPage);
     buildTrapezoidalTab(trapPage);
     SSTab1->setCurrentIndex(0);
 
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     // Enter presses the focused button; anywhere else it presses the
     // window's default button, the trapezoidal calculate button, from either
     // tab.
@@ -200,155 +97,163 @@ struct LabelMaker {
 
 void Form19::buildMetricTab(QWidget* page) {
     LabelMaker label;
-    const auto frame = [&](int index, Tw geo) {
-        const QString key = QStringLiteral("Frame3(%1)").arg(index);
-        return makeFrame(page, arrayName(QStringLiteral("Frame3"), index), text(key.toUtf8().constData()), geo);
+    const auto frame = [&](int index, const QString& caption, Tw geo) {
+        return makeFrame(page, arrayName(QStringLiteral("Frame3"), index), caption, geo);
     };
     const auto result = [&](QWidget* parent, int n, Tw geo) {
         w[n] = makeFormatBox(parent, QStringLiteral("w%1").arg(n), Pattern::Hash3, geo);
     };
-    const auto lbl = [&](int n) { return text(QStringLiteral("label_w%1").arg(n).toUtf8().constData()); };
     const Qt::Alignment centred = Qt::AlignCenter;
 
     // Inputs.
-    QGroupBox* in = frame(9, {225, 540, 3525, 855});
-    label(in, lbl(1), {120, 390, 1050, kBoxH});
+    QGroupBox* in = frame(9, QStringLiteral("输入螺纹尺寸(牙形角60°)"), {225, 540, 3525, 855});
+    label(in, QStringLiteral("公称直径M"), {120, 390, 1050, kBoxH});
     w[1] = makeBox(in, QStringLiteral("w1"), {1170, 390, 780, kBoxH});
-    label(in, lbl(2), {2040, 390, 450, kBoxH});
+    label(in, QStringLiteral("螺距"), {2040, 390, 450, kBoxH});
     w[2] = makeBox(in, QStringLiteral("w2"), {2490, 390, 870, kBoxH});
 
-    QGroupBox* cmd = frame(10, {4095, 570, 2445, 810});
-    Command1 = makeButton(cmd, QStringLiteral("Command1"), text("Command1"), {165, 300, 1005, 390});
-    Command8 = makeButton(cmd, QStringLiteral("Command8"), text("Command8"), {1275, 300, 1005, 390});
+    QGroupBox* cmd = frame(10, QStringLiteral("命令"), {4095, 570, 2445, 810});
+    Command1 = makeButton(cmd, QStringLiteral("Command1"), QStringLiteral("计 算"), {165, 300, 1005, 390});
+    Command8 = makeButton(cmd, QStringLiteral("Command8"), QStringLiteral("打 印"), {1275, 300, 1005, 390});
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
 
     // External thread: class row, then 大径 over 中径 on the left, 小径 on the right.
-    QGroupBox* ext = frame(11, {225, 1530, 3090, 2220});
-    Op1 = makeOption(ext, QStringLiteral("Op1"), text("Op1"), {300, 270, 690, 270});
-    Op2 = makeOption(ext, QStringLiteral("Op2"), text("Op2"), {1200, 270, 690, 270});
-    Op3 = makeOption(ext, QStringLiteral("Op3"), text("Op3"), {2100, 270, 690, 270});
+    QGroupBox* ext = frame(11, QStringLiteral("外螺纹参数"), {225, 1530, 3090, 2220});
+    Op1 = makeOption(ext, QStringLiteral("Op1"), QStringLiteral("6f"), {300, 270, 690, 270});
+    Op2 = makeOption(ext, QStringLiteral("Op2"), QStringLiteral("6g"), {1200, 270, 690, 270});
+    Op3 = makeOption(ext, QStringLiteral("Op3"), QStringLiteral("6h"), {2100, 270, 690, 270});
     Op1->setChecked(true);
-    label(ext, vertical(lbl(3)), {105, 690, 240, 600}, centred);
+    label(ext, vertical(QStringLiteral("大径")), {105, 690, 240, 600}, centred);
     result(ext, 3, {360, 855, 810, kBoxH});
     result(ext, 4, {1200, 705, 705, kBoxH});
     result(ext, 5, {1200, 1005, 705, kBoxH});
-    label(ext, vertical(lbl(6)), {105, 1425, 240, 600}, centred);
+    label(ext, vertical(QStringLiteral("中径")), {105, 1425, 240, 600}, centred);
     result(ext, 6, {360, 1590, 810, kBoxH});
     result(ext, 7, {1200, 1440, 705, kBoxH});
     result(ext, 8, {1200, 1740, 705, kBoxH});
-    label(ext, lbl(9), {2085, 1110, 900, kBoxH}, centred);
+    label(ext, QStringLiteral("小径:≤"), {2085, 1110, 900, kBoxH}, centred);
     result(ext, 9, {2085, 1395, 900, kBoxH});
     new LineSketch(ext, {{60, 615, 3030, 615, 1, kGreyLine},
                          {1995, 615, 1995, 2160, 1, kGreyLine},
                          {60, 1365, 1995, 1365, 1, kGreyLine}});
 
     // Internal thread: class row, then 大径 on the left, 中径 over 小径 on the right.
-    QGroupBox* inner = frame(12, {3420, 1530, 3120, 2220});
-    Op4 = makeOption(inner, QStringLiteral("Op4"), text("Op4"), {300, 270, 690, 270});
-    Op5 = makeOption(inner, QStringLiteral("Op5"), text("Op5"), {1200, 270, 690, 270});
-    Op6 = makeOption(inner, QStringLiteral("Op6"), text("Op6"), {2100, 270, 690, 270});
+    QGroupBox* inner = frame(12, QStringLiteral("内螺纹参数"), {3420, 1530, 3120, 2220});
+    Op4 = makeOption(inner, QStringLiteral("Op4"), QStringLiteral("5H"), {300, 270, 690, 270});
+    Op5 = makeOption(inner, QStringLiteral("Op5"), QStringLiteral("6H"), {1200, 270, 690, 270});
+    Op6 = makeOption(inner, QStringLiteral("Op6"), QStringLiteral("7H"), {2100, 270, 690, 270});
     Op4->setChecked(true);
-    label(inner, lbl(10), {120, 1110, 900, kBoxH}, centred);
+    label(inner, QStringLiteral("大径:≥"), {120, 1110, 900, kBoxH}, centred);
     result(inner, 10, {120, 1395, 900, kBoxH});
-    label(inner, vertical(lbl(11)), {1125, 690, 240, 600}, centred);
+    label(inner, vertical(QStringLiteral("中径")), {1125, 690, 240, 600}, centred);
     result(inner, 11, {1380, 855, 855, kBoxH});
     result(inner, 12, {2265, 735, 735, kBoxH});
-    label(inner, vertical(lbl(13)), {1125, 1425, 240, 600}, centred);
+    label(inner, vertical(QStringLiteral("小径")), {1125, 1425, 240, 600}, centred);
     result(inner, 13, {1380, 1590, 855, kBoxH});
     result(inner, 14, {2265, 1470, 735, kBoxH});
     new LineSketch(inner, {{60, 615, 3060, 615, 1, kGreyLine},
                            {1080, 615, 1080, 2160, 1, kGreyLine},
                            {1080, 1365, 3060, 1365, 1, kGreyLine}});
 
-    // Wires and M values, one row.
-    QGroupBox* wires = frame(13, {225, 3825, 6300, 885});
-    for (const auto& [first, x0] : {std::pair{15, 0}, std::pair{19, 3105}}) {
-        label(wires, lbl(first), {x0 + 60, 390, 825, kBoxH});
+    // Wires and M values, one row: the preferred wire, then the second.
+    QGroupBox* wires = frame(13, QStringLiteral("外螺纹三针测量M值"), {225, 3825, 6300, 885});
+    for (const auto& [first, x0, caption] :
+         {std::tuple{15, 0, QStringLiteral("优先三针")}, std::tuple{19, 3105, QStringLiteral("其次三针")}}) {
+        label(wires, caption, {x0 + 60, 390, 825, kBoxH});
         result(wires, first, {x0 + 885, 390, 585, kBoxH});
-        label(wires, lbl(first + 1), {x0 + 1485, 390, 330, kBoxH});
+        label(wires, QStringLiteral("M值"), {x0 + 1485, 390, 330, kBoxH});
         result(wires, first + 1, {x0 + 1815, 390, 705, kBoxH});
         result(wires, first + 2, {x0 + 2535, 240, 555, kBoxH});
         result(wires, first + 3, {x0 + 2535, 540, 555, kBoxH});
     }
 
     // Tapping data, one row; the captions take two lines to leave the boxes room.
-    QGroupBox* tap = frame(8, {225, 4815, 6315, 795});
+    QGroupBox* tap = frame(8, QStringLiteral("攻丝要素"), {225, 4815, 6315, 795});
     {
+        const QString captions[] = {QStringLiteral("底孔直径"), QStringLiteral("底孔深度"), QStringLiteral("螺孔深度"),
+                                    QStringLiteral("牙形实际高度"), QStringLiteral("刀尖宽度")};
         int x = 75;
         for (int n = 23; n <= 27; ++n) {
-            const QString caption = twoLines(lbl(n));
             const int labelW = n == 26 ? 600 : 390;
             // The drill depth reaches four digits before the point (1.7 d).
             const int boxW = n == 24 ? 795 : 705;
-            label(tap, caption, {x, 270, labelW, 450});
+            label(tap, twoLines(captions[n - 23]), {x, 270, labelW, 450});
             result(tap, n, {x + labelW, 345, boxW, kBoxH});
             x += labelW + boxW + 75;
         }
     }
 
     // Gauge block: GO gauge left of the divider, NO-GO gauge right of it.
-    QGroupBox* gauge = frame(5, {225, 5715, 6300, 2910});
+    QGroupBox* gauge = frame(5, QStringLiteral("螺纹规参数"), {225, 5715, 6300, 2910});
     new LineSketch(gauge, gaugeSketch(2970));
     // Each "大径" stands outside its dimension line, clear of it.
-    label(gauge, lbl(28), {120, 405, 420, 255});
+    label(gauge, QStringLiteral("大径"), {120, 405, 420, 255});
     result(gauge, 28, {120, 675, 795, kBoxH});
     result(gauge, 29, {1050, 675, 780, kBoxH});
-    label(gauge, lbl(35), {5160, 405, 480, 255});
+    label(gauge, QStringLiteral("大径"), {5160, 405, 480, 255});
     result(gauge, 35, {4695, 675, 795, kBoxH});
     result(gauge, 36, {5520, 675, 690, kBoxH});
-    label(gauge, text("go"), {2190, 300, 720, 255}, centred);
-    label(gauge, text("nogo"), {3045, 300, 720, 255}, centred);
+    label(gauge, QStringLiteral("螺通规"), {2190, 300, 720, 255}, centred);
+    label(gauge, QStringLiteral("螺止规"), {3045, 300, 720, 255}, centred);
     for (const auto& [first, x0] : {std::pair{30, 0}, std::pair{37, 2970}}) {
-        label(gauge, lbl(first), {x0 + 240, 1440, 420, kBoxH});
+        label(gauge, QStringLiteral("中径"), {x0 + 240, 1440, 420, kBoxH});
         result(gauge, first, {x0 + 660, 1440, 900, kBoxH});
         result(gauge, first + 1, {x0 + 1590, 1440, 780, kBoxH});
-        label(gauge, lbl(first + 2), {x0 + 60, 1890, 1185, kBoxH});
+        label(gauge, QStringLiteral("优先三针M值"), {x0 + 60, 1890, 1185, kBoxH});
         result(gauge, first + 2, {x0 + 1245, 1890, 900, kBoxH});
-        label(gauge, twoLines(lbl(first + 3)), {x0 + 90, 2280, 420, 450});
+        label(gauge, twoLines(QStringLiteral("磨损尺寸")), {x0 + 90, 2280, 420, 450});
         result(gauge, first + 3, {x0 + 540, 2355, 735, kBoxH});
-        label(gauge, lbl(first + 4), {x0 + 1320, 2355, 660, kBoxH});
+        label(gauge, QStringLiteral("小径:≤"), {x0 + 1320, 2355, 660, kBoxH});
         result(gauge, first + 4, {x0 + 1980, 2355, 840, kBoxH});
     }
 
-    makeLabel(page, arrayName(QStringLiteral("Label1"), 0), text("Label1(0)"), {1200, 8880, 4335, 375});
+    makeLabel(page, arrayName(QStringLiteral("Label1"), 0),
+              QStringLiteral("注：其结果为公式计算,与国家标准相差≤0.03左右"), {1200, 8880, 4335, 375});
 }
 
 void Form19::buildTrapezoidalTab(QWidget* page) {
     LabelMaker label;
     label.next = 100;  // the array's elements of tab 1 follow those of tab 0
-    const auto frame = [&](int index, Tw geo) {
-        const QString key = QStringLiteral("Frame3(%1)").arg(index);
-        return makeFrame(page, arrayName(QStringLiteral("Frame3"), index), text(key.toUtf8().constData()), geo);
+    const auto frame = [&](int index, const QString& caption, Tw geo) {
+        return makeFrame(page, arrayName(QStringLiteral("Frame3"), index), caption, geo);
     };
     const auto name = [](int n) { return n == 1 ? QStringLiteral("txtt1") : QStringLiteral("txtT%1").arg(n); };
     const auto result = [&](QWidget* parent, int n, Tw geo) {
         t[n] = makeFormatBox(parent, name(n), Pattern::Hash3, geo);
     };
     const auto raw = [&](QWidget* parent, int n, Tw geo) { t[n] = makeBox(parent, name(n), geo); };
-    const auto lbl = [&](int n) { return text(("label_" + name(n)).toUtf8().constData()); };
     const Qt::Alignment centred = Qt::AlignCenter;
 
-    QGroupBox* in = frame(0, {360, 495, 3435, 855});
-    label(in, lbl(1), {120, 390, 1080, kBoxH});
+    QGroupBox* in = frame(0, QStringLiteral("输入螺纹尺寸(牙形角30°)"), {360, 495, 3435, 855});
+    label(in, QStringLiteral("公称直径Tr"), {120, 390, 1080, kBoxH});
     raw(in, 1, {1200, 390, 780, kBoxH});
-    label(in, lbl(2), {2040, 390, 450, kBoxH});
+    label(in, QStringLiteral("螺距"), {2040, 390, 450, kBoxH});
     raw(in, 2, {2490, 390, 810, kBoxH});
 
-    QGroupBox* cmd = frame(1, {3870, 495, 2445, 855});
-    Command2 = makeButton(cmd, QStringLiteral("Command2"), text("Command2"), {165, 315, 1005, 390});
-    Command4 = makeButton(cmd, QStringLiteral("Command4"), text("Command4"), {1275, 315, 1005, 390});
+    QGroupBox* cmd = frame(1, QStringLiteral("命令"), {3870, 495, 2445, 855});
+    Command2 = makeButton(cmd, QStringLiteral("Command2"), QStringLiteral("计 算"), {165, 315, 1005, 390});
+    Command4 = makeButton(cmd, QStringLiteral("Command4"), QStringLiteral("打 印"), {1275, 315, 1005, 390});
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
 
     // External thread: class row, then 大径, 中径 and 小径 side by side.
-    QGroupBox* ext = frame(2, {360, 1395, 5970, 1545});
-    Op7h = makeOption(ext, QStringLiteral("Op7h"), text("Op7h"), {420, 270, 690, 270});
-    Op7e = makeOption(ext, QStringLiteral("Op7e"), text("Op7e"), {1800, 270, 690, 270});
-    Op8e = makeOption(ext, QStringLiteral("Op8e"), text("Op8e"), {3180, 270, 690, 270});
-    Op8c = makeOption(ext, QStringLiteral("Op8c"), text("Op8c"), {4560, 270, 690, 270});
+    QGroupBox* ext = frame(2, QStringLiteral("外螺纹参数"), {360, 1395, 5970, 1545});
+    Op7h = makeOption(ext, QStringLiteral("Op7h"), QStringLiteral("7h"), {420, 270, 690, 270});
+    Op7e = makeOption(ext, QStringLiteral("Op7e"), QStringLiteral("7e"), {1800, 270, 690, 270});
+    Op8e = makeOption(ext, QStringLiteral("Op8e"), QStringLiteral("8e"), {3180, 270, 690, 270});
+    Op8c = makeOption(ext, QStringLiteral("Op8c"), QStringLiteral("8c"), {4560, 270, 690, 270});
     Op7e->setChecked(true);
-    const int groups[3][3] = {{3, 4, 5}, {6, 7, 8}, {9, 33, 34}};
+    struct Group {
+        QString caption;
+        int size, upper, lower;
+    };
+    const Group groups[] = {
+        {QStringLiteral("大径"), 3, 4, 5}, {QStringLiteral("中径"), 6, 7, 8}, {QStringLiteral("小径"), 9, 33, 34}};
     for (int g = 0; g < 3; ++g) {
         const int x0 = 90 + g * 1965;
-        label(ext, vertical(lbl(groups[g][0])), {x0, 720, 240, 600}, centred);
-        const auto& [size, upper, lower] = groups[g];
+        const auto& [caption, size, upper, lower] = groups[g];
+        label(ext, vertical(caption), {x0, 720, 240, 600}, centred);
         if (size == 3)
             raw(ext, size, {x0 + 255, 885, 810, kBoxH});
         else
@@ -364,61 +269,64 @@ void Form19::buildTrapezoidalTab(QWidget* page) {
                          {3960, 615, 3960, 1485, 1, kGreyLine}});
 
     // Internal thread: class options, 大径, 中径 and 小径 left to right.
-    QGroupBox* inner = frame(3, {360, 3015, 5955, 960});
-    Op7 = makeOption(inner, QStringLiteral("Op7"), text("Op7"), {165, 270, 690, 270});
-    Op8 = makeOption(inner, QStringLiteral("Op8"), text("Op8"), {165, 585, 690, 270});
+    QGroupBox* inner = frame(3, QStringLiteral("内螺纹参数"), {360, 3015, 5955, 960});
+    Op7 = makeOption(inner, QStringLiteral("Op7"), QStringLiteral("7H"), {165, 270, 690, 270});
+    Op8 = makeOption(inner, QStringLiteral("Op8"), QStringLiteral("8H"), {165, 585, 690, 270});
     Op7->setChecked(true);
-    label(inner, lbl(10), {1035, 240, 855, 255}, centred);
+    label(inner, QStringLiteral("大径"), {1035, 240, 855, 255}, centred);
     result(inner, 10, {1035, 525, 855, kBoxH});
-    for (const auto& [size, x0] : {std::pair{11, 2100}, std::pair{13, 4020}}) {
-        label(inner, lbl(size), {x0, 240, 855, 255}, centred);
+    for (const auto& [size, x0, caption] :
+         {std::tuple{11, 2100, QStringLiteral("中径")}, std::tuple{13, 4020, QStringLiteral("小径")}}) {
+        label(inner, caption, {x0, 240, 855, 255}, centred);
         result(inner, size, {x0, 525, 855, kBoxH});
         result(inner, size + 1, {x0 + 885, 285, 705, kBoxH});
-        label(inner, text("zero"), {x0 + 885, 600, 705, 255}, centred);
+        label(inner, QStringLiteral("0"), {x0 + 885, 600, 705, 255}, centred);
     }
     new LineSketch(inner, {{960, 210, 960, 900, 1, kGreyLine},
                            {1995, 210, 1995, 900, 1, kGreyLine},
                            {3915, 210, 3915, 900, 1, kGreyLine}});
 
-    // Wires and M values, one row.
+    // Wires and M values, one row: the preferred wire, then the second.
     // The wire captions take two lines: this frame is narrower than the
     // metric tab's, and the wires and deviations need their room.
-    QGroupBox* wires = frame(4, {360, 4050, 5970, 885});
-    for (const auto& [first, x0] : {std::pair{15, 0}, std::pair{19, 2985}}) {
-        label(wires, twoLines(lbl(first)), {x0 + 60, 270, 390, 450});
+    QGroupBox* wires = frame(4, QStringLiteral("外螺纹三针测量M值"), {360, 4050, 5970, 885});
+    for (const auto& [first, x0, caption] :
+         {std::tuple{15, 0, QStringLiteral("优先三针")}, std::tuple{19, 2985, QStringLiteral("其次三针")}}) {
+        label(wires, twoLines(caption), {x0 + 60, 270, 390, 450});
         raw(wires, first, {x0 + 465, 390, 705, kBoxH});
-        label(wires, lbl(first + 1), {x0 + 1215, 390, 300, kBoxH});
+        label(wires, QStringLiteral("M值"), {x0 + 1215, 390, 300, kBoxH});
         result(wires, first + 1, {x0 + 1515, 390, 720, kBoxH});
         result(wires, first + 2, {x0 + 2250, 240, 660, kBoxH});
         result(wires, first + 3, {x0 + 2250, 540, 660, kBoxH});
     }
 
     // Gauge block: GO gauge left of the divider, NO-GO gauge right of it.
-    QGroupBox* gauge = frame(6, {360, 5040, 5985, 2910});
+    QGroupBox* gauge = frame(6, QStringLiteral("螺纹规参数"), {360, 5040, 5985, 2910});
     new LineSketch(gauge, gaugeSketch(2880));
-    label(gauge, lbl(23), {120, 405, 420, 255});
+    label(gauge, QStringLiteral("大径"), {120, 405, 420, 255});
     result(gauge, 23, {120, 675, 795, kBoxH});
     result(gauge, 24, {1050, 675, 780, kBoxH});
-    label(gauge, lbl(25), {5160, 405, 480, 255});
+    label(gauge, QStringLiteral("大径"), {5160, 405, 480, 255});
     result(gauge, 25, {4590, 675, 750, kBoxH});
     result(gauge, 26, {5355, 675, 570, kBoxH});
-    label(gauge, text("go"), {2130, 1005, 720, 255}, centred);
-    label(gauge, text("nogo"), {2955, 1005, 720, 255}, centred);
+    label(gauge, QStringLiteral("螺通规"), {2130, 1005, 720, 255}, centred);
+    label(gauge, QStringLiteral("螺止规"), {2955, 1005, 720, 255}, centred);
     struct Half {
         int m, tol, wear, minor, x0;
     };
     for (const Half& h : {Half{27, 28, 29, 40, 0}, Half{30, 31, 32, 41, 2880}}) {
-        label(gauge, lbl(h.m), {h.x0 + 60, 1500, 1185, kBoxH});
+        label(gauge, QStringLiteral("优先三针M值"), {h.x0 + 60, 1500, 1185, kBoxH});
         result(gauge, h.m, {h.x0 + 1245, 1500, 765, kBoxH});
-        label(gauge, lbl(h.tol), {h.x0 + 2010, 1500, 150, kBoxH}, centred);
+        label(gauge, QStringLiteral("±"), {h.x0 + 2010, 1500, 150, kBoxH}, centred);
         result(gauge, h.tol, {h.x0 + 2160, 1500, 660, kBoxH});
-        label(gauge, lbl(h.wear), {h.x0 + 60, 1950, 1185, kBoxH});
+        label(gauge, QStringLiteral("磨损尺寸M值"), {h.x0 + 60, 1950, 1185, kBoxH});
         result(gauge, h.wear, {h.x0 + 1245, 1950, 765, kBoxH});
-        label(gauge, lbl(h.minor), {h.x0 + 60, 2400, 1170, kBoxH}, Qt::AlignRight | Qt::AlignVCenter);
+        label(gauge, QStringLiteral("小径:≤"), {h.x0 + 60, 2400, 1170, kBoxH}, Qt::AlignRight | Qt::AlignVCenter);
         raw(gauge, h.minor, {h.x0 + 1245, 2400, 765, kBoxH});
     }
 
-    makeLabel(page, arrayName(QStringLiteral("Label1"), 1), text("Label1(1)"), {1200, 8400, 4335, 375});
+    makeLabel(page, arrayName(QStringLiteral("Label1"), 1),
+              QStringLiteral("注：其结果为公式计算,与国家标准相差≤0.03左右"), {1200, 8400, 4335, 375});
 }
 
 // ---- Metric 60° calculation ------------------------------------------------
@@ -444,10 +352,7 @@ void Form19::Command1_Click() {
     // without a row what the boxes hold now (an earlier click's, or the
     // user's own). A wire box without a number leaves its M values as they
     // were.
-    const std::optional<double> wire1 = wireRow ? shownAfterWrite(w[15], wireRow->preferred) : readStrict(w[15]);
-    const std::optional<double> wire2 = wireRow ? shownAfterWrite(w[19], wireRow->second) : readStrict(w[19]);
     const metric::TappingData& tap = r.tapping;
-
     WritePlan plan;
     plan.plain(w[27], tap.toolTipWidth);
     plan.plain(w[26], tap.threadDepth);
@@ -455,6 +360,8 @@ void Form19::Command1_Click() {
         plan.plain(w[15], wireRow->preferred);
         plan.plain(w[19], wireRow->second);
     }
+    const std::optional<double> wire1 = plan.shown(w[15]);
+    const std::optional<double> wire2 = plan.shown(w[19]);
 
     // External thread; under 6h es is 0, which is written as "0".
     plan.text(w[3], boxText(w[1]));
@@ -509,11 +416,11 @@ void Form19::Command2_Click() {
     // is no input at all.
     const std::optional<double> dRead = readLeadingNumber(t[1]);
     const std::optional<double> pRead = readLeadingNumber(t[2]);
-    constexpr double kSingleMax = std::numeric_limits<float>::max();
-    if (!dRead || !pRead || !(std::fabs(*dRead) <= kSingleMax) || !(std::fabs(*pRead) <= kSingleMax)) return;
-    const float d = static_cast<float>(*dRead);
-    const float P = static_cast<float>(*pRead);
-    if (!(P > 0)) return;
+    const std::optional<float> dSingle = dRead ? toSingle(*dRead) : std::nullopt;
+    const std::optional<float> pSingle = pRead ? toSingle(*pRead) : std::nullopt;
+    if (!dSingle || !pSingle || !(*pSingle > 0)) return;
+    const float d = *dSingle;
+    const float P = *pSingle;
 
     const trapezoidal::ExternalTolerance ext = Op7h->isChecked()   ? trapezoidal::kExternal7h
                                                : Op7e->isChecked() ? trapezoidal::kExternal7e

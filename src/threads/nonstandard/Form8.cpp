@@ -11,6 +11,7 @@
 #include "common/ui/formatbox.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
+#include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
 #include "threads/common/threewire.h"
 
@@ -79,7 +80,7 @@ TabControls buildTab(QWidget* page, const TabNames& n, int& label) {
     makeLabel(page, arrayName(QStringLiteral("Label2"), n.firstNote + 1),
               QStringLiteral(" 2. M值公差等于外螺纹中径公差"), {315, 4673, 3300, 255});
     c.wireList = makeCombo(page, n.wireList, {3675, 4650, 975, 300});
-    for (std::string_view w : kStandardWires) c.wireList->addItem(QString::fromUtf8(w.data(), qsizetype(w.size())));
+    for (std::string_view w : kStandardWires) c.wireList->addItem(fromView(w));
     c.wireList->setCurrentIndex(-1);
     return c;
 }

@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 #include <utility>
 
+#include "common/numtext.h"
 #include "threads/common/threewire.h"
 
 namespace quorvil::nonstandard {
@@ -31,10 +33,11 @@ constexpr std::array<std::pair<float, float>, 12> kModuleWires = {{
     {3.0f, 5.176f},
 }};
 
-// Rounds to float and tells whether the stored value is still finite.
+// Stores the value in single precision; false when it does not fit.
 bool store(double v, float& out) {
-    out = static_cast<float>(v);
-    return std::isfinite(out);
+    const std::optional<float> single = toSingle(v);
+    if (single) out = *single;
+    return single.has_value();
 }
 
 }  // namespace

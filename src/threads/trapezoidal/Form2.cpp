@@ -16,9 +16,11 @@
 #include "common/ui/defaultbutton.h"
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
+#include "common/ui/labels.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
+#include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
 #include "threads/common/plugsketch.h"
 #include "threads/trapezoidal/tr_internal.h"
@@ -36,7 +38,7 @@ namespace {
 // pixel below the face's own descent, so the line's height alone would cut
 // their feet.
 QLabel* caption(QWidget* parent, const QString& text, int left, int top) {
-    auto* l = makeLabel(parent, QString(), text, Tw{left, top, 0, 0});
+    QLabel* l = label(parent, text, Tw{left, top, 0, 0});
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->adjustSize();
     const QFontMetrics fm(l->font());
@@ -77,10 +79,7 @@ void Form2::buildExternalTab(QWidget* page) {
     auto* pick = frame3(page, 2, QStringLiteral("选择螺纹参数(牙形角30°)"), Tw{480, 600, 5085, 1065});
     Combo2 = makeCombo(pick, QStringLiteral("Combo2"), Tw{990, 420, 3285, 330}, true);
     Combo2->setFont(songFont(10.5));
-    for (int i = 0; i < trapezoidal::kSizeListCount; ++i) {
-        const std::string_view item = trapezoidal::sizeItem(i);
-        Combo2->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
-    }
+    for (int i = 0; i < trapezoidal::kSizeListCount; ++i) Combo2->addItem(fromView(trapezoidal::sizeItem(i)));
     // It opens with an empty text field and no item picked.
     Combo2->setCurrentIndex(-1);
     Combo2->setEditText(QString());
@@ -279,17 +278,15 @@ void Form2::Command1_Click() {
     // hold (a typed wire, or the wires of an earlier press).
     const auto tableWires = trapezoidal::calculatorWires(*P);
     const auto lengths = trapezoidal::gaugeLengths(*d, *P);
-    const auto r = trapezoidal::calculateInternal(
-        *d, *P, cls, tableWires ? shownAfterWrite(Text5, tableWires->preferred) : readStrict(Text5),
-        tableWires ? shownAfterWrite(Text10, tableWires->second) : readStrict(Text10));
-
     WritePlan plan;
-    // The tolerance is not shown, but a tolerance that overflowed changes no box.
-    if (!std::isfinite(r.computedTolerance)) plan.reject();
     if (tableWires) {
         plan.plain(Text5, tableWires->preferred);
         plan.plain(Text10, tableWires->second);
     }
+    const auto r = trapezoidal::calculateInternal(*d, *P, cls, plan.shown(Text5), plan.shown(Text10));
+
+    // The tolerance is not shown, but a tolerance that overflowed changes no box.
+    if (!finiteValue(r.computedTolerance)) plan.reject();
     if (lengths) {
         plan.plain(Text1, lengths->go);
         plan.plain(Text2, lengths->noGo);
@@ -325,7 +322,12 @@ void Form2::Command1_Click() {
     }
     if (r.gaugeMinor) {
         plan.sign(txtT40, *r.gaugeMinor);
-        plan.signSingle(txtT41, static_cast<float>(*r.gaugeMinor));
+        // The NO-GO side shows it in single precision: a diameter beyond the
+        // single range changes no box, as any result that cannot be shown.
+        if (const std::optional<float> single = toSingle(*r.gaugeMinor))
+            plan.signSingle(txtT41, *single);
+        else
+            plan.reject();
     }
     plan.commit();
 }

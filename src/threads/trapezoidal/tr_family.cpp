@@ -4,6 +4,7 @@
 #include <limits>
 #include <span>
 
+#include "common/numtext.h"
 #include "threads/common/threewire.h"
 #include "threads/common/tolerance.h"
 
@@ -133,64 +134,59 @@ GaugeBlock gaugeBlock(double d, double P, double D2, double D2plusTD2, double w1
 
 namespace {
 
-std::optional<float> single(const std::optional<double>& v) {
-    if (v) return static_cast<float>(*v);
+// The value as the window stores it, in single precision. One beyond the
+// single range becomes the infinity of its sign (narrowing it directly would
+// be undefined), so that it is never shown.
+float stored(double v) {
+    if (const std::optional<float> single = toSingle(v)) return *single;
+    return static_cast<float>(std::isnan(v) ? v : std::copysign(std::numeric_limits<double>::infinity(), v));
+}
+
+std::optional<float> stored(const std::optional<double>& v) {
+    if (v) return stored(*v);
     return std::nullopt;
 }
 
-bool finite(float v) { return std::isfinite(v); }
-bool finite(const std::optional<float>& v) { return !v || std::isfinite(*v); }
-
 }  // namespace
-
-bool SingleResults::finite() const {
-    using trapezoidal::finite;
-    for (float v :
-         {d, d2, es, pitchLower, minorLower, D2, TD2, D1, TD1, goMajor, noGoMajor, majorDeviation, pitchTolerance})
-        if (!finite(v)) return false;
-    for (const auto& v : {majorLower, d3, D4, w1, w2, M1, M2, goM, noGoM, goWearM, noGoWearM})
-        if (!finite(v)) return false;
-    return true;
-}
 
 SingleResults computeSingle(float d, float P, ExternalTolerance external, double kInternal) {
     SingleResults r{};
     r.d = d;
-    const float dr = static_cast<float>(representativeDiameter(d));
+    const float dr = stored(representativeDiameter(d));
     const std::optional<WirePair> w = wires(P);
     if (w) {
-        r.w1 = static_cast<float>(w->preferred);
-        r.w2 = static_cast<float>(w->second);
+        r.w1 = stored(w->preferred);
+        r.w2 = stored(w->second);
     }
-    if (const auto td = single(majorDiameterTolerance(P))) r.majorLower = -*td;
-    r.d2 = static_cast<float>(pitchDiameter(d, P));
-    const std::optional<float> ac = single(crestClearance(P));
-    if (ac) r.d3 = static_cast<float>(externalMinorDiameter(d, P, *ac));
-    if (r.w1) r.M1 = static_cast<float>(trapezoidalThreeWireM(PitchDiameter{r.d2}, Wire{*r.w1}, Pitch{P}));
-    if (r.w2) r.M2 = static_cast<float>(trapezoidalThreeWireM(PitchDiameter{r.d2}, Wire{*r.w2}, Pitch{P}));
+    if (const auto td = stored(majorDiameterTolerance(P))) r.majorLower = -*td;
+    r.d2 = stored(pitchDiameter(d, P));
+    const std::optional<float> ac = stored(crestClearance(P));
+    if (ac) r.d3 = stored(externalMinorDiameter(d, P, *ac));
+    if (r.w1) r.M1 = stored(trapezoidalThreeWireM(PitchDiameter{r.d2}, Wire{*r.w1}, Pitch{P}));
+    if (r.w2) r.M2 = stored(trapezoidalThreeWireM(PitchDiameter{r.d2}, Wire{*r.w2}, Pitch{P}));
 
-    r.es = static_cast<float>(fundamentalDeviation(external.position, P));
-    r.pitchLower = static_cast<float>(pitchLowerDeviation(external.k, P, dr, r.es));
-    r.minorLower = static_cast<float>(minorLowerDeviation(external.k, P, dr, r.es));
+    r.es = stored(fundamentalDeviation(external.position, P));
+    r.pitchLower = stored(pitchLowerDeviation(external.k, P, dr, r.es));
+    r.minorLower = stored(minorLowerDeviation(external.k, P, dr, r.es));
 
-    if (ac) r.D4 = static_cast<float>(internalMajorDiameter(d, *ac));
-    r.D2 = static_cast<float>(pitchDiameter(d, P));
-    r.D1 = static_cast<float>(internalMinorDiameter(d, P));
-    r.TD1 = static_cast<float>(minorTolerance(P));
+    if (ac) r.D4 = stored(internalMajorDiameter(d, *ac));
+    r.D2 = stored(pitchDiameter(d, P));
+    r.D1 = stored(internalMinorDiameter(d, P));
+    r.TD1 = stored(minorTolerance(P));
 
-    r.TD2 = static_cast<float>(pitchTolerance(kInternal, P, dr));
+    r.TD2 = stored(pitchTolerance(kInternal, P, dr));
     const GaugeRow g = gaugeRow(r.TD2);
-    const float D2plusTD2 = static_cast<float>(static_cast<double>(r.D2) + r.TD2);
+    const float D2plusTD2 = stored(static_cast<double>(r.D2) + r.TD2);
     const GaugeBlock b = gaugeBlock(d, P, r.D2, D2plusTD2, r.w1.value_or(0), g);
-    r.goMajor = static_cast<float>(b.goMajor);
-    r.noGoMajor = static_cast<float>(b.noGoMajor);
-    r.majorDeviation = static_cast<float>(b.majorDeviation);
-    r.pitchTolerance = static_cast<float>(b.pitchTolerance);
+    r.goMajor = stored(b.goMajor);
+    r.noGoMajor = stored(b.noGoMajor);
+    r.majorDeviation = stored(b.majorDeviation);
+    r.pitchTolerance = stored(b.pitchTolerance);
     if (r.w1) {
-        r.goM = static_cast<float>(b.goM);
-        r.noGoM = static_cast<float>(b.noGoM);
-        r.goWearM = static_cast<float>(b.goWearM);
-        r.noGoWearM = static_cast<float>(b.noGoWearM);
+        r.goM = stored(b.goM);
+        r.noGoM = stored(b.noGoM);
+        r.goWearM = stored(b.goWearM);
+        r.noGoWearM = stored(b.noGoWearM);
     }
     return r;
 }

@@ -169,9 +169,6 @@ struct SingleResults {
     float majorDeviation;
     float pitchTolerance;
     std::optional<float> goM, noGoM, goWearM, noGoWearM;
-
-    // True when every present value is finite.
-    bool finite() const;
 };
 
 // Needs P > 0. kInternal is kInternal7H or kInternal8H.

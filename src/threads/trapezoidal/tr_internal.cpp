@@ -223,27 +223,4 @@ InternalResult calculateInternal(double d, double P, InternalClass cls, std::opt
     return r;
 }
 
-bool isShowable(const InternalResult& r) {
-    bool ok = true;
-    auto check = [&](double v) { ok = ok && std::isfinite(v); };
-    auto checkOpt = [&](const std::optional<double>& v) {
-        if (v) check(*v);
-    };
-    check(r.D2);
-    check(r.D1);
-    check(r.computedTolerance);
-    checkOpt(r.D4);
-    checkOpt(r.gaugeMinor);
-    if (r.gaugeMinor) ok = ok && std::isfinite(static_cast<float>(*r.gaugeMinor));
-    if (r.gauge) {
-        const GaugeSizes& s = *r.gauge;
-        for (double v : {s.goMajor, s.noGoMajor, s.goPitch, s.noGoPitch, s.goWear, s.noGoWear}) check(v);
-        for (const WireMs* m : {&s.goM, &s.noGoM, &s.goWearM, &s.noGoWearM}) {
-            checkOpt(m->overW1);
-            checkOpt(m->overW2);
-        }
-    }
-    return ok;
-}
-
 }  // namespace quorvil::trapezoidal

@@ -79,7 +79,4 @@ struct InternalResult {
 InternalResult calculateInternal(double d, double P, InternalClass cls, std::optional<double> w1,
                                  std::optional<double> w2);
 
-// True when every value the result would show is finite.
-bool isShowable(const InternalResult& r);
-
 }  // namespace quorvil::trapezoidal

@@ -181,16 +181,16 @@ struct RangeRow {
     double td3Class8e;
 };
 
-enum class Box { T1, T2, T3 };
+enum class Box { Major, Pitch, Minor };
 constexpr unsigned k7h = 1u << 0;
 constexpr unsigned k7e = 1u << 1;
 constexpr unsigned k8e = 1u << 2;
 constexpr unsigned k8c = 1u << 3;
 
-// The texts of the published table that do not follow the rules (different
-// rounding, a dropped or added trailing zero, "22.0" for 22, and so on).
-// They are shown as published.
-struct Departure {
+// A text of the published table that does not follow the rules (another
+// rounding, a trailing zero dropped or added, "22.0" for 22), shown as
+// published; `classes` holds one bit per class it stands in.
+struct StoredText {
     int position;
     Box box;
     unsigned classes;
@@ -269,38 +269,38 @@ constexpr RangeRow kRangeRows[] = {
     {190, 290, 40, 0.85, 1.06, 1.363, 1.625},
     {190, 290, 44, 0.9, 1.12, 1.44, 1.715},
 };
-constexpr Departure kDepartures[] = {
-    {4, Box::T3, k8c, "8.5-0.520"},  // Tr12×3
-    {5, Box::T2, k8c, "11(-0.15/-0.40)"},  // Tr12×2
-    {7, Box::T2, k8c, "15(-0.15/-0.40)"},  // Tr16×2
-    {9, Box::T2, k8c, "19(-0.15/-0.40)"},  // Tr20×2
-    {42, Box::T1, k7e | k8e | k8c, "80-0.3"},  // Tr80×4
-    {43, Box::T1, k7e | k8e | k8c, "90-0.6"},  // Tr90×12
-    {44, Box::T1, k7e | k8e | k8c, "90-0.8"},  // Tr90×18
-    {45, Box::T1, k7e | k8e | k8c, "90-0.3"},  // Tr90×4
-    {46, Box::T1, k7e | k8e | k8c, "100-0.6"},  // Tr100×12
-    {48, Box::T1, k7e | k8e | k8c, "100-0.3"},  // Tr100×4
-    {50, Box::T1, k7e | k8e | k8c, "120-0.9"},  // Tr120×22
-    {58, Box::T1, k7e | k8e | k8c, "180-0.8"},  // Tr180×18
-    {58, Box::T2, k7e, "171(-0.20/-0.80)"},  // Tr180×18
-    {58, Box::T2, k8e, "171(-0.20/-0.95)"},  // Tr180×18
-    {58, Box::T2, k8c, "171(-0.40/-1.15)"},  // Tr180×18
-    {61, Box::T2, k7e, "191(-0.20/-0.83)"},  // Tr200×18
-    {61, Box::T2, k8e, "191(-0.20/-1.0)"},  // Tr200×18
-    {61, Box::T2, k8c, "191(-0.40/-1.2)"},  // Tr200×18
-    {73, Box::T3, k7h, "16.5-0.350"},  // Tr22×5
-    {77, Box::T2, k7h, "22.0-0.375"},  // Tr26×8
-    {80, Box::T2, k7h, "25.0-0.40"},  // Tr30×10
-    {83, Box::T2, k8c, "29(-0.30/-0.8)"},  // Tr34×10
-    {86, Box::T2, k7h, "33.0-0.40"},  // Tr38×10
-    {89, Box::T2, k7h, "37.0-0.40"},  // Tr42×10
-    {89, Box::T2, k8c, "37(-0.30/-0.8)"},  // Tr42×10
-    {92, Box::T2, k7h, "40.0-0.475"},  // Tr46×12
-    {100, Box::T2, k8c, "60(-0.30/-0.83)"},  // Tr65×10
-    {107, Box::T3, k7e, "65-0.90"},  // Tr85×18
-    {112, Box::T1, k7h | k7e | k8e | k8c, "110-0.6"},  // Tr110×12
-    {124, Box::T2, k8e, "181(-0.2/-1.0)"},  // Tr190×18
-    {125, Box::T3, k7h, "156-1.0"},  // Tr190×32
+constexpr StoredText kStoredTexts[] = {
+    {4, Box::Minor, k8c, "8.5-0.520"},  // Tr12×3
+    {5, Box::Pitch, k8c, "11(-0.15/-0.40)"},  // Tr12×2
+    {7, Box::Pitch, k8c, "15(-0.15/-0.40)"},  // Tr16×2
+    {9, Box::Pitch, k8c, "19(-0.15/-0.40)"},  // Tr20×2
+    {42, Box::Major, k7e | k8e | k8c, "80-0.3"},  // Tr80×4
+    {43, Box::Major, k7e | k8e | k8c, "90-0.6"},  // Tr90×12
+    {44, Box::Major, k7e | k8e | k8c, "90-0.8"},  // Tr90×18
+    {45, Box::Major, k7e | k8e | k8c, "90-0.3"},  // Tr90×4
+    {46, Box::Major, k7e | k8e | k8c, "100-0.6"},  // Tr100×12
+    {48, Box::Major, k7e | k8e | k8c, "100-0.3"},  // Tr100×4
+    {50, Box::Major, k7e | k8e | k8c, "120-0.9"},  // Tr120×22
+    {58, Box::Major, k7e | k8e | k8c, "180-0.8"},  // Tr180×18
+    {58, Box::Pitch, k7e, "171(-0.20/-0.80)"},  // Tr180×18
+    {58, Box::Pitch, k8e, "171(-0.20/-0.95)"},  // Tr180×18
+    {58, Box::Pitch, k8c, "171(-0.40/-1.15)"},  // Tr180×18
+    {61, Box::Pitch, k7e, "191(-0.20/-0.83)"},  // Tr200×18
+    {61, Box::Pitch, k8e, "191(-0.20/-1.0)"},  // Tr200×18
+    {61, Box::Pitch, k8c, "191(-0.40/-1.2)"},  // Tr200×18
+    {73, Box::Minor, k7h, "16.5-0.350"},  // Tr22×5
+    {77, Box::Pitch, k7h, "22.0-0.375"},  // Tr26×8
+    {80, Box::Pitch, k7h, "25.0-0.40"},  // Tr30×10
+    {83, Box::Pitch, k8c, "29(-0.30/-0.8)"},  // Tr34×10
+    {86, Box::Pitch, k7h, "33.0-0.40"},  // Tr38×10
+    {89, Box::Pitch, k7h, "37.0-0.40"},  // Tr42×10
+    {89, Box::Pitch, k8c, "37(-0.30/-0.8)"},  // Tr42×10
+    {92, Box::Pitch, k7h, "40.0-0.475"},  // Tr46×12
+    {100, Box::Pitch, k8c, "60(-0.30/-0.83)"},  // Tr65×10
+    {107, Box::Minor, k7e, "65-0.90"},  // Tr85×18
+    {112, Box::Major, k7h | k7e | k8e | k8c, "110-0.6"},  // Tr110×12
+    {124, Box::Pitch, k8e, "181(-0.2/-1.0)"},  // Tr190×18
+    {125, Box::Minor, k7h, "156-1.0"},  // Tr190×32
 };
 // clang-format on
 
@@ -380,7 +380,7 @@ std::optional<Size> sizeAt(int position) {
     return s;
 }
 
-std::optional<LimitsTexts> formedLimits(int position, ExternalClass cls) {
+std::optional<LimitsTexts> externalLimitsByRule(int position, ExternalClass cls) {
     const auto size = sizeAt(position);
     if (!size) return std::nullopt;
     const PitchRow* pr = pitchRow(size->pitchUm);
@@ -413,24 +413,17 @@ std::optional<LimitsTexts> formedLimits(int position, ExternalClass cls) {
 }
 
 std::optional<LimitsTexts> externalLimits(int position, ExternalClass cls) {
-    auto t = formedLimits(position, cls);
+    auto t = externalLimitsByRule(position, cls);
     if (!t) return t;
-    for (const auto& dep : kDepartures) {
-        if (dep.position != position || (dep.classes & classBit(cls)) == 0) continue;
-        switch (dep.box) {
-        case Box::T1: t->major = dep.text; break;
-        case Box::T2: t->pitch = dep.text; break;
-        case Box::T3: t->minor = dep.text; break;
+    for (const StoredText& st : kStoredTexts) {
+        if (st.position != position || (st.classes & classBit(cls)) == 0) continue;
+        switch (st.box) {
+        case Box::Major: t->major = st.text; break;
+        case Box::Pitch: t->pitch = st.text; break;
+        case Box::Minor: t->minor = st.text; break;
         }
     }
     return t;
-}
-
-int departureCellCount() {
-    int n = 0;
-    for (const auto& dep : kDepartures)
-        for (unsigned b = dep.classes; b != 0; b &= b - 1) ++n;
-    return n;
 }
 
 }  // namespace quorvil::trapezoidal

@@ -10,10 +10,9 @@
 
 namespace quorvil::trapezoidal {
 
-// The size list: 142 items; positions 0 and 64 are series headers.
+// The size list: the header "第一系列" at 0, the first series at 1-63, the
+// header "第二系列" at 64 and the second series at 65-141.
 inline constexpr int kSizeListCount = 142;
-inline constexpr int kFirstSeriesHeader = 0;
-inline constexpr int kSecondSeriesHeader = 64;
 
 // Item text at a list position (UTF-8); empty outside the list.
 std::string_view sizeItem(int position);
@@ -34,17 +33,13 @@ std::optional<Size> sizeAt(int position);
 // The four external classes, in the order of their buttons.
 enum class ExternalClass { c7h, c7e, c8e, c8c };
 
-// Limits of an external thread of the size at `position` in `cls`; nothing
-// where sizeAt has nothing.
-std::optional<LimitsTexts> externalLimits(int position, ExternalClass cls);
+// Limits of an external thread of the size at `position` in class `c`, or
+// none where sizeAt has none.
+std::optional<LimitsTexts> externalLimits(int position, ExternalClass c);
 
-// The same texts as the rules form them, before the exceptions of the
-// published table are applied; kept apart so that the exceptions can be
-// checked against what they replace.
-std::optional<LimitsTexts> formedLimits(int position, ExternalClass cls);
-
-// Number of (position, box, class) cells the published table sets apart
-// from the rules.
-int departureCellCount();
+// The same texts as the rules alone form them, before the stored texts of
+// the published table that replace some of them are applied; kept apart so
+// that the stored texts can be checked against what they replace.
+std::optional<LimitsTexts> externalLimitsByRule(int position, ExternalClass c);
 
 }  // namespace quorvil::trapezoidal

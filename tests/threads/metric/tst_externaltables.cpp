@@ -31,7 +31,10 @@ const std::vector<int> kNoRow6e = {0,   1,   2,   3,   4,   5,   6,   7,   8,   
                                    125, 126, 127, 128, 129, 130, 131, 132, 133, 135, 240};
 const std::vector<int> kNoRow6f = {0, 1, 2, 3, 4, 6, 8, 125, 126, 127, 128, 129, 131, 133, 240};
 
-QString item(int position) { return QString::fromUtf8(metricSizeItems()[static_cast<std::size_t>(position)]); }
+QString item(int position) {
+    const std::string_view text = sizeItem(position);
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 bool contains(const std::vector<int>& v, int x) { return std::find(v.begin(), v.end(), x) != v.end(); }
 
@@ -54,7 +57,8 @@ private slots:
 };
 
 void TestExternalTables::sizeList() {
-    QCOMPARE(int(metricSizeItems().size()), 241);
+    QCOMPARE(kSizeListCount, 241);
+    QVERIFY(sizeItem(-1).empty() && sizeItem(241).empty());
     QCOMPARE(item(0), QString("第一系列"));
     QCOMPARE(item(125), QString("第二系列"));
     QCOMPARE(item(240), QString("\t"));
@@ -83,45 +87,116 @@ void TestExternalTables::limits_data() {
     QTest::addColumn<QString>("pitch");
     QTest::addColumn<QString>("minor");
     const auto H = ExternalClass::c6h, G = ExternalClass::c6g, E = ExternalClass::c6e, F = ExternalClass::c6f;
-    QTest::newRow("22 6h") << 22 << H << "10-0.236" << "9.026-0.132" << "8.376";
-    QTest::newRow("22 6g") << 22 << G << "10(-0.032/-0.268)" << "9.026(-0.032/-0.164)" << "8.376";
-    QTest::newRow("22 6e") << 22 << E << "10(-0.067/-0.303)" << "9.026(-0.067/-0.199)" << "8.376";
-    QTest::newRow("22 6f") << 22 << F << "10(-0.045/-0.281)" << "9.026(-0.045/-0.177)" << "8.376";
-    QTest::newRow("1 6h") << 1 << H << "1-0.067" << "0.838-0.053" << "0.729";
-    QTest::newRow("1 6g") << 1 << G << "1(-0.018/-0.085)" << "0.838(-0.018/-0.071)" << "0.729";
-    QTest::newRow("129 band bound 1.4") << 129 << H << "1.4-0.056" << "1.27-0.048" << "1.183";
-    QTest::newRow("167 band bound 45") << 167 << H << "45-0.236" << "44.026-0.15" << "43.376";
-    QTest::newRow("82 band bound 90") << 82 << H << "90-0.28" << "88.701-0.18" << "87.835";
-    QTest::newRow("108 band bound 180") << 108 << H << "180-0.375" << "178.051-0.224" << "176.752";
-    QTest::newRow("225 band (180,355]") << 225 << H << "190-0.375" << "188.051-0.25" << "186.752";
-    QTest::newRow("138 M7.0") << 138 << H << "7-0.18" << "6.35-0.112" << "5.917";
-    QTest::newRow("134 minor 2.85") << 134 << H << "3.5-0.125" << "3.11-0.085" << "2.85";
-    QTest::newRow("45 minor 31.67") << 45 << H << "36-0.475" << "33.402-0.224" << "31.67";
-    QTest::newRow("121 6g pitch 8") << 121 << G << "280(-0.1/-0.81)" << "274.804(-0.1/-0.455)" << "271.34";
-    QTest::newRow("2 exact minor 0.783") << 2 << H << "1-0.056" << "0.870-0.048" << "0.783";
-    QTest::newRow("9 stored 2.5-0.10") << 9 << H << "2.5-0.10" << "2.208-0.071" << "2.013";
-    QTest::newRow("40 6g stored") << 40 << G << "24(-0.026/-0.206)" << "23.350(-0.026/-0.151)" << "22.917";
-    QTest::newRow("200 rule 115-0.6") << 200 << H << "115-0.6" << "111.103-0.30" << "108.505";
-    QTest::newRow("87 rule 106.103-0.3") << 87 << H << "110-0.6" << "106.103-0.3" << "103.505";
-    QTest::newRow("21 rule 7.513-0.1") << 21 << H << "8-0.14" << "7.513-0.1" << "7.188";
-    QTest::newRow("11 6e") << 11 << E << "3(-0.05/-0.156)" << "2.675(-0.05/-0.125)" << "2.459";
-    QTest::newRow("5 6f") << 5 << F << "1.6(-0.034/-0.119)" << "1.373(-0.034/-0.097)" << "1.221";
-    QTest::newRow("138 6e") << 138 << E << "7(-0.06/-0.24)" << "6.35(-0.06/-0.172)" << "5.917";
-    QTest::newRow("91 6e") << 91 << E << "125(-0.14/-0.85)" << "119.804(-0.14/-0.475)" << "116.34";
-    QTest::newRow("239 6f") << 239 << F << "300(-0.075/-0.55)" << "297.402(-0.075/-0.355)" << "295.67";
-    QTest::newRow("9 6f") << 9 << F << "2.5(-0.035/-0.135)" << "2.208(-0.035/-0.106)" << "2.013";
-    QTest::newRow("20 6e upper -0.060 / -0.06") << 20 << E << "8(-0.060/-0.24)" << "7.35(-0.06/-0.172)" << "6.917";
-    QTest::newRow("121 6e leading blank") << 121 << E << "280(-0.14/-0.85)" << " 274.804(-0.14/-0.495)" << "271.34";
-    QTest::newRow("208 6e leading blank") << 208 << E << "130(-0.14/-0.85)" << " 124.804(-0.14/-0.475)" << "121.34";
-    QTest::newRow("199 6e blanks") << 199 << E << "105(-0.071/-0.351)" << "103.701(-0.071 /-0.261 )" << "102.835";
-    QTest::newRow("214 6e blank in number") << 214 << E << "150(-0.118/-0. 718)" << "146.103(-0.118/-0.418)"
+    QTest::newRow("22 6h") << 22 << H << "10-0.236"
+                           << "9.026-0.132"
+                           << "8.376";
+    QTest::newRow("22 6g") << 22 << G << "10(-0.032/-0.268)"
+                           << "9.026(-0.032/-0.164)"
+                           << "8.376";
+    QTest::newRow("22 6e") << 22 << E << "10(-0.067/-0.303)"
+                           << "9.026(-0.067/-0.199)"
+                           << "8.376";
+    QTest::newRow("22 6f") << 22 << F << "10(-0.045/-0.281)"
+                           << "9.026(-0.045/-0.177)"
+                           << "8.376";
+    QTest::newRow("1 6h") << 1 << H << "1-0.067"
+                          << "0.838-0.053"
+                          << "0.729";
+    QTest::newRow("1 6g") << 1 << G << "1(-0.018/-0.085)"
+                          << "0.838(-0.018/-0.071)"
+                          << "0.729";
+    QTest::newRow("129 band bound 1.4") << 129 << H << "1.4-0.056"
+                                        << "1.27-0.048"
+                                        << "1.183";
+    QTest::newRow("167 band bound 45") << 167 << H << "45-0.236"
+                                       << "44.026-0.15"
+                                       << "43.376";
+    QTest::newRow("82 band bound 90") << 82 << H << "90-0.28"
+                                      << "88.701-0.18"
+                                      << "87.835";
+    QTest::newRow("108 band bound 180") << 108 << H << "180-0.375"
+                                        << "178.051-0.224"
+                                        << "176.752";
+    QTest::newRow("225 band (180,355]") << 225 << H << "190-0.375"
+                                        << "188.051-0.25"
+                                        << "186.752";
+    QTest::newRow("138 M7.0") << 138 << H << "7-0.18"
+                              << "6.35-0.112"
+                              << "5.917";
+    QTest::newRow("134 minor 2.85") << 134 << H << "3.5-0.125"
+                                    << "3.11-0.085"
+                                    << "2.85";
+    QTest::newRow("45 minor 31.67") << 45 << H << "36-0.475"
+                                    << "33.402-0.224"
+                                    << "31.67";
+    QTest::newRow("121 6g pitch 8") << 121 << G << "280(-0.1/-0.81)"
+                                    << "274.804(-0.1/-0.455)"
+                                    << "271.34";
+    QTest::newRow("2 exact minor 0.783") << 2 << H << "1-0.056"
+                                         << "0.870-0.048"
+                                         << "0.783";
+    QTest::newRow("9 stored 2.5-0.10") << 9 << H << "2.5-0.10"
+                                       << "2.208-0.071"
+                                       << "2.013";
+    QTest::newRow("40 6g stored") << 40 << G << "24(-0.026/-0.206)"
+                                  << "23.350(-0.026/-0.151)"
+                                  << "22.917";
+    QTest::newRow("200 rule 115-0.6") << 200 << H << "115-0.6"
+                                      << "111.103-0.30"
+                                      << "108.505";
+    QTest::newRow("87 rule 106.103-0.3") << 87 << H << "110-0.6"
+                                         << "106.103-0.3"
+                                         << "103.505";
+    QTest::newRow("21 rule 7.513-0.1") << 21 << H << "8-0.14"
+                                       << "7.513-0.1"
+                                       << "7.188";
+    QTest::newRow("11 6e") << 11 << E << "3(-0.05/-0.156)"
+                           << "2.675(-0.05/-0.125)"
+                           << "2.459";
+    QTest::newRow("5 6f") << 5 << F << "1.6(-0.034/-0.119)"
+                          << "1.373(-0.034/-0.097)"
+                          << "1.221";
+    QTest::newRow("138 6e") << 138 << E << "7(-0.06/-0.24)"
+                            << "6.35(-0.06/-0.172)"
+                            << "5.917";
+    QTest::newRow("91 6e") << 91 << E << "125(-0.14/-0.85)"
+                           << "119.804(-0.14/-0.475)"
+                           << "116.34";
+    QTest::newRow("239 6f") << 239 << F << "300(-0.075/-0.55)"
+                            << "297.402(-0.075/-0.355)"
+                            << "295.67";
+    QTest::newRow("9 6f") << 9 << F << "2.5(-0.035/-0.135)"
+                          << "2.208(-0.035/-0.106)"
+                          << "2.013";
+    QTest::newRow("20 6e upper -0.060 / -0.06") << 20 << E << "8(-0.060/-0.24)"
+                                                << "7.35(-0.06/-0.172)"
+                                                << "6.917";
+    QTest::newRow("121 6e leading blank") << 121 << E << "280(-0.14/-0.85)"
+                                          << " 274.804(-0.14/-0.495)"
+                                          << "271.34";
+    QTest::newRow("208 6e leading blank") << 208 << E << "130(-0.14/-0.85)"
+                                          << " 124.804(-0.14/-0.475)"
+                                          << "121.34";
+    QTest::newRow("199 6e blanks") << 199 << E << "105(-0.071/-0.351)"
+                                   << "103.701(-0.071 /-0.261 )"
+                                   << "102.835";
+    QTest::newRow("214 6e blank in number") << 214 << E << "150(-0.118/-0. 718)"
+                                            << "146.103(-0.118/-0.418)"
                                             << "143.505";
-    QTest::newRow("9 6e none") << 9 << E << "-" << "-" << "-";
-    QTest::newRow("128 6f none") << 128 << F << "-" << "-" << "-";
-    QTest::newRow("6 6f none") << 6 << F << "-" << "-" << "-";
+    QTest::newRow("9 6e none") << 9 << E << "-"
+                               << "-"
+                               << "-";
+    QTest::newRow("128 6f none") << 128 << F << "-"
+                                 << "-"
+                                 << "-";
+    QTest::newRow("6 6f none") << 6 << F << "-"
+                               << "-"
+                               << "-";
     for (auto [name, c] : {std::pair{"6h", H}, std::pair{"6g", G}, std::pair{"6e", E}, std::pair{"6f", F}}) {
         for (int pos : {-1, 0, 125, 240, 241})
-            QTest::addRow("%s at %d none", name, pos) << pos << c << "-" << "-" << "-";
+            QTest::addRow("%s at %d none", name, pos) << pos << c << "-"
+                                                      << "-"
+                                                      << "-";
     }
 }
 
@@ -131,7 +206,7 @@ void TestExternalTables::limits() {
     QFETCH(QString, major);
     QFETCH(QString, pitch);
     QFETCH(QString, minor);
-    const auto row = externalLimits(cls, position);
+    const auto row = externalLimits(position, cls);
     QCOMPARE(row ? QString::fromStdString(row->major) : QString("-"), major);
     QCOMPARE(row ? QString::fromStdString(row->pitch) : QString("-"), pitch);
     QCOMPARE(row ? QString::fromStdString(row->minor) : QString("-"), minor);
@@ -141,14 +216,14 @@ void TestExternalTables::rowsPerClass() {
     int counts[4] = {0, 0, 0, 0};
     for (int pos = -1; pos <= 241; ++pos) {
         for (int c = 0; c < 4; ++c) {
-            if (externalLimits(static_cast<ExternalClass>(c), pos)) ++counts[c];
+            if (externalLimits(pos, static_cast<ExternalClass>(c))) ++counts[c];
         }
         const bool size = pos >= 1 && pos <= 239 && pos != 125;
-        QCOMPARE(externalLimits(ExternalClass::c6h, pos).has_value(), size);
-        QCOMPARE(externalLimits(ExternalClass::c6g, pos).has_value(), size);
+        QCOMPARE(externalLimits(pos, ExternalClass::c6h).has_value(), size);
+        QCOMPARE(externalLimits(pos, ExternalClass::c6g).has_value(), size);
         if (pos >= 0 && pos <= 240) {
-            QCOMPARE(externalLimits(ExternalClass::c6e, pos).has_value(), !contains(kNoRow6e, pos));
-            QCOMPARE(externalLimits(ExternalClass::c6f, pos).has_value(), !contains(kNoRow6f, pos));
+            QCOMPARE(externalLimits(pos, ExternalClass::c6e).has_value(), !contains(kNoRow6e, pos));
+            QCOMPARE(externalLimits(pos, ExternalClass::c6f).has_value(), !contains(kNoRow6f, pos));
         }
     }
     QCOMPARE(counts[0], 238);
@@ -164,8 +239,8 @@ void TestExternalTables::storedTextsDifferFromTheRule() {
     for (int pos = 0; pos <= 240; ++pos) {
         for (int c = 0; c < 4; ++c) {
             const auto cls = static_cast<ExternalClass>(c);
-            const auto shown = externalLimits(cls, pos);
-            const auto rule = externalLimitsByRule(cls, pos);
+            const auto shown = externalLimits(pos, cls);
+            const auto rule = externalLimitsByRule(pos, cls);
             QCOMPARE(shown.has_value(), rule.has_value());
             if (!shown) continue;
             QCOMPARE(shown->minor, rule->minor);
@@ -175,15 +250,15 @@ void TestExternalTables::storedTextsDifferFromTheRule() {
         }
     }
     QCOMPARE(differing, 57);
-    QCOMPARE(QString::fromStdString(externalLimitsByRule(ExternalClass::c6h, 9)->major), QString("2.5-0.1"));
+    QCOMPARE(QString::fromStdString(externalLimitsByRule(9, ExternalClass::c6h)->major), QString("2.5-0.1"));
 }
 
 void TestExternalTables::minorIsTheSameInEveryClass() {
     for (int pos = 1; pos < 240; ++pos) {
-        const auto h = externalLimits(ExternalClass::c6h, pos);
+        const auto h = externalLimits(pos, ExternalClass::c6h);
         if (!h) continue;
         for (auto c : {ExternalClass::c6g, ExternalClass::c6e, ExternalClass::c6f}) {
-            if (const auto r = externalLimits(c, pos)) QCOMPARE(r->minor, h->minor);
+            if (const auto r = externalLimits(pos, c)) QCOMPARE(r->minor, h->minor);
         }
     }
 }
@@ -193,7 +268,7 @@ void TestExternalTables::minorIsTheSameInEveryClass() {
 void TestExternalTables::fourDecimalFactorsDiffer() {
     int minorDiffers = 0;
     for (int pos = 1; pos < 240; ++pos) {
-        const auto row = externalLimitsByRule(ExternalClass::c6h, pos);
+        const auto row = externalLimitsByRule(pos, ExternalClass::c6h);
         if (!row) continue;
         const QString text = item(pos);
         const int times = text.indexOf(QChar(0x00D7));

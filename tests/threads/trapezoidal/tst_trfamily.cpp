@@ -242,7 +242,6 @@ void TestTrapFamily::singlePrecisionPath() {
     QCOMPARE(QString::fromStdString(reformat(text.toStdString(), Pattern::Hash3)), "128.625");
     QVERIFY(text.endsWith(QLatin1Char('5')));
     QCOMPARE(QString::fromStdString(formatPattern(b(130, 7).noGoMajor, Pattern::Hash3)), "128.624");
-    QVERIFY(r.finite());
 }
 
 void TestTrapFamily::singlePrecisionMissingRows() {
