@@ -1,10 +1,8 @@
 #include <QAbstractButton>
 #include <QImage>
 #include <QLineEdit>
-#include <QPointer>
 #include <QRadioButton>
-
-#include <memory>
+#include <QScopeGuard>
 
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
@@ -42,12 +40,9 @@ QStringList trapResultBoxes() {
 
 }  // namespace
 
-class TestForm19 : public QObject {
+class TestForm19 : public quorvil::test::WindowTest<Form19> {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-
     void openingState();
     void selfFormatting_data();
     void selfFormatting();
@@ -72,67 +67,45 @@ private slots:
     void printsTabInFront();
 
 private:
-    QLineEdit* box(const QString& name) const { return form->findChild<QLineEdit*>(name); }
-    void click(const QString& name) const {
-        auto* b = form->findChild<QAbstractButton*>(name);
-        QVERIFY2(b, qPrintable(name));
-        b->click();
-    }
+    QLineEdit* box(const QString& name) const { return p.box(name); }
     void fill(const QStringList& names, const QString& text) const {
-        for (const QString& n : names) box(n)->setText(text);
+        for (const QString& n : names) p.type(n, text);
     }
     void checkBoxes(const QString& list) const {
         QStringList expected;
         for (const auto& [name, text] : parsePairs(list)) expected << name + QLatin1Char('=') + text;
-        const quorvil::test::WindowProbe p(form);
         QVERIFY2(p.matches(expected), p.why());
     }
     QStringList texts(const QStringList& names) const {
         QStringList out;
-        for (const QString& n : names) out << box(n)->text();
+        for (const QString& n : names) out << p.text(n);
         return out;
     }
     void metric(const QString& d, const QString& P) const {
-        box(QStringLiteral("w1"))->setText(d);
-        box(QStringLiteral("w2"))->setText(P);
-        form->Command1_Click();
+        p.type({"w1=" + d, "w2=" + P});
+        w->Command1_Click();
     }
     void trap(const QString& d, const QString& P) const {
-        box(QStringLiteral("txtt1"))->setText(d);
-        box(QStringLiteral("txtT2"))->setText(P);
-        form->Command2_Click();
+        p.type({"txtt1=" + d, "txtT2=" + P});
+        w->Command2_Click();
     }
-
-    QPointer<Form19> form;
+    void showTab(int index) const { p.get<quorvil::TabContainer>(QStringLiteral("SSTab1"))->setCurrentIndex(index); }
 };
 
-void TestForm19::init() {
-    form = new Form19();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form));
-}
-
-void TestForm19::cleanup() {
-    quorvil::setPrintSink({});
-    delete form.data();
-}
-
 void TestForm19::openingState() {
-    QCOMPARE(form->windowTitle(), QStringLiteral("10.非标螺纹参数<可输入任意参数计算>"));
-    auto* tabs = form->findChild<quorvil::TabContainer*>(QStringLiteral("SSTab1"));
-    QVERIFY(tabs);
+    QCOMPARE(w->windowTitle(), QStringLiteral("10.非标螺纹参数<可输入任意参数计算>"));
+    auto* tabs = p.get<quorvil::TabContainer>(QStringLiteral("SSTab1"));
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(tabs->count(), 2);
-    for (QLineEdit* b : form->findChildren<QLineEdit*>()) QVERIFY2(b->text().isEmpty(), qPrintable(b->objectName()));
-    for (const char* on : {"Op1", "Op4", "Op7e", "Op7"})
-        QVERIFY(form->findChild<QRadioButton*>(QLatin1String(on))->isChecked());
+    for (QLineEdit* b : w->findChildren<QLineEdit*>()) QVERIFY2(b->text().isEmpty(), qPrintable(b->objectName()));
+    for (const char* on : {"Op1", "Op4", "Op7e", "Op7"}) QVERIFY(p.get<QRadioButton>(QLatin1String(on))->isChecked());
     for (const char* off : {"Op2", "Op3", "Op5", "Op6", "Op7h", "Op8e", "Op8c", "Op8"})
-        QVERIFY(!form->findChild<QRadioButton*>(QLatin1String(off))->isChecked());
+        QVERIFY(!p.get<QRadioButton>(QLatin1String(off))->isChecked());
     for (const char* b : {"Command1", "Command8", "Command2", "Command4"})
-        QVERIFY(form->findChild<QAbstractButton*>(QLatin1String(b))->isEnabled());
-    QCOMPARE(form->focusWidget(), box(QStringLiteral("w1")));
+        QVERIFY(p.get<QAbstractButton>(QLatin1String(b))->isEnabled());
+    QCOMPARE(w->focusWidget(), box(QStringLiteral("w1")));
     // 39 result boxes on tab 0, 34 on tab 1, 4 inputs.
-    QCOMPARE(form->findChildren<QLineEdit*>().size(), 39 + 34 + 4);
+    QCOMPARE(w->findChildren<QLineEdit*>().size(), 39 + 34 + 4);
 }
 
 void TestForm19::selfFormatting_data() {
@@ -175,11 +148,11 @@ void TestForm19::selfFormatting() {
     QLineEdit* b = box(name);
     if (typed) {
         // A typed text stays as typed until the user is done with it.
-        QTest::keyClicks(b, text);
+        p.keys(name, text);
         QCOMPARE(b->text(), text);
         QTest::keyClick(b, Qt::Key_Return);
     } else {
-        b->setText(text);
+        p.type(name, text);
     }
     QCOMPARE(b->text(), shown);
     b->clear();
@@ -238,8 +211,8 @@ void TestForm19::metricExamples() {
     QFETCH(QString, external);
     QFETCH(QString, internal);
     QFETCH(QString, expected);
-    click(external);
-    click(internal);
+    p.click(external);
+    p.click(internal);
     metric(d, P);
     checkBoxes(expected);
 }
@@ -276,7 +249,7 @@ void TestForm19::metricRejectedInputs() {
 void TestForm19::metricGapTakesRangeBelow() {
     // 11 < d < 12 takes dr of the range up to 11: every tolerance the same.
     const QStringList dependent{"w8", "w12", "w14", "w29", "w31", "w33"};
-    click(QStringLiteral("Op5"));
+    p.click(QStringLiteral("Op5"));
     metric(QStringLiteral("11"), QStringLiteral("1.5"));
     const QStringList at11 = texts(dependent);
     metric(QStringLiteral("11.5"), QStringLiteral("1.5"));
@@ -309,7 +282,7 @@ void TestForm19::metricWithoutGaugeRow() {
     QFETCH(QString, d);
     QFETCH(QString, P);
     QFETCH(QString, internal);
-    click(internal);
+    p.click(internal);
     fill(metricResultBoxes(), QStringLiteral("x"));
     metric(d, P);
     // The gauge constants are unknown: no gauge box that needs them changes.
@@ -326,7 +299,7 @@ void TestForm19::metricWithoutWireRow() {
     checkBoxes(QStringLiteral("w15= w19= w16= w20= w32= w39="));
     QCOMPARE(box(QStringLiteral("w28"))->text().isEmpty(), false);
     // The M values use the wire that the box shows: here one the user typed.
-    box(QStringLiteral("w15"))->setText(QStringLiteral("3.5"));
+    p.type(QStringLiteral("w15"), QStringLiteral("3.5"));
     metric(QStringLiteral("36"), QStringLiteral("6"));
     checkBoxes(QStringLiteral("w15=3.500 w19= w16=37.410 w20="));  // 36 - 9.09 + 10.5
     QVERIFY(!box(QStringLiteral("w32"))->text().isEmpty());
@@ -423,8 +396,8 @@ void TestForm19::trapExamples() {
     QFETCH(QString, external);
     QFETCH(QString, internal);
     QFETCH(QString, expected);
-    click(external);
-    click(internal);
+    p.click(external);
+    p.click(internal);
     fill(trapResultBoxes(), QStringLiteral("x"));
     trap(d, P);
     checkBoxes(expected);
@@ -449,6 +422,9 @@ void TestForm19::trapRejectedInputs_data() {
                                      << "6";
     QTest::newRow("P beyond single") << "36"
                                      << "1e39";
+    // Both within the single range, D1 = d - P beyond it.
+    QTest::newRow("result beyond single") << "-3e38"
+                                          << "3e38";
 }
 
 void TestForm19::trapRejectedInputs() {
@@ -475,27 +451,24 @@ void TestForm19::classChangeComputesNothing() {
     metric(QStringLiteral("16"), QStringLiteral("2"));
     trap(QStringLiteral("36"), QStringLiteral("6"));
     const QStringList before = texts(metricResultBoxes() + trapResultBoxes());
-    for (const char* op : {"Op3", "Op6", "Op8c", "Op8"}) click(QLatin1String(op));
-    form->findChild<quorvil::TabContainer*>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
+    for (const char* op : {"Op3", "Op6", "Op8c", "Op8"}) p.click(QLatin1String(op));
+    showTab(1);
     QCOMPARE(texts(metricResultBoxes() + trapResultBoxes()), before);
 }
 
 void TestForm19::enterRunsTrapezoidalCalculation() {
-    box(QStringLiteral("txtt1"))->setText(QStringLiteral("36"));
-    box(QStringLiteral("txtT2"))->setText(QStringLiteral("6"));
-    box(QStringLiteral("w1"))->setText(QStringLiteral("16"));
-    box(QStringLiteral("w2"))->setText(QStringLiteral("2"));
+    p.type({"txtt1=36", "txtT2=6", "w1=16", "w2=2"});
     // Tab 0 in front, focus in a metric input box.
     QTest::keyClick(box(QStringLiteral("w1")), Qt::Key_Return);
     QCOMPARE(box(QStringLiteral("txtT16"))->text(), QStringLiteral("36.912"));
     for (const QString& t : texts(metricResultBoxes())) QVERIFY(t.isEmpty());
     // On an option too.
     box(QStringLiteral("txtT16"))->clear();
-    QTest::keyClick(form->findChild<QRadioButton*>(QStringLiteral("Op2")), Qt::Key_Enter);
+    QTest::keyClick(p.get<QRadioButton>(QStringLiteral("Op2")), Qt::Key_Enter);
     QCOMPARE(box(QStringLiteral("txtT16"))->text(), QStringLiteral("36.912"));
     // Enter on a button presses that button.
     box(QStringLiteral("txtT16"))->clear();
-    auto* command1 = form->findChild<QAbstractButton*>(QStringLiteral("Command1"));
+    auto* command1 = p.get<QAbstractButton>(QStringLiteral("Command1"));
     command1->setFocus();
     QTest::keyClick(command1, Qt::Key_Return);
     QCOMPARE(box(QStringLiteral("w16"))->text(), QStringLiteral("16.441"));
@@ -505,17 +478,18 @@ void TestForm19::enterRunsTrapezoidalCalculation() {
 void TestForm19::printsTabInFront() {
     QList<QImage> printed;
     quorvil::setPrintSink([&](const QImage& img) { printed.append(img); });
+    const auto noSink = qScopeGuard([] { quorvil::setPrintSink({}); });
     metric(QStringLiteral("16"), QStringLiteral("2"));
     trap(QStringLiteral("36"), QStringLiteral("6"));
     const QStringList before = texts(metricResultBoxes() + trapResultBoxes());
-    click(QStringLiteral("Command8"));
+    p.click(QStringLiteral("Command8"));
     QCOMPARE(printed.size(), 1);
-    const QImage tab0 = form->grab().toImage();
-    form->findChild<quorvil::TabContainer*>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
-    const QImage tab1 = form->grab().toImage();
-    click(QStringLiteral("Command4"));
+    const QImage tab0 = w->grab().toImage();
+    showTab(1);
+    const QImage tab1 = w->grab().toImage();
+    p.click(QStringLiteral("Command4"));
     QCOMPARE(printed.size(), 2);
-    QCOMPARE(printed.at(0).size(), form->grab().toImage().size());
+    QCOMPARE(printed.at(0).size(), w->grab().toImage().size());
     QCOMPARE(printed.at(0), tab0);
     QCOMPARE(printed.at(1), tab1);
     QVERIFY(tab0 != tab1);

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 
 #include "common/ui/captionframe.h"
@@ -24,11 +25,9 @@ const QStringList kFormatted = {"Text6",  "Text7",  "Text8",  "Text9",  "Text11"
 const QStringList kExternal = {"T1", "T2", "T3", "T4", "T5", "T6", "T7"};
 }  // namespace
 
-class TestForm2 : public QObject {
+class TestForm2 : public quorvil::test::WindowTest<Form2> {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void opensAsDesigned();
     void classButtons();
     void classButtons_data();
@@ -51,55 +50,39 @@ private slots:
     void separatorLinesShow();
 
 private:
-    QLineEdit* box(const QString& name) const { return quorvil::test::WindowProbe(w).box(name); }
-    void type(const QString& name, const QString& text) {
-        box(name)->clear();
-        QTest::keyClicks(box(name), text);
+    QLineEdit* box(const QString& name) const { return p.box(name); }
+    // Nothing picked (-1) is how the window opens.
+    void pick(int position) const {
+        if (position >= 0) p.pick(QStringLiteral("Combo2"), position);
     }
-    void click(const QString& name) { w->findChild<QPushButton*>(name)->click(); }
-    void pick(int position) { w->findChild<QComboBox*>("Combo2")->setCurrentIndex(position); }
+    quorvil::TabContainer* tabs() const { return p.get<quorvil::TabContainer>(QStringLiteral("SSTab1")); }
     Texts allBoxes() const {
         Texts t;
         for (QLineEdit* b : w->findChildren<QLineEdit*>())
             if (!b->objectName().isEmpty()) t[b->objectName()] = b->text();
         return t;
     }
-    void calculate(const QString& d, const QString& P, const QString& option = "Op7") {
-        type("Text3", d);
-        type("Text4", P);
-        w->findChild<QRadioButton*>(option)->click();
-        click("Command1");
+    void calculate(const QString& d, const QString& P, const QString& option = "Op7") const {
+        p.keys("Text3", d);
+        p.keys("Text4", P);
+        p.click(option);
+        p.click("Command1");
     }
-
-    Form2* w = nullptr;
 };
-
-void TestForm2::init() {
-    w = new Form2();
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w));
-}
-
-void TestForm2::cleanup() {
-    delete w;
-    w = nullptr;
-    quorvil::setPrintSink({});
-}
 
 void TestForm2::opensAsDesigned() {
     QCOMPARE(w->windowTitle(), QStringLiteral("11.梯形螺纹(牙形角30°)"));
-    auto* tabs = w->findChild<quorvil::TabContainer*>("SSTab1");
-    QCOMPARE(tabs->count(), 2);
-    QCOMPARE(tabs->currentIndex(), kForm2StartTab);
-    auto* combo = w->findChild<QComboBox*>("Combo2");
+    QCOMPARE(tabs()->count(), 2);
+    QCOMPARE(tabs()->currentIndex(), kForm2StartTab);
+    auto* combo = p.get<QComboBox>("Combo2");
     QCOMPARE(combo->count(), 142);
     QCOMPARE(combo->currentIndex(), -1);
     QCOMPARE(combo->currentText(), QString());
     QCOMPARE(combo->itemText(0), QStringLiteral("第一系列"));
     QCOMPARE(combo->itemText(64), QStringLiteral("第二系列"));
     QCOMPARE(combo->itemText(141), QStringLiteral("Tr290×12"));
-    QVERIFY(w->findChild<QRadioButton*>("Op7")->isChecked());
-    QVERIFY(!w->findChild<QRadioButton*>("Op8")->isChecked());
+    QVERIFY(p.get<QRadioButton>("Op7")->isChecked());
+    QVERIFY(!p.get<QRadioButton>("Op8")->isChecked());
     for (const auto& [name, text] : allBoxes().asKeyValueRange()) QVERIFY2(text.isEmpty(), qPrintable(name));
     int formatted = 0;
     for (QLineEdit* b : w->findChildren<QLineEdit*>()) {
@@ -110,10 +93,10 @@ void TestForm2::opensAsDesigned() {
     }
     QCOMPARE(formatted, 20);
     // the options can be chosen in turn and back
-    w->findChild<QRadioButton*>("Op9")->click();
-    w->findChild<QRadioButton*>("Op7")->click();
-    QVERIFY(w->findChild<QRadioButton*>("Op7")->isChecked());
-    QVERIFY(!w->findChild<QRadioButton*>("Op9")->isChecked());
+    p.click("Op9");
+    p.click("Op7");
+    QVERIFY(p.get<QRadioButton>("Op7")->isChecked());
+    QVERIFY(!p.get<QRadioButton>("Op9")->isChecked());
 }
 
 void TestForm2::classButtons_data() {
@@ -136,9 +119,9 @@ void TestForm2::classButtons() {
     QFETCH(int, position);
     QFETCH(QString, button);
     QFETCH(QStringList, texts);
-    for (const char* n : {"T1", "T2", "T3"}) box(n)->setText(QStringLiteral("earlier ") + QLatin1String(n));
+    for (const char* n : {"T1", "T2", "T3"}) p.type(QLatin1String(n), QStringLiteral("earlier ") + QLatin1String(n));
     pick(position);
-    click(button);
+    p.click(button);
     if (texts.isEmpty()) texts = QStringList{"earlier T1", "earlier T2", "earlier T3"};
     QCOMPARE(box("T1")->text(), texts[0]);
     QCOMPARE(box("T2")->text(), texts[1]);
@@ -163,9 +146,9 @@ void TestForm2::mValues_data() {
 void TestForm2::mValues() {
     QFETCH(int, position);
     QFETCH(QStringList, texts);
-    click("CommandT1");
+    p.click("CommandT1");
     pick(position);
-    click("CommandTM");
+    p.click("CommandTM");
     if (texts.isEmpty()) texts = QStringList{" ", " ", " ", " "};
     QCOMPARE(box("T4")->text(), texts[0]);
     QCOMPARE(box("T5")->text(), texts[1]);
@@ -177,27 +160,27 @@ void TestForm2::mValues() {
 void TestForm2::clearWritesOneBlank() {
     calculate("40", "6");
     const Texts internal = allBoxes();
-    w->findChild<quorvil::TabContainer*>("SSTab1")->setCurrentIndex(0);
+    tabs()->setCurrentIndex(0);
     pick(22);
-    click("CommandT8c");
-    click("CommandTM");
-    click("CommandT1");
+    p.click("CommandT8c");
+    p.click("CommandTM");
+    p.click("CommandT1");
     for (const QString& n : kExternal) QCOMPARE(box(n)->text(), QStringLiteral(" "));
-    QCOMPARE(w->findChild<QComboBox*>("Combo2")->currentIndex(), 22);
+    QCOMPARE(p.get<QComboBox>("Combo2")->currentIndex(), 22);
     Texts after = allBoxes();
     for (const QString& n : kExternal) after.remove(n);
     Texts before = internal;
     for (const QString& n : kExternal) before.remove(n);
     QCOMPARE(after, before);
     // the size is still picked, so the buttons fill the boxes again
-    click("CommandT8c");
-    click("CommandTM");
+    p.click("CommandT8c");
+    p.click("CommandTM");
     QCOMPARE(box("T2")->text(), QStringLiteral("36.5(-0.25/-0.7)"));
     QCOMPARE(box("T4")->text(), QStringLiteral("3.666"));
 }
 
 void TestForm2::typingUnpicksTheList() {
-    auto* combo = w->findChild<QComboBox*>("Combo2");
+    auto* combo = p.get<QComboBox>("Combo2");
     pick(1);
     QTest::keyClicks(combo->lineEdit(), "x");
     QCOMPARE(combo->currentIndex(), -1);
@@ -209,32 +192,32 @@ void TestForm2::typingUnpicksTheList() {
     QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
     QCOMPARE(combo->currentIndex(), -1);
     QCOMPARE(combo->count(), 142);
-    click("CommandT7h");
-    click("CommandTM");
+    p.click("CommandT7h");
+    p.click("CommandTM");
     for (const QString& n : kExternal) QCOMPARE(box(n)->text(), QString());
     pick(2);
-    click("CommandT7h");
+    p.click("CommandT7h");
     QCOMPARE(box("T3")->text(), QStringLiteral("7.5-0.238"));
 }
 
 void TestForm2::printBothTabs() {
     QList<QImage> printed;
     quorvil::setPrintSink([&](const QImage& img) { printed << img; });
-    auto* tabs = w->findChild<quorvil::TabContainer*>("SSTab1");
+    const auto noSink = qScopeGuard([] { quorvil::setPrintSink({}); });
     pick(1);
-    click("CommandT7h");
+    p.click("CommandT7h");
     const QImage external = w->grab().toImage();
-    click("Commandtd");
-    tabs->setCurrentIndex(1);
+    p.click("Commandtd");
+    tabs()->setCurrentIndex(1);
     calculate("40", "6");
     const Texts before = allBoxes();
     const QImage internal = w->grab().toImage();
-    click("Command3");
+    p.click("Command3");
     QCOMPARE(printed.size(), 2);
     QCOMPARE(printed[0].convertToFormat(QImage::Format_RGB32), external.convertToFormat(QImage::Format_RGB32));
     QCOMPARE(printed[1].convertToFormat(QImage::Format_RGB32), internal.convertToFormat(QImage::Format_RGB32));
     QVERIFY(printed[0] != printed[1]);
-    QCOMPARE(tabs->currentIndex(), 1);
+    QCOMPARE(tabs()->currentIndex(), 1);
     QCOMPARE(allBoxes(), before);
 }
 
@@ -260,29 +243,48 @@ void TestForm2::internalOtherClasses_data() {
     QTest::addColumn<QString>("P");
     QTest::addColumn<QString>("option");
     QTest::addColumn<Texts>("expected");
-    QTest::addRow("40x6 8H") << "40" << "6"
+    QTest::addRow("40x6 8H") << "40"
+                             << "6"
                              << "Op8" << Texts{{"txtT12", "0.560"}, {"txtT24", "-0.064"}, {"Text6", "37.062"},
                                                {"Text7", "37.592"}, {"txtT25", "38.808"}, {"txtT23", "40.078"},
                                                {"Text8", "36.998"}, {"Text9", "37.543"}};
     QTest::addRow("40x6 9H")
-        << "40" << "6"
+        << "40"
+        << "6"
         << "Op9" << Texts{{"txtT12", "0.710"}, {"txtT24", "-0.064"}, {"Text7", "37.742"}, {"txtT25", "38.958"}};
     // the 7H series has no 0.315
-    QTest::addRow("20x3 7H") << "20" << "3" << "Op7" << Texts{{"txtT12", "0.300"}, {"txtT28", "-0.020"}};
-    QTest::addRow("20x3 8H") << "20" << "3" << "Op8" << Texts{{"txtT12", "0.400"}, {"txtT28", "-0.026"}};
-    QTest::addRow("20x3 9H") << "20" << "3" << "Op9" << Texts{{"txtT12", "0.500"}, {"txtT28", "-0.026"}};
+    QTest::addRow("20x3 7H") << "20"
+                             << "3"
+                             << "Op7" << Texts{{"txtT12", "0.300"}, {"txtT28", "-0.020"}};
+    QTest::addRow("20x3 8H") << "20"
+                             << "3"
+                             << "Op8" << Texts{{"txtT12", "0.400"}, {"txtT28", "-0.026"}};
+    QTest::addRow("20x3 9H") << "20"
+                             << "3"
+                             << "Op9" << Texts{{"txtT12", "0.500"}, {"txtT28", "-0.026"}};
     // computed just below 0.315: the bound of the gauge band belongs below
     QTest::addRow("10x2 8H")
-        << "10" << "2" << "Op8"
+        << "10"
+        << "2"
+        << "Op8"
         << Texts{{"txtT12", "0.315"}, {"txtT28", "-0.020"}, {"Text6", "9.033"}, {"Text8", "8.993"}, {"Text9", "9.303"}};
-    QTest::addRow("200x10 9H") << "200" << "10" << "Op9" << Texts{{"txtT12", "1.060"}, {"txtT28", "-0.038"}};
-    QTest::addRow("150x12 9H") << "150" << "12" << "Op9" << Texts{{"txtT12", "1.060"}};
-    QTest::addRow("200x12 9H") << "200" << "12" << "Op9" << Texts{{"txtT12", "1.120"}};
-    QTest::addRow("8x1.5 7H") << "8" << "1.5" << "Op7"
+    QTest::addRow("200x10 9H") << "200"
+                               << "10"
+                               << "Op9" << Texts{{"txtT12", "1.060"}, {"txtT28", "-0.038"}};
+    QTest::addRow("150x12 9H") << "150"
+                               << "12"
+                               << "Op9" << Texts{{"txtT12", "1.060"}};
+    QTest::addRow("200x12 9H") << "200"
+                               << "12"
+                               << "Op9" << Texts{{"txtT12", "1.120"}};
+    QTest::addRow("8x1.5 7H") << "8"
+                              << "1.5"
+                              << "Op7"
                               << Texts{{"txtT12", "0.224"}, {"txtT40", " 6.2"}, {"txtT41", " 6.2"}, {"Text5", "0.796"},
                                        {"Text10", "0.866"}, {"Text1", "12"},    {"Text2", "8"},     {"txtT10", " 8.3"},
                                        {"txtT11", " 7.25"}, {"txtT13", " 6.5"}, {"txtT14", "0.190"}};
-    QTest::addRow("100x20 7H") << "100" << "20"
+    QTest::addRow("100x20 7H") << "100"
+                               << "20"
                                << "Op7" << Texts{{"Text1", "140"},  {"Text2", "90"},   {"txtT10", " 102"},
                                                  {"txtT11", " 90"}, {"txtT13", " 80"}, {"txtT14", "1.180"}};
 }
@@ -300,26 +302,34 @@ void TestForm2::internalOtherClasses() {
 void TestForm2::unreadableInputChangesNothing_data() {
     QTest::addColumn<QString>("d");
     QTest::addColumn<QString>("P");
-    QTest::addRow("empty d") << "" << "6";
-    QTest::addRow("empty P") << "40" << "";
-    QTest::addRow("letters") << "abc" << "6";
-    QTest::addRow("trailing text") << "40" << "6mm";
-    QTest::addRow("P 0") << "40" << "0";
-    QTest::addRow("P negative") << "40" << "-6";
-    QTest::addRow("d overflows") << "1e999" << "6";
+    QTest::addRow("empty d") << ""
+                             << "6";
+    QTest::addRow("empty P") << "40"
+                             << "";
+    QTest::addRow("letters") << "abc"
+                             << "6";
+    QTest::addRow("trailing text") << "40"
+                                   << "6mm";
+    QTest::addRow("P 0") << "40"
+                         << "0";
+    QTest::addRow("P negative") << "40"
+                                << "-6";
+    QTest::addRow("d overflows") << "1e999"
+                                 << "6";
     // the single-precision gauge minor diameter would overflow
-    QTest::addRow("d too large") << "1e300" << "2";
-    QTest::addRow("D1 overflows") << "-1.7e308" << "1e308";
+    QTest::addRow("d too large") << "1e300"
+                                 << "2";
+    QTest::addRow("D1 overflows") << "-1.7e308"
+                                  << "1e308";
 }
 
 void TestForm2::unreadableInputChangesNothing() {
     QFETCH(QString, d);
     QFETCH(QString, P);
     calculate("8", "1.5");
-    type("Text3", d);
-    type("Text4", P);
+    p.type({"Text3=" + d, "Text4=" + P});
     const Texts before = allBoxes();
-    click("Command1");
+    p.click("Command1");
     QCOMPARE(allBoxes(), before);
     for (const QString& t : allBoxes()) QVERIFY(!t.contains("inf") && !t.contains("nan"));
 }
@@ -354,9 +364,8 @@ void TestForm2::wiresFromTheBoxes() {
     for (const char* n : {"txtT27", "Text11", "txtT30", "Text12", "txtT29", "Text13", "txtT32", "Text14"})
         QCOMPARE(box(n)->text(), QString());
     // wires the user types are used
-    box("Text5")->setText("3.666");
-    box("Text10")->setText("4.091");
-    click("Command1");
+    p.type({"Text5=3.666", "Text10=4.091"});
+    p.click("Command1");
     QCOMPARE(box("txtT27")->text(), QStringLiteral("41.317"));
     QCOMPARE(box("Text11")->text(), QStringLiteral("43.385"));
     // the wires of an earlier press stay and are used again
@@ -365,9 +374,9 @@ void TestForm2::wiresFromTheBoxes() {
     QCOMPARE(box("Text5")->text(), QStringLiteral("3.106"));
     QCOMPARE(box("Text10")->text(), QStringLiteral("3.177"));
     // a typed wire so large that its M values overflow: the press writes nothing
-    box("Text5")->setText("1e308");
+    p.type("Text5", "1e308");
     const Texts before = allBoxes();
-    click("Command1");
+    p.click("Command1");
     QCOMPARE(allBoxes(), before);
 }
 
@@ -375,23 +384,27 @@ void TestForm2::singlePrecisionMinor() {
     calculate("123.45678", "2");
     QCOMPARE(box("txtT40")->text(), QStringLiteral(" 120.95678"));
     QCOMPARE(box("txtT41")->text(), QStringLiteral(" 120.9568"));
+    // far beyond any thread, but within the single range: still shown
+    calculate("1e30", "2");
+    QCOMPARE(box("txtT40")->text(), QStringLiteral(" 1E+30"));
+    QCOMPARE(box("txtT41")->text(), QStringLiteral(" 1E+30"));
 }
 
 void TestForm2::optionAloneChangesNothing() {
     calculate("40", "6");
     const Texts before = allBoxes();
-    w->findChild<QRadioButton*>("Op8")->click();
-    w->findChild<quorvil::TabContainer*>("SSTab1")->setCurrentIndex(0);
-    w->findChild<quorvil::TabContainer*>("SSTab1")->setCurrentIndex(1);
+    p.click("Op8");
+    tabs()->setCurrentIndex(0);
+    tabs()->setCurrentIndex(1);
     QCOMPARE(allBoxes(), before);
-    click("Command1");
+    p.click("Command1");
     QCOMPARE(box("txtT12")->text(), QStringLiteral("0.560"));
 }
 
 void TestForm2::enterPressesCalculate() {
-    w->findChild<quorvil::TabContainer*>("SSTab1")->setCurrentIndex(1);
-    type("Text3", "40");
-    type("Text4", "6");
+    tabs()->setCurrentIndex(1);
+    p.keys("Text3", "40");
+    p.keys("Text4", "6");
     QTest::keyClick(box("Text4"), Qt::Key_Return);
     QCOMPARE(box("txtT12")->text(), QStringLiteral("0.450"));
 }
@@ -417,9 +430,8 @@ void TestForm2::separatorLinesShow() {
     QFETCH(QLine, line);
     QFETCH(int, maxGray);
     using quorvil::px;
-    w->findChild<quorvil::TabContainer*>("SSTab1")->setCurrentIndex(tab);
-    auto* f = w->findChild<quorvil::CaptionFrame*>(frame);
-    QVERIFY(f);
+    tabs()->setCurrentIndex(tab);
+    auto* f = p.get<quorvil::CaptionFrame>(frame);
     const QImage image = f->grab().toImage();
     const QPoint a(px(line.x1()), px(line.y1())), b(px(line.x2()), px(line.y2()));
     const int pageGray = qGray(image.pixel(a + QPoint(5, 5)));
