@@ -3,8 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include <memory>
+#include <QScopeGuard>
 
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
@@ -84,21 +83,9 @@ const StoredCase kStoredCases[] = {
 
 const QStringList kBoxes = {"M11", "M12", "M13", "M14", "M15", "M16", "M17"};
 
-QLineEdit* box(QWidget* w, const QString& name) { return quorvil::test::WindowProbe(w).box(name); }
-
-void pick(QWidget* w, int position) { w->findChild<QComboBox*>("Combo1")->setCurrentIndex(position); }
-
-void click(QWidget* w, const QString& name) { w->findChild<QAbstractButton*>(name)->click(); }
-
-QStringList texts(QWidget* w) {
-    QStringList t;
-    for (const QString& n : kBoxes) t << box(w, n)->text();
-    return t;
-}
-
 }  // namespace
 
-class TestForm15External : public QObject {
+class TestForm15External : public quorvil::test::WindowTest<Form15> {
     Q_OBJECT
 private slots:
     void freshPage();
@@ -115,21 +102,31 @@ private slots:
     void clearKeepsPickAndOption();
     void typedTextStaysUntilNextFill();
     void printsThePage();
+
+private:
+    // Picks a list item on the external thread page, brought to the front.
+    void pick(int position) const {
+        w->SSTab1->setCurrentIndex(1);
+        p.pick(QStringLiteral("Combo1"), position);
+    }
+    QStringList texts() const {
+        QStringList t;
+        for (const QString& n : kBoxes) t << p.text(n);
+        return t;
+    }
 };
 
 void TestForm15External::freshPage() {
-    std::unique_ptr<Form15> w(new Form15);
-    QCOMPARE(w->findChild<QComboBox*>("Combo1")->currentIndex(), -1);
-    for (const char* o : {"Op6hh", "Op6e", "Op6f", "Op6g"}) QVERIFY(!w->findChild<QRadioButton*>(o)->isChecked());
-    for (const QString& n : kBoxes) QVERIFY(box(w.get(), n)->text().isEmpty());
+    QCOMPARE(p.get<QComboBox>("Combo1")->currentIndex(), -1);
+    for (const char* o : {"Op6hh", "Op6e", "Op6f", "Op6g"}) QVERIFY(!p.get<QRadioButton>(o)->isChecked());
+    for (const QString& n : kBoxes) QVERIFY(p.box(n)->text().isEmpty());
     // Nothing picked: no class and no M values.
-    for (const char* b : {"Op6g", "Op6hh", "Op6e", "Op6f", "CommandM"}) click(w.get(), b);
-    for (const QString& n : kBoxes) QVERIFY(box(w.get(), n)->text().isEmpty());
+    for (const char* b : {"Op6g", "Op6hh", "Op6e", "Op6f", "CommandM"}) p.click(b);
+    for (const QString& n : kBoxes) QVERIFY(p.box(n)->text().isEmpty());
 }
 
 void TestForm15External::sizeListItems() {
-    std::unique_ptr<Form15> w(new Form15);
-    auto* c = w->findChild<QComboBox*>("Combo1");
+    auto* c = p.get<QComboBox>("Combo1");
     QCOMPARE(c->count(), 241);
     QVERIFY(!c->isEditable());
     QCOMPARE(c->itemText(0), QString("第一系列"));
@@ -146,39 +143,67 @@ void TestForm15External::limits_data() {
     QTest::addColumn<QString>("m11");
     QTest::addColumn<QString>("m12");
     QTest::addColumn<QString>("m13");
-    QTest::newRow("22 6h") << 22 << "Op6hh" << "10-0.236" << "9.026-0.132" << "8.376";
-    QTest::newRow("22 6g") << 22 << "Op6g" << "10(-0.032/-0.268)" << "9.026(-0.032/-0.164)" << "8.376";
-    QTest::newRow("22 6e") << 22 << "Op6e" << "10(-0.067/-0.303)" << "9.026(-0.067/-0.199)" << "8.376";
-    QTest::newRow("22 6f") << 22 << "Op6f" << "10(-0.045/-0.281)" << "9.026(-0.045/-0.177)" << "8.376";
-    QTest::newRow("1 6h") << 1 << "Op6hh" << "1-0.067" << "0.838-0.053" << "0.729";
-    QTest::newRow("138 M7.0 6h") << 138 << "Op6hh" << "7-0.18" << "6.35-0.112" << "5.917";
-    QTest::newRow("121 6g") << 121 << "Op6g" << "280(-0.1/-0.81)" << "274.804(-0.1/-0.455)" << "271.34";
-    QTest::newRow("9 6f") << 9 << "Op6f" << "2.5(-0.035/-0.135)" << "2.208(-0.035/-0.106)" << "2.013";
-    QTest::newRow("200 6h rule") << 200 << "Op6hh" << "115-0.6" << "111.103-0.30" << "108.505";
-    QTest::newRow("20 6e") << 20 << "Op6e" << "8(-0.060/-0.24)" << "7.35(-0.06/-0.172)" << "6.917";
+    QTest::newRow("22 6h") << 22 << "Op6hh"
+                           << "10-0.236"
+                           << "9.026-0.132"
+                           << "8.376";
+    QTest::newRow("22 6g") << 22 << "Op6g"
+                           << "10(-0.032/-0.268)"
+                           << "9.026(-0.032/-0.164)"
+                           << "8.376";
+    QTest::newRow("22 6e") << 22 << "Op6e"
+                           << "10(-0.067/-0.303)"
+                           << "9.026(-0.067/-0.199)"
+                           << "8.376";
+    QTest::newRow("22 6f") << 22 << "Op6f"
+                           << "10(-0.045/-0.281)"
+                           << "9.026(-0.045/-0.177)"
+                           << "8.376";
+    QTest::newRow("1 6h") << 1 << "Op6hh"
+                          << "1-0.067"
+                          << "0.838-0.053"
+                          << "0.729";
+    QTest::newRow("138 M7.0 6h") << 138 << "Op6hh"
+                                 << "7-0.18"
+                                 << "6.35-0.112"
+                                 << "5.917";
+    QTest::newRow("121 6g") << 121 << "Op6g"
+                            << "280(-0.1/-0.81)"
+                            << "274.804(-0.1/-0.455)"
+                            << "271.34";
+    QTest::newRow("9 6f") << 9 << "Op6f"
+                          << "2.5(-0.035/-0.135)"
+                          << "2.208(-0.035/-0.106)"
+                          << "2.013";
+    QTest::newRow("200 6h rule") << 200 << "Op6hh"
+                                 << "115-0.6"
+                                 << "111.103-0.30"
+                                 << "108.505";
+    QTest::newRow("20 6e") << 20 << "Op6e"
+                           << "8(-0.060/-0.24)"
+                           << "7.35(-0.06/-0.172)"
+                           << "6.917";
 }
 
 void TestForm15External::limits() {
     QFETCH(int, position);
     QFETCH(QString, option);
-    std::unique_ptr<Form15> w(new Form15);
-    pick(w.get(), position);
-    click(w.get(), option);
+    pick(position);
+    p.click(option);
     QFETCH(QString, m11);
     QFETCH(QString, m12);
     QFETCH(QString, m13);
-    QCOMPARE(box(w.get(), "M11")->text(), m11);
-    QCOMPARE(box(w.get(), "M12")->text(), m12);
-    QCOMPARE(box(w.get(), "M13")->text(), m13);
+    QCOMPARE(p.box("M11")->text(), m11);
+    QCOMPARE(p.box("M12")->text(), m12);
+    QCOMPARE(p.box("M13")->text(), m13);
 }
 
 void TestForm15External::storedTexts() {
-    std::unique_ptr<Form15> w(new Form15);
     for (const StoredCase& c : kStoredCases) {
-        w->CommandMQ_Click();
-        pick(w.get(), c.position);
-        click(w.get(), c.option);
-        QCOMPARE(box(w.get(), c.box)->text(), QString::fromUtf8(c.text));
+        p.click("CommandMQ");
+        pick(c.position);
+        p.click(c.option);
+        QCOMPARE(p.box(c.box)->text(), QString::fromUtf8(c.text));
     }
 }
 
@@ -198,107 +223,98 @@ void TestForm15External::positionsWithoutRowKeepText_data() {
 void TestForm15External::positionsWithoutRowKeepText() {
     QFETCH(int, position);
     QFETCH(QString, button);
-    std::unique_ptr<Form15> w(new Form15);
-    pick(w.get(), 22);
-    click(w.get(), "Op6f");
-    click(w.get(), "CommandM");
-    const QStringList before = texts(w.get());
-    pick(w.get(), position);
-    click(w.get(), button);
-    QCOMPARE(texts(w.get()), before);
+    pick(22);
+    p.click("Op6f");
+    p.click("CommandM");
+    const QStringList before = texts();
+    pick(position);
+    p.click(button);
+    QCOMPARE(texts(), before);
 }
 
 void TestForm15External::pickAloneChangesNothing() {
-    std::unique_ptr<Form15> w(new Form15);
-    pick(w.get(), 22);
-    click(w.get(), "Op6g");
-    click(w.get(), "CommandM");
-    const QStringList before = texts(w.get());
-    pick(w.get(), 26);
-    QCOMPARE(texts(w.get()), before);
+    pick(22);
+    p.click("Op6g");
+    p.click("CommandM");
+    const QStringList before = texts();
+    pick(26);
+    QCOMPARE(texts(), before);
 }
 
 void TestForm15External::clickOnSelectedOptionFillsAgain() {
-    std::unique_ptr<Form15> w(new Form15);
-    pick(w.get(), 22);
-    click(w.get(), "Op6g");
-    pick(w.get(), 26);
-    click(w.get(), "Op6g");
-    QVERIFY(w->findChild<QRadioButton*>("Op6g")->isChecked());
-    QCOMPARE(box(w.get(), "M11")->text(), QString("12(-0.034/-0.299)"));
-    QCOMPARE(box(w.get(), "M13")->text(), QString("10.106"));
+    pick(22);
+    p.click("Op6g");
+    pick(26);
+    p.click("Op6g");
+    QVERIFY(p.get<QRadioButton>("Op6g")->isChecked());
+    QCOMPARE(p.box("M11")->text(), QString("12(-0.034/-0.299)"));
+    QCOMPARE(p.box("M13")->text(), QString("10.106"));
 }
 
 void TestForm15External::mValues() {
-    std::unique_ptr<Form15> w(new Form15);
-    pick(w.get(), 22);
-    click(w.get(), "CommandM");
-    QCOMPARE(texts(w.get()).mid(3), QStringList({"0.866", "10.33", "1.008", "10.75"}));
+    pick(22);
+    p.click("CommandM");
+    QCOMPARE(texts().mid(3), QStringList({"0.866", "10.33", "1.008", "10.75"}));
     // The class options leave the M values alone.
-    for (const char* o : {"Op6hh", "Op6e", "Op6f", "Op6g"}) click(w.get(), o);
-    QCOMPARE(texts(w.get()).mid(3), QStringList({"0.866", "10.33", "1.008", "10.75"}));
-    pick(w.get(), 45);
-    click(w.get(), "CommandM");
-    QCOMPARE(texts(w.get()).mid(3), QStringList({"2.311", "36.87", "2.595", "37.73"}));
-    pick(w.get(), 134);
-    click(w.get(), "CommandM");
-    QCOMPARE(texts(w.get()).mid(3), QStringList({"0.343", "3.62", "0.402", "3.8"}));
-    pick(w.get(), 15);
-    click(w.get(), "CommandM");
-    QCOMPARE(texts(w.get()).mid(3), QStringList({"0.461", "5.171", "0.511", "5.32"}));
+    for (const char* o : {"Op6hh", "Op6e", "Op6f", "Op6g"}) p.click(o);
+    QCOMPARE(texts().mid(3), QStringList({"0.866", "10.33", "1.008", "10.75"}));
+    pick(45);
+    p.click("CommandM");
+    QCOMPARE(texts().mid(3), QStringList({"2.311", "36.87", "2.595", "37.73"}));
+    pick(134);
+    p.click("CommandM");
+    QCOMPARE(texts().mid(3), QStringList({"0.343", "3.62", "0.402", "3.8"}));
+    pick(15);
+    p.click("CommandM");
+    QCOMPARE(texts().mid(3), QStringList({"0.461", "5.171", "0.511", "5.32"}));
 }
 
 void TestForm15External::mValuesWithoutSecondWireKeepIt() {
-    std::unique_ptr<Form15> w(new Form15);
-    pick(w.get(), 22);
-    click(w.get(), "CommandM");
-    pick(w.get(), 137);
-    click(w.get(), "CommandM");
-    QCOMPARE(texts(w.get()).mid(3), QStringList({"0.291", "4.62", "1.008", "10.75"}));
-    click(w.get(), "CommandMQ");
-    click(w.get(), "CommandM");
-    QCOMPARE(texts(w.get()).mid(3), QStringList({"0.291", "4.62", "", ""}));
+    pick(22);
+    p.click("CommandM");
+    pick(137);
+    p.click("CommandM");
+    QCOMPARE(texts().mid(3), QStringList({"0.291", "4.62", "1.008", "10.75"}));
+    p.click("CommandMQ");
+    p.click("CommandM");
+    QCOMPARE(texts().mid(3), QStringList({"0.291", "4.62", "", ""}));
 }
 
 void TestForm15External::clearKeepsPickAndOption() {
-    std::unique_ptr<Form15> w(new Form15);
-    box(w.get(), "w1")->setText("10");
-    pick(w.get(), 22);
-    click(w.get(), "Op6g");
-    click(w.get(), "CommandM");
-    click(w.get(), "CommandMQ");
-    QCOMPARE(texts(w.get()), QStringList({"", "", "", "", "", "", ""}));
-    QCOMPARE(w->findChild<QComboBox*>("Combo1")->currentIndex(), 22);
-    QVERIFY(w->findChild<QRadioButton*>("Op6g")->isChecked());
-    QCOMPARE(box(w.get(), "w1")->text(), QString("10"));
-    click(w.get(), "CommandM");
-    QCOMPARE(texts(w.get()), QStringList({"", "", "", "0.866", "10.33", "1.008", "10.75"}));
+    p.type("w1", "10");
+    pick(22);
+    p.click("Op6g");
+    p.click("CommandM");
+    p.click("CommandMQ");
+    QCOMPARE(texts(), QStringList({"", "", "", "", "", "", ""}));
+    QCOMPARE(p.get<QComboBox>("Combo1")->currentIndex(), 22);
+    QVERIFY(p.get<QRadioButton>("Op6g")->isChecked());
+    QCOMPARE(p.box("w1")->text(), QString("10"));
+    p.click("CommandM");
+    QCOMPARE(texts(), QStringList({"", "", "", "0.866", "10.33", "1.008", "10.75"}));
 }
 
 void TestForm15External::typedTextStaysUntilNextFill() {
-    std::unique_ptr<Form15> w(new Form15);
-    pick(w.get(), 22);
-    QTest::keyClicks(box(w.get(), "M12"), "abc");
-    click(w.get(), "CommandM");
-    QCOMPARE(box(w.get(), "M12")->text(), QString("abc"));
-    click(w.get(), "Op6hh");
-    QCOMPARE(box(w.get(), "M12")->text(), QString("9.026-0.132"));
+    pick(22);
+    p.keys("M12", "abc");
+    p.click("CommandM");
+    QCOMPARE(p.box("M12")->text(), QString("abc"));
+    p.click("Op6hh");
+    QCOMPARE(p.box("M12")->text(), QString("9.026-0.132"));
 }
 
 void TestForm15External::printsThePage() {
-    std::unique_ptr<Form15> w(new Form15);
-    w->show();
     w->SSTab1->setCurrentIndex(1);
-    pick(w.get(), 22);
-    click(w.get(), "Op6g");
-    const QStringList before = texts(w.get());
+    pick(22);
+    p.click("Op6g");
+    const QStringList before = texts();
     QImage printed;
     quorvil::setPrintSink([&](const QImage& img) { printed = img; });
-    click(w.get(), "CommandMD");
-    quorvil::setPrintSink({});
+    const auto noSink = qScopeGuard([] { quorvil::setPrintSink({}); });
+    p.click("CommandMD");
     QVERIFY(!printed.isNull());
     QCOMPARE(printed.size() / printed.devicePixelRatio(), w->size());
-    QCOMPARE(texts(w.get()), before);
+    QCOMPARE(texts(), before);
     QCOMPARE(w->SSTab1->currentIndex(), 1);
 }
 

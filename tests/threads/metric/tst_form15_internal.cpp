@@ -2,8 +2,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include <memory>
+#include <QScopeGuard>
 
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
@@ -17,36 +16,11 @@ const QStringList kResultBoxes = {"w10", "w11", "w12",   "w13",   "w14", "w15", 
                                   "w26", "w27", "Text1", "Text2", "w28", "w29", "w30", "w31",    "w32", "Text11",
                                   "w33", "w34", "w35",   "w36",   "w37", "w38", "w39", "Text12", "w40", "w41"};
 
-QLineEdit* box(QWidget* w, const QString& name) { return quorvil::test::WindowProbe(w).box(name); }
-
-// One press: "D,P,class", class 5, 6 or 7.
-void press(Form15* w, const QString& step) {
-    const QStringList parts = step.split(',');
-    box(w, "w1")->setText(parts[0]);
-    box(w, "w2")->setText(parts[1]);
-    w->findChild<QRadioButton*>("Op" + parts[2].trimmed() + "H")->click();
-    w->findChild<QPushButton*>("Command1")->click();
-}
-
-// "name=text name=text ..." with "" for an empty box.
-void expectBoxes(Form15* w, const QString& expected) {
-    QStringList pairs = expected.split(' ', Qt::SkipEmptyParts);
-    for (QString& pair : pairs) pair.replace("=\"\"", "=");
-    const quorvil::test::WindowProbe p(w);
-    QVERIFY2(p.matches(pairs), p.why());
-}
-
-QMap<QString, QString> snapshot(QWidget* w) {
-    QMap<QString, QString> m;
-    for (const QString& n : kResultBoxes) m[n] = box(w, n)->text();
-    return m;
-}
-
 const char* kGo5H = "w28=10.023 w29=-0.022 w30=9.043 w31=-0.011 w32=10.343 Text11=10.769 w33=9.02";
 
 }  // namespace
 
-class TestForm15Internal : public QObject {
+class TestForm15Internal : public quorvil::test::WindowTest<Form15> {
     Q_OBJECT
 private slots:
     void freshWindow();
@@ -59,15 +33,30 @@ private slots:
     void classChangeAloneChangesNothing();
     void selfFormattingWhileTyping();
     void printsThePage();
+
+private:
+    // One press: "D,P,class", class 5, 6 or 7.
+    void press(const QString& step) const {
+        const QStringList parts = step.split(',');
+        p.type({"w1=" + parts[0], "w2=" + parts[1]});
+        p.click("Op" + parts[2].trimmed() + "H");
+        p.click("Command1");
+    }
+    // "name=text name=text ..." with "" for an empty box.
+    void expectBoxes(const QString& expected) const {
+        QStringList pairs = expected.split(' ', Qt::SkipEmptyParts);
+        for (QString& pair : pairs) pair.replace("=\"\"", "=");
+        QVERIFY2(p.matches(pairs), p.why());
+    }
+    QMap<QString, QString> snapshot() const { return p.texts(kResultBoxes); }
 };
 
 void TestForm15Internal::freshWindow() {
-    std::unique_ptr<Form15> w(new Form15);
     QCOMPARE(w->windowTitle(), QString("6.米制普通螺纹(牙形角60°)"));
     QCOMPARE(w->SSTab1->currentIndex(), 0);
     QCOMPARE(w->SSTab1->count(), 2);
-    QVERIFY(w->findChild<QRadioButton*>("Op5H")->isChecked());
-    for (const QString& n : kResultBoxes) QVERIFY2(box(w.get(), n)->text().isEmpty(), qPrintable(n));
+    QVERIFY(p.get<QRadioButton>("Op5H")->isChecked());
+    for (const QString& n : kResultBoxes) QVERIFY2(p.text(n).isEmpty(), qPrintable(n));
 }
 
 // Each row runs its presses on a fresh window and then checks the boxes.
@@ -129,14 +118,13 @@ void TestForm15Internal::calculation_data() {
 void TestForm15Internal::calculation() {
     QFETCH(QStringList, presses);
     QFETCH(QString, expected);
-    std::unique_ptr<Form15> w(new Form15);
-    for (const QString& p : presses) press(w.get(), p);
-    expectBoxes(w.get(), expected);
+    for (const QString& step : presses) press(step);
+    expectBoxes(expected);
 }
 
 void TestForm15Internal::unreadableOrOverflowingInputChangesNothing_data() {
     QTest::addColumn<QString>("d");
-    QTest::addColumn<QString>("p");
+    QTest::addColumn<QString>("P");
     QTest::newRow("D empty") << ""
                              << "1.5";
     QTest::newRow("P empty") << "10"
@@ -159,15 +147,13 @@ void TestForm15Internal::unreadableOrOverflowingInputChangesNothing_data() {
 
 void TestForm15Internal::unreadableOrOverflowingInputChangesNothing() {
     QFETCH(QString, d);
-    QFETCH(QString, p);
-    std::unique_ptr<Form15> w(new Form15);
-    press(w.get(), "10,1.5,5");
-    const auto before = snapshot(w.get());
-    box(w.get(), "w1")->setText(d);
-    box(w.get(), "w2")->setText(p);
+    QFETCH(QString, P);
+    press("10,1.5,5");
+    const auto before = snapshot();
+    p.type({"w1=" + d, "w2=" + P});
     w->Command1_Click();
-    QCOMPARE(snapshot(w.get()), before);
-    for (const QString& t : snapshot(w.get())) QVERIFY(!t.contains("inf") && !t.contains("nan"));
+    QCOMPARE(snapshot(), before);
+    for (const QString& t : snapshot()) QVERIFY(!t.contains("inf") && !t.contains("nan"));
 }
 
 // Texts typed into w12, w15 or w19 between presses, read by the gauge block
@@ -198,53 +184,48 @@ void TestForm15Internal::typedGaugeInputs() {
     QFETCH(QString, typed);
     QFETCH(bool, gaugeWritten);
     QFETCH(bool, anyWritten);
-    std::unique_ptr<Form15> w(new Form15);
-    press(w.get(), "10,1.5,5");
-    box(w.get(), boxName)->setText(typed);
-    const auto before = snapshot(w.get());
-    press(w.get(), "10,0.9,5");
-    const auto after = snapshot(w.get());
+    press("10,1.5,5");
+    p.type(boxName, typed);
+    const auto before = snapshot();
+    press("10,0.9,5");
+    const auto after = snapshot();
     QCOMPARE(after["w11"] != before["w11"], anyWritten);
     QCOMPARE(after["w30"] != before["w30"], gaugeWritten);
     for (const QString& t : after) QVERIFY(!t.contains("inf") && !t.contains("nan"));
 }
 
 void TestForm15Internal::classChangeAloneChangesNothing() {
-    std::unique_ptr<Form15> w(new Form15);
-    press(w.get(), "10,1.5,5");
-    const auto before = snapshot(w.get());
-    w->findChild<QRadioButton*>("Op7H")->click();
-    w->findChild<QRadioButton*>("Op6H")->click();
-    QCOMPARE(snapshot(w.get()), before);
+    press("10,1.5,5");
+    const auto before = snapshot();
+    p.click("Op7H");
+    p.click("Op6H");
+    QCOMPARE(snapshot(), before);
 }
 
 void TestForm15Internal::selfFormattingWhileTyping() {
-    std::unique_ptr<Form15> w(new Form15);
     // A typed number is formatted once the user is done with it.
-    QTest::keyClicks(box(w.get(), "w11"), "9.5");
-    QCOMPARE(box(w.get(), "w11")->text(), QString("9.5"));
-    QTest::keyClick(box(w.get(), "w11"), Qt::Key_Return);
-    QCOMPARE(box(w.get(), "w11")->text(), QString("9.500"));
-    QTest::keyClicks(box(w.get(), "w26"), "x");
-    QCOMPARE(box(w.get(), "w26")->text(), QString("x"));
-    QTest::keyClicks(box(w.get(), "w10"), "9");
-    QCOMPARE(box(w.get(), "w10")->text(), QString("9"));
-    QTest::keyClicks(box(w.get(), "w23"), "8.5");
-    QCOMPARE(box(w.get(), "w23")->text(), QString("8.5"));
+    p.keys("w11", "9.5");
+    QCOMPARE(p.text("w11"), QString("9.5"));
+    QTest::keyClick(p.box("w11"), Qt::Key_Return);
+    QCOMPARE(p.text("w11"), QString("9.500"));
+    p.keys("w26", "x");
+    QCOMPARE(p.text("w26"), QString("x"));
+    p.keys("w10", "9");
+    QCOMPARE(p.text("w10"), QString("9"));
+    p.keys("w23", "8.5");
+    QCOMPARE(p.text("w23"), QString("8.5"));
 }
 
 void TestForm15Internal::printsThePage() {
-    std::unique_ptr<Form15> w(new Form15);
-    w->show();
-    press(w.get(), "10,1.5,5");
-    const auto before = snapshot(w.get());
+    press("10,1.5,5");
+    const auto before = snapshot();
     QImage printed;
     quorvil::setPrintSink([&](const QImage& img) { printed = img; });
-    w->findChild<QPushButton*>("Command8")->click();
-    quorvil::setPrintSink({});
+    const auto noSink = qScopeGuard([] { quorvil::setPrintSink({}); });
+    p.click("Command8");
     QVERIFY(!printed.isNull());
     QCOMPARE(printed.size() / printed.devicePixelRatio(), w->size());
-    QCOMPARE(snapshot(w.get()), before);
+    QCOMPARE(snapshot(), before);
     QCOMPARE(w->SSTab1->currentIndex(), 0);
 }
 
