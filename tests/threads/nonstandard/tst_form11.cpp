@@ -1,6 +1,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 
 #include "common/ui/captionframe.h"
 #include "common/ui/printing.h"
@@ -14,43 +15,26 @@ static const QStringList kResults = {"txtde1", "txtdi1", "txtText1", "txttn",  "
                                      "txtd0",  "txtc10", "txtc20",   "txtc30", "txtm5"};
 static const QString kUntouched = QStringLiteral("x");  // no number, so no box re-formats it
 
-class TestForm11 : public QObject {
+class TestForm11 : public quorvil::test::WindowTest<Form11> {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void opensAsDesigned();
     void calculate_data();
     void calculate();
     void resultBoxesFormatWhatIsTyped_data();
     void resultBoxesFormatWhatIsTyped();
     void prints();
-
-private:
-    QLineEdit* box(const QString& name) const { return quorvil::test::WindowProbe(w).box(name); }
-    Form11* w = nullptr;
 };
-
-void TestForm11::init() {
-    w = new Form11();
-    w->show();
-}
-
-void TestForm11::cleanup() {
-    delete w;
-    w = nullptr;
-}
 
 void TestForm11::opensAsDesigned() {
     QCOMPARE(w->windowTitle(), QStringLiteral("2.阿基米德蜗杆"));
-    for (const QString& n : kInputs + kResults) QVERIFY2(box(n)->text().isEmpty(), qPrintable(n));
+    for (const QString& n : kInputs + kResults) QVERIFY2(p.text(n).isEmpty(), qPrintable(n));
     for (const char* name : {"Frame1", "Frame2", "Frame3"}) {
-        auto* f = w->findChild<QGroupBox*>(name);
-        QVERIFY(f);
+        auto* f = p.get<QGroupBox>(name);
         QVERIFY(f->autoFillBackground());
         QCOMPARE(f->palette().color(QPalette::Window), QColor(0, 255, 255));
     }
-    QCOMPARE(w->findChild<quorvil::CaptionFrame*>("Frame2")->captionColor(), QColor(0, 0, 255));
+    QCOMPARE(p.get<quorvil::CaptionFrame>("Frame2")->captionColor(), QColor(0, 0, 255));
 }
 
 // The three inputs as typed, and the texts of the result boxes afterwards;
@@ -142,13 +126,13 @@ void TestForm11::calculate() {
     QFETCH(QString, z1);
     QFETCH(QStringList, shown);
 
-    for (const QString& n : kResults) box(n)->setText(kUntouched);
+    for (const QString& n : kResults) p.type(n, kUntouched);
     // Pasted, as typing cannot enter every character.
-    box("txtdf")->insert(d1);
-    box("txtmc")->insert(m);
-    box("txtz1")->insert(z1);
+    p.box("txtdf")->insert(d1);
+    p.box("txtmc")->insert(m);
+    p.box("txtz1")->insert(z1);
 
-    w->findChild<QPushButton*>("Command2")->click();
+    p.click("Command2");
 
     QSet<QString> expected;
     for (const QString& s : shown) {
@@ -157,19 +141,19 @@ void TestForm11::calculate() {
     }
     for (const QString& s : shown) {
         const int eq = int(s.indexOf('='));
-        QCOMPARE(box(s.left(eq))->text(), s.mid(eq + 1));
+        QCOMPARE(p.text(s.left(eq)), s.mid(eq + 1));
     }
     // A row without results changes no box; otherwise every box the row does
     // not give was written, except the wire and M value that have no row.
     for (const QString& n : kResults) {
         if (shown.isEmpty())
-            QCOMPARE(box(n)->text(), kUntouched);
+            QCOMPARE(p.text(n), kUntouched);
         else if (!expected.contains(n) && n != "txtd0" && n != "txtm5")
-            QVERIFY2(box(n)->text() != kUntouched, qPrintable(n));
+            QVERIFY2(p.text(n) != kUntouched, qPrintable(n));
     }
-    QCOMPARE(box("txtdf")->text(), d1);
-    QCOMPARE(box("txtmc")->text(), m);
-    QCOMPARE(box("txtz1")->text(), z1);
+    QCOMPARE(p.text("txtdf"), d1);
+    QCOMPARE(p.text("txtmc"), m);
+    QCOMPARE(p.text("txtz1"), z1);
 }
 
 void TestForm11::resultBoxesFormatWhatIsTyped_data() {
@@ -197,21 +181,21 @@ void TestForm11::resultBoxesFormatWhatIsTyped() {
     QFETCH(QString, name);
     QFETCH(QString, typed);
     QFETCH(QString, shown);
-    box(name)->insert(typed);
-    QTest::keyClick(box(name), Qt::Key_Return);
-    QCOMPARE(box(name)->text(), shown);
+    p.box(name)->insert(typed);
+    QTest::keyClick(p.box(name), Qt::Key_Return);
+    QCOMPARE(p.text(name), shown);
 }
 
 void TestForm11::prints() {
     QList<QImage> printed;
     quorvil::setPrintSink([&printed](const QImage& image) { printed.append(image); });
-    box("txtdf")->setText("22.4");
-    w->findChild<QPushButton*>("Command1")->click();
-    quorvil::setPrintSink({});
+    const auto noSink = qScopeGuard([] { quorvil::setPrintSink({}); });
+    p.type("txtdf", "22.4");
+    p.click("Command1");
     QCOMPARE(printed.size(), 1);
     QCOMPARE(printed[0].size() / printed[0].devicePixelRatio(), w->size());
-    QCOMPARE(box("txtdf")->text(), QStringLiteral("22.4"));
-    QCOMPARE(box("txtde1")->text(), QString());
+    QCOMPARE(p.text("txtdf"), QStringLiteral("22.4"));
+    QCOMPARE(p.text("txtde1"), QString());
 }
 
 QUORVIL_UI_TEST_MAIN(TestForm11)

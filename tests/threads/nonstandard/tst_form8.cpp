@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTextLayout>
 
@@ -16,11 +17,9 @@
 static const QStringList kBoxes = {"sz1",  "sz2",  "sz3",  "sz4",  "sz5",  "sz6",  "sz7",  "sz8",
                                    "sz10", "sz20", "sz30", "sz40", "sz50", "sz60", "sz70", "sz80"};
 
-class TestForm8 : public QObject {
+class TestForm8 : public quorvil::test::WindowTest<Form8> {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void opensAsDesigned();
     void buttons_data();
     void buttons();
@@ -31,35 +30,17 @@ private slots:
     void pitchDiameterCaptionKeepsItsWords();
 
 private:
-    QLineEdit* box(const QString& name) const { return quorvil::test::WindowProbe(w).box(name); }
-    QMap<QString, QString> allTexts() const {
-        QMap<QString, QString> t;
-        for (const QString& n : kBoxes) t[n] = box(n)->text();
-        return t;
-    }
-    Form8* w = nullptr;
+    QMap<QString, QString> allTexts() const { return p.texts(kBoxes); }
 };
-
-void TestForm8::init() {
-    w = new Form8();
-    w->show();
-}
-
-void TestForm8::cleanup() {
-    delete w;
-    w = nullptr;
-}
 
 void TestForm8::opensAsDesigned() {
     QCOMPARE(w->windowTitle(), QStringLiteral("20.通用三针直径M值计算"));
-    auto* tabs = w->findChild<quorvil::TabContainer*>("SSTab1");
-    QVERIFY(tabs);
+    auto* tabs = p.get<quorvil::TabContainer>("SSTab1");
     QCOMPARE(tabs->count(), 2);
     QCOMPARE(tabs->currentIndex(), 1);
-    for (const QString& n : kBoxes) QVERIFY2(box(n)->text().isEmpty(), qPrintable(n));
+    for (const QString& n : kBoxes) QVERIFY2(p.text(n).isEmpty(), qPrintable(n));
     for (const char* name : {"Combo1", "txtw27"}) {
-        auto* list = w->findChild<QComboBox*>(name);
-        QVERIFY(list);
+        auto* list = p.get<QComboBox>(name);
         QVERIFY(!list->isEditable());
         QCOMPARE(list->currentIndex(), -1);
         QCOMPARE(list->count(), 32);
@@ -77,15 +58,21 @@ void TestForm8::buttons_data() {
     QTest::addColumn<QString>("resultBox");
     QTest::addColumn<QString>("expected");  // "keep": the box keeps its text
 
-    QTest::newRow("best wire mm 1.5 60") << "Command3" << QStringList{"sz1=1.5", "sz2=60"} << "sz3" << "0.866";
-    QTest::newRow("best wire mm 8 55") << "Command3" << QStringList{"sz1=8", "sz2=55"} << "sz3" << "4.509";
-    QTest::newRow("best wire mm blanks and .5") << "Command3" << QStringList{"sz1= .5 ", "sz2=60"} << "sz3" << "0.289";
-    QTest::newRow("best wire tpi 8 60") << "Command6" << QStringList{"sz10=8", "sz20=60"} << "sz30" << "1.833";
-    QTest::newRow("best wire tpi 4 29") << "Command6" << QStringList{"sz10=4", "sz20=29"} << "sz30" << "3.279";
+    QTest::newRow("best wire mm 1.5 60") << "Command3" << QStringList{"sz1=1.5", "sz2=60"} << "sz3"
+                                         << "0.866";
+    QTest::newRow("best wire mm 8 55") << "Command3" << QStringList{"sz1=8", "sz2=55"} << "sz3"
+                                       << "4.509";
+    QTest::newRow("best wire mm blanks and .5") << "Command3" << QStringList{"sz1= .5 ", "sz2=60"} << "sz3"
+                                                << "0.289";
+    QTest::newRow("best wire tpi 8 60") << "Command6" << QStringList{"sz10=8", "sz20=60"} << "sz30"
+                                        << "1.833";
+    QTest::newRow("best wire tpi 4 29") << "Command6" << QStringList{"sz10=4", "sz20=29"} << "sz30"
+                                        << "3.279";
 
     QTest::newRow("M mm 60") << "Command2" << QStringList{"sz4=2", "sz5=60", "sz6=1.157", "sz7=18.701"} << "sz8"
                              << "20.440";
-    QTest::newRow("M mm 30") << "Command2" << QStringList{"sz4=2", "sz5=30", "sz6=1.047", "sz7=9"} << "sz8" << "10.360";
+    QTest::newRow("M mm 30") << "Command2" << QStringList{"sz4=2", "sz5=30", "sz6=1.047", "sz7=9"} << "sz8"
+                             << "10.360";
     QTest::newRow("M mm negative") << "Command2" << QStringList{"sz4=1", "sz5=60", "sz6=0.1", "sz7=0.5"} << "sz8"
                                    << "-0.066";
     QTest::newRow("M tpi 8 60") << "Command5" << QStringList{"sz40=8", "sz50=60", "sz60=1.833", "sz70=18"} << "sz80"
@@ -94,14 +81,20 @@ void TestForm8::buttons_data() {
                                 << "42.887";
 
     // Inputs that give no result leave every box as it was.
-    QTest::newRow("best wire empty pitch") << "Command3" << QStringList{"sz2=60"} << "sz3" << "keep";
-    QTest::newRow("best wire letters") << "Command3" << QStringList{"sz1=1.5mm", "sz2=60"} << "sz3" << "keep";
-    QTest::newRow("best wire angle 0") << "Command3" << QStringList{"sz1=1.5", "sz2=0"} << "sz3" << "keep";
-    QTest::newRow("best wire tpi 0") << "Command6" << QStringList{"sz10=0", "sz20=60"} << "sz30" << "keep";
-    QTest::newRow("best wire tpi lone minus") << "Command6" << QStringList{"sz10=-", "sz20=60"} << "sz30" << "keep";
+    QTest::newRow("best wire empty pitch") << "Command3" << QStringList{"sz2=60"} << "sz3"
+                                           << "keep";
+    QTest::newRow("best wire letters") << "Command3" << QStringList{"sz1=1.5mm", "sz2=60"} << "sz3"
+                                       << "keep";
+    QTest::newRow("best wire angle 0") << "Command3" << QStringList{"sz1=1.5", "sz2=0"} << "sz3"
+                                       << "keep";
+    QTest::newRow("best wire tpi 0") << "Command6" << QStringList{"sz10=0", "sz20=60"} << "sz30"
+                                     << "keep";
+    QTest::newRow("best wire tpi lone minus") << "Command6" << QStringList{"sz10=-", "sz20=60"} << "sz30"
+                                              << "keep";
     QTest::newRow("M angle 0") << "Command2" << QStringList{"sz4=2", "sz5=0", "sz6=1.157", "sz7=18.701"} << "sz8"
                                << "keep";
-    QTest::newRow("M empty wire") << "Command2" << QStringList{"sz4=2", "sz5=60", "sz7=18.701"} << "sz8" << "keep";
+    QTest::newRow("M empty wire") << "Command2" << QStringList{"sz4=2", "sz5=60", "sz7=18.701"} << "sz8"
+                                  << "keep";
     QTest::newRow("M overflow") << "Command2" << QStringList{"sz4=1e308", "sz5=60", "sz6=1e308", "sz7=1e308"} << "sz8"
                                 << "keep";
     QTest::newRow("M tpi 0") << "Command5" << QStringList{"sz40=0", "sz50=60", "sz60=1.833", "sz70=18"} << "sz80"
@@ -118,23 +111,21 @@ void TestForm8::buttons() {
 
     // Decoys: every box that the button must not read holds a number, so a
     // handler that read across frames or tabs would show a wrong result.
-    for (const QString& n : kBoxes) box(n)->setText("7");
-    for (const char* n : {"sz3", "sz8", "sz30", "sz80"}) box(n)->setText("9.999");
+    for (const QString& n : kBoxes) p.type(n, "7");
+    for (const char* n : {"sz3", "sz8", "sz30", "sz80"}) p.type(n, "9.999");
     // Clear the button's own frame, then type what the row gives.
     const QMap<QString, QStringList> frame = {{"Command3", {"sz1", "sz2"}},
                                               {"Command6", {"sz10", "sz20"}},
                                               {"Command2", {"sz4", "sz5", "sz6", "sz7"}},
                                               {"Command5", {"sz40", "sz50", "sz60", "sz70"}}};
-    for (const QString& n : frame[button]) box(n)->clear();
+    for (const QString& n : frame[button]) p.type(n, QString());
     for (const QString& t : typed) {
         const int eq = int(t.indexOf('='));
-        QTest::keyClicks(box(t.left(eq)), t.mid(eq + 1));
+        p.keys(t.left(eq), t.mid(eq + 1));
     }
     const auto before = allTexts();
 
-    auto* b = w->findChild<QPushButton*>(button);
-    QVERIFY(b);
-    b->click();
+    p.click(button);
 
     auto after = allTexts();
     if (expected == "keep") {
@@ -150,48 +141,50 @@ void TestForm8::resultBoxesFormatWhatIsTyped_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("whole number") << "sz3" << "1.5" << "1.500";
-    QTest::newRow("rounds half away") << "sz8" << "2.0625" << "2.063";
-    QTest::newRow("negative") << "sz30" << "-.0655" << "-0.066";
-    QTest::newRow("no number stays") << "sz80" << "abc" << "abc";
+    QTest::newRow("whole number") << "sz3"
+                                  << "1.5"
+                                  << "1.500";
+    QTest::newRow("rounds half away") << "sz8"
+                                      << "2.0625"
+                                      << "2.063";
+    QTest::newRow("negative") << "sz30"
+                              << "-.0655"
+                              << "-0.066";
+    QTest::newRow("no number stays") << "sz80"
+                                     << "abc"
+                                     << "abc";
 }
 
 void TestForm8::resultBoxesFormatWhatIsTyped() {
     QFETCH(QString, name);
     QFETCH(QString, typed);
     QFETCH(QString, shown);
-    box(name)->setText(typed);
-    QCOMPARE(box(name)->text(), shown);
+    p.type(name, typed);
+    QCOMPARE(p.text(name), shown);
     // The input boxes keep what is typed.
-    box("sz1")->setText(typed);
-    QCOMPARE(box("sz1")->text(), typed);
+    p.type("sz1", typed);
+    QCOMPARE(p.text("sz1"), typed);
 }
 
 void TestForm8::wireListsChangeNothing() {
-    box("sz6")->setText("1.157");
-    box("sz60")->setText("1.833");
+    p.type({"sz6=1.157", "sz60=1.833"});
     const auto before = allTexts();
-    for (const char* name : {"Combo1", "txtw27"}) {
-        auto* list = w->findChild<QComboBox*>(name);
-        for (int i : {0, 13, 31}) {
-            list->setCurrentIndex(i);
-            emit list->activated(i);
-        }
-    }
+    for (const char* name : {"Combo1", "txtw27"})
+        for (int i : {0, 13, 31}) p.pick(name, i);
     QCOMPARE(allTexts(), before);
 }
 
 void TestForm8::printsBothTabs() {
     QList<QImage> printed;
     quorvil::setPrintSink([&printed](const QImage& image) { printed.append(image); });
-    box("sz8")->setText("20.44");
+    const auto noSink = qScopeGuard([] { quorvil::setPrintSink({}); });
+    p.type("sz8", "20.44");
     const auto before = allTexts();
-    auto* tabs = w->findChild<quorvil::TabContainer*>("SSTab1");
+    auto* tabs = p.get<quorvil::TabContainer>("SSTab1");
     tabs->setCurrentIndex(0);
-    w->findChild<QPushButton*>("Command1")->click();
+    p.click("Command1");
     tabs->setCurrentIndex(1);
-    w->findChild<QPushButton*>("Command4")->click();
-    quorvil::setPrintSink({});
+    p.click("Command4");
     QCOMPARE(printed.size(), 2);
     for (const QImage& image : printed) QCOMPARE(image.size() / image.devicePixelRatio(), w->size());
     QVERIFY(printed[0] != printed[1]);  // each shows the tab in front
