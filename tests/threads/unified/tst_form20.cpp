@@ -60,6 +60,7 @@ private slots:
     void missingRowsOnAFreshWindow();
     void badInputChangesNoBox_data();
     void badInputChangesNoBox();
+    void wireBeyondRangeChangesNoBox();
     void classTakesEffectAtTheNextPress();
     void seriesTexts();
     void pickingAgainRewritesTheSeriesText();
@@ -300,6 +301,20 @@ void TestForm20::badInputChangesNoBox() {
     const auto before = p.texts(kResults);
     calculate(p, typed, 2);
     QCOMPARE(p.texts(kResults), before);
+}
+
+// Without a wire row the M values are taken over the wire typed into Text1;
+// one so large that an M value is not finite stops the whole calculation.
+void TestForm20::wireBeyondRangeChangesNoBox() {
+    calculate(p, size("3", "", "", "3"), 0);
+    p.type("Text1", "1e308");
+    const auto before = p.texts(kResults);
+    calculate(p, size("1", "", "", "3"), 1);
+    QCOMPARE(p.texts(kResults), before);
+    // A wire in range: the same press goes through.
+    p.type("Text1", "4");
+    calculate(p, size("1", "", "", "3"), 1);
+    QVERIFY(p.texts(kResults) != before);
 }
 
 void TestForm20::classTakesEffectAtTheNextPress() {
