@@ -6,6 +6,7 @@
 #include <limits>
 #include <span>
 
+#include "common/numtext.h"
 #include "threads/common/threewire.h"
 #include "threads/common/tolerance.h"
 #include "threads/metric/wires.h"
@@ -58,7 +59,9 @@ Results compute(double d, double P, ExternalClass external, InternalClass intern
     r.minor = metric::basicMinorDiameter(d, P);
 
     // Internal thread.
-    r.S = static_cast<float>(118 * p04 * dr01 / 1000);
+    // Held in single precision; beyond its range the tolerance is not
+    // finite, so that nothing computed from it is shown.
+    r.S = toSingle(118 * p04 * dr01 / 1000).value_or(std::numeric_limits<float>::infinity());
     switch (internal) {
     case InternalClass::c5H:
         r.TD2 = 0.8 * r.S;

@@ -72,7 +72,7 @@ std::optional<WormDimensions> wormDimensions(float referenceDiameter, float modu
     const double d1 = referenceDiameter;
     const double m = module;
     const double z1 = starts;
-    if (!std::isfinite(d1) || !std::isfinite(m) || !std::isfinite(z1) || m == 0 || d1 == 0) return std::nullopt;
+    if (!finiteValue(d1) || !finiteValue(m) || !finiteValue(z1) || m == 0 || d1 == 0) return std::nullopt;
 
     WormDimensions r;
     r.wire = wormWireDiameter(module);
@@ -88,7 +88,7 @@ std::optional<WormDimensions> wormDimensions(float referenceDiameter, float modu
               store(cosGamma * kPi * m / 2, r.normalChordalThickness) && store(m, r.chordalHeight) &&
               store(d1 + 2 * m, r.tipDiameter) && store(kPi * m, r.axialPitch) && store(d1 - 2.4 * m, r.rootDiameter) &&
               store(0.843 * m, r.crestWidth) && store(0.697 * m, r.rootWidth) && store(kPi * m / 2, r.axialThickness) &&
-              std::isfinite(leadDegrees);
+              finiteValue(leadDegrees).has_value();
     if (r.wire) {
         // The last term is half the normal pitch over the tangent of the
         // normal profile angle; cos gamma cancels out of it.

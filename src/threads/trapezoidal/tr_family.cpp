@@ -134,13 +134,9 @@ GaugeBlock gaugeBlock(double d, double P, double D2, double D2plusTD2, double w1
 
 namespace {
 
-// The value as the window stores it, in single precision. One beyond the
-// single range becomes the infinity of its sign (narrowing it directly would
-// be undefined), so that it is never shown.
-float stored(double v) {
-    if (const std::optional<float> single = toSingle(v)) return *single;
-    return static_cast<float>(std::isnan(v) ? v : std::copysign(std::numeric_limits<double>::infinity(), v));
-}
+// The value as the window stores it, in single precision; beyond the single
+// range it is not finite, so that no box shows it.
+float stored(double v) { return toSingle(v).value_or(std::numeric_limits<float>::infinity()); }
 
 std::optional<float> stored(const std::optional<double>& v) {
     if (v) return stored(*v);

@@ -236,6 +236,9 @@ void TestForm19::metricRejectedInputs_data() {
                                  << "2";
     QTest::newRow("P overflows") << "16"
                                  << "1e308";
+    // Every double result finite, but the single-precision tolerance S not.
+    QTest::newRow("tolerance beyond single") << "16"
+                                             << "1e100";
 }
 
 void TestForm19::metricRejectedInputs() {
