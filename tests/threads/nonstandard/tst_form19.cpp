@@ -67,7 +67,6 @@ private slots:
     void printsTabInFront();
 
 private:
-    QLineEdit* box(const QString& name) const { return p.box(name); }
     void fill(const QStringList& names, const QString& text) const {
         for (const QString& n : names) p.type(n, text);
     }
@@ -103,7 +102,7 @@ void TestForm19::openingState() {
         QVERIFY(!p.get<QRadioButton>(QLatin1String(off))->isChecked());
     for (const char* b : {"Command1", "Command8", "Command2", "Command4"})
         QVERIFY(p.get<QAbstractButton>(QLatin1String(b))->isEnabled());
-    QCOMPARE(w->focusWidget(), box(QStringLiteral("w1")));
+    QCOMPARE(w->focusWidget(), p.box(QStringLiteral("w1")));
     // 39 result boxes on tab 0, 34 on tab 1, 4 inputs.
     QCOMPARE(w->findChildren<QLineEdit*>().size(), 39 + 34 + 4);
 }
@@ -145,7 +144,7 @@ void TestForm19::selfFormatting() {
     QFETCH(bool, typed);
     QFETCH(QString, text);
     QFETCH(QString, shown);
-    QLineEdit* b = box(name);
+    QLineEdit* b = p.box(name);
     if (typed) {
         // A typed text stays as typed until the user is done with it.
         p.keys(name, text);
@@ -263,9 +262,9 @@ void TestForm19::metricGapTakesRangeBelow() {
     for (const auto& [below, gap] :
          {std::pair{"22", "23"}, std::pair{"45", "47"}, std::pair{"90", "94"}, std::pair{"180", "184.9"}}) {
         metric(QLatin1String(below), QStringLiteral("1.5"));
-        const QString w12 = box(QStringLiteral("w12"))->text();
+        const QString w12 = p.text(QStringLiteral("w12"));
         metric(QLatin1String(gap), QStringLiteral("1.5"));
-        QCOMPARE(box(QStringLiteral("w12"))->text(), w12);
+        QCOMPARE(p.text(QStringLiteral("w12")), w12);
     }
 }
 
@@ -290,9 +289,9 @@ void TestForm19::metricWithoutGaugeRow() {
     metric(d, P);
     // The gauge constants are unknown: no gauge box that needs them changes.
     for (int n : {28, 29, 30, 31, 32, 33, 35, 36, 37, 38, 39, 40})
-        QCOMPARE(box(QStringLiteral("w%1").arg(n))->text(), QStringLiteral("x"));
+        QCOMPARE(p.box(QStringLiteral("w%1").arg(n))->text(), QStringLiteral("x"));
     for (int n : {3, 4, 5, 6, 9, 11, 12, 13, 14, 23, 34, 41})
-        QVERIFY(box(QStringLiteral("w%1").arg(n))->text() != QStringLiteral("x"));
+        QVERIFY(p.box(QStringLiteral("w%1").arg(n))->text() != QStringLiteral("x"));
 }
 
 void TestForm19::metricWithoutWireRow() {
@@ -300,12 +299,12 @@ void TestForm19::metricWithoutWireRow() {
     // number, so the M values keep their text too.
     metric(QStringLiteral("36"), QStringLiteral("6"));
     checkBoxes(QStringLiteral("w15= w19= w16= w20= w32= w39="));
-    QCOMPARE(box(QStringLiteral("w28"))->text().isEmpty(), false);
+    QCOMPARE(p.text(QStringLiteral("w28")).isEmpty(), false);
     // The M values use the wire that the box shows: here one the user typed.
     p.type(QStringLiteral("w15"), QStringLiteral("3.5"));
     metric(QStringLiteral("36"), QStringLiteral("6"));
     checkBoxes(QStringLiteral("w15=3.500 w19= w16=37.410 w20="));  // 36 - 9.09 + 10.5
-    QVERIFY(!box(QStringLiteral("w32"))->text().isEmpty());
+    QVERIFY(!p.text(QStringLiteral("w32")).isEmpty());
     // After a pitch with a row, a pitch without one keeps those wires.
     metric(QStringLiteral("10"), QStringLiteral("1.5"));
     checkBoxes(QStringLiteral("w15=.866 w19=1.008"));
@@ -462,20 +461,20 @@ void TestForm19::classChangeComputesNothing() {
 void TestForm19::enterRunsTrapezoidalCalculation() {
     p.type({"txtt1=36", "txtT2=6", "w1=16", "w2=2"});
     // Tab 0 in front, focus in a metric input box.
-    QTest::keyClick(box(QStringLiteral("w1")), Qt::Key_Return);
-    QCOMPARE(box(QStringLiteral("txtT16"))->text(), QStringLiteral("36.912"));
+    QTest::keyClick(p.box(QStringLiteral("w1")), Qt::Key_Return);
+    QCOMPARE(p.text(QStringLiteral("txtT16")), QStringLiteral("36.912"));
     for (const QString& t : texts(metricResultBoxes())) QVERIFY(t.isEmpty());
     // On an option too.
-    box(QStringLiteral("txtT16"))->clear();
+    p.box(QStringLiteral("txtT16"))->clear();
     QTest::keyClick(p.get<QRadioButton>(QStringLiteral("Op2")), Qt::Key_Enter);
-    QCOMPARE(box(QStringLiteral("txtT16"))->text(), QStringLiteral("36.912"));
+    QCOMPARE(p.text(QStringLiteral("txtT16")), QStringLiteral("36.912"));
     // Enter on a button presses that button.
-    box(QStringLiteral("txtT16"))->clear();
+    p.box(QStringLiteral("txtT16"))->clear();
     auto* command1 = p.get<QAbstractButton>(QStringLiteral("Command1"));
     command1->setFocus();
     QTest::keyClick(command1, Qt::Key_Return);
-    QCOMPARE(box(QStringLiteral("w16"))->text(), QStringLiteral("16.441"));
-    QCOMPARE(box(QStringLiteral("txtT16"))->text(), QString());
+    QCOMPARE(p.text(QStringLiteral("w16")), QStringLiteral("16.441"));
+    QCOMPARE(p.text(QStringLiteral("txtT16")), QString());
 }
 
 void TestForm19::printsTabInFront() {

@@ -50,7 +50,6 @@ private slots:
     void separatorLinesShow();
 
 private:
-    QLineEdit* box(const QString& name) const { return p.box(name); }
     // Nothing picked (-1) is how the window opens.
     void pick(int position) const {
         if (position >= 0) p.pick(QStringLiteral("Combo2"), position);
@@ -123,10 +122,10 @@ void TestForm2::classButtons() {
     pick(position);
     p.click(button);
     if (texts.isEmpty()) texts = QStringList{"earlier T1", "earlier T2", "earlier T3"};
-    QCOMPARE(box("T1")->text(), texts[0]);
-    QCOMPARE(box("T2")->text(), texts[1]);
-    QCOMPARE(box("T3")->text(), texts[2]);
-    for (const char* n : {"T4", "T5", "T6", "T7"}) QCOMPARE(box(n)->text(), QString());
+    QCOMPARE(p.text("T1"), texts[0]);
+    QCOMPARE(p.text("T2"), texts[1]);
+    QCOMPARE(p.text("T3"), texts[2]);
+    for (const char* n : {"T4", "T5", "T6", "T7"}) QCOMPARE(p.text(n), QString());
 }
 
 void TestForm2::mValues_data() {
@@ -150,11 +149,11 @@ void TestForm2::mValues() {
     pick(position);
     p.click("CommandTM");
     if (texts.isEmpty()) texts = QStringList{" ", " ", " ", " "};
-    QCOMPARE(box("T4")->text(), texts[0]);
-    QCOMPARE(box("T5")->text(), texts[1]);
-    QCOMPARE(box("T6")->text(), texts[2]);
-    QCOMPARE(box("T7")->text(), texts[3]);
-    QCOMPARE(box("T1")->text(), QStringLiteral(" "));
+    QCOMPARE(p.text("T4"), texts[0]);
+    QCOMPARE(p.text("T5"), texts[1]);
+    QCOMPARE(p.text("T6"), texts[2]);
+    QCOMPARE(p.text("T7"), texts[3]);
+    QCOMPARE(p.text("T1"), QStringLiteral(" "));
 }
 
 void TestForm2::clearWritesOneBlank() {
@@ -165,7 +164,7 @@ void TestForm2::clearWritesOneBlank() {
     p.click("CommandT8c");
     p.click("CommandTM");
     p.click("CommandT1");
-    for (const QString& n : kExternal) QCOMPARE(box(n)->text(), QStringLiteral(" "));
+    for (const QString& n : kExternal) QCOMPARE(p.text(n), QStringLiteral(" "));
     QCOMPARE(p.get<QComboBox>("Combo2")->currentIndex(), 22);
     Texts after = allBoxes();
     for (const QString& n : kExternal) after.remove(n);
@@ -175,8 +174,8 @@ void TestForm2::clearWritesOneBlank() {
     // the size is still picked, so the buttons fill the boxes again
     p.click("CommandT8c");
     p.click("CommandTM");
-    QCOMPARE(box("T2")->text(), QStringLiteral("36.5(-0.25/-0.7)"));
-    QCOMPARE(box("T4")->text(), QStringLiteral("3.666"));
+    QCOMPARE(p.text("T2"), QStringLiteral("36.5(-0.25/-0.7)"));
+    QCOMPARE(p.text("T4"), QStringLiteral("3.666"));
 }
 
 void TestForm2::typingUnpicksTheList() {
@@ -194,10 +193,10 @@ void TestForm2::typingUnpicksTheList() {
     QCOMPARE(combo->count(), 142);
     p.click("CommandT7h");
     p.click("CommandTM");
-    for (const QString& n : kExternal) QCOMPARE(box(n)->text(), QString());
+    for (const QString& n : kExternal) QCOMPARE(p.text(n), QString());
     pick(2);
     p.click("CommandT7h");
-    QCOMPARE(box("T3")->text(), QStringLiteral("7.5-0.238"));
+    QCOMPARE(p.text("T3"), QStringLiteral("7.5-0.238"));
 }
 
 void TestForm2::printBothTabs() {
@@ -357,22 +356,22 @@ void TestForm2::wiresFromTheBoxes() {
     // a new window and a pitch without wires: the M-value boxes keep their
     // text, the rest is filled
     calculate("40", "7");
-    QCOMPARE(box("Text5")->text(), QString());
-    QCOMPARE(box("Text1")->text(), QStringLiteral("56"));
-    QCOMPARE(box("txtT12")->text(), QStringLiteral("0.475"));
-    QCOMPARE(box("Text6")->text(), QStringLiteral("36.548"));
+    QCOMPARE(p.text("Text5"), QString());
+    QCOMPARE(p.text("Text1"), QStringLiteral("56"));
+    QCOMPARE(p.text("txtT12"), QStringLiteral("0.475"));
+    QCOMPARE(p.text("Text6"), QStringLiteral("36.548"));
     for (const char* n : {"txtT27", "Text11", "txtT30", "Text12", "txtT29", "Text13", "txtT32", "Text14"})
-        QCOMPARE(box(n)->text(), QString());
+        QCOMPARE(p.text(n), QString());
     // wires the user types are used
     p.type({"Text5=3.666", "Text10=4.091"});
     p.click("Command1");
-    QCOMPARE(box("txtT27")->text(), QStringLiteral("41.317"));
-    QCOMPARE(box("Text11")->text(), QStringLiteral("43.385"));
+    QCOMPARE(p.text("txtT27"), QStringLiteral("41.317"));
+    QCOMPARE(p.text("Text11"), QStringLiteral("43.385"));
     // the wires of an earlier press stay and are used again
     calculate("40", "6");
     calculate("40", "7");
-    QCOMPARE(box("Text5")->text(), QStringLiteral("3.106"));
-    QCOMPARE(box("Text10")->text(), QStringLiteral("3.177"));
+    QCOMPARE(p.text("Text5"), QStringLiteral("3.106"));
+    QCOMPARE(p.text("Text10"), QStringLiteral("3.177"));
     // a typed wire so large that its M values overflow: the press writes nothing
     p.type("Text5", "1e308");
     const Texts before = allBoxes();
@@ -382,12 +381,12 @@ void TestForm2::wiresFromTheBoxes() {
 
 void TestForm2::singlePrecisionMinor() {
     calculate("123.45678", "2");
-    QCOMPARE(box("txtT40")->text(), QStringLiteral(" 120.95678"));
-    QCOMPARE(box("txtT41")->text(), QStringLiteral(" 120.9568"));
+    QCOMPARE(p.text("txtT40"), QStringLiteral(" 120.95678"));
+    QCOMPARE(p.text("txtT41"), QStringLiteral(" 120.9568"));
     // far beyond any thread, but within the single range: still shown
     calculate("1e30", "2");
-    QCOMPARE(box("txtT40")->text(), QStringLiteral(" 1E+30"));
-    QCOMPARE(box("txtT41")->text(), QStringLiteral(" 1E+30"));
+    QCOMPARE(p.text("txtT40"), QStringLiteral(" 1E+30"));
+    QCOMPARE(p.text("txtT41"), QStringLiteral(" 1E+30"));
 }
 
 void TestForm2::optionAloneChangesNothing() {
@@ -398,15 +397,15 @@ void TestForm2::optionAloneChangesNothing() {
     tabs()->setCurrentIndex(1);
     QCOMPARE(allBoxes(), before);
     p.click("Command1");
-    QCOMPARE(box("txtT12")->text(), QStringLiteral("0.560"));
+    QCOMPARE(p.text("txtT12"), QStringLiteral("0.560"));
 }
 
 void TestForm2::enterPressesCalculate() {
     tabs()->setCurrentIndex(1);
     p.keys("Text3", "40");
     p.keys("Text4", "6");
-    QTest::keyClick(box("Text4"), Qt::Key_Return);
-    QCOMPARE(box("txtT12")->text(), QStringLiteral("0.450"));
+    QTest::keyClick(p.box("Text4"), Qt::Key_Return);
+    QCOMPARE(p.text("txtT12"), QStringLiteral("0.450"));
 }
 
 void TestForm2::separatorLinesShow_data() {
