@@ -20,8 +20,8 @@
 #include "common/ui/lookuplist.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/viewtext.h"
-#include "workshop/partsketch.h"
 #include "workshop/steppedpartframe.h"
+#include "workshop/weightsketches.h"
 #include "workshop/weighttables.h"
 #include "workshop/weightui.h"
 
@@ -125,12 +125,6 @@ public:
         painter->restore();
     }
 };
-
-// Hatches the cut walls of a section between its outline and a bore.
-void walls(Sketch& s, Area section, int boreTop, int boreBottom) {
-    hatch(s, Area{section.x1, section.y1, section.x2, boreTop});
-    hatch(s, Area{section.x1, boreBottom, section.x2, section.y2});
-}
 
 }  // namespace
 
@@ -294,28 +288,7 @@ void Form3::buildTurnedParts12(QWidget* page) {
     {
         QWidget* f = makeFrame(page, QStringLiteral("复杂件重量计算"), QStringLiteral("复杂件重量计算一"),
                                {kFrameLeft, 450, kFrameWidth, 3330});
-        const Area s1{1230, 1020, 2370, 2760}, s2{2370, 1320, 3390, 2460};
-        constexpr int step = 2010, b1Top = 1260, b1Bottom = 2520, b2Top = 1620, b2Bottom = 2160;
-        Sketch s;
-        outline(s, s1);
-        outline(s, s2);
-        thick(s, s1.x1, b1Top, step, b1Top);
-        thick(s, s1.x1, b1Bottom, step, b1Bottom);
-        thick(s, step, b1Top, step, b2Top);
-        thick(s, step, b2Bottom, step, b1Bottom);
-        thick(s, step, b2Top, s2.x2, b2Top);
-        thick(s, step, b2Bottom, s2.x2, b2Bottom);
-        walls(s, {s1.x1, s1.y1, step, s1.y2}, b1Top, b1Bottom);
-        walls(s, {step, s1.y1, s1.x2, s1.y2}, b2Top, b2Bottom);
-        walls(s, s2, b2Top, b2Bottom);
-        horizontalDimension(s, s1.x1, s2.x2, 480, s1.y1, s2.y1);     // L
-        horizontalDimension(s, s1.x1, s1.x2, 810, s1.y1, s1.y1);     // l1
-        verticalDimension(s, s1.y1, s1.y2, 930, s1.x1, s1.x1);       // D1
-        verticalDimension(s, s2.y1, s2.y2, 3690, s2.x2, s2.x2);      // D2
-        verticalDimension(s, b1Top, b1Bottom, 1350, 1350, 1350);     // d1
-        verticalDimension(s, b2Top, b2Bottom, 2580, 2580, 2580);     // d2
-        horizontalDimension(s, s1.x1, step, 2970, s1.y2, b1Bottom);  // h1
-        new LineSketch(f, std::move(s));
+        new LineSketch(f, twoBoreTurnedSketch());
 
         txtwg7 = box(f, "txtwg7", {2010, 338, 600, kBoxH});
         txtwg1 = box(f, "txtwg1", {1500, 668, 600, kBoxH});
@@ -336,23 +309,7 @@ void Form3::buildTurnedParts12(QWidget* page) {
     {
         QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame2"), 3), QStringLiteral("复杂件重量计算二"),
                                {kFrameLeft, 3870, kFrameWidth, 3330});
-        const Area a{1410, 1020, 2130, 2760}, b{2130, 1320, 3570, 2460}, c{3570, 1080, 4530, 2700};
-        constexpr int boreTop = 1620, boreBottom = 2160;
-        Sketch s;
-        for (const Area& part : {a, b, c}) {
-            outline(s, part);
-            walls(s, part, boreTop, boreBottom);
-        }
-        thick(s, a.x1, boreTop, c.x2, boreTop);
-        thick(s, a.x1, boreBottom, c.x2, boreBottom);
-        horizontalDimension(s, a.x1, a.x2, 810, a.y1, a.y1);          // lA
-        horizontalDimension(s, c.x1, c.x2, 810, c.y1, c.y1);          // lC
-        verticalDimension(s, a.y1, a.y2, 1110, a.x1, a.x1);           // DA
-        verticalDimension(s, b.y1, b.y2, 2400, 2400, 2400);           // DB
-        verticalDimension(s, c.y1, c.y2, 4830, c.x2, c.x2);           // DC
-        verticalDimension(s, boreTop, boreBottom, 3000, 3000, 3000);  // d
-        horizontalDimension(s, a.x1, c.x2, 2940, a.y2, c.y2);         // L
-        new LineSketch(f, std::move(s));
+        new LineSketch(f, threeSectionTurnedSketch());
 
         txtwg11 = box(f, "txtwg11", {1470, 668, 600, kBoxH});
         txtwg12 = box(f, "txtwg12", {3750, 668, 600, kBoxH});
@@ -404,21 +361,7 @@ void Form3::buildTurnedParts34(QWidget* page) {
     {
         QWidget* f = makeFrame(page, QStringLiteral("Frame5"), QStringLiteral("复杂件重量计算三"),
                                {kFrameLeft, 450, kFrameWidth, 3300});
-        const Area s1{1290, 990, 2430, 2730}, s2{2430, 1290, 3450, 2430};
-        constexpr int boreTop = 1590, boreBottom = 2130;
-        Sketch s;
-        for (const Area& part : {s1, s2}) {
-            outline(s, part);
-            walls(s, part, boreTop, boreBottom);
-        }
-        thick(s, s1.x1, boreTop, s2.x2, boreTop);
-        thick(s, s1.x1, boreBottom, s2.x2, boreBottom);
-        horizontalDimension(s, s1.x1, s2.x2, 450, s1.y1, s2.y1);      // L
-        horizontalDimension(s, s1.x1, s1.x2, 780, s1.y1, s1.y1);      // l1
-        verticalDimension(s, s1.y1, s1.y2, 990, s1.x1, s1.x1);        // D1
-        verticalDimension(s, s2.y1, s2.y2, 3750, s2.x2, s2.x2);       // D2
-        verticalDimension(s, boreTop, boreBottom, 2700, 2700, 2700);  // d
-        new LineSketch(f, std::move(s));
+        new LineSketch(f, twoSectionTurnedSketch());
 
         txtwg07 = box(f, "txtwg07", {2070, 308, 600, kBoxH});
         txtwg01 = box(f, "txtwg01", {1560, 638, 600, kBoxH});
@@ -437,20 +380,7 @@ void Form3::buildTurnedParts34(QWidget* page) {
     {
         QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), 3), QStringLiteral("复杂件重量计算四"),
                                {kFrameLeft, 3840, kFrameWidth, 3360});
-        const Area body{1410, 1050, 3630, 2790}, bore{1950, 1410, 3630, 2430};
-        Sketch s;
-        outline(s, body);
-        thick(s, bore.x1, bore.y1, bore.x2, bore.y1);
-        thick(s, bore.x1, bore.y2, bore.x2, bore.y2);
-        thick(s, bore.x1, bore.y1, bore.x1, bore.y2);
-        hatch(s, Area{body.x1, body.y1, body.x2, bore.y1});
-        hatch(s, Area{body.x1, bore.y2, body.x2, body.y2});
-        hatch(s, Area{body.x1, bore.y1, bore.x1, bore.y2});
-        horizontalDimension(s, body.x1, body.x2, 780, body.y1, body.y1);  // L
-        verticalDimension(s, body.y1, body.y2, 1110, body.x1, body.x1);   // D
-        horizontalDimension(s, bore.x1, bore.x2, 1920, 1920, 1920);       // h
-        verticalDimension(s, bore.y1, bore.y2, 3930, bore.x2, bore.x2);   // d
-        new LineSketch(f, std::move(s));
+        new LineSketch(f, blindBoredCylinderSketch());
 
         txtwg21 = box(f, "txtwg21", {2220, 638, 600, kBoxH});
         txtwg22 = box(f, "txtwg22", {840, 1777, 540, kBoxH});
@@ -498,12 +428,7 @@ void Form3::buildBlocksAndSections(QWidget* page) {
     {
         CaptionFrame* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), 6), QStringLiteral("立方体重量"),
                                     {kFrameLeft, 450, kFrameWidth, 2130});
-        const Area block{1440, 870, 3405, 2010};
-        Sketch s;
-        outline(s, block);
-        horizontalDimension(s, block.x1, block.x2, 600, block.y1, block.y1);  // l
-        verticalDimension(s, block.y1, block.y2, 1140, block.x1, block.x1);   // h
-        new LineSketch(f, std::move(s));
+        new LineSketch(f, cuboidSketch());
 
         txtw60 = box(f, "txtw60", {2122, 458, 600, kBoxH});
         txtw61 = box(f, "txtw61", {870, 1297, 540, kBoxH});
@@ -524,13 +449,7 @@ void Form3::buildBlocksAndSections(QWidget* page) {
     {
         CaptionFrame* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), 7), QStringLiteral("梯形产品重量"),
                                     {kFrameLeft, 2640, kFrameWidth, 2130});
-        constexpr int left = 1320, topRight = 2760, bottomRight = 3300, top = 720, bottom = 1680;
-        Sketch s;
-        closedOutline(s, {{left, top}, {topRight, top}, {bottomRight, bottom}, {left, bottom}});
-        horizontalDimension(s, left, topRight, 480, top, top);            // a
-        horizontalDimension(s, left, bottomRight, 1890, bottom, bottom);  // b
-        verticalDimension(s, top, bottom, 1050, left, left);              // h
-        new LineSketch(f, std::move(s));
+        new LineSketch(f, trapezoidSketch());
 
         txtw50 = box(f, "txtw50", {1740, 338, 600, kBoxH});
         txtw53 = box(f, "txtw53", {2010, 1748, 600, kBoxH});
@@ -603,18 +522,7 @@ void Form3::buildRings(QWidget* page) {
     {
         QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame2"), 4), QStringLiteral("环类产品重量"),
                                {kFrameLeft, 450, kFrameWidth, 2250});
-        const Area ring{1320, 1050, 3285, 1590};
-        constexpr int boreLeft = 1740, boreRight = 2880;
-        Sketch s;
-        outline(s, ring);
-        thick(s, boreLeft, ring.y1, boreLeft, ring.y2);
-        thick(s, boreRight, ring.y1, boreRight, ring.y2);
-        hatch(s, Area{ring.x1, ring.y1, boreLeft, ring.y2});
-        hatch(s, Area{boreRight, ring.y1, ring.x2, ring.y2});
-        horizontalDimension(s, ring.x1, ring.x2, 780, ring.y1, ring.y1);      // D
-        horizontalDimension(s, boreLeft, boreRight, 1860, ring.y2, ring.y2);  // d
-        verticalDimension(s, ring.y1, ring.y2, 1020, ring.x1, ring.x1);       // L
-        new LineSketch(f, std::move(s));
+        new LineSketch(f, ringSketch());
 
         txtw90 = box(f, "txtw90", {2002, 638, 600, kBoxH});
         txtw92 = zeroBox(f, "txtw92", {2010, 1718, 600, kBoxH});
@@ -630,40 +538,7 @@ void Form3::buildRings(QWidget* page) {
     {
         QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), 4), QStringLiteral("旋转体重量"),
                                {kFrameLeft, 2790, kFrameWidth, 4380});
-        constexpr int axis = 1980, boreEdge = 2280;
-        struct Step {
-            int x1, x2, radius;
-        };
-        constexpr Step steps[] = {
-            {1320, 1860, 900}, {1860, 2340, 600}, {2340, 3240, 780}, {3240, 3720, 540}, {3720, 4260, 960}};
-        Sketch s;
-        s.push_back({1260, axis, 4380, axis, 1, 0x000000});  // the axis
-        // Upper half: the outline; lower half: the cut, down to the bore.
-        std::vector<Point> upper{{steps[0].x1, axis}};
-        for (const Step& st : steps) {
-            upper.push_back({st.x1, axis - st.radius});
-            upper.push_back({st.x2, axis - st.radius});
-        }
-        upper.push_back({steps[4].x2, axis});
-        for (std::size_t i = 0; i + 1 < upper.size(); ++i) {
-            thick(s, upper[i].x, upper[i].y, upper[i + 1].x, upper[i + 1].y);
-            thick(s, upper[i].x, 2 * axis - upper[i].y, upper[i + 1].x, 2 * axis - upper[i + 1].y);
-        }
-        thick(s, steps[0].x1, boreEdge, steps[4].x2, boreEdge);
-        for (const Step& st : steps) hatch(s, Area{st.x1, boreEdge, st.x2, axis + st.radius});
-        horizontalDimension(s, 1320, 1860, 780, axis - 900, axis - 900);   // l1
-        verticalDimension(s, axis - 900, axis + 900, 1020, 1320, 1320);    // D1
-        thin(s, 2100, axis - 600, 2100, 615);                              // D2 leader
-        verticalDimension(s, axis - 780, axis + 780, 2790, 2790, 2790);    // D3
-        horizontalDimension(s, 2340, 3240, 3060, axis + 780, axis + 780);  // l3
-        thin(s, 3480, axis - 540, 3480, 1185);                             // D4 leader
-        horizontalDimension(s, 3240, 3720, 3060, axis + 780, axis + 540);  // l4
-        thin(s, 3720, 3060, 3900, 3060);
-        verticalDimension(s, axis - 960, axis + 960, 4560, 4260, 4260);         // D5
-        horizontalDimension(s, 3720, 4260, 780, axis - 960, axis - 960);        // l5
-        horizontalDimension(s, 1320, 4260, 3480, axis + 900, axis + 960);       // L
-        verticalDimension(s, 2 * axis - boreEdge, boreEdge, 1230, 1230, 1230);  // d
-        new LineSketch(f, std::move(s));
+        new LineSketch(f, bodyOfRevolutionSketch());
 
         txtw70 = box(f, "txtw70", {1290, 638, 600, kBoxH});
         txtw72 = box(f, "txtw72", {480, 1837, 540, kBoxH});
