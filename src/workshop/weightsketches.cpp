@@ -1,6 +1,7 @@
 #include "workshop/weightsketches.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
 #include <vector>
 
@@ -16,19 +17,36 @@ void walls(Sketch& s, Area section, int boreTop, int boreBottom) {
     hatch(s, Area{section.x1, boreBottom, section.x2, section.y2});
 }
 
+// Coaxial sections in lengthwise section with one bore through, from the
+// left end face to boreEnd: their outlines, the cut walls, the bore's lines.
+void sectionsWithBore(Sketch& s, std::initializer_list<Area> sections, int boreTop, int boreBottom, int boreEnd) {
+    for (const Area& a : sections) {
+        outline(s, a);
+        walls(s, a, boreTop, boreBottom);
+    }
+    const int from = sections.begin()->x1;
+    thick(s, from, boreTop, boreEnd, boreTop);
+    thick(s, from, boreBottom, boreEnd, boreBottom);
+}
+
+// A bore of two diameters in lengthwise section, in double-width lines: the
+// wide part from `from` to the step, the narrow part on to `to`.
+void steppedBore(Sketch& s, int from, int step, int to, int wideTop, int wideBottom, int narrowTop, int narrowBottom) {
+    thick(s, from, wideTop, step, wideTop);
+    thick(s, from, wideBottom, step, wideBottom);
+    thick(s, step, wideTop, step, narrowTop);
+    thick(s, step, narrowBottom, step, wideBottom);
+    thick(s, step, narrowTop, to, narrowTop);
+    thick(s, step, narrowBottom, to, narrowBottom);
+}
+
 }  // namespace
 
 Sketch threeSectionSketch() {
     const Area left{900, 600, 1740, 1200}, middle{1740, 360, 2820, 1440}, right{2820, 540, 4200, 1260};
     constexpr int boreTop = 720, boreBottom = 1080;
     Sketch s;
-    for (const Area& a : {left, middle, right}) {
-        outline(s, a);
-        hatch(s, {a.x1, a.y1, a.x2, boreTop});
-        hatch(s, {a.x1, boreBottom, a.x2, a.y2});
-    }
-    thick(s, left.x1, boreTop, right.x2, boreTop);
-    thick(s, left.x1, boreBottom, right.x2, boreBottom);
+    sectionsWithBore(s, {left, middle, right}, boreTop, boreBottom, right.x2);
     verticalDimension(s, left.y1, left.y2, 600, left.x1, left.x1);             // d1
     verticalDimension(s, middle.y1, middle.y2, 2040, 2040, 2040);              // d2
     horizontalDimension(s, middle.x1, middle.x2, 1680, middle.y2, middle.y2);  // l2
@@ -44,13 +62,7 @@ Sketch fourSectionSketch() {
         s4{3600, 540, 4185, 2520};
     constexpr int boreTop = 1170, boreBottom = 1890, boreEnd = 4155;
     Sketch s;
-    for (const Area& a : {s1, s2, s3, s4}) {
-        outline(s, a);
-        hatch(s, {a.x1, a.y1, a.x2, boreTop});
-        hatch(s, {a.x1, boreBottom, a.x2, a.y2});
-    }
-    thick(s, s1.x1, boreTop, boreEnd, boreTop);
-    thick(s, s1.x1, boreBottom, boreEnd, boreBottom);
+    sectionsWithBore(s, {s1, s2, s3, s4}, boreTop, boreBottom, boreEnd);
     verticalDimension(s, s1.y1, s1.y2, 450, s1.x1, s1.x1);        // d1
     verticalDimension(s, s2.y1, s2.y2, 1912, 1912, 1912);         // d2
     verticalDimension(s, s3.y1, s3.y2, 2400, 2400, 2400);         // d3
@@ -71,12 +83,7 @@ Sketch twoBoreTurnedSketch() {
     Sketch s;
     outline(s, s1);
     outline(s, s2);
-    thick(s, s1.x1, b1Top, step, b1Top);
-    thick(s, s1.x1, b1Bottom, step, b1Bottom);
-    thick(s, step, b1Top, step, b2Top);
-    thick(s, step, b2Bottom, step, b1Bottom);
-    thick(s, step, b2Top, s2.x2, b2Top);
-    thick(s, step, b2Bottom, s2.x2, b2Bottom);
+    steppedBore(s, s1.x1, step, s2.x2, b1Top, b1Bottom, b2Top, b2Bottom);
     walls(s, {s1.x1, s1.y1, step, s1.y2}, b1Top, b1Bottom);
     walls(s, {step, s1.y1, s1.x2, s1.y2}, b2Top, b2Bottom);
     walls(s, s2, b2Top, b2Bottom);
@@ -94,12 +101,7 @@ Sketch threeSectionTurnedSketch() {
     const Area a{1410, 1020, 2130, 2760}, b{2130, 1320, 3570, 2460}, c{3570, 1080, 4530, 2700};
     constexpr int boreTop = 1620, boreBottom = 2160;
     Sketch s;
-    for (const Area& part : {a, b, c}) {
-        outline(s, part);
-        walls(s, part, boreTop, boreBottom);
-    }
-    thick(s, a.x1, boreTop, c.x2, boreTop);
-    thick(s, a.x1, boreBottom, c.x2, boreBottom);
+    sectionsWithBore(s, {a, b, c}, boreTop, boreBottom, c.x2);
     horizontalDimension(s, a.x1, a.x2, 810, a.y1, a.y1);          // lA
     horizontalDimension(s, c.x1, c.x2, 810, c.y1, c.y1);          // lC
     verticalDimension(s, a.y1, a.y2, 1110, a.x1, a.x1);           // DA
@@ -114,12 +116,7 @@ Sketch twoSectionTurnedSketch() {
     const Area s1{1290, 990, 2430, 2730}, s2{2430, 1290, 3450, 2430};
     constexpr int boreTop = 1590, boreBottom = 2130;
     Sketch s;
-    for (const Area& part : {s1, s2}) {
-        outline(s, part);
-        walls(s, part, boreTop, boreBottom);
-    }
-    thick(s, s1.x1, boreTop, s2.x2, boreTop);
-    thick(s, s1.x1, boreBottom, s2.x2, boreBottom);
+    sectionsWithBore(s, {s1, s2}, boreTop, boreBottom, s2.x2);
     horizontalDimension(s, s1.x1, s2.x2, 450, s1.y1, s2.y1);      // L
     horizontalDimension(s, s1.x1, s1.x2, 780, s1.y1, s1.y1);      // l1
     verticalDimension(s, s1.y1, s1.y2, 990, s1.x1, s1.x1);        // D1
@@ -221,16 +218,9 @@ Sketch sleeveSketch() {
     constexpr int step = 3200, wideTop = 840, wideBottom = 1560, narrowTop = 1020, narrowBottom = 1380;
     Sketch s;
     outline(s, part);
-    thick(s, part.x1, wideTop, step, wideTop);
-    thick(s, part.x1, wideBottom, step, wideBottom);
-    thick(s, step, wideTop, step, narrowTop);
-    thick(s, step, narrowBottom, step, wideBottom);
-    thick(s, step, narrowTop, part.x2, narrowTop);
-    thick(s, step, narrowBottom, part.x2, narrowBottom);
-    hatch(s, Area{part.x1, part.y1, step, wideTop});
-    hatch(s, Area{part.x1, wideBottom, step, part.y2});
-    hatch(s, Area{step, part.y1, part.x2, narrowTop});
-    hatch(s, Area{step, narrowBottom, part.x2, part.y2});
+    steppedBore(s, part.x1, step, part.x2, wideTop, wideBottom, narrowTop, narrowBottom);
+    walls(s, {part.x1, part.y1, step, part.y2}, wideTop, wideBottom);
+    walls(s, {step, part.y1, part.x2, part.y2}, narrowTop, narrowBottom);
     verticalDimension(s, part.y1, part.y2, 1020, part.x1, part.x1);    // D
     verticalDimension(s, wideTop, wideBottom, 1560, 1560, 1560);       // d1
     verticalDimension(s, narrowTop, narrowBottom, 3420, 3420, 3420);   // d2
@@ -264,20 +254,10 @@ Sketch steppedBoreShaftSketch() {
     constexpr int cbEnd = 1800, cbTop = 1140, cbBottom = 1860, boreTop = 1320, boreBottom = 1680;
     Sketch s;
     for (const Area& a : {s1, s2, s3}) outline(s, a);
-    thick(s, s1.x1, cbTop, cbEnd, cbTop);
-    thick(s, s1.x1, cbBottom, cbEnd, cbBottom);
-    thick(s, cbEnd, cbTop, cbEnd, boreTop);
-    thick(s, cbEnd, boreBottom, cbEnd, cbBottom);
-    thick(s, cbEnd, boreTop, s3.x2, boreTop);
-    thick(s, cbEnd, boreBottom, s3.x2, boreBottom);
-    hatch(s, Area{s1.x1, s1.y1, cbEnd, cbTop});
-    hatch(s, Area{s1.x1, cbBottom, cbEnd, s1.y2});
-    hatch(s, Area{cbEnd, s1.y1, s1.x2, boreTop});
-    hatch(s, Area{cbEnd, boreBottom, s1.x2, s1.y2});
-    for (const Area& a : {s2, s3}) {
-        hatch(s, Area{a.x1, a.y1, a.x2, boreTop});
-        hatch(s, Area{a.x1, boreBottom, a.x2, a.y2});
-    }
+    steppedBore(s, s1.x1, cbEnd, s3.x2, cbTop, cbBottom, boreTop, boreBottom);
+    walls(s, {s1.x1, s1.y1, cbEnd, s1.y2}, cbTop, cbBottom);
+    walls(s, {cbEnd, s1.y1, s1.x2, s1.y2}, boreTop, boreBottom);
+    for (const Area& a : {s2, s3}) walls(s, a, boreTop, boreBottom);
     verticalDimension(s, s1.y1, s1.y2, 690, s1.x1, s1.x1);        // D1
     horizontalDimension(s, s1.x1, s1.x2, 420, s1.y1, s1.y1);      // l1
     verticalDimension(s, s2.y1, s2.y2, 2700, 2700, 2700);         // D2
