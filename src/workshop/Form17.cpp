@@ -7,6 +7,7 @@
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/formatbox.h"
+#include "common/ui/labels.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/tabcontainer.h"
 #include "workshop/steppedpartframe.h"
@@ -23,9 +24,6 @@ constexpr int kColumn = kFrameWidth - 1290;  // density, result and buttons
 constexpr int kBoxH = 285;
 
 QLineEdit* box(QWidget* frame, const char* name, Tw geo) { return makeBox(frame, QString::fromLatin1(name), geo); }
-void diameterMark(QWidget* frame, int x, int boxTop) {
-    makeLabel(frame, {}, QStringLiteral("￠"), {x, boxTop + 15, 195, 255});
-}
 
 }  // namespace
 
@@ -59,9 +57,9 @@ void Form17::buildSleeve(QWidget* page) {
                            {kFrameLeft, 450, kFrameWidth, 2600});
     new LineSketch(f, sleeveSketch());
 
-    diameterMark(f, 150, 1057);
+    label(f, QStringLiteral("￠"), {150, 1072, 195, 255});
     txtT30 = box(f, "txtT30", {345, 1057, 600, kBoxH});
-    diameterMark(f, 1650, 1057);
+    label(f, QStringLiteral("￠"), {1650, 1072, 195, 255});
     txtT31 = box(f, "txtT31", {1845, 1057, 600, kBoxH});
     txtT32 = box(f, "txtT32", {3510, 1057, 600, kBoxH});
     txtt35 = box(f, "txtt35", {1920, 278, 600, kBoxH});
@@ -82,10 +80,10 @@ void Form17::buildDisc(QWidget* page) {
                            {kFrameLeft, 3150, kFrameWidth, 3150});
     new LineSketch(f, flattedDiscSketch());
 
-    makeLabel(f, {}, QStringLiteral("厚"), {150, 1612, 240, 255});
+    label(f, QStringLiteral("厚"), {150, 1612, 240, 255});
     txtt50 = box(f, "txtt50", {405, 1597, 600, kBoxH});
     txtt51 = box(f, "txtt51", {kFlattedDiscCentreX - 300, kFlattedDiscCentreY - 330, 600, kBoxH});
-    diameterMark(f, 4245, 1597);
+    label(f, QStringLiteral("￠"), {4245, 1612, 195, 255});
     txtt52 = box(f, "txtt52", {4440, 1597, 600, kBoxH});
     OpK = makeUnitOptions(f, QStringLiteral("OpL"), QStringLiteral("MM"), QStringLiteral("OpK"), 120, 2520);
     const WeightColumn c = makeWeightColumn(

@@ -32,6 +32,7 @@ namespace {
 
 constexpr int kFrameLeft = 90, kFrameWidth = 6390;
 constexpr int kBoxH = 285;
+constexpr int kTurnedColumn = 4650;  // the right-hand column of turned parts 一, 三 and 四
 constexpr std::uint32_t kBlue = 0x0000FF, kDarkBlue = 0x000080;
 
 QString latin(const char* name) { return QString::fromLatin1(name); }
@@ -42,24 +43,8 @@ QLineEdit* zeroBox(QWidget* f, const char* name, Tw geo) {
     return b;
 }
 
-// The density box ("7.85") under its label.
-QLineEdit* densityBox(QWidget* f, const char* name, const QString& caption, int x, int y) {
-    label(f, caption, {x, y, 900, 255});
-    QLineEdit* b = box(f, name, {x, y + 255, 660, kBoxH});
-    b->setText(QStringLiteral("7.85"));
-    return b;
-}
-
-void densityNote(QWidget* f, Tw geo) {
-    makeWrappedLabel(f, QString(), QStringLiteral("可输入各种材料的比重进行计算."), geo);
-}
-
-// A "0.000" result box with "Kg" behind it.
-FormatBox* resultBox(QWidget* f, const char* name, int x, int y, int width = 1000) {
-    FormatBox* b = makeFormatBox(f, latin(name), Pattern::Fixed3, {x, y, width, kBoxH});
-    label(f, QStringLiteral("Kg"), {x + width + 30, y + 30, 240, 255});
-    return b;
-}
+// This window's result boxes have "Kg" 30 twips behind them.
+FormatBox* resultBox(QWidget* f, const char* name, int x, int y) { return makeWeightResult(f, latin(name), x, y, 30); }
 
 QPushButton* button(QWidget* f, const char* name, const QString& caption, Tw geo) {
     return makeButton(f, latin(name), caption, geo);
@@ -71,24 +56,6 @@ weight::Material materialOf(const std::array<QRadioButton*, 4>& options) {
     for (std::size_t i = 0; i < options.size(); ++i)
         if (options[i]->isChecked()) return order[i];
     return weight::Material::CarbonSteel;  // one option is always selected
-}
-
-// The right-hand column of turned parts 一, 三 and 四: the density with its
-// note, the result (unless the frame places it elsewhere), "显 示" and "清 除".
-struct TurnedColumn {
-    QLineEdit* density;
-    FormatBox* result;
-    QPushButton *show, *clear;
-};
-TurnedColumn turnedColumn(QWidget* f, const char* density, const QString& densityCaption, const char* result,
-                          const char* show, const char* clear) {
-    TurnedColumn c{};
-    c.density = densityBox(f, density, densityCaption, 4650, 330);
-    densityNote(f, {4650, 930, 1500, 480});
-    if (result) c.result = resultBox(f, result, 4650, 1500);
-    c.show = button(f, show, QStringLiteral("显 示"), {4650, 1950, 780, 345});
-    c.clear = button(f, clear, QStringLiteral("清 除"), {4650, 2370, 780, 345});
-    return c;
 }
 
 // Draws list items with a tab stop every eight blanks, the width the gaps of
@@ -299,11 +266,14 @@ void Form3::buildTurnedParts12(QWidget* page) {
         txtwg6 = zeroBox(f, "txtwg6", {2130, 2828, 600, kBoxH});
         Option22 =
             makeUnitOptions(f, QStringLiteral("Option21"), QStringLiteral("MM"), QStringLiteral("Option22"), 120, 300);
-        const TurnedColumn c =
-            turnedColumn(f, "txtwg9", QStringLiteral("输入比重:"), "txtwg8", "Commandwg", "Commandwg1");
+        const WeightColumn c =
+            makeWeightColumn(f, kTurnedColumn,
+                             {QStringLiteral("txtwg9"), QStringLiteral("txtwg8"), QStringLiteral("Commandwg"),
+                              QStringLiteral("Commandwg1"), QStringLiteral("输入比重:")},
+                             WeightColumnLayout::Noted);
         txtwg9 = c.density;
         txtwg8 = c.result;
-        connect(c.show, &QPushButton::clicked, this, [this] { Commandwg_Click(); });
+        connect(c.calculate, &QPushButton::clicked, this, [this] { Commandwg_Click(); });
         connect(c.clear, &QPushButton::clicked, this, [this] { Commandwg1_Click(); });
     }
     {
@@ -325,8 +295,8 @@ void Form3::buildTurnedParts12(QWidget* page) {
                 [this] { Commandwg2_Click(); });
         connect(button(f, "Commandwg3", QStringLiteral("清 除"), {5370, 630, 750, 345}), &QPushButton::clicked, this,
                 [this] { Commandwg3_Click(); });
-        txtwg19 = densityBox(f, "txtwg19", QStringLiteral("输入比重:"), 120, 2685);
-        densityNote(f, {3360, 3000, 2820, 255});
+        txtwg19 = makeDensityBox(f, QStringLiteral("txtwg19"), QStringLiteral("输入比重:"), 120, 2685);
+        makeDensityNote(f, {3360, 3000, 2820, 255});
     }
 }
 
@@ -370,11 +340,13 @@ void Form3::buildTurnedParts34(QWidget* page) {
         txtwg04 = zeroBox(f, "txtwg04", {2760, 1717, 540, kBoxH});
         Option25 =
             makeUnitOptions(f, QStringLiteral("Option26"), QStringLiteral("MM"), QStringLiteral("Option25"), 120, 300);
-        const TurnedColumn c =
-            turnedColumn(f, "txtwg03", QStringLiteral("输入比重"), "txtwg08", "Commandwg0", "Command3");
+        const WeightColumn c = makeWeightColumn(f, kTurnedColumn,
+                                                {QStringLiteral("txtwg03"), QStringLiteral("txtwg08"),
+                                                 QStringLiteral("Commandwg0"), QStringLiteral("Command3")},
+                                                WeightColumnLayout::Noted);
         txtwg03 = c.density;
         txtwg08 = c.result;
-        connect(c.show, &QPushButton::clicked, this, [this] { Commandwg0_Click(); });
+        connect(c.calculate, &QPushButton::clicked, this, [this] { Commandwg0_Click(); });
         connect(c.clear, &QPushButton::clicked, this, [this] { Command3_Click(); });
     }
     {
@@ -388,12 +360,14 @@ void Form3::buildTurnedParts34(QWidget* page) {
         txtwg24 = box(f, "txtwg24", {3990, 1777, 600, kBoxH});
         Option28 =
             makeUnitOptions(f, QStringLiteral("Option27"), QStringLiteral("MM"), QStringLiteral("Option28"), 120, 300);
-        const TurnedColumn c =
-            turnedColumn(f, "txtwg26", QStringLiteral("输入比重"), nullptr, "Commandwg5", "Commandwg6");
+        const WeightColumn c = makeWeightColumn(
+            f, kTurnedColumn,
+            {QStringLiteral("txtwg26"), {}, QStringLiteral("Commandwg5"), QStringLiteral("Commandwg6")},
+            WeightColumnLayout::Noted);
         txtwg26 = c.density;
         label(f, QStringLiteral("显示重量"), {120, 2745, 900, 255});
         txtwg25 = resultBox(f, "txtwg25", 120, 3000);  // at the bottom left
-        connect(c.show, &QPushButton::clicked, this, [this] { Commandwg5_Click(); });
+        connect(c.calculate, &QPushButton::clicked, this, [this] { Commandwg5_Click(); });
         connect(c.clear, &QPushButton::clicked, this, [this] { Commandwg6_Click(); });
     }
 }
@@ -436,8 +410,8 @@ void Form3::buildBlocksAndSections(QWidget* page) {
         txtw62 = box(f, "txtw62", {2122, 1380, 600, kBoxH});
         makeOption(f, QStringLiteral("Option34"), QStringLiteral("MM"), {120, 300, 690, 255})->setChecked(true);
         Option33 = makeOption(f, QStringLiteral("Option33"), QStringLiteral("英寸"), {120, 585, 690, 255});
-        txtw63 = densityBox(f, "txtw63", QStringLiteral("输入比重"), 3690, 390);
-        densityNote(f, {3690, 960, 2640, 480});
+        txtw63 = makeDensityBox(f, QStringLiteral("txtw63"), QStringLiteral("输入比重"), 3690, 390);
+        makeDensityNote(f, {3690, 960, 2640, 480});
         txtw64 = box(f, "txtw64", {3690, 1560, 1200, kBoxH});
         label(f, QStringLiteral("Kg"), {4920, 1590, 240, 255});
         Commandw60 = button(f, "Commandw60", QStringLiteral("计 算"), {5280, 1530, 780, 345});
@@ -456,8 +430,8 @@ void Form3::buildBlocksAndSections(QWidget* page) {
         txtw51 = box(f, "txtw51", {780, 1057, 540, kBoxH});
         label(f, QStringLiteral("输入厚度"), {1680, 900, 900, 255});
         txtw52 = box(f, "txtw52", {1740, 1170, 600, kBoxH});
-        txtw54 = densityBox(f, "txtw54", QStringLiteral("输入比重"), 3690, 390);
-        densityNote(f, {3690, 960, 2640, 480});
+        txtw54 = makeDensityBox(f, QStringLiteral("txtw54"), QStringLiteral("输入比重"), 3690, 390);
+        makeDensityNote(f, {3690, 960, 2640, 480});
         txtw55 = box(f, "txtw55", {3690, 1560, 1200, kBoxH});
         label(f, QStringLiteral("Kg"), {4920, 1590, 240, 255});
         connect(button(f, "Commandw10", QStringLiteral("计 算"), {5280, 1530, 780, 345}), &QPushButton::clicked, this,
@@ -529,8 +503,8 @@ void Form3::buildRings(QWidget* page) {
         txtw91 = box(f, "txtw91", {750, 1177, 540, kBoxH});
         Option30 =
             makeUnitOptions(f, QStringLiteral("Option29"), QStringLiteral("MM"), QStringLiteral("Option30"), 120, 300);
-        txtw93 = densityBox(f, "txtw93", QStringLiteral("输入比重"), 3690, 330);
-        densityNote(f, {3690, 930, 2640, 480});
+        txtw93 = makeDensityBox(f, QStringLiteral("txtw93"), QStringLiteral("输入比重"), 3690, 330);
+        makeDensityNote(f, {3690, 930, 2640, 480});
         txtw94 = resultBox(f, "txtw94", 3690, 1500);
         connect(button(f, "Commandw90", QStringLiteral("计 算"), {5280, 1470, 780, 345}), &QPushButton::clicked, this,
                 [this] { Commandw90_Click(); });
@@ -553,8 +527,8 @@ void Form3::buildRings(QWidget* page) {
         txtw71 = zeroBox(f, "txtw71", {480, 2340, 540, kBoxH});
         Option32 =
             makeUnitOptions(f, QStringLiteral("Option31"), QStringLiteral("MM"), QStringLiteral("Option32"), 120, 300);
-        txtw73 = densityBox(f, "txtw73", QStringLiteral("输入比重"), 120, 3720);
-        densityNote(f, {900, 4005, 2700, 255});
+        txtw73 = makeDensityBox(f, QStringLiteral("txtw73"), QStringLiteral("输入比重"), 120, 3720);
+        makeDensityNote(f, {900, 4005, 2700, 255});
         txtw82 = resultBox(f, "txtw82", 4200, 3990);
         connect(button(f, "Commandw80", QStringLiteral("计 算"), {5310, 600, 780, 345}), &QPushButton::clicked, this,
                 [this] { Commandw80_Click(); });
