@@ -20,6 +20,7 @@
 #include "common/ui/defaultbutton.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
+#include "common/ui/listpick.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/toolwindow.h"
@@ -63,6 +64,7 @@ private slots:
     void formatBoxFormatsTypingWhenTheUserIsDone();
     void editableComboKeepsWhatIsTyped();
     void listShowsNothingPickedUntilPicked();
+    void listPickRunsOncePerPick();
     void writePlanWritesAllOrNothing();
     void writePlanTellsWhatABoxWillShow();
     void probeTypesClicksPicksAndCompares();
@@ -454,6 +456,28 @@ void TestUi::listShowsNothingPickedUntilPicked() {
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(list->currentRow(), 0);
     QVERIFY(list->item(0)->isSelected());
+}
+
+void TestUi::listPickRunsOncePerPick() {
+    QWidget w;
+    QListWidget* list = makeList(&w, QStringLiteral("l"), {0, 0, 1500, 1500});
+    list->addItems({QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三")});
+    QList<int> runs;  // the selected row at each run
+    onListPick(list,
+               [&] { runs << (list->selectedItems().isEmpty() ? -1 : list->row(list->selectedItems().first())); });
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const auto clickRow = [&](int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    };
+    clickRow(1);  // the press picks, the release is the same pick
+    QCOMPARE(runs, QList<int>({1}));
+    clickRow(1);  // a click on the picked row runs again, once
+    QCOMPARE(runs, QList<int>({1, 1}));
+    QTest::keyClick(list, Qt::Key_Down);  // the keyboard picks too
+    QCOMPARE(runs, QList<int>({1, 1, 2}));
+    clickRow(0);
+    QCOMPARE(runs, QList<int>({1, 1, 2, 0}));
 }
 
 void TestUi::writePlanTellsWhatABoxWillShow() {

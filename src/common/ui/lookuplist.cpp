@@ -3,6 +3,9 @@
 #include <QListWidget>
 #include <QScrollBar>
 
+#include "common/ui/controls.h"
+#include "common/ui/listpick.h"
+
 namespace quorvil {
 
 void setColumns(QListWidget* list, int columns) {
@@ -22,6 +25,18 @@ std::optional<int> firstSelectedRow(const QListWidget* list) {
     for (int row = 0; row < list->count(); ++row)
         if (list->item(row)->isSelected()) return row;
     return std::nullopt;
+}
+
+QListWidget* makeSizeList(QWidget* parent, const QString& name, Tw geo, const QStringList& sizes,
+                          std::function<void()> pick) {
+    QListWidget* list = makeList(parent, name, geo);
+    setNavyOnWhite(list);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->addItems(sizes);
+    list->setCurrentRow(-1);
+    list->clearSelection();
+    onListPick(list, std::move(pick));
+    return list;
 }
 
 void setNavyOnWhite(QWidget* control, const QFont& font) {

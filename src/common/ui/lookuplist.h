@@ -2,11 +2,14 @@
 // picked row.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string_view>
 
 #include <QString>
+#include <QStringList>
 
+#include "common/ui/twips.h"
 #include "common/ui/viewtext.h"
 
 class QFont;
@@ -22,6 +25,13 @@ void setColumns(QListWidget* list, int columns);
 
 // The first selected row, or nothing when no item is selected.
 std::optional<int> firstSelectedRow(const QListWidget* list);
+
+// A size list: the sizes dark blue on white, one picked at a time and none
+// at first; `pick` runs once for each pick the user makes (onListPick) and
+// reads the row with firstSelectedRow. The list keeps the font it inherits
+// unless the caller gives it one.
+QListWidget* makeSizeList(QWidget* parent, const QString& name, Tw geo, const QStringList& sizes,
+                          std::function<void()> pick);
 
 // The look of the look-up controls and size lists: white ground, navy text
 // (0, 0, 128); the first form also gives the control its font.

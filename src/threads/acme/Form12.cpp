@@ -12,12 +12,12 @@
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/labels.h"
-#include "common/ui/listpick.h"
 #include "common/ui/lookuplist.h"
 #include "common/ui/printing.h"
 #include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
 #include "threads/acme/acmelimits.h"
+#include "threads/acme/limitboxes.h"
 #include "threads/acme/stubacme.h"
 
 using namespace quorvil;
@@ -34,14 +34,11 @@ Form12::Form12() : ToolWindow(QStringLiteral("Form12"), QStringLiteral("3.STUB A
     CaptionFrame* sizes =
         makeFrame(this, arrayName(QStringLiteral("Frame1"), 1), QStringLiteral("选择尺寸代号"), {45, 135, 1500, 2625});
     sizes->setCaptionFont(font());
-    ListN = makeList(sizes, QStringLiteral("ListN"), {180, 270, 1125, 2160});
-    setNavyOnWhite(ListN, songFont(10.5));
-    ListN->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (const StubAcmeSize& s : stubAcmeSizes()) ListN->addItem(fromView(s.size) + QLatin1Char('"'));
-    ListN->setCurrentRow(-1);
-    ListN->clearSelection();
+    QStringList sizeTexts;
+    for (const StubAcmeSize& s : stubAcmeSizes()) sizeTexts << fromView(s.size) + QLatin1Char('"');
     // A pick fills the boxes, and so does a click on the size already picked.
-    onListPick(ListN, [this] { ListN_Click(); });
+    ListN = makeSizeList(sizes, QStringLiteral("ListN"), {180, 270, 1125, 2160}, sizeTexts, [this] { ListN_Click(); });
+    ListN->setFont(songFont(10.5));
 
     auto* print = makeButton(this, QStringLiteral("Command1"), QStringLiteral("打  印"), {315, 2925, 1005, 285});
     connect(print, &QPushButton::clicked, this, [this] { Command1_Click(); });
@@ -56,8 +53,7 @@ Form12::Form12() : ToolWindow(QStringLiteral("Form12"), QStringLiteral("3.STUB A
     N[26] = makeBox(wire, boxName(26), {1140, 450, 705, 270});
     label(wire, QStringLiteral("M值"), {540, 960, 330, 225});
     N[27] = makeFormatBox(wire, boxName(27), Pattern::Fixed3, {900, 930, 945, 270});
-    QLabel* note = label(wire, QStringLiteral("M值公差等于外螺纹中径公差"), {570, 1440, 1305, 435});
-    note->setWordWrap(true);
+    makeWrappedLabel(wire, QString(), QStringLiteral("M值公差等于外螺纹中径公差"), {570, 1440, 1305, 435});
 
     buildGrid(true);
     buildGrid(false);
@@ -117,13 +113,9 @@ void Form12::ListN_Click() {
     auto pair = [&](int i, double first, double second, bool lowerDeviation) {
         plan.plain(N[i], first);
         plan.plain(N[i + 1], second);
-        const std::optional<double> a = shownAfterWrite(N[i], first), b = shownAfterWrite(N[i + 1], second);
-        if (!a || !b) {
-            plan.reject();
-            return;
-        }
-        plan.plain(N[i + 2], *a * kMmPerInch);
-        plan.plain(N[i + 3], lowerDeviation ? shownRangeMm(*a, *b) : shownRangeMm(*b, *a));
+        // Not finite, a limit shows nothing, and the plan writes nothing.
+        if (const std::optional<double> a = plan.shown(N[i])) plan.plain(N[i + 2], *a * kMmPerInch);
+        plan.plain(N[i + 3], lowerDeviation ? shownRangeMm(plan, N[i], N[i + 1]) : shownRangeMm(plan, N[i + 1], N[i]));
     };
     pair(2, s.extMajorMax, s.extMajorMin, true);
     pair(6, s.extPitchMax, s.extPitchMin, true);

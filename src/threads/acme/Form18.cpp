@@ -5,7 +5,6 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <cmath>
 #include <iterator>
 #include <optional>
 
@@ -19,6 +18,7 @@
 #include "common/ui/printing.h"
 #include "common/ui/writeplan.h"
 #include "threads/acme/acmelimits.h"
+#include "threads/acme/limitboxes.h"
 #include "threads/acme/stubacme.h"
 #include "threads/common/inchentry.h"
 
@@ -112,7 +112,7 @@ void Form18::Command5_Click() {
     // Threads per inch: the whole text of s4. Every formula would read it
     // afresh, but the calculation never writes s4, so one reading stands for all.
     const std::optional<double> nRead = readStrict(s4);
-    if (!nRead || !std::isfinite(*nRead) || !(*nRead > 0)) return;
+    if (!nRead || !(*nRead > 0)) return;
     const double n = *nRead;
     // The size, each part read leniently; a numerator over an empty or zero
     // denominator is no size, and a stub thread needs a size above 0.
@@ -123,20 +123,12 @@ void Form18::Command5_Click() {
     const StubAcmeLimits L = stubAcmeLimits(D, n);
 
     // Each tolerance of a pair of inch limits is taken from the two boxes as
-    // they will show: s5 the 7-digit D, the other four-decimal rounded.
-    const std::optional<double> s5Shown = readStrict(plainTextSingle(D));
-    const std::optional<double> s6Shown = shownAfterWrite(s[6], L.extMajorMin);
-    const std::optional<double> s17Shown = shownAfterWrite(s[17], L.intMajorMin);
-    const std::optional<double> s18Shown = shownAfterWrite(s[18], L.intMajorMax);
-    const std::optional<double> s25Shown = shownAfterWrite(s[25], L.intMinorMin);
-    const std::optional<double> s26Shown = shownAfterWrite(s[26], L.intMinorMax);
-    if (!s5Shown || !s6Shown || !s17Shown || !s18Shown || !s25Shown || !s26Shown) return;
-
+    // they will show: s5 the 7-digit D, the others rounded to four decimals.
     WritePlan plan;
     plan.plain(s[6], L.extMajorMin);
     plan.plainSingle(s[5], D);
     plan.plain(s[7], L.extMajorMaxMm);
-    plan.plain(s[8], shownRangeMm(*s5Shown, *s6Shown));
+    plan.plain(s[8], shownRangeMm(plan, s[5], s[6]));
     plan.plain(s[9], L.extPitchMax);
     plan.plain(s[10], L.extPitchMin);
     plan.plain(s[11], L.extPitchMaxMm);
@@ -148,7 +140,7 @@ void Form18::Command5_Click() {
     plan.plain(s[17], L.intMajorMin);
     plan.plain(s[18], L.intMajorMax);
     plan.plain(s[19], L.intMajorMinMm);
-    plan.plain(s[20], shownRangeMm(*s18Shown, *s17Shown));
+    plan.plain(s[20], shownRangeMm(plan, s[18], s[17]));
     plan.plain(s[21], L.intPitchMin);
     plan.plain(s[22], L.intPitchMax);
     plan.plain(s[23], L.intPitchMinMm);
@@ -156,7 +148,7 @@ void Form18::Command5_Click() {
     plan.plain(s[25], L.intMinorMin);
     plan.plain(s[26], L.intMinorMax);
     plan.plain(s[27], L.intMinorMinMm);
-    plan.plain(s[28], shownRangeMm(*s26Shown, *s25Shown));
+    plan.plain(s[28], shownRangeMm(plan, s[26], s[25]));
     plan.commit();
 }
 

@@ -5,10 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <cmath>
-#include <map>
 #include <optional>
-#include <string>
 
 #include "common/numtext.h"
 #include "common/ui/boxio.h"
@@ -20,6 +17,7 @@
 #include "common/ui/writeplan.h"
 #include "threads/acme/acmeclass.h"
 #include "threads/acme/acmelimits.h"
+#include "threads/acme/limitboxes.h"
 #include "threads/common/gaugetolerance.h"
 #include "threads/common/inchentry.h"
 #include "threads/common/inchgauge.h"
@@ -32,55 +30,6 @@ using namespace quorvil::acme;
 namespace {
 
 constexpr FlankAngle kAcmeFlank{29};
-
-// One pass of the calculation: every write is staged in a WritePlan, and a
-// later step that reads a box back reads what the box will hold by then (the
-// text a self-formatting box makes of the write, or the box's own text when
-// this pass does not write it). Nothing reaches a box before every result is
-// known to be finite.
-class Pass {
-public:
-    void plain(QLineEdit* box, double v) {
-        plan_.plain(box, v);
-        if (std::isfinite(v)) hold(box, plainText(v));
-    }
-    void plain(QLineEdit* box, std::optional<double> v) {
-        if (v) plain(box, *v);
-    }
-    void plainSingle(QLineEdit* box, float v) {
-        plan_.plainSingle(box, v);
-        if (std::isfinite(v)) hold(box, plainTextSingle(v));
-    }
-    // The text of `from` as it stands at this point of the pass.
-    void copy(QLineEdit* to, const QLineEdit* from) {
-        const QString t = text(from);
-        plan_.text(to, t);
-        hold(to, t.toStdString());
-    }
-
-    QString text(const QLineEdit* box) const {
-        const auto it = held_.find(box);
-        return it != held_.end() ? it->second : boxText(box);
-    }
-    std::optional<double> read(const QLineEdit* box) const { return readStrict(text(box).toStdString()); }
-    // For a box this pass has written: it holds a number unless the write
-    // was not finite, and then the plan writes nothing anyway.
-    double written(const QLineEdit* box) {
-        const auto v = read(box);
-        if (!v) plan_.reject();
-        return v.value_or(0.0);
-    }
-
-    bool commit() { return plan_.commit(); }
-
-private:
-    void hold(const QLineEdit* box, const std::string& written) {
-        const auto* f = qobject_cast<const FormatBox*>(box);
-        held_[box] = QString::fromStdString(f ? reformat(written, f->pattern()) : written);
-    }
-    WritePlan plan_;
-    std::map<const QLineEdit*, QString> held_;
-};
 
 }  // namespace
 
@@ -288,93 +237,102 @@ void Form21::Command5_Click() {
     const AcmeClass cls = Op3->isChecked() ? AcmeClass::G4 : Op2->isChecked() ? AcmeClass::G3 : AcmeClass::G2;
     const ClassConstants& k = classConstants(cls);
 
-    Pass pass;
+    // Every write is staged first; a later step that reads a box back reads
+    // what the box will show once the plan is written.
+    WritePlan plan;
+    // A box staged with a number that is not finite shows none, and then the
+    // plan writes nothing: any number may stand in for it meanwhile.
+    const auto shown = [&plan](const QLineEdit* box) { return plan.shown(box).value_or(0.0); };
+    const auto copy = [&plan](QLineEdit* to, const QLineEdit* from) {
+        plan.text(to, plan.shownText(from).value_or(QString()));
+    };
+
     // Common to every class.
     const double depth = threadDepthMm(*n);
-    pass.plain(w17, depth);
-    pass.plain(w32, depth);
+    plan.plain(w17, depth);
+    plan.plain(w32, depth);
     const auto tip = toolTipWidthMm(*n);
-    pass.plain(w18, tip);
-    pass.plain(w33, tip);
+    plan.plain(w18, tip);
+    plan.plain(w33, tip);
     if (const auto wires = acmeWires(*n)) {
-        pass.plain(Text1, wires->preferred);
-        pass.plain(w19, wires->second);
+        plan.plain(Text1, wires->preferred);
+        plan.plain(w19, wires->second);
     }
-    pass.plain(A2, inch::goThreadLengthMm(*n));
-    pass.plain(A6, inch::noGoThreadLengthMm(*n));
+    plan.plain(A2, inch::goThreadLengthMm(*n));
+    plan.plain(A6, inch::noGoThreadLengthMm(*n));
 
     // Limits of size; each tolerance of a pair of inch limits is taken from
     // the two limits as shown.
     const ExternalLimits e = externalLimits(*D, *n, k);
-    pass.plain(w6, e.majorMin);
-    pass.plainSingle(w5, e.majorMax);
-    pass.plain(w7, e.majorMaxMm);
-    pass.plain(w8, shownRangeMm(pass.written(w5), pass.written(w6)));
-    pass.plain(w9, e.pitchMax);
-    pass.plain(w10, e.pitchMin);
-    pass.plain(w11, e.pitchMaxMm);
-    pass.plain(w12, e.pitchTolMm);
-    pass.plain(w13, e.minorMax);
-    pass.plain(w14, e.minorMin);
-    pass.plain(w15, e.minorMaxMm);
-    pass.plain(w16, e.minorTolMm);
+    plan.plain(w6, e.majorMin);
+    plan.plainSingle(w5, e.majorMax);
+    plan.plain(w7, e.majorMaxMm);
+    plan.plain(w8, shownRangeMm(plan, w5, w6));
+    plan.plain(w9, e.pitchMax);
+    plan.plain(w10, e.pitchMin);
+    plan.plain(w11, e.pitchMaxMm);
+    plan.plain(w12, e.pitchTolMm);
+    plan.plain(w13, e.minorMax);
+    plan.plain(w14, e.minorMin);
+    plan.plain(w15, e.minorMaxMm);
+    plan.plain(w16, e.minorTolMm);
     const InternalLimits i = internalLimits(*D, *n, k);
-    pass.plainSingle(w20, i.majorMin);
-    pass.plain(w21, i.majorMax);
-    pass.plain(w22, i.majorMinMm);
-    pass.plain(w23, shownRangeMm(pass.written(w21), pass.written(w20)));
-    pass.plain(w24, i.pitchMin);
-    pass.plain(w25, i.pitchMax);
-    pass.plain(w26, i.pitchMinMm);
-    pass.plain(w27, i.pitchTolMm);
-    pass.plain(w28, i.minorMin);
-    pass.plain(w29, i.minorMax);
-    pass.plain(w30, i.minorMinMm);
-    pass.plain(w31, shownRangeMm(pass.written(w29), pass.written(w28)));
+    plan.plainSingle(w20, i.majorMin);
+    plan.plain(w21, i.majorMax);
+    plan.plain(w22, i.majorMinMm);
+    plan.plain(w23, shownRangeMm(plan, w21, w20));
+    plan.plain(w24, i.pitchMin);
+    plan.plain(w25, i.pitchMax);
+    plan.plain(w26, i.pitchMinMm);
+    plan.plain(w27, i.pitchTolMm);
+    plan.plain(w28, i.minorMin);
+    plan.plain(w29, i.minorMax);
+    plan.plain(w30, i.minorMinMm);
+    plan.plain(w31, shownRangeMm(plan, w29, w28));
 
     // Three wires: over whatever wire each wire box holds; a wire box without
     // a number leaves its M value as it was.
     const double E = externalPitchMaxMm(*D, *n, k);
     const Pitch P{pitchOfThreadsPerInch(*n)};
-    const auto preferred = pass.read(Text1);
-    if (preferred) pass.plain(Text2, threeWireM(kAcmeFlank, PitchDiameter{E}, Wire{*preferred}, P));
-    if (const auto second = pass.read(w19))
-        pass.plain(Text5, threeWireM(kAcmeFlank, PitchDiameter{E}, Wire{*second}, P));
+    const auto preferred = plan.shown(Text1);
+    if (preferred) plan.plain(Text2, threeWireM(kAcmeFlank, PitchDiameter{E}, Wire{*preferred}, P));
+    if (const auto second = plan.shown(w19))
+        plan.plain(Text5, threeWireM(kAcmeFlank, PitchDiameter{E}, Wire{*second}, P));
 
     // Gauges, from the internal thread's limits as shown. Classes 3G and 4G
     // take their own column of gauge pitch tolerances.
-    pass.plain(A1, inch::goMajorDiameterMm(pass.written(w20), *n));
-    pass.plain(A4, inch::majorToleranceMm(*n));
-    pass.plain(A3, pass.written(w24) * kMmPerInch);
+    plan.plain(A1, inch::goMajorDiameterMm(shown(w20), *n));
+    plan.plain(A4, inch::majorToleranceMm(*n));
+    plan.plain(A3, shown(w24) * kMmPerInch);
     const auto column = cls == AcmeClass::G2 ? inch::GaugeColumn::Standard : inch::GaugeColumn::AcmeFineClass;
     const auto gaugeTol = inch::gaugePitchToleranceMm(*n, column);
-    pass.plain(A10, gaugeTol);
-    pass.plain(A11, inch::gaugeMinorDiameterMm(pass.written(w28)));
-    pass.plain(A8, inch::gaugeMinorDiameterMm(pass.written(w28)));
-    pass.plain(A5, inch::noGoMajorDiameterMm(pass.written(w5), *n));
-    pass.plain(A13, inch::majorToleranceMm(*n));
-    pass.plain(A7, pass.written(w25) * kMmPerInch);
-    pass.plain(A12, gaugeTol);
-    const double goPitch = pass.written(A3);
-    const double noGoPitch = pass.written(A7);
+    plan.plain(A10, gaugeTol);
+    plan.plain(A11, inch::gaugeMinorDiameterMm(shown(w28)));
+    plan.plain(A8, inch::gaugeMinorDiameterMm(shown(w28)));
+    plan.plain(A5, inch::noGoMajorDiameterMm(shown(w5), *n));
+    plan.plain(A13, inch::majorToleranceMm(*n));
+    plan.plain(A7, shown(w25) * kMmPerInch);
+    plan.plain(A12, gaugeTol);
+    const double goPitch = shown(A3);
+    const double noGoPitch = shown(A7);
     if (preferred) {
-        pass.plain(Text3, inch::gaugeM(kAcmeFlank, goPitch, *preferred, *n));
-        pass.plain(Text9, inch::gaugeM(kAcmeFlank, noGoPitch, *preferred, *n));
+        plan.plain(Text3, inch::gaugeM(kAcmeFlank, goPitch, *preferred, *n));
+        plan.plain(Text9, inch::gaugeM(kAcmeFlank, noGoPitch, *preferred, *n));
     }
-    pass.copy(Text6, A10);
-    pass.copy(Text8, A12);
-    pass.copy(Text7, w12);
-    pass.copy(Text4, w12);
+    copy(Text6, A10);
+    copy(Text8, A12);
+    copy(Text7, w12);
+    copy(Text4, w12);
 
     // Wear limits: the band of the class's pitch-diameter tolerance as shown.
-    const auto key = pass.read(cls == AcmeClass::G2 ? w27 : w12);
+    const auto key = plan.shown(cls == AcmeClass::G2 ? w27 : w12);
     const double wear = inch::wearAmountMm(key ? gaugeTolerance(*key) : std::nullopt);
     if (preferred) {
-        pass.plain(Text10, inch::goWearLimitM(kAcmeFlank, goPitch, wear, *preferred, *n));
-        if (const auto noGoTol = pass.read(A12))
-            pass.plain(Text11, inch::noGoWearLimitM(kAcmeFlank, noGoPitch, *noGoTol, wear, *preferred, *n));
+        plan.plain(Text10, inch::goWearLimitM(kAcmeFlank, goPitch, wear, *preferred, *n));
+        if (const auto noGoTol = plan.shown(A12))
+            plan.plain(Text11, inch::noGoWearLimitM(kAcmeFlank, noGoPitch, *noGoTol, wear, *preferred, *n));
     }
-    pass.commit();
+    plan.commit();
 }
 
 void Form21::Commandacme_Click() { printWindow(this); }

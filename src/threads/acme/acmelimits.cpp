@@ -70,7 +70,7 @@ InternalLimits internalLimits(float D, double n, const ClassConstants& k) {
     const double T = pitchDiameterTolerance(k, D, n);
     const double dc = d + double(crestClearance(n));
     InternalLimits i{};
-    i.majorMin = static_cast<float>(dc);
+    i.majorMin = static_cast<float>(dc);  // two singles' sum: within the single range
     i.majorMax = isFineThread(n) ? dc + 0.01 : dc + 0.02;
     i.majorMinMm = dc * kMmPerInch;
     i.pitchMin = d - (1 / n) * 0.5;

@@ -30,8 +30,8 @@ inline constexpr double kSingleEpsilon = 1e-12;
 // box alone.
 //
 // No value when a numerator that is not 0 stands over a zero denominator
-// (the sum would be some 10^12 inches), nor when the size is not a finite
-// single-precision number.
+// (the sum would be some 10^12 inches), nor when a part or the size is not
+// a finite single-precision number.
 std::optional<float> nominalSingle(MixedFraction f);
 
 // Double-precision form with the window's own epsilon: W + N / (Q + epsilon),

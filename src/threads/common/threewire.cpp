@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "common/numtext.h"
+
 namespace quorvil {
 
 double threeWireHalfAngle(FlankAngle angle) { return ((angle.degrees / 2) * kThreeWirePi) / 180; }
@@ -12,9 +14,7 @@ std::optional<double> threeWireM(FlankAngle angle, PitchDiameter E, Wire w, Pitc
     const double h = threeWireHalfAngle(angle);
     const double overWires = E.mm + w.mm * ((1 / std::sin(h)) + 1);
     const double flankDrop = (P.mm / 2) * (1 / std::tan(h));
-    const double m = overWires - flankDrop;
-    if (!std::isfinite(m)) return std::nullopt;
-    return m;
+    return finiteValue(overWires - flankDrop);
 }
 
 double metricThreeWireM(MajorDiameter d, Wire w, Pitch P) { return (d.mm - 1.515 * P.mm) + 3 * w.mm; }
@@ -32,9 +32,7 @@ double threeWireM(HalfAngle h, PitchDiameter E, Wire w, Pitch P) {
 std::optional<double> bestWireDiameter(FlankAngle angle, Pitch P) {
     if (angle.degrees == 0) return std::nullopt;
     const double c = std::cos(threeWireHalfAngle(angle));
-    const double w = P.mm / (c + c);
-    if (!std::isfinite(w)) return std::nullopt;
-    return w;
+    return finiteValue(P.mm / (c + c));
 }
 
 // clang-format off

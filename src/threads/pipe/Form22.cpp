@@ -7,6 +7,7 @@
 
 #include <array>
 
+#include "common/numtext.h"
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/formatbox.h"
@@ -115,17 +116,20 @@ Form22::Form22() : ToolWindow(QStringLiteral("Form22"), QStringLiteral("14.英�
 
     // Wider than the frames: at their width the first paragraph would leave
     // "显示" alone on a third line.
-    QLabel* usage = makeLabel(this, arrayName(QStringLiteral("Label1"), 2), usageText(), {45, 5280, 4770, 1110});
-    usage->setWordWrap(true);
-    usage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    makeWrappedLabel(this, arrayName(QStringLiteral("Label1"), 2), usageText(), {45, 5280, 4770, 1110},
+                     Qt::AlignLeft | Qt::AlignTop);
 
     connect(calculate, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
 void Form22::Command1_Click() {
-    // The list text read leniently; no wire picked gives no M value.
+    // The list text read leniently and held in single precision; no wire
+    // picked gives no M value, a wire beyond single precision no thread.
     std::optional<float> wire;
-    if (txtw15->currentIndex() >= 0) wire = static_cast<float>(readLenient(txtw15->currentText().toStdString()));
+    if (txtw15->currentIndex() >= 0) {
+        wire = toSingle(readLenient(txtw15->currentText().toStdString()));
+        if (!wire) return;
+    }
 
     const auto numerator = readStrict(w2);
     const auto denominator = readStrict(w3);

@@ -6,18 +6,20 @@
 #include <QPushButton>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
+#include "common/ui/labels.h"
 #include "common/ui/linesketch.h"
-#include "common/ui/listpick.h"
 #include "common/ui/lookuplist.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/viewtext.h"
+#include "threads/common/plugsketch.h"
 #include "threads/pipe/pipetables.h"
 
 using namespace quorvil;
@@ -27,23 +29,14 @@ namespace {
 
 const QString kInch = QStringLiteral("\"");
 
-// The row a size list picks: the first selected of all items but the last,
-// else the last item if that one is selected. With nothing selected (a click
-// beside the items, or one that deselects) there is no row.
-std::optional<std::size_t> pickedRow(const QListWidget* list) {
-    const int last = list->count() - 1;
-    for (int i = 0; i < last; ++i)
-        if (list->item(i)->isSelected()) return std::size_t(i);
-    if (last >= 0 && list->item(last)->isSelected()) return std::size_t(last);
-    return std::nullopt;
-}
-
-// Writes each box of a tab once with the text of the picked row.
+// Writes each box of a tab once with the text of the picked row, the first
+// selected one. With nothing selected (a click beside the items, or one that
+// deselects) no row is picked and the boxes keep their texts.
 void showRow(const QListWidget* list, std::vector<std::string> (*texts)(std::size_t),
              const std::vector<QLineEdit*>& boxes) {
-    const auto row = pickedRow(list);
+    const std::optional<int> row = firstSelectedRow(list);
     if (!row) return;
-    const std::vector<std::string> t = texts(*row);
+    const std::vector<std::string> t = texts(std::size_t(*row));
     if (t.size() != boxes.size()) return;
     for (std::size_t i = 0; i < boxes.size(); ++i) showText(boxes[i], QString::fromStdString(t[i]));
 }
@@ -91,16 +84,14 @@ void diameterFrame(QWidget* page, int frame, const QString& caption, QChar lette
 }
 
 // The frame "选择尺寸代号" at the top left of a tab with its size list.
-// Its items are dark blue on white, one may be selected, none is at first.
 template <class Table>
-QListWidget* sizeListFrame(QWidget* page, int frame, const QString& name, const Table& table, int height) {
+QListWidget* sizeListFrame(QWidget* page, int frame, const QString& name, const Table& table, int height,
+                           std::function<void()> pick) {
     QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), frame), QStringLiteral("选择尺寸代号"),
                            {120, 480, 1500, height});
-    QListWidget* list = makeList(f, name, {105, 285, 1290, height - 390});
-    setNavyOnWhite(list);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (const auto& row : table) list->addItem(fromView(row.size) + kInch);
-    return list;
+    QStringList sizes;
+    for (const auto& row : table) sizes << fromView(row.size) + kInch;
+    return makeSizeList(f, name, {105, 285, 1290, height - 390}, sizes, std::move(pick));
 }
 
 // The taper plain plug gauge (left) and taper plain ring gauge in section
@@ -144,17 +135,36 @@ Sketch taperGaugeSketch() {
     // clang-format on
 }
 
+// The double-ended thread plug gauge of the parallel tab, GO end left, NO-GO
+// end right, each with its diameter on its outer side and its thread length
+// below it; a grey line parts the two halves.
+Sketch parallelGaugeSketch() {
+    PlugGaugeLayout layout = kPlugGaugeLayout;
+    layout.go = {1770, 660, 2970, 1500};
+    layout.noGo = {4560, 660, 5460, 1500};
+    layout.handleTop = 870;
+    layout.handleBottom = 1290;
+    layout.goMajor = {1770, 780, 1770, 780, 900};
+    layout.noGoMajor = {5460, 6360, 5460, 6360, 6240};
+    layout.goLength = LengthDimension{1770, 1500, 2970, 1500, 1950, 1860, 1770, 2970};
+    layout.noGoLength = LengthDimension{4560, 1500, 5460, 1500, 1950, 1860, 4560, 5460};
+    Sketch s{{3630, 150, 3630, 2460, 1, kGreyLine}};
+    const Sketch plug = plugGaugeSketch(layout);
+    s.insert(s.end(), plug.begin(), plug.end());
+    return s;
+}
+
 // The sketch frame of a taper tab with its nine boxes, in the order shank,
 // large end, plug step, overall length, taper length, ring outer diameter,
 // ring step, small-end bore, ring length.
 std::vector<QLineEdit*> taperGaugeFrame(QWidget* page, const QString& frameName, const QStringList& names, int top) {
     QWidget* f = makeFrame(page, frameName, QStringLiteral("圆锥光滑量规参数"), {120, top, 7260, 2415});
     new LineSketch(f, taperGaugeSketch());
-    makeLabel(f, QString(), QStringLiteral("≤2\"螺纹规参数\u3000\u3000"), {2970, 150, 1800, 225});
-    makeLabel(f, QString(), QStringLiteral("1:16"), {2280, 1290, 375, 210});
-    makeLabel(f, QString(), QStringLiteral("1:16"), {4680, 1260, 375, 210});
-    makeLabel(f, QString(), QStringLiteral("-0.05"), {810, 1365, 450, 210});
-    makeLabel(f, QString(), QStringLiteral("+0.05"), {6060, 1140, 450, 210});
+    label(f, QStringLiteral("≤2\"螺纹规参数\u3000\u3000"), {2970, 150, 1800, 225});
+    label(f, QStringLiteral("1:16"), {2280, 1290, 375, 210});
+    label(f, QStringLiteral("1:16"), {4680, 1260, 375, 210});
+    label(f, QStringLiteral("-0.05"), {810, 1365, 450, 210});
+    label(f, QStringLiteral("+0.05"), {6060, 1140, 450, 210});
     const Tw places[] = {{510, 420, 700, 270},  {930, 930, 700, 270},   {2115, 180, 700, 270},
                          {630, 1830, 700, 270}, {2010, 1770, 700, 270}, {3360, 1140, 630, 270},
                          {5580, 270, 700, 270}, {5340, 1110, 700, 270}, {5490, 1890, 700, 270}};
@@ -181,7 +191,7 @@ Form7::Form7() : ToolWindow(QStringLiteral("Form7"), QStringLiteral("19.管螺�
 }
 
 void Form7::buildTaper60Page(QWidget* page) {
-    ListN = sizeListFrame(page, 2, QStringLiteral("ListN"), kTaper60, 2310);
+    ListN = sizeListFrame(page, 2, QStringLiteral("ListN"), kTaper60, 2310, [this] { ListN_Click(); });
 
     threadFormFrame(page, 6, u'N', {0, 1, 2}, {1725, 480, 1770, 1440}, 675, nBoxes);
     diameterFrame(page, 3, QStringLiteral("基准平面内"), u'N', 4, {4, 5, 6}, {3585, 480, 1875, 1440}, 195, 990, nBoxes);
@@ -211,25 +221,24 @@ void Form7::buildTaper60Page(QWidget* page) {
 
     QWidget* marks =
         makeFrame(page, arrayName(QStringLiteral("Frame2"), 0), QStringLiteral("标记示例"), {120, 5430, 7260, 1560});
-    makeLabel(marks, QString(), QStringLiteral("尺寸代号为4的左旋美制一般密封圆锥管螺纹:"), {240, 330, 6000, 225});
-    makeLabel(marks, QString(), QStringLiteral("中国标准:  NPT 4-LH"), {600, 630, 2700, 225});
-    makeLabel(marks, QString(), QStringLiteral("美国标准:  4-8NPT-LH"), {3600, 630, 2700, 225});
-    makeLabel(marks, QString(), QStringLiteral("尺寸代号为3的右旋美制一般密封圆柱内螺纹:"), {240, 930, 6000, 225});
-    makeLabel(marks, QString(), QStringLiteral("中国标准:  NPSC3"), {600, 1230, 2700, 225});
-    makeLabel(marks, QString(), QStringLiteral("美国标准:  3-8NPSC"), {3600, 1230, 2700, 225});
+    label(marks, QStringLiteral("尺寸代号为4的左旋美制一般密封圆锥管螺纹:"), {240, 330, 6000, 225});
+    label(marks, QStringLiteral("中国标准:  NPT 4-LH"), {600, 630, 2700, 225});
+    label(marks, QStringLiteral("美国标准:  4-8NPT-LH"), {3600, 630, 2700, 225});
+    label(marks, QStringLiteral("尺寸代号为3的右旋美制一般密封圆柱内螺纹:"), {240, 930, 6000, 225});
+    label(marks, QStringLiteral("中国标准:  NPSC3"), {600, 1230, 2700, 225});
+    label(marks, QStringLiteral("美国标准:  3-8NPSC"), {3600, 1230, 2700, 225});
 
     QWidget* notes =
         makeFrame(page, arrayName(QStringLiteral("Frame2"), 1), QStringLiteral("有关知识"), {120, 7095, 7260, 1290});
-    makeLabel(notes, QString(), fitNote(), {240, 330, 6900, 225});
-    makeLabel(notes, QString(), QStringLiteral("2.中国标准号:GB/T12716-2002"), {240, 630, 6900, 225});
-    makeLabel(notes, QString(), QStringLiteral("3.内外螺纹最小有效长度=最大基准距离+装配余量."), {240, 930, 6900, 225});
+    label(notes, fitNote(), {240, 330, 6900, 225});
+    label(notes, QStringLiteral("2.中国标准号:GB/T12716-2002"), {240, 630, 6900, 225});
+    label(notes, QStringLiteral("3.内外螺纹最小有效长度=最大基准距离+装配余量."), {240, 930, 6900, 225});
 
-    onListPick(ListN, [this] { ListN_Click(); });
     connect(print, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
 void Form7::buildTaper55Page(QWidget* page) {
-    ListR = sizeListFrame(page, 1, QStringLiteral("ListR"), kTaper55, 2490);
+    ListR = sizeListFrame(page, 1, QStringLiteral("ListR"), kTaper55, 2490, [this] { ListR_Click(); });
     auto* print = printButton(page, QStringLiteral("Command2"), {240, 3090, 1155, 420});
 
     threadFormFrame(page, 7, u'R', {24, 23, 22}, {1710, 480, 1905, 1500}, 765, rBoxes);
@@ -285,35 +294,29 @@ void Form7::buildTaper55Page(QWidget* page) {
 
     QWidget* marks =
         makeFrame(page, arrayName(QStringLiteral("Frame2"), 3), QStringLiteral("标记示例"), {120, 6120, 7260, 1020});
-    QLabel* mark = makeLabel(
+    makeWrappedLabel(
         marks, label1(21),
         QStringLiteral("   英制密封圆柱内螺纹代号:Rp.圆锥内螺纹代号:Rc.圆锥外螺纹代号:R1(与圆柱内螺纹配合使用)."
                        "圆锥外螺纹代号:R2(与圆锥内螺纹配合使用)."),
-        {120, 300, 7020, 660});
-    mark->setFont(songFont(9));  // a Song face, as the design's "新宋体"
-    mark->setWordWrap(true);
-    mark->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        {120, 300, 7020, 660}, Qt::AlignLeft | Qt::AlignTop)
+        ->setFont(songFont(9));  // a Song face, as the design's "新宋体"
 
     QWidget* notes =
         makeFrame(page, arrayName(QStringLiteral("Frame2"), 2), QStringLiteral("有关知识"), {120, 7200, 7260, 1530});
     makeLabel(notes, label1(19), fitNote(), {240, 300, 6900, 225});
-    QLabel* standards =
-        makeLabel(notes, label1(20),
-                  QStringLiteral("2.中国标准号:锥/锥配合的密封管螺纹GB/T7306.2-2000.柱/锥配合的密封管螺纹"
-                                 "GB/T7306.1-2000.非密封管螺纹GB/T7307-2001"),
-                  {240, 540, 6900, 450});
-    standards->setWordWrap(true);
-    standards->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    makeWrappedLabel(notes, label1(20),
+                     QStringLiteral("2.中国标准号:锥/锥配合的密封管螺纹GB/T7306.2-2000.柱/锥配合的密封管螺纹"
+                                    "GB/T7306.1-2000.非密封管螺纹GB/T7307-2001"),
+                     {240, 540, 6900, 450}, Qt::AlignLeft | Qt::AlignTop);
     makeLabel(notes, label1(43), QStringLiteral("3.尺寸代号约等于管子孔径."), {240, 960, 6900, 225});
     makeLabel(notes, label1(54), QStringLiteral("4.内外螺纹最小有效长度=最大基准距离+装配余量."),
               {240, 1200, 6900, 225});
 
-    onListPick(ListR, [this] { ListR_Click(); });
     connect(print, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }
 
 void Form7::buildParallel55Page(QWidget* page) {
-    ListG = sizeListFrame(page, 11, QStringLiteral("ListG"), kParallel55, 2520);
+    ListG = sizeListFrame(page, 11, QStringLiteral("ListG"), kParallel55, 2520, [this] { ListG_Click(); });
     auto* print = printButton(page, QStringLiteral("Command3"), {240, 3090, 1155, 420});
 
     threadFormFrame(page, 12, u'G', {45, 46, 47}, {1710, 480, 1905, 1500}, 765, gBoxes);
@@ -335,25 +338,7 @@ void Form7::buildParallel55Page(QWidget* page) {
     // Double-ended thread plug gauge: GO end left, NO-GO end right.
     QWidget* gauge =
         makeFrame(page, QStringLiteral("Frame3_10"), QStringLiteral("螺纹规参数"), {120, 3600, 7260, 2970});
-    // clang-format off
-    new LineSketch(gauge, Sketch{
-        {3630, 150, 3630, 2460, 1, kGreyLine},
-        // GO end with its thread crests.
-        {1770, 660, 2970, 660, 2}, {2970, 660, 2970, 1500, 2}, {2970, 1500, 1770, 1500, 2}, {1770, 1500, 1770, 660, 2},
-        {1770, 750, 2970, 750}, {1770, 1410, 2970, 1410},
-        // NO-GO end.
-        {4560, 660, 5460, 660, 2}, {5460, 660, 5460, 1500, 2}, {5460, 1500, 4560, 1500, 2}, {4560, 1500, 4560, 660, 2},
-        {4560, 750, 5460, 750}, {4560, 1410, 5460, 1410},
-        // Handle.
-        {2970, 870, 4560, 870, 2}, {2970, 1290, 4560, 1290, 2},
-        // Diameters, each on the outer side of its end.
-        {1770, 660, 780, 660}, {1770, 1500, 780, 1500}, {900, 660, 900, 1500},
-        {5460, 660, 6360, 660}, {5460, 1500, 6360, 1500}, {6240, 660, 6240, 1500},
-        // Thread lengths below the ends.
-        {1770, 1500, 1770, 1950}, {2970, 1500, 2970, 1950}, {1770, 1860, 2970, 1860},
-        {4560, 1500, 4560, 1950}, {5460, 1500, 5460, 1950}, {4560, 1860, 5460, 1860},
-    });
-    // clang-format on
+    new LineSketch(gauge, parallelGaugeSketch());
     makeLabel(gauge, lblMD(40), QStringLiteral("螺通规"), {3015, 975, 570, 225});
     makeLabel(gauge, lblMD(39), QStringLiteral("螺止规"), {3810, 975, 570, 225});
     makeLabel(gauge, lblMD(35), QStringLiteral("≤2\"螺纹规参数\u3000\u3000"), {2730, 2655, 2010, 255})
@@ -389,7 +374,6 @@ void Form7::buildParallel55Page(QWidget* page) {
     makeLabel(notes, label1(44), QStringLiteral("3.三针测量M值的计算参照<通用三针直径、M值计算>软件."),
               {240, 810, 6900, 225});
 
-    onListPick(ListG, [this] { ListG_Click(); });
     connect(print, &QPushButton::clicked, this, [this] { Command3_Click(); });
 }
 

@@ -1,9 +1,8 @@
 #include "threads/pipe/britishthread.h"
 
 #include <array>
-#include <cmath>
-#include <limits>
 
+#include "common/numtext.h"
 #include "threads/common/inchentry.h"
 
 namespace quorvil {
@@ -41,8 +40,8 @@ std::optional<float> britishSizeInches(double whole, double numerator, double de
     if (denominator + kDenominatorEpsilon == 0) return std::nullopt;
     const std::optional<double> e = inch::nominalDouble({whole, numerator, denominator}, kDenominatorEpsilon);
     // Held in single precision: a size beyond its range is no size.
-    if (!e || std::abs(*e) > std::numeric_limits<float>::max()) return std::nullopt;
-    return static_cast<float>(*e);
+    if (!e) return std::nullopt;
+    return toSingle(*e);
 }
 
 std::optional<BritishThread> britishThread(float inches, double threadsPerInch, std::optional<float> wire) {
@@ -58,8 +57,8 @@ std::optional<BritishThread> britishThread(float inches, double threadsPerInch, 
     t.bestWire = 14.31798 / n;
     if (wire) t.mValue = (D - 16.264382 / n + static_cast<double>(*wire) * 3.1657) - 24.3967 / n;
     for (double v : {t.majorDiameter, t.pitchDiameter, t.minorDiameter, t.threadDepth, t.tipWidth, t.bestWire})
-        if (!std::isfinite(v)) return std::nullopt;
-    if (t.mValue && !std::isfinite(*t.mValue)) return std::nullopt;
+        if (!finiteValue(v)) return std::nullopt;
+    if (t.mValue && !finiteValue(*t.mValue)) return std::nullopt;
     return t;
 }
 

@@ -8,11 +8,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <cmath>
 #include <functional>
-#include <limits>
 #include <optional>
-#include <string>
+#include <string_view>
 
 #include "common/numtext.h"
 #include "common/ui/boxio.h"
@@ -21,7 +19,6 @@
 #include "common/ui/formatbox.h"
 #include "common/ui/labels.h"
 #include "common/ui/linesketch.h"
-#include "common/ui/listpick.h"
 #include "common/ui/lookuplist.h"
 #include "common/ui/printing.h"
 #include "common/ui/viewtext.h"
@@ -29,6 +26,7 @@
 #include "threads/common/gaugetolerance.h"
 #include "threads/common/inchentry.h"
 #include "threads/common/inchgauge.h"
+#include "threads/common/plugsketch.h"
 #include "threads/common/threewire.h"
 #include "threads/unified/seriesbox.h"
 #include "threads/unified/unified.h"
@@ -39,25 +37,6 @@ using namespace quorvil::unified;
 namespace {
 
 constexpr FlankAngle kFlank{60};
-constexpr double kNoNumber = std::numeric_limits<double>::quiet_NaN();
-
-// The text a box with `pattern` shows once `text` is written into it.
-QString shownText(const std::string& text, Pattern pattern) { return QString::fromStdString(reformat(text, pattern)); }
-
-// The number such a box then holds; not a number when the value is not finite,
-// which makes the plan that stages it write nothing.
-double shownValue(const std::string& text, Pattern pattern) {
-    return readStrict(reformat(text, pattern)).value_or(kNoNumber);
-}
-
-double shownValue(double v, Pattern pattern) { return shownValue(plainText(v), pattern); }
-
-// A result that needs a read-back box: none while that box holds no number
-// (the result's box keeps its text), not a number when the result is not finite.
-std::optional<double> needing(std::optional<double> input, const std::function<std::optional<double>(double)>& f) {
-    if (!input) return std::nullopt;
-    return f(*input).value_or(kNoNumber);
-}
 
 }  // namespace
 
@@ -74,16 +53,16 @@ Form20::Form20() : ToolWindow(QStringLiteral("Form20"), QStringLiteral("12.美�
 void Form20::buildInput() {
     QGroupBox* input = makeFrame(this, arrayName(QStringLiteral("Frame3"), 17),
                                  QStringLiteral("输入螺纹尺寸(牙形角60°)"), {210, 135, 5955, 900});
-    makeLabel(input, QString(), QStringLiteral("公称直径UNC.UNF.UN"), {120, 450, 1740, 225});
+    label(input, QStringLiteral("公称直径UNC.UNF.UN"), {120, 450, 1740, 225});
     txtw1 = makeBox(input, QStringLiteral("txtw1"), {1875, 405, 510, 270});
     centredLabel(input, QStringLiteral("-"), {2385, 435, 165, 225});
     txtw2 = makeBox(input, QStringLiteral("txtw2"), {2550, 270, 450, 270});
     new LineSketch(input, Sketch{{2985, 780, 3165, 300}});
     txtw3 = makeBox(input, QStringLiteral("txtw3"), {3150, 540, 450, 270});
-    makeLabel(input, QString(), QStringLiteral("英寸"), {3660, 450, 420, 225});
-    makeLabel(input, QString(), QStringLiteral("螺距"), {4200, 450, 420, 225});
+    label(input, QStringLiteral("英寸"), {3660, 450, 420, 225});
+    label(input, QStringLiteral("螺距"), {4200, 450, 420, 225});
     txtw4 = makeBox(input, QStringLiteral("txtw4"), {4620, 405, 600, 270});
-    makeLabel(input, QString(), QStringLiteral("牙/寸"), {5280, 450, 555, 225});
+    label(input, QStringLiteral("牙/寸"), {5280, 450, 555, 225});
     setTabOrder(txtw1, txtw2);
     setTabOrder(txtw2, txtw3);
     setTabOrder(txtw3, txtw4);
@@ -111,8 +90,7 @@ constexpr int kBoxW = 795, kTolW = 690, kBoxH = 270;
 
 void rowLabels(QWidget* frame) {
     const char* names[3] = {"大径", "中径", "小径"};
-    for (int r = 0; r < 3; ++r)
-        makeLabel(frame, QString(), QString::fromUtf8(names[r]), {135, kRowTop[r] + 30, 420, 225});
+    for (int r = 0; r < 3; ++r) label(frame, QString::fromUtf8(names[r]), {135, kRowTop[r] + 30, 420, 225});
 }
 
 // The labels "upper" over "lower" before a mm deviation box.
@@ -123,7 +101,7 @@ void signs(QWidget* frame, int row, const QString& upper, const QString& lower) 
 
 void gridLabels(QWidget* frame, int height) {
     makeWrappedLabel(frame, QString(), QStringLiteral("英寸"), {kTallInch, 420, 225, 480}, Qt::AlignCenter);
-    makeLabel(frame, QString(), QStringLiteral("MM"), {kMmTol + kTolW + 45, 720, 300, 225});
+    label(frame, QStringLiteral("MM"), {kMmTol + kTolW + 45, 720, 300, 225});
     new LineSketch(frame, Sketch{{4740, 180, 4740, height - 60, 1, kInvertedLine}});
 }
 }  // namespace
@@ -149,11 +127,11 @@ void Form20::buildExternal() {
     w12 = fmt("w12", Pattern::Fixed3, {kMmTol, kRowTop[1], kTolW, kBoxH});
 
     w34 = fmt("w34", Pattern::Fixed3, {kInchMax, kRowTop[2], kBoxW, kBoxH});
-    makeLabel(f, QString(), QStringLiteral("MM"), {kInchMax + kBoxW + 45, kRowTop[2] + 30, 300, 225});
+    label(f, QStringLiteral("MM"), {kInchMax + kBoxW + 45, kRowTop[2] + 30, 300, 225});
 
-    makeLabel(f, QString(), QStringLiteral("牙形实际高度"), {4815, 270, 1080, 225});
+    label(f, QStringLiteral("牙形实际高度"), {4815, 270, 1080, 225});
     w13 = fmt("w13", Pattern::Fixed2, {4995, 525, 780, kBoxH});
-    makeLabel(f, QString(), QStringLiteral("刀尖宽度"), {4830, 870, 1080, 225});
+    label(f, QStringLiteral("刀尖宽度"), {4830, 870, 1080, 225});
     w14 = fmt("w14", Pattern::Fixed2, {4995, 1110, 780, kBoxH});
 }
 
@@ -164,7 +142,7 @@ void Form20::buildInternal() {
     gridLabels(f, 1485);
     auto fmt = [f](const char* name, Pattern p, Tw geo) { return makeFormatBox(f, QString::fromUtf8(name), p, geo); };
     w15 = fmt("w15", Pattern::Fixed3, {kInchMax, kRowTop[0], kBoxW, kBoxH});
-    makeLabel(f, QString(), QStringLiteral("MM"), {kInchMax + kBoxW + 45, kRowTop[0] + 30, 300, 225});
+    label(f, QStringLiteral("MM"), {kInchMax + kBoxW + 45, kRowTop[0] + 30, 300, 225});
 
     w16 = fmt("w16", Pattern::Fixed4, {kInchMax, kRowTop[1], kBoxW, kBoxH});
     centredLabel(f, QStringLiteral("-"), {kInchMax + kBoxW, kRowTop[1] + 30, 180, 225});
@@ -188,9 +166,9 @@ void Form20::buildInternal() {
     signs(f, 2, QStringLiteral("+"), QStringLiteral("0"));
     w23 = fmt("w23", Pattern::Fixed3, {kMmTol, kRowTop[2], kTolW, kBoxH});
 
-    makeLabel(f, QString(), QStringLiteral("牙形实际高度"), {4815, 270, 1080, 225});
+    label(f, QStringLiteral("牙形实际高度"), {4815, 270, 1080, 225});
     w24 = fmt("w24", Pattern::Fixed2, {4995, 525, 780, kBoxH});
-    makeLabel(f, QString(), QStringLiteral("刀尖宽度"), {4830, 870, 1080, 225});
+    label(f, QStringLiteral("刀尖宽度"), {4830, 870, 1080, 225});
     w25 = fmt("w25", Pattern::Fixed2, {4995, 1110, 780, kBoxH});
 }
 
@@ -198,17 +176,17 @@ void Form20::buildWires() {
     QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame3"), 13), QStringLiteral("外螺纹三针测量M值"),
                              {180, 4905, 7770, 885});
     const int top = 405;
-    makeLabel(f, QString(), QStringLiteral("优先三针"), {150, top + 30, 780, 225});
+    label(f, QStringLiteral("优先三针"), {150, top + 30, 780, 225});
     Text1 = makeBox(f, QStringLiteral("Text1"), {930, top, 720, 270});
-    makeLabel(f, QString(), QStringLiteral("M值"), {1725, top + 30, 360, 225});
+    label(f, QStringLiteral("M值"), {1725, top + 30, 360, 225});
     Text2 = makeFormatBox(f, QStringLiteral("Text2"), Pattern::Fixed3, {2085, top, 900, 270});
     centredLabel(f, QStringLiteral("0"), {3000, top - 60, 150, 195});
     centredLabel(f, QStringLiteral("-"), {3000, top + 135, 150, 195});
     Text4 = makeBox(f, QStringLiteral("Text4"), {3165, top, 690, 270});
 
-    makeLabel(f, QString(), QStringLiteral("其次三针"), {4020, top + 30, 780, 225});
+    label(f, QStringLiteral("其次三针"), {4020, top + 30, 780, 225});
     Text5 = makeFormatBox(f, QStringLiteral("Text5"), Pattern::Fixed3, {4800, top, 720, 270});
-    makeLabel(f, QString(), QStringLiteral("M值"), {5595, top + 30, 360, 225});
+    label(f, QStringLiteral("M值"), {5595, top + 30, 360, 225});
     Text6 = makeFormatBox(f, QStringLiteral("Text6"), Pattern::Fixed3, {5955, top, 900, 270});
     centredLabel(f, QStringLiteral("0"), {6870, top - 60, 150, 195});
     centredLabel(f, QStringLiteral("-"), {6870, top + 135, 150, 195});
@@ -219,39 +197,19 @@ void Form20::buildGauge() {
     CaptionFrame* f =
         makeFrame(this, arrayName(QStringLiteral("Frame3"), 11), QStringLiteral("螺纹规参数"), {180, 5850, 5925, 3465});
     f->setCaptionFont(font());
-    // clang-format off
-    new LineSketch(f, Sketch{
-        {2880, 0, 2880, 3465, 1, kGreyLine},
-        // GO body with its crest and root lines.
-        {990, 360, 1890, 360, 2}, {1890, 360, 1890, 1260, 2}, {1890, 1260, 990, 1260, 2}, {990, 1260, 990, 360, 2},
-        {990, 450, 1890, 450}, {990, 1170, 1890, 1170},
-        // NO-GO body, shorter.
-        {3645, 360, 4365, 360, 2}, {4365, 360, 4365, 1215, 2}, {4365, 1215, 3645, 1215, 2}, {3645, 1215, 3645, 360, 2},
-        {3645, 450, 4365, 450}, {3645, 1125, 4365, 1125},
-        // Handle.
-        {1890, 585, 3645, 585, 2}, {1890, 960, 3645, 960, 2},
-        // GO major diameter.
-        {990, 360, 480, 360}, {990, 1260, 480, 1260}, {585, 360, 585, 1260},
-        // NO-GO major diameter.
-        {4365, 360, 4920, 360}, {4365, 1215, 4920, 1215}, {4815, 360, 4815, 1215},
-        // GO thread length.
-        {990, 1260, 990, 1800}, {1890, 1260, 1890, 1800}, {990, 1710, 1890, 1710},
-        // NO-GO thread length.
-        {3645, 1215, 3645, 1740}, {4545, 1215, 4545, 1740}, {3645, 1650, 4545, 1650},
-    });
-    // clang-format on
-    makeLabel(f, QString(), QStringLiteral("螺通规"), {2175, 195, 630, 225});
-    makeLabel(f, QString(), QStringLiteral("螺止规"), {2955, 195, 630, 225});
+    new LineSketch(f, inch::plugGaugeSketch(3465));
+    label(f, QStringLiteral("螺通规"), {2175, 195, 630, 225});
+    label(f, QStringLiteral("螺止规"), {2955, 195, 630, 225});
 
     auto fmt = [f](const char* name, Pattern p, Tw geo) { return makeFormatBox(f, QString::fromUtf8(name), p, geo); };
     // GO end.
-    makeLabel(f, QString(), QStringLiteral("大径"), {180, 450, 420, 225});
+    label(f, QStringLiteral("大径"), {180, 450, 420, 225});
     A1 = fmt("A1", Pattern::Fixed3, {180, 675, 885, 270});
     centredLabel(f, QStringLiteral("+"), {1080, 525, 135, 225});
     A4 = fmt("A4", Pattern::Fixed3, {1215, 495, 615, 270});
-    makeLabel(f, QString(), QStringLiteral("螺纹长度"), {210, 1380, 780, 225});
+    label(f, QStringLiteral("螺纹长度"), {210, 1380, 780, 225});
     A2 = fmt("A2", Pattern::Fixed0, {1140, 1350, 540, 270});
-    makeLabel(f, QString(), QStringLiteral("中径"), {600, 1965, 420, 225});
+    label(f, QStringLiteral("中径"), {600, 1965, 420, 225});
     A7 = fmt("A7", Pattern::Fixed3, {1035, 1935, 915, 270});
     centredLabel(f, QStringLiteral("+"), {1965, 1785, 150, 195});
     centredLabel(f, QStringLiteral("0"), {1965, 1965, 150, 195});
@@ -263,17 +221,17 @@ void Form20::buildGauge() {
     Text3 = makeBox(f, QStringLiteral("Text3"), {2160, 2205, 615, 270});
     makeWrappedLabel(f, QString(), QStringLiteral("磨损极限优先三针M值"), {330, 2640, 1440, 390});
     Text10 = fmt("Text10", Pattern::Fixed3, {1800, 2700, 840, 270});
-    makeLabel(f, QString(), QStringLiteral("小径"), {600, 3135, 420, 225});
+    label(f, QStringLiteral("小径"), {600, 3135, 420, 225});
     A11 = fmt("A11", Pattern::Fixed3, {1035, 3105, 840, 270});
 
     // NO-GO end.
-    makeLabel(f, QString(), QStringLiteral("大径"), {3960, 450, 420, 225});
+    label(f, QStringLiteral("大径"), {3960, 450, 420, 225});
     A5 = fmt("A5", Pattern::Fixed3, {3780, 675, 780, 270});
     centredLabel(f, QStringLiteral("-"), {4560, 840, 120, 225});
     A13 = fmt("A13", Pattern::Fixed3, {4680, 810, 615, 270});
-    makeLabel(f, QString(), QStringLiteral("螺纹长度"), {3690, 1350, 780, 225});
+    label(f, QStringLiteral("螺纹长度"), {3690, 1350, 780, 225});
     A6 = fmt("A6", Pattern::Fixed0, {4500, 1320, 735, 270});
-    makeLabel(f, QString(), QStringLiteral("中径"), {3645, 1920, 420, 225});
+    label(f, QStringLiteral("中径"), {3645, 1920, 420, 225});
     A3 = fmt("A3", Pattern::Fixed3, {4095, 1890, 870, 270});
     centredLabel(f, QStringLiteral("0"), {5010, 1875, 150, 195});
     centredLabel(f, QStringLiteral("-"), {5010, 2055, 150, 195});
@@ -283,41 +241,39 @@ void Form20::buildGauge() {
     centredLabel(f, QStringLiteral("0"), {5010, 2325, 150, 195});
     centredLabel(f, QStringLiteral("-"), {5010, 2505, 150, 195});
     Text7 = makeBox(f, QStringLiteral("Text7"), {5175, 2430, 615, 270});
-    makeLabel(f, QString(), QStringLiteral("磨损极限优先三针M值"), {2955, 2775, 1845, 225});
+    label(f, QStringLiteral("磨损极限优先三针M值"), {2955, 2775, 1845, 225});
     Text11 = fmt("Text11", Pattern::Fixed3, {4815, 2745, 840, 270});
-    makeLabel(f, QString(), QStringLiteral("小径"), {3645, 3135, 420, 225});
+    label(f, QStringLiteral("小径"), {3645, 3135, 420, 225});
     A8 = fmt("A8", Pattern::Fixed3, {4095, 3105, 855, 270});
 }
 
 void Form20::buildTapping() {
     QGroupBox* f =
         makeFrame(this, arrayName(QStringLiteral("Frame3"), 22), QStringLiteral("攻丝要素"), {6255, 5850, 1680, 3450});
-    makeLabel(f, QString(), QStringLiteral("底孔直径"), {300, 480, 1080, 225});
+    label(f, QStringLiteral("底孔直径"), {300, 480, 1080, 225});
     w29 = makeFormatBox(f, QStringLiteral("w29"), Pattern::Fixed1, {300, 750, 1080, 270});
-    makeLabel(f, QString(), QStringLiteral("底孔深度"), {300, 1410, 1080, 225});
+    label(f, QStringLiteral("底孔深度"), {300, 1410, 1080, 225});
     w30 = makeFormatBox(f, QStringLiteral("w30"), Pattern::Fixed1, {300, 1680, 1080, 270});
-    makeLabel(f, QString(), QStringLiteral("螺孔深度"), {300, 2340, 1080, 225});
+    label(f, QStringLiteral("螺孔深度"), {300, 2340, 1080, 225});
     w31 = makeFormatBox(f, QStringLiteral("w31"), Pattern::Fixed1, {300, 2610, 1080, 270});
 }
 
 void Form20::buildSeries() {
     QGroupBox* f =
         makeFrame(this, arrayName(QStringLiteral("Frame300"), 24), QStringLiteral("标准系列"), {6210, 135, 1725, 4680});
-    List111 = makeList(f, QStringLiteral("List111"), {60, 300, 1605, 2790});
-    setNavyOnWhite(List111, songFont(10.5));
+    QStringList sizes;
+    for (std::string_view s : kSizes) sizes << fromView(s);
+    List111 = makeSizeList(f, QStringLiteral("List111"), {60, 300, 1605, 2790}, sizes, [this] { List111_Click(); });
+    List111->setFont(songFont(10.5));
     // Items run down in columns, one column in view, scrolled sideways.
     List111->setFlow(QListView::TopToBottom);
     List111->setWrapping(true);
     List111->setResizeMode(QListView::Adjust);
     List111->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List111->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    for (std::string_view s : kSizes) List111->addItem(fromView(s));
     // A column as wide as the list inside its border; the viewport takes
     // that width only when the list is first shown.
     List111->setGridSize(QSize(List111->contentsRect().width(), List111->sizeHintForRow(0)));
-    List111->setCurrentRow(-1);
-    List111->clearSelection();
-    onListPick(List111, [this] { List111_Click(); });
 
     txtText111 = new QPlainTextEdit(f);
     txtText111->setObjectName(QStringLiteral("txtText111"));
@@ -344,7 +300,6 @@ void Form20::Command1_Click() {
     ThreadClass cls = ThreadClass::One;
     if (Op2->isChecked()) cls = ThreadClass::Two;
     if (Op3->isChecked()) cls = ThreadClass::Three;
-    const Pattern minorPattern = cls == ThreadClass::Three ? Pattern::Fixed4 : Pattern::Fixed3;
 
     WritePlan plan;
 
@@ -361,7 +316,6 @@ void Form20::Command1_Click() {
     // Limits of size of the class. In 3A(B) the maximum major diameter is D
     // itself, written as the single-precision value.
     const Limits L = limits(cls, D, n, *T);
-    const std::string w5Text = cls == ThreadClass::Three ? plainTextSingle(D) : plainText(L.majorMax);
     if (cls == ThreadClass::Three)
         plan.plainSingle(w5, D);
     else
@@ -384,65 +338,63 @@ void Form20::Command1_Click() {
     plan.plain(w23, L.intMinorTolMm);
     if (cls != ThreadClass::Three) plan.plain(w15, L.intMajorMinMm);
 
-    // What the later steps read back: the limits as their boxes show them.
-    const double w5Shown = shownValue(w5Text, Pattern::Fixed4);
-    const double w15Shown = shownValue(L.intMajorMinMm, Pattern::Fixed3);
-    const double w16Shown = shownValue(L.intPitchMax, Pattern::Fixed4);
-    const double w17Shown = shownValue(L.intPitchMin, Pattern::Fixed4);
-    const double w19Shown = shownValue(L.intPitchTolMm, Pattern::Fixed3);
-    const double w20Shown = shownValue(L.intMinorMax, minorPattern);
-    const QString w12Text = shownText(plainText(L.pitchTolMm), Pattern::Fixed3);
+    // The later steps read the limits back as their boxes will show them. A
+    // box staged with a number that is not finite shows none, and then the
+    // plan writes nothing: any number may stand in for it meanwhile.
+    const auto shown = [&plan](const QLineEdit* box) { return plan.shown(box).value_or(0.0); };
+    // A result over a wire: none while the wire box holds no number (the
+    // result's box keeps its text); a result that is not finite stops the
+    // whole calculation.
+    const auto overWire = [&plan](QLineEdit* box, std::optional<double> wire,
+                                  const std::function<std::optional<double>(double)>& f) {
+        if (!wire) return;
+        const std::optional<double> m = f(*wire);
+        if (!m) plan.reject();
+        plan.plain(box, m);
+    };
 
     // Gauge sizes; the gauge pitch tolerance only for the threads per inch
     // that have one, else A10 and A12 keep their texts.
     const std::optional<double> gaugeTol = inch::gaugePitchToleranceMm(nd, inch::GaugeColumn::Standard);
-    const double a3 = w16Shown * 25.4, a7 = w17Shown * 25.4;
-    plan.plain(A3, a3);
+    plan.plain(A3, shown(w16) * 25.4);
     plan.plain(A10, gaugeTol);
-    plan.plain(A11, inch::gaugeMinorDiameterMm(w20Shown));
-    plan.plain(A8, inch::gaugeMinorDiameterMm(w20Shown));
-    plan.plain(A5, inch::noGoMajorDiameterMm(w5Shown, nd));
+    plan.plain(A11, inch::gaugeMinorDiameterMm(shown(w20)));
+    plan.plain(A8, inch::gaugeMinorDiameterMm(shown(w20)));
+    plan.plain(A5, inch::noGoMajorDiameterMm(shown(w5), nd));
     plan.plain(A13, inch::majorToleranceMm(nd));
-    plan.plain(A7, a7);
+    plan.plain(A7, shown(w17) * 25.4);
     plan.plain(A12, gaugeTol);
-    plan.plain(A1, inch::goMajorDiameterMm(w15Shown / 25.4, nd));
+    plan.plain(A1, inch::goMajorDiameterMm(shown(w15) / 25.4, nd));
     plan.plain(A4, inch::majorToleranceMm(nd));
 
     // Wires for the threads per inch, or whatever the wire boxes hold.
-    const std::optional<Wires> wr = wires(n);
-    if (wr) {
+    if (const std::optional<Wires> wr = wires(n)) {
         plan.plain(Text1, wr->preferred);
         plan.plain(Text5, wr->second);
     }
-    const std::optional<double> preferred = wr ? std::optional<double>(wr->preferred) : readStrict(Text1);
-    const std::optional<double> second =
-        wr ? std::optional<double>(shownValue(wr->second, Pattern::Fixed3)) : readStrict(Text5);
+    const std::optional<double> preferred = plan.shown(Text1), second = plan.shown(Text5);
 
     // M values over the wires at the external maximum pitch diameter, then
     // over the preferred wire at the gauge pitch diameters.
     const double E = externalPitchMaxMm(cls, D, n, *T);
     const Pitch P{pitchOfThreadsPerInch(nd)};
-    plan.plain(Text2, needing(preferred, [&](double w) { return threeWireM(kFlank, PitchDiameter{E}, Wire{w}, P); }));
-    plan.plain(Text6, needing(second, [&](double w) { return threeWireM(kFlank, PitchDiameter{E}, Wire{w}, P); }));
-    plan.plain(w32, needing(preferred, [&](double w) { return inch::gaugeM(kFlank, w17Shown * 25.4, w, nd); }));
-    plan.plain(w33, needing(preferred, [&](double w) { return inch::gaugeM(kFlank, w16Shown * 25.4, w, nd); }));
+    overWire(Text2, preferred, [&](double w) { return threeWireM(kFlank, PitchDiameter{E}, Wire{w}, P); });
+    overWire(Text6, second, [&](double w) { return threeWireM(kFlank, PitchDiameter{E}, Wire{w}, P); });
+    overWire(w32, preferred, [&](double w) { return inch::gaugeM(kFlank, shown(w17) * 25.4, w, nd); });
+    overWire(w33, preferred, [&](double w) { return inch::gaugeM(kFlank, shown(w16) * 25.4, w, nd); });
 
     // Tolerance copies, as their source boxes show them.
-    plan.text(Text4, w12Text);
-    plan.text(Text8, w12Text);
-    plan.text(Text3, gaugeTol ? shownText(plainText(*gaugeTol), Pattern::Fixed3) : boxText(A10));
-    plan.text(Text7, gaugeTol ? shownText(plainText(*gaugeTol), Pattern::Fixed3) : boxText(A12));
+    plan.text(Text4, plan.shownText(w12).value_or(QString()));
+    plan.text(Text8, plan.shownText(w12).value_or(QString()));
+    plan.text(Text3, plan.shownText(A10).value_or(QString()));
+    plan.text(Text7, plan.shownText(A12).value_or(QString()));
 
     // Wear limits, with the gauge tolerance band of the internal pitch tolerance.
-    const double wear = inch::wearAmountMm(gaugeTolerance(w19Shown));
-    const double a7Shown = shownValue(a7, Pattern::Fixed3), a3Shown = shownValue(a3, Pattern::Fixed3);
-    const std::optional<double> a12Shown =
-        gaugeTol ? std::optional<double>(shownValue(*gaugeTol, Pattern::Fixed3)) : readStrict(A12);
-    plan.plain(Text10, needing(preferred, [&](double w) { return inch::goWearLimitM(kFlank, a7Shown, wear, w, nd); }));
-    if (a12Shown) {
-        plan.plain(Text11, needing(preferred, [&](double w) {
-                       return inch::noGoWearLimitM(kFlank, a3Shown, *a12Shown, wear, w, nd);
-                   }));
+    const double wear = inch::wearAmountMm(gaugeTolerance(shown(w19)));
+    overWire(Text10, preferred, [&](double w) { return inch::goWearLimitM(kFlank, shown(A7), wear, w, nd); });
+    if (const std::optional<double> noGoTol = plan.shown(A12)) {
+        overWire(Text11, preferred,
+                 [&](double w) { return inch::noGoWearLimitM(kFlank, shown(A3), *noGoTol, wear, w, nd); });
     }
 
     // Tapping data, whatever the class.
@@ -456,14 +408,4 @@ void Form20::Command1_Click() {
 
 void Form20::Command6_Click() { printWindow(this); }
 
-void Form20::List111_Click() {
-    int selected = -1;
-    for (int i = 0; i <= 32; ++i) {
-        if (List111->item(i)->isSelected()) {
-            selected = i;
-            break;
-        }
-    }
-    const std::string_view text = seriesText(selected);
-    txtText111->setPlainText(fromView(text));
-}
+void Form20::List111_Click() { txtText111->setPlainText(fromView(seriesText(firstSelectedRow(List111)))); }

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "common/numtext.h"
+
 namespace quorvil::unified {
 
 namespace {
@@ -62,9 +64,7 @@ std::optional<float> baseTolerance(float D, float n, float LE) {
     const double cD = std::exp(std::log(static_cast<double>(D)) / 3);
     const double rL = std::sqrt(static_cast<double>(LE));
     const double cP = std::exp(std::log(pitch(n)) / 3);
-    const float T = static_cast<float>(std::pow(cP, 2) * 0.015 + (rL * 0.0015 + cD * 0.0015));
-    if (!std::isfinite(T)) return std::nullopt;
-    return T;
+    return toSingle(std::pow(cP, 2) * 0.015 + (rL * 0.0015 + cD * 0.0015));
 }
 
 Depths depths(float n) {
@@ -215,9 +215,9 @@ const std::array<std::string_view, 34> kSeriesTexts = {
     "4UN.6UN.8UN.12UN.16UN",
 };
 
-std::string_view seriesText(int selected) {
-    if (selected >= 0 && selected <= 32) return kSeriesTexts[static_cast<std::size_t>(selected)];
-    return kSeriesTexts[33];
+std::string_view seriesText(std::optional<int> row) {
+    if (row && *row >= 0 && std::size_t(*row) < kSeriesTexts.size()) return kSeriesTexts[std::size_t(*row)];
+    return kSeriesTexts.back();
 }
 
 }  // namespace quorvil::unified

@@ -18,7 +18,8 @@ float lengthOfEngagement(float n, float D);
 
 // Base pitch-diameter tolerance in inches:
 // 0.015 P^(2/3) + 0.0015 sqrt(LE) + 0.0015 D^(1/3), the cube roots through
-// logarithms. No value unless D > 0, n > 0 and the result is finite.
+// logarithms. No value unless D > 0, n > 0 and the result is a finite
+// single-precision number.
 std::optional<float> baseTolerance(float D, float n, float LE);
 
 // Thread depth and tool tip widths, mm.
@@ -67,8 +68,8 @@ std::optional<Wires> wires(float n);
 extern const std::array<std::string_view, 34> kSizes;
 extern const std::array<std::string_view, 34> kSeriesTexts;
 
-// The series text for the list's selected position (-1: none selected): the
-// first selected position among 0 to 32, else the text of the last size.
-std::string_view seriesText(int selected);
+// The series text of the picked row of the size list; with no row picked,
+// the text of the last size.
+std::string_view seriesText(std::optional<int> row);
 
 }  // namespace quorvil::unified

@@ -3,13 +3,12 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QScopeGuard>
 
 #include "common/ui/printing.h"
 #include "threads/acme/Form12.h"
 #include "uitest.h"
 #include "windowtest.h"
-
-using quorvil::test::WindowProbe;
 
 namespace {
 
@@ -21,11 +20,9 @@ QStringList allBoxes() {
 
 }  // namespace
 
-class TestForm12 : public QObject {
+class TestForm12 : public quorvil::test::WindowTest<Form12> {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void opensAsDesigned();
     void everySize_data();
     void everySize();
@@ -33,24 +30,9 @@ private slots:
     void pickingAgainRewrites();
     void clickWithoutSelectionChangesNothing();
     void prints();
-
-private:
-    Form12* w = nullptr;
 };
 
-void TestForm12::init() {
-    w = new Form12();
-    w->show();
-}
-
-void TestForm12::cleanup() {
-    quorvil::setPrintSink({});
-    delete w;
-    w = nullptr;
-}
-
 void TestForm12::opensAsDesigned() {
-    WindowProbe p(w);
     QCOMPARE(w->windowTitle(), QStringLiteral("3.STUB ACME螺纹"));
     for (const QString& n : allBoxes()) QVERIFY2(p.text(n).isEmpty(), qPrintable(n));
     auto* list = p.get<QListWidget>("ListN");
@@ -216,7 +198,6 @@ void TestForm12::everySize_data() {
 void TestForm12::everySize() {
     QFETCH(int, row);
     QFETCH(QStringList, expected);
-    WindowProbe p(w);
     p.pick("ListN", row);
     QVERIFY2(p.matches(expected), p.why());
 }
@@ -224,7 +205,6 @@ void TestForm12::everySize() {
 // A size without a wire never shows the wire and M value of the size picked
 // before it, nor what the user typed; the next size with a wire shows its own.
 void TestForm12::noWireShowsTheMarker() {
-    WindowProbe p(w);
     p.pick("ListN", 15);  // 2-1/4 inch, 3 threads per inch
     QVERIFY2(p.matches({"N26=4.4", "N27=59.911"}), p.why());
     p.pick("ListN", 20);  // 4 inch, 2 threads per inch
@@ -238,7 +218,6 @@ void TestForm12::noWireShowsTheMarker() {
 }
 
 void TestForm12::pickingAgainRewrites() {
-    WindowProbe p(w);
     p.pick("ListN", 8);
     const auto shown = p.texts(allBoxes());
     p.type({"N1=7", "N4=1", "N5=abc", "N27="});
@@ -249,7 +228,6 @@ void TestForm12::pickingAgainRewrites() {
 }
 
 void TestForm12::clickWithoutSelectionChangesNothing() {
-    WindowProbe p(w);
     auto* list = p.get<QListWidget>("ListN");
     w->ListN_Click();
     for (const QString& n : allBoxes()) QVERIFY2(p.text(n).isEmpty(), qPrintable(n));
@@ -263,7 +241,7 @@ void TestForm12::clickWithoutSelectionChangesNothing() {
 void TestForm12::prints() {
     QList<QImage> printed;
     quorvil::setPrintSink([&](const QImage& img) { printed.append(img); });
-    WindowProbe p(w);
+    const auto noSink = qScopeGuard([] { quorvil::setPrintSink({}); });
     p.click("Command1");  // before any pick too
     QCOMPARE(printed.size(), 1);
     p.pick("ListN", 2);

@@ -2,13 +2,12 @@
 // clearance break, inputs that change nothing, printing.
 #include <QImage>
 #include <QLineEdit>
+#include <QScopeGuard>
 
 #include "common/ui/printing.h"
 #include "threads/acme/Form18.h"
 #include "uitest.h"
 #include "windowtest.h"
-
-using quorvil::test::WindowProbe;
 
 namespace {
 
@@ -26,11 +25,9 @@ QStringList size(const QString& whole, const QString& num, const QString& den, c
 
 }  // namespace
 
-class TestForm18 : public QObject {
+class TestForm18 : public quorvil::test::WindowTest<Form18> {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void opensAsDesigned();
     void examples_data();
     void examples();
@@ -43,26 +40,12 @@ private slots:
 
 private:
     void calculate(const QStringList& typed) {
-        WindowProbe p(w);
         p.type(typed);
         p.click("Command5");
     }
-    Form18* w = nullptr;
 };
 
-void TestForm18::init() {
-    w = new Form18();
-    w->show();
-}
-
-void TestForm18::cleanup() {
-    quorvil::setPrintSink({});
-    delete w;
-    w = nullptr;
-}
-
 void TestForm18::opensAsDesigned() {
-    WindowProbe p(w);
     QCOMPARE(w->windowTitle(), QStringLiteral("9.非标STUB ACME螺纹参数"));
     for (const QString& n : results() + kInputs) QVERIFY2(p.text(n).isEmpty(), qPrintable(n));
     QCOMPARE(p.text("Command5"), QStringLiteral("计 算"));
@@ -251,7 +234,6 @@ void TestForm18::examples() {
     QFETCH(QStringList, typed);
     QFETCH(QStringList, expected);
     calculate(typed);
-    WindowProbe p(w);
     QVERIFY2(p.matches(expected), p.why());
     QVERIFY2(p.matches(typed), p.why());  // the inputs stay as typed
 }
@@ -275,7 +257,6 @@ void TestForm18::crestClearanceBreak() {
     QFETCH(QString, n);
     QFETCH(QString, s17);
     calculate(size("", "1", "2", n));
-    WindowProbe p(w);
     QCOMPARE(p.text("s17"), s17);
 }
 
@@ -300,7 +281,6 @@ void TestForm18::badInputChangesNoBox_data() {
 void TestForm18::badInputChangesNoBox() {
     QFETCH(QStringList, typed);
     calculate(size("0", "1", "2", "10"));
-    WindowProbe p(w);
     p.type("s24", "typed");  // a result box the user changed stays changed too
     const auto before = p.texts(results());
     calculate(typed);
@@ -308,7 +288,6 @@ void TestForm18::badInputChangesNoBox() {
 }
 
 void TestForm18::secondCalculationRewrites() {
-    WindowProbe p(w);
     calculate(size("0", "1", "2", "10"));
     p.type({"s9=x", "s14=1"});
     calculate(size("0", "1", "2", "11"));
@@ -319,7 +298,7 @@ void TestForm18::secondCalculationRewrites() {
 void TestForm18::prints() {
     QList<QImage> printed;
     quorvil::setPrintSink([&](const QImage& img) { printed.append(img); });
-    WindowProbe p(w);
+    const auto noSink = qScopeGuard([] { quorvil::setPrintSink({}); });
     p.click("Commandacme");  // before any calculation too
     QCOMPARE(printed.size(), 1);
     calculate(size("1", "", "", "5"));

@@ -48,7 +48,7 @@ QMap<QString, QString> snapshot(const WindowProbe& p) { return p.texts(kResultBo
 
 }  // namespace
 
-class TestForm21 : public QObject {
+class TestForm21 : public quorvil::test::WindowTest<Form21> {
     Q_OBJECT
 private slots:
     void freshWindow();
@@ -66,8 +66,6 @@ private slots:
 };
 
 void TestForm21::freshWindow() {
-    std::unique_ptr<Form21> w(new Form21);
-    WindowProbe p(w.get());
     QCOMPARE(w->windowTitle(), QString("13.ACME螺纹"));
     QCOMPARE(w->size(), QSize(447, 628));
     QVERIFY(p.get<QRadioButton>("Op1")->isChecked());
@@ -203,8 +201,6 @@ void TestForm21::calculation_data() {
 void TestForm21::calculation() {
     QFETCH(QString, step);
     QFETCH(QString, expected);
-    std::unique_ptr<Form21> w(new Form21);
-    WindowProbe p(w.get());
     calculate(p, step);
     QVERIFY2(p.matches(expected.split(u' ', Qt::SkipEmptyParts)), p.why());
 }
@@ -242,8 +238,6 @@ void TestForm21::sequence_data() {
 void TestForm21::sequence() {
     QFETCH(QStringList, steps);
     QFETCH(QString, expected);
-    std::unique_ptr<Form21> w(new Form21);
-    WindowProbe p(w.get());
     for (const QString& s : steps) calculate(p, s);
     QVERIFY2(p.matches(expected.split(u' ', Qt::SkipEmptyParts)), p.why());
 }
@@ -266,8 +260,6 @@ void TestForm21::badInputChangesNoBox_data() {
 
 void TestForm21::badInputChangesNoBox() {
     QFETCH(QString, step);
-    std::unique_ptr<Form21> w(new Form21);
-    WindowProbe p(w.get());
     calculate(p, "1,,,5,2");
     const auto before = snapshot(p);
     calculate(p, step);
@@ -278,38 +270,34 @@ void TestForm21::badInputChangesNoBox() {
 // that need the missing value keep their (empty) text; the rest is written.
 void TestForm21::missingWireOrToleranceKeepsDependentBoxes() {
     {
-        std::unique_ptr<Form21> w(new Form21);
-        WindowProbe p(w.get());
         calculate(p, ",1,4,32,2");
         QVERIFY2(p.matches({"Text1=", "w19=", "Text2=", "Text5=", "Text3=", "Text9=", "Text10=", "Text11=", "A10=0.015",
                             "A12=0.015", "Text6=0.015", "Text8=0.015", "A3=5.954", "w18=", "A2=6"}),
                  p.why());
     }
     {
-        std::unique_ptr<Form21> w(new Form21);
-        WindowProbe p(w.get());
-        calculate(p, "1,,,7,2");
-        QVERIFY2(p.matches({"A10=", "A12=", "Text6=", "Text8=", "Text11=", "Text1=", "w18=", "w17=2.07", "w5=1.0000"}),
-                 p.why());
+        std::unique_ptr<Form21> fresh(new Form21);
+        const WindowProbe q(fresh.get());
+        calculate(q, "1,,,7,2");
+        QVERIFY2(q.matches({"A10=", "A12=", "Text6=", "Text8=", "Text11=", "Text1=", "w18=", "w17=2.07", "w5=1.0000"}),
+                 q.why());
     }
     {
         // A wire of 1-14 stays; only A12 is missing at 13.
-        std::unique_ptr<Form21> w(new Form21);
-        WindowProbe p(w.get());
-        calculate(p, "1,,,14,2");
-        p.type("A12", "");
-        const QString noGoWear = p.text("Text11"), goWear = p.text("Text10");
-        calculate(p, "1,,,13,2");
-        QVERIFY2(p.matches({"A12=", "Text8=", "Text11=" + noGoWear, "Text1=1.008"}), p.why());
-        QVERIFY(p.text("Text10") != goWear);
+        std::unique_ptr<Form21> fresh(new Form21);
+        const WindowProbe q(fresh.get());
+        calculate(q, "1,,,14,2");
+        q.type("A12", "");
+        const QString noGoWear = q.text("Text11"), goWear = q.text("Text10");
+        calculate(q, "1,,,13,2");
+        QVERIFY2(q.matches({"A12=", "Text8=", "Text11=" + noGoWear, "Text1=1.008"}), q.why());
+        QVERIFY(q.text("Text10") != goWear);
     }
 }
 
 // A wire or gauge tolerance typed by the user is used while n has no row,
 // and a row replaces it.
 void TestForm21::typedBoxesAreUsed() {
-    std::unique_ptr<Form21> w(new Form21);
-    WindowProbe p(w.get());
     calculate(p, "5,,,3,2");
     const QString overTableWire = p.text("Text2");
     p.type("Text1", "9");
@@ -332,8 +320,6 @@ void TestForm21::typedBoxesAreUsed() {
 }
 
 void TestForm21::classPickAloneChangesNothing() {
-    std::unique_ptr<Form21> w(new Form21);
-    WindowProbe p(w.get());
     calculate(p, "1,,,5,2");
     const auto before = snapshot(p);
     p.click("Op2");
@@ -346,9 +332,6 @@ void TestForm21::classPickAloneChangesNothing() {
 void TestForm21::prints() {
     QList<QImage> printed;
     quorvil::setPrintSink([&printed](const QImage& image) { printed.append(image); });
-    std::unique_ptr<Form21> w(new Form21);
-    WindowProbe p(w.get());
-    w->show();
     p.click("Commandacme");  // empty boxes print too
     calculate(p, "1,,,5,3");
     const auto before = snapshot(p);
@@ -365,8 +348,6 @@ void TestForm21::prints() {
 // It must read as its own box's, not lie on it nor nearer the tolerance of
 // the next row in the column.
 void TestForm21::deviationZerosStandByTheirOwnBoxes() {
-    std::unique_ptr<Form21> w(new Form21);
-    WindowProbe p(w.get());
     const struct {
         const char* frame;
         QStringList column;  // top to bottom

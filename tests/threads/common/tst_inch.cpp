@@ -50,6 +50,9 @@ void TestInch::nominalSingle_data() {
     QTest::newRow("numerator over empty denominator") << 1.0 << 3.0 << 0.0 << false << 0.0f;
     QTest::newRow("numerator over too small a denominator") << 0.0 << 1.0 << 1e-50 << false << 0.0f;
     QTest::newRow("beyond single precision") << 1e39 << 0.0 << 0.0 << false << 0.0f;
+    // Each part is held in single precision: no part may lie beyond it.
+    QTest::newRow("numerator beyond single precision") << 1.0 << 1e39 << 2.0 << false << 0.0f;
+    QTest::newRow("denominator beyond single precision") << 1.0 << 1.0 << 1e39 << false << 0.0f;
 }
 
 void TestInch::nominalSingle() {

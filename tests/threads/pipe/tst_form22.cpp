@@ -17,7 +17,7 @@ const QStringList kBoxes = {"w1", "w2",  "w3",  "w4",  "w5",  "w6",  "w7", "w8",
 
 // One step of a sequence: "name=text" types, "click" presses 计 算,
 // "wire=TEXT" picks that wire from the list.
-void run(WindowProbe& p, const QStringList& steps) {
+void run(const WindowProbe& p, const QStringList& steps) {
     for (const QString& s : steps) {
         if (s == QStringLiteral("click")) {
             p.click(QStringLiteral("Command1"));
@@ -39,11 +39,9 @@ QStringList size(const QString& whole, const QString& num, const QString& den, c
 
 }  // namespace
 
-class TestForm22 : public QObject {
+class TestForm22 : public quorvil::test::WindowTest<Form22> {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void opensAsDesigned();
     void calculations_data();
     void calculations();
@@ -51,23 +49,9 @@ private slots:
     void badInputChangesNoBox();
     void resultBoxesFormatWhatIsTyped();
     void usageNoteWrapsIntoFullLines();
-
-private:
-    Form22* w = nullptr;
 };
 
-void TestForm22::init() {
-    w = new Form22();
-    w->show();
-}
-
-void TestForm22::cleanup() {
-    delete w;
-    w = nullptr;
-}
-
 void TestForm22::opensAsDesigned() {
-    WindowProbe p(w);
     QCOMPARE(w->windowTitle(), QStringLiteral("14.英制螺纹"));
     for (const QString& n : kBoxes) {
         QVERIFY2(p.box(n)->text().isEmpty(), qPrintable(n));
@@ -131,7 +115,6 @@ void TestForm22::calculations_data() {
 void TestForm22::calculations() {
     QFETCH(QStringList, steps);
     QFETCH(QStringList, expected);
-    WindowProbe p(w);
     run(p, steps);
     QVERIFY2(p.matches(expected), p.why());
 }
@@ -153,7 +136,6 @@ void TestForm22::badInputChangesNoBox_data() {
 // From a calculated window with a wire, a bad press changes nothing at all.
 void TestForm22::badInputChangesNoBox() {
     QFETCH(QStringList, typed);
-    WindowProbe p(w);
     run(p, QStringList{"wire=1.157"} + size("0", "1", "2", "12"));
     p.type(typed);
     const auto before = p.texts(kBoxes);
@@ -163,7 +145,6 @@ void TestForm22::badInputChangesNoBox() {
 }
 
 void TestForm22::resultBoxesFormatWhatIsTyped() {
-    WindowProbe p(w);
     p.type({"w5=10.3", "w14=1", "w13=abc", "w1=10.3"});
     QVERIFY2(p.matches({"w5=10.30", "w14=1.000", "w13=abc", "w1=10.3"}), p.why());
 }
@@ -171,7 +152,6 @@ void TestForm22::resultBoxesFormatWhatIsTyped() {
 // The usage note as its label wraps it: the first paragraph fills two lines
 // and ends with "显示", which does not stand alone on a third.
 void TestForm22::usageNoteWrapsIntoFullLines() {
-    WindowProbe p(w);
     auto* label = p.get<QLabel>(QStringLiteral("Label1_2"));
     QVERIFY(label->wordWrap());
     QList<QStringList> paragraphs;

@@ -5,16 +5,12 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include <memory>
-
 #include "common/ui/captionframe.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
 #include "threads/pipe/Form7.h"
 #include "uitest.h"
 #include "windowtest.h"
-
-using quorvil::test::WindowProbe;
 
 namespace {
 
@@ -34,11 +30,9 @@ const QStringList kTabBoxes[] = {
 
 }  // namespace
 
-class TestForm7 : public QObject {
+class TestForm7 : public quorvil::test::WindowTest<Form7> {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void freshWindow();
     void everyRow_data();
     void everyRow();
@@ -50,26 +44,12 @@ private slots:
     void sizeListCaptionsLeaveTheBorderShowing();
 
 private:
-    QMap<QString, QString> tabTexts(int tab) const { return p->texts(kTabBoxes[tab]); }
+    QMap<QString, QString> tabTexts(int tab) const { return p.texts(kTabBoxes[tab]); }
     void pickOnTab(int tab, int row) {
         w->SSTab1->setCurrentIndex(tab);
-        p->pick(kLists[tab], row);
+        p.pick(kLists[tab], row);
     }
-    std::unique_ptr<Form7> w;
-    std::unique_ptr<WindowProbe> p;
 };
-
-void TestForm7::init() {
-    w = std::make_unique<Form7>();
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-    p = std::make_unique<WindowProbe>(w.get());
-}
-
-void TestForm7::cleanup() {
-    p.reset();
-    w.reset();
-}
 
 void TestForm7::freshWindow() {
     QCOMPARE(w->windowTitle(), QStringLiteral("19.管螺纹参数"));
@@ -78,16 +58,16 @@ void TestForm7::freshWindow() {
     const int counts[] = {19, 15, 24};
     const char* lastItems[] = {"12\"", "6\"", "6\""};
     for (int tab = 0; tab < 3; ++tab) {
-        auto* list = p->get<QListWidget>(kLists[tab]);
+        auto* list = p.get<QListWidget>(kLists[tab]);
         QCOMPARE(list->count(), counts[tab]);
         QCOMPARE(list->item(0)->text(), QStringLiteral("1/16\""));
         QCOMPARE(list->item(counts[tab] - 1)->text(), QString::fromUtf8(lastItems[tab]));
         QVERIFY(list->selectedItems().isEmpty());
         QCOMPARE(list->palette().color(QPalette::Text), QColor(0, 0, 128));
-        for (const QString& n : kTabBoxes[tab]) QVERIFY2(p->text(n).isEmpty(), qPrintable(n));
+        for (const QString& n : kTabBoxes[tab]) QVERIFY2(p.text(n).isEmpty(), qPrintable(n));
     }
-    QCOMPARE(p->get<QListWidget>("ListG")->item(13)->text(), QStringLiteral("2\""));
-    QCOMPARE(p->text("Label1_0"), QStringLiteral("牙数/英才"));
+    QCOMPARE(p.get<QListWidget>("ListG")->item(13)->text(), QStringLiteral("2\""));
+    QCOMPARE(p.text("Label1_0"), QStringLiteral("牙数/英才"));
 }
 
 // Every row of the three tables, picked with the mouse one after the other
@@ -320,7 +300,7 @@ void TestForm7::everyRow() {
     QCOMPARE(expected.size(), kTabBoxes[tab].size());  // every box of the tab
     if (row > 0) pickOnTab(tab, row - 1);
     pickOnTab(tab, row);
-    QVERIFY2(p->matches(expected), p->why());
+    QVERIFY2(p.matches(expected), p.why());
 }
 
 void TestForm7::pickLeavesOtherTabsAlone() {
@@ -334,10 +314,10 @@ void TestForm7::pickLeavesOtherTabsAlone() {
     QVERIFY(tabTexts(1) != tab1);
     pickOnTab(0, 18);
     QCOMPARE(tabTexts(2), tab2);
-    QVERIFY2(p->matches({"N4=323.032", "R4=113.03", "G4=20.955"}), p->why());
+    QVERIFY2(p.matches({"N4=323.032", "R4=113.03", "G4=20.955"}), p.why());
     w->SSTab1->setCurrentIndex(2);
     w->SSTab1->setCurrentIndex(0);
-    QVERIFY2(p->matches({"N4=323.032", "R4=113.03", "G4=20.955"}), p->why());
+    QVERIFY2(p.matches({"N4=323.032", "R4=113.03", "G4=20.955"}), p.why());
 }
 
 // A ctrl-click on the selected size deselects it: nothing is picked, so the
@@ -346,7 +326,7 @@ void TestForm7::clickLeavingNoSelectionChangesNothing() {
     for (int tab = 0; tab < 3; ++tab) {
         pickOnTab(tab, 9);
         const auto before = tabTexts(tab);
-        auto* list = p->get<QListWidget>(kLists[tab]);
+        auto* list = p.get<QListWidget>(kLists[tab]);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
                           list->visualItemRect(list->item(9)).center());
         QVERIFY(list->selectedItems().isEmpty());
@@ -358,15 +338,15 @@ void TestForm7::clickLeavingNoSelectionChangesNothing() {
 // already selected writes the boxes again over what the user typed.
 void TestForm7::keyboardAndRepick() {
     pickOnTab(2, 13);
-    auto* list = p->get<QListWidget>("ListG");
+    auto* list = p.get<QListWidget>("ListG");
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
-    QVERIFY2(p->matches({"G4=65.71", "G5=64.231(0/+0.217)", "G7=65.71(0/-0.434)", "G10=--", "G17=--"}), p->why());
-    p->type({"G4=typed", "G10=typed"});
-    p->pick("ListG", 14);
-    QVERIFY2(p->matches({"G4=65.71", "G10=--"}), p->why());
+    QVERIFY2(p.matches({"G4=65.71", "G5=64.231(0/+0.217)", "G7=65.71(0/-0.434)", "G10=--", "G17=--"}), p.why());
+    p.type({"G4=typed", "G10=typed"});
+    p.pick("ListG", 14);
+    QVERIFY2(p.matches({"G4=65.71", "G10=--"}), p.why());
     QTest::keyClick(list, Qt::Key_Up);
-    QVERIFY2(p->matches({"G4=59.614", "G10=59.296(0/-0.024)"}), p->why());
+    QVERIFY2(p.matches({"G4=59.614", "G10=59.296(0/-0.024)"}), p.why());
 }
 
 void TestForm7::printsTheTabInFront_data() {
@@ -384,7 +364,7 @@ void TestForm7::printsTheTabInFront() {
     QList<QImage> printed;
     quorvil::setPrintSink([&](const QImage& img) { printed << img; });
     const auto before = tabTexts(tab);
-    p->click(button);
+    p.click(button);
     quorvil::setPrintSink({});
     QCOMPARE(printed.size(), 1);
     // The window as it is shown after the click (the button keeps the focus).
@@ -401,7 +381,7 @@ void TestForm7::printsTheTabInFront() {
 // to the right of the caption as much as to the left of it.
 void TestForm7::sizeListCaptionsLeaveTheBorderShowing() {
     for (const char* name : {"Frame1_2", "Frame1_1", "Frame1_11"}) {
-        auto* frame = p->get<quorvil::CaptionFrame>(QString::fromLatin1(name));
+        auto* frame = p.get<quorvil::CaptionFrame>(QString::fromLatin1(name));
         QCOMPARE(frame->title(), QStringLiteral("选择尺寸代号"));
         // The caption stands 6 px from the left edge, with 2 px of room on
         // each side.

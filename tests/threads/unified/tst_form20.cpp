@@ -3,10 +3,12 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include <memory>
 #include <set>
 
 #include "common/ui/printing.h"
@@ -37,13 +39,18 @@ QStringList size(const QString& whole, const QString& num, const QString& den, c
 
 const char* kClassOption[] = {"Op1", "Op2", "Op3"};
 
+// One press of the calculate button: the size typed, a class picked.
+void calculate(const WindowProbe& p, const QStringList& typed, int cls) {
+    p.type(typed);
+    p.click(kClassOption[cls]);
+    p.click("Command1");
+}
+
 }  // namespace
 
-class TestForm20 : public QObject {
+class TestForm20 : public quorvil::test::WindowTest<Form20> {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void opensAsDesigned();
     void examples_data();
     void examples();
@@ -53,6 +60,7 @@ private slots:
     void missingRowsOnAFreshWindow();
     void badInputChangesNoBox_data();
     void badInputChangesNoBox();
+    void wireBeyondRangeChangesNoBox();
     void classTakesEffectAtTheNextPress();
     void seriesTexts();
     void pickingAgainRewritesTheSeriesText();
@@ -60,30 +68,9 @@ private slots:
     void lineLengthAtSeparators_data();
     void lineLengthAtSeparators();
     void prints();
-
-private:
-    void calculate(const QStringList& typed, int cls) {
-        WindowProbe p(w);
-        p.type(typed);
-        p.click(kClassOption[cls]);
-        p.click("Command1");
-    }
-    Form20* w = nullptr;
 };
 
-void TestForm20::init() {
-    w = new Form20();
-    w->show();
-}
-
-void TestForm20::cleanup() {
-    quorvil::setPrintSink({});
-    delete w;
-    w = nullptr;
-}
-
 void TestForm20::opensAsDesigned() {
-    WindowProbe p(w);
     QCOMPARE(w->windowTitle(), QStringLiteral("12.美制统一螺纹"));
     for (const QString& n : kResults + kInputs) QVERIFY2(p.text(n).isEmpty(), qPrintable(n));
     QVERIFY(p.get<QRadioButton>("Op1")->isChecked());
@@ -199,8 +186,7 @@ void TestForm20::examples() {
     QFETCH(QStringList, typed);
     QFETCH(int, cls);
     QFETCH(QStringList, expected);
-    calculate(typed, cls);
-    WindowProbe p(w);
+    calculate(p, typed, cls);
     QVERIFY2(p.matches(expected), p.why());
 }
 
@@ -219,24 +205,23 @@ void TestForm20::sizeEntry_data() {
 void TestForm20::sizeEntry() {
     QFETCH(QStringList, typed);
     QFETCH(QStringList, same);
-    WindowProbe p(w);
-    calculate(same, 0);
+    calculate(p, same, 0);
     const auto want = p.texts(kResults);
     QVERIFY(!want.value("w5").isEmpty());
-    delete w;
-    w = new Form20();
-    w->show();
-    calculate(typed, 0);
-    QCOMPARE(WindowProbe(w).texts(kResults), want);
+    // The other way of typing on a window of its own.
+    std::unique_ptr<Form20> other(new Form20);
+    other->show();
+    const WindowProbe q(other.get());
+    calculate(q, typed, 0);
+    QCOMPARE(q.texts(kResults), want);
 }
 
 // Tables without a row for n write nothing; the next steps use what the
 // boxes still hold.
 void TestForm20::staleRowsAreUsed() {
-    WindowProbe p(w);
-    calculate(size("", "9", "16", "12"), 0);
+    calculate(p, size("", "9", "16", "12"), 0);
     QVERIFY2(p.matches({"A10=0.015", "A12=0.015"}), p.why());
-    calculate(size("", "1", "2", "13"), 0);
+    calculate(p, size("", "1", "2", "13"), 0);
     QVERIFY2(p.matches({"A10=0.015", "A12=0.015", "Text3=0.015", "Text7=0.015", "A3=11.626", "w33=13.405", "A7=11.430",
                         "w32=13.209", "Text10=13.186", "Text11=13.367"}),
              p.why());
@@ -244,24 +229,24 @@ void TestForm20::staleRowsAreUsed() {
     // A tolerance typed into A12 while n has no row is used as typed (key by
     // key: the box formats it once the user is done).
     p.keys("A12", "0.05");
-    calculate(size("", "1", "2", "13"), 0);
+    calculate(p, size("", "1", "2", "13"), 0);
     QVERIFY2(p.matches({"A12=0.050", "Text7=0.050", "Text11=13.332"}), p.why());
 
     // Wires of 4 threads per inch stay for 3, and the M values use them; the
     // same calculation twice gives the same texts.
-    calculate(size("3", "", "", "4"), 0);
+    calculate(p, size("3", "", "", "4"), 0);
     QVERIFY2(p.matches({"Text1=3.666", "Text5=4.091"}), p.why());
-    calculate(size("3", "", "", "3"), 0);
+    calculate(p, size("3", "", "", "3"), 0);
     const auto once = p.texts(kResults);
     QVERIFY2(p.matches({"Text1=3.666", "Text5=4.091", "A10=0.033", "A12=0.033"}), p.why());
     QVERIFY(!p.text("Text2").isEmpty());
-    calculate(size("3", "", "", "3"), 0);
+    calculate(p, size("3", "", "", "3"), 0);
     QCOMPARE(p.texts(kResults), once);
 
     // Without a row, a wire typed by the user is used as typed.
     p.keys("Text1", "1.5");
     p.keys("Text5", "2.5");
-    calculate(size("3", "", "", "3"), 0);
+    calculate(p, size("3", "", "", "3"), 0);
     QVERIFY2(p.matches({"Text1=1.5", "Text5=2.500"}), p.why());
     QVERIFY(p.text("w32") != once.value("w32"));
     QVERIFY(p.text("Text2") != once.value("Text2"));
@@ -269,26 +254,24 @@ void TestForm20::staleRowsAreUsed() {
 
     // A wire typed into Text1 is replaced when n has a row.
     p.type("Text1", "1.5");
-    calculate(size("1", "", "", "8"), 0);
+    calculate(p, size("1", "", "", "8"), 0);
     QVERIFY2(p.matches({"Text1=1.833", "w32=26.087"}), p.why());
 }
 
 // On a fresh window a missing row leaves the boxes that need it empty, and
 // the rest of the calculation still runs.
 void TestForm20::missingRowsOnAFreshWindow() {
-    WindowProbe p(w);
-    calculate(size("", "1", "4", "20"), 1);
+    calculate(p, size("", "1", "4", "20"), 1);
     QVERIFY2(p.matches({"A10=", "A12=", "Text3=", "Text7=", "Text11=", "w29=5.0", "w30=10.8", "w31=9.5", "Text1=0.786",
                         "w32=6.783", "Text10=6.760", "A2=10", "A6=6"}),
              p.why());
     for (const char* n : {"A1", "A3", "A5", "A7", "A8", "A11", "A13", "w32", "w33"})
         QVERIFY2(!p.text(n).isEmpty(), qPrintable(n));
 
-    delete w;
-    w = new Form20();
-    w->show();
-    calculate(size("3", "", "", "3"), 0);
-    WindowProbe q(w);
+    std::unique_ptr<Form20> fresh(new Form20);
+    fresh->show();
+    const WindowProbe q(fresh.get());
+    calculate(q, size("3", "", "", "3"), 0);
     QVERIFY2(q.matches({"Text1=", "Text5=", "Text2=", "Text6=", "w32=", "w33=", "Text10=", "Text11=", "A10=0.033",
                         "A12=0.033", "Text3=0.033", "Text7=0.033", "A2=68", "A6=42"}),
              q.why());
@@ -311,19 +294,31 @@ void TestForm20::badInputChangesNoBox_data() {
 
 void TestForm20::badInputChangesNoBox() {
     QFETCH(QStringList, typed);
-    WindowProbe p(w);
-    calculate(typed, 0);
+    calculate(p, typed, 0);
     for (const QString& n : kResults) QVERIFY2(p.text(n).isEmpty(), qPrintable(n));
 
-    calculate(size("1", "", "", "8"), 1);
+    calculate(p, size("1", "", "", "8"), 1);
     const auto before = p.texts(kResults);
-    calculate(typed, 2);
+    calculate(p, typed, 2);
     QCOMPARE(p.texts(kResults), before);
 }
 
+// Without a wire row the M values are taken over the wire typed into Text1;
+// one so large that an M value is not finite stops the whole calculation.
+void TestForm20::wireBeyondRangeChangesNoBox() {
+    calculate(p, size("3", "", "", "3"), 0);
+    p.type("Text1", "1e308");
+    const auto before = p.texts(kResults);
+    calculate(p, size("1", "", "", "3"), 1);
+    QCOMPARE(p.texts(kResults), before);
+    // A wire in range: the same press goes through.
+    p.type("Text1", "4");
+    calculate(p, size("1", "", "", "3"), 1);
+    QVERIFY(p.texts(kResults) != before);
+}
+
 void TestForm20::classTakesEffectAtTheNextPress() {
-    WindowProbe p(w);
-    calculate(size("1", "", "", "8"), 0);
+    calculate(p, size("1", "", "", "8"), 0);
     const auto first = p.texts(kResults);
     QVERIFY2(p.matches({"w20=0.890", "w21=0.865"}), p.why());
     p.click("Op3");
@@ -347,9 +342,8 @@ void TestForm20::classTakesEffectAtTheNextPress() {
 
 void TestForm20::seriesTexts() {
     using quorvil::unified::kSeriesTexts;
-    WindowProbe p(w);
     auto* text = p.get<QPlainTextEdit>("txtText111");
-    calculate(size("", "3", "4", "10"), 1);
+    calculate(p, size("", "3", "4", "10"), 1);
     const auto results = p.texts(kResults + kInputs);
     std::set<QString> distinct;
     for (int i = 0; i < 34; ++i) {
@@ -381,7 +375,6 @@ void TestForm20::seriesTexts() {
 }
 
 void TestForm20::pickingAgainRewritesTheSeriesText() {
-    WindowProbe p(w);
     auto* text = p.get<QPlainTextEdit>("txtText111");
     p.pick("List111", 9);
     const QString shown = text->toPlainText();
@@ -409,7 +402,6 @@ QStringList shownLines(QPlainTextEdit* box) {
 // Every series text is shown whole, without scrolling, in lines that break
 // only after the "." between two series; the box's text stays as written.
 void TestForm20::seriesLinesBreakAtSeparators() {
-    WindowProbe p(w);
     auto* text = p.get<QPlainTextEdit>("txtText111");
     for (int i = 0; i < 34; ++i) {
         p.pick("List111", i);
@@ -457,10 +449,10 @@ void TestForm20::lineLengthAtSeparators() {
 void TestForm20::prints() {
     QList<QImage> printed;
     quorvil::setPrintSink([&](const QImage& img) { printed.append(img); });
-    WindowProbe p(w);
+    const auto noSink = qScopeGuard([] { quorvil::setPrintSink({}); });
     p.click("Command6");  // before any calculation too
     QCOMPARE(printed.size(), 1);
-    calculate(size("", "1", "2", "13"), 1);
+    calculate(p, size("", "1", "2", "13"), 1);
     const auto before = p.texts(kResults + kInputs);
     p.click("Command6");
     QCOMPARE(printed.size(), 2);

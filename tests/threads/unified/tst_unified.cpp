@@ -90,9 +90,10 @@ void TestUnified::seriesTable() {
         QVERIFY(t.find("：") == std::string_view::npos);  // one-byte colons only
     }
     // No selection, or the last size selected: the text of the last size.
-    QCOMPARE(seriesText(-1), kSeriesTexts[33]);
+    QCOMPARE(seriesText(std::nullopt), kSeriesTexts[33]);
     QCOMPARE(seriesText(33), std::string_view("4UN.6UN.8UN.12UN.16UN"));
     QCOMPARE(seriesText(15), std::string_view("粗牙:5UNC.其它系列:6UN.8UN.12UN.16UN.20UN"));
+    QCOMPARE(seriesText(0), std::string_view("粗牙:20UNC.细牙:28UNF.超细牙:32UNEF"));
 }
 
 QTEST_APPLESS_MAIN(TestUnified)
