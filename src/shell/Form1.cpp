@@ -8,10 +8,9 @@
 #include <QResource>
 
 #include <array>
-#include <cmath>
-#include <limits>
 
 #include "buildsettings.h"
+#include "common/numtext.h"
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/defaultbutton.h"
@@ -106,10 +105,9 @@ void Form1::buildAdvertisingPage(QWidget* page) {
     image->setPixmap(shown.isNull() ? QPixmap(QStringLiteral(":/assets/lotus.jpg")) : QPixmap::fromImage(shown));
     image->setScaledContents(true);
 
-    auto* ad = makeLabel(page, arrayName(QStringLiteral("Label1"), 0), kAdvertisement, {1260, 945, 4050, 2820});
+    auto* ad = makeWrappedLabel(page, arrayName(QStringLiteral("Label1"), 0), kAdvertisement, {1260, 945, 4050, 2820},
+                                Qt::AlignLeft | Qt::AlignTop);
     ad->setFont(songFont(15));
-    ad->setWordWrap(true);
-    ad->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ad->setFrameShape(QFrame::Box);
     ad->setStyleSheet(QStringLiteral("QLabel { color: #ff0000; background: transparent; border: 1px solid black; }"));
 
@@ -163,10 +161,8 @@ void Form1::txtt1_Change() {
     // The converter works in single precision: the inch value and the product
     // are each reduced to the nearest single. Beyond the single range the
     // millimetre box keeps its text.
-    const double read = readLenient(txtT1);
-    if (!std::isfinite(read) || std::fabs(read) > std::numeric_limits<float>::max()) return;
-    const float inches = static_cast<float>(read);
-    const double product = static_cast<double>(inches) * 25.4;
-    if (std::fabs(product) > std::numeric_limits<float>::max()) return;
-    writeSignedSingle(txtT2, static_cast<float>(product));
+    const std::optional<float> inches = toSingle(readLenient(txtT1));
+    if (!inches) return;
+    const std::optional<float> millimetres = toSingle(static_cast<double>(*inches) * 25.4);
+    if (millimetres) writeSignedSingle(txtT2, *millimetres);
 }

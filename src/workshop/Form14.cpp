@@ -48,8 +48,8 @@ QComboBox* seriesCombo(QWidget* parent, const QString& name, Tw geo, auto const&
     return c;
 }
 
-// The lenient reading held in single precision.
-float readSingle(const QString& text) { return singlePrecision(readLenient(text.toStdString())); }
+// The lenient reading held in single precision; no value beyond its range.
+std::optional<float> readSingle(const QString& text) { return toSingle(readLenient(text.toStdString())); }
 
 }  // namespace
 
@@ -178,14 +178,13 @@ Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩
 void Form14::Command1_Click() {
     // Every input is read leniently (a series header or an empty box is 0);
     // the allowable shear stress enters no formula.
-    SpringInput in{};
-    in.meanDiameter = readSingle(txtCombo1->currentText());
-    in.wire = readSingle(txtCombo2->currentText());
-    in.shearModulus = readSingle(txtA10->text());
-    in.installed = readSingle(txtA12->text());
-    in.minLoad = readSingle(txtA13->text());
-    in.maxLoad = readSingle(txtA14->text());
-    in.stroke = readSingle(txtA21->text());
+    // An input beyond the single range gives no spring.
+    const auto meanDiameter = readSingle(txtCombo1->currentText()), wire = readSingle(txtCombo2->currentText()),
+               shearModulus = readSingle(txtA10->text()), installed = readSingle(txtA12->text()),
+               minLoad = readSingle(txtA13->text()), maxLoad = readSingle(txtA14->text()),
+               stroke = readSingle(txtA21->text());
+    if (!meanDiameter || !wire || !shearModulus || !installed || !minLoad || !maxLoad || !stroke) return;
+    const SpringInput in{*wire, *meanDiameter, *installed, *stroke, *minLoad, *maxLoad, *shearModulus};
     const auto s = designSpring(in);
     if (!s) return;
 

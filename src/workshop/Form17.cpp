@@ -4,16 +4,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <cmath>
-#include <numbers>
-
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/formatbox.h"
+#include "common/ui/labels.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/tabcontainer.h"
-#include "workshop/partsketch.h"
 #include "workshop/steppedpartframe.h"
+#include "workshop/weightsketches.h"
 #include "workshop/weightui.h"
 
 using namespace quorvil;
@@ -26,9 +24,6 @@ constexpr int kColumn = kFrameWidth - 1290;  // density, result and buttons
 constexpr int kBoxH = 285;
 
 QLineEdit* box(QWidget* frame, const char* name, Tw geo) { return makeBox(frame, QString::fromLatin1(name), geo); }
-void diameterMark(QWidget* frame, int x, int boxTop) {
-    makeLabel(frame, {}, QStringLiteral("￠"), {x, boxTop + 15, 195, 255});
-}
 
 }  // namespace
 
@@ -60,30 +55,11 @@ Form17::Form17() : ToolWindow(QStringLiteral("Form17"), QStringLiteral("8.复杂
 void Form17::buildSleeve(QWidget* page) {
     QWidget* f = makeFrame(page, QStringLiteral("Frame3"), QStringLiteral("复杂件重量计算"),
                            {kFrameLeft, 450, kFrameWidth, 2600});
-    const Area part{1200, 600, 4200, 1800};
-    constexpr int step = 3200, wideTop = 840, wideBottom = 1560, narrowTop = 1020, narrowBottom = 1380;
-    Sketch s;
-    outline(s, part);
-    thick(s, part.x1, wideTop, step, wideTop);
-    thick(s, part.x1, wideBottom, step, wideBottom);
-    thick(s, step, wideTop, step, narrowTop);
-    thick(s, step, narrowBottom, step, wideBottom);
-    thick(s, step, narrowTop, part.x2, narrowTop);
-    thick(s, step, narrowBottom, part.x2, narrowBottom);
-    hatch(s, Area{part.x1, part.y1, step, wideTop});
-    hatch(s, Area{part.x1, wideBottom, step, part.y2});
-    hatch(s, Area{step, part.y1, part.x2, narrowTop});
-    hatch(s, Area{step, narrowBottom, part.x2, part.y2});
-    verticalDimension(s, part.y1, part.y2, 1020, part.x1, part.x1);    // D
-    verticalDimension(s, wideTop, wideBottom, 1560, 1560, 1560);       // d1
-    verticalDimension(s, narrowTop, narrowBottom, 3420, 3420, 3420);   // d2
-    horizontalDimension(s, part.x1, step, 420, part.y1, wideTop);      // l1
-    horizontalDimension(s, part.x1, part.x2, 2070, part.y2, part.y2);  // L
-    new LineSketch(f, std::move(s));
+    new LineSketch(f, sleeveSketch());
 
-    diameterMark(f, 150, 1057);
+    label(f, QStringLiteral("￠"), {150, 1072, 195, 255});
     txtT30 = box(f, "txtT30", {345, 1057, 600, kBoxH});
-    diameterMark(f, 1650, 1057);
+    label(f, QStringLiteral("￠"), {1650, 1072, 195, 255});
     txtT31 = box(f, "txtT31", {1845, 1057, 600, kBoxH});
     txtT32 = box(f, "txtT32", {3510, 1057, 600, kBoxH});
     txtt35 = box(f, "txtt35", {1920, 278, 600, kBoxH});
@@ -102,27 +78,12 @@ void Form17::buildSleeve(QWidget* page) {
 void Form17::buildDisc(QWidget* page) {
     QWidget* f = makeFrame(page, QStringLiteral("Frame4"), QStringLiteral("复杂件重量计算"),
                            {kFrameLeft, 3150, kFrameWidth, 3150});
-    constexpr int cx = 2700, cy = 1740, r = 1200, half = 900;  // half the width across flats
-    // The two arcs as short straight lines, the flats joining their ends.
-    std::vector<Point> disc;
-    const double a0 = std::acos(double(half) / r);
-    for (const double from : {a0, std::numbers::pi + a0}) {  // lower arc, then upper arc
-        for (int i = 0; i <= 12; ++i) {
-            const double a = from + (std::numbers::pi - 2 * a0) * i / 12;
-            disc.push_back({cx + int(std::lround(r * std::cos(a))), cy + int(std::lround(r * std::sin(a)))});
-        }
-    }
-    Sketch s;
-    closedOutline(s, disc);
-    hatch(s, disc, 150);
-    horizontalDimension(s, cx - half, cx + half, cy, cy, cy);  // s
-    verticalDimension(s, cy - r, cy + r, 4200, cx, cx);        // D
-    new LineSketch(f, std::move(s));
+    new LineSketch(f, flattedDiscSketch());
 
-    makeLabel(f, {}, QStringLiteral("厚"), {150, 1612, 240, 255});
+    label(f, QStringLiteral("厚"), {150, 1612, 240, 255});
     txtt50 = box(f, "txtt50", {405, 1597, 600, kBoxH});
-    txtt51 = box(f, "txtt51", {cx - 300, cy - 330, 600, kBoxH});
-    diameterMark(f, 4245, 1597);
+    txtt51 = box(f, "txtt51", {kFlattedDiscCentreX - 300, kFlattedDiscCentreY - 330, 600, kBoxH});
+    label(f, QStringLiteral("￠"), {4245, 1612, 195, 255});
     txtt52 = box(f, "txtt52", {4440, 1597, 600, kBoxH});
     OpK = makeUnitOptions(f, QStringLiteral("OpL"), QStringLiteral("MM"), QStringLiteral("OpK"), 120, 2520);
     const WeightColumn c = makeWeightColumn(
@@ -139,34 +100,7 @@ void Form17::buildDisc(QWidget* page) {
 void Form17::buildShaft(QWidget* page) {
     QWidget* f = makeFrame(page, QStringLiteral("Frame5"), QStringLiteral("复杂件重量计算"),
                            {kFrameLeft, 450, kFrameWidth, 3750});
-    const Area s1{900, 600, 2100, 2400}, s2{2100, 840, 3300, 2160}, s3{3300, 1080, 4500, 1920};
-    constexpr int cbEnd = 1800, cbTop = 1140, cbBottom = 1860, boreTop = 1320, boreBottom = 1680;
-    Sketch s;
-    for (const Area& a : {s1, s2, s3}) outline(s, a);
-    thick(s, s1.x1, cbTop, cbEnd, cbTop);
-    thick(s, s1.x1, cbBottom, cbEnd, cbBottom);
-    thick(s, cbEnd, cbTop, cbEnd, boreTop);
-    thick(s, cbEnd, boreBottom, cbEnd, cbBottom);
-    thick(s, cbEnd, boreTop, s3.x2, boreTop);
-    thick(s, cbEnd, boreBottom, s3.x2, boreBottom);
-    hatch(s, Area{s1.x1, s1.y1, cbEnd, cbTop});
-    hatch(s, Area{s1.x1, cbBottom, cbEnd, s1.y2});
-    hatch(s, Area{cbEnd, s1.y1, s1.x2, boreTop});
-    hatch(s, Area{cbEnd, boreBottom, s1.x2, s1.y2});
-    for (const Area& a : {s2, s3}) {
-        hatch(s, Area{a.x1, a.y1, a.x2, boreTop});
-        hatch(s, Area{a.x1, boreBottom, a.x2, a.y2});
-    }
-    verticalDimension(s, s1.y1, s1.y2, 690, s1.x1, s1.x1);        // D1
-    horizontalDimension(s, s1.x1, s1.x2, 420, s1.y1, s1.y1);      // l1
-    verticalDimension(s, s2.y1, s2.y2, 2700, 2700, 2700);         // D2
-    horizontalDimension(s, s2.x1, s2.x2, 420, s1.y1, s2.y1);      // l2
-    verticalDimension(s, s3.y1, s3.y2, 4680, s3.x2, s3.x2);       // D3
-    verticalDimension(s, cbTop, cbBottom, 1140, 1140, 1140);      // d1
-    horizontalDimension(s, s1.x1, cbEnd, 2640, s1.y2, cbBottom);  // b1
-    verticalDimension(s, boreTop, boreBottom, 3840, 3840, 3840);  // d2
-    horizontalDimension(s, s1.x1, s3.x2, 3060, s1.y2, s3.y2);     // L
-    new LineSketch(f, std::move(s));
+    new LineSketch(f, steppedBoreShaftSketch());
 
     txtt60 = box(f, "txtt60", {90, 1357, 540, kBoxH});
     txtt67 = box(f, "txtt67", {1200, 278, 600, kBoxH});

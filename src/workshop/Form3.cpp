@@ -20,8 +20,8 @@
 #include "common/ui/lookuplist.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/viewtext.h"
-#include "workshop/partsketch.h"
 #include "workshop/steppedpartframe.h"
+#include "workshop/weightsketches.h"
 #include "workshop/weighttables.h"
 #include "workshop/weightui.h"
 
@@ -32,6 +32,7 @@ namespace {
 
 constexpr int kFrameLeft = 90, kFrameWidth = 6390;
 constexpr int kBoxH = 285;
+constexpr int kTurnedColumn = 4650;  // the right-hand column of turned parts 一, 三 and 四
 constexpr std::uint32_t kBlue = 0x0000FF, kDarkBlue = 0x000080;
 
 QString latin(const char* name) { return QString::fromLatin1(name); }
@@ -42,24 +43,8 @@ QLineEdit* zeroBox(QWidget* f, const char* name, Tw geo) {
     return b;
 }
 
-// The density box ("7.85") under its label.
-QLineEdit* densityBox(QWidget* f, const char* name, const QString& caption, int x, int y) {
-    label(f, caption, {x, y, 900, 255});
-    QLineEdit* b = box(f, name, {x, y + 255, 660, kBoxH});
-    b->setText(QStringLiteral("7.85"));
-    return b;
-}
-
-void densityNote(QWidget* f, Tw geo) {
-    makeWrappedLabel(f, QString(), QStringLiteral("可输入各种材料的比重进行计算."), geo);
-}
-
-// A "0.000" result box with "Kg" behind it.
-FormatBox* resultBox(QWidget* f, const char* name, int x, int y, int width = 1000) {
-    FormatBox* b = makeFormatBox(f, latin(name), Pattern::Fixed3, {x, y, width, kBoxH});
-    label(f, QStringLiteral("Kg"), {x + width + 30, y + 30, 240, 255});
-    return b;
-}
+// This window's result boxes have "Kg" 30 twips behind them.
+FormatBox* resultBox(QWidget* f, const char* name, int x, int y) { return makeWeightResult(f, latin(name), x, y, 30); }
 
 QPushButton* button(QWidget* f, const char* name, const QString& caption, Tw geo) {
     return makeButton(f, latin(name), caption, geo);
@@ -71,24 +56,6 @@ weight::Material materialOf(const std::array<QRadioButton*, 4>& options) {
     for (std::size_t i = 0; i < options.size(); ++i)
         if (options[i]->isChecked()) return order[i];
     return weight::Material::CarbonSteel;  // one option is always selected
-}
-
-// The right-hand column of turned parts 一, 三 and 四: the density with its
-// note, the result (unless the frame places it elsewhere), "显 示" and "清 除".
-struct TurnedColumn {
-    QLineEdit* density;
-    FormatBox* result;
-    QPushButton *show, *clear;
-};
-TurnedColumn turnedColumn(QWidget* f, const char* density, const QString& densityCaption, const char* result,
-                          const char* show, const char* clear) {
-    TurnedColumn c{};
-    c.density = densityBox(f, density, densityCaption, 4650, 330);
-    densityNote(f, {4650, 930, 1500, 480});
-    if (result) c.result = resultBox(f, result, 4650, 1500);
-    c.show = button(f, show, QStringLiteral("显 示"), {4650, 1950, 780, 345});
-    c.clear = button(f, clear, QStringLiteral("清 除"), {4650, 2370, 780, 345});
-    return c;
 }
 
 // Draws list items with a tab stop every eight blanks, the width the gaps of
@@ -125,12 +92,6 @@ public:
         painter->restore();
     }
 };
-
-// Hatches the cut walls of a section between its outline and a bore.
-void walls(Sketch& s, Area section, int boreTop, int boreBottom) {
-    hatch(s, Area{section.x1, section.y1, section.x2, boreTop});
-    hatch(s, Area{section.x1, boreBottom, section.x2, section.y2});
-}
 
 }  // namespace
 
@@ -294,28 +255,7 @@ void Form3::buildTurnedParts12(QWidget* page) {
     {
         QWidget* f = makeFrame(page, QStringLiteral("复杂件重量计算"), QStringLiteral("复杂件重量计算一"),
                                {kFrameLeft, 450, kFrameWidth, 3330});
-        const Area s1{1230, 1020, 2370, 2760}, s2{2370, 1320, 3390, 2460};
-        constexpr int step = 2010, b1Top = 1260, b1Bottom = 2520, b2Top = 1620, b2Bottom = 2160;
-        Sketch s;
-        outline(s, s1);
-        outline(s, s2);
-        thick(s, s1.x1, b1Top, step, b1Top);
-        thick(s, s1.x1, b1Bottom, step, b1Bottom);
-        thick(s, step, b1Top, step, b2Top);
-        thick(s, step, b2Bottom, step, b1Bottom);
-        thick(s, step, b2Top, s2.x2, b2Top);
-        thick(s, step, b2Bottom, s2.x2, b2Bottom);
-        walls(s, {s1.x1, s1.y1, step, s1.y2}, b1Top, b1Bottom);
-        walls(s, {step, s1.y1, s1.x2, s1.y2}, b2Top, b2Bottom);
-        walls(s, s2, b2Top, b2Bottom);
-        horizontalDimension(s, s1.x1, s2.x2, 480, s1.y1, s2.y1);     // L
-        horizontalDimension(s, s1.x1, s1.x2, 810, s1.y1, s1.y1);     // l1
-        verticalDimension(s, s1.y1, s1.y2, 930, s1.x1, s1.x1);       // D1
-        verticalDimension(s, s2.y1, s2.y2, 3690, s2.x2, s2.x2);      // D2
-        verticalDimension(s, b1Top, b1Bottom, 1350, 1350, 1350);     // d1
-        verticalDimension(s, b2Top, b2Bottom, 2580, 2580, 2580);     // d2
-        horizontalDimension(s, s1.x1, step, 2970, s1.y2, b1Bottom);  // h1
-        new LineSketch(f, std::move(s));
+        new LineSketch(f, twoBoreTurnedSketch());
 
         txtwg7 = box(f, "txtwg7", {2010, 338, 600, kBoxH});
         txtwg1 = box(f, "txtwg1", {1500, 668, 600, kBoxH});
@@ -326,33 +266,20 @@ void Form3::buildTurnedParts12(QWidget* page) {
         txtwg6 = zeroBox(f, "txtwg6", {2130, 2828, 600, kBoxH});
         Option22 =
             makeUnitOptions(f, QStringLiteral("Option21"), QStringLiteral("MM"), QStringLiteral("Option22"), 120, 300);
-        const TurnedColumn c =
-            turnedColumn(f, "txtwg9", QStringLiteral("输入比重:"), "txtwg8", "Commandwg", "Commandwg1");
+        const WeightColumn c =
+            makeWeightColumn(f, kTurnedColumn,
+                             {QStringLiteral("txtwg9"), QStringLiteral("txtwg8"), QStringLiteral("Commandwg"),
+                              QStringLiteral("Commandwg1"), QStringLiteral("输入比重:")},
+                             WeightColumnLayout::Noted);
         txtwg9 = c.density;
         txtwg8 = c.result;
-        connect(c.show, &QPushButton::clicked, this, [this] { Commandwg_Click(); });
+        connect(c.calculate, &QPushButton::clicked, this, [this] { Commandwg_Click(); });
         connect(c.clear, &QPushButton::clicked, this, [this] { Commandwg1_Click(); });
     }
     {
         QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame2"), 3), QStringLiteral("复杂件重量计算二"),
                                {kFrameLeft, 3870, kFrameWidth, 3330});
-        const Area a{1410, 1020, 2130, 2760}, b{2130, 1320, 3570, 2460}, c{3570, 1080, 4530, 2700};
-        constexpr int boreTop = 1620, boreBottom = 2160;
-        Sketch s;
-        for (const Area& part : {a, b, c}) {
-            outline(s, part);
-            walls(s, part, boreTop, boreBottom);
-        }
-        thick(s, a.x1, boreTop, c.x2, boreTop);
-        thick(s, a.x1, boreBottom, c.x2, boreBottom);
-        horizontalDimension(s, a.x1, a.x2, 810, a.y1, a.y1);          // lA
-        horizontalDimension(s, c.x1, c.x2, 810, c.y1, c.y1);          // lC
-        verticalDimension(s, a.y1, a.y2, 1110, a.x1, a.x1);           // DA
-        verticalDimension(s, b.y1, b.y2, 2400, 2400, 2400);           // DB
-        verticalDimension(s, c.y1, c.y2, 4830, c.x2, c.x2);           // DC
-        verticalDimension(s, boreTop, boreBottom, 3000, 3000, 3000);  // d
-        horizontalDimension(s, a.x1, c.x2, 2940, a.y2, c.y2);         // L
-        new LineSketch(f, std::move(s));
+        new LineSketch(f, threeSectionTurnedSketch());
 
         txtwg11 = box(f, "txtwg11", {1470, 668, 600, kBoxH});
         txtwg12 = box(f, "txtwg12", {3750, 668, 600, kBoxH});
@@ -368,8 +295,8 @@ void Form3::buildTurnedParts12(QWidget* page) {
                 [this] { Commandwg2_Click(); });
         connect(button(f, "Commandwg3", QStringLiteral("清 除"), {5370, 630, 750, 345}), &QPushButton::clicked, this,
                 [this] { Commandwg3_Click(); });
-        txtwg19 = densityBox(f, "txtwg19", QStringLiteral("输入比重:"), 120, 2685);
-        densityNote(f, {3360, 3000, 2820, 255});
+        txtwg19 = makeDensityBox(f, QStringLiteral("txtwg19"), QStringLiteral("输入比重:"), 120, 2685);
+        makeDensityNote(f, {3360, 3000, 2820, 255});
     }
 }
 
@@ -404,21 +331,7 @@ void Form3::buildTurnedParts34(QWidget* page) {
     {
         QWidget* f = makeFrame(page, QStringLiteral("Frame5"), QStringLiteral("复杂件重量计算三"),
                                {kFrameLeft, 450, kFrameWidth, 3300});
-        const Area s1{1290, 990, 2430, 2730}, s2{2430, 1290, 3450, 2430};
-        constexpr int boreTop = 1590, boreBottom = 2130;
-        Sketch s;
-        for (const Area& part : {s1, s2}) {
-            outline(s, part);
-            walls(s, part, boreTop, boreBottom);
-        }
-        thick(s, s1.x1, boreTop, s2.x2, boreTop);
-        thick(s, s1.x1, boreBottom, s2.x2, boreBottom);
-        horizontalDimension(s, s1.x1, s2.x2, 450, s1.y1, s2.y1);      // L
-        horizontalDimension(s, s1.x1, s1.x2, 780, s1.y1, s1.y1);      // l1
-        verticalDimension(s, s1.y1, s1.y2, 990, s1.x1, s1.x1);        // D1
-        verticalDimension(s, s2.y1, s2.y2, 3750, s2.x2, s2.x2);       // D2
-        verticalDimension(s, boreTop, boreBottom, 2700, 2700, 2700);  // d
-        new LineSketch(f, std::move(s));
+        new LineSketch(f, twoSectionTurnedSketch());
 
         txtwg07 = box(f, "txtwg07", {2070, 308, 600, kBoxH});
         txtwg01 = box(f, "txtwg01", {1560, 638, 600, kBoxH});
@@ -427,30 +340,19 @@ void Form3::buildTurnedParts34(QWidget* page) {
         txtwg04 = zeroBox(f, "txtwg04", {2760, 1717, 540, kBoxH});
         Option25 =
             makeUnitOptions(f, QStringLiteral("Option26"), QStringLiteral("MM"), QStringLiteral("Option25"), 120, 300);
-        const TurnedColumn c =
-            turnedColumn(f, "txtwg03", QStringLiteral("输入比重"), "txtwg08", "Commandwg0", "Command3");
+        const WeightColumn c = makeWeightColumn(f, kTurnedColumn,
+                                                {QStringLiteral("txtwg03"), QStringLiteral("txtwg08"),
+                                                 QStringLiteral("Commandwg0"), QStringLiteral("Command3")},
+                                                WeightColumnLayout::Noted);
         txtwg03 = c.density;
         txtwg08 = c.result;
-        connect(c.show, &QPushButton::clicked, this, [this] { Commandwg0_Click(); });
+        connect(c.calculate, &QPushButton::clicked, this, [this] { Commandwg0_Click(); });
         connect(c.clear, &QPushButton::clicked, this, [this] { Command3_Click(); });
     }
     {
         QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), 3), QStringLiteral("复杂件重量计算四"),
                                {kFrameLeft, 3840, kFrameWidth, 3360});
-        const Area body{1410, 1050, 3630, 2790}, bore{1950, 1410, 3630, 2430};
-        Sketch s;
-        outline(s, body);
-        thick(s, bore.x1, bore.y1, bore.x2, bore.y1);
-        thick(s, bore.x1, bore.y2, bore.x2, bore.y2);
-        thick(s, bore.x1, bore.y1, bore.x1, bore.y2);
-        hatch(s, Area{body.x1, body.y1, body.x2, bore.y1});
-        hatch(s, Area{body.x1, bore.y2, body.x2, body.y2});
-        hatch(s, Area{body.x1, bore.y1, bore.x1, bore.y2});
-        horizontalDimension(s, body.x1, body.x2, 780, body.y1, body.y1);  // L
-        verticalDimension(s, body.y1, body.y2, 1110, body.x1, body.x1);   // D
-        horizontalDimension(s, bore.x1, bore.x2, 1920, 1920, 1920);       // h
-        verticalDimension(s, bore.y1, bore.y2, 3930, bore.x2, bore.x2);   // d
-        new LineSketch(f, std::move(s));
+        new LineSketch(f, blindBoredCylinderSketch());
 
         txtwg21 = box(f, "txtwg21", {2220, 638, 600, kBoxH});
         txtwg22 = box(f, "txtwg22", {840, 1777, 540, kBoxH});
@@ -458,12 +360,14 @@ void Form3::buildTurnedParts34(QWidget* page) {
         txtwg24 = box(f, "txtwg24", {3990, 1777, 600, kBoxH});
         Option28 =
             makeUnitOptions(f, QStringLiteral("Option27"), QStringLiteral("MM"), QStringLiteral("Option28"), 120, 300);
-        const TurnedColumn c =
-            turnedColumn(f, "txtwg26", QStringLiteral("输入比重"), nullptr, "Commandwg5", "Commandwg6");
+        const WeightColumn c = makeWeightColumn(
+            f, kTurnedColumn,
+            {QStringLiteral("txtwg26"), {}, QStringLiteral("Commandwg5"), QStringLiteral("Commandwg6")},
+            WeightColumnLayout::Noted);
         txtwg26 = c.density;
         label(f, QStringLiteral("显示重量"), {120, 2745, 900, 255});
         txtwg25 = resultBox(f, "txtwg25", 120, 3000);  // at the bottom left
-        connect(c.show, &QPushButton::clicked, this, [this] { Commandwg5_Click(); });
+        connect(c.calculate, &QPushButton::clicked, this, [this] { Commandwg5_Click(); });
         connect(c.clear, &QPushButton::clicked, this, [this] { Commandwg6_Click(); });
     }
 }
@@ -498,12 +402,7 @@ void Form3::buildBlocksAndSections(QWidget* page) {
     {
         CaptionFrame* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), 6), QStringLiteral("立方体重量"),
                                     {kFrameLeft, 450, kFrameWidth, 2130});
-        const Area block{1440, 870, 3405, 2010};
-        Sketch s;
-        outline(s, block);
-        horizontalDimension(s, block.x1, block.x2, 600, block.y1, block.y1);  // l
-        verticalDimension(s, block.y1, block.y2, 1140, block.x1, block.x1);   // h
-        new LineSketch(f, std::move(s));
+        new LineSketch(f, cuboidSketch());
 
         txtw60 = box(f, "txtw60", {2122, 458, 600, kBoxH});
         txtw61 = box(f, "txtw61", {870, 1297, 540, kBoxH});
@@ -511,8 +410,8 @@ void Form3::buildBlocksAndSections(QWidget* page) {
         txtw62 = box(f, "txtw62", {2122, 1380, 600, kBoxH});
         makeOption(f, QStringLiteral("Option34"), QStringLiteral("MM"), {120, 300, 690, 255})->setChecked(true);
         Option33 = makeOption(f, QStringLiteral("Option33"), QStringLiteral("英寸"), {120, 585, 690, 255});
-        txtw63 = densityBox(f, "txtw63", QStringLiteral("输入比重"), 3690, 390);
-        densityNote(f, {3690, 960, 2640, 480});
+        txtw63 = makeDensityBox(f, QStringLiteral("txtw63"), QStringLiteral("输入比重"), 3690, 390);
+        makeDensityNote(f, {3690, 960, 2640, 480});
         txtw64 = box(f, "txtw64", {3690, 1560, 1200, kBoxH});
         label(f, QStringLiteral("Kg"), {4920, 1590, 240, 255});
         Commandw60 = button(f, "Commandw60", QStringLiteral("计 算"), {5280, 1530, 780, 345});
@@ -524,21 +423,15 @@ void Form3::buildBlocksAndSections(QWidget* page) {
     {
         CaptionFrame* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), 7), QStringLiteral("梯形产品重量"),
                                     {kFrameLeft, 2640, kFrameWidth, 2130});
-        constexpr int left = 1320, topRight = 2760, bottomRight = 3300, top = 720, bottom = 1680;
-        Sketch s;
-        closedOutline(s, {{left, top}, {topRight, top}, {bottomRight, bottom}, {left, bottom}});
-        horizontalDimension(s, left, topRight, 480, top, top);            // a
-        horizontalDimension(s, left, bottomRight, 1890, bottom, bottom);  // b
-        verticalDimension(s, top, bottom, 1050, left, left);              // h
-        new LineSketch(f, std::move(s));
+        new LineSketch(f, trapezoidSketch());
 
         txtw50 = box(f, "txtw50", {1740, 338, 600, kBoxH});
         txtw53 = box(f, "txtw53", {2010, 1748, 600, kBoxH});
         txtw51 = box(f, "txtw51", {780, 1057, 540, kBoxH});
         label(f, QStringLiteral("输入厚度"), {1680, 900, 900, 255});
         txtw52 = box(f, "txtw52", {1740, 1170, 600, kBoxH});
-        txtw54 = densityBox(f, "txtw54", QStringLiteral("输入比重"), 3690, 390);
-        densityNote(f, {3690, 960, 2640, 480});
+        txtw54 = makeDensityBox(f, QStringLiteral("txtw54"), QStringLiteral("输入比重"), 3690, 390);
+        makeDensityNote(f, {3690, 960, 2640, 480});
         txtw55 = box(f, "txtw55", {3690, 1560, 1200, kBoxH});
         label(f, QStringLiteral("Kg"), {4920, 1590, 240, 255});
         connect(button(f, "Commandw10", QStringLiteral("计 算"), {5280, 1530, 780, 345}), &QPushButton::clicked, this,
@@ -603,26 +496,15 @@ void Form3::buildRings(QWidget* page) {
     {
         QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame2"), 4), QStringLiteral("环类产品重量"),
                                {kFrameLeft, 450, kFrameWidth, 2250});
-        const Area ring{1320, 1050, 3285, 1590};
-        constexpr int boreLeft = 1740, boreRight = 2880;
-        Sketch s;
-        outline(s, ring);
-        thick(s, boreLeft, ring.y1, boreLeft, ring.y2);
-        thick(s, boreRight, ring.y1, boreRight, ring.y2);
-        hatch(s, Area{ring.x1, ring.y1, boreLeft, ring.y2});
-        hatch(s, Area{boreRight, ring.y1, ring.x2, ring.y2});
-        horizontalDimension(s, ring.x1, ring.x2, 780, ring.y1, ring.y1);      // D
-        horizontalDimension(s, boreLeft, boreRight, 1860, ring.y2, ring.y2);  // d
-        verticalDimension(s, ring.y1, ring.y2, 1020, ring.x1, ring.x1);       // L
-        new LineSketch(f, std::move(s));
+        new LineSketch(f, ringSketch());
 
         txtw90 = box(f, "txtw90", {2002, 638, 600, kBoxH});
         txtw92 = zeroBox(f, "txtw92", {2010, 1718, 600, kBoxH});
         txtw91 = box(f, "txtw91", {750, 1177, 540, kBoxH});
         Option30 =
             makeUnitOptions(f, QStringLiteral("Option29"), QStringLiteral("MM"), QStringLiteral("Option30"), 120, 300);
-        txtw93 = densityBox(f, "txtw93", QStringLiteral("输入比重"), 3690, 330);
-        densityNote(f, {3690, 930, 2640, 480});
+        txtw93 = makeDensityBox(f, QStringLiteral("txtw93"), QStringLiteral("输入比重"), 3690, 330);
+        makeDensityNote(f, {3690, 930, 2640, 480});
         txtw94 = resultBox(f, "txtw94", 3690, 1500);
         connect(button(f, "Commandw90", QStringLiteral("计 算"), {5280, 1470, 780, 345}), &QPushButton::clicked, this,
                 [this] { Commandw90_Click(); });
@@ -630,40 +512,7 @@ void Form3::buildRings(QWidget* page) {
     {
         QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), 4), QStringLiteral("旋转体重量"),
                                {kFrameLeft, 2790, kFrameWidth, 4380});
-        constexpr int axis = 1980, boreEdge = 2280;
-        struct Step {
-            int x1, x2, radius;
-        };
-        constexpr Step steps[] = {
-            {1320, 1860, 900}, {1860, 2340, 600}, {2340, 3240, 780}, {3240, 3720, 540}, {3720, 4260, 960}};
-        Sketch s;
-        s.push_back({1260, axis, 4380, axis, 1, 0x000000});  // the axis
-        // Upper half: the outline; lower half: the cut, down to the bore.
-        std::vector<Point> upper{{steps[0].x1, axis}};
-        for (const Step& st : steps) {
-            upper.push_back({st.x1, axis - st.radius});
-            upper.push_back({st.x2, axis - st.radius});
-        }
-        upper.push_back({steps[4].x2, axis});
-        for (std::size_t i = 0; i + 1 < upper.size(); ++i) {
-            thick(s, upper[i].x, upper[i].y, upper[i + 1].x, upper[i + 1].y);
-            thick(s, upper[i].x, 2 * axis - upper[i].y, upper[i + 1].x, 2 * axis - upper[i + 1].y);
-        }
-        thick(s, steps[0].x1, boreEdge, steps[4].x2, boreEdge);
-        for (const Step& st : steps) hatch(s, Area{st.x1, boreEdge, st.x2, axis + st.radius});
-        horizontalDimension(s, 1320, 1860, 780, axis - 900, axis - 900);   // l1
-        verticalDimension(s, axis - 900, axis + 900, 1020, 1320, 1320);    // D1
-        thin(s, 2100, axis - 600, 2100, 615);                              // D2 leader
-        verticalDimension(s, axis - 780, axis + 780, 2790, 2790, 2790);    // D3
-        horizontalDimension(s, 2340, 3240, 3060, axis + 780, axis + 780);  // l3
-        thin(s, 3480, axis - 540, 3480, 1185);                             // D4 leader
-        horizontalDimension(s, 3240, 3720, 3060, axis + 780, axis + 540);  // l4
-        thin(s, 3720, 3060, 3900, 3060);
-        verticalDimension(s, axis - 960, axis + 960, 4560, 4260, 4260);         // D5
-        horizontalDimension(s, 3720, 4260, 780, axis - 960, axis - 960);        // l5
-        horizontalDimension(s, 1320, 4260, 3480, axis + 900, axis + 960);       // L
-        verticalDimension(s, 2 * axis - boreEdge, boreEdge, 1230, 1230, 1230);  // d
-        new LineSketch(f, std::move(s));
+        new LineSketch(f, bodyOfRevolutionSketch());
 
         txtw70 = box(f, "txtw70", {1290, 638, 600, kBoxH});
         txtw72 = box(f, "txtw72", {480, 1837, 540, kBoxH});
@@ -678,8 +527,8 @@ void Form3::buildRings(QWidget* page) {
         txtw71 = zeroBox(f, "txtw71", {480, 2340, 540, kBoxH});
         Option32 =
             makeUnitOptions(f, QStringLiteral("Option31"), QStringLiteral("MM"), QStringLiteral("Option32"), 120, 300);
-        txtw73 = densityBox(f, "txtw73", QStringLiteral("输入比重"), 120, 3720);
-        densityNote(f, {900, 4005, 2700, 255});
+        txtw73 = makeDensityBox(f, QStringLiteral("txtw73"), QStringLiteral("输入比重"), 120, 3720);
+        makeDensityNote(f, {900, 4005, 2700, 255});
         txtw82 = resultBox(f, "txtw82", 4200, 3990);
         connect(button(f, "Commandw80", QStringLiteral("计 算"), {5310, 600, 780, 345}), &QPushButton::clicked, this,
                 [this] { Commandw80_Click(); });

@@ -2,22 +2,22 @@
 
 #include <cmath>
 
+#include "common/numtext.h"
+
 namespace quorvil {
 
 namespace {
 
 std::optional<double> rootOf(double v) {
-    if (!std::isfinite(v) || v < 0) return std::nullopt;
-    return std::sqrt(v);
+    if (v < 0) return std::nullopt;
+    return finiteValue(std::sqrt(v));
 }
 
 }  // namespace
 
 std::optional<double> boltWorkingLoad(double pressure, double bore, double bolts) {
     if (bolts == 0) return std::nullopt;
-    const double f = 3.14 * bore * bore * pressure / (bolts * 4);
-    if (!std::isfinite(f)) return std::nullopt;
-    return f;
+    return finiteValue(3.14 * bore * bore * pressure / (bolts * 4));
 }
 
 std::optional<double> staticMinorDiameter(double load, double stiffness, double preload, double yieldStrength) {

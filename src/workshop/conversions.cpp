@@ -9,11 +9,6 @@ namespace quorvil {
 
 namespace {
 
-std::optional<double> finite(double v) {
-    if (!std::isfinite(v)) return std::nullopt;
-    return v;
-}
-
 // Three decimals, halves away from zero, on the value's decimal text (the
 // rule the result boxes round by), so 59.9999999999994 is 60.
 double roundToThousandths(double v) { return *readStrict(formatPattern(v, Pattern::Fixed3)); }
@@ -21,9 +16,9 @@ double roundToThousandths(double v) { return *readStrict(formatPattern(v, Patter
 }  // namespace
 
 std::optional<double> mixedFractionInches(double whole, double numerator, double denominator) {
-    if (numerator == 0) return finite(whole);
+    if (numerator == 0) return finiteValue(whole);
     if (denominator == 0) return std::nullopt;
-    return finite(whole + numerator / denominator);
+    return finiteValue(whole + numerator / denominator);
 }
 
 std::optional<InchRange> inchRangeMillimetres(double a, double b) {
@@ -35,14 +30,14 @@ std::optional<InchRange> inchRangeMillimetres(double a, double b) {
     r.upper = (a < b ? b : a) * kMillimetresPerInch;
     r.range = std::abs((a - b) * kMillimetresPerInch);
     for (double v : {r.mean, r.half, r.lower, r.upper, r.range})
-        if (!std::isfinite(v)) return std::nullopt;
+        if (!finiteValue(v)) return std::nullopt;
     return r;
 }
 
-std::optional<double> degreesOfDms(double d, double m, double s) { return finite((d + m / 60) + s / 3600); }
+std::optional<double> degreesOfDms(double d, double m, double s) { return finiteValue((d + m / 60) + s / 3600); }
 
 std::optional<Dms> dmsOfDegrees(double x) {
-    if (!std::isfinite(x)) return std::nullopt;
+    if (!finiteValue(x)) return std::nullopt;
     Dms r{};
     r.degrees = std::floor(x);
     const double minutes = (x - r.degrees) * 60;
@@ -59,7 +54,7 @@ std::optional<Dms> dmsOfDegrees(double x) {
     return r;
 }
 
-std::optional<double> radiansOfDegrees(double degrees) { return finite(degrees * kConverterPi / 180); }
-std::optional<double> degreesOfRadians(double radians) { return finite(radians * 180 / kConverterPi); }
+std::optional<double> radiansOfDegrees(double degrees) { return finiteValue(degrees * kConverterPi / 180); }
+std::optional<double> degreesOfRadians(double radians) { return finiteValue(radians * 180 / kConverterPi); }
 
 }  // namespace quorvil

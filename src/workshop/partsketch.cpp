@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
+#include "common/dimensionline.h"
+
 namespace quorvil::partsketch {
 
 namespace {
-constexpr int kArrow = 90;      // length of an arrow head along the line
-constexpr int kArrowHalf = 35;  // its half width
+constexpr ArrowHead kArrow{90, 35};
 constexpr int kOvershoot = 60;  // extension lines end this far past the dimension line
 
 int sign(int v) { return (v > 0) - (v < 0); }
@@ -75,21 +76,13 @@ void closedOutline(Sketch& s, const std::vector<Point>& points) {
 }
 
 void horizontalDimension(Sketch& s, int x1, int x2, int y, int fromY1, int fromY2) {
-    thin(s, x1, y, x2, y);
-    thin(s, x1, y, x1 + kArrow, y - kArrowHalf);
-    thin(s, x1, y, x1 + kArrow, y + kArrowHalf);
-    thin(s, x2, y, x2 - kArrow, y - kArrowHalf);
-    thin(s, x2, y, x2 - kArrow, y + kArrowHalf);
+    horizontalDimensionLine(s, x1, x2, y, kArrow);
     if (fromY1 != y) thin(s, x1, fromY1, x1, y + sign(y - fromY1) * kOvershoot);
     if (fromY2 != y) thin(s, x2, fromY2, x2, y + sign(y - fromY2) * kOvershoot);
 }
 
 void verticalDimension(Sketch& s, int y1, int y2, int x, int fromX1, int fromX2) {
-    thin(s, x, y1, x, y2);
-    thin(s, x, y1, x - kArrowHalf, y1 + kArrow);
-    thin(s, x, y1, x + kArrowHalf, y1 + kArrow);
-    thin(s, x, y2, x - kArrowHalf, y2 - kArrow);
-    thin(s, x, y2, x + kArrowHalf, y2 - kArrow);
+    verticalDimensionLine(s, x, y1, y2, kArrow);
     if (fromX1 != x) thin(s, fromX1, y1, x + sign(x - fromX1) * kOvershoot, y1);
     if (fromX2 != x) thin(s, fromX2, y2, x + sign(x - fromX2) * kOvershoot, y2);
 }

@@ -1,8 +1,8 @@
 #include "workshop/spring.h"
 
 #include <cmath>
-#include <initializer_list>
-#include <limits>
+
+#include "common/numtext.h"
 
 namespace quorvil {
 
@@ -31,13 +31,6 @@ float roundToCoilSeries(float n) {
     return n;
 }
 
-float singlePrecision(double v) {
-    // The cast itself is only defined within the float range.
-    constexpr float kInf = std::numeric_limits<float>::infinity();
-    if (std::abs(v) > std::numeric_limits<float>::max()) return v > 0 ? kInf : -kInf;
-    return static_cast<float>(v);
-}
-
 std::optional<Spring> designSpring(const SpringInput& in) {
     const double d = in.wire, D2 = in.meanDiameter, H1 = in.installed, s = in.stroke;
     const double F1 = in.minLoad, F2 = in.maxLoad, G = in.shearModulus;
@@ -45,30 +38,35 @@ std::optional<Spring> designSpring(const SpringInput& in) {
 
     // Deflection under the maximum load: the load over the spring rate.
     const double f2 = F2 / ((F2 - F1) / s);
+    // Each result is held in single precision; one beyond its range is no spring.
+    bool fits = true;
+    const auto single = [&fits](double v) {
+        const std::optional<float> f = toSingle(v);
+        fits = fits && f;
+        return f.value_or(0.0f);
+    };
     Spring r{};
-    r.index = singlePrecision(D2 / d);
+    r.index = single(D2 / d);
     // G d^4 f2 / (8 F2 D2^3), lengths in metres and G in pascals.
     const double coils = (f2 * 0.001) * (D2 * 0.001 * (G * 1e9)) / (std::pow(D2 / d, 4) * (F2 * 8));
-    r.activeCoils = roundToCoilSeries(singlePrecision(coils));
-    if (r.activeCoils == 0) return std::nullopt;
-    r.totalCoils = singlePrecision(double(r.activeCoils) + 2);
-    r.freeHeight = singlePrecision(f2 - s + H1);
-    r.pitch = singlePrecision((double(r.freeHeight) - 1.5 * d) / r.activeCoils);
+    r.activeCoils = roundToCoilSeries(single(coils));
+    if (!fits || r.activeCoils == 0) return std::nullopt;
+    r.totalCoils = single(double(r.activeCoils) + 2);
+    r.freeHeight = single(f2 - s + H1);
+    r.pitch = single((double(r.freeHeight) - 1.5 * d) / r.activeCoils);
     // The helix angle is the angle of the coil's slope; pi is 3.14 in the
     // slope and the length, 3.1415 in the degree factor.
     const double slope = double(r.pitch) / (3.14 * D2);
     const double angle = std::atan(slope);
-    r.helixAngle = singlePrecision(angle * (180 / 3.1415));
-    r.length = singlePrecision(3.14 * D2 * double(r.totalCoils) / std::cos(angle));
-    r.slenderness = singlePrecision(double(r.freeHeight) / D2);
-    r.outerDiameter = singlePrecision(D2 + d);
-    r.maxLoadHeight = singlePrecision(H1 - s);
-    r.solidHeight = singlePrecision((double(r.totalCoils) - 0.5) * d);
-    r.solidLoad = singlePrecision((double(r.freeHeight) - r.solidHeight) / f2 * F2);
+    r.helixAngle = single(angle * (180 / 3.1415));
+    r.length = single(3.14 * D2 * double(r.totalCoils) / std::cos(angle));
+    r.slenderness = single(double(r.freeHeight) / D2);
+    r.outerDiameter = single(D2 + d);
+    r.maxLoadHeight = single(H1 - s);
+    r.solidHeight = single((double(r.totalCoils) - 0.5) * d);
+    r.solidLoad = single((double(r.freeHeight) - r.solidHeight) / f2 * F2);
 
-    for (float v : {r.index, r.activeCoils, r.totalCoils, r.freeHeight, r.pitch, r.helixAngle, r.length, r.slenderness,
-                    r.outerDiameter, r.maxLoadHeight, r.solidHeight, r.solidLoad})
-        if (!std::isfinite(v)) return std::nullopt;
+    if (!fits) return std::nullopt;
     return r;
 }
 

@@ -49,9 +49,6 @@ struct Spring {
     float solidLoad;      // F3
 };
 
-// A double held in single precision; +-infinity beyond the float range.
-float singlePrecision(double v);
-
 // No spring when a divisor would be zero (d, D2, s, F2 or G of 0, F1 = F2,
 // or no active coils) or a result is not a finite single-precision number.
 std::optional<Spring> designSpring(const SpringInput& in);

@@ -1,5 +1,7 @@
 #include "workshop/springpicture.h"
 
+#include "common/dimensionline.h"
+
 namespace quorvil {
 
 namespace {
@@ -17,27 +19,25 @@ constexpr int kCoils = 8;
 constexpr int kPitch = (kEnd - kFace) / kCoils;
 constexpr int kBase = 1850;  // foot of the load lines
 
+constexpr ArrowHead kArrow{90, 45};
+
+// Draws in frame coordinates; take() gives the lines from the picture's corner.
 class Drawing {
 public:
-    void line(int x1, int y1, int x2, int y2, int width = 1, std::uint32_t rgb = 0) {
-        s_.push_back({x1 - kLeft, y1 - kTop, x2 - kLeft, y2 - kTop, width, rgb});
+    void line(int x1, int y1, int x2, int y2, int width = 1, std::uint32_t rgb = kBlackLine) {
+        s_.push_back({x1, y1, x2, y2, width, rgb});
     }
-    // A horizontal dimension line with an arrowhead at each end.
-    void horizontalDimension(int x1, int x2, int y) {
-        line(x1, y, x2, y);
-        line(x1, y, x1 + 90, y - 45);
-        line(x1, y, x1 + 90, y + 45);
-        line(x2, y, x2 - 90, y - 45);
-        line(x2, y, x2 - 90, y + 45);
+    void horizontalDimension(int x1, int x2, int y) { horizontalDimensionLine(s_, x1, x2, y, kArrow); }
+    void verticalDimension(int x, int y1, int y2) { verticalDimensionLine(s_, x, y1, y2, kArrow); }
+    Sketch take() {
+        for (SketchLine& l : s_) {
+            l.x1 -= kLeft;
+            l.x2 -= kLeft;
+            l.y1 -= kTop;
+            l.y2 -= kTop;
+        }
+        return std::move(s_);
     }
-    void verticalDimension(int x, int y1, int y2) {
-        line(x, y1, x, y2);
-        line(x, y1, x - 45, y1 + 90);
-        line(x, y1, x + 45, y1 + 90);
-        line(x, y2, x - 45, y2 - 90);
-        line(x, y2, x + 45, y2 - 90);
-    }
-    Sketch take() { return std::move(s_); }
 
 private:
     Sketch s_;

@@ -8,8 +8,8 @@
 #include "common/ui/controls.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
-#include "workshop/partsketch.h"
 #include "workshop/weights.h"
+#include "workshop/weightsketches.h"
 #include "workshop/weightui.h"
 
 namespace quorvil {
@@ -43,24 +43,7 @@ SteppedPartFrame::SteppedPartFrame(QWidget* parent, Layout layout, const Names& 
 }
 
 void SteppedPartFrame::buildThreeSections() {
-    const Area left{900, 600, 1740, 1200}, middle{1740, 360, 2820, 1440}, right{2820, 540, 4200, 1260};
-    constexpr int boreTop = 720, boreBottom = 1080;
-    Sketch s;
-    for (const Area& a : {left, middle, right}) {
-        outline(s, a);
-        hatch(s, {a.x1, a.y1, a.x2, boreTop});
-        hatch(s, {a.x1, boreBottom, a.x2, a.y2});
-    }
-    thick(s, left.x1, boreTop, right.x2, boreTop);
-    thick(s, left.x1, boreBottom, right.x2, boreBottom);
-    verticalDimension(s, left.y1, left.y2, 600, left.x1, left.x1);             // d1
-    verticalDimension(s, middle.y1, middle.y2, 2040, 2040, 2040);              // d2
-    horizontalDimension(s, middle.x1, middle.x2, 1680, middle.y2, middle.y2);  // l2
-    horizontalDimension(s, right.x1, right.x2, 1680, middle.y2, right.y2);     // l3
-    verticalDimension(s, right.y1, right.y2, 4470, right.x2, right.x2);        // d3
-    verticalDimension(s, boreTop, boreBottom, 3000, 3000, 3000);               // b
-    horizontalDimension(s, left.x1, right.x2, 2280, left.y2, right.y2);        // L
-    new LineSketch(this, std::move(s));
+    new LineSketch(this, threeSectionSketch());
 
     auto box = [this](const char* name, Tw geo) { return makeBox(this, QString::fromLatin1(name), geo); };
     dimensions_ = {
@@ -76,29 +59,7 @@ void SteppedPartFrame::buildThreeSections() {
 }
 
 void SteppedPartFrame::buildFourSections() {
-    const Area s1{765, 450, 1620, 2655}, s2{1620, 675, 2205, 2385}, s3{2205, 855, 3600, 2205},
-        s4{3600, 540, 4185, 2520};
-    constexpr int boreTop = 1170, boreBottom = 1890, boreEnd = 4155;
-    Sketch s;
-    for (const Area& a : {s1, s2, s3, s4}) {
-        outline(s, a);
-        hatch(s, {a.x1, a.y1, a.x2, boreTop});
-        hatch(s, {a.x1, boreBottom, a.x2, a.y2});
-    }
-    thick(s, s1.x1, boreTop, boreEnd, boreTop);
-    thick(s, s1.x1, boreBottom, boreEnd, boreBottom);
-    verticalDimension(s, s1.y1, s1.y2, 450, s1.x1, s1.x1);        // d1
-    verticalDimension(s, s2.y1, s2.y2, 1912, 1912, 1912);         // d2
-    verticalDimension(s, s3.y1, s3.y2, 2400, 2400, 2400);         // d3
-    verticalDimension(s, boreTop, boreBottom, 3000, 3000, 3000);  // b
-    verticalDimension(s, s4.y1, s4.y2, 4470, s4.x2, s4.x2);       // d4
-    horizontalDimension(s, s1.x1, s1.x2, 2880, s1.y2, s1.y2);     // l1
-    horizontalDimension(s, s2.x1, s2.x2, 2880, s1.y2, s2.y2);     // l2
-    thin(s, s2.x2, 2880, 2400, 2880);                             // carried to its box
-    horizontalDimension(s, s4.x1, s4.x2, 2880, s3.y2, s4.y2);     // l4
-    thin(s, s4.x2, 2880, 4530, 2880);
-    horizontalDimension(s, s1.x1, s4.x2, 3360, s1.y2, s4.y2);  // L
-    new LineSketch(this, std::move(s));
+    new LineSketch(this, fourSectionSketch());
 
     auto box = [this](const char* name, Tw geo) { return makeBox(this, QString::fromLatin1(name), geo); };
     dimensions_ = {

@@ -1,7 +1,8 @@
 #include "workshop/weights.h"
 
 #include <cmath>
-#include <limits>
+
+#include "common/numtext.h"
 
 namespace quorvil::weight {
 
@@ -12,7 +13,7 @@ namespace {
 class Single {
 public:
     double operator()(double v) {
-        const auto f = heldSingle(v);
+        const auto f = toSingle(v);
         if (!f) ok_ = false;
         return f ? *f : 0.0;
     }
@@ -28,11 +29,6 @@ private:
     bool ok_ = true;
 };
 
-std::optional<double> finite(double w) {
-    if (!std::isfinite(w)) return std::nullopt;
-    return w;
-}
-
 // With the inch option the dimensions are inches: most frames multiply the
 // millimetre weight by the cubic millimetres of a cubic inch...
 double perCubicInch(double w, Unit u) { return u == Unit::Inch ? w * kCubicInch : w; }
@@ -41,15 +37,10 @@ double perInchCubed(double w, Unit u) { return u == Unit::Inch ? w * kInch * kIn
 
 std::optional<float> singleWeight(const Single& s, double w) {
     if (!s.ok()) return std::nullopt;
-    return heldSingle(w);
+    return toSingle(w);
 }
 
 }  // namespace
-
-std::optional<float> heldSingle(double v) {
-    if (!std::isfinite(v) || std::fabs(v) > static_cast<double>(std::numeric_limits<float>::max())) return std::nullopt;
-    return static_cast<float>(v);
-}
 
 double barConstant(Bar bar, Material m) {
     static constexpr double k[3][4] = {
@@ -84,7 +75,7 @@ std::optional<float> fourSectionWeight(const FourSectionPart& p, Unit u) {
 
 std::optional<double> barWeight(Bar bar, Material m, double a, double L) {
     const double k = barConstant(bar, m);
-    return finite(a * k * a * L / 1000);
+    return finiteValue(a * k * a * L / 1000);
 }
 
 std::optional<float> tubeWeight(Material m, double D, double d, double L) {
@@ -97,7 +88,7 @@ std::optional<float> tubeWeight(Material m, double D, double d, double L) {
 }
 
 std::optional<double> plateWeight(Material m, double L, double B, double T) {
-    return finite(L * materialDensity(m) * B * T / 1000000);
+    return finiteValue(L * materialDensity(m) * B * T / 1000000);
 }
 
 std::optional<float> cuboidWeight(double l, double h, double t, double rho, Unit u) {
@@ -156,7 +147,7 @@ std::optional<double> blindBoredCylinderWeight(const BlindBoredCylinder& p, Unit
     const double rho = s.density(p.rho);
     if (!s.ok()) return std::nullopt;
     const double w = ((D / 2) * (D / 2) * rho * kPi * L - (d / 2) * (d / 2) * rho * kPi * h) * 1e-6;
-    return finite(perInchCubed(w, u));
+    return finiteValue(perInchCubed(w, u));
 }
 
 std::optional<float> ringWeight(const Ring& p, Unit u) {

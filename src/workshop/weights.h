@@ -28,9 +28,6 @@ inline constexpr double kQuarterPi = 0.785375;
 inline constexpr double kCubicInch = 16387.064;  // mm3 in a cubic inch
 inline constexpr double kInch = 25.4;
 
-// The value held as a single-precision number; none beyond its range.
-std::optional<float> heldSingle(double v);
-
 // kg per metre per mm2 of the bar's size.
 double barConstant(Bar bar, Material m);
 // g/cm3 of the tube and plate materials.

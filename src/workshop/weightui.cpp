@@ -1,11 +1,13 @@
 #include "workshop/weightui.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "common/ui/controls.h"
 #include "common/ui/formatbox.h"
+#include "common/ui/labels.h"
 #include "common/ui/writeplan.h"
 
 namespace quorvil {
@@ -29,16 +31,38 @@ weight::Unit unitOf(const QRadioButton* inchOption) {
     return inchOption->isChecked() ? weight::Unit::Inch : weight::Unit::Millimetre;
 }
 
-WeightColumn makeWeightColumn(QWidget* frame, int x, const WeightColumnNames& names) {
+QLineEdit* makeDensityBox(QWidget* frame, const QString& name, const QString& caption, int x, int y) {
+    label(frame, caption, {x, y, 900, 255});
+    QLineEdit* b = makeBox(frame, name, {x, y + 255, 660, 285});
+    b->setText(QStringLiteral("7.85"));
+    return b;
+}
+
+QLabel* makeDensityNote(QWidget* frame, Tw geo) {
+    return makeWrappedLabel(frame, QString(), QStringLiteral("可输入各种材料的比重进行计算."), geo);
+}
+
+FormatBox* makeWeightResult(QWidget* frame, const QString& name, int x, int y, int kgGap) {
+    FormatBox* b = makeFormatBox(frame, name, Pattern::Fixed3, {x, y, 1000, 285});
+    label(frame, QStringLiteral("Kg"), {x + 1000 + kgGap, y + 30, 240, 255});
+    return b;
+}
+
+WeightColumn makeWeightColumn(QWidget* frame, int x, const WeightColumnNames& names, WeightColumnLayout layout) {
     WeightColumn c{};
-    makeLabel(frame, {}, QStringLiteral("输入比重"), {x, 330, 900, 255});
-    c.density = makeBox(frame, names.density, {x, 585, 660, 285});
-    c.density->setText(QStringLiteral("7.85"));
-    makeLabel(frame, {}, QStringLiteral("显示重量"), {x, 960, 900, 255});
-    c.result = makeFormatBox(frame, names.result, Pattern::Fixed3, {x, 1215, 1000, 285});
-    makeLabel(frame, {}, QStringLiteral("Kg"), {x + 1015, 1245, 240, 255});
-    c.calculate = makeButton(frame, names.calculate, QStringLiteral("计 算"), {x, 1620, 780, 345});
-    c.clear = makeButton(frame, names.clear, QStringLiteral("清 除"), {x, 2040, 780, 345});
+    c.density = makeDensityBox(frame, names.density, names.densityCaption, x, 330);
+    const bool noted = layout == WeightColumnLayout::Noted;
+    if (noted) {
+        makeDensityNote(frame, {x, 930, 1500, 480});
+        if (!names.result.isEmpty()) c.result = makeWeightResult(frame, names.result, x, 1500, 30);
+    } else {
+        label(frame, QStringLiteral("显示重量"), {x, 960, 900, 255});
+        c.result = makeWeightResult(frame, names.result, x, 1215, 15);
+    }
+    const int buttonsTop = noted ? 1950 : 1620;
+    c.calculate = makeButton(frame, names.calculate, noted ? QStringLiteral("显 示") : QStringLiteral("计 算"),
+                             {x, buttonsTop, 780, 345});
+    c.clear = makeButton(frame, names.clear, QStringLiteral("清 除"), {x, buttonsTop + 420, 780, 345});
     return c;
 }
 

@@ -1,13 +1,16 @@
-// What the frames of the weight windows share: showing a weight and reading
-// the unit option.
+// What the frames of the weight windows share: showing a weight, reading the
+// unit option, and the density box, result box and buttons that most frames
+// stand in a column.
 #pragma once
-
-#include <optional>
-
-#include "workshop/weights.h"
 
 #include <QString>
 
+#include <optional>
+
+#include "common/ui/twips.h"
+#include "workshop/weights.h"
+
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -25,20 +28,37 @@ void showWeight(QLineEdit* box, std::optional<double> w);
 // Inches when the frame's inch option is selected.
 weight::Unit unitOf(const QRadioButton* inchOption);
 
-// The column at a frame's right edge: "输入比重" over the density box
-// ("7.85"), "显示重量" over the "0.000" result box with "Kg", then the
-// calculate and clear buttons; x is the column's left edge in twips, and
-// the column takes 1290 twips.
+// The density box ("7.85") under its caption, whose top left is (x, y).
+QLineEdit* makeDensityBox(QWidget* frame, const QString& name, const QString& caption, int x, int y);
+// The note under a density box that any material's density may be typed.
+QLabel* makeDensityNote(QWidget* frame, Tw geo);
+// A "0.000" result box, 1000 twips wide, its top left at (x, y), with "Kg"
+// kgGap twips behind it.
+FormatBox* makeWeightResult(QWidget* frame, const QString& name, int x, int y, int kgGap);
+
+// The column at a frame's right edge, x its left edge in twips: the density
+// box under its caption at the top, the result box, then the calculate and
+// clear buttons.
+enum class WeightColumnLayout {
+    // "显示重量" over the result, the buttons "计 算" and "清 除"; the column
+    // takes 1290 twips.
+    Captioned,
+    // The density note between density and result, the buttons "显 示" and
+    // "清 除" lower down.
+    Noted,
+};
 struct WeightColumn {
     QLineEdit* density;
-    FormatBox* result;
+    FormatBox* result;  // none where the frame places its result elsewhere
     QPushButton* calculate;
     QPushButton* clear;
 };
 struct WeightColumnNames {
-    QString density, result, calculate, clear;
+    QString density, result, calculate, clear;  // no result name: no result box (Noted only)
+    QString densityCaption = QStringLiteral("输入比重");
 };
-WeightColumn makeWeightColumn(QWidget* frame, int x, const WeightColumnNames& names);
+WeightColumn makeWeightColumn(QWidget* frame, int x, const WeightColumnNames& names,
+                              WeightColumnLayout layout = WeightColumnLayout::Captioned);
 
 // The unit option pair, the millimetre option (selected) above the inch
 // option "英寸"; gives the inch option.

@@ -11,7 +11,6 @@
 #include "uitest.h"
 #include "windowtest.h"
 
-using quorvil::test::WindowProbe;
 using namespace quorvil::reference;
 
 namespace {
@@ -48,11 +47,9 @@ QString pressureOption(int psi) {
 
 }  // namespace
 
-class TestForm16 : public QObject {
+class TestForm16 : public quorvil::test::WindowTest<Form16> {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void opensAsDesigned();
     void controlsStandApart();
     void showsRightAfterOpening();
@@ -68,73 +65,58 @@ private slots:
 
 private:
     void show(int psi, int bore) const {
-        p->click(pressureOption(psi));
-        p->click(QStringLiteral("Option%1").arg(bore));
-        p->click("Command11");
+        p.click(pressureOption(psi));
+        p.click(QStringLiteral("Option%1").arg(bore));
+        p.click("Command11");
     }
-    Form16* w = nullptr;
-    WindowProbe* p = nullptr;
 };
-
-void TestForm16::init() {
-    w = new Form16();
-    w->show();
-    p = new WindowProbe(w);
-}
-
-void TestForm16::cleanup() {
-    delete p;
-    delete w;
-    p = nullptr;
-    w = nullptr;
-}
 
 void TestForm16::opensAsDesigned() {
     QCOMPARE(w->windowTitle(), QStringLiteral("7.API 6A 19版技术资料"));
-    QVERIFY2(p->matches(allBoxes(QString())), p->why());
-    QVERIFY(p->get<QRadioButton>("Op2000")->isChecked());
-    QVERIFY(p->get<QRadioButton>("Option1")->isChecked());
-    QVERIFY2(p->matches({"Option0=1-13/16\"(46)",
-                         "Option3=3-1/8\"(80)",
-                         "Label10=3-1/16\"(78)",
-                         "Option7=9\"(228)",
-                         "Option13=21-1/4\"(540)",
-                         "Op2000=2000PSI(14MPa)",
-                         "Op10000=10000PSI(70MPa)",
-                         "Op15000=15000PSI(105MPa)",
-                         "Command3=先清除",
-                         "Command11=再显示",
-                         "Command6=打印",
-                         "Label11_1=≤",
-                         "Label1_0=+3",
-                         "Label11_0=+2",
-                         "Label2_0=1X45°",
-                         "Label9_0=3",
-                         "Label9_1=6BX法兰",
-                         "Label9_3=R0.8",
-                         "Label9_4=R、RX垫环槽倒角23°±30′",
-                         "Label9_2=BX垫环槽倒角23°±15′"}),
-             p->why());
+    QVERIFY2(p.matches(allBoxes(QString())), p.why());
+    QVERIFY(p.get<QRadioButton>("Op2000")->isChecked());
+    QVERIFY(p.get<QRadioButton>("Option1")->isChecked());
+    QVERIFY2(p.matches({"Option0=1-13/16\"(46)",
+                        "Option3=3-1/8\"(80)",
+                        "Label10=3-1/16\"(78)",
+                        "Option7=9\"(228)",
+                        "Option13=21-1/4\"(540)",
+                        "Op2000=2000PSI(14MPa)",
+                        "Op10000=10000PSI(70MPa)",
+                        "Op15000=15000PSI(105MPa)",
+                        "Command3=先清除",
+                        "Command11=再显示",
+                        "Command6=打印",
+                        "Label11_1=≤",
+                        "Label1_0=+3",
+                        "Label11_0=+2",
+                        "Label2_0=1X45°",
+                        "Label9_0=3",
+                        "Label9_1=6BX法兰",
+                        "Label9_3=R0.8",
+                        "Label9_4=R、RX垫环槽倒角23°±30′",
+                        "Label9_2=BX垫环槽倒角23°±15′"}),
+             p.why());
     // Bore options top to bottom, with the 3-1/16 in label just below Option3.
     for (int i = 1; i < 14; ++i)
-        QVERIFY(p->get(QStringLiteral("Option%1").arg(i))->y() > p->get(QStringLiteral("Option%1").arg(i - 1))->y());
-    QVERIFY(p->get("Label10")->y() > p->get("Option3")->y());
-    QVERIFY(p->get("Label10")->y() < p->get("Option4")->y());
-    QVERIFY(p->get("Label10")->x() > p->get("Option3")->x());
+        QVERIFY(p.get(QStringLiteral("Option%1").arg(i))->y() > p.get(QStringLiteral("Option%1").arg(i - 1))->y());
+    QVERIFY(p.get("Label10")->y() > p.get("Option3")->y());
+    QVERIFY(p.get("Label10")->y() < p.get("Option4")->y());
+    QVERIFY(p.get("Label10")->x() > p.get("Option3")->x());
     for (const QString& b : kBoxes) {
         const Qt::Alignment want = b == "Text17" ? Qt::AlignRight : Qt::AlignHCenter;
-        QVERIFY2((p->box(b)->alignment() & Qt::AlignHorizontal_Mask) == want, qPrintable(b));
+        QVERIFY2((p.box(b)->alignment() & Qt::AlignHorizontal_Mask) == want, qPrintable(b));
     }
 }
 
 // The boxes and captions of the sketch lie inside the result frame and cover
 // none of each other, and each box is wide enough for its longest text.
 void TestForm16::controlsStandApart() {
-    QWidget* frame = p->get("Frame1");
+    QWidget* frame = p.get("Frame1");
     QList<QWidget*> controls;
-    for (const QString& b : kBoxes) controls << p->box(b);
+    for (const QString& b : kBoxes) controls << p.box(b);
     for (QLabel* l : frame->findChildren<QLabel*>()) controls << l;
-    controls << p->get("Fra6_0");
+    controls << p.get("Fra6_0");
     QCOMPARE(controls.size(), 17 + 9 + 1);
     for (qsizetype i = 0; i < controls.size(); ++i) {
         QWidget* a = controls[i];
@@ -147,7 +129,7 @@ void TestForm16::controlsStandApart() {
     for (const FlangeRow& r : flangeTable()) {
         show(r.psi, r.bore);
         for (const QString& b : kBoxes) {
-            QLineEdit* box = p->box(b);
+            QLineEdit* box = p.box(b);
             QStyleOptionFrame opt;
             opt.initFrom(box);
             opt.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box);
@@ -160,11 +142,11 @@ void TestForm16::controlsStandApart() {
 }
 
 void TestForm16::showsRightAfterOpening() {
-    p->click("Command11");
-    QVERIFY2(p->matches({"Text1=53.2", "Text2=33.4", "Text3=165±2", "Text4=127±0.5", "Text5=108.0", "Text6=84",
-                         "Text7=25.4", "Text16=R23", "Text17=3X45°", "Text18=R3", "Text19=R3", "Text20=8-￠20",
-                         "Text21=295±2", "Text22=82.55±0.13", "Text26=11.91±0.2", "Text27=7.9+0.5", "Text28="}),
-             p->why());
+    p.click("Command11");
+    QVERIFY2(p.matches({"Text1=53.2", "Text2=33.4", "Text3=165±2", "Text4=127±0.5", "Text5=108.0", "Text6=84",
+                        "Text7=25.4", "Text16=R23", "Text17=3X45°", "Text18=R3", "Text19=R3", "Text20=8-￠20",
+                        "Text21=295±2", "Text22=82.55±0.13", "Text26=11.91±0.2", "Text27=7.9+0.5", "Text28="}),
+             p.why());
 }
 
 // Every pair with data writes its sixteen texts verbatim, also over typed
@@ -179,13 +161,13 @@ void TestForm16::everyPair() {
     QFETCH(int, psi);
     QFETCH(int, bore);
     const FlangeRow& row = *findFlange(psi, bore);
-    p->type(allBoxes("typed"));
+    p.type(allBoxes("typed"));
     show(psi, bore);
-    QVERIFY2(p->matches(written(row)), p->why());
+    QVERIFY2(p.matches(written(row)), p.why());
     const QString other = hasBxRing(row) ? "Text22" : "Text28";
-    QCOMPARE(p->text(other), QStringLiteral("typed"));
-    p->click("Command11");
-    QVERIFY2(p->matches(written(row)), p->why());
+    QCOMPARE(p.text(other), QStringLiteral("typed"));
+    p.click("Command11");
+    QVERIFY2(p.matches(written(row)), p.why());
 }
 
 void TestForm16::pairsWithoutData_data() {
@@ -203,65 +185,65 @@ void TestForm16::pairsWithoutData() {
     QFETCH(int, bore);
     QVERIFY(!findFlange(psi, bore));
     show(10000, 0);
-    p->type("Text22", "typed");
-    const auto before = p->texts(kBoxes);
+    p.type("Text22", "typed");
+    const auto before = p.texts(kBoxes);
     show(psi, bore);
-    QCOMPARE(p->texts(kBoxes), before);
+    QCOMPARE(p.texts(kBoxes), before);
 }
 
 void TestForm16::grooveBoxOfTheOtherKindKeepsItsText() {
     show(10000, 0);
-    QVERIFY2(p->matches({"Text7=  ", "Text28=77.77+0.1", "Text22=", "Text16=BX151"}), p->why());
+    QVERIFY2(p.matches({"Text7=  ", "Text28=77.77+0.1", "Text22=", "Text16=BX151"}), p.why());
     show(2000, 1);
-    QVERIFY2(p->matches({"Text7=25.4", "Text22=82.55±0.13", "Text28=77.77+0.1"}), p->why());
+    QVERIFY2(p.matches({"Text7=25.4", "Text22=82.55±0.13", "Text28=77.77+0.1"}), p.why());
     show(10000, 3);
-    QVERIFY2(p->matches({"Text1=78.6", "Text16=BX154", "Text28=119+0.1", "Text22=82.55±0.13"}), p->why());
+    QVERIFY2(p.matches({"Text1=78.6", "Text16=BX154", "Text28=119+0.1", "Text22=82.55±0.13"}), p.why());
 }
 
 void TestForm16::lengthTexts() {
     show(2000, 6);
-    QCOMPARE(p->text("Text21"), QStringLiteral(" 664±2"));
+    QCOMPARE(p.text("Text21"), QStringLiteral(" 664±2"));
     show(2000, 7);
-    QCOMPARE(p->text("Text21"), QStringLiteral(" ±2"));
+    QCOMPARE(p.text("Text21"), QStringLiteral(" ±2"));
     show(2000, 8);
-    QCOMPARE(p->text("Text21"), QStringLiteral(" "));
+    QCOMPARE(p.text("Text21"), QStringLiteral(" "));
 }
 
 // Picking options, or typing, writes nothing until "再显示" is pressed.
 void TestForm16::onlyTheButtonWrites() {
     show(3000, 5);
-    p->type("Text4", "typed");
-    const auto before = p->texts(kBoxes);
-    p->click("Op15000");
-    p->click("Option9");
-    p->click("Option0");
-    QCOMPARE(p->texts(kBoxes), before);
-    p->click("Command11");
-    QVERIFY2(p->matches(written(*findFlange(15000, 0))), p->why());
+    p.type("Text4", "typed");
+    const auto before = p.texts(kBoxes);
+    p.click("Op15000");
+    p.click("Option9");
+    p.click("Option0");
+    QCOMPARE(p.texts(kBoxes), before);
+    p.click("Command11");
+    QVERIFY2(p.matches(written(*findFlange(15000, 0))), p.why());
 }
 
 void TestForm16::clearEmptiesEveryBox() {
     show(2000, 1);
     show(10000, 0);
-    p->type("Text26", "typed");
-    p->click("Command3");
-    QVERIFY2(p->matches(allBoxes(QString())), p->why());
-    QVERIFY(p->get<QRadioButton>("Op10000")->isChecked());
-    QVERIFY(p->get<QRadioButton>("Option0")->isChecked());
-    p->click("Command11");
-    QVERIFY2(p->matches(written(*findFlange(10000, 0))), p->why());
+    p.type("Text26", "typed");
+    p.click("Command3");
+    QVERIFY2(p.matches(allBoxes(QString())), p.why());
+    QVERIFY(p.get<QRadioButton>("Op10000")->isChecked());
+    QVERIFY(p.get<QRadioButton>("Option0")->isChecked());
+    p.click("Command11");
+    QVERIFY2(p.matches(written(*findFlange(10000, 0))), p.why());
 }
 
 void TestForm16::prints() {
     show(5000, 9);
-    const auto before = p->texts(kBoxes);
+    const auto before = p.texts(kBoxes);
     QList<QImage> printed;
     quorvil::setPrintSink([&printed](const QImage& image) { printed << image; });
-    p->click("Command6");
+    p.click("Command6");
     quorvil::setPrintSink({});
     QCOMPARE(printed.size(), 1);
     QCOMPARE(printed[0].size() / printed[0].devicePixelRatio(), w->size());
-    QCOMPARE(p->texts(kBoxes), before);
+    QCOMPARE(p.texts(kBoxes), before);
 }
 
 QUORVIL_UI_TEST_MAIN(TestForm16)

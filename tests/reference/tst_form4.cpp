@@ -17,11 +17,9 @@
 
 using quorvil::test::WindowProbe;
 
-class TestForm4 : public QObject {
+class TestForm4 : public quorvil::test::WindowTest<Form4> {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void opensAsDesigned();
     void codeListShowsTwoColumnsSideBySide();
     void pickShowsTheRowsText_data();
@@ -34,23 +32,10 @@ private slots:
     void reopensEmpty();
 
 private:
-    QString shown() const { return WindowProbe(w).get<QPlainTextEdit>("Text1")->toPlainText(); }
-    Form4* w = nullptr;
+    QString shown() const { return p.get<QPlainTextEdit>("Text1")->toPlainText(); }
 };
 
-void TestForm4::init() {
-    w = new Form4();
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w));
-}
-
-void TestForm4::cleanup() {
-    delete w;
-    w = nullptr;
-}
-
 void TestForm4::opensAsDesigned() {
-    WindowProbe p(w);
     QCOMPARE(w->windowTitle(), QStringLiteral("16.各种螺纹代号查询"));
     auto* list1 = p.get<QListWidget>("List1");
     auto* text1 = p.get<QPlainTextEdit>("Text1");
@@ -89,7 +74,7 @@ void TestForm4::opensAsDesigned() {
 }
 
 void TestForm4::codeListShowsTwoColumnsSideBySide() {
-    auto* list = WindowProbe(w).get<QListWidget>("List1");
+    auto* list = p.get<QListWidget>("List1");
     const QRect first = list->visualItemRect(list->item(0));
     int perColumn = 1;
     while (list->visualItemRect(list->item(perColumn)).left() == first.left()) ++perColumn;
@@ -119,12 +104,11 @@ void TestForm4::pickShowsTheRowsText_data() {
 void TestForm4::pickShowsTheRowsText() {
     QFETCH(int, row);
     QFETCH(QString, text);
-    WindowProbe(w).pick("List1", row);
+    p.pick("List1", row);
     QCOMPARE(shown(), text);
 }
 
 void TestForm4::pickReplacesTheWholeText() {
-    WindowProbe p(w);
     p.pick("List1", 17);
     QVERIFY(shown().contains(QStringLiteral("  锯齿螺纹")));
     p.pick("List1", 1);
@@ -132,7 +116,6 @@ void TestForm4::pickReplacesTheWholeText() {
 }
 
 void TestForm4::keyboardMovePicks() {
-    WindowProbe p(w);
     auto* list = p.get<QListWidget>("List1");
     p.pick("List1", 116);
     QTest::keyClick(list, Qt::Key_Down);
@@ -145,7 +128,6 @@ void TestForm4::keyboardMovePicks() {
 // Typed text is nobody's input: it stays, also through picks in the
 // standards body list, until the next pick of a code.
 void TestForm4::typedTextStaysUntilTheNextPick() {
-    WindowProbe p(w);
     auto* text1 = p.get<QPlainTextEdit>("Text1");
     p.pick("List1", 5);
     text1->clear();
@@ -159,7 +141,6 @@ void TestForm4::typedTextStaysUntilTheNextPick() {
 }
 
 void TestForm4::clickLeavingNothingSelectedChangesNothing() {
-    WindowProbe p(w);
     auto* list = p.get<QListWidget>("List1");
     p.pick("List1", 3);
     const QString before = shown();
@@ -174,7 +155,6 @@ void TestForm4::clickLeavingNothingSelectedChangesNothing() {
 // The box has no scroll bars: every description, the two-in-one rows
 // included, must fit in it whole.
 void TestForm4::everyTextFitsTheBoxWithoutScrolling() {
-    WindowProbe p(w);
     auto* text1 = p.get<QPlainTextEdit>("Text1");
     int mostLines = 0;
     for (int i = 0; i < 177; ++i) {
@@ -189,15 +169,16 @@ void TestForm4::everyTextFitsTheBoxWithoutScrolling() {
 
 void TestForm4::reopensEmpty() {
     QPointer<QWidget> first = quorvil::launchToolWindow(2);
+    const WindowProbe launched(first);
     QCOMPARE(first->objectName(), QStringLiteral("Form4"));
-    WindowProbe(first).pick("List1", 10);
-    QVERIFY(!WindowProbe(first).get<QPlainTextEdit>("Text1")->toPlainText().isEmpty());
+    launched.pick("List1", 10);
+    QVERIFY(!launched.get<QPlainTextEdit>("Text1")->toPlainText().isEmpty());
     first->close();
     QTRY_VERIFY(first.isNull());
     QPointer<QWidget> again = quorvil::launchToolWindow(2);
-    WindowProbe p(again);
-    QVERIFY(p.get<QPlainTextEdit>("Text1")->toPlainText().isEmpty());
-    QVERIFY(p.get<QListWidget>("List1")->selectedItems().isEmpty());
+    const WindowProbe reopened(again);
+    QVERIFY(reopened.get<QPlainTextEdit>("Text1")->toPlainText().isEmpty());
+    QVERIFY(reopened.get<QListWidget>("List1")->selectedItems().isEmpty());
     again->close();
     QTRY_VERIFY(again.isNull());
 }

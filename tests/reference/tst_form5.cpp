@@ -9,7 +9,6 @@
 #include "uitest.h"
 #include "windowtest.h"
 
-using quorvil::test::WindowProbe;
 using namespace quorvil::reference;
 
 namespace {
@@ -25,11 +24,9 @@ QStringList names(const std::array<TimeOption, N>& options) {
 
 }  // namespace
 
-class TestForm5 : public QObject {
+class TestForm5 : public quorvil::test::WindowTest<Form5> {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void opensAsDesigned();
     void optionGroups();
     void everyCell_data();
@@ -40,23 +37,8 @@ private slots:
     void tabsKeepTheirState();
 
 private:
-    quorvil::TabContainer* tabs() const { return p->get<quorvil::TabContainer>("SSTab1"); }
-    Form5* w = nullptr;
-    WindowProbe* p = nullptr;
+    quorvil::TabContainer* tabs() const { return p.get<quorvil::TabContainer>("SSTab1"); }
 };
-
-void TestForm5::init() {
-    w = new Form5();
-    w->show();
-    p = new WindowProbe(w);
-}
-
-void TestForm5::cleanup() {
-    delete p;
-    delete w;
-    p = nullptr;
-    w = nullptr;
-}
 
 void TestForm5::opensAsDesigned() {
     QCOMPARE(w->windowTitle(), QStringLiteral("17.钻孔、攻丝工时计算"));
@@ -64,16 +46,16 @@ void TestForm5::opensAsDesigned() {
     QCOMPARE(tabs()->currentIndex(), 0);
     QCOMPARE(tabs()->tabBar()->tabText(0), QStringLiteral("钻孔工时计算"));
     QCOMPARE(tabs()->tabBar()->tabText(1), QStringLiteral("攻丝工时计算"));
-    QVERIFY2(p->matches({"Text366=", "Text365=", "Command101=工时", "Command105=工 时",
-                         "Label1_33=  注1:装夹时间:手搬件0.5'(不须校正)、1.5'(校正).吊运件:10(不须校正)、15'(校正)。",
-                         "Label1_31=注1:装夹时间:手搬件另加0.5分钟.吊运件另加10分钟。",
-                         "Label1_32=注2:细牙乘以K=1.25、英制，美制锥管K=2，同螺径≤2只者K=1.25"}),
-             p->why());
-    QVERIFY(p->text("Label1_34").startsWith(QStringLiteral("  注2:打角度斜孔、半同心孔")));
-    QVERIFY(p->text("Label1_34").endsWith(QStringLiteral("孔数>7时，K=0.9")));
-    for (const char* name : {"Op07", "Op7", "Op080", "Op10"}) QVERIFY2(p->get<QRadioButton>(name)->isChecked(), name);
+    QVERIFY2(p.matches({"Text366=", "Text365=", "Command101=工时", "Command105=工 时",
+                        "Label1_33=  注1:装夹时间:手搬件0.5'(不须校正)、1.5'(校正).吊运件:10(不须校正)、15'(校正)。",
+                        "Label1_31=注1:装夹时间:手搬件另加0.5分钟.吊运件另加10分钟。",
+                        "Label1_32=注2:细牙乘以K=1.25、英制，美制锥管K=2，同螺径≤2只者K=1.25"}),
+             p.why());
+    QVERIFY(p.text("Label1_34").startsWith(QStringLiteral("  注2:打角度斜孔、半同心孔")));
+    QVERIFY(p.text("Label1_34").endsWith(QStringLiteral("孔数>7时，K=0.9")));
+    for (const char* name : {"Op07", "Op7", "Op080", "Op10"}) QVERIFY2(p.get<QRadioButton>(name)->isChecked(), name);
     for (const char* name : {"Text366", "Text365"}) {
-        QLineEdit* b = p->box(name);
+        QLineEdit* b = p.box(name);
         QVERIFY(b->font().bold());
         QCOMPARE(b->font().pointSizeF(), 10.5);
         QCOMPARE(b->palette().color(QPalette::Text), QColor(0, 0, 192));
@@ -89,28 +71,28 @@ void TestForm5::optionGroups() {
                                                           {"Frame101", names(kTapDepths)},
                                                           {"Frame124", names(kTapSizes)}};
     for (const auto& [frame, options] : groups) {
-        QWidget* f = p->get(frame);
+        QWidget* f = p.get(frame);
         for (const QString& o : options) {
-            auto* b = p->get<QRadioButton>(o);
+            auto* b = p.get<QRadioButton>(o);
             QCOMPARE(b->parentWidget(), f);
-            QCOMPARE(b->text(), p->text(o));
+            QCOMPARE(b->text(), p.text(o));
         }
         QCOMPARE(f->findChildren<QRadioButton*>().size(), options.size());
         // Selecting the last option clears the first.
-        p->click(options.back());
-        QVERIFY(!p->get<QRadioButton>(options.front())->isChecked());
+        p.click(options.back());
+        QVERIFY(!p.get<QRadioButton>(options.front())->isChecked());
     }
     const QStringList depths = names(kDrillDepths);
     for (int i = 1; i < 24; ++i) {
-        QWidget* prev = p->get(depths[i - 1]);
-        QWidget* cur = p->get(depths[i]);
+        QWidget* prev = p.get(depths[i - 1]);
+        QWidget* cur = p.get(depths[i]);
         if (i == 12)
             QVERIFY(cur->x() > prev->x() && cur->y() < prev->y());
         else
             QVERIFY(cur->x() == prev->x() && cur->y() > prev->y());
     }
-    QCOMPARE(p->text("Op318"), QStringLiteral("285≤L＜320"));
-    QCOMPARE(p->text("Op195"), QStringLiteral("172≤L＜195"));
+    QCOMPARE(p.text("Op318"), QStringLiteral("285≤L＜320"));
+    QCOMPARE(p.text("Op195"), QStringLiteral("172≤L＜195"));
 }
 
 // Every cell of a grid through the window: pick the row's and the column's
@@ -135,15 +117,15 @@ void TestForm5::everyCell() {
     const QStringList columns = drilling ? names(kDrillDiameters) : names(kTapSizes);
     for (int r = 0; r < rows.size(); ++r)
         for (int c = 0; c < columns.size(); ++c) {
-            p->click(rows[r]);
-            p->click(columns[c]);
-            p->type(box, "typed");
-            p->click(drilling ? "Command101" : "Command105");
+            p.click(rows[r]);
+            p.click(columns[c]);
+            p.type(box, "typed");
+            p.click(drilling ? "Command101" : "Command105");
             const auto cell =
                 drilling ? drillingTime(std::size_t(r), std::size_t(c)) : tappingTime(std::size_t(r), std::size_t(c));
-            QCOMPARE(p->text(box), q(cell));
+            QCOMPARE(p.text(box), q(cell));
         }
-    QCOMPARE(p->text(otherBox), QString());
+    QCOMPARE(p.text(otherBox), QString());
 }
 
 void TestForm5::quotedCells_data() {
@@ -204,42 +186,42 @@ void TestForm5::quotedCells() {
     QFETCH(QString, button);
     QFETCH(QString, box);
     QFETCH(QString, expected);
-    for (const QString& o : options) p->click(o);
-    p->click(button);
-    QCOMPARE(p->text(box), expected);
+    for (const QString& o : options) p.click(o);
+    p.click(button);
+    QCOMPARE(p.text(box), expected);
 }
 
 // Options, typing and switching tabs change no box; a press writes again.
 void TestForm5::onlyTheButtonWrites() {
-    p->click("Op45");
-    p->click("Op355");
-    p->click("Command101");
-    QCOMPARE(p->text("Text366"), QStringLiteral("15.5"));
-    p->click("Op50");
-    p->click("Op07");
-    QCOMPARE(p->text("Text366"), QStringLiteral("15.5"));
-    p->type("Text366", "12 分钟");
+    p.click("Op45");
+    p.click("Op355");
+    p.click("Command101");
+    QCOMPARE(p.text("Text366"), QStringLiteral("15.5"));
+    p.click("Op50");
+    p.click("Op07");
+    QCOMPARE(p.text("Text366"), QStringLiteral("15.5"));
+    p.type("Text366", "12 分钟");
     tabs()->setCurrentIndex(1);
     tabs()->setCurrentIndex(0);
-    QCOMPARE(p->text("Text366"), QStringLiteral("12 分钟"));
-    p->click("Command101");
-    QCOMPARE(p->text("Text366"), QStringLiteral("1.9"));
-    p->click("Command101");
-    QCOMPARE(p->text("Text366"), QStringLiteral("1.9"));
+    QCOMPARE(p.text("Text366"), QStringLiteral("12 分钟"));
+    p.click("Command101");
+    QCOMPARE(p.text("Text366"), QStringLiteral("1.9"));
+    p.click("Command101");
+    QCOMPARE(p.text("Text366"), QStringLiteral("1.9"));
 }
 
 void TestForm5::tabsKeepTheirState() {
-    p->click("Op13");
-    p->click("Command101");
+    p.click("Op13");
+    p.click("Command101");
     tabs()->setCurrentIndex(1);
-    p->click("Op39");
-    p->click("Op0250");
-    p->click("Command105");
+    p.click("Op39");
+    p.click("Op0250");
+    p.click("Command105");
     tabs()->setCurrentIndex(0);
-    QVERIFY2(p->matches({"Text366=0.9", "Text365=0.9"}), p->why());
-    QVERIFY(p->get<QRadioButton>("Op13")->isChecked());
-    QVERIFY(p->get<QRadioButton>("Op39")->isChecked());
-    QVERIFY(p->get<QRadioButton>("Op0250")->isChecked());
+    QVERIFY2(p.matches({"Text366=0.9", "Text365=0.9"}), p.why());
+    QVERIFY(p.get<QRadioButton>("Op13")->isChecked());
+    QVERIFY(p.get<QRadioButton>("Op39")->isChecked());
+    QVERIFY(p.get<QRadioButton>("Op0250")->isChecked());
 }
 
 QUORVIL_UI_TEST_MAIN(TestForm5)

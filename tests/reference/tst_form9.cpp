@@ -16,11 +16,9 @@ using quorvil::test::WindowProbe;
 
 static const QStringList kBoxes = {"HB", "HRA", "HV", "QD"};
 
-class TestForm9 : public QObject {
+class TestForm9 : public quorvil::test::WindowTest<Form9> {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void opensAsDesigned();
     void listShowsSixColumnsSideBySide();
     void pickWritesTheRow_data();
@@ -30,24 +28,9 @@ private slots:
     void keyboardMovePicks();
     void clickLeavingNothingSelectedChangesNothing();
     void reopensWithEmptyBoxes();
-
-private:
-    Form9* w = nullptr;
 };
 
-void TestForm9::init() {
-    w = new Form9();
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w));
-}
-
-void TestForm9::cleanup() {
-    delete w;
-    w = nullptr;
-}
-
 void TestForm9::opensAsDesigned() {
-    WindowProbe p(w);
     QCOMPARE(w->windowTitle(), QStringLiteral("21.硬度换算表"));
     auto* list = p.get<QListWidget>("List1");
     QCOMPARE(list->count(), 111);
@@ -81,7 +64,7 @@ void TestForm9::opensAsDesigned() {
 // The items run down the first column, then the next; six columns are in
 // view, the rest is reached by scrolling sideways.
 void TestForm9::listShowsSixColumnsSideBySide() {
-    auto* list = WindowProbe(w).get<QListWidget>("List1");
+    auto* list = p.get<QListWidget>("List1");
     const QRect first = list->visualItemRect(list->item(0));
     QCOMPARE(list->visualItemRect(list->item(1)).left(), first.left());
     QVERIFY(list->visualItemRect(list->item(1)).top() > first.top());
@@ -110,13 +93,11 @@ void TestForm9::pickWritesTheRow_data() {
 void TestForm9::pickWritesTheRow() {
     QFETCH(int, row);
     QFETCH(QStringList, expected);
-    WindowProbe p(w);
     p.pick("List1", row);
     QVERIFY2(p.matches(expected), p.why());
 }
 
 void TestForm9::missingValueReplacesAnEarlierNumber() {
-    WindowProbe p(w);
     p.pick("List1", 90);
     QVERIFY2(p.matches({"QD=2607"}), p.why());
     p.pick("List1", 91);
@@ -124,7 +105,6 @@ void TestForm9::missingValueReplacesAnEarlierNumber() {
 }
 
 void TestForm9::typedTextStaysUntilTheNextPick() {
-    WindowProbe p(w);
     p.pick("List1", 8);
     p.type({"HB=abc", "QD="});
     QVERIFY2(p.matches({"HB=abc", "HRA=59.7", "QD="}), p.why());
@@ -133,7 +113,6 @@ void TestForm9::typedTextStaysUntilTheNextPick() {
 }
 
 void TestForm9::keyboardMovePicks() {
-    WindowProbe p(w);
     auto* list = p.get<QListWidget>("List1");
     p.pick("List1", 12);
     QTest::keyClick(list, Qt::Key_Down);
@@ -145,7 +124,6 @@ void TestForm9::keyboardMovePicks() {
 // A control-click on the selected item leaves the list with no selection:
 // the boxes keep what they show (no fall-back to the last row).
 void TestForm9::clickLeavingNothingSelectedChangesNothing() {
-    WindowProbe p(w);
     auto* list = p.get<QListWidget>("List1");
     p.pick("List1", 5);
     p.type({"HV=typed"});
@@ -159,15 +137,16 @@ void TestForm9::clickLeavingNothingSelectedChangesNothing() {
 
 void TestForm9::reopensWithEmptyBoxes() {
     QPointer<QWidget> first = quorvil::launchToolWindow(7);
+    const WindowProbe launched(first);
     QCOMPARE(first->objectName(), QStringLiteral("Form9"));
-    WindowProbe(first).pick("List1", 20);
-    QVERIFY(!WindowProbe(first).text("HB").isEmpty());
+    launched.pick("List1", 20);
+    QVERIFY(!launched.text("HB").isEmpty());
     first->close();
     QTRY_VERIFY(first.isNull());
     QPointer<QWidget> again = quorvil::launchToolWindow(7);
-    WindowProbe p(again);
-    QVERIFY2(p.matches({"HB=", "HRA=", "HV=", "QD="}), p.why());
-    QVERIFY(p.get<QListWidget>("List1")->selectedItems().isEmpty());
+    const WindowProbe reopened(again);
+    QVERIFY2(reopened.matches({"HB=", "HRA=", "HV=", "QD="}), reopened.why());
+    QVERIFY(reopened.get<QListWidget>("List1")->selectedItems().isEmpty());
     again->close();
     QTRY_VERIFY(again.isNull());
 }

@@ -18,7 +18,6 @@
 using quorvil::kWindowCount;
 using quorvil::kWindows;
 using quorvil::WindowEntry;
-using quorvil::test::WindowProbe;
 
 namespace {
 
@@ -45,7 +44,7 @@ void closeToolWindows() {
 
 }  // namespace
 
-class TestForm1 : public QObject {
+class TestForm1 : public quorvil::test::WindowTest<Form1> {
     Q_OBJECT
 private slots:
     void opensOnAdvertisingPage();
@@ -61,12 +60,10 @@ private slots:
 };
 
 void TestForm1::opensOnAdvertisingPage() {
-    Form1 f;
-    WindowProbe p(&f);
     auto* tabs = p.get<quorvil::TabContainer>(QStringLiteral("SSTab1"));
-    QCOMPARE(f.windowTitle(), QString::fromUtf8(quorvil::build::kMainCaption));
-    if (!quorvil::build::kPackaged) QCOMPARE(f.windowTitle(), QStringLiteral("Quorvil(版本200912)"));
-    QCOMPARE(f.size(), QSize(452, 370));
+    QCOMPARE(w->windowTitle(), QString::fromUtf8(quorvil::build::kMainCaption));
+    if (!quorvil::build::kPackaged) QCOMPARE(w->windowTitle(), QStringLiteral("Quorvil(版本200912)"));
+    QCOMPARE(w->size(), QSize(452, 370));
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(tabs->tabBar()->tabText(0), QStringLiteral("广告招商位"));
     QCOMPARE(tabs->tabBar()->tabText(1), QStringLiteral("进入相关软件"));
@@ -75,12 +72,10 @@ void TestForm1::opensOnAdvertisingPage() {
     const QLabel* ad = p.get<QLabel>(QStringLiteral("Label1_0"));
     QVERIFY(ad->text().startsWith(QStringLiteral("       本软件是机械加工企业")));
     QCOMPARE(ad->geometry(), QRect(84, 63, 270, 188));
-    QVERIFY(!f.windowIcon().isNull());
+    QVERIFY(!w->windowIcon().isNull());
 }
 
 void TestForm1::launchButtonsMatchDesign() {
-    Form1 f;
-    WindowProbe p(&f);
     // Element index by row (top to bottom) and column (left to right).
     const int grid[7][3] = {{18, 19, 13}, {0, 17, 20}, {5, 10, 16}, {4, 9, 6}, {8, 3, 11}, {12, 2, 1}, {14, 7, 15}};
     for (int row = 0; row < 7; ++row) {
@@ -123,15 +118,11 @@ void TestForm1::converter_data() {
 void TestForm1::converter() {
     QFETCH(QString, inches);
     QFETCH(QString, mm);
-    Form1 f;
-    WindowProbe p(&f);
     p.type(QStringLiteral("txtT1"), inches);
     QVERIFY2(p.matches({QStringLiteral("txtT2=") + mm}), p.why());
 }
 
 void TestForm1::converterKeystrokes() {
-    Form1 f;
-    WindowProbe p(&f);
     QLineEdit* in = p.box(QStringLiteral("txtT1"));
     QTest::keyClick(in, Qt::Key_1);
     QVERIFY2(p.matches({"txtT2= 25.4"}), p.why());
@@ -192,40 +183,36 @@ void TestForm1::launchOpensEachWindowOnce() {
     QFETCH(int, index);
     QFETCH(QString, className);
     QFETCH(QString, caption);
-    Form1 f;
-    WindowProbe p(&f);
-    f.show();
     const QString button = QStringLiteral("Command1_%1").arg(index);
     p.click(button);
     QList<QWidget*> open = toolWindows();
     QCOMPARE(open.size(), 1);
-    QPointer<QWidget> w = open.first();
-    QCOMPARE(w->objectName(), className);
-    QCOMPARE(w->windowTitle(), caption);
-    QVERIFY(!w->parentWidget());
+    QPointer<QWidget> tool = open.first();
+    QCOMPARE(tool->objectName(), className);
+    QCOMPARE(tool->windowTitle(), caption);
+    QVERIFY(!tool->parentWidget());
 
     // A second press, by Enter on the focused button, brings the same
     // window forward.
     auto* b = p.get<QWidget>(button);
     b->setFocus();
     QTest::keyClick(b, Qt::Key_Return);
-    QCOMPARE(toolWindows(), QList<QWidget*>{w.data()});
-    QVERIFY(w->isVisible());
+    QCOMPARE(toolWindows(), QList<QWidget*>{tool.data()});
+    QVERIFY(tool->isVisible());
 
     // Closed, it is destroyed; the next press creates it afresh.
-    w->close();
-    QTRY_VERIFY(w.isNull());
-    f.Command1_Click(static_cast<qint16>(index));
+    tool->close();
+    QTRY_VERIFY(tool.isNull());
+    w->Command1_Click(static_cast<qint16>(index));
     QCOMPARE(toolWindows().size(), 1);
     QVERIFY(toolWindows().first() != nullptr);
     closeToolWindows();
 }
 
 void TestForm1::launchOutsideRangeOpensNothing() {
-    Form1 f;
-    f.Command1_Click(-1);
-    f.Command1_Click(kWindowCount);
-    f.Command1_Click(32767);
+    w->Command1_Click(-1);
+    w->Command1_Click(kWindowCount);
+    w->Command1_Click(32767);
     QVERIFY(toolWindows().isEmpty());
 }
 
@@ -234,17 +221,15 @@ void TestForm1::mainWindowClosesAlone() {
     // the last window. Runs the real event loop, which returns when the
     // application quits by itself.
     QApplication::setQuitOnLastWindowClosed(true);
-    auto* f = new Form1();
-    f->setAttribute(Qt::WA_DeleteOnClose);
-    f->show();
-    f->Command1_Click(13);
-    f->Command1_Click(6);
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->Command1_Click(13);
+    w->Command1_Click(6);
     int stillOpen = -1;
     QTimer::singleShot(0, qApp, [&] {
-        f->close();
+        w->close();
         stillOpen = static_cast<int>(toolWindows().size());
         const QList<QWidget*> open = toolWindows();
-        for (QWidget* w : open) w->close();
+        for (QWidget* tool : open) tool->close();
     });
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });  // did not quit
     QCOMPARE(QApplication::exec(), 0);
@@ -256,8 +241,6 @@ void TestForm1::webButtonsOpenAddresses() {
     UrlCatcher catcher;
     for (const char* scheme : {"http", "https", "mailto"})
         QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &catcher, "open");
-    Form1 f;
-    WindowProbe p(&f);
     p.click(QStringLiteral("Command11"));
     p.click(QStringLiteral("Command21"));
     for (const char* scheme : {"http", "https", "mailto"})

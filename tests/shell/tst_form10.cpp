@@ -14,9 +14,8 @@
 #include "windowtest.h"
 
 using quorvil::ToolSlot;
-using quorvil::test::WindowProbe;
 
-class TestForm10 : public QObject {
+class TestForm10 : public quorvil::test::WindowTest<Form10> {
     Q_OBJECT
 private slots:
     void design();
@@ -25,11 +24,9 @@ private slots:
 };
 
 void TestForm10::design() {
-    Form10 w;
-    WindowProbe p(&w);
-    QCOMPARE(w.windowTitle(), QStringLiteral("1.网上搜集的软件"));
-    QCOMPARE(w.size(), QSize(480, 391));
-    const QList<ToolSlot*> slotList = w.findChildren<ToolSlot*>();
+    QCOMPARE(w->windowTitle(), QStringLiteral("1.网上搜集的软件"));
+    QCOMPARE(w->size(), QSize(480, 391));
+    const QList<ToolSlot*> slotList = w->findChildren<ToolSlot*>();
     QCOMPARE(slotList.size(), 14);
     // Rows of four, four, three and three boxes, by their tops.
     QMap<int, int> perRow;
@@ -39,19 +36,17 @@ void TestForm10::design() {
     QCOMPARE(p.get<ToolSlot>(QStringLiteral("OLE9"))->geometry(), QRect(246, 315, 100, 52));
     QVERIFY2(p.matches({"Label1_10=通用量规标准", "Label1_6=常用计算单位换算"}), p.why());
     QCOMPARE(p.get<QLabel>(QStringLiteral("Label1_6"))->width(), 122);
-    QCOMPARE(w.findChildren<QLabel*>().size(), 14);
+    QCOMPARE(w->findChildren<QLabel*>().size(), 14);
 }
 
 void TestForm10::slotsFollowTheBuild() {
-    Form10 w;
-    WindowProbe p(&w);
     int filled = 0;
-    for (ToolSlot* s : w.findChildren<ToolSlot*>()) filled += s->isFilled();
+    for (ToolSlot* s : w->findChildren<ToolSlot*>()) filled += s->isFilled();
     if (quorvil::build::kPackaged) {
         QVERIFY(filled > 0);
     } else {
         QCOMPARE(filled, 0);
-        for (ToolSlot* s : w.findChildren<ToolSlot*>()) {
+        for (ToolSlot* s : w->findChildren<ToolSlot*>()) {
             QVERIFY(!s->start());
             p.doubleClick(s->objectName());
         }
@@ -62,10 +57,7 @@ void TestForm10::doubleClickStartsPackagedProgram() {
     if (!quorvil::build::kPackaged) QSKIP("the reference build packages no program");
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    auto* w = new Form10();
     QPointer<Form10> alive = w;
-    WindowProbe p(w);
-    w->show();
     int started = 0;
     for (ToolSlot* s : w->findChildren<ToolSlot*>()) {
         if (!s->isFilled()) continue;

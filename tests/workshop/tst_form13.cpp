@@ -5,8 +5,6 @@
 #include "windowtest.h"
 #include "workshop/Form13.h"
 
-using quorvil::test::WindowProbe;
-
 namespace {
 
 const QStringList kBoxes = {"m1", "m2", "m3", "m4", "m5", "m6", "m7", "m8", "m9", "M11", "m10"};
@@ -14,11 +12,9 @@ const QStringList kExample = {"m1=1", "m2=200", "m3=8", "m5=360", "m6=0.3", "m7=
 
 }  // namespace
 
-class TestForm13 : public QObject {
+class TestForm13 : public quorvil::test::WindowTest<Form13> {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void opensAsDesigned();
     void calculations_data();
     void calculations();
@@ -26,24 +22,9 @@ private slots:
     void badInputChangesNoBox();
     void enterRunsTheStaticCalculation();
     void boxesStandInTheBlanksOfTheirGuidance();
-
-private:
-    Form13* w = nullptr;
 };
 
-void TestForm13::init() {
-    w = new Form13();
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w));
-}
-
-void TestForm13::cleanup() {
-    delete w;
-    w = nullptr;
-}
-
 void TestForm13::opensAsDesigned() {
-    WindowProbe p(w);
     QCOMPARE(w->windowTitle(), QStringLiteral("4.螺栓设计及计算"));
     for (const QString& n : kBoxes) {
         QVERIFY2(p.text(n).isEmpty(), qPrintable(n));
@@ -84,7 +65,6 @@ void TestForm13::calculations() {
     QFETCH(QStringList, typed);
     QFETCH(QStringList, buttons);
     QFETCH(QStringList, expected);
-    WindowProbe p(w);
     p.type(kExample);
     p.type(typed);
     for (const QString& b : buttons) p.click(b);
@@ -113,7 +93,6 @@ void TestForm13::badInputChangesNoBox_data() {
 void TestForm13::badInputChangesNoBox() {
     QFETCH(QStringList, typed);
     QFETCH(QString, button);
-    WindowProbe p(w);
     p.type(kExample);
     p.click("Command1");
     p.click("Command2");
@@ -125,7 +104,6 @@ void TestForm13::badInputChangesNoBox() {
 }
 
 void TestForm13::enterRunsTheStaticCalculation() {
-    WindowProbe p(w);
     p.type(kExample);
     p.box("M11")->setFocus();
     QTest::keyClick(p.box("M11"), Qt::Key_Return);
@@ -136,7 +114,6 @@ void TestForm13::enterRunsTheStaticCalculation() {
 // guidance label: each ends before the label's first word and above its
 // second line, so the box hides none of its text.
 void TestForm13::boxesStandInTheBlanksOfTheirGuidance() {
-    WindowProbe p(w);
     const struct {
         const char *box, *label;
         int blanks;

@@ -96,6 +96,7 @@ void TestForm14::badInputChangesNoBox_data() {
     QTest::newRow("G 0") << QStringList{"txtA10="};
     QTest::newRow("beyond single precision") << QStringList{"txtA14=1e39"};
     QTest::newRow("results beyond single precision") << QStringList{"txtA21=1e-30", "txtA14=3e38"};
+    QTest::newRow("solid load beyond single precision") << QStringList{"txtA12=3e38"};
 }
 
 // A calculated window keeps every box when a press has no spring to show.

@@ -9,8 +9,6 @@
 #include "windowtest.h"
 #include "workshop/Form17.h"
 
-using quorvil::test::WindowProbe;
-
 namespace {
 const QStringList kDimensionBoxes = {
     "txtT30", "txtT31", "txtT32", "txtt35", "txtt36", "txtt50", "txtt51", "txtt52", "txtt60", "txtt61", "txtt62",
@@ -25,34 +23,18 @@ const QStringList shaft = {"txtt60=60",  "txtt67=30", "txtt62=50", "txtt68=40", 
                            "txtt69=120", "txtt61=30", "txtt66=25", "txtt64=20"};
 }  // namespace
 
-class TestForm17 : public QObject {
+class TestForm17 : public quorvil::test::WindowTest<Form17> {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void opensAsDesigned();
     void launchIndex15();
     void calculate_data();
     void calculate();
     void clearButtons_data();
     void clearButtons();
-
-private:
-    Form17* w = nullptr;
 };
 
-void TestForm17::init() {
-    w = new Form17();
-    w->show();
-}
-
-void TestForm17::cleanup() {
-    delete w;
-    w = nullptr;
-}
-
 void TestForm17::opensAsDesigned() {
-    WindowProbe p(w);
     QCOMPARE(w->windowTitle(), QStringLiteral("8.复杂件重量计算2"));
     auto* tabs = p.get<quorvil::TabContainer>("SSTab1");
     QCOMPARE(tabs->count(), 3);
@@ -128,7 +110,6 @@ void TestForm17::calculate() {
     QFETCH(QStringList, typed);
     QFETCH(QStringList, clicks);
     QFETCH(QStringList, expected);
-    WindowProbe p(w);
     p.type(typed);
     for (const QString& c : clicks) p.click(c);
     QVERIFY2(p.matches(expected), p.why());
@@ -183,7 +164,6 @@ void TestForm17::clearButtons() {
     QFETCH(QStringList, emptied);
     QFETCH(QString, density);
     QFETCH(QString, afterwards);
-    WindowProbe p(w);
     p.type(typed);
     p.click(inch);
     p.click(calculate);

@@ -55,11 +55,9 @@ const QStringList body = {"txtw70=20", "txtw72=50", "txtw74=30", "txtw76=40",  "
 
 }  // namespace
 
-class TestForm3 : public QObject {
+class TestForm3 : public quorvil::test::WindowTest<Form3> {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void opensAsDesigned();
     void lists();
     void densitiesStandInOneColumn();
@@ -71,23 +69,9 @@ private slots:
     void enterRunsTheCuboid();
     void steppedFrameAsInForm17_data();
     void steppedFrameAsInForm17();
-
-private:
-    Form3* w = nullptr;
 };
 
-void TestForm3::init() {
-    w = new Form3();
-    w->show();
-}
-
-void TestForm3::cleanup() {
-    delete w;
-    w = nullptr;
-}
-
 void TestForm3::opensAsDesigned() {
-    WindowProbe p(w);
     QCOMPARE(w->windowTitle(), QStringLiteral("15.重量计算1"));
     auto* tabs = p.get<quorvil::TabContainer>("SSTab1");
     QCOMPARE(tabs->count(), 7);
@@ -119,7 +103,6 @@ void TestForm3::opensAsDesigned() {
 // blanks lead to them: each item is drawn twice, with and without its
 // density, and the density's ink starts where the two first differ.
 void TestForm3::densitiesStandInOneColumn() {
-    WindowProbe p(w);
     p.get<quorvil::TabContainer>("SSTab1")->setCurrentIndex(6);
     auto* list = p.get<QListWidget>("List3");
     static const QRegularExpression density(QStringLiteral("[0-9][0-9.~]*(?=\\s*$)"));
@@ -154,7 +137,6 @@ void TestForm3::densitiesStandInOneColumn() {
 
 // The lists hold their items as stored, and no size is selected at opening.
 void TestForm3::lists() {
-    WindowProbe p(w);
     auto* densities = p.get<QListWidget>("List3");
     QCOMPARE(densities->count(), 140);
     for (int i = 0; i < 140; ++i)
@@ -271,7 +253,6 @@ void TestForm3::calculate() {
     QFETCH(QStringList, typed);
     QFETCH(QStringList, clicks);
     QFETCH(QStringList, expected);
-    WindowProbe p(w);
     p.type(typed);
     for (const QString& c : clicks) {
         if (c.startsWith(QStringLiteral("pick:"))) {
@@ -345,7 +326,6 @@ void TestForm3::clearButtons() {
     QFETCH(QString, inch);
     QFETCH(QStringList, after);
     QFETCH(QString, next);
-    WindowProbe p(w);
     p.click(inch);
     p.type(typed);
     p.click(calculate);
@@ -359,7 +339,6 @@ void TestForm3::clearButtons() {
 }
 
 void TestForm3::enterRunsTheCuboid() {
-    WindowProbe p(w);
     p.type({"txtw60=100", "txtw61=50", "txtw62=20", "txtq10=1000", "txtq11=500", "txtq12=10"});
     // Enter in the plate's length box on tab 0 runs the cuboid of tab 3.
     QTest::keyClick(p.box("txtq10"), Qt::Key_Return);
@@ -401,25 +380,25 @@ void TestForm3::steppedFrameAsInForm17() {
     QFETCH(QString, inch);
     Form17 other;
     other.show();
-    WindowProbe here(w), there(&other);
-    for (const WindowProbe* p : {&here, &there}) {
-        p->type(typed);
-        if (!inch.isEmpty()) p->click(inch);
+    WindowProbe there(&other);
+    for (const WindowProbe* probe : {&p, &there}) {
+        probe->type(typed);
+        if (!inch.isEmpty()) probe->click(inch);
     }
-    here.click("Commanda");
-    here.click("Commandd");
+    p.click("Commanda");
+    p.click("Commandd");
     there.click("Command1");
     there.click("Command4");
     const QStringList boxes = {"txtt1",  "txtT2",  "txtT3",  "txtT4",  "txtT5",  "txtT6",  "txtT7",
                                "txtT8",  "txtT9",  "txtT11", "txtT12", "txtT13", "txtT14", "txtT15",
                                "txtT16", "txtT17", "txtT18", "txtT19", "txtT20", "txtT21"};
-    QCOMPARE(here.texts(boxes), there.texts(boxes));
-    QVERIFY(!here.text("txtT9").isEmpty() && !here.text("txtT21").isEmpty());
-    here.click("Commandb");
-    here.click("Commandc");
+    QCOMPARE(p.texts(boxes), there.texts(boxes));
+    QVERIFY(!p.text("txtT9").isEmpty() && !p.text("txtT21").isEmpty());
+    p.click("Commandb");
+    p.click("Commandc");
     there.click("Command2");
     there.click("Command3");
-    QCOMPARE(here.texts(boxes), there.texts(boxes));
+    QCOMPARE(p.texts(boxes), there.texts(boxes));
 }
 
 QUORVIL_UI_TEST_MAIN(TestForm3)

@@ -4,8 +4,6 @@
 #include "windowtest.h"
 #include "workshop/Form6.h"
 
-using quorvil::test::WindowProbe;
-
 namespace {
 
 const QStringList kBoxes = {"Text1000", "text3000", "text4000", "Text2000", "Text1", "qzv1", "qzv2", "qzv3", "qzv4",
@@ -14,11 +12,9 @@ const QStringList kBoxes = {"Text1000", "text3000", "text4000", "Text2000", "Tex
 
 }  // namespace
 
-class TestForm6 : public QObject {
+class TestForm6 : public quorvil::test::WindowTest<Form6> {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void opensEmpty();
     void conversions_data();
     void conversions();
@@ -26,24 +22,9 @@ private slots:
     void badInputChangesNoBox();
     void clearButtonsEmptyTheirOwnFrame();
     void enterPressesTheDegreesToDmsButton();
-
-private:
-    Form6* w = nullptr;
 };
 
-void TestForm6::init() {
-    w = new Form6();
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w));
-}
-
-void TestForm6::cleanup() {
-    delete w;
-    w = nullptr;
-}
-
 void TestForm6::opensEmpty() {
-    WindowProbe p(w);
     QCOMPARE(w->windowTitle(), QStringLiteral("18.公英制、角度转换"));
     for (const QString& n : kBoxes) {
         QVERIFY2(p.text(n).isEmpty(), qPrintable(n));
@@ -112,7 +93,6 @@ void TestForm6::conversions() {
     QFETCH(QStringList, typed);
     QFETCH(QString, button);
     QFETCH(QStringList, expected);
-    WindowProbe p(w);
     for (const QString& n : kBoxes) p.type(n, "7");
     p.type(typed);
     auto before = p.texts(kBoxes);
@@ -142,7 +122,6 @@ void TestForm6::badInputChangesNoBox_data() {
 void TestForm6::badInputChangesNoBox() {
     QFETCH(QStringList, typed);
     QFETCH(QString, button);
-    WindowProbe p(w);
     for (const QString& n : kBoxes) p.type(n, "7");
     p.type(typed);
     const auto before = p.texts(kBoxes);
@@ -151,7 +130,6 @@ void TestForm6::badInputChangesNoBox() {
 }
 
 void TestForm6::clearButtonsEmptyTheirOwnFrame() {
-    WindowProbe p(w);
     for (const QString& n : kBoxes) p.type(n, "7");
     p.click("Command201");
     for (const QString& n : kBoxes) {
@@ -169,7 +147,6 @@ void TestForm6::clearButtonsEmptyTheirOwnFrame() {
 // Enter in any box runs the degrees-to-dms conversion; a focused button takes
 // Enter itself.
 void TestForm6::enterPressesTheDegreesToDmsButton() {
-    WindowProbe p(w);
     p.type({"c440=30.5", "x1=3.1415926"});
     for (const char* focus : {"Text1000", "x1", "c440", "qzv2"}) {
         p.type({"c10=", "c20=", "c30="});

@@ -16,6 +16,7 @@ private slots:
     void workedExample();
     void noSpringWithoutDivisors_data();
     void noSpringWithoutDivisors();
+    void noSpringBeyondSinglePrecision();
 };
 
 void TestSpring::coilSeriesRounding_data() {
@@ -110,6 +111,13 @@ void TestSpring::noSpringWithoutDivisors() {
     QFETCH(float, F2);
     QFETCH(float, G);
     QVERIFY(!designSpring({d, D2, 60, s, F1, F2, G}));
+}
+
+// Every input fits single precision, but the solid load of a spring
+// installed 3e38 mm high (about 6e39 N) does not.
+void TestSpring::noSpringBeyondSinglePrecision() {
+    QVERIFY(designSpring({4, 32, 60, 10, 200, 400, 79}));
+    QVERIFY(!designSpring({4, 32, 3e38f, 10, 200, 400, 79}));
 }
 
 QTEST_APPLESS_MAIN(TestSpring)
