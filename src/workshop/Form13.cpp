@@ -9,7 +9,6 @@
 #include "common/ui/defaultbutton.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
-#include "common/ui/writeplan.h"
 #include "workshop/bolt.h"
 #include "workshop/cylindersketch.h"
 
@@ -137,9 +136,7 @@ void Form13::Command1_Click() {
     if (!load) return;
     const auto d1 = staticMinorDiameter(*load, *stiffness, *preloadFactor, *yieldStrength);
     if (!d1) return;
-    WritePlan plan;
-    plan.plain(m4, *d1);
-    plan.commit();
+    writePlain(m4, *d1);
 }
 
 void Form13::Command2_Click() {
@@ -155,7 +152,5 @@ void Form13::Command2_Click() {
     if (!load) return;
     const auto d1 = fatigueMinorDiameter(*load, *stiffness, *concentration, *sizeFactor, *fatigueStrength);
     if (!d1) return;
-    WritePlan plan;
-    plan.plain(m10, *d1);
-    plan.commit();
+    writePlain(m10, *d1);
 }

@@ -176,9 +176,7 @@ void Form6::Command101_Click() {
     const auto m = readStrict(c2);
     const auto s = readStrict(c3);
     if (!d || !m || !s) return;
-    WritePlan plan;
-    plan.plain(c44, degreesOfDms(*d, *m, *s));
-    plan.commit();
+    writePlain(c44, degreesOfDms(*d, *m, *s));
 }
 
 void Form6::Command201_Click() {
@@ -204,15 +202,11 @@ void Form6::Command20_Click() {
 void Form6::Command789_Click() {
     const auto degrees = readStrict(qzv55);
     if (!degrees) return;
-    WritePlan plan;
-    plan.plain(qzv66, radiansOfDegrees(*degrees));
-    plan.commit();
+    writePlain(qzv66, radiansOfDegrees(*degrees));
 }
 
 void Form6::Command1_Click() {
     const auto radians = readStrict(x1);
     if (!radians) return;
-    WritePlan plan;
-    plan.plain(x2, degreesOfRadians(*radians));
-    plan.commit();
+    writePlain(x2, degreesOfRadians(*radians));
 }

@@ -5,27 +5,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/labels.h"
-#include "common/ui/writeplan.h"
 
 namespace quorvil {
 
-void showWeight(QLineEdit* box, std::optional<float> w) {
-    WritePlan plan;
-    if (w)
-        plan.signSingle(box, *w);
-    else
-        plan.reject();
-    plan.commit();
-}
+void showWeight(QLineEdit* box, std::optional<float> w) { writeSignedSingle(box, w); }
 
-void showWeight(QLineEdit* box, std::optional<double> w) {
-    WritePlan plan;
-    plan.sign(box, w);
-    plan.commit();
-}
+void showWeight(QLineEdit* box, std::optional<double> w) { writeSigned(box, w); }
 
 weight::Unit unitOf(const QRadioButton* inchOption) {
     return inchOption->isChecked() ? weight::Unit::Inch : weight::Unit::Millimetre;

@@ -108,8 +108,11 @@ void TestUi::writersSkipNonFinite() {
     box.setText(QStringLiteral("keep"));
     writePlain(&box, std::numeric_limits<double>::infinity());
     writeSigned(&box, std::nan(""));
-    writePlainSingle(&box, std::numeric_limits<float>::infinity());
     writeSignedSingle(&box, -std::numeric_limits<float>::infinity());
+    writePlain(&box, std::nullopt);
+    WritePlan single;
+    single.plainSingle(&box, std::numeric_limits<float>::infinity());
+    QVERIFY(!single.commit());
     QCOMPARE(box.text(), QStringLiteral("keep"));
     writeSigned(&box, 0.254);
     QCOMPARE(box.text(), QStringLiteral(" .254"));
@@ -507,6 +510,18 @@ void TestUi::writePlanTellsWhatABoxWillShow() {
     QCOMPARE(plan.shownText(plain), std::nullopt);
     QVERIFY(!plan.commit());
     QCOMPARE(f->text(), QString());  // nothing was written
+
+    // A later step computes from what a staged box shows, or copies it.
+    WritePlan later;
+    later.plain(f, 2.0625);
+    QCOMPARE(later.written(f), 2.063);
+    later.copy(plain, f);
+    QCOMPARE(later.shownText(plain), QStringLiteral("2.063"));
+    QVERIFY(later.ok());
+    later.plain(f, std::nan(""));
+    QCOMPARE(later.written(f), 0.0);  // stands in; the plan writes nothing
+    QVERIFY(!later.commit());
+    QCOMPARE(plain->text(), QStringLiteral("7"));
 }
 
 void TestUi::writePlanWritesAllOrNothing() {
@@ -539,9 +554,13 @@ void TestUi::writePlanWritesAllOrNothing() {
     QCOMPARE(c.text(), QStringLiteral("keep c"));
 
     // What a box will show is known before it is written.
-    QCOMPARE(shownAfterWrite(&a, 2.0625), std::optional<double>(2.063));
-    QCOMPARE(shownAfterWrite(&b, 2.0625), std::optional<double>(2.0625));
-    QVERIFY(!shownAfterWrite(&b, std::nan("")));
+    WritePlan next;
+    next.plain(&a, 2.0625);
+    next.plain(&b, 2.0625);
+    QCOMPARE(next.shown(&a), std::optional<double>(2.063));
+    QCOMPARE(next.shown(&b), std::optional<double>(2.0625));
+    next.plain(&b, std::nan(""));
+    QVERIFY(!next.shown(&b));
 }
 
 void TestUi::probeTypesClicksPicksAndCompares() {

@@ -23,22 +23,19 @@ void showText(QLineEdit* box, const QString& text) {
 }
 
 // One-box write plans: the finiteness rule and the texts stay in one place.
-void writePlain(QLineEdit* box, double v) {
+void writePlain(QLineEdit* box, std::optional<double> v) {
     WritePlan plan;
     plan.plain(box, v);
     plan.commit();
 }
-void writePlainSingle(QLineEdit* box, float v) {
-    WritePlan plan;
-    plan.plainSingle(box, v);
-    plan.commit();
-}
-void writeSigned(QLineEdit* box, double v) {
+
+void writeSigned(QLineEdit* box, std::optional<double> v) {
     WritePlan plan;
     plan.sign(box, v);
     plan.commit();
 }
-void writeSignedSingle(QLineEdit* box, float v) {
+
+void writeSignedSingle(QLineEdit* box, std::optional<float> v) {
     WritePlan plan;
     plan.signSingle(box, v);
     plan.commit();

@@ -56,6 +56,19 @@ std::optional<QString> WritePlan::shownText(const QLineEdit* box) const {
     return boxText(box);
 }
 
+double WritePlan::written(const QLineEdit* box) {
+    const std::optional<double> v = shown(box);
+    if (!v) reject();
+    return v.value_or(0.0);
+}
+
+void WritePlan::copy(QLineEdit* to, const QLineEdit* from) {
+    if (const std::optional<QString> t = shownText(from))
+        text(to, *t);
+    else
+        reject();
+}
+
 std::optional<double> WritePlan::shown(const QLineEdit* box) const {
     const std::optional<QString> t = shownText(box);
     if (!t) return std::nullopt;
@@ -70,17 +83,6 @@ bool WritePlan::commit() {
     steps_.clear();
     staged_.clear();
     return true;
-}
-
-std::optional<double> shownAfterWrite(double v, std::optional<Pattern> pattern) {
-    if (!std::isfinite(v)) return std::nullopt;
-    const std::string text = plainText(v);
-    return readStrict(pattern ? reformat(text, *pattern) : text);
-}
-
-std::optional<double> shownAfterWrite(const QLineEdit* box, double v) {
-    const auto* f = qobject_cast<const FormatBox*>(box);
-    return shownAfterWrite(v, f ? std::optional<Pattern>(f->pattern()) : std::nullopt);
 }
 
 }  // namespace quorvil

@@ -60,6 +60,12 @@ public:
     std::optional<QString> shownText(const QLineEdit* box) const;
     // The same read back as a number (strict reading).
     std::optional<double> shown(const QLineEdit* box) const;
+    // For a later step that computes from a box this plan has just staged:
+    // its number as shown. Should it show none (the staged number was not
+    // finite), the plan writes nothing, and 0 stands in meanwhile.
+    double written(const QLineEdit* box);
+    // Stages `to` with what `from` will show.
+    void copy(QLineEdit* to, const QLineEdit* from);
 
     // True while every staged number is finite and nothing rejected the plan.
     bool ok() const { return ok_; }
@@ -73,11 +79,5 @@ private:
     std::vector<std::pair<const QLineEdit*, std::optional<QString>>> staged_;
     bool ok_ = true;
 };
-
-// The number a box holds after `v` is written into it as plain text: a
-// self-formatting box keeps its rounded text, a plain box the 15-digit text.
-// No value for a value that is not finite.
-std::optional<double> shownAfterWrite(double v, std::optional<Pattern> pattern);
-std::optional<double> shownAfterWrite(const QLineEdit* box, double v);
 
 }  // namespace quorvil

@@ -240,12 +240,6 @@ void Form21::Command5_Click() {
     // Every write is staged first; a later step that reads a box back reads
     // what the box will show once the plan is written.
     WritePlan plan;
-    // A box staged with a number that is not finite shows none, and then the
-    // plan writes nothing: any number may stand in for it meanwhile.
-    const auto shown = [&plan](const QLineEdit* box) { return plan.shown(box).value_or(0.0); };
-    const auto copy = [&plan](QLineEdit* to, const QLineEdit* from) {
-        plan.text(to, plan.shownText(from).value_or(QString()));
-    };
 
     // Common to every class.
     const double depth = threadDepthMm(*n);
@@ -301,28 +295,28 @@ void Form21::Command5_Click() {
 
     // Gauges, from the internal thread's limits as shown. Classes 3G and 4G
     // take their own column of gauge pitch tolerances.
-    plan.plain(A1, inch::goMajorDiameterMm(shown(w20), *n));
+    plan.plain(A1, inch::goMajorDiameterMm(plan.written(w20), *n));
     plan.plain(A4, inch::majorToleranceMm(*n));
-    plan.plain(A3, shown(w24) * kMmPerInch);
+    plan.plain(A3, plan.written(w24) * kMmPerInch);
     const auto column = cls == AcmeClass::G2 ? inch::GaugeColumn::Standard : inch::GaugeColumn::AcmeFineClass;
     const auto gaugeTol = inch::gaugePitchToleranceMm(*n, column);
     plan.plain(A10, gaugeTol);
-    plan.plain(A11, inch::gaugeMinorDiameterMm(shown(w28)));
-    plan.plain(A8, inch::gaugeMinorDiameterMm(shown(w28)));
-    plan.plain(A5, inch::noGoMajorDiameterMm(shown(w5), *n));
+    plan.plain(A11, inch::gaugeMinorDiameterMm(plan.written(w28)));
+    plan.plain(A8, inch::gaugeMinorDiameterMm(plan.written(w28)));
+    plan.plain(A5, inch::noGoMajorDiameterMm(plan.written(w5), *n));
     plan.plain(A13, inch::majorToleranceMm(*n));
-    plan.plain(A7, shown(w25) * kMmPerInch);
+    plan.plain(A7, plan.written(w25) * kMmPerInch);
     plan.plain(A12, gaugeTol);
-    const double goPitch = shown(A3);
-    const double noGoPitch = shown(A7);
+    const double goPitch = plan.written(A3);
+    const double noGoPitch = plan.written(A7);
     if (preferred) {
         plan.plain(Text3, inch::gaugeM(kAcmeFlank, goPitch, *preferred, *n));
         plan.plain(Text9, inch::gaugeM(kAcmeFlank, noGoPitch, *preferred, *n));
     }
-    copy(Text6, A10);
-    copy(Text8, A12);
-    copy(Text7, w12);
-    copy(Text4, w12);
+    plan.copy(Text6, A10);
+    plan.copy(Text8, A12);
+    plan.copy(Text7, w12);
+    plan.copy(Text4, w12);
 
     // Wear limits: the band of the class's pitch-diameter tolerance as shown.
     const auto key = plan.shown(cls == AcmeClass::G2 ? w27 : w12);

@@ -12,7 +12,6 @@
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/viewtext.h"
-#include "common/ui/writeplan.h"
 #include "threads/common/threewire.h"
 
 using namespace quorvil;
@@ -92,9 +91,7 @@ void showBestWire(const QLineEdit* angleBox, const QLineEdit* pitchBox, bool thr
     const auto pitchText = readStrict(pitchBox);
     if (!angle || !pitchText) return;
     const double pitch = threadsPerInch ? pitchOfThreadsPerInch(*pitchText) : *pitchText;
-    WritePlan plan;
-    plan.plain(result, bestWireDiameter(FlankAngle{*angle}, Pitch{pitch}));
-    plan.commit();
+    writePlain(result, bestWireDiameter(FlankAngle{*angle}, Pitch{pitch}));
 }
 
 void showOverWires(const QLineEdit* wireBox, const QLineEdit* angleBox, const QLineEdit* pitchBox,
@@ -105,9 +102,7 @@ void showOverWires(const QLineEdit* wireBox, const QLineEdit* angleBox, const QL
     const auto pitchDiameter = readStrict(pitchDiameterBox);
     if (!wire || !angle || !pitchText || !pitchDiameter) return;
     const double pitch = threadsPerInch ? pitchOfThreadsPerInch(*pitchText) : *pitchText;
-    WritePlan plan;
-    plan.plain(result, threeWireM(FlankAngle{*angle}, PitchDiameter{*pitchDiameter}, Wire{*wire}, Pitch{pitch}));
-    plan.commit();
+    writePlain(result, threeWireM(FlankAngle{*angle}, PitchDiameter{*pitchDiameter}, Wire{*wire}, Pitch{pitch}));
 }
 
 }  // namespace

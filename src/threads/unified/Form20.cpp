@@ -338,10 +338,8 @@ void Form20::Command1_Click() {
     plan.plain(w23, L.intMinorTolMm);
     if (cls != ThreadClass::Three) plan.plain(w15, L.intMajorMinMm);
 
-    // The later steps read the limits back as their boxes will show them. A
-    // box staged with a number that is not finite shows none, and then the
-    // plan writes nothing: any number may stand in for it meanwhile.
-    const auto shown = [&plan](const QLineEdit* box) { return plan.shown(box).value_or(0.0); };
+    // The later steps read the limits back as their boxes will show them
+    // (plan.written).
     // A result over a wire: none while the wire box holds no number (the
     // result's box keeps its text); a result that is not finite stops the
     // whole calculation.
@@ -356,15 +354,15 @@ void Form20::Command1_Click() {
     // Gauge sizes; the gauge pitch tolerance only for the threads per inch
     // that have one, else A10 and A12 keep their texts.
     const std::optional<double> gaugeTol = inch::gaugePitchToleranceMm(nd, inch::GaugeColumn::Standard);
-    plan.plain(A3, shown(w16) * 25.4);
+    plan.plain(A3, plan.written(w16) * 25.4);
     plan.plain(A10, gaugeTol);
-    plan.plain(A11, inch::gaugeMinorDiameterMm(shown(w20)));
-    plan.plain(A8, inch::gaugeMinorDiameterMm(shown(w20)));
-    plan.plain(A5, inch::noGoMajorDiameterMm(shown(w5), nd));
+    plan.plain(A11, inch::gaugeMinorDiameterMm(plan.written(w20)));
+    plan.plain(A8, inch::gaugeMinorDiameterMm(plan.written(w20)));
+    plan.plain(A5, inch::noGoMajorDiameterMm(plan.written(w5), nd));
     plan.plain(A13, inch::majorToleranceMm(nd));
-    plan.plain(A7, shown(w17) * 25.4);
+    plan.plain(A7, plan.written(w17) * 25.4);
     plan.plain(A12, gaugeTol);
-    plan.plain(A1, inch::goMajorDiameterMm(shown(w15) / 25.4, nd));
+    plan.plain(A1, inch::goMajorDiameterMm(plan.written(w15) / 25.4, nd));
     plan.plain(A4, inch::majorToleranceMm(nd));
 
     // Wires for the threads per inch, or whatever the wire boxes hold.
@@ -380,21 +378,21 @@ void Form20::Command1_Click() {
     const Pitch P{pitchOfThreadsPerInch(nd)};
     overWire(Text2, preferred, [&](double w) { return threeWireM(kFlank, PitchDiameter{E}, Wire{w}, P); });
     overWire(Text6, second, [&](double w) { return threeWireM(kFlank, PitchDiameter{E}, Wire{w}, P); });
-    overWire(w32, preferred, [&](double w) { return inch::gaugeM(kFlank, shown(w17) * 25.4, w, nd); });
-    overWire(w33, preferred, [&](double w) { return inch::gaugeM(kFlank, shown(w16) * 25.4, w, nd); });
+    overWire(w32, preferred, [&](double w) { return inch::gaugeM(kFlank, plan.written(w17) * 25.4, w, nd); });
+    overWire(w33, preferred, [&](double w) { return inch::gaugeM(kFlank, plan.written(w16) * 25.4, w, nd); });
 
     // Tolerance copies, as their source boxes show them.
-    plan.text(Text4, plan.shownText(w12).value_or(QString()));
-    plan.text(Text8, plan.shownText(w12).value_or(QString()));
-    plan.text(Text3, plan.shownText(A10).value_or(QString()));
-    plan.text(Text7, plan.shownText(A12).value_or(QString()));
+    plan.copy(Text4, w12);
+    plan.copy(Text8, w12);
+    plan.copy(Text3, A10);
+    plan.copy(Text7, A12);
 
     // Wear limits, with the gauge tolerance band of the internal pitch tolerance.
-    const double wear = inch::wearAmountMm(gaugeTolerance(shown(w19)));
-    overWire(Text10, preferred, [&](double w) { return inch::goWearLimitM(kFlank, shown(A7), wear, w, nd); });
+    const double wear = inch::wearAmountMm(gaugeTolerance(plan.written(w19)));
+    overWire(Text10, preferred, [&](double w) { return inch::goWearLimitM(kFlank, plan.written(A7), wear, w, nd); });
     if (const std::optional<double> noGoTol = plan.shown(A12)) {
         overWire(Text11, preferred,
-                 [&](double w) { return inch::noGoWearLimitM(kFlank, shown(A3), *noGoTol, wear, w, nd); });
+                 [&](double w) { return inch::noGoWearLimitM(kFlank, plan.written(A3), *noGoTol, wear, w, nd); });
     }
 
     // Tapping data, whatever the class.
