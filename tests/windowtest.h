@@ -29,6 +29,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QTest>
+#include <QTextLayout>
 #include <QWidget>
 
 namespace quorvil::test {
@@ -156,6 +157,23 @@ private:
     mutable QString why_;
     mutable QByteArray whyBytes_;
 };
+
+// The lines a word-wrapping label breaks one paragraph into, in its font at
+// its width.
+inline QStringList wrappedLines(const QString& paragraph, const QFont& font, int width) {
+    QTextLayout layout(paragraph, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << paragraph.mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+    return lines;
+}
 
 // The untyped part of WindowTest: Qt Test runs init() before and cleanup()
 // after each test function of a class derived from it.

@@ -1,7 +1,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTextLayout>
 
 #include "threads/common/threewire.h"
 #include "threads/pipe/Form22.h"
@@ -155,20 +154,8 @@ void TestForm22::usageNoteWrapsIntoFullLines() {
     auto* label = p.get<QLabel>(QStringLiteral("Label1_2"));
     QVERIFY(label->wordWrap());
     QList<QStringList> paragraphs;
-    for (const QString& paragraph : label->text().split(QStringLiteral("\r\n"))) {
-        QTextLayout layout(paragraph, label->font());
-        QTextOption option;
-        option.setWrapMode(QTextOption::WordWrap);
-        layout.setTextOption(option);
-        QStringList lines;
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(label->contentsRect().width());
-            lines << paragraph.mid(line.textStart(), line.textLength());
-        }
-        layout.endLayout();
-        paragraphs << lines;
-    }
+    for (const QString& paragraph : label->text().split(QStringLiteral("\r\n")))
+        paragraphs << quorvil::test::wrappedLines(paragraph, label->font(), label->contentsRect().width());
     QCOMPARE(paragraphs.size(), 2);
     QCOMPARE(paragraphs[0].size(), 2);
     QVERIFY2(paragraphs[0][1].startsWith(QStringLiteral("和螺距")), qPrintable(paragraphs[0][1]));
