@@ -36,6 +36,23 @@ std::optional<double> finiteValue(double v);
 // the single range (narrowing such a value is undefined behaviour).
 std::optional<float> toSingle(double v);
 
+// Narrows the values of a calculation that holds its numbers in single
+// precision, one by one (toSingle), and remembers whether one did not fit;
+// 0 stands in for such a value, and the calculation then gives no result.
+class SingleValues {
+public:
+    float operator()(double v) {
+        const std::optional<float> f = toSingle(v);
+        if (!f) fit_ = false;
+        return f.value_or(0.0f);
+    }
+    // Whether every value so far fitted.
+    bool fit() const { return fit_; }
+
+private:
+    bool fit_ = true;
+};
+
 // Plain number text: at most 15 significant digits (7 for a single-precision
 // value), "-" before a negative value, "0" before the point below 1, no
 // trailing zeros, no point for a whole number. Magnitudes of 1E+15 and above

@@ -163,6 +163,5 @@ void Form1::txtt1_Change() {
     // millimetre box keeps its text.
     const std::optional<float> inches = toSingle(readLenient(txtT1));
     if (!inches) return;
-    const std::optional<float> millimetres = toSingle(static_cast<double>(*inches) * 25.4);
-    if (millimetres) writeSignedSingle(txtT2, *millimetres);
+    writeSignedSingle(txtT2, toSingle(static_cast<double>(*inches) * 25.4));
 }

@@ -39,18 +39,13 @@ std::optional<Spring> designSpring(const SpringInput& in) {
     // Deflection under the maximum load: the load over the spring rate.
     const double f2 = F2 / ((F2 - F1) / s);
     // Each result is held in single precision; one beyond its range is no spring.
-    bool fits = true;
-    const auto single = [&fits](double v) {
-        const std::optional<float> f = toSingle(v);
-        fits = fits && f;
-        return f.value_or(0.0f);
-    };
+    SingleValues single;
     Spring r{};
     r.index = single(D2 / d);
     // G d^4 f2 / (8 F2 D2^3), lengths in metres and G in pascals.
     const double coils = (f2 * 0.001) * (D2 * 0.001 * (G * 1e9)) / (std::pow(D2 / d, 4) * (F2 * 8));
     r.activeCoils = roundToCoilSeries(single(coils));
-    if (!fits || r.activeCoils == 0) return std::nullopt;
+    if (!single.fit() || r.activeCoils == 0) return std::nullopt;
     r.totalCoils = single(double(r.activeCoils) + 2);
     r.freeHeight = single(f2 - s + H1);
     r.pitch = single((double(r.freeHeight) - 1.5 * d) / r.activeCoils);
@@ -66,7 +61,7 @@ std::optional<Spring> designSpring(const SpringInput& in) {
     r.solidHeight = single((double(r.totalCoils) - 0.5) * d);
     r.solidLoad = single((double(r.freeHeight) - r.solidHeight) / f2 * F2);
 
-    if (!fits) return std::nullopt;
+    if (!single.fit()) return std::nullopt;
     return r;
 }
 

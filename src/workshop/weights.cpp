@@ -9,24 +9,19 @@ namespace quorvil::weight {
 namespace {
 
 // Holds typed values in single precision and remembers whether one of them
-// did not fit.
-class Single {
+// did not fit, or a density was none.
+class Single : public SingleValues {
 public:
-    double operator()(double v) {
-        const auto f = toSingle(v);
-        if (!f) ok_ = false;
-        return f ? *f : 0.0;
-    }
     // A density must be a density: read as 0 or less (an empty box) it gives no weight.
     double density(double v) {
         const double rho = (*this)(v);
-        if (!(rho > 0)) ok_ = false;
+        if (!(rho > 0)) density_ = false;
         return rho;
     }
-    bool ok() const { return ok_; }
+    bool ok() const { return fit() && density_; }
 
 private:
-    bool ok_ = true;
+    bool density_ = true;
 };
 
 // With the inch option the dimensions are inches: most frames multiply the

@@ -241,6 +241,15 @@ void TestNumText::finiteAndSingleValues() {
     QCOMPARE(toSingle(-1e39), std::nullopt);
     QCOMPARE(toSingle(inf), std::nullopt);
     QCOMPARE(toSingle(std::nan("")), std::nullopt);
+
+    // A calculation's values one by one: 0 stands in for one that does not
+    // fit, and the misfit is remembered.
+    SingleValues single;
+    QCOMPARE(single(0.1), 0.1f);
+    QVERIFY(single.fit());
+    QCOMPARE(single(floatMax * 2), 0.0f);
+    QCOMPARE(single(2.5), 2.5f);
+    QVERIFY(!single.fit());
 }
 
 QTEST_APPLESS_MAIN(TestNumText)

@@ -33,13 +33,6 @@ constexpr std::array<std::pair<float, float>, 12> kModuleWires = {{
     {3.0f, 5.176f},
 }};
 
-// Stores the value in single precision; false when it does not fit.
-bool store(double v, float& out) {
-    const std::optional<float> single = toSingle(v);
-    if (single) out = *single;
-    return single.has_value();
-}
-
 }  // namespace
 
 std::optional<float> wormWireDiameter(float module) {
@@ -83,22 +76,27 @@ std::optional<WormDimensions> wormDimensions(float referenceDiameter, float modu
     const double cosGamma = std::cos(gamma);
     const double alphaN = std::atan(kTan20 * cosGamma);
 
-    bool ok = store(q, r.diameterQuotient) && store(2.2 * m, r.toothDepth) &&
-              store(kPi * m * cosGamma, r.normalPitch) && store(alphaN / kRadPerDegree, r.normalProfileAngle) &&
-              store(cosGamma * kPi * m / 2, r.normalChordalThickness) && store(m, r.chordalHeight) &&
-              store(d1 + 2 * m, r.tipDiameter) && store(kPi * m, r.axialPitch) && store(d1 - 2.4 * m, r.rootDiameter) &&
-              store(0.843 * m, r.crestWidth) && store(0.697 * m, r.rootWidth) && store(kPi * m / 2, r.axialThickness) &&
-              finiteValue(leadDegrees).has_value();
+    SingleValues single;
+    r.diameterQuotient = single(q);
+    r.toothDepth = single(2.2 * m);
+    r.normalPitch = single(kPi * m * cosGamma);
+    r.normalProfileAngle = single(alphaN / kRadPerDegree);
+    r.normalChordalThickness = single(cosGamma * kPi * m / 2);
+    r.chordalHeight = single(m);
+    r.tipDiameter = single(d1 + 2 * m);
+    r.axialPitch = single(kPi * m);
+    r.rootDiameter = single(d1 - 2.4 * m);
+    r.crestWidth = single(0.843 * m);
+    r.rootWidth = single(0.697 * m);
+    r.axialThickness = single(kPi * m / 2);
     if (r.wire) {
         // The last term is half the normal pitch over the tangent of the
         // normal profile angle; cos gamma cancels out of it.
         const double dw = *r.wire;
-        float over = 0;
-        ok = ok &&
-             store(threeWireM(HalfAngle{std::sin(alphaN), kTan20}, PitchDiameter{d1}, Wire{dw}, Pitch{kPi * m}), over);
-        r.overWires = over;
+        r.overWires =
+            single(threeWireM(HalfAngle{std::sin(alphaN), kTan20}, PitchDiameter{d1}, Wire{dw}, Pitch{kPi * m}));
     }
-    if (!ok) return std::nullopt;
+    if (!single.fit() || !finiteValue(leadDegrees)) return std::nullopt;
     r.leadAngle = toDegMinSec(leadDegrees);
     return r;
 }
