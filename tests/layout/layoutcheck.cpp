@@ -505,7 +505,6 @@ void LayoutCheck::checkPlaces(QStringList& faults) {
         const QRectF clip = sketch->clipRect();
         for (const Control& c : controls) {
             if (c.role != Role::Label || !isAncestor(sketch->parentWidget(), c.w)) continue;
-            if (allowed(LayoutAllowance::LineCrossing, c.name)) continue;
             const QRectF text = QRectF(c.shown.translated(-sketch->mapTo(window_, QPoint(0, 0))));
             for (const SketchLine& line : sketch->lines()) {
                 // Where the line shows: clipped to the sketch, then to the text.

@@ -34,8 +34,7 @@ namespace quorvil::test {
 struct LayoutAllowance {
     enum Kind {
         TextPastBox,  // the control's text may run past it (shown from its start)
-        Overlap,      // the control may lie on `other` (empty: on anything)
-        LineCrossing  // sketch lines may cross the label's text
+        Overlap       // the control may lie on `other` (empty: on anything)
     };
     Kind kind;
     QString control;
