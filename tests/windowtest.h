@@ -120,6 +120,30 @@ public:
         emit c->activated(row);
     }
 
+    // Shows page `index` of the tab container `name`.
+    void tab(const QString& name, int index) const;
+
+    // One step of a script, as the layout examples and the window tests
+    // write them:
+    //   "tab:NAME=I"    shows page I of the tab container NAME;
+    //   "NAME=TEXT"     types TEXT into the box or editable combo NAME (type());
+    //   "keys:NAME=TEXT" types TEXT key by key (keys());
+    //   "click:NAME"    clicks the button or option NAME;
+    //   "pick:NAME=I"   picks row I of the list or combo NAME.
+    void step(const QString& step) const;
+    void run(const QStringList& steps) const {
+        for (const QString& s : steps) step(s);
+    }
+
+    // The text of every named box, combo box, label and text area of the
+    // window, by name: what a user reads after a press.
+    QMap<QString, QString> snapshot() const;
+
+    // True when the last press was refused at `control` with `note`: the
+    // control has the keyboard, a box's whole text is selected, and the note
+    // shows in the window; otherwise why() says what is missing.
+    bool refused(const QString& control, const QString& note) const;
+
     // The text of a box, label, combo box or button, or a frame's caption.
     QString text(const QString& name) const {
         if (auto* e = w_->findChild<QLineEdit*>(name)) return e->text();
@@ -157,6 +181,11 @@ private:
     mutable QString why_;
     mutable QByteArray whyBytes_;
 };
+
+// The texts that differ between a snapshot and that of a fresh window, but
+// for the names in `keeps`; empty when none differs.
+QString snapshotDifferences(const QMap<QString, QString>& a, const QMap<QString, QString>& b,
+                            const QStringList& keeps = {});
 
 // The lines a word-wrapping label breaks one paragraph into, in its font at
 // its width.
@@ -199,6 +228,21 @@ class WindowTest : public WindowTestBase {
 protected:
     W* w = nullptr;
     WindowProbe p{nullptr};
+
+    // Every press answers for the inputs on screen: after `first` and then
+    // `second` in this test's window, every text is what `second` alone
+    // gives in a fresh window, but for the boxes in `keeps` (a typed wire,
+    // say, that later presses read). Returns the differences, empty when none.
+    QString staleAfter(const QStringList& first, const QStringList& second, const QStringList& keeps = {}) {
+        p.run(first);
+        p.run(second);
+        W fresh;
+        fresh.show();
+        if (!QTest::qWaitForWindowExposed(&fresh)) return QStringLiteral("fresh window not shown");
+        WindowProbe q(&fresh);
+        q.run(second);
+        return snapshotDifferences(p.snapshot(), q.snapshot(), keeps);
+    }
 
 private:
     QWidget* createWindow() override { return new W(); }

@@ -143,6 +143,45 @@ std::optional<double> readLeadingNumber(std::string_view text) {
 
 double readLenient(std::string_view text) { return readLeadingNumber(text).value_or(0.0); }
 
+namespace {
+// The fault of a text whose leading number is `n` characters of `core`.
+ReadFault faultAfterNumber(std::string_view core, std::size_t n) {
+    if (n == 0) {
+        if (core.empty()) return ReadFault::Empty;
+        // ",5" or "-,5" is a decimal comma as much as "1,5" is.
+        const std::size_t c = core.find(',');
+        if (c == std::string::npos || c > 1) return ReadFault::NotANumber;
+        std::string pointed(core);
+        pointed[c] = '.';
+        return scanNumber(pointed) > c + 1 ? ReadFault::DecimalComma : ReadFault::NotANumber;
+    }
+    if (n < core.size() && core[n] == ',') return ReadFault::DecimalComma;
+    if (!std::isfinite(convert(core.substr(0, n)))) return ReadFault::TooLarge;
+    return ReadFault::None;
+}
+}  // namespace
+
+ReadFault strictFault(std::string_view text) {
+    std::size_t b = 0, e = text.size();
+    while (b < e && isBlank(text[b])) ++b;
+    while (e > b && isBlank(text[e - 1])) --e;
+    const std::string_view core = text.substr(b, e - b);
+    const std::size_t n = scanNumber(core);
+    const ReadFault f = faultAfterNumber(core, n);
+    if (f != ReadFault::None) return f;
+    return n == core.size() ? ReadFault::None : ReadFault::NotANumber;
+}
+
+ReadFault leadingFault(std::string_view text) {
+    std::size_t b = 0;
+    while (b < text.size() && isBlank(text[b])) ++b;
+    std::string_view rest = text.substr(b);
+    std::size_t e = rest.size();
+    while (e > 0 && isBlank(rest[e - 1])) --e;
+    rest = rest.substr(0, e);
+    return faultAfterNumber(rest, scanNumber(rest));
+}
+
 std::string plainText(double v) {
     if (!std::isfinite(v)) return {};
     return decimalText(toDecimal(v, 15), true);

@@ -28,6 +28,23 @@ double readLenient(std::string_view text);
 // For windows that read leniently but must tell a typed 0 from no input.
 std::optional<double> readLeadingNumber(std::string_view text);
 
+// Why a text gives no number, for a press that must say why it cannot use
+// a box. A decimal comma ("1,5") is told apart from other unreadable text:
+// it is never taken as the end of a number.
+enum class ReadFault {
+    None,          // the text gives a number
+    Empty,         // nothing but blanks
+    NotANumber,    // letters, a lone sign or point, text after the number
+    DecimalComma,  // a "," where the decimal point belongs
+    TooLarge,      // a number beyond the double range ("1e400")
+};
+
+// The fault of strict reading: None exactly when readStrict gives a number.
+ReadFault strictFault(std::string_view text);
+// The fault of reading the leading number: None exactly when
+// readLeadingNumber gives a finite number that no "," follows.
+ReadFault leadingFault(std::string_view text);
+
 // The value, when it is finite: a result that is not finite is never shown.
 std::optional<double> finiteValue(double v);
 

@@ -17,6 +17,8 @@ private slots:
     void strictReading();
     void lenientReading_data();
     void lenientReading();
+    void readFaults_data();
+    void readFaults();
     void plainAndSignedText_data();
     void plainAndSignedText();
     void singleText();
@@ -97,6 +99,44 @@ void TestNumText::lenientReading() {
     const auto leading = readLeadingNumber(text.toStdString());
     QCOMPARE(leading.has_value(), hasNumber);
     if (leading) QCOMPARE(*leading, value);
+}
+
+Q_DECLARE_METATYPE(quorvil::ReadFault)
+
+// Why a text cannot be used, strictly and by its leading number: what a
+// refused press tells the user.
+void TestNumText::readFaults_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<ReadFault>("strict");
+    QTest::addColumn<ReadFault>("leading");
+    using F = ReadFault;
+    QTest::newRow("number") << " 1.5 " << F::None << F::None;
+    QTest::newRow("underflow reads 0") << "1e-400" << F::None << F::None;
+    QTest::newRow("empty") << "" << F::Empty << F::Empty;
+    QTest::newRow("blanks") << "  " << F::Empty << F::Empty;
+    QTest::newRow("letters") << "abc" << F::NotANumber << F::NotANumber;
+    QTest::newRow("lone sign") << "-" << F::NotANumber << F::NotANumber;
+    QTest::newRow("unit after number") << "12mm" << F::NotANumber << F::None;
+    QTest::newRow("decimal comma") << "1,5" << F::DecimalComma << F::DecimalComma;
+    QTest::newRow("comma after whole") << "6,0" << F::DecimalComma << F::DecimalComma;
+    QTest::newRow("comma first") << ",5" << F::DecimalComma << F::DecimalComma;
+    QTest::newRow("signed comma first") << "-,5" << F::DecimalComma << F::DecimalComma;
+    QTest::newRow("lone comma") << "," << F::NotANumber << F::NotANumber;
+    QTest::newRow("overflow") << "1e400" << F::TooLarge << F::TooLarge;
+    QTest::newRow("overflow with unit") << "-1e400mm" << F::TooLarge << F::TooLarge;
+    QTest::newRow("inf") << "inf" << F::NotANumber << F::NotANumber;
+}
+
+void TestNumText::readFaults() {
+    QFETCH(QString, text);
+    QFETCH(ReadFault, strict);
+    QFETCH(ReadFault, leading);
+    const std::string t = text.toStdString();
+    QCOMPARE(strictFault(t), strict);
+    QCOMPARE(leadingFault(t), leading);
+    // No fault exactly when the reading gives a number.
+    QCOMPARE(strict == ReadFault::None, readStrict(t).has_value());
+    if (leading == ReadFault::None) QVERIFY(readLeadingNumber(t).has_value());
 }
 
 void TestNumText::plainAndSignedText_data() {

@@ -109,7 +109,6 @@ void TestUi::writersSkipNonFinite() {
     writePlain(&box, std::numeric_limits<double>::infinity());
     writeSigned(&box, std::nan(""));
     writeSignedSingle(&box, -std::numeric_limits<float>::infinity());
-    writePlain(&box, std::nullopt);
     WritePlan single;
     single.plainSingle(&box, std::numeric_limits<float>::infinity());
     QVERIFY(!single.commit());
@@ -117,6 +116,8 @@ void TestUi::writersSkipNonFinite() {
     writeSigned(&box, 0.254);
     QCOMPARE(box.text(), QStringLiteral(" .254"));
     QCOMPARE(readLenient(&box), 0.254);
+    writePlain(&box, std::nullopt);  // no value for these inputs
+    QCOMPARE(box.text(), QStringLiteral("--"));
 }
 
 void TestUi::toolWindowLifecycle() {
@@ -543,7 +544,8 @@ void TestUi::writePlanWritesAllOrNothing() {
     QCOMPARE(b.text(), QStringLiteral("keep b"));
     QCOMPARE(c.text(), QStringLiteral("keep c"));
 
-    // A good plan writes in order; a missing value leaves its box alone.
+    // A good plan writes in order; a missing value shows "--", in a
+    // self-formatting box too, and reads back as no number.
     WritePlan good;
     good.plain(&a, 2.0625);
     good.sign(&b, 0.5);
@@ -551,7 +553,13 @@ void TestUi::writePlanWritesAllOrNothing() {
     QVERIFY(good.commit());
     QCOMPARE(a.text(), QStringLiteral("2.063"));
     QCOMPARE(b.text(), QStringLiteral(" .5"));
-    QCOMPARE(c.text(), QStringLiteral("keep c"));
+    QCOMPARE(c.text(), QStringLiteral("--"));
+    WritePlan none;
+    none.signSingle(&a, std::optional<float>());
+    QCOMPARE(none.shownText(&a), QStringLiteral("--"));
+    QCOMPARE(none.shown(&a), std::nullopt);
+    QVERIFY(none.commit());
+    QCOMPARE(a.text(), QStringLiteral("--"));
 
     // What a box will show is known before it is written.
     WritePlan next;
@@ -580,6 +588,17 @@ void TestUi::probeTypesClicksPicksAndCompares() {
     QCOMPARE(list->currentRow(), 2);
     QVERIFY(!p.matches({QStringLiteral("box=甲")}));
     QVERIFY(QString::fromUtf8(p.why()).contains(QStringLiteral("got \"丙\"")));
+
+    // Scripts and snapshots: what a user reads after each step.
+    const QMap<QString, QString> before = p.snapshot();
+    p.run({QStringLiteral("box=7"), QStringLiteral("click:Command1"), QStringLiteral("pick:List1=0")});
+    QCOMPARE(p.text(QStringLiteral("box")), QStringLiteral("甲"));
+    p.run({QStringLiteral("keys:box=12"), QStringLiteral("click:Command1")});
+    const QMap<QString, QString> after = p.snapshot();
+    QCOMPARE(after.value(QStringLiteral("box")), QStringLiteral("12!"));
+    QCOMPARE(quorvil::test::snapshotDifferences(after, before),
+             QStringLiteral("box shows \"12!\", in a fresh window \"丙\""));
+    QVERIFY(quorvil::test::snapshotDifferences(after, before, {QStringLiteral("box")}).isEmpty());
 }
 
 QUORVIL_UI_TEST_MAIN(TestUi)

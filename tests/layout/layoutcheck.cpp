@@ -29,6 +29,7 @@
 
 #include "common/ui/captionframe.h"
 #include "common/ui/linesketch.h"
+#include "common/ui/refusal.h"
 #include "common/ui/twips.h"
 
 namespace quorvil::test {
@@ -402,6 +403,13 @@ void LayoutCheck::checkPlaces(QStringList& faults) {
     QHash<const QWidget*, QString> now;
     for (QWidget* w : window_->findChildren<QWidget*>()) {
         if (!w->isVisible()) continue;
+        // The note of a refused press stands over the window until the next
+        // key or click, as a tool tip would; it only has to stay inside it.
+        if (w == shownRefusal(window_)) {
+            if (!window_->rect().contains(w->geometry()))
+                faults << QStringLiteral("the note %1 leaves the window").arg(quoted(static_cast<QLabel*>(w)->text()));
+            continue;
+        }
         const Role role = roleOf(w);
         if (role == Role::None) continue;
         QRect shown = w->rect();

@@ -12,13 +12,9 @@
 
 namespace quorvil::test {
 
-// Steps, applied in order, the window checked after each:
-//   "tab:NAME=I"   shows page I of the tab container NAME;
-//   "NAME=TEXT"    types TEXT into the box or editable combo NAME (as a
-//                  finished entry: the box formats it);
-//   "click:NAME"   clicks the button or option NAME;
-//   "pick:NAME=I"  picks row I of the list or combo NAME;
-//   "sweep"        the sweep of the page in front, from the boxes as they are.
+// Steps, applied in order, the window checked after each: the steps of
+// WindowProbe::step, and "sweep", the sweep of the page in front, from the
+// boxes as they are.
 using Example = QStringList;
 
 struct LayoutWindow {

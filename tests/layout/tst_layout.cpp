@@ -24,6 +24,7 @@
 #include "shell/launch.h"
 #include "shell/windows.h"
 #include "uitest.h"
+#include "windowtest.h"
 
 using namespace quorvil;
 using namespace quorvil::test;
@@ -43,7 +44,8 @@ public:
           name_(name),
           entry_(layoutWindow(name)),
           check_(window, entry_.allowances),
-          skips_(entry_.sweepSkips) {}
+          skips_(entry_.sweepSkips),
+          probe_(window) {}
 
     void look(const QString& step) {
         for (const QString& fault : check_.run())
@@ -125,42 +127,11 @@ public:
         for (const QString& step : steps) {
             done += (done.isEmpty() ? QString() : QStringLiteral(" ")) + step;
             const QString at = QStringLiteral("example %1: %2").arg(number).arg(done);
-            const qsizetype eq = step.indexOf(u'=');
             if (step == QStringLiteral("sweep")) {
                 sweep(at);
                 continue;
             }
-            if (step.startsWith(QStringLiteral("tab:"))) {
-                auto* t = window_->findChild<TabContainer*>(step.mid(4, eq - 4));
-                if (!t) qFatal("%s: no tab container in %s", qPrintable(name_), qPrintable(step));
-                t->setCurrentIndex(step.mid(eq + 1).toInt());
-            } else if (step.startsWith(QStringLiteral("click:"))) {
-                auto* b = window_->findChild<QAbstractButton*>(step.mid(6));
-                if (!b) qFatal("%s: no button in %s", qPrintable(name_), qPrintable(step));
-                b->click();
-            } else if (step.startsWith(QStringLiteral("pick:"))) {
-                const QString list = step.mid(5, eq - 5);
-                const int row = step.mid(eq + 1).toInt();
-                if (auto* c = window_->findChild<QComboBox*>(list)) {
-                    c->setCurrentIndex(row);
-                    emit c->activated(row);
-                } else if (auto* l = window_->findChild<QListWidget*>(list)) {
-                    l->setCurrentRow(row);
-                } else {
-                    qFatal("%s: no list in %s", qPrintable(name_), qPrintable(step));
-                }
-            } else if (eq > 0) {
-                const QString box = step.left(eq);
-                if (auto* e = window_->findChild<QLineEdit*>(box)) {
-                    e->setText(step.mid(eq + 1));
-                } else if (auto* c = window_->findChild<QComboBox*>(box); c && c->isEditable()) {
-                    c->setEditText(step.mid(eq + 1));
-                } else {
-                    qFatal("%s: no box in %s", qPrintable(name_), qPrintable(step));
-                }
-            } else {
-                qFatal("%s: unreadable step %s", qPrintable(name_), qPrintable(step));
-            }
+            probe_.step(step);
             look(at);
         }
     }
@@ -182,6 +153,7 @@ private:
     LayoutWindow entry_;
     LayoutCheck check_;
     QStringList skips_;
+    WindowProbe probe_;
     QSet<QString> seen_;
     QStringList faults_;
 };

@@ -20,10 +20,10 @@ std::optional<double> readLeadingNumber(const QLineEdit* box);
 // from its start, in every box alike (a plain write would show its end).
 void showText(QLineEdit* box, const QString& text);
 
-// One-box writes, for a calculation with a single result: the box keeps its
-// text for no value or a value that is not finite, so no box can ever show
-// inf or nan; calculations still check their inputs first. Several results
-// are written together through a WritePlan.
+// One-box writes, for a calculation with a single result: no value shows
+// "--"; a value that is not finite changes nothing, so no box can ever show
+// inf or nan (calculations check their inputs first and refuse such a
+// press). Several results are written together through a WritePlan.
 void writePlain(QLineEdit* box, std::optional<double> v);
 void writeSigned(QLineEdit* box, std::optional<double> v);
 void writeSignedSingle(QLineEdit* box, std::optional<float> v);

@@ -9,6 +9,8 @@
 
 namespace quorvil {
 
+QString missingText() { return QStringLiteral("--"); }
+
 void WritePlan::stage(QLineEdit* box, bool finite, const std::string& text) {
     if (!finite) {
         ok_ = false;
@@ -26,25 +28,39 @@ void WritePlan::sign(QLineEdit* box, double v) { stage(box, std::isfinite(v), si
 void WritePlan::signSingle(QLineEdit* box, float v) { stage(box, std::isfinite(v), signedTextSingle(v)); }
 
 void WritePlan::plain(QLineEdit* box, std::optional<double> v) {
-    if (v) plain(box, *v);
+    if (v)
+        plain(box, *v);
+    else
+        missing(box);
 }
 
 void WritePlan::sign(QLineEdit* box, std::optional<double> v) {
-    if (v) sign(box, *v);
+    if (v)
+        sign(box, *v);
+    else
+        missing(box);
 }
 
 void WritePlan::plainSingle(QLineEdit* box, std::optional<float> v) {
-    if (v) plainSingle(box, *v);
+    if (v)
+        plainSingle(box, *v);
+    else
+        missing(box);
 }
 
 void WritePlan::signSingle(QLineEdit* box, std::optional<float> v) {
-    if (v) signSingle(box, *v);
+    if (v)
+        signSingle(box, *v);
+    else
+        missing(box);
 }
 
 void WritePlan::text(QLineEdit* box, const QString& t) {
     staged_.emplace_back(box, t);
     steps_.push_back([box, t] { showText(box, t); });
 }
+
+void WritePlan::missing(QLineEdit* box) { text(box, missingText()); }
 
 std::optional<QString> WritePlan::shownText(const QLineEdit* box) const {
     for (auto it = staged_.rbegin(); it != staged_.rend(); ++it) {

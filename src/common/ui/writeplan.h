@@ -5,7 +5,7 @@
 //
 //     WritePlan plan;
 //     plan.plain(w11, d2);
-//     plan.plain(w12, td2);          // std::optional: no row, nothing staged
+//     plan.plain(w12, td2);          // std::optional: no row shows "--"
 //     plan.sign(w13, es);
 //     plan.commit();
 //
@@ -15,7 +15,7 @@
 // rounding is behaviour), stage the earlier box and ask the plan what it
 // will show (shown()), so that the check still comes before any write:
 //
-//     plan.plain(w12, td2);                          // maybe no row
+//     plan.plain(w12, td2);                          // maybe no row: "--"
 //     const std::optional<double> t = plan.shown(w12); // staged, or as it is
 
 #pragma once
@@ -33,6 +33,9 @@ class QLineEdit;
 
 namespace quorvil {
 
+// What a box shows where the inputs on screen give it no value.
+QString missingText();
+
 class WritePlan {
 public:
     // Plain 15-digit text (7 digits for single precision).
@@ -41,13 +44,18 @@ public:
     // Sign-blank text (" 25.4", "-.5").
     void sign(QLineEdit* box, double v);
     void signSingle(QLineEdit* box, float v);
-    // No value (a table without a row): nothing is staged, the box keeps its text.
+    // No value (a table without a row, no band, no data): the box shows
+    // "--", never a 0 standing in and never an earlier press's text. A box
+    // that keeps its text without a value (a wire the user may type) is
+    // staged only when there is one.
     void plain(QLineEdit* box, std::optional<double> v);
     void sign(QLineEdit* box, std::optional<double> v);
     void plainSingle(QLineEdit* box, std::optional<float> v);
     void signSingle(QLineEdit* box, std::optional<float> v);
     // A literal text, written as it stands.
     void text(QLineEdit* box, const QString& t);
+    // "--": the inputs on screen have no value for this box.
+    void missing(QLineEdit* box);
     // Any other change (a label, a tool tip), run in order at commit.
     void action(std::function<void()> f);
     // Marks the plan as not writable: commit() will write nothing.

@@ -1,0 +1,79 @@
+// A press that cannot use what is typed refuses: it writes no box, gives the
+// offending box the keyboard with its whole text selected, and shows a short
+// note beside it that names what is wanted. The note goes at the next key or
+// click. It is a label of the window, not a dialog, so the user can type the
+// correction at once and a screen reader reads it.
+//
+//     Inputs in;
+//     const auto d = in.number(w1);     // "请输入数字" for "", "abc", "1,5"
+//     const auto P = in.positive(w2);   // also "须大于0" for 0
+//     if (!in.ok()) return;             // the first fault is already shown
+//     ...
+//     if (!plan.commit()) in.refuse(w1, notes::tooLarge());
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace quorvil {
+
+namespace notes {
+QString number();        // "请输入数字": empty, letters, text after the number
+QString decimalPoint();  // a decimal comma typed for the point
+QString positive();      // "须大于0": a pitch, module, angle, count or density
+QString denominator();   // "分母不能为0"
+QString tooLarge();      // "数值过大": beyond what can be computed with
+}  // namespace notes
+
+// Refuses at `control` (a box, an editable combo box or a button): it takes
+// the keyboard, a box's text is selected, and `note` shows beside it. A
+// second refusal in the same window replaces the first note.
+void refuse(QWidget* control, const QString& note);
+
+// The note `window` shows now, or nullptr.
+QLabel* shownRefusal(const QWidget* window);
+
+// The three parts of a mixed fraction, as a compound entry reads them.
+struct FractionParts {
+    double whole;
+    double numerator;
+    double denominator;
+};
+
+// The inputs of one press, read in the order the press uses them. The first
+// that cannot be used refuses the press; later faults are not shown over it.
+class Inputs {
+public:
+    // The whole text one number (strict reading).
+    std::optional<double> number(QLineEdit* box);
+    // A number above 0: a pitch, a module, threads per inch, a density.
+    std::optional<double> positive(QLineEdit* box);
+    // A part of a compound entry (whole inches, minutes, seconds): an empty
+    // box counts as 0, anything else must be a number.
+    std::optional<double> part(QLineEdit* box);
+    // The leading number of a box its window reads leniently ("12mm" gives
+    // 12); no number, a decimal comma after it or a number too large refuses.
+    std::optional<double> leading(QLineEdit* box);
+    // A mixed fraction, each box a part; a numerator other than 0 over an
+    // empty or zero denominator refuses at the denominator.
+    std::optional<FractionParts> fraction(QLineEdit* whole, QLineEdit* numerator, QLineEdit* denominator);
+
+    // Refuses at `control` unless `good`; returns `good`.
+    bool require(bool good, QWidget* control, const QString& note);
+    // Refuses at `control`, unless an earlier input already refused.
+    void refuse(QWidget* control, const QString& note);
+
+    // True while every input read so far can be used.
+    bool ok() const { return ok_; }
+
+private:
+    std::optional<double> read(QLineEdit* box, bool leading);
+    bool ok_ = true;
+};
+
+}  // namespace quorvil
