@@ -5,6 +5,8 @@
 // side; a failure lists every fault with the step that first showed it.
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCryptographicHash>
+#include <QFile>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QListWidget>
@@ -48,6 +50,7 @@ public:
           probe_(window) {}
 
     void look(const QString& step) {
+        record(step);
         for (const QString& fault : check_.run())
             if (!seen_.contains(fault)) {
                 seen_.insert(fault);
@@ -137,6 +140,31 @@ public:
     }
 
 private:
+    // With QUORVIL_LAYOUT_DUMP set to a folder, every look also writes what
+    // the user reads (every text of the window) and a digest of the window's
+    // image to <folder>/<window>.txt: two runs' dumps compare byte for byte,
+    // so a change that must keep behaviour can show that it did. With
+    // QUORVIL_LAYOUT_DUMP_IMAGES set as well, each image is saved once per
+    // digest as <folder>/<window>-<digest>.png, to look at what differs.
+    void record(const QString& step) {
+        static const QString folder = qEnvironmentVariable("QUORVIL_LAYOUT_DUMP");
+        if (folder.isEmpty()) return;
+        const QImage image = window_->grab().toImage();
+        const QByteArray digest =
+            QCryptographicHash::hash(QByteArrayView(image.constBits(), image.sizeInBytes()), QCryptographicHash::Sha1)
+                .toHex()
+                .left(16);
+        const QString png = QStringLiteral("%1/%2-%3.png").arg(folder, name_, QString::fromLatin1(digest));
+        static const bool images = qEnvironmentVariableIsSet("QUORVIL_LAYOUT_DUMP_IMAGES");
+        if (images && !QFile::exists(png)) image.save(png);
+        QFile out(QStringLiteral("%1/%2.txt").arg(folder, name_));
+        if (!out.open(QIODevice::Append)) qFatal("cannot write %s", qPrintable(out.fileName()));
+        QByteArray text = "## " + step.toUtf8() + "\nimage " + digest + "\n";
+        const QMap<QString, QString> texts = probe_.snapshot();
+        for (auto it = texts.begin(); it != texts.end(); ++it) text += (it.key() + u'=' + it.value()).toUtf8() + '\n';
+        out.write(text);
+    }
+
     static bool isPrint(const QPushButton* b) {
         static const QRegularExpression print(QStringLiteral("^打\\s*印$"));
         return print.match(b->text()).hasMatch();
