@@ -51,6 +51,7 @@ private slots:
     void fractionParts();
     void noteStandsBesideItsControlInsideTheWindow();
     void noteGoesAtTheNextKeyOrClick();
+    void largestInput();
 };
 
 // What each reader makes of a text: a number, or a refusal with its note.
@@ -229,6 +230,16 @@ void TestRefusal::noteGoesAtTheNextKeyOrClick() {
     QVERIFY2(p.refused(QStringLiteral("right"), notes::positive()), p.why());
     QTest::mouseClick(s.left, Qt::LeftButton);
     QVERIFY(!shownRefusal(&s));
+}
+
+// A result too large to show is refused at the input of largest magnitude;
+// an input without a number is passed over, the first of equals taken.
+void TestRefusal::largestInput() {
+    Sample s;
+    QCOMPARE(largestOf({{s.left, 3.0}, {s.right, -1e300}, {s.bottom, 2e299}}), s.right);
+    QCOMPARE(largestOf({{s.left, std::nullopt}, {s.right, 0.0}}), s.right);
+    QCOMPARE(largestOf({{s.left, 5.0}, {s.right, -5.0}}), s.left);
+    QCOMPARE(largestOf({{s.left, std::nullopt}}), nullptr);
 }
 
 QUORVIL_UI_TEST_MAIN(TestRefusal)

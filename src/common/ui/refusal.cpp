@@ -8,6 +8,7 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <cmath>
 
 #include "common/numtext.h"
 #include "common/ui/boxio.h"
@@ -158,6 +159,18 @@ std::optional<FractionParts> Inputs::fraction(QLineEdit* whole, QLineEdit* numer
     if (!w || !n || !q) return std::nullopt;
     if (!require(*n == 0 || *q != 0, denominator, notes::denominator())) return std::nullopt;
     return FractionParts{*w, *n, *q};
+}
+
+QLineEdit* largestOf(std::initializer_list<std::pair<QLineEdit*, std::optional<double>>> inputs) {
+    QLineEdit* box = nullptr;
+    double largest = -1;
+    for (const auto& [b, v] : inputs) {
+        if (v && std::fabs(*v) > largest) {
+            largest = std::fabs(*v);
+            box = b;
+        }
+    }
+    return box;
 }
 
 }  // namespace quorvil

@@ -14,7 +14,9 @@
 
 #include <QString>
 
+#include <initializer_list>
 #include <optional>
+#include <utility>
 
 class QLabel;
 class QLineEdit;
@@ -79,5 +81,9 @@ private:
     std::optional<double> read(QLineEdit* box, bool leading);
     bool ok_ = true;
 };
+
+// The box whose number is largest in magnitude, where a result too large to
+// show comes from; inputs without a number are passed over.
+QLineEdit* largestOf(std::initializer_list<std::pair<QLineEdit*, std::optional<double>>> inputs);
 
 }  // namespace quorvil
