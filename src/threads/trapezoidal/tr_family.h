@@ -67,7 +67,7 @@ struct PitchRow {
     // Major-diameter tolerance Td exactly as the limits of the standard
     // sizes print it ("0.30" for P 4, "1.4" for P 44).
     std::string_view tdText;
-    double ac;  // crest clearance
+    double ac;                      // crest clearance
     std::optional<WirePair> wires;  // P 2 to 12 only, not 7 or 9
     // Magnitudes of the fundamental deviations of positions e and c as the
     // limits of the standard sizes give them; calculations for any size use
