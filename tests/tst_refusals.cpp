@@ -30,6 +30,26 @@ QList<Refusal> refusals() {
         // ---- metric, three-wire and worm windows
 
         // ---- trapezoidal and non-standard windows
+        {"Form2", {"tab:SSTab1=1", "Text3=40", "Text4=6", "click:Command1"}, {"Text4=", "click:Command1"}, "Text4",
+         number},
+        {"Form2", {"tab:SSTab1=1", "Text3=40", "Text4=6", "click:Command1"}, {"Text4=6,0", "click:Command1"}, "Text4",
+         comma},
+        {"Form2", {"tab:SSTab1=1", "Text3=40", "Text4=6", "click:Command1"}, {"Text4=0", "click:Command1"}, "Text4",
+         positive},
+        {"Form2", {"tab:SSTab1=1", "Text3=40", "Text4=6", "click:Command1"}, {"Text3=1e400", "click:Command1"},
+         "Text3", large},
+        // A pitch without wires reads the wire boxes, which hold letters.
+        {"Form2", {"tab:SSTab1=1", "Text3=40", "Text4=6", "click:Command1"},
+         {"Text4=7", "Text5=abc", "click:Command1"}, "Text5", number},
+        {"Form19", {"tab:SSTab1=0", "w1=16", "w2=2", "click:Command1"}, {"w1=M16", "click:Command1"}, "w1", number},
+        {"Form19", {"tab:SSTab1=0", "w1=16", "w2=2", "click:Command1"}, {"w2=0", "click:Command1"}, "w2", positive},
+        {"Form19", {"tab:SSTab1=0", "w1=16", "w2=2", "click:Command1"}, {"w2=1e100", "click:Command1"}, "w2", large},
+        {"Form19", {"tab:SSTab1=1", "txtt1=36", "txtT2=6", "click:Command2"}, {"txtT2=1,5", "click:Command2"},
+         "txtT2", comma},
+        {"Form19", {"tab:SSTab1=1", "txtt1=36", "txtT2=6", "click:Command2"}, {"txtt1=", "click:Command2"}, "txtt1",
+         number},
+        {"Form19", {"tab:SSTab1=1", "txtt1=36", "txtT2=6", "click:Command2"}, {"txtt1=1e39", "click:Command2"},
+         "txtt1", large},
 
         // ---- unified, ACME, stub ACME, British and pipe windows
 

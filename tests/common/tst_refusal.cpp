@@ -45,11 +45,13 @@ class TestRefusal : public QObject {
 private slots:
     void inputsSayWhy_data();
     void inputsSayWhy();
+    void emptyMayStayEmpty();
     void firstFaultRefusesOnce();
     void fractionParts_data();
     void fractionParts();
     void noteStandsBesideItsControlInsideTheWindow();
     void noteGoesAtTheNextKeyOrClick();
+    void largestInput();
 };
 
 // What each reader makes of a text: a number, or a refusal with its note.
@@ -77,6 +79,8 @@ void TestRefusal::inputsSayWhy_data() {
     QTest::newRow("leading comma") << "leading" << "1,5" << "" << comma;
     QTest::newRow("leading none") << "leading" << "mm" << "" << number;
     QTest::newRow("leading too large") << "leading" << "2e400" << "" << large;
+    QTest::newRow("number or empty") << "numberOrEmpty" << "1.5" << "1.5" << "";
+    QTest::newRow("number or empty letters") << "numberOrEmpty" << "1.5x" << "" << number;
 }
 
 void TestRefusal::inputsSayWhy() {
@@ -94,6 +98,7 @@ void TestRefusal::inputsSayWhy() {
     if (reader == QStringLiteral("positive")) v = in.positive(s.left);
     if (reader == QStringLiteral("part")) v = in.part(s.left);
     if (reader == QStringLiteral("leading")) v = in.leading(s.left);
+    if (reader == QStringLiteral("numberOrEmpty")) v = in.numberOrEmpty(s.left);
     test::WindowProbe p(&s);
     if (value.isEmpty()) {
         QVERIFY(!v);
@@ -104,6 +109,18 @@ void TestRefusal::inputsSayWhy() {
         QVERIFY(in.ok());
         QVERIFY(!shownRefusal(&s));
     }
+}
+
+// An empty box that a press may find empty gives no value and refuses nothing.
+void TestRefusal::emptyMayStayEmpty() {
+    Sample s;
+    s.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s));
+    s.left->setText(QStringLiteral(" "));
+    Inputs in;
+    QVERIFY(!in.numberOrEmpty(s.left));
+    QVERIFY(in.ok());
+    QVERIFY(!shownRefusal(&s));
 }
 
 // Later faults of the same press do not move the keyboard or the note.
@@ -213,6 +230,16 @@ void TestRefusal::noteGoesAtTheNextKeyOrClick() {
     QVERIFY2(p.refused(QStringLiteral("right"), notes::positive()), p.why());
     QTest::mouseClick(s.left, Qt::LeftButton);
     QVERIFY(!shownRefusal(&s));
+}
+
+// A result too large to show is refused at the input of largest magnitude;
+// an input without a number is passed over, the first of equals taken.
+void TestRefusal::largestInput() {
+    Sample s;
+    QCOMPARE(largestOf({{s.left, 3.0}, {s.right, -1e300}, {s.bottom, 2e299}}), s.right);
+    QCOMPARE(largestOf({{s.left, std::nullopt}, {s.right, 0.0}}), s.right);
+    QCOMPARE(largestOf({{s.left, 5.0}, {s.right, -5.0}}), s.left);
+    QCOMPARE(largestOf({{s.left, std::nullopt}}), nullptr);
 }
 
 QUORVIL_UI_TEST_MAIN(TestRefusal)

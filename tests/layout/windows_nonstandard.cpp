@@ -14,6 +14,8 @@ LayoutWindow layoutForm19() {
         {"tab:SSTab1=0", "w1=600", "w2=5.5", "click:Op1", "click:Op4", "click:Command1", "click:Op2", "click:Op5",
          "click:Command1", "click:Op3", "click:Op6", "click:Command1"},
         {"tab:SSTab1=0", "w1=600", "w2=6", "click:Op1", "click:Op6", "click:Command1"},
+        // A tolerance in no gauge band: the gauge boxes show "--".
+        {"tab:SSTab1=0", "w1=200", "w2=12", "click:Op6", "click:Command1"},
         // The trapezoidal tab: the worked examples in every class, then the
         // largest diameter with the largest pitches of the tables and beyond.
         {"tab:SSTab1=1", "txtt1=36", "txtT2=6", "click:Op7e", "click:Op7", "click:Command2", "click:Op7h",
@@ -24,6 +26,8 @@ LayoutWindow layoutForm19() {
         {"tab:SSTab1=1", "txtt1=290", "txtT2=44", "click:Op8c", "click:Op8", "click:Command2"},
         {"tab:SSTab1=1", "txtt1=300", "txtT2=22", "click:Op8c", "click:Op8", "click:Command2", "txtT2=12",
          "click:Command2", "click:Op7h", "click:Op7", "click:Command2"},
+        // A pitch in no pitch table: Td, d3, D4 and the wires show "--".
+        {"tab:SSTab1=1", "txtt1=100", "txtT2=26", "click:Command2"},
     };
     return w;
 }

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <cmath>
 
 #include "common/numtext.h"
 #include "common/ui/boxio.h"
@@ -49,7 +50,9 @@ public:
     void showBeside(QWidget* control, const QString& note) {
         setText(note);
         setAccessibleName(note);
-        resize(sizeHint());
+        // The glyphs of the note's face reach a pixel above and below its
+        // line height ("“" the first, the Han characters the second).
+        resize(sizeHint() + QSize(0, 2));
         move(placeBeside(control));
         show();
         raise();
@@ -148,11 +151,28 @@ std::optional<double> Inputs::part(QLineEdit* box) {
     return number(box);
 }
 
+std::optional<double> Inputs::numberOrEmpty(QLineEdit* box) {
+    if (strictFault(boxText(box).toStdString()) == ReadFault::Empty) return std::nullopt;
+    return number(box);
+}
+
 std::optional<FractionParts> Inputs::fraction(QLineEdit* whole, QLineEdit* numerator, QLineEdit* denominator) {
     const std::optional<double> w = part(whole), n = part(numerator), q = part(denominator);
     if (!w || !n || !q) return std::nullopt;
     if (!require(*n == 0 || *q != 0, denominator, notes::denominator())) return std::nullopt;
     return FractionParts{*w, *n, *q};
+}
+
+QLineEdit* largestOf(std::initializer_list<std::pair<QLineEdit*, std::optional<double>>> inputs) {
+    QLineEdit* box = nullptr;
+    double largest = -1;
+    for (const auto& [b, v] : inputs) {
+        if (v && std::fabs(*v) > largest) {
+            largest = std::fabs(*v);
+            box = b;
+        }
+    }
+    return box;
 }
 
 }  // namespace quorvil

@@ -19,6 +19,7 @@
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
+#include "common/ui/refusal.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/writeplan.h"
 #include "threads/common/plugsketch.h"
@@ -332,9 +333,10 @@ void Form19::buildTrapezoidalTab(QWidget* page) {
 // ---- Metric 60° calculation ------------------------------------------------
 
 void Form19::Command1_Click() {
-    const std::optional<double> d = readStrict(w[1]);
-    const std::optional<double> P = readStrict(w[2]);
-    if (!d || !P || !(*P > 0)) return;
+    Inputs in;
+    const std::optional<double> d = in.number(w[1]);
+    const std::optional<double> P = in.positive(w[2]);
+    if (!in.ok()) return;
 
     using metric60::ExternalClass;
     using metric60::InternalClass;
@@ -350,18 +352,23 @@ void Form19::Command1_Click() {
 
     // The M values use the wires the boxes will show: the table's, or
     // without a row what the boxes hold now (an earlier click's, or the
-    // user's own). A wire box without a number leaves its M values as they
-    // were.
+    // user's own). Without a row the wire boxes keep their text, and an
+    // empty wire box gives its M values no value.
     const metric::TappingData& tap = r.tapping;
     WritePlan plan;
     plan.plain(w[27], tap.toolTipWidth);
     plan.plain(w[26], tap.threadDepth);
+    std::optional<double> wire1, wire2;
     if (wireRow) {
         plan.plain(w[15], wireRow->preferred);
         plan.plain(w[19], wireRow->second);
+        wire1 = plan.shown(w[15]);
+        wire2 = plan.shown(w[19]);
+    } else {
+        wire1 = in.numberOrEmpty(w[15]);
+        wire2 = in.numberOrEmpty(w[19]);
+        if (!in.ok()) return;
     }
-    const std::optional<double> wire1 = plan.shown(w[15]);
-    const std::optional<double> wire2 = plan.shown(w[19]);
 
     // External thread; under 6h es is 0, which is written as "0".
     plan.text(w[3], boxText(w[1]));
@@ -379,58 +386,79 @@ void Form19::Command1_Click() {
     for (int n : {13, 34, 41}) plan.plain(w[n], r.minor);
     plan.plain(w[14], r.TD1);
 
-    // Gauges. Without a gauge row the gauge constants are unknown, and the
-    // boxes that need them keep their text.
+    // Gauges. Without a gauge band the gauge constants are unknown: every
+    // box that needs them shows "--".
     if (r.gauge) {
         const metric60::Gauges g = metric60::gauges(*d, *P, r.TD2, *r.gauge, wire1.value_or(0));
         plan.plain(w[28], g.sizes.goMajor);
         plan.plain(w[29], g.sizes.goMajorLowerDev);
         plan.plain(w[30], g.sizes.goPitch);
         plan.plain(w[31], g.sizes.goPitchLowerDev);
-        if (wire1) plan.plain(w[32], g.goM);
+        plan.plain(w[32], wire1 ? std::optional(g.goM) : std::nullopt);
         plan.plain(w[33], g.goWear);
         plan.plain(w[35], g.sizes.noGoMajor);
         plan.plain(w[36], g.sizes.noGoMajorLowerDev);
         plan.plain(w[37], g.sizes.noGoPitch);
         plan.plain(w[38], g.sizes.noGoPitchLowerDev);
-        if (wire1) plan.plain(w[39], g.noGoM);
+        plan.plain(w[39], wire1 ? std::optional(g.noGoM) : std::nullopt);
         plan.plain(w[40], g.noGoWear);
+    } else {
+        for (int n : {28, 29, 30, 31, 32, 33, 35, 36, 37, 38, 39, 40}) plan.missing(w[n]);
     }
 
     // M values of the thread over the wires the boxes show.
-    if (wire1) plan.plain(w[16], metricThreeWireM(MajorDiameter{*d}, Wire{*wire1}, Pitch{*P}));
-    if (wire2) plan.plain(w[20], metricThreeWireM(MajorDiameter{*d}, Wire{*wire2}, Pitch{*P}));
+    const auto mOver = [&](const std::optional<double>& wire) -> std::optional<double> {
+        if (!wire) return std::nullopt;
+        return metricThreeWireM(MajorDiameter{*d}, Wire{*wire}, Pitch{*P});
+    };
+    plan.plain(w[16], mOver(wire1));
+    plan.plain(w[20], mOver(wire2));
 
     plan.plain(w[23], tap.tapDrill);
     plan.plain(w[24], tap.drillDepth);
     plan.plain(w[25], tap.tappedDepth);
     plan.plain(w[9], r.minor);
     plan.text(w[10], boxText(w[1]));
+    if (!plan.ok()) {
+        in.refuse(largestOf({{w[1], d}, {w[2], P}, {w[15], wire1}, {w[19], wire2}}), notes::tooLarge());
+        return;
+    }
     plan.commit();
 }
 
 // ---- Trapezoidal 30° calculation -------------------------------------------
 
+namespace {
+
+// A box of the trapezoidal tab, read leniently ("36mm" is 36) into single
+// precision: a number beyond the single range cannot be worked with.
+std::optional<float> singleInput(Inputs& in, QLineEdit* box) {
+    const std::optional<double> v = in.leading(box);
+    if (!v) return std::nullopt;
+    const std::optional<float> f = toSingle(*v);
+    if (!f) in.refuse(box, notes::tooLarge());
+    return f;
+}
+
+}  // namespace
+
 void Form19::Command2_Click() {
-    // Lenient readings in single precision; a box without any leading number
-    // is no input at all.
-    const std::optional<double> dRead = readLeadingNumber(t[1]);
-    const std::optional<double> pRead = readLeadingNumber(t[2]);
-    const std::optional<float> dSingle = dRead ? toSingle(*dRead) : std::nullopt;
-    const std::optional<float> pSingle = pRead ? toSingle(*pRead) : std::nullopt;
-    if (!dSingle || !pSingle || !(*pSingle > 0)) return;
-    const float d = *dSingle;
-    const float P = *pSingle;
+    Inputs in;
+    const std::optional<float> d = singleInput(in, t[1]);
+    const std::optional<float> P = singleInput(in, t[2]);
+    if (P) in.require(*P > 0, t[2], notes::positive());
+    if (!in.ok()) return;
 
     const trapezoidal::ExternalTolerance ext = Op7h->isChecked()   ? trapezoidal::kExternal7h
                                                : Op7e->isChecked() ? trapezoidal::kExternal7e
                                                : Op8e->isChecked() ? trapezoidal::kExternal8e
                                                                    : trapezoidal::kExternal8c;
     const double kInternal = Op7->isChecked() ? trapezoidal::kInternal7H : trapezoidal::kInternal8H;
-    const trapezoidal::SingleResults r = trapezoidal::computeSingle(d, P, ext, kInternal);
+    const trapezoidal::SingleResults r = trapezoidal::computeSingle(*d, *P, ext, kInternal);
 
-    // A value whose table has no row for P is not there: its box, and every
-    // box computed from it, keeps its text.
+    // A value whose table has no row for P (no wires, no major-diameter
+    // tolerance, no crest clearance) is not there: its box, and every box
+    // computed from it, shows "--".
     WritePlan plan;
     const auto put = [this, &plan](int n, const std::optional<float>& v) { plan.signSingle(t[n], v); };
     put(3, r.d);
@@ -467,6 +495,10 @@ void Form19::Command2_Click() {
     put(34, r.minorLower);
     put(40, r.d3);
     put(41, r.d3);
+    if (!plan.ok()) {
+        in.refuse(largestOf({{t[1], *d}, {t[2], *P}}), notes::tooLarge());
+        return;
+    }
     plan.commit();
 }
 

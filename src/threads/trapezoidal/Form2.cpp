@@ -19,6 +19,7 @@
 #include "common/ui/labels.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
+#include "common/ui/refusal.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
@@ -232,11 +233,18 @@ void Form2::buildInternalTab(QWidget* page) {
 // ---- External tab ------------------------------------------------------------
 
 void Form2::showLimits(ExternalClass cls) {
-    const auto texts = trapezoidal::externalLimits(Combo2->currentIndex(), cls);
-    if (!texts) return;  // a series header or no size picked
-    showText(T1, QString::fromStdString(texts->major));
-    showText(T2, QString::fromStdString(texts->pitch));
-    showText(T3, QString::fromStdString(texts->minor));
+    const int position = Combo2->currentIndex();
+    if (!trapezoidal::sizeAt(position)) return;  // a series header or no size picked
+    const auto texts = trapezoidal::externalLimits(position, cls);
+    WritePlan plan;
+    if (texts) {
+        plan.text(T1, QString::fromStdString(texts->major));
+        plan.text(T2, QString::fromStdString(texts->pitch));
+        plan.text(T3, QString::fromStdString(texts->minor));
+    } else {
+        for (QLineEdit* b : {T1, T2, T3}) plan.missing(b);
+    }
+    plan.commit();
 }
 
 void Form2::CommandT7h_Click() { showLimits(ExternalClass::c7h); }
@@ -245,13 +253,19 @@ void Form2::CommandT8e_Click() { showLimits(ExternalClass::c8e); }
 void Form2::CommandT8c_Click() { showLimits(ExternalClass::c8c); }
 
 void Form2::CommandTM_Click() {
-    const auto row = trapezoidal::mValueRow(Combo2->currentIndex());
-    if (!row) return;
+    const int position = Combo2->currentIndex();
+    if (!trapezoidal::sizeAt(position)) return;  // a series header or no size picked
+    const auto row = trapezoidal::mValueRow(position);
     WritePlan plan;
-    plan.plain(T4, row->wire1);
-    plan.plain(T5, row->m1);
-    plan.plain(T6, row->wire2);
-    plan.plain(T7, row->m2);
+    if (row) {
+        plan.plain(T4, row->wire1);
+        plan.plain(T5, row->m1);
+        plan.plain(T6, row->wire2);
+        plan.plain(T7, row->m2);
+    } else {
+        // Sizes with a pitch of 10 or more, and Tr18x2, have no M values.
+        for (QLineEdit* b : {T4, T5, T6, T7}) plan.missing(b);
+    }
     plan.commit();
 }
 
@@ -266,32 +280,44 @@ void Form2::Commandtd_Click() { printWindow(this); }
 void Form2::Command3_Click() { printWindow(this); }
 
 void Form2::Command1_Click() {
-    const auto d = readStrict(Text3);
-    const auto P = readStrict(Text4);
-    if (!d || !P || *P <= 0) return;
+    Inputs in;
+    const auto d = in.number(Text3);
+    const auto P = in.positive(Text4);
+    if (!in.ok()) return;
     const InternalClass cls = Op9->isChecked()   ? InternalClass::c9H
                               : Op8->isChecked() ? InternalClass::c8H
                                                  : InternalClass::c7H;
 
     // The M values are taken over the wires the wire boxes will show: this
     // pitch's table wires, or, for a pitch without them, whatever the boxes
-    // hold (a typed wire, or the wires of an earlier press).
+    // hold (a typed wire, or the wires of an earlier press); an empty wire
+    // box gives its M values no value. The wire and gauge-length boxes are
+    // written only where their tables have a row: the user may type into
+    // them, and without a row they keep what they show.
     const auto tableWires = trapezoidal::calculatorWires(*P);
-    const auto lengths = trapezoidal::gaugeLengths(*d, *P);
     WritePlan plan;
+    std::optional<double> w1, w2;
     if (tableWires) {
         plan.plain(Text5, tableWires->preferred);
         plan.plain(Text10, tableWires->second);
+        w1 = plan.shown(Text5);
+        w2 = plan.shown(Text10);
+    } else {
+        w1 = in.numberOrEmpty(Text5);
+        w2 = in.numberOrEmpty(Text10);
+        if (!in.ok()) return;
     }
-    const auto r = trapezoidal::calculateInternal(*d, *P, cls, plan.shown(Text5), plan.shown(Text10));
+    const auto r = trapezoidal::calculateInternal(*d, *P, cls, w1, w2);
 
     // The tolerance is not shown, but a tolerance that overflowed changes no box.
     if (!finiteValue(r.computedTolerance)) plan.reject();
-    if (lengths) {
+    if (const auto lengths = trapezoidal::gaugeLengths(*d, *P)) {
         plan.plain(Text1, lengths->go);
         plan.plain(Text2, lengths->noGo);
     }
 
+    // Without a preferred tolerance there are no gauge constants: every
+    // gauge size and M value shows "--".
     const auto& g = r.gauge;
     if (g) {
         plan.plain(Text6, g->goPitch);
@@ -319,15 +345,24 @@ void Form2::Command1_Click() {
         plan.sign(txtT29, g->goWearM.overW1);
         plan.sign(txtT30, g->noGoM.overW1);
         plan.sign(txtT31, g->pitchDeviation);
+    } else {
+        for (QLineEdit* b : {Text6, Text11, Text7, Text12, Text8, Text13, Text9, Text14, txtT32, txtT23, txtT24, txtT25,
+                             txtT26, txtT27, txtT28, txtT29, txtT30, txtT31})
+            plan.missing(b);
     }
+    plan.sign(txtT40, r.gaugeMinor);
+    // The NO-GO side shows the gauge minor diameter in single precision.
     if (r.gaugeMinor) {
-        plan.sign(txtT40, *r.gaugeMinor);
-        // The NO-GO side shows it in single precision: a diameter beyond the
-        // single range changes no box, as any result that cannot be shown.
         if (const std::optional<float> single = toSingle(*r.gaugeMinor))
             plan.signSingle(txtT41, *single);
         else
             plan.reject();
+    } else {
+        plan.missing(txtT41);
+    }
+    if (!plan.ok()) {
+        in.refuse(largestOf({{Text3, d}, {Text4, P}, {Text5, w1}, {Text10, w2}}), notes::tooLarge());
+        return;
     }
     plan.commit();
 }

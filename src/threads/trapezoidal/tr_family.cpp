@@ -23,31 +23,32 @@ constexpr DrBand kDiameterBands[] = {
     {11.2, 9.38}, {22.4, 16.248}, {45, 32.496}, {90, 64.343}, {180, 130.767}, {kNoLimit, 238.746},
 };
 
-struct PitchRow {
-    double P;
-    double Td;
-    double ac;
-    std::optional<WirePair> wires;
-};
-
+// clang-format off
 constexpr PitchRow kPitchRows[] = {
-    {1.5, 0.15, 0.15, std::nullopt},
-    {2, 0.18, 0.25, WirePair{1.047, 1.157}},
-    {3, 0.236, 0.25, WirePair{1.553, 1.591}},
-    {4, 0.3, 0.25, WirePair{2.071, 2.217}},
-    {5, 0.335, 0.25, WirePair{2.595, 2.886}},
-    {6, 0.375, 0.5, WirePair{3.106, 3.177}},
-    {7, 0.425, 0.5, std::nullopt},
-    {8, 0.45, 0.5, WirePair{4.141, 4.211}},
-    {9, 0.5, 0.5, std::nullopt},
-    {10, 0.53, 0.5, WirePair{5.176, 5.493}},
-    {12, 0.6, 0.5, WirePair{6.212, 6.585}},
-    {14, 0.67, 1, std::nullopt},
-    {16, 0.71, 1, std::nullopt},
-    {18, 0.8, 1, std::nullopt},
-    {20, 0.85, 1, std::nullopt},
-    {22, 0.9, 1, std::nullopt},
+    {1.5, "0.15", 0.15, std::nullopt, 0.067, 0.14},
+    {2, "0.18", 0.25, WirePair{1.047, 1.157}, 0.071, 0.15},
+    {3, "0.236", 0.25, WirePair{1.553, 1.591}, 0.085, 0.17},
+    {4, "0.30", 0.25, WirePair{2.071, 2.217}, 0.095, 0.19},
+    {5, "0.335", 0.25, WirePair{2.595, 2.886}, 0.106, 0.212},
+    {6, "0.375", 0.5, WirePair{3.106, 3.177}, 0.118, 0.236},
+    {7, "0.425", 0.5, std::nullopt, 0.125, 0.25},
+    {8, "0.45", 0.5, WirePair{4.141, 4.211}, 0.132, 0.265},
+    {9, "0.50", 0.5, std::nullopt, 0.14, 0.28},
+    {10, "0.53", 0.5, WirePair{5.176, 5.493}, 0.15, 0.3},
+    {12, "0.60", 0.5, WirePair{6.212, 6.585}, 0.16, 0.335},
+    {14, "0.67", 1, std::nullopt, 0.18, 0.355},
+    {16, "0.71", 1, std::nullopt, 0.19, 0.375},
+    {18, "0.80", 1, std::nullopt, 0.2, 0.4},
+    {20, "0.85", 1, std::nullopt, 0.212, 0.425},
+    {22, "0.90", 1, std::nullopt, 0.224, 0.45},
+    {24, "0.95", 1, std::nullopt, 0.236, 0.475},
+    {28, "1.06", 1, std::nullopt, 0.25, 0.5},
+    {32, "1.12", 1, std::nullopt, 0.265, 0.53},
+    {36, "1.25", 1, std::nullopt, 0.28, 0.56},
+    {40, "1.32", 1, std::nullopt, 0.3, 0.6},
+    {44, "1.4", 1, std::nullopt, 0.315, 0.63},
 };
+// clang-format on
 
 struct GaugeBand {
     double upTo;  // the bound belongs to this band
@@ -60,19 +61,19 @@ constexpr GaugeBand kGaugeBands[] = {
     {0.8, {0.032, 0.046, 0.048, 0.033}},   {kNoLimit, {0.038, 0.054, 0.057, 0.039}},
 };
 
+}  // namespace
+
+double representativeDiameter(double d) { return bandUpTo(d, std::span<const DrBand>(kDiameterBands)).dr; }
+double representativeDiameter(float d) { return bandUpTo(d, std::span<const DrBand>(kDiameterBands)).dr; }
+
 const PitchRow* pitchRow(double P) {
     for (const PitchRow& r : kPitchRows)
         if (P == r.P) return &r;
     return nullptr;
 }
 
-}  // namespace
-
-double representativeDiameter(double d) { return bandUpTo(d, std::span<const DrBand>(kDiameterBands)).dr; }
-double representativeDiameter(float d) { return bandUpTo(d, std::span<const DrBand>(kDiameterBands)).dr; }
-
 std::optional<double> majorDiameterTolerance(double P) {
-    if (const PitchRow* r = pitchRow(P)) return r->Td;
+    if (const PitchRow* r = pitchRow(P)) return readStrict(r->tdText);
     return std::nullopt;
 }
 

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 namespace quorvil::trapezoidal {
 
@@ -48,20 +49,42 @@ inline constexpr double kInternal8H = 190.8;
 double representativeDiameter(double d);
 double representativeDiameter(float d);
 
-// ---- Tables by pitch (a row only when P equals its key exactly) -----------
+// ---- The pitch table (a row only when P equals its key exactly) ---------
 
-// Major-diameter tolerance Td (positive; the external major diameter's lower
-// deviation is -Td). Keys 1.5 to 22.
-std::optional<double> majorDiameterTolerance(double P);
-
-// Crest clearance ac. The same keys as Td.
-std::optional<double> crestClearance(double P);
-
-// Preferred and second wire. Keys 2, 3, 4, 5, 6, 8, 10, 12 only.
+// Preferred and second measuring wire.
 struct WirePair {
     double preferred;
     double second;
 };
+
+// One row for each pitch of the standard sizes, 1.5 to 44 mm. The
+// calculations for any size, the internal calculator and the limits of the
+// standard sizes all take the major-diameter tolerance and the crest
+// clearance from here, so that no pitch has them in one place and lacks
+// them in another.
+struct PitchRow {
+    double P;
+    // Major-diameter tolerance Td exactly as the limits of the standard
+    // sizes print it ("0.30" for P 4, "1.4" for P 44).
+    std::string_view tdText;
+    double ac;                      // crest clearance
+    std::optional<WirePair> wires;  // P 2 to 12 only, not 7 or 9
+    // Magnitudes of the fundamental deviations of positions e and c as the
+    // limits of the standard sizes give them; calculations for any size use
+    // the formula of fundamentalDeviation() instead.
+    double esE;
+    double esC;
+};
+const PitchRow* pitchRow(double P);
+
+// Major-diameter tolerance Td (positive; the external major diameter's lower
+// deviation is -Td).
+std::optional<double> majorDiameterTolerance(double P);
+
+// Crest clearance ac.
+std::optional<double> crestClearance(double P);
+
+// Wires: keys 2, 3, 4, 5, 6, 8, 10, 12.
 std::optional<WirePair> wires(double P);
 
 // ---- Formulas --------------------------------------------------------------

@@ -60,8 +60,8 @@ struct GaugeSizes {
 };
 
 // Everything one press of the calculate button works out. An optional is
-// empty where a table has no value for the input: such a value is not taken
-// as 0, and its boxes keep their text.
+// empty where a table has no value for the input: such a value is never
+// taken as 0, and its boxes show that there is none.
 struct InternalResult {
     double dr;
     std::optional<double> ac;

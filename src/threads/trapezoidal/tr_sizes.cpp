@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "common/limitstext.h"
+#include "threads/trapezoidal/tr_family.h"
 
 namespace quorvil::trapezoidal {
 
@@ -157,16 +158,6 @@ constexpr std::array<std::string_view, 142> kSizeItems = {
 };
 // clang-format on
 
-// Per pitch: the major-diameter tolerance exactly as the major-diameter texts
-// print it (trailing zero included), and the magnitudes of the fundamental
-// deviations of positions e and c.
-struct PitchRow {
-    double p;
-    const char* tdText;
-    double esE;
-    double esC;
-};
-
 // Per diameter range and pitch: pitch-diameter tolerances of grades 7 and 8
 // and the minor-diameter tolerances of 7e and 8e. The 7e/8e minor values are
 // 1.25 x Td2 + |es(e)| to the thousandth; the table decides the halfway cases,
@@ -198,30 +189,6 @@ struct StoredText {
 };
 
 // clang-format off
-constexpr PitchRow kPitchRows[] = {
-    {1.5, "0.15", 0.067, 0.14},
-    {2, "0.18", 0.071, 0.15},
-    {3, "0.236", 0.085, 0.17},
-    {4, "0.30", 0.095, 0.19},
-    {5, "0.335", 0.106, 0.212},
-    {6, "0.375", 0.118, 0.236},
-    {7, "0.425", 0.125, 0.25},
-    {8, "0.45", 0.132, 0.265},
-    {9, "0.50", 0.14, 0.28},
-    {10, "0.53", 0.15, 0.3},
-    {12, "0.60", 0.16, 0.335},
-    {14, "0.67", 0.18, 0.355},
-    {16, "0.71", 0.19, 0.375},
-    {18, "0.80", 0.2, 0.4},
-    {20, "0.85", 0.212, 0.425},
-    {22, "0.90", 0.224, 0.45},
-    {24, "0.95", 0.236, 0.475},
-    {28, "1.06", 0.25, 0.5},
-    {32, "1.12", 0.265, 0.53},
-    {36, "1.25", 0.28, 0.56},
-    {40, "1.32", 0.3, 0.6},
-    {44, "1.4", 0.315, 0.63},
-};
 constexpr RangeRow kRangeRows[] = {
     {8, 11, 1.5, 0.17, 0.212, 0.279, 0.332},
     {8, 11, 2, 0.19, 0.236, 0.309, 0.366},
@@ -325,24 +292,10 @@ int timesOneQuarterEven(int v) {
     return q;
 }
 
-const PitchRow* pitchRow(int pitchUm) {
-    for (const auto& r : kPitchRows)
-        if (um(r.p) == pitchUm) return &r;
-    return nullptr;
-}
-
 const RangeRow* rangeRow(int d, int pitchUm) {
     for (const auto& r : kRangeRows)
         if (d >= r.dLow && d <= r.dHigh && um(r.p) == pitchUm) return &r;
     return nullptr;
-}
-
-// Crest clearance of the external minor diameter, by pitch.
-int crestClearanceUm(int pitchUm) {
-    if (pitchUm <= 1500) return 150;
-    if (pitchUm <= 5000) return 250;
-    if (pitchUm <= 12000) return 500;
-    return 1000;
 }
 
 // Reads the whole number that starts at text[i], moving i past it.
@@ -383,18 +336,21 @@ std::optional<Size> sizeAt(int position) {
 std::optional<LimitsTexts> externalLimitsByRule(int position, ExternalClass cls) {
     const auto size = sizeAt(position);
     if (!size) return std::nullopt;
-    const PitchRow* pr = pitchRow(size->pitchUm);
+    // The major-diameter tolerance, the crest clearance and the fundamental
+    // deviations are the family's pitch table; the pitch-diameter and
+    // minor-diameter tolerances this list's range table.
+    const PitchRow* pr = pitchRow(size->pitch());
     const RangeRow* rr = rangeRow(size->d, size->pitchUm);
     if (!pr || !rr) return std::nullopt;
 
     const int d = size->d * 1000;
     const int d2 = d - size->pitchUm / 2;
-    const int d3 = d - size->pitchUm - 2 * crestClearanceUm(size->pitchUm);
+    const int d3 = d - size->pitchUm - 2 * um(pr->ac);
     const bool grade7 = cls == ExternalClass::c7h || cls == ExternalClass::c7e;
     const int td2 = um(grade7 ? rr->td2Grade7 : rr->td2Grade8);
 
     LimitsTexts t;
-    t.major = thousandthsText(d) + "-" + pr->tdText;
+    t.major = thousandthsText(d) + "-" + std::string(pr->tdText);
     if (cls == ExternalClass::c7h) {
         t.pitch = thousandthsText(d2) + "-" + twoPlaceForm(td2);
         t.minor = thousandthsText(d3) + "-" + twoPlaceForm(timesOneQuarterEven(td2));

@@ -5,6 +5,7 @@
 #include <QScopeGuard>
 
 #include "common/ui/printing.h"
+#include "common/ui/refusal.h"
 #include "common/ui/tabcontainer.h"
 #include "threads/nonstandard/Form19.h"
 #include "uitest.h"
@@ -59,8 +60,12 @@ private slots:
 
     void trapExamples_data();
     void trapExamples();
+    void trapCoarsePitches_data();
+    void trapCoarsePitches();
     void trapRejectedInputs_data();
     void trapRejectedInputs();
+    void noTextOfAnEarlierPress_data();
+    void noTextOfAnEarlierPress();
     void trapWritesAll34Boxes();
     void classChangeComputesNothing();
     void enterRunsTrapezoidalCalculation();
@@ -69,6 +74,18 @@ private slots:
 private:
     void fill(const QStringList& names, const QString& text) const {
         for (const QString& n : names) p.type(n, text);
+    }
+    // Every metric result box "x", but the wire boxes, which a press reads
+    // where the wire table has no row: empty, as in a new window.
+    void fillMetricResults() const {
+        fill(metricResultBoxes(), QStringLiteral("x"));
+        fill({"w15", "w19"}, QString());
+    }
+    QStringList metricResultsButWires() const {
+        QStringList names = metricResultBoxes();
+        names.removeAll(QStringLiteral("w15"));
+        names.removeAll(QStringLiteral("w19"));
+        return names;
     }
     void checkBoxes(const QString& list) const {
         QStringList expected;
@@ -217,35 +234,38 @@ void TestForm19::metricExamples() {
 }
 
 void TestForm19::metricRejectedInputs_data() {
+    using quorvil::notes::decimalPoint;
+    using quorvil::notes::number;
+    using quorvil::notes::positive;
+    using quorvil::notes::tooLarge;
     QTest::addColumn<QString>("d");
     QTest::addColumn<QString>("P");
-    QTest::newRow("empty d") << ""
-                             << "2";
-    QTest::newRow("empty P") << "16"
-                             << "";
-    QTest::newRow("letters") << "M16"
-                             << "2";
-    QTest::newRow("P with unit") << "16"
-                                 << "2mm";
-    QTest::newRow("P zero") << "16"
-                            << "0";
-    QTest::newRow("P negative") << "16"
-                                << "-1";
-    QTest::newRow("d overflows") << "1.5e308"
-                                 << "2";
-    QTest::newRow("P overflows") << "16"
-                                 << "1e308";
+    QTest::addColumn<QString>("at");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("empty d") << "" << "2" << "w1" << number();
+    QTest::newRow("empty P") << "16" << "" << "w2" << number();
+    QTest::newRow("letters") << "M16" << "2" << "w1" << number();
+    QTest::newRow("P with unit") << "16" << "2mm" << "w2" << number();
+    QTest::newRow("decimal comma") << "16" << "1,5" << "w2" << decimalPoint();
+    QTest::newRow("P zero") << "16" << "0" << "w2" << positive();
+    QTest::newRow("P negative") << "16" << "-1" << "w2" << positive();
+    QTest::newRow("d beyond a double") << "1e400" << "2" << "w1" << tooLarge();
+    QTest::newRow("d overflows") << "1.5e308" << "2" << "w1" << tooLarge();
+    QTest::newRow("P overflows") << "16" << "1e308" << "w2" << tooLarge();
     // Every double result finite, but the single-precision tolerance S not.
-    QTest::newRow("tolerance beyond single") << "16"
-                                             << "1e100";
+    QTest::newRow("tolerance beyond single") << "16" << "1e100" << "w2" << tooLarge();
 }
 
 void TestForm19::metricRejectedInputs() {
     QFETCH(QString, d);
     QFETCH(QString, P);
-    fill(metricResultBoxes(), QStringLiteral("x"));
+    QFETCH(QString, at);
+    QFETCH(QString, note);
+    fillMetricResults();
     metric(d, P);
-    for (const QString& t : texts(metricResultBoxes())) QCOMPARE(t, QStringLiteral("x"));
+    for (const QString& t : texts(metricResultsButWires())) QCOMPARE(t, QStringLiteral("x"));
+    QCOMPARE(texts({"w15", "w19"}), QStringList({QString(), QString()}));
+    QVERIFY2(p.refused(at, note), p.why());
 }
 
 void TestForm19::metricGapTakesRangeBelow() {
@@ -285,31 +305,45 @@ void TestForm19::metricWithoutGaugeRow() {
     QFETCH(QString, P);
     QFETCH(QString, internal);
     p.click(internal);
-    fill(metricResultBoxes(), QStringLiteral("x"));
+    fillMetricResults();
     metric(d, P);
-    // The gauge constants are unknown: no gauge box that needs them changes.
+    // The gauge constants are unknown: every gauge box that needs them shows
+    // "--", never sizes over constants of 0; the rest is computed.
     for (int n : {28, 29, 30, 31, 32, 33, 35, 36, 37, 38, 39, 40})
-        QCOMPARE(p.box(QStringLiteral("w%1").arg(n))->text(), QStringLiteral("x"));
-    for (int n : {3, 4, 5, 6, 9, 11, 12, 13, 14, 23, 34, 41})
-        QVERIFY(p.box(QStringLiteral("w%1").arg(n))->text() != QStringLiteral("x"));
+        QCOMPARE(p.box(QStringLiteral("w%1").arg(n))->text(), QStringLiteral("--"));
+    for (int n : {3, 4, 5, 6, 9, 11, 12, 13, 14, 23, 34, 41}) {
+        const QString shown = p.box(QStringLiteral("w%1").arg(n))->text();
+        QVERIFY2(shown != QStringLiteral("x") && shown != QStringLiteral("--"), qPrintable(QString::number(n)));
+    }
 }
 
 void TestForm19::metricWithoutWireRow() {
     // A new window and a pitch without a wire row: the wire boxes hold no
-    // number, so the M values keep their text too.
+    // number, so the M values over them have none either.
     metric(QStringLiteral("36"), QStringLiteral("6"));
-    checkBoxes(QStringLiteral("w15= w19= w16= w20= w32= w39="));
+    checkBoxes(QStringLiteral("w15= w19= w16=-- w20=-- w32=-- w39=--"));
     QCOMPARE(p.text(QStringLiteral("w28")).isEmpty(), false);
     // The M values use the wire that the box shows: here one the user typed.
     p.type(QStringLiteral("w15"), QStringLiteral("3.5"));
     metric(QStringLiteral("36"), QStringLiteral("6"));
-    checkBoxes(QStringLiteral("w15=3.500 w19= w16=37.410 w20="));  // 36 - 9.09 + 10.5
-    QVERIFY(!p.text(QStringLiteral("w32")).isEmpty());
+    checkBoxes(QStringLiteral("w15=3.500 w19= w16=37.410 w20=--"));  // 36 - 9.09 + 10.5
+    QVERIFY(p.text(QStringLiteral("w32")) != QStringLiteral("--"));
     // After a pitch with a row, a pitch without one keeps those wires.
     metric(QStringLiteral("10"), QStringLiteral("1.5"));
     checkBoxes(QStringLiteral("w15=.866 w19=1.008"));
     metric(QStringLiteral("10"), QStringLiteral("0.9"));
     checkBoxes(QStringLiteral("w15=.866 w19=1.008 w16=11.235 w20=11.661"));  // 10 - 1.3635 + 3w
+    // A wire box the press must read that holds no number refuses the press.
+    p.type(QStringLiteral("w19"), QStringLiteral("1,0"));
+    fill(metricResultsButWires(), QStringLiteral("x"));
+    metric(QStringLiteral("10"), QStringLiteral("0.9"));
+    QVERIFY2(p.refused(QStringLiteral("w19"), quorvil::notes::decimalPoint()), p.why());
+    QCOMPARE(p.text(QStringLiteral("w16")), QStringLiteral("x"));
+    // A wire so large that its M value cannot be shown: refused at the wire.
+    p.type(QStringLiteral("w19"), QStringLiteral("1e308"));
+    metric(QStringLiteral("10"), QStringLiteral("0.9"));
+    QVERIFY2(p.refused(QStringLiteral("w19"), quorvil::notes::tooLarge()), p.why());
+    QCOMPARE(p.text(QStringLiteral("w16")), QStringLiteral("x"));
 }
 
 void TestForm19::metricTapDrill() {
@@ -350,18 +384,27 @@ void TestForm19::trapExamples_data() {
                                 << "Op8e"
                                 << "Op8"
                                 << "txtT8=-.534 txtT12=.553 txtT23=36.078 txtT24=-.064 txtT25=34.801";
-    // No wire row: the wires and every M value over them keep their text.
-    QTest::newRow("40x7 8c 8H, no wires") << "40"
-                                          << "7"
-                                          << "Op8c"
-                                          << "Op8"
-                                          << "txtT15=x txtT19=x txtT16=x txtT20=x txtT27=x txtT29=x txtT30=x txtT32=x "
-                                             "txtT5=-.425 txtT9=32.000 txtT12=.589 txtT23=40.078";
+    // No wire row: the wires and every M value over them show "--".
+    QTest::newRow("40x7 8c 8H, no wires")
+        << "40"
+        << "7"
+        << "Op8c"
+        << "Op8"
+        << "txtT15=-- txtT19=-- txtT16=-- txtT20=-- txtT27=-- txtT29=-- txtT30=-- txtT32=-- "
+           "txtT5=-.425 txtT9=32.000 txtT12=.589 txtT23=40.078";
     QTest::newRow("8x1.5, no wires") << "8"
                                      << "1.5"
                                      << "Op7e"
                                      << "Op7"
-                                     << "txtT15=x txtT9=6.200 txtT40=_6.2 txtT41=_6.2 txtT10=8.300";
+                                     << "txtT15=-- txtT9=6.200 txtT40=_6.2 txtT41=_6.2 txtT10=8.300";
+    // No row in any pitch table: no Td, no crest clearance, no wires.
+    QTest::newRow("50x11, no rows") << "50"
+                                    << "11"
+                                    << "Op7e"
+                                    << "Op7"
+                                    << "txtT5=-- txtT9=-- txtT10=-- txtT40=-- txtT41=-- txtT15=-- txtT16=-- "
+                                       "txtT19=-- txtT20=-- txtT27=-- txtT29=-- txtT30=-- txtT32=-- "
+                                       "txtT6=44.500 txtT13=39.000 txtT23=50.078 txtT33=.000";
     QTest::newRow("22.4 on a bound") << "22.4"
                                      << "4"
                                      << "Op7e"
@@ -372,13 +415,6 @@ void TestForm19::trapExamples_data() {
                                                         << "Op7e"
                                                         << "Op7"
                                                         << "txtT15=_3.106 txtT5=-.375";
-    // 1,5 reads as 1, which no table has: Td, ac and the wires are missing.
-    QTest::newRow("decimal comma")
-        << "10"
-        << "1,5"
-        << "Op7e"
-        << "Op7"
-        << "txtT5=x txtT9=x txtT10=x txtT40=x txtT41=x txtT15=x txtT16=x txtT6=9.500 txtT13=9.000";
     // Single precision: 128.624 in double, 128.625 through the float's text.
     QTest::newRow("130x7 8H single precision") << "130"
                                                << "7"
@@ -405,36 +441,102 @@ void TestForm19::trapExamples() {
     checkBoxes(expected);
 }
 
+// The pitch table reaches P 44, as the trapezoidal sizes do: major-diameter
+// tolerance and crest clearance for every pitch of the list, no wires past 12.
+void TestForm19::trapCoarsePitches_data() {
+    QTest::addColumn<QString>("P");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("24") << "24" << "txtT5=-.950 txtT9=74.000 txtT10=102.000 txtT40=_74 txtT41=_74";
+    QTest::newRow("28") << "28" << "txtT5=-1.060 txtT9=70.000 txtT10=102.000 txtT40=_70 txtT41=_70";
+    QTest::newRow("32") << "32" << "txtT5=-1.120 txtT9=66.000 txtT10=102.000 txtT40=_66 txtT41=_66";
+    QTest::newRow("36") << "36" << "txtT5=-1.250 txtT9=62.000 txtT10=102.000 txtT40=_62 txtT41=_62";
+    QTest::newRow("40") << "40" << "txtT5=-1.320 txtT9=58.000 txtT10=102.000 txtT40=_58 txtT41=_58";
+    QTest::newRow("44") << "44" << "txtT5=-1.400 txtT9=54.000 txtT10=102.000 txtT40=_54 txtT41=_54";
+    QTest::newRow("26, no row") << "26" << "txtT5=-- txtT9=-- txtT10=-- txtT40=-- txtT41=--";
+}
+
+void TestForm19::trapCoarsePitches() {
+    QFETCH(QString, P);
+    QFETCH(QString, expected);
+    showTab(1);
+    p.keys(QStringLiteral("txtt1"), QStringLiteral("100"));
+    p.keys(QStringLiteral("txtT2"), P);
+    p.click(QStringLiteral("Command2"));
+    checkBoxes(expected + QStringLiteral(" txtT15=-- txtT19=-- txtT16=-- txtT27=-- txtT32=--"));
+}
+
 void TestForm19::trapRejectedInputs_data() {
+    using quorvil::notes::decimalPoint;
+    using quorvil::notes::number;
+    using quorvil::notes::positive;
+    using quorvil::notes::tooLarge;
     QTest::addColumn<QString>("d");
     QTest::addColumn<QString>("P");
-    QTest::newRow("empty d") << ""
-                             << "6";
-    QTest::newRow("empty P") << "36"
-                             << "";
-    QTest::newRow("letters d") << "Tr36"
-                               << "6";
-    QTest::newRow("letters P") << "36"
-                               << "abc";
-    QTest::newRow("P zero") << "36"
-                            << "0";
-    QTest::newRow("P negative") << "36"
-                                << "-6";
-    QTest::newRow("d beyond single") << "1e39"
-                                     << "6";
-    QTest::newRow("P beyond single") << "36"
-                                     << "1e39";
+    QTest::addColumn<QString>("at");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("empty d") << "" << "6" << "txtt1" << number();
+    QTest::newRow("empty P") << "36" << "" << "txtT2" << number();
+    QTest::newRow("letters d") << "Tr36" << "6" << "txtt1" << number();
+    QTest::newRow("letters P") << "36" << "abc" << "txtT2" << number();
+    // Read leniently, yet a decimal comma is no end of a number: 1,5 is not 1.
+    QTest::newRow("decimal comma") << "10" << "1,5" << "txtT2" << decimalPoint();
+    QTest::newRow("decimal comma 6,0") << "36" << "6,0" << "txtT2" << decimalPoint();
+    QTest::newRow("P zero") << "36" << "0" << "txtT2" << positive();
+    QTest::newRow("P zero with unit") << "36" << "0mm" << "txtT2" << positive();
+    QTest::newRow("P negative") << "36" << "-6" << "txtT2" << positive();
+    QTest::newRow("d beyond a double") << "1e400" << "6" << "txtt1" << tooLarge();
+    QTest::newRow("d beyond single") << "1e39" << "6" << "txtt1" << tooLarge();
+    QTest::newRow("P beyond single") << "36" << "1e39" << "txtT2" << tooLarge();
     // Both within the single range, D1 = d - P beyond it.
-    QTest::newRow("result beyond single") << "-3e38"
-                                          << "3e38";
+    QTest::newRow("result beyond single") << "-3e38" << "3.1e38" << "txtT2" << tooLarge();
 }
 
 void TestForm19::trapRejectedInputs() {
     QFETCH(QString, d);
     QFETCH(QString, P);
+    QFETCH(QString, at);
+    QFETCH(QString, note);
+    showTab(1);
     fill(trapResultBoxes(), QStringLiteral("x"));
     trap(d, P);
     for (const QString& t : texts(trapResultBoxes())) QCOMPARE(t, QStringLiteral("x"));
+    QVERIFY2(p.refused(at, note), p.why());
+}
+
+// Every press answers for the inputs on screen: after an earlier press, the
+// texts are what the second press alone gives, but for the wire boxes the
+// metric tab keeps (and the M values it computes over them).
+void TestForm19::noTextOfAnEarlierPress_data() {
+    QTest::addColumn<QStringList>("first");
+    QTest::addColumn<QStringList>("second");
+    QTest::addColumn<QStringList>("keeps");
+    const QStringList trap{"tab:SSTab1=1"};
+    const QStringList metric{"tab:SSTab1=0"};
+    QTest::newRow("Tr36x6, then Tr8x1.5 without wires")
+        << trap + QStringList{"txtt1=36", "txtT2=6", "click:Command2"}
+        << trap + QStringList{"txtt1=8", "txtT2=1.5", "click:Command2"} << QStringList{};
+    QTest::newRow("Tr100x12, then Tr100x24")
+        << trap + QStringList{"txtt1=100", "txtT2=12", "click:Command2"}
+        << trap + QStringList{"txtt1=100", "txtT2=24", "click:Command2"} << QStringList{};
+    QTest::newRow("Tr40x7, then 40x11 without any row")
+        << trap + QStringList{"txtt1=40", "txtT2=7", "click:Command2"}
+        << trap + QStringList{"txtt1=40", "txtT2=11", "click:Command2"} << QStringList{};
+    QTest::newRow("M16x2 6H, then 200x12 7H without a gauge band")
+        << metric + QStringList{"w1=16", "w2=2", "click:Op5", "click:Command1"}
+        << metric + QStringList{"w1=200", "w2=12", "click:Op6", "click:Command1"}
+        << QStringList{"w15", "w19", "w16", "w20"};
+    QTest::newRow("M1x0.01 5H without a band, after M10x0.35 in band 2")
+        << metric + QStringList{"w1=10", "w2=0.35", "click:Op4", "click:Command1"}
+        << metric + QStringList{"w1=1", "w2=0.01", "click:Op5", "click:Command1"}
+        << QStringList{"w15", "w19", "w16", "w20"};
+}
+
+void TestForm19::noTextOfAnEarlierPress() {
+    QFETCH(QStringList, first);
+    QFETCH(QStringList, second);
+    QFETCH(QStringList, keeps);
+    const QString stale = staleAfter(first, second, keeps);
+    QVERIFY2(stale.isEmpty(), qPrintable(stale));
 }
 
 void TestForm19::trapWritesAll34Boxes() {

@@ -10,6 +10,7 @@
 #include "common/ui/captionframe.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/printing.h"
+#include "common/ui/refusal.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/twips.h"
 #include "threads/trapezoidal/Form2.h"
@@ -39,10 +40,14 @@ private slots:
     void internal7H();
     void internalOtherClasses();
     void internalOtherClasses_data();
-    void unreadableInputChangesNothing();
-    void unreadableInputChangesNothing_data();
-    void noRoundedToleranceKeepsGaugeBoxes();
+    void refusedInputChangesNothing();
+    void refusedInputChangesNothing_data();
+    void noRoundedTolerance();
     void wiresFromTheBoxes();
+    void coarsePitches();
+    void coarsePitches_data();
+    void noTextOfAnEarlierPress();
+    void noTextOfAnEarlierPress_data();
     void singlePrecisionMinor();
     void optionAloneChangesNothing();
     void enterPressesCalculate();
@@ -131,13 +136,14 @@ void TestForm2::classButtons() {
 void TestForm2::mValues_data() {
     QTest::addColumn<int>("position");
     QTest::addColumn<QStringList>("texts");  // empty: nothing written
+    const QStringList none{"--", "--", "--", "--"};
     QTest::addRow("Tr8x1.5") << 1 << QStringList{"0.796", "8.32", "0.866", "8.66"};
     QTest::addRow("Tr10x2") << 2 << QStringList{"1.047", "10.36", "1.157", "10.9"};
     QTest::addRow("Tr60x9") << 34 << QStringList{"4.4", "60.11", "4.773", "61.92"};
     QTest::addRow("Tr55x9") << 97 << QStringList{"4.4", "55.11", "4.773", "56.92"};
     QTest::addRow("Tr230x8") << 132 << QStringList{"4.141", "231.21", "4.211", "231.55"};
-    QTest::addRow("Tr32x10, no row") << 17 << QStringList{};
-    QTest::addRow("Tr18x2, no row") << 72 << QStringList{};
+    QTest::addRow("Tr32x10, no row") << 17 << none;
+    QTest::addRow("Tr18x2, no row") << 72 << none;
     QTest::addRow("header") << 64 << QStringList{};
     QTest::addRow("no pick") << -1 << QStringList{};
 }
@@ -298,85 +304,167 @@ void TestForm2::internalOtherClasses() {
     for (const auto& [name, text] : expected.asKeyValueRange()) QCOMPARE(shown.value(name), text);
 }
 
-void TestForm2::unreadableInputChangesNothing_data() {
+void TestForm2::refusedInputChangesNothing_data() {
+    using quorvil::notes::decimalPoint;
+    using quorvil::notes::number;
+    using quorvil::notes::positive;
+    using quorvil::notes::tooLarge;
     QTest::addColumn<QString>("d");
     QTest::addColumn<QString>("P");
-    QTest::addRow("empty d") << ""
-                             << "6";
-    QTest::addRow("empty P") << "40"
-                             << "";
-    QTest::addRow("letters") << "abc"
-                             << "6";
-    QTest::addRow("trailing text") << "40"
-                                   << "6mm";
-    QTest::addRow("P 0") << "40"
-                         << "0";
-    QTest::addRow("P negative") << "40"
-                                << "-6";
-    QTest::addRow("d overflows") << "1e999"
-                                 << "6";
+    QTest::addColumn<QString>("at");
+    QTest::addColumn<QString>("note");
+    QTest::addRow("empty d") << "" << "6" << "Text3" << number();
+    QTest::addRow("empty P") << "40" << "" << "Text4" << number();
+    QTest::addRow("letters") << "abc" << "6" << "Text3" << number();
+    QTest::addRow("trailing text") << "40" << "6mm" << "Text4" << number();
+    QTest::addRow("decimal comma d") << "1,5" << "6" << "Text3" << decimalPoint();
+    QTest::addRow("decimal comma P") << "40" << "6,0" << "Text4" << decimalPoint();
+    QTest::addRow("P 0") << "40" << "0" << "Text4" << positive();
+    QTest::addRow("P negative") << "40" << "-6" << "Text4" << positive();
+    QTest::addRow("d beyond a double") << "1e999" << "6" << "Text3" << tooLarge();
     // the single-precision gauge minor diameter would overflow
-    QTest::addRow("d too large") << "1e300"
-                                 << "2";
-    QTest::addRow("D1 overflows") << "-1.7e308"
-                                  << "1e308";
+    QTest::addRow("d too large") << "1e300" << "2" << "Text3" << tooLarge();
+    QTest::addRow("D1 overflows") << "-1.7e308" << "1e308" << "Text3" << tooLarge();
 }
 
-void TestForm2::unreadableInputChangesNothing() {
+void TestForm2::refusedInputChangesNothing() {
     QFETCH(QString, d);
     QFETCH(QString, P);
+    QFETCH(QString, at);
+    QFETCH(QString, note);
     calculate("8", "1.5");
     p.type({"Text3=" + d, "Text4=" + P});
     const Texts before = allBoxes();
     p.click("Command1");
     QCOMPARE(allBoxes(), before);
-    for (const QString& t : allBoxes()) QVERIFY(!t.contains("inf") && !t.contains("nan"));
+    QVERIFY2(p.refused(at, note), p.why());
 }
 
-void TestForm2::noRoundedToleranceKeepsGaugeBoxes() {
+void TestForm2::noRoundedTolerance() {
     calculate("200", "12", "Op9");
-    const Texts earlier = allBoxes();
     calculate("200", "30", "Op9");  // computed 1.607, above the series
-    Texts now = allBoxes();
-    QCOMPARE(now.take("txtT11"), QStringLiteral(" 185"));
-    QCOMPARE(now.take("txtT13"), QStringLiteral(" 170"));
-    QCOMPARE(now.take("Text4"), QStringLiteral("30"));
-    Texts expected = earlier;
-    expected.remove("txtT11");
-    expected.remove("txtT13");
-    expected.remove("Text4");
-    // no tolerance, crest clearance, minor tolerance or gauge constants:
-    // every box that needs one keeps its text, wires included
-    QCOMPARE(now, expected);
-    QCOMPARE(now.value("Text5"), QStringLiteral("6.212"));
-    QCOMPARE(now.value("txtT12"), QStringLiteral("1.120"));
+    // D2 and D1 as always; no tolerance, so no gauge constants: every gauge
+    // size and M value "--"; no crest clearance and no minor tolerance
+    // either. The wires of P 12 stay in their boxes.
+    Texts expected = {{"txtT11", " 185"}, {"txtT13", " 170"}, {"Text5", "6.212"}, {"Text10", "6.585"},
+                      {"Text1", ""},      {"Text2", ""},      {"Text3", "200"},   {"Text4", "30"}};
+    for (const char* n : {"txtT10", "txtT12", "txtT14", "txtT40", "txtT41", "Text6", "Text7", "Text8", "Text9", "Text11",
+                          "Text12", "Text13", "Text14", "txtT23", "txtT24", "txtT25", "txtT26", "txtT27", "txtT28",
+                          "txtT29", "txtT30", "txtT31", "txtT32"})
+        expected[QLatin1String(n)] = QStringLiteral("--");
+    Texts shown = allBoxes();
+    for (const QString& n : kExternal) QCOMPARE(shown.take(n), QString());
+    QCOMPARE(shown, expected);
 }
 
 void TestForm2::wiresFromTheBoxes() {
-    // a new window and a pitch without wires: the M-value boxes keep their
-    // text, the rest is filled
+    // a new window and a pitch without wires: the wire boxes stay empty, the
+    // M values over them have no value, the rest is filled
     calculate("40", "7");
     QCOMPARE(p.text("Text5"), QString());
     QCOMPARE(p.text("Text1"), QStringLiteral("56"));
     QCOMPARE(p.text("txtT12"), QStringLiteral("0.475"));
     QCOMPARE(p.text("Text6"), QStringLiteral("36.548"));
     for (const char* n : {"txtT27", "Text11", "txtT30", "Text12", "txtT29", "Text13", "txtT32", "Text14"})
-        QCOMPARE(p.text(n), QString());
-    // wires the user types are used
-    p.type({"Text5=3.666", "Text10=4.091"});
+        QCOMPARE(p.text(n), QStringLiteral("--"));
+    // wires the user types are used, one without the other too
+    p.type({"Text5=3.666"});
     p.click("Command1");
     QCOMPARE(p.text("txtT27"), QStringLiteral("41.317"));
+    QCOMPARE(p.text("Text11"), QStringLiteral("--"));
+    p.type({"Text10=4.091"});
+    p.click("Command1");
     QCOMPARE(p.text("Text11"), QStringLiteral("43.385"));
     // the wires of an earlier press stay and are used again
     calculate("40", "6");
     calculate("40", "7");
     QCOMPARE(p.text("Text5"), QStringLiteral("3.106"));
     QCOMPARE(p.text("Text10"), QStringLiteral("3.177"));
-    // a typed wire so large that its M values overflow: the press writes nothing
-    p.type("Text5", "1e308");
-    const Texts before = allBoxes();
+    // a wire box the press reads must hold a number
+    p.type("Text10", "4,091");
+    Texts before = allBoxes();
     p.click("Command1");
     QCOMPARE(allBoxes(), before);
+    QVERIFY2(p.refused("Text10", quorvil::notes::decimalPoint()), p.why());
+    // a typed wire so large that its M values overflow: refused at the wire
+    p.type({"Text10=4.091", "Text5=1e308"});
+    before = allBoxes();
+    p.click("Command1");
+    QCOMPARE(allBoxes(), before);
+    QVERIFY2(p.refused("Text5", quorvil::notes::tooLarge()), p.why());
+}
+
+// The pitch table reaches P 44, as the size list does: the size list's
+// limits and the internal calculator have a major-diameter tolerance and a
+// crest clearance for every pitch of the list; the minor-diameter tolerance
+// table ends at P 22 and the wires at P 12.
+void TestForm2::coarsePitches_data() {
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("d");
+    QTest::addColumn<QString>("P");
+    QTest::addColumn<QString>("major");  // T1, 7e
+    QTest::addColumn<QString>("minor");  // T3, 7e
+    QTest::addColumn<QString>("D4");
+    QTest::addColumn<QString>("gaugeMinor");
+    QTest::addRow("Tr150x24") << 119 << "150" << "24" << "150-0.95" << "124-1.074" << " 152" << " 124";
+    QTest::addRow("Tr170x28") << 122 << "170" << "28" << "170-1.06" << "140-1.138" << " 172" << " 140";
+    QTest::addRow("Tr190x32") << 125 << "190" << "32" << "190-1.12" << "156-1.265" << " 192" << " 156";
+    QTest::addRow("Tr210x36") << 128 << "210" << "36" << "210-1.25" << "172-1.343" << " 212" << " 172";
+    QTest::addRow("Tr250x40") << 134 << "250" << "40" << "250-1.32" << "208-1.363" << " 252" << " 208";
+    QTest::addRow("Tr290x44") << 140 << "290" << "44" << "290-1.4" << "244-1.44" << " 292" << " 244";
+}
+
+void TestForm2::coarsePitches() {
+    QFETCH(int, position);
+    QFETCH(QString, d);
+    QFETCH(QString, P);
+    QFETCH(QString, D4);
+    QFETCH(QString, gaugeMinor);
+    tabs()->setCurrentIndex(0);
+    pick(position);
+    p.click("CommandT7e");
+    QTEST(p.text("T1"), "major");
+    QTEST(p.text("T3"), "minor");
+    tabs()->setCurrentIndex(1);
+    calculate(d, P);
+    QCOMPARE(p.text("txtT10"), D4);
+    QCOMPARE(p.text("txtT40"), gaugeMinor);
+    QCOMPARE(p.text("txtT41"), gaugeMinor);
+    QCOMPARE(p.text("txtT14"), QStringLiteral("--"));
+}
+
+// Every press answers for the inputs on screen: after an earlier press, the
+// texts are what the second press alone gives, but for the boxes the window
+// keeps (wires and gauge lengths the user may type) and, on the internal
+// tab, the M values computed over the wires kept.
+void TestForm2::noTextOfAnEarlierPress_data() {
+    QTest::addColumn<QStringList>("first");
+    QTest::addColumn<QStringList>("second");
+    QTest::addColumn<QStringList>("keeps");
+    const QStringList internal{"tab:SSTab1=1"};
+    const QStringList wires{"Text5", "Text10"};
+    const QStringList overWires{"txtT27", "txtT29", "txtT30", "txtT32", "Text11", "Text12", "Text13", "Text14"};
+    QTest::newRow("200x12 9H, then 200x30 without a preferred tolerance")
+        << internal + QStringList{"Text3=200", "Text4=12", "click:Op9", "click:Command1"}
+        << internal + QStringList{"Text3=200", "Text4=30", "click:Op9", "click:Command1"} << wires;
+    QTest::newRow("40x6, then 100x26 without crest clearance or minor tolerance")
+        << internal + QStringList{"Text3=40", "Text4=6", "click:Command1"}
+        << internal + QStringList{"Text3=100", "Text4=26", "click:Command1"} << wires + overWires;
+    QTest::newRow("100x20 with gauge lengths, then 100x24")
+        << internal + QStringList{"Text3=100", "Text4=20", "click:Command1"}
+        << internal + QStringList{"Text3=100", "Text4=24", "click:Command1"}
+        << QStringList{"Text1", "Text2"};
+    QTest::newRow("Tr36x6 M values, then Tr32x10 without")
+        << QStringList{"tab:SSTab1=0", "pick:Combo2=19", "click:CommandTM"}
+        << QStringList{"tab:SSTab1=0", "pick:Combo2=17", "click:CommandTM"} << QStringList{};
+}
+
+void TestForm2::noTextOfAnEarlierPress() {
+    QFETCH(QStringList, first);
+    QFETCH(QStringList, second);
+    QFETCH(QStringList, keeps);
+    const QString stale = staleAfter(first, second, keeps);
+    QVERIFY2(stale.isEmpty(), qPrintable(stale));
 }
 
 void TestForm2::singlePrecisionMinor() {

@@ -86,9 +86,17 @@ void TestTrapFamily::pitchTables_data() {
     QTest::newRow("7 no wires") << 7.0 << 0.425 << 0.5 << -1.0 << -1.0;
     QTest::newRow("12 last wire row") << 12.0 << 0.6 << 0.5 << 6.212 << 6.585;
     QTest::newRow("14") << 14.0 << 0.67 << 1.0 << -1.0 << -1.0;
-    QTest::newRow("22 last row") << 22.0 << 0.9 << 1.0 << -1.0 << -1.0;
+    QTest::newRow("22") << 22.0 << 0.9 << 1.0 << -1.0 << -1.0;
+    // The coarse pitches of the standard sizes: Td and ac, but no wires.
+    QTest::newRow("24") << 24.0 << 0.95 << 1.0 << -1.0 << -1.0;
+    QTest::newRow("28") << 28.0 << 1.06 << 1.0 << -1.0 << -1.0;
+    QTest::newRow("32") << 32.0 << 1.12 << 1.0 << -1.0 << -1.0;
+    QTest::newRow("36") << 36.0 << 1.25 << 1.0 << -1.0 << -1.0;
+    QTest::newRow("40") << 40.0 << 1.32 << 1.0 << -1.0 << -1.0;
+    QTest::newRow("44 last row") << 44.0 << 1.4 << 1.0 << -1.0 << -1.0;
     QTest::newRow("11 none") << 11.0 << -1.0 << -1.0 << -1.0 << -1.0;
-    QTest::newRow("24 none") << 24.0 << -1.0 << -1.0 << -1.0 << -1.0;
+    QTest::newRow("26 none") << 26.0 << -1.0 << -1.0 << -1.0 << -1.0;
+    QTest::newRow("48 none") << 48.0 << -1.0 << -1.0 << -1.0 << -1.0;
     QTest::newRow("near 6 is not 6") << 6.0000001 << -1.0 << -1.0 << -1.0 << -1.0;
 }
 
