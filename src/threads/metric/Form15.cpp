@@ -291,14 +291,30 @@ void Form15::buildExternalPage(QWidget* page) {
     connect(print, &QPushButton::clicked, this, [this] { CommandMD_Click(); });
 }
 
-// A position the class has no row for (nothing picked, a header, the tab
-// item, a pitch the class does not cover) writes nothing.
+namespace {
+
+// A table text, or "--" where the picked size has none.
+void stageText(WritePlan& plan, QLineEdit* box, const std::optional<std::string>& text) {
+    if (text)
+        plan.text(box, QString::fromStdString(*text));
+    else
+        plan.missing(box);
+}
+
+}  // namespace
+
+// Nothing picked, a series header or the blank last item: there is no size
+// to show, and the boxes keep their text. A size the class does not cover
+// shows "--", never the limits of an earlier size.
 void Form15::fillLimits(ExternalClass cls) {
-    const std::optional<LimitsTexts> row = externalLimits(Combo1->currentIndex(), cls);
-    if (!row) return;
-    showText(M11, QString::fromStdString(row->major));
-    showText(M12, QString::fromStdString(row->pitch));
-    showText(M13, QString::fromStdString(row->minor));
+    const int position = Combo1->currentIndex();
+    if (!isSizePosition(position)) return;
+    const std::optional<LimitsTexts> row = externalLimits(position, cls);
+    WritePlan plan;
+    stageText(plan, M11, row ? std::optional(row->major) : std::nullopt);
+    stageText(plan, M12, row ? std::optional(row->pitch) : std::nullopt);
+    stageText(plan, M13, row ? std::optional(row->minor) : std::nullopt);
+    plan.commit();
 }
 
 void Form15::Op6hh_Click() { fillLimits(ExternalClass::c6h); }
@@ -309,16 +325,18 @@ void Form15::Op6f_Click() { fillLimits(ExternalClass::c6f); }
 
 void Form15::Op6g_Click() { fillLimits(ExternalClass::c6g); }
 
+// As the class options: "--" for a size without M values, and for the
+// second wire of the one size that has only the first.
 void Form15::CommandM_Click() {
-    const std::optional<MValues> m = metricMValues(Combo1->currentIndex());
-    if (!m) return;
-    showText(M14, QString::fromStdString(m->wire1));
-    showText(M15, QString::fromStdString(m->m1));
-    // One size has no second wire: its boxes keep their text.
-    if (m->wire2 && m->m2) {
-        showText(M16, QString::fromStdString(*m->wire2));
-        showText(M17, QString::fromStdString(*m->m2));
-    }
+    const int position = Combo1->currentIndex();
+    if (!isSizePosition(position)) return;
+    const std::optional<MValues> m = metricMValues(position);
+    WritePlan plan;
+    stageText(plan, M14, m ? std::optional(m->wire1) : std::nullopt);
+    stageText(plan, M15, m ? std::optional(m->m1) : std::nullopt);
+    stageText(plan, M16, m ? m->wire2 : std::nullopt);
+    stageText(plan, M17, m ? m->m2 : std::nullopt);
+    plan.commit();
 }
 
 void Form15::CommandMQ_Click() {
