@@ -49,7 +49,9 @@ public:
     void showBeside(QWidget* control, const QString& note) {
         setText(note);
         setAccessibleName(note);
-        resize(sizeHint());
+        // The glyphs of the note's face reach a pixel above and below its
+        // line height ("“" the first, the Han characters the second).
+        resize(sizeHint() + QSize(0, 2));
         move(placeBeside(control));
         show();
         raise();
