@@ -16,8 +16,10 @@
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/labels.h"
+#include "common/ui/largestinput.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
+#include "common/ui/refusal.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
@@ -162,12 +164,24 @@ void Form15::buildInternalPage(QWidget* page) {
     w41 = makeFormatBox(gauge, QStringLiteral("w41"), Pattern::Fixed3, {4140, 3060, 810, 270});
 }
 
+namespace {
+
+// The number a keep-box holds for a step whose table has no row this press:
+// no value when the box is empty (no press has found a row yet), its number
+// otherwise; a text that is no number refuses the press at the box.
+std::optional<double> keptNumber(Inputs& in, QLineEdit* box) {
+    if (strictFault(boxText(box).toStdString()) == ReadFault::Empty) return std::nullopt;
+    return in.number(box);
+}
+
+}  // namespace
+
 void Form15::Command1_Click() {
-    // A D or P that is no number changes no box; every result is checked by
-    // the write plan before the first write.
-    const std::optional<double> dRead = readStrict(w1);
-    const std::optional<double> pRead = readStrict(w2);
-    if (!dRead || !pRead) return;
+    Inputs in;
+    const std::optional<double> dRead = in.number(w1);
+    const std::optional<double> pRead = in.number(w2);
+    if (pRead) in.require(*pRead != 0, w2, notes::positive());
+    if (!in.ok()) return;
     const double D = *dRead;
     const double P = *pRead;
     const InternalClass cls = Op7H->isChecked()   ? InternalClass::c7H
@@ -182,6 +196,15 @@ void Form15::Command1_Click() {
     const double d2 = basicPitchDiameter(D, P);
     const double d1 = basicMinorDiameter(D, P);
 
+    // The gauge block works from what w12, w15 and w19 will show: this
+    // press's table values, or, without a row, the texts those boxes keep
+    // (the user may have typed a wire or a tolerance there).
+    const std::optional<double> gaugeTd2 = td2 ? td2 : keptNumber(in, w12);
+    const std::optional<double> wire1 = wires ? std::optional(wires->preferred) : keptNumber(in, w15);
+    const std::optional<double> wire2 = wires ? std::optional(wires->second) : keptNumber(in, w19);
+    if (!in.ok()) return;
+
+    // The gauge lengths, wires and tolerances keep their text without a row.
     WritePlan plan;
     if (lengths) {
         plan.text(Text1, QString::fromLatin1(lengths->go));
@@ -196,38 +219,50 @@ void Form15::Command1_Click() {
 
     // The block of the selected class.
     plan.plain(w11, d2);
-    plan.plain(w12, td2);
+    if (td2) plan.plain(w12, *td2);
     plan.plain(w13, d1);
     plan.plain(w34, d1);
     plan.plain(w41, d1);
-    plan.plain(w14, td1);
-    // The gauge block works from what w12, w15 and w19 will show: this
-    // press's table values, or the texts they keep.
-    stageGaugeBlock(plan, D, P, plan.shown(w12), plan.shown(w15), plan.shown(w19));
+    if (td1) plan.plain(w14, *td1);
+    // The table's tolerances have three decimals, so w12 shows them exactly.
+    stageGaugeBlock(plan, D, P, gaugeTd2, wire1, wire2);
 
     plan.plain(w23, tap.tapDrill);
     plan.plain(w24, tap.drillDepth);
     plan.plain(w25, tap.tappedDepth);
     plan.text(w10, boxText(w1));
+    if (!plan.ok()) {
+        in.refuse(largestInput({{w1, D}, {w2, P}, {w15, wire1.value_or(0)}, {w19, wire2.value_or(0)}}),
+                  notes::tooLarge());
+        return;
+    }
     plan.commit();
 }
 
-// The GO and NO-GO thread plug gauges, keyed by the tolerance w12 will show
-// (it may be left from an earlier calculation). Without a number for w12,
-// w15 or w19, or without a band for w12, the fourteen boxes keep their text.
+// The GO and NO-GO thread plug gauges, keyed by the tolerance td2 that w12
+// shows. Without a tolerance or without a band for it, the fourteen boxes
+// show "--"; without a wire, the M values over it.
 void Form15::stageGaugeBlock(WritePlan& plan, double D, double P, std::optional<double> td2,
                              std::optional<double> wire1, std::optional<double> wire2) {
-    if (!td2 || !wire1 || !wire2) return;
-    const std::optional<GaugeTolerance> tol = gaugeTolerance(*td2);
-    if (!tol) return;
+    const std::optional<GaugeTolerance> tol = td2 ? gaugeTolerance(*td2) : std::nullopt;
+    if (!tol) {
+        for (QLineEdit* box : std::initializer_list<QLineEdit*>{w31, w38, w32, Text11, w39, Text12, w28, w35, w29, w36,
+                                                                w30, w37, w33, w40})
+            plan.missing(box);
+        return;
+    }
     const MetricGaugeBlock b = metricGaugeBlock(D, P, *td2, *tol);
+    const auto overWire = [P](double pitch, std::optional<double> wire) -> std::optional<double> {
+        if (!wire) return std::nullopt;
+        return metricThreeWireM(PitchDiameter{pitch}, Wire{*wire}, Pitch{P});
+    };
 
     plan.plain(w31, b.goPitchLowerDev);
     plan.plain(w38, b.noGoPitchLowerDev);
-    plan.plain(w32, metricThreeWireM(PitchDiameter{b.goPitch}, Wire{*wire1}, Pitch{P}));
-    plan.plain(Text11, metricThreeWireM(PitchDiameter{b.goPitch}, Wire{*wire2}, Pitch{P}));
-    plan.plain(w39, metricThreeWireM(PitchDiameter{b.noGoPitch}, Wire{*wire1}, Pitch{P}));
-    plan.plain(Text12, metricThreeWireM(PitchDiameter{b.noGoPitch}, Wire{*wire2}, Pitch{P}));
+    plan.plain(w32, overWire(b.goPitch, wire1));
+    plan.plain(Text11, overWire(b.goPitch, wire2));
+    plan.plain(w39, overWire(b.noGoPitch, wire1));
+    plan.plain(Text12, overWire(b.noGoPitch, wire2));
     plan.plain(w28, b.goMajor);
     plan.plain(w35, b.noGoMajor);
     plan.plain(w29, b.goMajorLowerDev);
@@ -235,8 +270,8 @@ void Form15::stageGaugeBlock(WritePlan& plan, double D, double P, std::optional<
     plan.plain(w30, b.goPitch);
     plan.plain(w37, b.noGoPitch);
     // The wear limits start from the pitch diameters as shown, rounded.
-    if (const std::optional<double> g = plan.shown(w30)) plan.plain(w33, gaugeWearLimit(*g, tol->W, tol->T));
-    if (const std::optional<double> n = plan.shown(w37)) plan.plain(w40, gaugeWearLimit(*n, tol->W, tol->T));
+    plan.plain(w33, gaugeWearLimit(plan.written(w30), tol->W, tol->T));
+    plan.plain(w40, gaugeWearLimit(plan.written(w37), tol->W, tol->T));
 }
 
 void Form15::Command8_Click() { printWindow(this); }
@@ -291,14 +326,30 @@ void Form15::buildExternalPage(QWidget* page) {
     connect(print, &QPushButton::clicked, this, [this] { CommandMD_Click(); });
 }
 
-// A position the class has no row for (nothing picked, a header, the tab
-// item, a pitch the class does not cover) writes nothing.
+namespace {
+
+// A table text, or "--" where the picked size has none.
+void stageText(WritePlan& plan, QLineEdit* box, const std::optional<std::string>& text) {
+    if (text)
+        plan.text(box, QString::fromStdString(*text));
+    else
+        plan.missing(box);
+}
+
+}  // namespace
+
+// Nothing picked, a series header or the blank last item: there is no size
+// to show, and the boxes keep their text. A size the class does not cover
+// shows "--", never the limits of an earlier size.
 void Form15::fillLimits(ExternalClass cls) {
-    const std::optional<LimitsTexts> row = externalLimits(Combo1->currentIndex(), cls);
-    if (!row) return;
-    showText(M11, QString::fromStdString(row->major));
-    showText(M12, QString::fromStdString(row->pitch));
-    showText(M13, QString::fromStdString(row->minor));
+    const int position = Combo1->currentIndex();
+    if (!isSizePosition(position)) return;
+    const std::optional<LimitsTexts> row = externalLimits(position, cls);
+    WritePlan plan;
+    stageText(plan, M11, row ? std::optional(row->major) : std::nullopt);
+    stageText(plan, M12, row ? std::optional(row->pitch) : std::nullopt);
+    stageText(plan, M13, row ? std::optional(row->minor) : std::nullopt);
+    plan.commit();
 }
 
 void Form15::Op6hh_Click() { fillLimits(ExternalClass::c6h); }
@@ -309,16 +360,18 @@ void Form15::Op6f_Click() { fillLimits(ExternalClass::c6f); }
 
 void Form15::Op6g_Click() { fillLimits(ExternalClass::c6g); }
 
+// As the class options: "--" for a size without M values, and for the
+// second wire of the one size that has only the first.
 void Form15::CommandM_Click() {
-    const std::optional<MValues> m = metricMValues(Combo1->currentIndex());
-    if (!m) return;
-    showText(M14, QString::fromStdString(m->wire1));
-    showText(M15, QString::fromStdString(m->m1));
-    // One size has no second wire: its boxes keep their text.
-    if (m->wire2 && m->m2) {
-        showText(M16, QString::fromStdString(*m->wire2));
-        showText(M17, QString::fromStdString(*m->m2));
-    }
+    const int position = Combo1->currentIndex();
+    if (!isSizePosition(position)) return;
+    const std::optional<MValues> m = metricMValues(position);
+    WritePlan plan;
+    stageText(plan, M14, m ? std::optional(m->wire1) : std::nullopt);
+    stageText(plan, M15, m ? std::optional(m->m1) : std::nullopt);
+    stageText(plan, M16, m ? m->wire2 : std::nullopt);
+    stageText(plan, M17, m ? m->m2 : std::nullopt);
+    plan.commit();
 }
 
 void Form15::CommandMQ_Click() {

@@ -477,10 +477,6 @@ constexpr std::array<StoredM, 3> kStoredM{{
     {19, "8.278"},  // M8×1.25
 }};
 
-bool isSize(int position) {
-    return position >= 0 && position < static_cast<int>(kSizes.size()) && kSizes[position].p > 0;
-}
-
 const PitchRow* pitchRow(double p) {
     for (const PitchRow& r : kPitchRows) {
         if (r.p == p) return &r;
@@ -506,8 +502,12 @@ std::string_view sizeItem(int position) {
     return kSizes[static_cast<std::size_t>(position)].item;
 }
 
+bool isSizePosition(int position) {
+    return position >= 0 && position < static_cast<int>(kSizes.size()) && kSizes[position].p > 0;
+}
+
 std::optional<LimitsTexts> externalLimitsByRule(int position, ExternalClass c) {
-    if (!isSize(position)) return std::nullopt;
+    if (!isSizePosition(position)) return std::nullopt;
     const SizeRow& s = kSizes[static_cast<std::size_t>(position)];
     const PitchRow* row = pitchRow(s.p);
     const std::optional<int> td2 = td2Of(s.d, s.p);
@@ -541,7 +541,7 @@ std::optional<LimitsTexts> externalLimits(int position, ExternalClass c) {
 
 std::optional<MValues> metricMValues(int position) {
     // Sizes of pitch 0.75 to 5.5 except M300×4, and M3.5×0.6 and M4.5×0.5.
-    if (!isSize(position)) return std::nullopt;
+    if (!isSizePosition(position)) return std::nullopt;
     const SizeRow& s = kSizes[static_cast<std::size_t>(position)];
     const bool covered = (s.p >= 0.75 && s.p <= 5.5 && position != 239) || position == 134 || position == 137;
     const MWires* wires = nullptr;

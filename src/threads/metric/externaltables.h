@@ -17,6 +17,10 @@ inline constexpr int kSizeListCount = 241;
 // Item text at a list position (UTF-8); empty outside the list.
 std::string_view sizeItem(int position);
 
+// Whether the item at `position` is a size: not a series header, not the
+// blank last item, and not -1 (nothing picked).
+bool isSizePosition(int position);
+
 enum class ExternalClass { c6h, c6g, c6e, c6f };
 
 // Limits of an external thread of the size at `position` in class `c` (the

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <cmath>
 #include <optional>
 
 #include "common/numtext.h"
@@ -12,7 +13,9 @@
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
+#include "common/ui/largestinput.h"
 #include "common/ui/printing.h"
+#include "common/ui/refusal.h"
 #include "common/ui/writeplan.h"
 #include "threads/nonstandard/worm.h"
 
@@ -116,17 +119,42 @@ Form11::Form11() : ToolWindow(QStringLiteral("Form11"), QStringLiteral("2.阿基
     connect(command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
-void Form11::Command2_Click() {
-    // The worm is worked out in single precision: an input beyond the single
-    // range, like a module or diameter of 0, gives no dimensions and changes
-    // nothing.
-    const std::optional<float> m = toSingle(readLenient(txtmc));
-    const std::optional<float> z1 = toSingle(readLenient(txtz1));
-    const std::optional<float> d1 = toSingle(readLenient(txtdf));
-    if (!m || !z1 || !d1) return;
-    const auto r = wormDimensions(*d1, *m, *z1);
-    if (!r) return;
+namespace {
 
+// A box read leniently, as the worm's single-precision value: refused when
+// there is no leading number, a decimal comma or a number beyond the single
+// range.
+std::optional<float> singleInput(Inputs& in, QLineEdit* box) {
+    const std::optional<double> v = in.leading(box);
+    if (!v) return std::nullopt;
+    const std::optional<float> f = toSingle(*v);
+    in.require(f.has_value(), box, notes::tooLarge());
+    return f;
+}
+
+}  // namespace
+
+void Form11::Command2_Click() {
+    // The module and the reference diameter divide: 0 is refused (also a
+    // number too small for single precision); negative numbers are computed
+    // with as typed.
+    Inputs in;
+    const std::optional<float> m = singleInput(in, txtmc);
+    if (m) in.require(*m != 0, txtmc, notes::positive());
+    const std::optional<float> z1 = singleInput(in, txtz1);
+    const std::optional<float> d1 = singleInput(in, txtdf);
+    if (d1) in.require(*d1 != 0, txtdf, notes::positive());
+    if (!in.ok()) return;
+    const auto r = wormDimensions(*d1, *m, *z1);
+    if (!r) {
+        // A result beyond single precision: from a module so small that the
+        // diameter quotient is, else from the larger of the two.
+        const bool moduleTooSmall = !toSingle(double(*d1) / *m) && std::fabs(*m) < 1;
+        in.refuse(moduleTooSmall ? txtmc : largestInput({{txtdf, *d1}, {txtmc, *m}}), notes::tooLarge());
+        return;
+    }
+
+    // A module without a wire row shows "--" for the wire and the M value.
     WritePlan plan;
     plan.signSingle(txtd0, r->wire);
     plan.signSingle(txtm5, r->overWires);

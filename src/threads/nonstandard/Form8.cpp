@@ -5,11 +5,16 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <cmath>
+#include <optional>
+
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
+#include "common/ui/largestinput.h"
 #include "common/ui/printing.h"
+#include "common/ui/refusal.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/viewtext.h"
 #include "threads/common/threewire.h"
@@ -84,25 +89,63 @@ TabControls buildTab(QWidget* page, const TabNames& n, int& label) {
     return c;
 }
 
-// The best wire of one frame; changes nothing unless every box it reads
-// holds a number and the wire is a finite number.
-void showBestWire(const QLineEdit* angleBox, const QLineEdit* pitchBox, bool threadsPerInch, FormatBox* result) {
-    const auto angle = readStrict(angleBox);
-    const auto pitchText = readStrict(pitchBox);
-    if (!angle || !pitchText) return;
-    const double pitch = threadsPerInch ? pitchOfThreadsPerInch(*pitchText) : *pitchText;
-    writePlain(result, bestWireDiameter(FlankAngle{*angle}, Pitch{pitch}));
+// A flank angle, pitch or threads per inch: a number other than 0, which
+// no thread has and the formulas divide by. Negative numbers are computed
+// with as typed.
+std::optional<double> nonZero(Inputs& in, QLineEdit* box) {
+    const std::optional<double> v = in.number(box);
+    if (v && !in.require(*v != 0, box, notes::positive())) return std::nullopt;
+    return v;
 }
 
-void showOverWires(const QLineEdit* wireBox, const QLineEdit* angleBox, const QLineEdit* pitchBox,
-                   const QLineEdit* pitchDiameterBox, bool threadsPerInch, FormatBox* result) {
-    const auto wire = readStrict(wireBox);
-    const auto angle = readStrict(angleBox);
-    const auto pitchText = readStrict(pitchBox);
-    const auto pitchDiameter = readStrict(pitchDiameterBox);
-    if (!wire || !angle || !pitchText || !pitchDiameter) return;
-    const double pitch = threadsPerInch ? pitchOfThreadsPerInch(*pitchText) : *pitchText;
-    writePlain(result, threeWireM(FlankAngle{*angle}, PitchDiameter{*pitchDiameter}, Wire{*wire}, Pitch{pitch}));
+// The pitch in mm from the pitch box: as typed, or 25.4 over the threads
+// per inch. Refused as too large when the quotient is (a tiny count).
+std::optional<double> pitchOf(Inputs& in, QLineEdit* box, bool threadsPerInch, double typed) {
+    const double pitch = threadsPerInch ? pitchOfThreadsPerInch(typed) : typed;
+    if (!in.require(std::isfinite(pitch), box, notes::tooLarge())) return std::nullopt;
+    return pitch;
+}
+
+// The best wire of one frame.
+void showBestWire(QLineEdit* angleBox, QLineEdit* pitchBox, bool threadsPerInch, FormatBox* result) {
+    Inputs in;
+    const std::optional<double> angle = nonZero(in, angleBox);
+    const std::optional<double> typed = nonZero(in, pitchBox);
+    if (!in.ok()) return;
+    const std::optional<double> pitch = pitchOf(in, pitchBox, threadsPerInch, *typed);
+    if (!in.ok()) return;
+    const std::optional<double> wire = bestWireDiameter(FlankAngle{*angle}, Pitch{*pitch});
+    if (!wire) {
+        in.refuse(largestInput({{angleBox, *angle}, {pitchBox, *pitch}}), notes::tooLarge());
+        return;
+    }
+    writePlain(result, *wire);
+}
+
+// The M value of one frame.
+void showOverWires(QLineEdit* wireBox, QLineEdit* angleBox, QLineEdit* pitchBox, QLineEdit* pitchDiameterBox,
+                   bool threadsPerInch, FormatBox* result) {
+    Inputs in;
+    const std::optional<double> wire = in.number(wireBox);
+    const std::optional<double> angle = nonZero(in, angleBox);
+    const std::optional<double> typed = nonZero(in, pitchBox);
+    const std::optional<double> pitchDiameter = in.number(pitchDiameterBox);
+    if (!in.ok()) return;
+    const std::optional<double> pitch = pitchOf(in, pitchBox, threadsPerInch, *typed);
+    if (!in.ok()) return;
+    const std::optional<double> m =
+        threeWireM(FlankAngle{*angle}, PitchDiameter{*pitchDiameter}, Wire{*wire}, Pitch{*pitch});
+    if (!m) {
+        // An angle so near 0 that its sine or tangent divides to infinity,
+        // or else the largest length.
+        const double h = threeWireHalfAngle(FlankAngle{*angle});
+        const bool angleFault = !std::isfinite(1 / std::sin(h)) || !std::isfinite(1 / std::tan(h));
+        in.refuse(angleFault ? angleBox
+                             : largestInput({{wireBox, *wire}, {pitchBox, *pitch}, {pitchDiameterBox, *pitchDiameter}}),
+                  notes::tooLarge());
+        return;
+    }
+    writePlain(result, *m);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QScopeGuard>
 
 #include "common/ui/printing.h"
+#include "common/ui/refusal.h"
 #include "common/ui/tabcontainer.h"
 #include "threads/metric/Form15.h"
 #include "uitest.h"
@@ -26,10 +27,12 @@ private slots:
     void freshWindow();
     void calculation_data();
     void calculation();
-    void unreadableOrOverflowingInputChangesNothing_data();
-    void unreadableOrOverflowingInputChangesNothing();
+    void unusableInputIsRefused_data();
+    void unusableInputIsRefused();
     void typedGaugeInputs_data();
     void typedGaugeInputs();
+    void noTextOfAnEarlierPress_data();
+    void noTextOfAnEarlierPress();
     void classChangeAloneChangesNothing();
     void selfFormattingWhileTyping();
     void printsThePage();
@@ -101,14 +104,16 @@ void TestForm15Internal::calculation_data() {
     QTest::newRow("D 5 keeps gauge lengths") << QStringList{"10,1.5,5", "5,1.5,5"}
                                              << "Text1=12 Text2=10 w10=5 w11=4.026 w13=3.376 w23=3.41 w24=8.5 w25=8.75";
     QTest::newRow("D 5 P 0.8 keeps 18/13") << QStringList{"20,2.5,5", "5,0.8,5"} << "Text1=18 Text2=13";
-    QTest::newRow("P 8 fresh: no wires, gauge block skipped")
+    QTest::newRow("P 8 fresh: no wires, no M values")
         << QStringList{"100,8,5"}
-        << "w15=\"\" w19=\"\" w12=0.355 w14=0.800 w28=\"\" w30=\"\" w33=\"\" w35=\"\" w40=\"\" Text11=\"\" "
-           "w11=94.804 w34=91.340 w23=91.52";
+        << "w15=\"\" w19=\"\" w12=0.355 w14=0.800 w28=100.042 w30=94.837 w33=94.801 w35=96.786 w40=95.141 "
+           "w32=-- Text11=-- w39=-- Text12=-- w11=94.804 w34=91.340 w23=91.52";
     QTest::newRow("P 8 after P 1.5 uses kept wires")
         << QStringList{"10,1.5,5", "100,8,5"} << "w15=0.866 w19=1.008 w12=0.355 w30=94.837 w32=90.511 Text11=90.937";
-    QTest::newRow("fresh, no TD2 row: gauge block skipped")
-        << QStringList{"10,0.5,5"} << "w12=\"\" w15=0.291 w28=\"\" w29=\"\" w33=\"\" w40=\"\" Text12=\"\" w11=9.675";
+    QTest::newRow("fresh, no TD2 row: no gauge sizes")
+        << QStringList{"10,0.5,5"}
+        << "w12=\"\" w14=0.112 w15=0.291 w28=-- w29=-- w30=-- w31=-- w32=-- Text11=-- w33=-- w35=-- w36=-- w37=-- "
+           "w38=-- w39=-- Text12=-- w40=-- w11=9.675";
     QTest::newRow("5H 0.056 kept under 6H") << QStringList{"1,0.25,5", "1,0.25,6"} << "w14=0.056 w12=0.056";
     QTest::newRow("class change rewrites the gauge block")
         << QStringList{"10,1.5,7", "10,1.5,5"} << QString(kGo5H) + " w37=9.177 w40=9.154 w12=0.140";
@@ -122,76 +127,142 @@ void TestForm15Internal::calculation() {
     expectBoxes(expected);
 }
 
-void TestForm15Internal::unreadableOrOverflowingInputChangesNothing_data() {
+void TestForm15Internal::unusableInputIsRefused_data() {
     QTest::addColumn<QString>("d");
     QTest::addColumn<QString>("P");
+    QTest::addColumn<QString>("at");
+    QTest::addColumn<QString>("note");
+    const QString number = quorvil::notes::number(), large = quorvil::notes::tooLarge();
     QTest::newRow("D empty") << ""
-                             << "1.5";
+                             << "1.5"
+                             << "w1" << number;
     QTest::newRow("P empty") << "10"
-                             << "";
+                             << ""
+                             << "w2" << number;
     QTest::newRow("D letters") << "abc"
-                               << "1.5";
+                               << "1.5"
+                               << "w1" << number;
     QTest::newRow("P with unit") << "10"
-                                 << "1.5mm";
+                                 << "1.5mm"
+                                 << "w2" << number;
     QTest::newRow("D inf") << "inf"
-                           << "1.5";
+                           << "1.5"
+                           << "w1" << number;
     QTest::newRow("P nan") << "10"
-                           << "nan";
+                           << "nan"
+                           << "w2" << number;
+    QTest::newRow("P decimal comma") << "10"
+                                     << "1,5"
+                                     << "w2" << quorvil::notes::decimalPoint();
+    QTest::newRow("P 0") << "10"
+                         << "0"
+                         << "w2" << quorvil::notes::positive();
     QTest::newRow("D too large to read") << "1e400"
-                                         << "1.5";
+                                         << "1.5"
+                                         << "w1" << large;
     QTest::newRow("drill depth overflows") << "1.5e308"
-                                           << "1";
+                                           << "1"
+                                           << "w1" << large;
     QTest::newRow("tapped depth overflows") << "10"
-                                            << "1e308";
+                                            << "1e308"
+                                            << "w2" << large;
 }
 
-void TestForm15Internal::unreadableOrOverflowingInputChangesNothing() {
+void TestForm15Internal::unusableInputIsRefused() {
     QFETCH(QString, d);
     QFETCH(QString, P);
+    QFETCH(QString, at);
+    QFETCH(QString, note);
     press("10,1.5,5");
     const auto before = snapshot();
     p.type({"w1=" + d, "w2=" + P});
-    w->Command1_Click();
+    p.click("Command1");
+    QVERIFY2(p.refused(at, note), p.why());
     QCOMPARE(snapshot(), before);
-    for (const QString& t : snapshot()) QVERIFY(!t.contains("inf") && !t.contains("nan"));
 }
 
 // Texts typed into w12, w15 or w19 between presses, read by the gauge block
 // of a press whose lookups leave those boxes alone (D 10, P 0.9: no rows).
+// The boxes after it, or the box refused with its note.
 void TestForm15Internal::typedGaugeInputs_data() {
     QTest::addColumn<QString>("boxName");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("gaugeWritten");
-    QTest::addColumn<bool>("anyWritten");
-    QTest::newRow("w12 letters") << "w12"
-                                 << "abc" << false << true;
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("refusal");
+    const QString missing =
+        "w28=-- w29=-- w30=-- w31=-- w32=-- Text11=-- w33=-- w35=-- w36=-- w37=-- w38=-- w39=-- "
+        "Text12=-- w40=--";
     QTest::newRow("w12 outside every band") << "w12"
-                                            << "5" << false << true;
+                                            << "5"
+                                            << "w12=5.000 w11=9.415 " + missing << "";
     QTest::newRow("w12 on lowest bound") << "w12"
-                                         << "0.024" << false << true;
-    QTest::newRow("w12 0.67 closes band 7") << "w12"
-                                            << "0.67" << true << true;
-    QTest::newRow("w15 empty") << "w15"
-                               << "" << false << true;
+                                         << "0.024" << missing << "";
+    QTest::newRow("w12 0.67 closes band 7")
+        << "w12"
+        << "0.67"
+        << "w12=0.670 w28=10.054 w29=-0.044 w30=9.458 w37=10.107 w33=9.414 w40=10.063"
+        << "";
+    QTest::newRow("w15 empty: no M values over it") << "w15"
+                                                    << ""
+                                                    << "w15= w30=9.433 w32=-- w39=-- Text11=11.678 Text12=11.811"
+                                                    << "";
     QTest::newRow("w19 own wire") << "w19"
-                                  << "1.1" << true << true;
+                                  << "1.1"
+                                  << "w19=1.1 w32=11.252 Text11=11.954"
+                                  << "";
+    QTest::newRow("w12 letters") << "w12"
+                                 << "abc"
+                                 << "" << quorvil::notes::number();
+    QTest::newRow("w15 decimal comma") << "w15"
+                                       << "0,866"
+                                       << "" << quorvil::notes::decimalPoint();
     QTest::newRow("w15 overflowing M") << "w15"
-                                       << "1e308" << false << false;
+                                       << "1e308"
+                                       << "" << quorvil::notes::tooLarge();
 }
 
 void TestForm15Internal::typedGaugeInputs() {
     QFETCH(QString, boxName);
     QFETCH(QString, typed);
-    QFETCH(bool, gaugeWritten);
-    QFETCH(bool, anyWritten);
+    QFETCH(QString, expected);
+    QFETCH(QString, refusal);
     press("10,1.5,5");
     p.type(boxName, typed);
     const auto before = snapshot();
     press("10,0.9,5");
-    const auto after = snapshot();
-    QCOMPARE(after["w11"] != before["w11"], anyWritten);
-    QCOMPARE(after["w30"] != before["w30"], gaugeWritten);
-    for (const QString& t : after) QVERIFY(!t.contains("inf") && !t.contains("nan"));
+    if (!refusal.isEmpty()) {
+        QVERIFY2(p.refused(boxName, refusal), p.why());
+        QCOMPARE(snapshot(), before);
+        return;
+    }
+    expectBoxes(expected);
+    // The boxes without a row keep their text.
+    for (const char* kept : {"Text1", "Text2", "w14", "w15", "w19"}) QCOMPARE(p.text(kept), before[kept]);
+}
+
+// Every press answers for the inputs on screen: after a first press and a
+// second one, the page shows what the second alone shows in a fresh window,
+// but for the boxes that keep their text without a row.
+void TestForm15Internal::noTextOfAnEarlierPress_data() {
+    QTest::addColumn<QStringList>("first");
+    QTest::addColumn<QStringList>("second");
+    QTest::addColumn<QStringList>("keeps");
+    const QStringList m10 = {"w1=10", "w2=1.5", "click:Command1"};
+    QTest::newRow("a typed tolerance without a gauge band")
+        << m10 << QStringList{"w1=10", "w2=0.9", "w12=5", "w15=0.5", "w19=0.6", "click:Command1"}
+        << QStringList{"Text1", "Text2", "w14"};
+    QTest::newRow("cleared wires, no wire row")
+        << m10 << QStringList{"w1=100", "w2=8", "w15=", "w19=", "click:Command1"} << QStringList{"Text1", "Text2"};
+    QTest::newRow("cleared tolerance, no tolerance row")
+        << m10 << QStringList{"w1=10", "w2=0.5", "w12=", "click:Command1"} << QStringList{};
+}
+
+void TestForm15Internal::noTextOfAnEarlierPress() {
+    QFETCH(QStringList, first);
+    QFETCH(QStringList, second);
+    QFETCH(QStringList, keeps);
+    const QString stale = staleAfter(first, second, keeps);
+    QVERIFY2(stale.isEmpty(), qPrintable(stale));
 }
 
 void TestForm15Internal::classChangeAloneChangesNothing() {

@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 
 #include "common/ui/printing.h"
+#include "common/ui/refusal.h"
 #include "common/ui/tabcontainer.h"
 #include "threads/common/threewire.h"
 #include "threads/nonstandard/Form8.h"
@@ -55,51 +56,72 @@ void TestForm8::buttons_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QStringList>("typed");  // name=text
     QTest::addColumn<QString>("resultBox");
-    QTest::addColumn<QString>("expected");  // "keep": the box keeps its text
+    QTest::addColumn<QString>("expected");  // the result, or the box refused
+    QTest::addColumn<QString>("note");      // the note of a refused press
 
     QTest::newRow("best wire mm 1.5 60") << "Command3" << QStringList{"sz1=1.5", "sz2=60"} << "sz3"
-                                         << "0.866";
+                                         << "0.866" << QString();
     QTest::newRow("best wire mm 8 55") << "Command3" << QStringList{"sz1=8", "sz2=55"} << "sz3"
-                                       << "4.509";
+                                       << "4.509" << QString();
     QTest::newRow("best wire mm blanks and .5") << "Command3" << QStringList{"sz1= .5 ", "sz2=60"} << "sz3"
-                                                << "0.289";
+                                                << "0.289" << QString();
     QTest::newRow("best wire tpi 8 60") << "Command6" << QStringList{"sz10=8", "sz20=60"} << "sz30"
-                                        << "1.833";
+                                        << "1.833" << QString();
     QTest::newRow("best wire tpi 4 29") << "Command6" << QStringList{"sz10=4", "sz20=29"} << "sz30"
-                                        << "3.279";
+                                        << "3.279" << QString();
 
     QTest::newRow("M mm 60") << "Command2" << QStringList{"sz4=2", "sz5=60", "sz6=1.157", "sz7=18.701"} << "sz8"
-                             << "20.440";
+                             << "20.440" << QString();
     QTest::newRow("M mm 30") << "Command2" << QStringList{"sz4=2", "sz5=30", "sz6=1.047", "sz7=9"} << "sz8"
-                             << "10.360";
+                             << "10.360" << QString();
     QTest::newRow("M mm negative") << "Command2" << QStringList{"sz4=1", "sz5=60", "sz6=0.1", "sz7=0.5"} << "sz8"
-                                   << "-0.066";
+                                   << "-0.066" << QString();
     QTest::newRow("M tpi 8 60") << "Command5" << QStringList{"sz40=8", "sz50=60", "sz60=1.833", "sz70=18"} << "sz80"
-                                << "20.749";
+                                << "20.749" << QString();
     QTest::newRow("M tpi 6 29") << "Command5" << QStringList{"sz40=6", "sz50=29", "sz60=2.217", "sz70=40"} << "sz80"
-                                << "42.887";
+                                << "42.887" << QString();
 
-    // Inputs that give no result leave every box as it was.
+    // Negative numbers are computed with as typed.
+    QTest::newRow("best wire negative pitch") << "Command3" << QStringList{"sz1=-1.5", "sz2=60"} << "sz3"
+                                              << "-0.866" << QString();
+
+    // Inputs that give no result are refused: every box stays as it was, and
+    // the note stands beside the box named.
+    const QString number = quorvil::notes::number(), positive = quorvil::notes::positive(),
+                  large = quorvil::notes::tooLarge();
     QTest::newRow("best wire empty pitch") << "Command3" << QStringList{"sz2=60"} << "sz3"
-                                           << "keep";
+                                           << "sz1" << number;
     QTest::newRow("best wire letters") << "Command3" << QStringList{"sz1=1.5mm", "sz2=60"} << "sz3"
-                                       << "keep";
+                                       << "sz1" << number;
+    QTest::newRow("best wire decimal comma") << "Command3" << QStringList{"sz1=1,5", "sz2=60"} << "sz3"
+                                             << "sz1" << quorvil::notes::decimalPoint();
     QTest::newRow("best wire angle 0") << "Command3" << QStringList{"sz1=1.5", "sz2=0"} << "sz3"
-                                       << "keep";
+                                       << "sz2" << positive;
+    QTest::newRow("best wire pitch 0") << "Command3" << QStringList{"sz1=0", "sz2=60"} << "sz3"
+                                       << "sz1" << positive;
+    QTest::newRow("best wire overflow") << "Command3" << QStringList{"sz1=1e308", "sz2=179"} << "sz3"
+                                        << "sz1" << large;
+    QTest::newRow("best wire angle overflow") << "Command3" << QStringList{"sz1=1", "sz2=1.7e308"} << "sz3"
+                                              << "sz2" << large;
     QTest::newRow("best wire tpi 0") << "Command6" << QStringList{"sz10=0", "sz20=60"} << "sz30"
-                                     << "keep";
+                                     << "sz10" << positive;
+    QTest::newRow("best wire tiny tpi") << "Command6" << QStringList{"sz10=1e-310", "sz20=60"} << "sz30"
+                                        << "sz10" << large;
     QTest::newRow("best wire tpi lone minus") << "Command6" << QStringList{"sz10=-", "sz20=60"} << "sz30"
-                                              << "keep";
+                                              << "sz10" << number;
     QTest::newRow("M angle 0") << "Command2" << QStringList{"sz4=2", "sz5=0", "sz6=1.157", "sz7=18.701"} << "sz8"
-                               << "keep";
+                               << "sz5" << positive;
+    QTest::newRow("M angle near 0") << "Command2" << QStringList{"sz4=2", "sz5=1e-320", "sz6=1.157", "sz7=18.701"}
+                                    << "sz8"
+                                    << "sz5" << large;
     QTest::newRow("M empty wire") << "Command2" << QStringList{"sz4=2", "sz5=60", "sz7=18.701"} << "sz8"
-                                  << "keep";
-    QTest::newRow("M overflow") << "Command2" << QStringList{"sz4=1e308", "sz5=60", "sz6=1e308", "sz7=1e308"} << "sz8"
-                                << "keep";
+                                  << "sz6" << number;
+    QTest::newRow("M overflow") << "Command2" << QStringList{"sz4=1", "sz5=60", "sz6=1e308", "sz7=1.5e308"} << "sz8"
+                                << "sz7" << large;
     QTest::newRow("M tpi 0") << "Command5" << QStringList{"sz40=0", "sz50=60", "sz60=1.833", "sz70=18"} << "sz80"
-                             << "keep";
+                             << "sz40" << positive;
     QTest::newRow("M tpi empty diameter") << "Command5" << QStringList{"sz40=8", "sz50=60", "sz60=1.833"} << "sz80"
-                                          << "keep";
+                                          << "sz70" << number;
 }
 
 void TestForm8::buttons() {
@@ -107,6 +129,7 @@ void TestForm8::buttons() {
     QFETCH(QStringList, typed);
     QFETCH(QString, resultBox);
     QFETCH(QString, expected);
+    QFETCH(QString, note);
 
     // Decoys: every box that the button must not read holds a number, so a
     // handler that read across frames or tabs would show a wrong result.
@@ -127,7 +150,8 @@ void TestForm8::buttons() {
     p.click(button);
 
     auto after = allTexts();
-    if (expected == "keep") {
+    if (!note.isEmpty()) {
+        QVERIFY2(p.refused(expected, note), p.why());
         QCOMPARE(after, before);
     } else {
         QCOMPARE(after[resultBox], expected);
