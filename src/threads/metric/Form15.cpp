@@ -16,10 +16,9 @@
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/labels.h"
-#include "common/ui/largestinput.h"
+#include "common/ui/refusal.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
-#include "common/ui/refusal.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
@@ -232,7 +231,7 @@ void Form15::Command1_Click() {
     plan.plain(w25, tap.tappedDepth);
     plan.text(w10, boxText(w1));
     if (!plan.ok()) {
-        in.refuse(largestInput({{w1, D}, {w2, P}, {w15, wire1.value_or(0)}, {w19, wire2.value_or(0)}}),
+        in.refuse(largestOf({{w1, D}, {w2, P}, {w15, wire1}, {w19, wire2}}),
                   notes::tooLarge());
         return;
     }

@@ -13,9 +13,8 @@
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
-#include "common/ui/largestinput.h"
-#include "common/ui/printing.h"
 #include "common/ui/refusal.h"
+#include "common/ui/printing.h"
 #include "common/ui/writeplan.h"
 #include "threads/nonstandard/worm.h"
 
@@ -150,7 +149,7 @@ void Form11::Command2_Click() {
         // A result beyond single precision: from a module so small that the
         // diameter quotient is, else from the larger of the two.
         const bool moduleTooSmall = !toSingle(double(*d1) / *m) && std::fabs(*m) < 1;
-        in.refuse(moduleTooSmall ? txtmc : largestInput({{txtdf, *d1}, {txtmc, *m}}), notes::tooLarge());
+        in.refuse(moduleTooSmall ? txtmc : largestOf({{txtdf, *d1}, {txtmc, *m}}), notes::tooLarge());
         return;
     }
 

@@ -12,9 +12,8 @@
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
-#include "common/ui/largestinput.h"
-#include "common/ui/printing.h"
 #include "common/ui/refusal.h"
+#include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/viewtext.h"
 #include "threads/common/threewire.h"
@@ -116,7 +115,7 @@ void showBestWire(QLineEdit* angleBox, QLineEdit* pitchBox, bool threadsPerInch,
     if (!in.ok()) return;
     const std::optional<double> wire = bestWireDiameter(FlankAngle{*angle}, Pitch{*pitch});
     if (!wire) {
-        in.refuse(largestInput({{angleBox, *angle}, {pitchBox, *pitch}}), notes::tooLarge());
+        in.refuse(largestOf({{angleBox, *angle}, {pitchBox, *pitch}}), notes::tooLarge());
         return;
     }
     writePlain(result, *wire);
@@ -141,7 +140,7 @@ void showOverWires(QLineEdit* wireBox, QLineEdit* angleBox, QLineEdit* pitchBox,
         const double h = threeWireHalfAngle(FlankAngle{*angle});
         const bool angleFault = !std::isfinite(1 / std::sin(h)) || !std::isfinite(1 / std::tan(h));
         in.refuse(angleFault ? angleBox
-                             : largestInput({{wireBox, *wire}, {pitchBox, *pitch}, {pitchDiameterBox, *pitchDiameter}}),
+                             : largestOf({{wireBox, *wire}, {pitchBox, *pitch}, {pitchDiameterBox, *pitchDiameter}}),
                   notes::tooLarge());
         return;
     }
