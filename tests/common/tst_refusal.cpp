@@ -45,6 +45,7 @@ class TestRefusal : public QObject {
 private slots:
     void inputsSayWhy_data();
     void inputsSayWhy();
+    void emptyMayStayEmpty();
     void firstFaultRefusesOnce();
     void fractionParts_data();
     void fractionParts();
@@ -77,6 +78,8 @@ void TestRefusal::inputsSayWhy_data() {
     QTest::newRow("leading comma") << "leading" << "1,5" << "" << comma;
     QTest::newRow("leading none") << "leading" << "mm" << "" << number;
     QTest::newRow("leading too large") << "leading" << "2e400" << "" << large;
+    QTest::newRow("number or empty") << "numberOrEmpty" << "1.5" << "1.5" << "";
+    QTest::newRow("number or empty letters") << "numberOrEmpty" << "1.5x" << "" << number;
 }
 
 void TestRefusal::inputsSayWhy() {
@@ -94,6 +97,7 @@ void TestRefusal::inputsSayWhy() {
     if (reader == QStringLiteral("positive")) v = in.positive(s.left);
     if (reader == QStringLiteral("part")) v = in.part(s.left);
     if (reader == QStringLiteral("leading")) v = in.leading(s.left);
+    if (reader == QStringLiteral("numberOrEmpty")) v = in.numberOrEmpty(s.left);
     test::WindowProbe p(&s);
     if (value.isEmpty()) {
         QVERIFY(!v);
@@ -104,6 +108,18 @@ void TestRefusal::inputsSayWhy() {
         QVERIFY(in.ok());
         QVERIFY(!shownRefusal(&s));
     }
+}
+
+// An empty box that a press may find empty gives no value and refuses nothing.
+void TestRefusal::emptyMayStayEmpty() {
+    Sample s;
+    s.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s));
+    s.left->setText(QStringLiteral(" "));
+    Inputs in;
+    QVERIFY(!in.numberOrEmpty(s.left));
+    QVERIFY(in.ok());
+    QVERIFY(!shownRefusal(&s));
 }
 
 // Later faults of the same press do not move the keyboard or the note.

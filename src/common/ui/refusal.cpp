@@ -148,6 +148,11 @@ std::optional<double> Inputs::part(QLineEdit* box) {
     return number(box);
 }
 
+std::optional<double> Inputs::numberOrEmpty(QLineEdit* box) {
+    if (strictFault(boxText(box).toStdString()) == ReadFault::Empty) return std::nullopt;
+    return number(box);
+}
+
 std::optional<FractionParts> Inputs::fraction(QLineEdit* whole, QLineEdit* numerator, QLineEdit* denominator) {
     const std::optional<double> w = part(whole), n = part(numerator), q = part(denominator);
     if (!w || !n || !q) return std::nullopt;

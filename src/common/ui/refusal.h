@@ -59,6 +59,10 @@ public:
     // The leading number of a box its window reads leniently ("12mm" gives
     // 12); no number, a decimal comma after it or a number too large refuses.
     std::optional<double> leading(QLineEdit* box);
+    // A box a press reads only where its table gives no value, and which
+    // the user may leave empty (a wire, a gauge tolerance): an empty box
+    // gives no value and refuses nothing; any other text must be a number.
+    std::optional<double> numberOrEmpty(QLineEdit* box);
     // A mixed fraction, each box a part; a numerator other than 0 over an
     // empty or zero denominator refuses at the denominator.
     std::optional<FractionParts> fraction(QLineEdit* whole, QLineEdit* numerator, QLineEdit* denominator);
