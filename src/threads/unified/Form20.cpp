@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -290,11 +289,7 @@ void Form20::Command1_Click() {
     // Inputs: threads per inch first, by its leading number ("8牙" is 8),
     // then the size, each box one number or empty (0).
     Inputs in;
-    std::optional<float> nRead;
-    if (const std::optional<double> typed = in.leading(txtw4); typed && in.require(*typed > 0, txtw4, notes::positive())) {
-        nRead = inch::threadsPerInchSingle(*typed);
-        in.require(nRead.has_value(), txtw4, notes::tooLarge());
-    }
+    const std::optional<float> nRead = inch::readThreadsPerInchSingle(in, txtw4);
     const std::optional<float> DRead = inch::readThreadSize(in, txtw1, txtw2, txtw3);
     if (!in.ok()) return;
     const float n = *nRead, D = *DRead;
@@ -349,7 +344,8 @@ void Form20::Command1_Click() {
 
     // Gauge sizes. The gauge pitch tolerances come from a table by threads
     // per inch; without a row A10 and A12 keep what they hold (an earlier
-    // row, or a tolerance the user typed), and the steps after use that.
+    // row, or a tolerance the user typed): the copies show it, and the NO-GO
+    // wear limit is taken with A12's number ("--" while it is empty).
     const std::optional<double> gaugeTol = inch::gaugePitchToleranceMm(nd, inch::GaugeColumn::Standard);
     plan.plain(A3, plan.written(w16) * 25.4);
     if (gaugeTol) plan.plain(A10, *gaugeTol);
@@ -358,34 +354,20 @@ void Form20::Command1_Click() {
     plan.plain(A5, inch::noGoMajorDiameterMm(plan.written(w5), nd));
     plan.plain(A13, inch::majorToleranceMm(nd));
     plan.plain(A7, plan.written(w17) * 25.4);
-    if (gaugeTol) plan.plain(A12, *gaugeTol);
+    const std::optional<double> noGoTol = inch::tableOrKept(in, plan, A12, gaugeTol);
     plan.plain(A1, inch::goMajorDiameterMm(plan.written(w15) / 25.4, nd));
     plan.plain(A4, inch::majorToleranceMm(nd));
 
     // Wires from their table; without a row the wire boxes keep what they
     // hold and the M values are taken over that. An empty box is no wire:
     // its M values show "--".
-    std::optional<double> preferred, second, noGoTol;
-    if (const std::optional<Wires> wr = wires(n)) {
-        plan.plain(Text1, wr->preferred);
-        plan.plain(Text5, wr->second);
-        preferred = plan.shown(Text1);
-        second = plan.shown(Text5);
-    } else {
-        preferred = in.numberOrEmpty(Text1);
-        second = in.numberOrEmpty(Text5);
-    }
-    noGoTol = gaugeTol ? plan.shown(A12) : in.numberOrEmpty(A12);
+    const std::optional<Wires> wr = wires(n);
+    const std::optional<double> preferred =
+        inch::tableOrKept(in, plan, Text1, wr ? std::optional(wr->preferred) : std::nullopt);
+    const std::optional<double> second =
+        inch::tableOrKept(in, plan, Text5, wr ? std::optional(wr->second) : std::nullopt);
     if (!in.ok()) return;
-
-    // A result over a wire, "--" without one; a wire so large that the
-    // result is not finite refuses the press at its box.
-    const auto overWire = [&](QLineEdit* box, QLineEdit* wireBox, std::optional<double> wire,
-                              const std::function<std::optional<double>(double)>& f) {
-        const std::optional<double> m = wire ? f(*wire) : std::nullopt;
-        if (wire && !m) in.refuse(wireBox, notes::tooLarge());
-        plan.plain(box, m);
-    };
+    const auto overWire = [&](auto... args) { inch::stageOverWire(in, plan, args...); };
 
     // M values over the wires at the external maximum pitch diameter, then
     // over the preferred wire at the gauge pitch diameters.
@@ -417,8 +399,9 @@ void Form20::Command1_Click() {
     plan.plain(w30, tp.drillDepth);
     plan.plain(w31, tp.tappedDepth);
 
-    // Every input is finite, and so is every result but one over a wire too
-    // large: that one has refused already.
+    // A result over a wire too large has refused already. Every other one is
+    // finite for the inputs read; should one not be, the threads per inch,
+    // whose pitch every result takes, are refused.
     if (in.ok() && !plan.commit()) in.refuse(txtw4, notes::tooLarge());
 }
 
