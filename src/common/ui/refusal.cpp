@@ -50,7 +50,9 @@ public:
     void showBeside(QWidget* control, const QString& note) {
         setText(note);
         setAccessibleName(note);
-        resize(sizeHint());
+        // Some of the font's Chinese glyphs reach a pixel below its line: a
+        // pixel of room more above and below the text.
+        resize(sizeHint() + QSize(0, 2));
         move(placeBeside(control));
         show();
         raise();
