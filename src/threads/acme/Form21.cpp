@@ -253,8 +253,7 @@ void Form21::Command5_Click() {
     // hold (an earlier row's wire, or one the user typed) and the M values
     // are taken over that. An empty box is no wire: its M values show "--".
     const auto wires = acmeWires(*n);
-    const auto preferred =
-        inch::tableOrKept(in, plan, Text1, wires ? std::optional(wires->preferred) : std::nullopt);
+    const auto preferred = inch::tableOrKept(in, plan, Text1, wires ? std::optional(wires->preferred) : std::nullopt);
     const auto second = inch::tableOrKept(in, plan, w19, wires ? std::optional(wires->second) : std::nullopt);
     plan.plain(A2, inch::goThreadLengthMm(*n));
     plan.plain(A6, inch::noGoThreadLengthMm(*n));
@@ -323,8 +322,7 @@ void Form21::Command5_Click() {
     // Wear limits: the band of the class's pitch-diameter tolerance as shown.
     const auto key = plan.shown(cls == AcmeClass::G2 ? w27 : w12);
     const double wear = inch::wearAmountMm(key ? gaugeTolerance(*key) : std::nullopt);
-    overWire(Text10, Text1, preferred,
-             [&](double w) { return inch::goWearLimitM(kAcmeFlank, goPitch, wear, w, *n); });
+    overWire(Text10, Text1, preferred, [&](double w) { return inch::goWearLimitM(kAcmeFlank, goPitch, wear, w, *n); });
     overWire(Text11, Text1, noGoTol ? preferred : std::nullopt,
              [&](double w) { return inch::noGoWearLimitM(kAcmeFlank, noGoPitch, *noGoTol, wear, w, *n); });
 

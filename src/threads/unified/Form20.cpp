@@ -389,9 +389,8 @@ void Form20::Command1_Click() {
     const double wear = inch::wearAmountMm(gaugeTolerance(plan.written(w19)));
     overWire(Text10, Text1, preferred,
              [&](double w) { return inch::goWearLimitM(kFlank, plan.written(A7), wear, w, nd); });
-    overWire(Text11, Text1, noGoTol ? preferred : std::nullopt, [&](double w) {
-        return inch::noGoWearLimitM(kFlank, plan.written(A3), *noGoTol, wear, w, nd);
-    });
+    overWire(Text11, Text1, noGoTol ? preferred : std::nullopt,
+             [&](double w) { return inch::noGoWearLimitM(kFlank, plan.written(A3), *noGoTol, wear, w, nd); });
 
     // Tapping data, whatever the class.
     const Tapping tp = tapping(D, n);

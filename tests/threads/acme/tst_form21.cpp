@@ -251,19 +251,32 @@ void TestForm21::badInputChangesNoBox_data() {
     QTest::addColumn<QString>("at");
     QTest::addColumn<QString>("note");
     using namespace quorvil::notes;
-    QTest::newRow("tpi empty") << "1,,,,2" << "w4" << number();
-    QTest::newRow("tpi 0") << "1,,,0,2" << "w4" << positive();
-    QTest::newRow("tpi negative") << "1,,,-5,3" << "w4" << positive();
-    QTest::newRow("tpi not a number") << "1,,,abc,2" << "w4" << number();
-    QTest::newRow("tpi with trailing text") << "1,,,8x,2" << "w4" << number();
-    QTest::newRow("tpi so small its pitch overflows") << "1,,,1e-320,2" << "w4" << tooLarge();
-    QTest::newRow("all three inch boxes empty") << ",,,8,2" << "txtw1" << positive();
-    QTest::newRow("negative size") << "-1,,,8,2" << "txtw1" << positive();
-    QTest::newRow("whole box not a number") << "abc,3,4,8,2" << "txtw1" << number();
-    QTest::newRow("text after a number") << "1,1y,2,6,3" << "txtw2" << number();
-    QTest::newRow("numerator over empty denominator") << "1,1,,8,2" << "txtw3" << denominator();
-    QTest::newRow("numerator over zero denominator") << ",3,0,8,4" << "txtw3" << denominator();
-    QTest::newRow("size beyond single precision") << "1e39,,,8,2" << "txtw1" << tooLarge();
+    QTest::newRow("tpi empty") << "1,,,,2"
+                               << "w4" << number();
+    QTest::newRow("tpi 0") << "1,,,0,2"
+                           << "w4" << positive();
+    QTest::newRow("tpi negative") << "1,,,-5,3"
+                                  << "w4" << positive();
+    QTest::newRow("tpi not a number") << "1,,,abc,2"
+                                      << "w4" << number();
+    QTest::newRow("tpi with trailing text") << "1,,,8x,2"
+                                            << "w4" << number();
+    QTest::newRow("tpi so small its pitch overflows") << "1,,,1e-320,2"
+                                                      << "w4" << tooLarge();
+    QTest::newRow("all three inch boxes empty") << ",,,8,2"
+                                                << "txtw1" << positive();
+    QTest::newRow("negative size") << "-1,,,8,2"
+                                   << "txtw1" << positive();
+    QTest::newRow("whole box not a number") << "abc,3,4,8,2"
+                                            << "txtw1" << number();
+    QTest::newRow("text after a number") << "1,1y,2,6,3"
+                                         << "txtw2" << number();
+    QTest::newRow("numerator over empty denominator") << "1,1,,8,2"
+                                                      << "txtw3" << denominator();
+    QTest::newRow("numerator over zero denominator") << ",3,0,8,4"
+                                                     << "txtw3" << denominator();
+    QTest::newRow("size beyond single precision") << "1e39,,,8,2"
+                                                  << "txtw1" << tooLarge();
 }
 
 void TestForm21::badInputChangesNoBox() {
@@ -282,17 +295,16 @@ void TestForm21::badInputChangesNoBox() {
 void TestForm21::missingWireOrToleranceShowsDashes() {
     {
         calculate(p, ",1,4,32,2");
-        QVERIFY2(p.matches({"Text1=", "w19=", "Text2=--", "Text5=--", "Text3=--", "Text9=--", "Text10=--",
-                            "Text11=--", "A10=0.015", "A12=0.015", "Text6=0.015", "Text8=0.015", "A3=5.954",
-                            "w18=--", "A2=6"}),
+        QVERIFY2(p.matches({"Text1=", "w19=", "Text2=--", "Text5=--", "Text3=--", "Text9=--", "Text10=--", "Text11=--",
+                            "A10=0.015", "A12=0.015", "Text6=0.015", "Text8=0.015", "A3=5.954", "w18=--", "A2=6"}),
                  p.why());
     }
     {
         std::unique_ptr<Form21> fresh(new Form21);
         const WindowProbe q(fresh.get());
         calculate(q, "1,,,7,2");
-        QVERIFY2(q.matches({"A10=", "A12=", "Text6=", "Text8=", "Text11=--", "Text1=", "Text2=--", "w18=--",
-                            "w17=2.07", "w5=1.0000"}),
+        QVERIFY2(q.matches({"A10=", "A12=", "Text6=", "Text8=", "Text11=--", "Text1=", "Text2=--", "w18=--", "w17=2.07",
+                            "w5=1.0000"}),
                  q.why());
     }
     {
@@ -314,10 +326,14 @@ void TestForm21::unusableKeptBoxRefuses_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("note");
-    QTest::newRow("wire letters") << "Text1" << "abc" << quorvil::notes::number();
-    QTest::newRow("second wire 1,5") << "w19" << "1,5" << quorvil::notes::decimalPoint();
-    QTest::newRow("NO-GO tolerance letters") << "A12" << "x" << quorvil::notes::number();
-    QTest::newRow("wire too large") << "Text1" << "1e308" << quorvil::notes::tooLarge();
+    QTest::newRow("wire letters") << "Text1"
+                                  << "abc" << quorvil::notes::number();
+    QTest::newRow("second wire 1,5") << "w19"
+                                     << "1,5" << quorvil::notes::decimalPoint();
+    QTest::newRow("NO-GO tolerance letters") << "A12"
+                                             << "x" << quorvil::notes::number();
+    QTest::newRow("wire too large") << "Text1"
+                                    << "1e308" << quorvil::notes::tooLarge();
 }
 
 void TestForm21::unusableKeptBoxRefuses() {
@@ -341,13 +357,13 @@ void TestForm21::pressesAnswerForTheInputsOnScreen_data() {
     QTest::addColumn<QStringList>("second");
     QTest::addColumn<QStringList>("keeps");
     const auto press = [](const char* whole, const char* tpi) {
-        return QStringList{QStringLiteral("txtw1=%1").arg(whole), "txtw2=", "txtw3=",
-                           QStringLiteral("w4=%1").arg(tpi), "click:Command5"};
+        return QStringList{QStringLiteral("txtw1=%1").arg(whole), "txtw2=", "txtw3=", QStringLiteral("w4=%1").arg(tpi),
+                           "click:Command5"};
     };
     // 7 has neither tool tip width, wire nor gauge tolerance.
     QTest::newRow("7 after 8") << press("1", "8") << press("1", "7")
-                               << QStringList{"Text1", "w19", "Text2", "Text5", "Text3", "Text9", "Text10",
-                                              "Text11", "A10", "A12", "Text6", "Text8"};
+                               << QStringList{"Text1",  "w19",    "Text2", "Text5", "Text3", "Text9",
+                                              "Text10", "Text11", "A10",   "A12",   "Text6", "Text8"};
     QTest::newRow("wires emptied, 32 after 16")
         << press("1", "16") << QStringList{"Text1=", "w19="} + press("1", "32") << QStringList{};
     QTest::newRow("NO-GO tolerance emptied, 13 after 14")

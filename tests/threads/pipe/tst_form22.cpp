@@ -85,8 +85,8 @@ void TestForm22::calculations_data() {
     QTest::newRow("0-1/2 at 12, no wire") << size("0", "1", "2", "12") << half12 + QStringList{"w16=--"};
     // Empty parts of the size count as 0.
     QTest::newRow("1/2 at 12, whole inches empty") << size("", "1", "2", "12") << half12 + QStringList{"w16=--"};
-    QTest::newRow("1 at 8, fraction empty") << size("1", "", "", "8")
-                                            << QStringList{"w5=25.11", "w14=1.790", "w13=22.50"};
+    QTest::newRow("1 at 8, fraction empty")
+        << size("1", "", "", "8") << QStringList{"w5=25.11", "w14=1.790", "w13=22.50"};
     QTest::newRow("then wire 1.157") << size("0", "1", "2", "12") + QStringList{"wire=1.157", "click"}
                                      << half12 + QStringList{"w16=12.97"};
     QTest::newRow("1-0/0 at 8, wire 1.833")

@@ -265,8 +265,8 @@ void TestForm20::staleRowsAreUsed() {
 // need it show "--", and the rest of the calculation still runs.
 void TestForm20::missingRowsOnAFreshWindow() {
     calculate(p, size("", "1", "4", "20"), 1);
-    QVERIFY2(p.matches({"A10=", "A12=", "Text3=", "Text7=", "Text11=--", "w29=5.0", "w30=10.8", "w31=9.5", "Text1=0.786",
-                        "w32=6.783", "Text10=6.760", "A2=10", "A6=6"}),
+    QVERIFY2(p.matches({"A10=", "A12=", "Text3=", "Text7=", "Text11=--", "w29=5.0", "w30=10.8", "w31=9.5",
+                        "Text1=0.786", "w32=6.783", "Text10=6.760", "A2=10", "A6=6"}),
              p.why());
     for (const char* n : {"A1", "A3", "A5", "A7", "A8", "A11", "A13", "w32", "w33"})
         QVERIFY2(!p.text(n).isEmpty(), qPrintable(n));
@@ -275,8 +275,8 @@ void TestForm20::missingRowsOnAFreshWindow() {
     fresh->show();
     const WindowProbe q(fresh.get());
     calculate(q, size("3", "", "", "3"), 0);
-    QVERIFY2(q.matches({"Text1=", "Text5=", "Text2=--", "Text6=--", "w32=--", "w33=--", "Text10=--", "Text11=--", "A10=0.033",
-                        "A12=0.033", "Text3=0.033", "Text7=0.033", "A2=68", "A6=42"}),
+    QVERIFY2(q.matches({"Text1=", "Text5=", "Text2=--", "Text6=--", "w32=--", "w33=--", "Text10=--", "Text11=--",
+                        "A10=0.033", "A12=0.033", "Text3=0.033", "Text7=0.033", "A2=68", "A6=42"}),
              q.why());
     QVERIFY(!q.text("w29").isEmpty());
 }
@@ -306,7 +306,8 @@ void TestForm20::badInputChangesNoBox_data() {
     // Read only where the table has no row: a wire and a NO-GO tolerance.
     QTest::newRow("wire not a number") << size("1", "", "", "3") + QStringList{"Text1=1.5x"} << "Text1" << number();
     QTest::newRow("second wire 1,5") << size("1", "", "", "3") + QStringList{"Text5=1,5"} << "Text5" << decimalPoint();
-    QTest::newRow("NO-GO tolerance not a number") << size("1", "", "", "13") + QStringList{"A12=x"} << "A12" << number();
+    QTest::newRow("NO-GO tolerance not a number")
+        << size("1", "", "", "13") + QStringList{"A12=x"} << "A12" << number();
 }
 
 void TestForm20::badInputChangesNoBox() {
