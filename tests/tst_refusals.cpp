@@ -32,6 +32,35 @@ QList<Refusal> refusals() {
         // ---- trapezoidal and non-standard windows
 
         // ---- unified, ACME, stub ACME, British and pipe windows
+        {"Form20", {"txtw1=1", "txtw4=8", "click:Command1"}, {"txtw4=", "click:Command1"}, "txtw4", number},
+        {"Form20", {"txtw1=1", "txtw4=8", "click:Command1"}, {"txtw1=1,5", "click:Command1"}, "txtw1", comma},
+        {"Form20", {"txtw1=1", "txtw4=8", "click:Command1"}, {"txtw4=0", "click:Command1"}, "txtw4", positive},
+        {"Form20",
+         {"txtw1=1", "txtw4=8", "click:Command1"},
+         {"txtw2=3", "txtw3=0", "click:Command1"},
+         "txtw3",
+         denominator},
+        {"Form20", {"txtw1=1", "txtw4=8", "click:Command1"}, {"txtw1=1e39", "click:Command1"}, "txtw1", large},
+        {"Form21", {"txtw1=1", "w4=5", "click:Command5"}, {"w4=abc", "click:Command5"}, "w4", number},
+        {"Form21", {"txtw1=1", "w4=5", "click:Command5"}, {"w4=5,0", "click:Command5"}, "w4", comma},
+        {"Form21", {"txtw1=1", "w4=5", "click:Command5"}, {"w4=0", "click:Command5"}, "w4", positive},
+        {"Form21", {"txtw1=1", "w4=5", "click:Command5"}, {"txtw2=1", "click:Command5"}, "txtw3", denominator},
+        {"Form21", {"txtw1=1", "w4=5", "click:Command5"}, {"txtw1=1e39", "click:Command5"}, "txtw1", large},
+        {"Form18", {"txts2=1", "txts3=2", "s4=10", "click:Command5"}, {"s4=", "click:Command5"}, "s4", number},
+        {"Form18", {"txts2=1", "txts3=2", "s4=10", "click:Command5"}, {"txts2=a", "click:Command5"}, "txts2", number},
+        {"Form18", {"txts2=1", "txts3=2", "s4=10", "click:Command5"}, {"s4=0", "click:Command5"}, "s4", positive},
+        {"Form18",
+         {"txts2=1", "txts3=2", "s4=10", "click:Command5"},
+         {"txts3=0", "click:Command5"},
+         "txts3",
+         denominator},
+        {"Form18", {"txts2=1", "txts3=2", "s4=10", "click:Command5"}, {"s4=1e400", "click:Command5"}, "s4", large},
+        {"Form22", {"w2=1", "w3=2", "w4=12", "click:Command1"}, {"w4=", "click:Command1"}, "w4", number},
+        {"Form22", {"w2=1", "w3=2", "w4=12", "click:Command1"}, {"w4=12牙", "click:Command1"}, "w4", number},
+        {"Form22", {"w2=1", "w3=2", "w4=12", "click:Command1"}, {"w3=2,5", "click:Command1"}, "w3", comma},
+        {"Form22", {"w2=1", "w3=2", "w4=12", "click:Command1"}, {"w4=0", "click:Command1"}, "w4", notes::nonZero()},
+        {"Form22", {"w2=1", "w3=2", "w4=12", "click:Command1"}, {"w3=", "click:Command1"}, "w3", denominator},
+        {"Form22", {"w2=1", "w3=2", "w4=12", "click:Command1"}, {"w1=1e300", "click:Command1"}, "w1", large},
 
         // ---- weight, converter, spring and bolt windows, the main window
     };
