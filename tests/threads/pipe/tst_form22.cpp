@@ -169,7 +169,7 @@ void TestForm22::pressesAnswerForTheInputsOnScreen_data() {
         return QStringList{QStringLiteral("w1=%1").arg(whole), QStringLiteral("w2=%1").arg(num),
                            QStringLiteral("w3=%1").arg(den), QStringLiteral("w4=%1").arg(n), "click:Command1"};
     };
-    QTest::newRow("9/16, no tap drill row, after 1/2") << press("", "1", "2", "12") << press("", "9", "16", "12");
+    QTest::newRow("9/16, whole inches empty, after 1/2") << press("0", "1", "2", "12") << press("", "9", "16", "12");
     QTest::newRow("2/4 after 1/2") << press("0", "1", "2", "12") << press("0", "2", "4", "12");
 }
 
