@@ -27,6 +27,10 @@ LayoutWindow layoutForm21() {
         {"txtw1=", "txtw2=1", "txtw3=4", "w4=16", "click:Command5", "click:Op3", "click:Command5"},
         {"click:Op2", "txtw1=", "txtw2=7", "txtw3=16", "w4=12", "click:Command5", "txtw2=3", "txtw3=4", "w4=6",
          "click:Command5", "txtw1=2", "txtw2=1", "txtw3=4", "w4=3", "click:Command5", "w4=14", "click:Command5"},
+        // Refused presses: the note beside each kind of box.
+        {"txtw1=1", "txtw2=", "txtw3=", "w4=5,0", "click:Command5", "w4=5", "txtw2=1", "click:Command5", "txtw2=",
+         "txtw1=", "click:Command5", "txtw1=1", "w4=7", "w19=x", "click:Command5", "w19=", "A12=x",
+         "click:Command5"},
     };
     for (const char* box : {"w9", "w10", "w13", "w14"}) w.allowances << fifteenDigits(box);
     return w;
@@ -50,6 +54,9 @@ LayoutWindow layoutForm18() {
         {"txts1=0", "txts2=1", "txts3=3", "s4=16", "click:Command5"},
         {"txts1=4", "txts2=1", "txts3=2", "s4=2", "click:Command5"},
         {"txts1=5", "txts2=", "txts3=", "s4=2", "click:Command5", "s4=3", "click:Command5"},
+        // Refused presses: the note beside each kind of box.
+        {"txts1=1", "txts2=", "txts3=", "s4=", "click:Command5", "s4=0", "click:Command5", "s4=5", "txts3=0",
+         "txts2=1", "click:Command5"},
     };
     for (const char* box : {"s9", "s10", "s11", "s12"}) w.allowances << fifteenDigits(box);
     // The other plain inch limits are short for a pitch with a finite

@@ -37,6 +37,9 @@ LayoutWindow layoutForm22() {
         {"w1=4", "w2=1", "w3=2", "w4=2.875", "click:Command1"},
         {"w1=99", "w2=15", "w3=16", "w4=1", "click:Command1"},
         {"w1=0", "w2=1", "w3=2", "w4=-12", "click:Command1"},
+        // The whole inches left empty; refused presses.
+        {"w1=", "w2=1", "w3=2", "w4=12", "click:Command1", "w4=0", "click:Command1", "w4=12", "w3=2,5",
+         "click:Command1", "w3=", "click:Command1"},
     };
     return w;
 }

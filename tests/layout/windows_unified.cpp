@@ -29,6 +29,9 @@ LayoutWindow layoutForm20() {
         size("10", "", "", "4"),
         // Wires kept from an earlier calculation.
         {"txtw1=1", "txtw2=", "txtw3=", "txtw4=4", "click:Command1", "txtw4=3", "click:Command1"},
+        // Refused presses: the note beside each kind of box.
+        {"txtw1=1", "txtw2=", "txtw3=", "txtw4=8,0", "click:Command1", "txtw4=8", "txtw2=1", "click:Command1",
+         "txtw2=", "txtw1=1e39", "click:Command1", "txtw1=1", "txtw4=3", "Text5=x", "click:Command1"},
     };
     return w;
 }

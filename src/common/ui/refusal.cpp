@@ -22,6 +22,7 @@ QString decimalPoint() { return QStringLiteral("小数点请用“.”"); }
 QString positive() { return QStringLiteral("须大于0"); }
 QString denominator() { return QStringLiteral("分母不能为0"); }
 QString tooLarge() { return QStringLiteral("数值过大"); }
+QString nonZero() { return QStringLiteral("不能为0"); }
 }  // namespace notes
 
 namespace {

@@ -30,6 +30,7 @@ QString decimalPoint();  // a decimal comma typed for the point
 QString positive();      // "须大于0": a pitch, module, angle, count or density
 QString denominator();   // "分母不能为0"
 QString tooLarge();      // "数值过大": beyond what can be computed with
+QString nonZero();       // "不能为0": a count that may be negative, but not 0
 }  // namespace notes
 
 // Refuses at `control` (a box, an editable combo box or a button): it takes

@@ -123,17 +123,10 @@ void Form12::ListN_Click() {
     pair(14, s.intMajorMin, s.intMajorMax, false);
     pair(18, s.intPitchMin, s.intPitchMax, false);
     pair(22, s.intMinorMin, s.intMinorMax, false);
-    // No wire at 2 threads per inch: both boxes say so rather than keep the
-    // wire and M value of the size picked before.
-    const QString none = QStringLiteral("--");
-    if (s.wireMm)
-        plan.plain(N[26], *s.wireMm);
-    else
-        plan.text(N[26], none);
-    if (s.mValueMm)
-        plan.plain(N[27], *s.mValueMm);
-    else
-        plan.text(N[27], none);
+    // No wire at 2 threads per inch: both boxes show "--" rather than keep
+    // the wire and M value of the size picked before.
+    plan.plain(N[26], s.wireMm);
+    plan.plain(N[27], s.mValueMm);
     plan.commit();
 }
 

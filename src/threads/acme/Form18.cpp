@@ -16,11 +16,12 @@
 #include "common/ui/labels.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
+#include "common/ui/refusal.h"
 #include "common/ui/writeplan.h"
 #include "threads/acme/acmelimits.h"
 #include "threads/acme/limitboxes.h"
 #include "threads/acme/stubacme.h"
-#include "threads/common/inchentry.h"
+#include "threads/common/inchinputs.h"
 
 using namespace quorvil;
 using namespace quorvil::acme;
@@ -109,17 +110,16 @@ void Form18::buildGrid(bool external) {
 }
 
 void Form18::Command5_Click() {
-    // Threads per inch: the whole text of s4. Every formula would read it
-    // afresh, but the calculation never writes s4, so one reading stands for all.
-    const std::optional<double> nRead = readStrict(s4);
-    if (!nRead || !(*nRead > 0)) return;
-    const double n = *nRead;
-    // The size, each part read leniently; a numerator over an empty or zero
-    // denominator is no size, and a stub thread needs a size above 0.
-    const std::optional<float> DRead =
-        inch::nominalSingle({readLenient(txts1), readLenient(txts2), readLenient(txts3)});
-    if (!DRead || !(*DRead > 0)) return;
+    // The size, each box one number or empty (0); a stub thread needs a size
+    // above 0. Then the threads per inch: the whole text of s4. Every formula
+    // would read it afresh, but the calculation never writes s4, so one
+    // reading stands for all.
+    Inputs in;
+    const std::optional<float> DRead = inch::readThreadSize(in, txts1, txts2, txts3);
+    const std::optional<double> nRead = inch::readThreadsPerInch(in, s4);
+    if (!in.ok()) return;
     const float D = *DRead;
+    const double n = *nRead;
     const StubAcmeLimits L = stubAcmeLimits(D, n);
 
     // Each tolerance of a pair of inch limits is taken from the two boxes as
@@ -149,7 +149,9 @@ void Form18::Command5_Click() {
     plan.plain(s[26], L.intMinorMax);
     plan.plain(s[27], L.intMinorMinMm);
     plan.plain(s[28], shownRangeMm(plan, s[26], s[25]));
-    plan.commit();
+    // Every result is finite for the inputs read; should one not be, the
+    // threads per inch, whose pitch each takes, are refused.
+    if (!plan.commit()) in.refuse(s4, notes::tooLarge());
 }
 
 void Form18::Commandacme_Click() { printWindow(this); }

@@ -8,19 +8,19 @@
 #include <optional>
 
 #include "common/numtext.h"
-#include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/labels.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
+#include "common/ui/refusal.h"
 #include "common/ui/writeplan.h"
 #include "threads/acme/acmeclass.h"
 #include "threads/acme/acmelimits.h"
 #include "threads/acme/limitboxes.h"
 #include "threads/common/gaugetolerance.h"
-#include "threads/common/inchentry.h"
 #include "threads/common/inchgauge.h"
+#include "threads/common/inchinputs.h"
 #include "threads/common/plugsketch.h"
 #include "threads/common/threewire.h"
 
@@ -227,13 +227,13 @@ void Form21::buildGauges() {
 }
 
 void Form21::Command5_Click() {
-    // Threads per inch: the whole text of w4, read afresh wherever a formula
-    // needs it; the pass never writes w4, so one reading stands for all.
-    const auto n = readStrict(w4);
-    if (!n || !(*n > 0)) return;
-    // The size: a numerator over an empty or zero denominator is no size.
-    const auto D = inch::nominalSingle({readLenient(txtw1), readLenient(txtw2), readLenient(txtw3)});
-    if (!D || !(*D > 0)) return;
+    // The size, each box one number or empty (0), then the threads per inch:
+    // the whole text of w4, read afresh wherever a formula needs it; the pass
+    // never writes w4, so one reading stands for all.
+    Inputs in;
+    const std::optional<float> D = inch::readThreadSize(in, txtw1, txtw2, txtw3);
+    const std::optional<double> n = inch::readThreadsPerInch(in, w4);
+    if (!in.ok()) return;
     const AcmeClass cls = Op3->isChecked() ? AcmeClass::G4 : Op2->isChecked() ? AcmeClass::G3 : AcmeClass::G2;
     const ClassConstants& k = classConstants(cls);
 
@@ -241,17 +241,20 @@ void Form21::Command5_Click() {
     // what the box will show once the plan is written.
     WritePlan plan;
 
-    // Common to every class.
+    // Common to every class. The tool tip width has no row for some threads
+    // per inch: "--" then.
     const double depth = threadDepthMm(*n);
     plan.plain(w17, depth);
     plan.plain(w32, depth);
     const auto tip = toolTipWidthMm(*n);
     plan.plain(w18, tip);
     plan.plain(w33, tip);
-    if (const auto wires = acmeWires(*n)) {
-        plan.plain(Text1, wires->preferred);
-        plan.plain(w19, wires->second);
-    }
+    // Wires from their table; without a row the wire boxes keep what they
+    // hold (an earlier row's wire, or one the user typed) and the M values
+    // are taken over that. An empty box is no wire: its M values show "--".
+    const auto wires = acmeWires(*n);
+    const auto preferred = inch::tableOrKept(in, plan, Text1, wires ? std::optional(wires->preferred) : std::nullopt);
+    const auto second = inch::tableOrKept(in, plan, w19, wires ? std::optional(wires->second) : std::nullopt);
     plan.plain(A2, inch::goThreadLengthMm(*n));
     plan.plain(A6, inch::noGoThreadLengthMm(*n));
 
@@ -284,35 +287,33 @@ void Form21::Command5_Click() {
     plan.plain(w30, i.minorMinMm);
     plan.plain(w31, shownRangeMm(plan, w29, w28));
 
-    // Three wires: over whatever wire each wire box holds; a wire box without
-    // a number leaves its M value as it was.
+    // Three wires, over whatever wire each wire box holds.
+    const auto overWire = [&](auto... args) { inch::stageOverWire(in, plan, args...); };
     const double E = externalPitchMaxMm(*D, *n, k);
     const Pitch P{pitchOfThreadsPerInch(*n)};
-    const auto preferred = plan.shown(Text1);
-    if (preferred) plan.plain(Text2, threeWireM(kAcmeFlank, PitchDiameter{E}, Wire{*preferred}, P));
-    if (const auto second = plan.shown(w19))
-        plan.plain(Text5, threeWireM(kAcmeFlank, PitchDiameter{E}, Wire{*second}, P));
+    overWire(Text2, Text1, preferred, [&](double w) { return threeWireM(kAcmeFlank, PitchDiameter{E}, Wire{w}, P); });
+    overWire(Text5, w19, second, [&](double w) { return threeWireM(kAcmeFlank, PitchDiameter{E}, Wire{w}, P); });
 
     // Gauges, from the internal thread's limits as shown. Classes 3G and 4G
-    // take their own column of gauge pitch tolerances.
+    // take their own column of gauge pitch tolerances; without a row A10 and
+    // A12 keep what they hold: the copies show it, and the NO-GO wear limit
+    // is taken with A12's number ("--" while it is empty).
     plan.plain(A1, inch::goMajorDiameterMm(plan.written(w20), *n));
     plan.plain(A4, inch::majorToleranceMm(*n));
     plan.plain(A3, plan.written(w24) * kMmPerInch);
     const auto column = cls == AcmeClass::G2 ? inch::GaugeColumn::Standard : inch::GaugeColumn::AcmeFineClass;
     const auto gaugeTol = inch::gaugePitchToleranceMm(*n, column);
-    plan.plain(A10, gaugeTol);
+    if (gaugeTol) plan.plain(A10, *gaugeTol);
     plan.plain(A11, inch::gaugeMinorDiameterMm(plan.written(w28)));
     plan.plain(A8, inch::gaugeMinorDiameterMm(plan.written(w28)));
     plan.plain(A5, inch::noGoMajorDiameterMm(plan.written(w5), *n));
     plan.plain(A13, inch::majorToleranceMm(*n));
     plan.plain(A7, plan.written(w25) * kMmPerInch);
-    plan.plain(A12, gaugeTol);
+    const auto noGoTol = inch::tableOrKept(in, plan, A12, gaugeTol);
     const double goPitch = plan.written(A3);
     const double noGoPitch = plan.written(A7);
-    if (preferred) {
-        plan.plain(Text3, inch::gaugeM(kAcmeFlank, goPitch, *preferred, *n));
-        plan.plain(Text9, inch::gaugeM(kAcmeFlank, noGoPitch, *preferred, *n));
-    }
+    overWire(Text3, Text1, preferred, [&](double w) { return inch::gaugeM(kAcmeFlank, goPitch, w, *n); });
+    overWire(Text9, Text1, preferred, [&](double w) { return inch::gaugeM(kAcmeFlank, noGoPitch, w, *n); });
     plan.copy(Text6, A10);
     plan.copy(Text8, A12);
     plan.copy(Text7, w12);
@@ -321,12 +322,14 @@ void Form21::Command5_Click() {
     // Wear limits: the band of the class's pitch-diameter tolerance as shown.
     const auto key = plan.shown(cls == AcmeClass::G2 ? w27 : w12);
     const double wear = inch::wearAmountMm(key ? gaugeTolerance(*key) : std::nullopt);
-    if (preferred) {
-        plan.plain(Text10, inch::goWearLimitM(kAcmeFlank, goPitch, wear, *preferred, *n));
-        if (const auto noGoTol = plan.shown(A12))
-            plan.plain(Text11, inch::noGoWearLimitM(kAcmeFlank, noGoPitch, *noGoTol, wear, *preferred, *n));
-    }
-    plan.commit();
+    overWire(Text10, Text1, preferred, [&](double w) { return inch::goWearLimitM(kAcmeFlank, goPitch, wear, w, *n); });
+    overWire(Text11, Text1, noGoTol ? preferred : std::nullopt,
+             [&](double w) { return inch::noGoWearLimitM(kAcmeFlank, noGoPitch, *noGoTol, wear, w, *n); });
+
+    // A wire or tolerance read that cannot be used, or a result over a wire
+    // too large, has refused already. Every other result is finite but for
+    // a pitch beyond the range, 1/n of threads per inch too near 0.
+    if (in.ok() && !plan.commit()) in.refuse(w4, notes::tooLarge());
 }
 
 void Form21::Commandacme_Click() { printWindow(this); }

@@ -41,6 +41,20 @@ std::optional<float> nominalSingle(MixedFraction f);
 // that is not finite.
 std::optional<double> nominalDouble(MixedFraction f, double epsilon);
 
+// The box of the entry that a refused size points at.
+enum class EntryBox { Whole, Numerator, Denominator };
+
+// For a size that gives no value although no numerator stands over a zero
+// denominator: the part that puts it beyond what can be computed with. A
+// part beyond single precision on its own; else the whole inches when they
+// outweigh the fraction; else the denominator when it lies below 1 in size
+// (it makes the quotient large); else the numerator.
+EntryBox oversizedPart(MixedFraction f);
+
+// For a size of 0 or less, where the thread needs one above 0: the first
+// part that is negative, else the whole inches (nothing typed, or 0).
+EntryBox nonPositivePart(MixedFraction f);
+
 // Threads per inch held in single precision: no value unless it is a finite
 // number above 0 (the pitch is its reciprocal, and cube roots of the pitch
 // follow).

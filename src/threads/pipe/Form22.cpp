@@ -12,8 +12,10 @@
 #include "common/ui/controls.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
+#include "common/ui/refusal.h"
 #include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
+#include "threads/common/inchentry.h"
 #include "threads/common/threewire.h"
 #include "threads/pipe/britishthread.h"
 
@@ -123,23 +125,33 @@ Form22::Form22() : ToolWindow(QStringLiteral("Form22"), QStringLiteral("14.è‹±åˆ
 }
 
 void Form22::Command1_Click() {
-    // The list text read leniently and held in single precision; no wire
-    // picked gives no M value, a wire beyond single precision no thread.
+    // The list text read leniently and held in single precision (the list's
+    // own texts always fit); no wire picked gives no M value.
     std::optional<float> wire;
-    if (txtw15->currentIndex() >= 0) {
-        wire = toSingle(readLenient(txtw15->currentText().toStdString()));
-        if (!wire) return;
-    }
+    if (txtw15->currentIndex() >= 0) wire = toSingle(readLenient(txtw15->currentText().toStdString()));
 
-    const auto numerator = readStrict(w2);
-    const auto denominator = readStrict(w3);
-    const auto whole = readStrict(w1);
-    const auto n = readStrict(w4);
-    if (!numerator || !denominator || !whole || !n) return;
-    const auto inches = britishSizeInches(*whole, *numerator, *denominator);
-    if (!inches) return;
+    // The size, each box one number or empty (0); the threads per inch one
+    // number, any but 0 (the window sets no sign limits).
+    Inputs in;
+    const std::optional<FractionParts> parts = in.fraction(w1, w2, w3);
+    const std::optional<double> n = in.number(w4);
+    if (n) in.require(*n != 0, w4, notes::nonZero());
+    if (!in.ok()) return;
+    const double whole = parts->whole, numerator = parts->numerator, denominator = parts->denominator;
+    const auto inches = britishSizeInches(whole, numerator, denominator);
+    if (!inches) {
+        if (britishDenominatorCancels(denominator)) {
+            in.refuse(w3, notes::denominator());
+        } else {
+            const inch::EntryBox b = inch::oversizedPart({whole, numerator, denominator});
+            in.refuse(b == inch::EntryBox::Whole ? w1 : b == inch::EntryBox::Numerator ? w2 : w3, notes::tooLarge());
+        }
+        return;
+    }
+    // Every result is finite for a size in single precision but for threads
+    // per inch so near 0 that the pitch lies beyond the range.
     const auto t = britishThread(*inches, *n, wire);
-    if (!t) return;
+    if (!in.require(t.has_value(), w4, notes::tooLarge())) return;
 
     WritePlan plan;
     plan.plain(w5, t->majorDiameter);
@@ -151,9 +163,10 @@ void Form22::Command1_Click() {
     plan.plain(w8, t->tipWidth);
     plan.plain(w12, t->tipWidth);
     plan.plain(w14, t->bestWire);
+    // No wire picked: "--", not an M value over a wire of 0.
     plan.plain(w16, t->mValue);
-    // Only a size of the table writes a tap drill; the boxes are matched as
+    // A size without a tap drill row shows "--"; the boxes are matched as
     // typed, so 0-2/4 is not 0-1/2 here.
-    plan.plain(w13, britishTapDrill(*whole, *numerator, *denominator));
+    plan.plain(w13, britishTapDrill(whole, numerator, denominator));
     plan.commit();
 }

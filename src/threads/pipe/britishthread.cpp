@@ -15,7 +15,8 @@ struct TapDrillRow {
     double whole, numerator, denominator, drill;
 };
 
-// Whole sizes are keyed 1-0/0 and 2-0/0, the form the strict entry asks for.
+// Whole sizes are keyed 1-0/0 and 2-0/0: the whole inches with the fraction
+// left empty or typed 0/0.
 constexpr std::array<TapDrillRow, 14> kTapDrills = {{
     {0, 3, 16, 3.9},
     {0, 1, 4, 5.2},
@@ -35,9 +36,11 @@ constexpr std::array<TapDrillRow, 14> kTapDrills = {{
 
 }  // namespace
 
+bool britishDenominatorCancels(double denominator) { return denominator + kDenominatorEpsilon == 0; }
+
 std::optional<float> britishSizeInches(double whole, double numerator, double denominator) {
     // A denominator the ε cancels is no size here, even under a numerator of 0.
-    if (denominator + kDenominatorEpsilon == 0) return std::nullopt;
+    if (britishDenominatorCancels(denominator)) return std::nullopt;
     const std::optional<double> e = inch::nominalDouble({whole, numerator, denominator}, kDenominatorEpsilon);
     // Held in single precision: a size beyond its range is no size.
     if (!e) return std::nullopt;

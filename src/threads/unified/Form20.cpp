@@ -8,12 +8,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <functional>
 #include <optional>
 #include <string_view>
 
 #include "common/numtext.h"
-#include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
@@ -21,11 +19,13 @@
 #include "common/ui/linesketch.h"
 #include "common/ui/lookuplist.h"
 #include "common/ui/printing.h"
+#include "common/ui/refusal.h"
 #include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
 #include "threads/common/gaugetolerance.h"
 #include "threads/common/inchentry.h"
 #include "threads/common/inchgauge.h"
+#include "threads/common/inchinputs.h"
 #include "threads/common/plugsketch.h"
 #include "threads/common/threewire.h"
 #include "threads/unified/seriesbox.h"
@@ -286,16 +286,17 @@ void Form20::buildSeries() {
 }
 
 void Form20::Command1_Click() {
-    // Inputs: threads per inch first, then the three size boxes, all lenient.
-    const std::optional<float> nRead = inch::threadsPerInchSingle(readLenient(txtw4));
-    const std::optional<float> DRead =
-        inch::nominalSingle({readLenient(txtw1), readLenient(txtw2), readLenient(txtw3)});
-    if (!nRead || !DRead || !(*DRead > 0)) return;
+    // Inputs: threads per inch first, by its leading number ("8牙" is 8),
+    // then the size, each box one number or empty (0).
+    Inputs in;
+    const std::optional<float> nRead = inch::readThreadsPerInchSingle(in, txtw4);
+    const std::optional<float> DRead = inch::readThreadSize(in, txtw1, txtw2, txtw3);
+    if (!in.ok()) return;
     const float n = *nRead, D = *DRead;
     const double nd = n;
     const float LE = lengthOfEngagement(n, D);
     const std::optional<float> T = baseTolerance(D, n, LE);
-    if (!T) return;
+    if (!in.require(T.has_value(), txtw4, notes::tooLarge())) return;
 
     ThreadClass cls = ThreadClass::One;
     if (Op2->isChecked()) cls = ThreadClass::Two;
@@ -340,46 +341,42 @@ void Form20::Command1_Click() {
 
     // The later steps read the limits back as their boxes will show them
     // (plan.written).
-    // A result over a wire: none while the wire box holds no number (the
-    // result's box keeps its text); a result that is not finite stops the
-    // whole calculation.
-    const auto overWire = [&plan](QLineEdit* box, std::optional<double> wire,
-                                  const std::function<std::optional<double>(double)>& f) {
-        if (!wire) return;
-        const std::optional<double> m = f(*wire);
-        if (!m) plan.reject();
-        plan.plain(box, m);
-    };
 
-    // Gauge sizes; the gauge pitch tolerance only for the threads per inch
-    // that have one, else A10 and A12 keep their texts.
+    // Gauge sizes. The gauge pitch tolerances come from a table by threads
+    // per inch; without a row A10 and A12 keep what they hold (an earlier
+    // row, or a tolerance the user typed): the copies show it, and the NO-GO
+    // wear limit is taken with A12's number ("--" while it is empty).
     const std::optional<double> gaugeTol = inch::gaugePitchToleranceMm(nd, inch::GaugeColumn::Standard);
     plan.plain(A3, plan.written(w16) * 25.4);
-    plan.plain(A10, gaugeTol);
+    if (gaugeTol) plan.plain(A10, *gaugeTol);
     plan.plain(A11, inch::gaugeMinorDiameterMm(plan.written(w20)));
     plan.plain(A8, inch::gaugeMinorDiameterMm(plan.written(w20)));
     plan.plain(A5, inch::noGoMajorDiameterMm(plan.written(w5), nd));
     plan.plain(A13, inch::majorToleranceMm(nd));
     plan.plain(A7, plan.written(w17) * 25.4);
-    plan.plain(A12, gaugeTol);
+    const std::optional<double> noGoTol = inch::tableOrKept(in, plan, A12, gaugeTol);
     plan.plain(A1, inch::goMajorDiameterMm(plan.written(w15) / 25.4, nd));
     plan.plain(A4, inch::majorToleranceMm(nd));
 
-    // Wires for the threads per inch, or whatever the wire boxes hold.
-    if (const std::optional<Wires> wr = wires(n)) {
-        plan.plain(Text1, wr->preferred);
-        plan.plain(Text5, wr->second);
-    }
-    const std::optional<double> preferred = plan.shown(Text1), second = plan.shown(Text5);
+    // Wires from their table; without a row the wire boxes keep what they
+    // hold and the M values are taken over that. An empty box is no wire:
+    // its M values show "--".
+    const std::optional<Wires> wr = wires(n);
+    const std::optional<double> preferred =
+        inch::tableOrKept(in, plan, Text1, wr ? std::optional(wr->preferred) : std::nullopt);
+    const std::optional<double> second =
+        inch::tableOrKept(in, plan, Text5, wr ? std::optional(wr->second) : std::nullopt);
+    if (!in.ok()) return;
+    const auto overWire = [&](auto... args) { inch::stageOverWire(in, plan, args...); };
 
     // M values over the wires at the external maximum pitch diameter, then
     // over the preferred wire at the gauge pitch diameters.
     const double E = externalPitchMaxMm(cls, D, n, *T);
     const Pitch P{pitchOfThreadsPerInch(nd)};
-    overWire(Text2, preferred, [&](double w) { return threeWireM(kFlank, PitchDiameter{E}, Wire{w}, P); });
-    overWire(Text6, second, [&](double w) { return threeWireM(kFlank, PitchDiameter{E}, Wire{w}, P); });
-    overWire(w32, preferred, [&](double w) { return inch::gaugeM(kFlank, plan.written(w17) * 25.4, w, nd); });
-    overWire(w33, preferred, [&](double w) { return inch::gaugeM(kFlank, plan.written(w16) * 25.4, w, nd); });
+    overWire(Text2, Text1, preferred, [&](double w) { return threeWireM(kFlank, PitchDiameter{E}, Wire{w}, P); });
+    overWire(Text6, Text5, second, [&](double w) { return threeWireM(kFlank, PitchDiameter{E}, Wire{w}, P); });
+    overWire(w32, Text1, preferred, [&](double w) { return inch::gaugeM(kFlank, plan.written(w17) * 25.4, w, nd); });
+    overWire(w33, Text1, preferred, [&](double w) { return inch::gaugeM(kFlank, plan.written(w16) * 25.4, w, nd); });
 
     // Tolerance copies, as their source boxes show them.
     plan.copy(Text4, w12);
@@ -387,13 +384,13 @@ void Form20::Command1_Click() {
     plan.copy(Text3, A10);
     plan.copy(Text7, A12);
 
-    // Wear limits, with the gauge tolerance band of the internal pitch tolerance.
+    // Wear limits, with the gauge tolerance band of the internal pitch
+    // tolerance; the NO-GO one needs a NO-GO pitch tolerance too.
     const double wear = inch::wearAmountMm(gaugeTolerance(plan.written(w19)));
-    overWire(Text10, preferred, [&](double w) { return inch::goWearLimitM(kFlank, plan.written(A7), wear, w, nd); });
-    if (const std::optional<double> noGoTol = plan.shown(A12)) {
-        overWire(Text11, preferred,
-                 [&](double w) { return inch::noGoWearLimitM(kFlank, plan.written(A3), *noGoTol, wear, w, nd); });
-    }
+    overWire(Text10, Text1, preferred,
+             [&](double w) { return inch::goWearLimitM(kFlank, plan.written(A7), wear, w, nd); });
+    overWire(Text11, Text1, noGoTol ? preferred : std::nullopt,
+             [&](double w) { return inch::noGoWearLimitM(kFlank, plan.written(A3), *noGoTol, wear, w, nd); });
 
     // Tapping data, whatever the class.
     const Tapping tp = tapping(D, n);
@@ -401,7 +398,10 @@ void Form20::Command1_Click() {
     plan.plain(w30, tp.drillDepth);
     plan.plain(w31, tp.tappedDepth);
 
-    plan.commit();
+    // A result over a wire too large has refused already. Every other one is
+    // finite for the inputs read; should one not be, the threads per inch,
+    // whose pitch every result takes, are refused.
+    if (in.ok() && !plan.commit()) in.refuse(txtw4, notes::tooLarge());
 }
 
 void Form20::Command6_Click() { printWindow(this); }

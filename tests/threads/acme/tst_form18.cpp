@@ -5,6 +5,7 @@
 #include <QScopeGuard>
 
 #include "common/ui/printing.h"
+#include "common/ui/refusal.h"
 #include "threads/acme/Form18.h"
 #include "uitest.h"
 #include "windowtest.h"
@@ -261,29 +262,38 @@ void TestForm18::crestClearanceBreak() {
 }
 
 // After a good calculation, a press with one of these inputs leaves every
-// box as it was.
+// box as it was and says why, at the box to mend.
 void TestForm18::badInputChangesNoBox_data() {
     QTest::addColumn<QStringList>("typed");
-    QTest::newRow("threads per inch empty") << size("1", "", "", "");
-    QTest::newRow("threads per inch 0") << size("1", "", "", "0");
-    QTest::newRow("threads per inch negative") << size("1", "", "", "-4");
-    QTest::newRow("threads per inch not a number") << size("1", "", "", "4x");
-    QTest::newRow("threads per inch beyond range") << size("1", "", "", "1e999");
-    QTest::newRow("pitch beyond range") << size("1", "", "", "1e-320");
-    QTest::newRow("numerator over empty denominator") << size("1", "1", "", "5");
-    QTest::newRow("numerator over zero denominator") << size("", "3", "0", "5");
-    QTest::newRow("size 0, boxes empty") << size("", "", "", "10");
-    QTest::newRow("size 0") << size("0", "0", "4", "10");
-    QTest::newRow("negative size") << size("-1", "", "", "10");
-    QTest::newRow("size beyond single precision") << size("1e39", "", "", "10");
+    QTest::addColumn<QString>("at");
+    QTest::addColumn<QString>("note");
+    using namespace quorvil::notes;
+    QTest::newRow("threads per inch empty") << size("1", "", "", "") << "s4" << number();
+    QTest::newRow("threads per inch 0") << size("1", "", "", "0") << "s4" << positive();
+    QTest::newRow("threads per inch negative") << size("1", "", "", "-4") << "s4" << positive();
+    QTest::newRow("threads per inch not a number") << size("1", "", "", "4x") << "s4" << number();
+    QTest::newRow("threads per inch 4,5") << size("1", "", "", "4,5") << "s4" << decimalPoint();
+    QTest::newRow("threads per inch beyond range") << size("1", "", "", "1e999") << "s4" << tooLarge();
+    QTest::newRow("pitch beyond range") << size("1", "", "", "1e-320") << "s4" << tooLarge();
+    QTest::newRow("numerator over empty denominator") << size("1", "1", "", "5") << "txts3" << denominator();
+    QTest::newRow("numerator over zero denominator") << size("", "3", "0", "5") << "txts3" << denominator();
+    QTest::newRow("size 0, boxes empty") << size("", "", "", "10") << "txts1" << positive();
+    QTest::newRow("size 0") << size("0", "0", "4", "10") << "txts1" << positive();
+    QTest::newRow("negative size") << size("-1", "", "", "10") << "txts1" << positive();
+    QTest::newRow("negative numerator") << size("0", "-1", "2", "10") << "txts2" << positive();
+    QTest::newRow("letters in a size box") << size("1", "a", "2", "10") << "txts2" << number();
+    QTest::newRow("size beyond single precision") << size("1e39", "", "", "10") << "txts1" << tooLarge();
 }
 
 void TestForm18::badInputChangesNoBox() {
     QFETCH(QStringList, typed);
+    QFETCH(QString, at);
+    QFETCH(QString, note);
     calculate(size("0", "1", "2", "10"));
     p.type("s24", "typed");  // a result box the user changed stays changed too
     const auto before = p.texts(results());
     calculate(typed);
+    QVERIFY2(p.refused(at, note), p.why());
     QCOMPARE(p.texts(results()), before);
 }
 

@@ -11,6 +11,7 @@
 #include "common/ui/captionframe.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/printing.h"
+#include "common/ui/refusal.h"
 #include "threads/acme/Form21.h"
 #include "uitest.h"
 #include "windowtest.h"
@@ -58,7 +59,11 @@ private slots:
     void sequence();
     void badInputChangesNoBox_data();
     void badInputChangesNoBox();
-    void missingWireOrToleranceKeepsDependentBoxes();
+    void missingWireOrToleranceShowsDashes();
+    void unusableKeptBoxRefuses_data();
+    void unusableKeptBoxRefuses();
+    void pressesAnswerForTheInputsOnScreen_data();
+    void pressesAnswerForTheInputsOnScreen();
     void typedBoxesAreUsed();
     void classPickAloneChangesNothing();
     void prints();
@@ -190,12 +195,8 @@ void TestForm21::calculation_data() {
                                                 << "w7=11.113";
     QTest::newRow("3/4, whole empty") << ",3,4,8,2"
                                       << "w5=0.7500";
-    QTest::newRow("whole box not a number counts 0") << "abc,3,4,8,2"
-                                                     << "w5=0.7500";
     QTest::newRow("decimal size in the whole box") << "1.5,,,6,3"
                                                    << "w5=1.5000 A1=38.354";
-    QTest::newRow("leading number of a box") << "1x,1y,2z,6,3"
-                                             << "w5=1.5000";
 }
 
 void TestForm21::calculation() {
@@ -205,15 +206,16 @@ void TestForm21::calculation() {
     QVERIFY2(p.matches(expected.split(u' ', Qt::SkipEmptyParts)), p.why());
 }
 
-// Boxes filled from tables keep what an earlier calculation wrote when the
-// threads per inch have no row, and the later steps use those texts.
+// The wire and gauge tolerance boxes keep what an earlier calculation wrote
+// when the threads per inch have no row, and the later steps use those
+// texts; the tool tip widths, which nothing reads, show "--".
 void TestForm21::sequence_data() {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("expected");
     QTest::newRow("1-11 after 1-10")
         << QStringList{"1,,,10,2", "1,,,11,2"}
         << "w20=1.0200 A1=25.781 A4=0.025 A13=0.025 A10=0.018 A12=0.018 Text6=0.018 Text8=0.018 Text11=27.306 "
-           "Text1=1.441 w19=1.302 w18=0.81 w33=0.81";
+           "Text1=1.441 w19=1.302 w18=-- w33=--";
     // The key 0.880 lies above every band: no wear allowance.
     QTest::newRow("5-2 after 5-3")
         << QStringList{"5,,,3,2", "5,,,2,2"}
@@ -225,9 +227,9 @@ void TestForm21::sequence_data() {
         << "Text1=0.866 w12=0.070 Text3=8.744 Text10=8.731 Text9=8.812 Text11=8.786 A10=0.013 A12=0.013";
     QTest::newRow("7 after 8 keeps the tables of 8")
         << QStringList{"1,,,8,2", "1,,,7,2"}
-        << "w18=1.05 w33=1.05 Text1=1.732 w19=1.591 A10=0.020 A12=0.020 Text6=0.020 Text8=0.020 w17=2.07";
+        << "w18=-- w33=-- Text1=1.732 w19=1.591 A10=0.020 A12=0.020 Text6=0.020 Text8=0.020 w17=2.07";
     QTest::newRow("16.5 after 16") << QStringList{",1,4,16,2", ",1,4,16.5,2"}
-                                   << "w18=0.46 Text1=0.866 w19=0.796 A10=0.015";
+                                   << "w18=-- Text1=0.866 w19=0.796 A10=0.015";
     QTest::newRow("2 after 4: the wires of 4") << QStringList{"5,,,4,2", "5,,,2,2"} << "Text1=3.287 w19=3.31 w18=4.58";
     // Same results whichever class ran before.
     QTest::newRow("3G after 2G") << QStringList{"1,,,5,2", "1,,,5,3"}
@@ -242,44 +244,67 @@ void TestForm21::sequence() {
     QVERIFY2(p.matches(expected.split(u' ', Qt::SkipEmptyParts)), p.why());
 }
 
-// After a good calculation, a press with bad input leaves every box as it was.
+// After a good calculation, a press with bad input leaves every box as it
+// was and says why, at the box to mend.
 void TestForm21::badInputChangesNoBox_data() {
     QTest::addColumn<QString>("step");
-    QTest::newRow("tpi empty") << "1,,,,2";
-    QTest::newRow("tpi 0") << "1,,,0,2";
-    QTest::newRow("tpi negative") << "1,,,-5,3";
-    QTest::newRow("tpi not a number") << "1,,,abc,2";
-    QTest::newRow("tpi with trailing text") << "1,,,8x,2";
-    QTest::newRow("tpi so small its pitch overflows") << "1,,,1e-320,2";
-    QTest::newRow("all three inch boxes empty") << ",,,8,2";
-    QTest::newRow("negative size") << "-1,,,8,2";
-    QTest::newRow("numerator over empty denominator") << "1,1,,8,2";
-    QTest::newRow("numerator over zero denominator") << ",3,0,8,4";
-    QTest::newRow("size beyond single precision") << "1e39,,,8,2";
+    QTest::addColumn<QString>("at");
+    QTest::addColumn<QString>("note");
+    using namespace quorvil::notes;
+    QTest::newRow("tpi empty") << "1,,,,2"
+                               << "w4" << number();
+    QTest::newRow("tpi 0") << "1,,,0,2"
+                           << "w4" << positive();
+    QTest::newRow("tpi negative") << "1,,,-5,3"
+                                  << "w4" << positive();
+    QTest::newRow("tpi not a number") << "1,,,abc,2"
+                                      << "w4" << number();
+    QTest::newRow("tpi with trailing text") << "1,,,8x,2"
+                                            << "w4" << number();
+    QTest::newRow("tpi so small its pitch overflows") << "1,,,1e-320,2"
+                                                      << "w4" << tooLarge();
+    QTest::newRow("all three inch boxes empty") << ",,,8,2"
+                                                << "txtw1" << positive();
+    QTest::newRow("negative size") << "-1,,,8,2"
+                                   << "txtw1" << positive();
+    QTest::newRow("whole box not a number") << "abc,3,4,8,2"
+                                            << "txtw1" << number();
+    QTest::newRow("text after a number") << "1,1y,2,6,3"
+                                         << "txtw2" << number();
+    QTest::newRow("numerator over empty denominator") << "1,1,,8,2"
+                                                      << "txtw3" << denominator();
+    QTest::newRow("numerator over zero denominator") << ",3,0,8,4"
+                                                     << "txtw3" << denominator();
+    QTest::newRow("size beyond single precision") << "1e39,,,8,2"
+                                                  << "txtw1" << tooLarge();
 }
 
 void TestForm21::badInputChangesNoBox() {
     QFETCH(QString, step);
+    QFETCH(QString, at);
+    QFETCH(QString, note);
     calculate(p, "1,,,5,2");
     const auto before = snapshot(p);
     calculate(p, step);
+    QVERIFY2(p.refused(at, note), p.why());
     QCOMPARE(snapshot(p), before);
 }
 
 // On a fresh window without a wire row or a gauge tolerance row, the boxes
-// that need the missing value keep their (empty) text; the rest is written.
-void TestForm21::missingWireOrToleranceKeepsDependentBoxes() {
+// that need the missing value show "--"; the rest is written.
+void TestForm21::missingWireOrToleranceShowsDashes() {
     {
         calculate(p, ",1,4,32,2");
-        QVERIFY2(p.matches({"Text1=", "w19=", "Text2=", "Text5=", "Text3=", "Text9=", "Text10=", "Text11=", "A10=0.015",
-                            "A12=0.015", "Text6=0.015", "Text8=0.015", "A3=5.954", "w18=", "A2=6"}),
+        QVERIFY2(p.matches({"Text1=", "w19=", "Text2=--", "Text5=--", "Text3=--", "Text9=--", "Text10=--", "Text11=--",
+                            "A10=0.015", "A12=0.015", "Text6=0.015", "Text8=0.015", "A3=5.954", "w18=--", "A2=6"}),
                  p.why());
     }
     {
         std::unique_ptr<Form21> fresh(new Form21);
         const WindowProbe q(fresh.get());
         calculate(q, "1,,,7,2");
-        QVERIFY2(q.matches({"A10=", "A12=", "Text6=", "Text8=", "Text11=", "Text1=", "w18=", "w17=2.07", "w5=1.0000"}),
+        QVERIFY2(q.matches({"A10=", "A12=", "Text6=", "Text8=", "Text11=--", "Text1=", "Text2=--", "w18=--", "w17=2.07",
+                            "w5=1.0000"}),
                  q.why());
     }
     {
@@ -288,11 +313,70 @@ void TestForm21::missingWireOrToleranceKeepsDependentBoxes() {
         const WindowProbe q(fresh.get());
         calculate(q, "1,,,14,2");
         q.type("A12", "");
-        const QString noGoWear = q.text("Text11"), goWear = q.text("Text10");
+        const QString goWear = q.text("Text10");
         calculate(q, "1,,,13,2");
-        QVERIFY2(q.matches({"A12=", "Text8=", "Text11=" + noGoWear, "Text1=1.008"}), q.why());
+        QVERIFY2(q.matches({"A12=", "Text8=", "Text11=--", "Text1=1.008"}), q.why());
         QVERIFY(q.text("Text10") != goWear);
     }
+}
+
+// A wire or tolerance the table has none for, typed so that it cannot be
+// used, or a wire too large to compute over, refuses the press there.
+void TestForm21::unusableKeptBoxRefuses_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("wire letters") << "Text1"
+                                  << "abc" << quorvil::notes::number();
+    QTest::newRow("second wire 1,5") << "w19"
+                                     << "1,5" << quorvil::notes::decimalPoint();
+    QTest::newRow("NO-GO tolerance letters") << "A12"
+                                             << "x" << quorvil::notes::number();
+    QTest::newRow("wire too large") << "Text1"
+                                    << "1e308" << quorvil::notes::tooLarge();
+}
+
+void TestForm21::unusableKeptBoxRefuses() {
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, note);
+    calculate(p, "5,,,8,2");
+    p.type(box, typed);
+    const auto before = snapshot(p);
+    calculate(p, "5,,,7,2");
+    QVERIFY2(p.refused(box, note), p.why());
+    QCOMPARE(snapshot(p), before);
+}
+
+// After one press and then another, every box shows what the second press
+// alone shows in a fresh window, but the boxes their table keeps (a wire or
+// a gauge tolerance the table has no row for) and what is computed over
+// them.
+void TestForm21::pressesAnswerForTheInputsOnScreen_data() {
+    QTest::addColumn<QStringList>("first");
+    QTest::addColumn<QStringList>("second");
+    QTest::addColumn<QStringList>("keeps");
+    const auto press = [](const char* whole, const char* tpi) {
+        return QStringList{QStringLiteral("txtw1=%1").arg(whole), "txtw2=", "txtw3=", QStringLiteral("w4=%1").arg(tpi),
+                           "click:Command5"};
+    };
+    // 7 has neither tool tip width, wire nor gauge tolerance.
+    QTest::newRow("7 after 8") << press("1", "8") << press("1", "7")
+                               << QStringList{"Text1",  "w19",    "Text2", "Text5", "Text3", "Text9",
+                                              "Text10", "Text11", "A10",   "A12",   "Text6", "Text8"};
+    QTest::newRow("wires emptied, 32 after 16")
+        << press("1", "16") << QStringList{"Text1=", "w19="} + press("1", "32") << QStringList{};
+    QTest::newRow("NO-GO tolerance emptied, 13 after 14")
+        << press("1", "14") << QStringList{"A12="} + press("1", "13")
+        << QStringList{"A10", "Text6", "Text1", "w19", "Text2", "Text5", "Text3", "Text9", "Text10"};
+}
+
+void TestForm21::pressesAnswerForTheInputsOnScreen() {
+    QFETCH(QStringList, first);
+    QFETCH(QStringList, second);
+    QFETCH(QStringList, keeps);
+    const QString stale = staleAfter(first, second, keeps);
+    QVERIFY2(stale.isEmpty(), qPrintable(stale));
 }
 
 // A wire or gauge tolerance typed by the user is used while n has no row,

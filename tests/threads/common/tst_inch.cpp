@@ -22,6 +22,8 @@ private slots:
     void nominalSingle();
     void nominalDouble_data();
     void nominalDouble();
+    void refusedSizePointsAtItsPart_data();
+    void refusedSizePointsAtItsPart();
     void threadsPerInch();
     void pitchTolerance_data();
     void pitchTolerance();
@@ -98,6 +100,38 @@ void TestInch::threadsPerInch() {
     QVERIFY(!threadsPerInchSingle(-8.0));
     QVERIFY(!threadsPerInchSingle(1e300));
     QVERIFY(!threadsPerInchSingle(std::numeric_limits<double>::quiet_NaN()));
+}
+
+// Which box a size that cannot be used points at.
+void TestInch::refusedSizePointsAtItsPart_data() {
+    QTest::addColumn<double>("whole");
+    QTest::addColumn<double>("numerator");
+    QTest::addColumn<double>("denominator");
+    QTest::addColumn<QString>("oversized");
+    QTest::addColumn<QString>("nonPositive");
+    QTest::newRow("whole too large") << 1e39 << 1.0 << 2.0 << "whole" << "whole";
+    QTest::newRow("numerator too large") << 1.0 << 1e39 << 2.0 << "numerator" << "whole";
+    QTest::newRow("denominator too small") << 1.0 << 1.0 << 1e-50 << "denominator" << "whole";
+    QTest::newRow("denominator too large") << 1.0 << 1.0 << 1e39 << "denominator" << "whole";
+    QTest::newRow("sum too large") << 3e38 << 1e38 << 1.0 << "whole" << "whole";
+    QTest::newRow("nothing typed") << 0.0 << 0.0 << 0.0 << "whole" << "whole";
+    QTest::newRow("negative whole") << -1.0 << 0.0 << 0.0 << "whole" << "whole";
+    QTest::newRow("negative numerator") << 0.0 << -1.0 << 2.0 << "numerator" << "numerator";
+    QTest::newRow("negative denominator") << 0.0 << 1.0 << -2.0 << "numerator" << "denominator";
+}
+
+void TestInch::refusedSizePointsAtItsPart() {
+    QFETCH(double, whole);
+    QFETCH(double, numerator);
+    QFETCH(double, denominator);
+    QFETCH(QString, oversized);
+    QFETCH(QString, nonPositive);
+    const auto name = [](EntryBox b) {
+        return b == EntryBox::Whole ? QStringLiteral("whole")
+               : b == EntryBox::Numerator ? QStringLiteral("numerator") : QStringLiteral("denominator");
+    };
+    QCOMPARE(name(oversizedPart({whole, numerator, denominator})), oversized);
+    QCOMPARE(name(nonPositivePart({whole, numerator, denominator})), nonPositive);
 }
 
 void TestInch::pitchTolerance_data() {

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "common/ui/refusal.h"
 #include "threads/common/threewire.h"
 #include "threads/pipe/Form22.h"
 #include "uitest.h"
@@ -46,6 +47,8 @@ private slots:
     void calculations();
     void badInputChangesNoBox_data();
     void badInputChangesNoBox();
+    void pressesAnswerForTheInputsOnScreen_data();
+    void pressesAnswerForTheInputsOnScreen();
     void resultBoxesFormatWhatIsTyped();
     void usageNoteWrapsIntoFullLines();
 };
@@ -78,8 +81,12 @@ void TestForm22::calculations_data() {
     const QStringList half12 = {"w5=12.49", "w7=11.34", "w9=11.34", "w11=10.30", "w6=1.36",
                                 "w10=1.36", "w8=0.35",  "w12=0.35", "w14=1.193", "w13=10.70"};
 
-    // No wire picked: the M value box keeps its text.
-    QTest::newRow("0-1/2 at 12, no wire") << size("0", "1", "2", "12") << half12 + QStringList{"w16="};
+    // No wire picked: no M value.
+    QTest::newRow("0-1/2 at 12, no wire") << size("0", "1", "2", "12") << half12 + QStringList{"w16=--"};
+    // Empty parts of the size count as 0.
+    QTest::newRow("1/2 at 12, whole inches empty") << size("", "1", "2", "12") << half12 + QStringList{"w16=--"};
+    QTest::newRow("1 at 8, fraction empty")
+        << size("1", "", "", "8") << QStringList{"w5=25.11", "w14=1.790", "w13=22.50"};
     QTest::newRow("then wire 1.157") << size("0", "1", "2", "12") + QStringList{"wire=1.157", "click"}
                                      << half12 + QStringList{"w16=12.97"};
     QTest::newRow("1-0/0 at 8, wire 1.833")
@@ -90,15 +97,15 @@ void TestForm22::calculations_data() {
     QTest::newRow("denominator typed 16.0") << size("0", "3", "16.0", "24") << QStringList{"w13=3.90"};
     QTest::newRow("2-0/0 at 4.5") << size("2", "0", "0", "4.5") << QStringList{"w5=50.33", "w14=3.182", "w13=45.60"};
 
-    // Sizes without a row keep the tap drill of the last listed size.
-    QTest::newRow("9/16 on a fresh window") << size("0", "9", "16", "12") << QStringList{"w5=14.08", "w13="};
+    // Sizes without a tap drill row show "--", not the last listed size's.
+    QTest::newRow("9/16 on a fresh window") << size("0", "9", "16", "12") << QStringList{"w5=14.08", "w13=--"};
     QTest::newRow("2/4 after 1/2") << size("0", "1", "2", "12") + size("0", "2", "4", "12")
-                                   << QStringList{"w5=12.49", "w13=10.70"};
+                                   << QStringList{"w5=12.49", "w13=--"};
     QTest::newRow("9/16 after 1/2") << size("0", "1", "2", "12") + size("0", "9", "16", "12")
                                     << QStringList{"w5=14.08",  "w7=12.93", "w9=12.93",
-                                                   "w11=11.89", "w6=1.36",  "w13=10.70"};
+                                                   "w11=11.89", "w6=1.36",  "w13=--"};
     QTest::newRow("1-2/2 after 3/16") << size("0", "3", "16", "24") + size("1", "2", "2", "11")
-                                      << QStringList{"w5=50.58", "w13=3.90"};
+                                      << QStringList{"w5=50.58", "w13=--"};
     QTest::newRow("2-0/0 after 1-2/2") << size("1", "2", "2", "11") + size("2", "0", "0", "11")
                                        << QStringList{"w5=50.58", "w13=45.60"};
 
@@ -106,9 +113,9 @@ void TestForm22::calculations_data() {
     QTest::newRow("negative threads per inch")
         << size("0", "1", "2", "-12")
         << QStringList{"w5=12.81", "w7=14.06", "w11=15.10", "w6=-1.36", "w8=-0.35", "w14=-1.193", "w13=10.70"};
-    // An M value typed by the user stays when no wire is picked.
-    QTest::newRow("typed M value kept without wire")
-        << QStringList{"w16=5"} + size("0", "1", "2", "12") << QStringList{"w16=5.00", "w5=12.49"};
+    // Without a wire there is no M value, whatever the box held.
+    QTest::newRow("typed M value without wire")
+        << QStringList{"w16=5"} + size("0", "1", "2", "12") << QStringList{"w16=--", "w5=12.49"};
 }
 
 void TestForm22::calculations() {
@@ -120,27 +127,57 @@ void TestForm22::calculations() {
 
 void TestForm22::badInputChangesNoBox_data() {
     QTest::addColumn<QStringList>("typed");
-
-    QTest::newRow("numerator over 0") << QStringList{"w1=0", "w2=1", "w3=0", "w4=12"};
-    QTest::newRow("denominator -0.000001") << QStringList{"w1=0", "w2=1", "w3=-0.000001", "w4=12"};
-    QTest::newRow("zero threads per inch") << QStringList{"w1=0", "w2=1", "w3=2", "w4=0"};
-    QTest::newRow("empty whole") << QStringList{"w1=", "w2=1", "w3=2", "w4=12"};
-    QTest::newRow("empty numerator") << QStringList{"w1=0", "w2=", "w3=2", "w4=12"};
-    QTest::newRow("empty denominator") << QStringList{"w1=1", "w2=0", "w3=", "w4=12"};
-    QTest::newRow("letters") << QStringList{"w1=0", "w2=1", "w3=2", "w4=12牙"};
-    QTest::newRow("overflow") << QStringList{"w1=1e300", "w2=0", "w3=0", "w4=12"};
-    QTest::newRow("threads per inch too small") << QStringList{"w1=1", "w2=0", "w3=0", "w4=1e-320"};
+    QTest::addColumn<QString>("at");
+    QTest::addColumn<QString>("note");
+    using namespace quorvil::notes;
+    QTest::newRow("numerator over 0") << QStringList{"w1=0", "w2=1", "w3=0", "w4=12"} << "w3" << denominator();
+    QTest::newRow("numerator over empty") << QStringList{"w1=", "w2=1", "w3=", "w4=12"} << "w3" << denominator();
+    QTest::newRow("denominator -0.000001")
+        << QStringList{"w1=0", "w2=1", "w3=-0.000001", "w4=12"} << "w3" << denominator();
+    QTest::newRow("zero threads per inch") << QStringList{"w1=0", "w2=1", "w3=2", "w4=0"} << "w4" << nonZero();
+    QTest::newRow("empty threads per inch") << QStringList{"w1=0", "w2=1", "w3=2", "w4="} << "w4" << number();
+    QTest::newRow("letters") << QStringList{"w1=0", "w2=1", "w3=2", "w4=12牙"} << "w4" << number();
+    QTest::newRow("letters in the whole box") << QStringList{"w1=a", "w2=1", "w3=2", "w4=12"} << "w1" << number();
+    QTest::newRow("decimal comma") << QStringList{"w1=0", "w2=1", "w3=2,5", "w4=12"} << "w3" << decimalPoint();
+    QTest::newRow("overflow") << QStringList{"w1=1e300", "w2=0", "w3=0", "w4=12"} << "w1" << tooLarge();
+    QTest::newRow("numerator too large") << QStringList{"w1=0", "w2=1e39", "w3=1", "w4=12"} << "w2" << tooLarge();
+    QTest::newRow("threads per inch too small")
+        << QStringList{"w1=1", "w2=0", "w3=0", "w4=1e-320"} << "w4" << tooLarge();
 }
 
-// From a calculated window with a wire, a bad press changes nothing at all.
+// From a calculated window with a wire, a bad press changes nothing at all
+// and says why, at the box to mend.
 void TestForm22::badInputChangesNoBox() {
     QFETCH(QStringList, typed);
+    QFETCH(QString, at);
+    QFETCH(QString, note);
     run(p, QStringList{"wire=1.157"} + size("0", "1", "2", "12"));
     p.type(typed);
     const auto before = p.texts(kBoxes);
     QVERIFY(!before.value("w16").isEmpty());
     p.click(QStringLiteral("Command1"));
+    QVERIFY2(p.refused(at, note), p.why());
     QCOMPARE(p.texts(kBoxes), before);
+}
+
+// After one press and then another, every box shows what the second press
+// alone shows in a fresh window.
+void TestForm22::pressesAnswerForTheInputsOnScreen_data() {
+    QTest::addColumn<QStringList>("first");
+    QTest::addColumn<QStringList>("second");
+    const auto press = [](const char* whole, const char* num, const char* den, const char* n) {
+        return QStringList{QStringLiteral("w1=%1").arg(whole), QStringLiteral("w2=%1").arg(num),
+                           QStringLiteral("w3=%1").arg(den), QStringLiteral("w4=%1").arg(n), "click:Command1"};
+    };
+    QTest::newRow("9/16, whole inches empty, after 1/2") << press("0", "1", "2", "12") << press("", "9", "16", "12");
+    QTest::newRow("2/4 after 1/2") << press("0", "1", "2", "12") << press("0", "2", "4", "12");
+}
+
+void TestForm22::pressesAnswerForTheInputsOnScreen() {
+    QFETCH(QStringList, first);
+    QFETCH(QStringList, second);
+    const QString stale = staleAfter(first, second);
+    QVERIFY2(stale.isEmpty(), qPrintable(stale));
 }
 
 void TestForm22::resultBoxesFormatWhatIsTyped() {

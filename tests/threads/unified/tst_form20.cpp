@@ -12,6 +12,7 @@
 #include <set>
 
 #include "common/ui/printing.h"
+#include "common/ui/refusal.h"
 #include "threads/unified/Form20.h"
 #include "threads/unified/seriesbox.h"
 #include "threads/unified/unified.h"
@@ -61,6 +62,8 @@ private slots:
     void badInputChangesNoBox_data();
     void badInputChangesNoBox();
     void wireBeyondRangeChangesNoBox();
+    void pressesAnswerForTheInputsOnScreen_data();
+    void pressesAnswerForTheInputsOnScreen();
     void classTakesEffectAtTheNextPress();
     void seriesTexts();
     void pickingAgainRewritesTheSeriesText();
@@ -199,7 +202,7 @@ void TestForm20::sizeEntry_data() {
     QTest::newRow("8.0 threads per inch") << size("1", "", "", "8.0") << size("1", "", "", "8");
     QTest::newRow("0 over 0 adds nothing") << size("1", "0", "0", "8") << size("1", "", "", "8");
     QTest::newRow("16.0 selects the 16 row") << size("", "3", "8", "16.0") << size("", "3", "8", "16");
-    QTest::newRow("lenient: text after a number") << size("1in", "", "", "8tpi") << size("1", "", "", "8");
+    QTest::newRow("text after the threads per inch") << size("1", "", "", "8tpi") << size("1", "", "", "8");
 }
 
 void TestForm20::sizeEntry() {
@@ -258,12 +261,12 @@ void TestForm20::staleRowsAreUsed() {
     QVERIFY2(p.matches({"Text1=1.833", "w32=26.087"}), p.why());
 }
 
-// On a fresh window a missing row leaves the boxes that need it empty, and
-// the rest of the calculation still runs.
+// On a fresh window a missing row leaves its boxes empty, the results that
+// need it show "--", and the rest of the calculation still runs.
 void TestForm20::missingRowsOnAFreshWindow() {
     calculate(p, size("", "1", "4", "20"), 1);
-    QVERIFY2(p.matches({"A10=", "A12=", "Text3=", "Text7=", "Text11=", "w29=5.0", "w30=10.8", "w31=9.5", "Text1=0.786",
-                        "w32=6.783", "Text10=6.760", "A2=10", "A6=6"}),
+    QVERIFY2(p.matches({"A10=", "A12=", "Text3=", "Text7=", "Text11=--", "w29=5.0", "w30=10.8", "w31=9.5",
+                        "Text1=0.786", "w32=6.783", "Text10=6.760", "A2=10", "A6=6"}),
              p.why());
     for (const char* n : {"A1", "A3", "A5", "A7", "A8", "A11", "A13", "w32", "w33"})
         QVERIFY2(!p.text(n).isEmpty(), qPrintable(n));
@@ -272,49 +275,96 @@ void TestForm20::missingRowsOnAFreshWindow() {
     fresh->show();
     const WindowProbe q(fresh.get());
     calculate(q, size("3", "", "", "3"), 0);
-    QVERIFY2(q.matches({"Text1=", "Text5=", "Text2=", "Text6=", "w32=", "w33=", "Text10=", "Text11=", "A10=0.033",
-                        "A12=0.033", "Text3=0.033", "Text7=0.033", "A2=68", "A6=42"}),
+    QVERIFY2(q.matches({"Text1=", "Text5=", "Text2=--", "Text6=--", "w32=--", "w33=--", "Text10=--", "Text11=--",
+                        "A10=0.033", "A12=0.033", "Text3=0.033", "Text7=0.033", "A2=68", "A6=42"}),
              q.why());
     QVERIFY(!q.text("w29").isEmpty());
 }
 
+// A press that cannot use what is typed changes no box and says why, at
+// the box to mend.
 void TestForm20::badInputChangesNoBox_data() {
     QTest::addColumn<QStringList>("typed");
-    QTest::newRow("threads per inch empty") << size("1", "", "", "");
-    QTest::newRow("threads per inch 0") << size("1", "", "", "0");
-    QTest::newRow("threads per inch negative") << size("1", "", "", "-8");
-    QTest::newRow("threads per inch not a number") << size("1", "", "", "abc");
-    QTest::newRow("threads per inch too large") << size("1", "", "", "1e400");
-    QTest::newRow("all size boxes empty") << size("", "", "", "8");
-    QTest::newRow("negative size") << size("-1", "", "", "8");
-    QTest::newRow("numerator over empty denominator") << size("1", "3", "", "8");
-    QTest::newRow("numerator over 0") << size("", "3", "0", "8");
-    QTest::newRow("size too large") << size("1e300", "", "", "8");
+    QTest::addColumn<QString>("at");
+    QTest::addColumn<QString>("note");
+    using namespace quorvil::notes;
+    QTest::newRow("threads per inch empty") << size("1", "", "", "") << "txtw4" << number();
+    QTest::newRow("threads per inch 0") << size("1", "", "", "0") << "txtw4" << positive();
+    QTest::newRow("threads per inch negative") << size("1", "", "", "-8") << "txtw4" << positive();
+    QTest::newRow("threads per inch not a number") << size("1", "", "", "abc") << "txtw4" << number();
+    QTest::newRow("threads per inch 8,0") << size("1", "", "", "8,0") << "txtw4" << decimalPoint();
+    QTest::newRow("threads per inch too large") << size("1", "", "", "1e400") << "txtw4" << tooLarge();
+    QTest::newRow("threads per inch beyond single") << size("1", "", "", "1e39") << "txtw4" << tooLarge();
+    QTest::newRow("all size boxes empty") << size("", "", "", "8") << "txtw1" << positive();
+    QTest::newRow("negative size") << size("-1", "", "", "8") << "txtw1" << positive();
+    QTest::newRow("letters in a size box") << size("1in", "", "", "8") << "txtw1" << number();
+    QTest::newRow("decimal comma in a size box") << size("1,5", "", "", "8") << "txtw1" << decimalPoint();
+    QTest::newRow("numerator over empty denominator") << size("1", "3", "", "8") << "txtw3" << denominator();
+    QTest::newRow("numerator over 0") << size("", "3", "0", "8") << "txtw3" << denominator();
+    QTest::newRow("size too large") << size("1e300", "", "", "8") << "txtw1" << tooLarge();
+    QTest::newRow("numerator too large") << size("", "1e39", "2", "8") << "txtw2" << tooLarge();
+    // Read only where the table has no row: a wire and a NO-GO tolerance.
+    QTest::newRow("wire not a number") << size("1", "", "", "3") + QStringList{"Text1=1.5x"} << "Text1" << number();
+    QTest::newRow("second wire 1,5") << size("1", "", "", "3") + QStringList{"Text5=1,5"} << "Text5" << decimalPoint();
+    QTest::newRow("NO-GO tolerance not a number")
+        << size("1", "", "", "13") + QStringList{"A12=x"} << "A12" << number();
 }
 
 void TestForm20::badInputChangesNoBox() {
     QFETCH(QStringList, typed);
+    QFETCH(QString, at);
+    QFETCH(QString, note);
     calculate(p, typed, 0);
-    for (const QString& n : kResults) QVERIFY2(p.text(n).isEmpty(), qPrintable(n));
+    QVERIFY2(p.refused(at, note), p.why());
+    for (const QString& n : kResults)
+        if (n != at) QVERIFY2(p.text(n).isEmpty(), qPrintable(n));
 
     calculate(p, size("1", "", "", "8"), 1);
+    p.type(typed);
+    p.click("Op3");
     const auto before = p.texts(kResults);
-    calculate(p, typed, 2);
+    p.click("Command1");
+    QVERIFY2(p.refused(at, note), p.why());
     QCOMPARE(p.texts(kResults), before);
 }
 
 // Without a wire row the M values are taken over the wire typed into Text1;
-// one so large that an M value is not finite stops the whole calculation.
+// one so large that an M value is not finite refuses the press at that box.
 void TestForm20::wireBeyondRangeChangesNoBox() {
     calculate(p, size("3", "", "", "3"), 0);
     p.type("Text1", "1e308");
     const auto before = p.texts(kResults);
     calculate(p, size("1", "", "", "3"), 1);
+    QVERIFY2(p.refused("Text1", quorvil::notes::tooLarge()), p.why());
     QCOMPARE(p.texts(kResults), before);
     // A wire in range: the same press goes through.
     p.type("Text1", "4");
     calculate(p, size("1", "", "", "3"), 1);
     QVERIFY(p.texts(kResults) != before);
+}
+
+// After one press and then another, every box shows what the second press
+// alone shows in a fresh window, but the boxes its table keeps (a wire or a
+// gauge tolerance the table has no row for) and what is computed over them.
+void TestForm20::pressesAnswerForTheInputsOnScreen_data() {
+    QTest::addColumn<QStringList>("first");
+    QTest::addColumn<QStringList>("second");
+    QTest::addColumn<QStringList>("keeps");
+    const auto press = [](const QStringList& typed) { return typed + QStringList{"click:Command1"}; };
+    QTest::newRow("wires emptied, 3 threads per inch")
+        << press(size("1", "", "", "8")) << QStringList{"Text1=", "Text5="} + press(size("1", "", "", "3"))
+        << QStringList{};
+    QTest::newRow("NO-GO tolerance emptied, 13 threads per inch")
+        << press(size("1", "", "", "8")) << QStringList{"A12="} + press(size("1", "", "", "13"))
+        << QStringList{"A10", "Text3"};
+}
+
+void TestForm20::pressesAnswerForTheInputsOnScreen() {
+    QFETCH(QStringList, first);
+    QFETCH(QStringList, second);
+    QFETCH(QStringList, keeps);
+    const QString stale = staleAfter(first, second, keeps);
+    QVERIFY2(stale.isEmpty(), qPrintable(stale));
 }
 
 void TestForm20::classTakesEffectAtTheNextPress() {

@@ -1,0 +1,44 @@
+// What the presses of the inch thread windows read: the mixed-fraction inch
+// entry, each box a part of the size (an empty box is 0), with the box and
+// note a size that cannot be used refuses at; and the boxes filled from a
+// table by threads per inch (a wire, a gauge tolerance), which keep their
+// text where the table has no row, and the results taken over them.
+#pragma once
+
+#include <functional>
+#include <optional>
+
+class QLineEdit;
+
+namespace quorvil {
+class Inputs;
+class WritePlan;
+}  // namespace quorvil
+
+namespace quorvil::inch {
+
+// The nominal size of a thread (nominalSingle), which must lie above 0. A
+// part that is not a number, a numerator over an empty or zero denominator,
+// a size beyond single precision (at the part that makes it so) and a size
+// of 0 or less (at its first negative part, else the whole inches) refuse.
+std::optional<float> readThreadSize(Inputs& in, QLineEdit* whole, QLineEdit* numerator, QLineEdit* denominator);
+
+// Threads per inch, the whole text of the box one number above 0 whose
+// pitch, its reciprocal, is a number too ("1e-320" refuses as too large).
+std::optional<double> readThreadsPerInch(Inputs& in, QLineEdit* box);
+// The same read by its leading number ("8牙" is 8) and held in single
+// precision, which it must fit (threadsPerInchSingle).
+std::optional<float> readThreadsPerInchSingle(Inputs& in, QLineEdit* box);
+
+// A box filled from a table: the row's value staged into it, or without a
+// row what the box holds (a value of an earlier row, or one the user typed),
+// which the press then reads: empty is no value, anything else must be a
+// number (Inputs::numberOrEmpty). The value as the box will show it.
+std::optional<double> tableOrKept(Inputs& in, WritePlan& plan, QLineEdit* box, std::optional<double> row);
+
+// Stages `box` with a result over a wire, or "--" without a wire. A wire so
+// large that the result is not finite refuses the press at its box.
+void stageOverWire(Inputs& in, WritePlan& plan, QLineEdit* box, QLineEdit* wireBox, std::optional<double> wire,
+                   const std::function<std::optional<double>(double)>& result);
+
+}  // namespace quorvil::inch
