@@ -77,6 +77,8 @@ void TestRefusal::inputsSayWhy_data() {
     QTest::newRow("leading comma") << "leading" << "1,5" << "" << comma;
     QTest::newRow("leading none") << "leading" << "mm" << "" << number;
     QTest::newRow("leading too large") << "leading" << "2e400" << "" << large;
+    QTest::newRow("combo with unit") << "combo" << "3.5mm" << "3.5" << "";
+    QTest::newRow("combo header") << "combo" << "第二系列" << "" << number;
 }
 
 void TestRefusal::inputsSayWhy() {
@@ -88,17 +90,20 @@ void TestRefusal::inputsSayWhy() {
     s.show();
     QVERIFY(QTest::qWaitForWindowExposed(&s));
     s.left->setText(text);
+    s.combo->setEditText(text);
     Inputs in;
     std::optional<double> v;
     if (reader == QStringLiteral("number")) v = in.number(s.left);
     if (reader == QStringLiteral("positive")) v = in.positive(s.left);
     if (reader == QStringLiteral("part")) v = in.part(s.left);
     if (reader == QStringLiteral("leading")) v = in.leading(s.left);
+    if (reader == QStringLiteral("combo")) v = in.leading(s.combo);
     test::WindowProbe p(&s);
     if (value.isEmpty()) {
         QVERIFY(!v);
         QVERIFY(!in.ok());
-        QVERIFY2(p.refused(QStringLiteral("left"), note), p.why());
+        QVERIFY2(p.refused(reader == QStringLiteral("combo") ? QStringLiteral("combo") : QStringLiteral("left"), note),
+                 p.why());
     } else {
         QCOMPARE(v, value.toDouble());
         QVERIFY(in.ok());

@@ -121,21 +121,23 @@ bool Inputs::require(bool good, QWidget* control, const QString& note) {
     return good;
 }
 
-std::optional<double> Inputs::read(QLineEdit* box, bool leading) {
-    const std::string text = boxText(box).toStdString();
-    switch (leading ? leadingFault(text) : strictFault(text)) {
-    case ReadFault::None: return leading ? readLeadingNumber(text) : readStrict(text);
-    case ReadFault::DecimalComma: refuse(box, notes::decimalPoint()); break;
-    case ReadFault::TooLarge: refuse(box, notes::tooLarge()); break;
+std::optional<double> Inputs::read(const QString& text, QWidget* control, bool leading) {
+    const std::string t = text.toStdString();
+    switch (leading ? leadingFault(t) : strictFault(t)) {
+    case ReadFault::None: return leading ? readLeadingNumber(t) : readStrict(t);
+    case ReadFault::DecimalComma: refuse(control, notes::decimalPoint()); break;
+    case ReadFault::TooLarge: refuse(control, notes::tooLarge()); break;
     case ReadFault::Empty:
-    case ReadFault::NotANumber: refuse(box, notes::number()); break;
+    case ReadFault::NotANumber: refuse(control, notes::number()); break;
     }
     return std::nullopt;
 }
 
-std::optional<double> Inputs::number(QLineEdit* box) { return read(box, false); }
+std::optional<double> Inputs::number(QLineEdit* box) { return read(boxText(box), box, false); }
 
-std::optional<double> Inputs::leading(QLineEdit* box) { return read(box, true); }
+std::optional<double> Inputs::leading(QLineEdit* box) { return read(boxText(box), box, true); }
+
+std::optional<double> Inputs::leading(QComboBox* combo) { return read(combo->currentText(), combo, true); }
 
 std::optional<double> Inputs::positive(QLineEdit* box) {
     const std::optional<double> v = number(box);

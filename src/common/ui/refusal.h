@@ -16,6 +16,7 @@
 
 #include <optional>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -59,6 +60,8 @@ public:
     // The leading number of a box its window reads leniently ("12mm" gives
     // 12); no number, a decimal comma after it or a number too large refuses.
     std::optional<double> leading(QLineEdit* box);
+    // The same of an editable combo box's text; it refuses at the combo box.
+    std::optional<double> leading(QComboBox* combo);
     // A mixed fraction, each box a part; a numerator other than 0 over an
     // empty or zero denominator refuses at the denominator.
     std::optional<FractionParts> fraction(QLineEdit* whole, QLineEdit* numerator, QLineEdit* denominator);
@@ -72,7 +75,8 @@ public:
     bool ok() const { return ok_; }
 
 private:
-    std::optional<double> read(QLineEdit* box, bool leading);
+    // Reads `text`; a fault refuses at `control`.
+    std::optional<double> read(const QString& text, QWidget* control, bool leading);
     bool ok_ = true;
 };
 
