@@ -21,6 +21,12 @@ QString decimalPoint() { return QStringLiteral("小数点请用“.”"); }
 QString positive() { return QStringLiteral("须大于0"); }
 QString denominator() { return QStringLiteral("分母不能为0"); }
 QString tooLarge() { return QStringLiteral("数值过大"); }
+QString nonZero() { return QStringLiteral("不能为0"); }
+QString equalLoads() { return QStringLiteral("不能等于F1"); }
+QString overDiameter() { return QStringLiteral("不能大于直径"); }
+QString pickSize() { return QStringLiteral("请选择规格"); }
+QString noBrowser() { return QStringLiteral("无法打开浏览器"); }
+QString noMail() { return QStringLiteral("无法启动邮件程序"); }
 }  // namespace notes
 
 namespace {

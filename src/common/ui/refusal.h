@@ -29,6 +29,12 @@ QString decimalPoint();  // a decimal comma typed for the point
 QString positive();      // "须大于0": a pitch, module, angle, count or density
 QString denominator();   // "分母不能为0"
 QString tooLarge();      // "数值过大": beyond what can be computed with
+QString nonZero();       // "不能为0": a divisor that may be negative but not 0
+QString equalLoads();    // "不能等于F1": a spring's maximum load equal to its minimum
+QString overDiameter();  // "不能大于直径": flats wider apart than their disc
+QString pickSize();      // "请选择规格": a press that needs a size picked in a list
+QString noBrowser();     // "无法打开浏览器"
+QString noMail();        // "无法启动邮件程序"
 }  // namespace notes
 
 // Refuses at `control` (a box, an editable combo box or a button): it takes
