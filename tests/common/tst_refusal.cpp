@@ -10,6 +10,7 @@
 #include "common/ui/defaultbutton.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/refusal.h"
+#include "common/ui/tabcontainer.h"
 #include "uitest.h"
 #include "windowtest.h"
 
@@ -50,6 +51,7 @@ private slots:
     void fractionParts();
     void noteStandsBesideItsControlInsideTheWindow();
     void noteGoesAtTheNextKeyOrClick();
+    void pageOfTheControlComesForward();
 };
 
 // What each reader makes of a text: a number, or a refusal with its note.
@@ -218,6 +220,25 @@ void TestRefusal::noteGoesAtTheNextKeyOrClick() {
     QVERIFY2(p.refused(QStringLiteral("right"), notes::positive()), p.why());
     QTest::mouseClick(s.left, Qt::LeftButton);
     QVERIFY(!shownRefusal(&s));
+}
+
+// Enter may press a default button of a page that is not in front: the
+// refusal shows the page of its box, which takes the keyboard.
+void TestRefusal::pageOfTheControlComesForward() {
+    QWidget w;
+    w.resize(300, 200);
+    auto* tabs = new TabContainer(&w, QStringLiteral("SSTab1"), {0, 0, 4500, 3000});
+    QLineEdit* front = makeBox(tabs->addPage(QStringLiteral("一")), QStringLiteral("front"), {150, 600, 1200, 300});
+    QLineEdit* behind = makeBox(tabs->addPage(QStringLiteral("二")), QStringLiteral("behind"), {150, 600, 1200, 300});
+    tabs->setCurrentIndex(0);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    front->setFocus();
+    behind->setText(QStringLiteral("0"));
+    refuse(behind, notes::positive());
+    QCOMPARE(tabs->currentIndex(), 1);
+    test::WindowProbe p(&w);
+    QVERIFY2(p.refused(QStringLiteral("behind"), notes::positive()), p.why());
 }
 
 QUORVIL_UI_TEST_MAIN(TestRefusal)

@@ -12,6 +12,7 @@
 #include "common/numtext.h"
 #include "common/ui/boxio.h"
 #include "common/ui/fonts.h"
+#include "common/ui/tabcontainer.h"
 
 namespace quorvil {
 
@@ -104,6 +105,13 @@ RefusalNote* noteOf(QWidget* window) {
 }  // namespace
 
 void refuse(QWidget* control, const QString& note) {
+    // A control on a page that is not in front (Enter presses a default
+    // button whichever page is shown) brings its page forward, so that it
+    // takes the keyboard and its note stands beside it.
+    for (QWidget* w = control; w && !w->isWindow(); w = w->parentWidget())
+        if (auto* tabs = qobject_cast<TabContainer*>(w->parentWidget()))
+            for (int i = 0; i < tabs->count(); ++i)
+                if (tabs->page(i) == w) tabs->setCurrentIndex(i);
     QLineEdit* edit = qobject_cast<QLineEdit*>(control);
     if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->isEditable()) edit = combo->lineEdit();
     control->setFocus(Qt::OtherFocusReason);
