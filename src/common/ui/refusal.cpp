@@ -56,7 +56,9 @@ public:
     void showBeside(QWidget* control, const QString& note) {
         setText(note);
         setAccessibleName(note);
-        resize(sizeHint());
+        // The Song face's glyphs reach a pixel past its line height: a pixel
+        // more above and below keeps them inside the text area.
+        resize(sizeHint() + QSize(0, 2));
         move(placeBeside(control));
         show();
         raise();
