@@ -53,9 +53,12 @@ double PressInputs::leading(QComboBox* combo) { return keep(combo, in_.leading(c
 double PressInputs::leadingOrZero(QLineEdit* box) { return isEmpty(box) ? 0 : leading(box); }
 
 std::pair<double, double> PressInputs::leadingSection(QLineEdit* diameter, QLineEdit* length) {
-    if (isEmpty(diameter) && isEmpty(length)) return {0, 0};
-    const double d = leading(diameter);
-    return {d, leading(length)};
+    const double d = leadingOrZero(diameter), l = leadingOrZero(length);
+    // Half a section is a box forgotten; a 0 beside an empty box weighs
+    // nothing either way.
+    if (isEmpty(length) && d != 0) in_.refuse(length, notes::number());
+    if (isEmpty(diameter) && l != 0) in_.refuse(diameter, notes::number());
+    return {d, l};
 }
 
 double PressInputs::density(QLineEdit* box) {

@@ -52,9 +52,9 @@ public:
     double leading(QComboBox* combo);
     // A dimension the part may leave out: an empty box counts as 0.
     double leadingOrZero(QLineEdit* box);
-    // A section or bore the part may leave out, its diameter and its length:
-    // both boxes empty count as 0; one typed without the other refuses at
-    // the empty one.
+    // A section or bore the part may leave out, its diameter and its length
+    // (or depth): an empty box counts as 0, but a number other than 0 in one
+    // with the other empty refuses at the empty one.
     std::pair<double, double> leadingSection(QLineEdit* diameter, QLineEdit* length);
     // A density in g/cm3, read leniently: above 0.
     double density(QLineEdit* box);

@@ -211,6 +211,9 @@ void TestForm3::calculate_data() {
     QTest::newRow("turned 一 no bores") << QStringList{"txtwg1=40", "txtwg2=60", "txtwg5=40", "txtwg7=100"}
                                         << QStringList{"Commandwg"} << QStringList{"txtwg8=1.480"};
     // Bores and the sections other than the rest may be left empty.
+    QTest::newRow("turned 一 depth emptied, bore still 0")
+        << QStringList{"txtwg1=40", "txtwg2=60", "txtwg5=40", "txtwg6=", "txtwg7=100"} << QStringList{"Commandwg"}
+        << QStringList{"txtwg8=1.480"};
     QTest::newRow("turned 一 bores emptied")
         << QStringList{"txtwg1=40", "txtwg2=60", "txtwg3=", "txtwg4=", "txtwg5=40", "txtwg6=", "txtwg7=100"}
         << QStringList{"Commandwg"} << QStringList{"txtwg8=1.480"};

@@ -95,6 +95,9 @@ void TestSteppedPartFrame::calculate_data() {
     QTest::newRow("four, section 4 with 0 typed")
         << QStringList{"txtT13=50", "txtT19=150", "txtT15=70", "txtT18=0"} << ""
         << "Commandd" << QStringList{"txtT21=2.312"};
+    QTest::newRow("four, a 0 beside an empty box")
+        << QStringList{"txtT13=50", "txtT19=150", "txtT11=0", "txtT17=0"} << ""
+        << "Commandd" << QStringList{"txtT21=2.312"};
     QTest::newRow("three bore wider, negative") << QStringList{"txtt1=20", "txtT6=30", "txtT7=100"} << ""
                                                 << "Commanda" << QStringList{"txtT9=-0.308"};
     QTest::newRow("leading numbers") << QStringList{"txtt1=40mm", "txtT7=120 ", "txtT8=7.85g"} << ""
