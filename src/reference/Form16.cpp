@@ -12,6 +12,7 @@
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
 #include "common/ui/viewtext.h"
+#include "common/ui/writeplan.h"
 #include "reference/apiflange.h"
 #include "reference/flangesketch.h"
 #include "reference/optionclick.h"
@@ -105,17 +106,21 @@ Form16::Form16() : ToolWindow(QStringLiteral("Form16"), QStringLiteral("7.API 6A
     connect(print, &QPushButton::clicked, this, [this] { Command6_Click(); });
 }
 
+// Every box answers for the options picked: the pair's texts, "--" in the
+// ring-groove box of the ring type the flange does not use, and "--" in
+// every box for a pair the standard does not list.
 void Form16::Command11_Click() {
     const auto pressure = std::find_if(pressures_.begin(), pressures_.end(), [](auto* o) { return o->isChecked(); });
     const auto bore = std::find_if(Option.begin(), Option.end(), [](auto* o) { return o->isChecked(); });
     if (pressure == pressures_.end() || bore == Option.end()) return;
     const FlangeRow* row =
         findFlange(kFlangePressuresPsi[std::size_t(pressure - pressures_.begin())], int(bore - Option.begin()));
-    if (!row) return;  // the standard has no such flange: every box keeps its text
-    QLineEdit* groove = hasBxRing(*row) ? Text28 : Text22;
-    const std::array<QLineEdit*, 16> boxes = {Text1,  Text2,  Text3,  Text4,  Text5,  Text6,  Text7,  Text16,
-                                              Text17, Text18, Text19, Text20, Text21, groove, Text26, Text27};
-    for (std::size_t i = 0; i < boxes.size(); ++i) showText(boxes[i], fromView(row->texts[i]));
+    const bool bx = row && hasBxRing(*row);
+    const std::array<QLineEdit*, 16> boxes = {Text1,  Text2,  Text3,  Text4,  Text5,  Text6,  Text7,
+                                              Text16, Text17, Text18, Text19, Text20, Text21, bx ? Text28 : Text22,
+                                              Text26, Text27};
+    for (std::size_t i = 0; i < boxes.size(); ++i) showText(boxes[i], row ? fromView(row->texts[i]) : missingText());
+    showText(bx ? Text22 : Text28, missingText());
 }
 
 void Form16::Command3_Click() {

@@ -15,6 +15,7 @@
 #include "common/ui/controls.h"
 #include "common/ui/defaultbutton.h"
 #include "common/ui/fonts.h"
+#include "common/ui/refusal.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/toolwindow.h"
 #include "common/ui/weburl.h"
@@ -139,29 +140,44 @@ void Form1::buildToolsPage(QWidget* page) {
         button->setPalette(palette);
         connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     }
-    auto* mail =
+    Command21 =
         makeButton(page, QStringLiteral("Command21"), QStringLiteral("给  作  者  写  信"), {390, 4260, 2100, 360});
-    mail->setFont(buttonFont);
-    connect(mail, &QPushButton::clicked, this, [this] { Command21_Click(); });
-    auto* web = makeButton(page, QStringLiteral("Command11"), QStringLiteral("进入我的网站下载最新版"),
+    Command21->setFont(buttonFont);
+    connect(Command21, &QPushButton::clicked, this, [this] { Command21_Click(); });
+    Command11 = makeButton(page, QStringLiteral("Command11"), QStringLiteral("进入我的网站下载最新版"),
                            {3510, 4260, 2895, 375});
-    web->setFont(buttonFont);
-    connect(web, &QPushButton::clicked, this, [this] { Command11_Click(); });
+    Command11->setFont(buttonFont);
+    connect(Command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
     makeLabel(page, QStringLiteral("Label2"), QStringLiteral("联系作者：author@quorvil.example.com"),
               {240, 4980, 6315, 315});
 }
 
 void Form1::Command1_Click(int index) { launchToolWindow(index); }
 
-void Form1::Command11_Click() { openWebAddress(webSiteAddress()); }
+void Form1::Command11_Click() {
+    if (!openWebAddress(webSiteAddress())) refuse(Command11, notes::noBrowser());
+}
 
-void Form1::Command21_Click() { openWebAddress(mailAddress()); }
+void Form1::Command21_Click() {
+    if (!openWebAddress(mailAddress())) refuse(Command21, notes::noMail());
+}
 
 void Form1::txtt1_Change() {
     // The converter works in single precision: the inch value and the product
-    // are each reduced to the nearest single. Beyond the single range the
-    // millimetre box keeps its text.
-    const std::optional<float> inches = toSingle(readLenient(txtT1));
-    if (!inches) return;
-    writeSignedSingle(txtT2, toSingle(static_cast<double>(*inches) * 25.4));
+    // are each reduced to the nearest single. Text that holds no number reads
+    // as 0; a number beyond the single range, or one whose product is, and a
+    // decimal comma (never taken for the end of a number) have no value.
+    const std::string text = boxText(txtT1).toStdString();
+    std::optional<float> mm;
+    switch (leadingFault(text)) {
+    case ReadFault::None:
+        if (const std::optional<float> inches = toSingle(*readLeadingNumber(text)))
+            mm = toSingle(static_cast<double>(*inches) * 25.4);
+        break;
+    case ReadFault::Empty:
+    case ReadFault::NotANumber: mm = 0.0f; break;
+    case ReadFault::DecimalComma:
+    case ReadFault::TooLarge: break;
+    }
+    writeSignedSingle(txtT2, mm);
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QLineEdit;
+class QPushButton;
 
 namespace quorvil {
 class TabContainer;
@@ -32,4 +33,6 @@ private:
     quorvil::TabContainer* SSTab1;
     QLineEdit* txtT1;
     QLineEdit* txtT2;
+    QPushButton* Command11;  // the web site
+    QPushButton* Command21;  // a mail to the author
 };

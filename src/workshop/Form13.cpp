@@ -11,6 +11,7 @@
 #include "common/ui/linesketch.h"
 #include "workshop/bolt.h"
 #include "workshop/cylindersketch.h"
+#include "workshop/pressinputs.h"
 
 using namespace quorvil;
 
@@ -124,33 +125,30 @@ Form13::Form13() : ToolWindow(QStringLiteral("Form13"), QStringLiteral("4.螺栓
     setDefaultButton(this, calculateStatic);
 }
 
+// Pressure, bore, bolt count, strengths and coefficients are all above 0:
+// a zero divides by zero or gives no bolt, a negative value takes the root
+// of a negative number or answers a question nobody asked.
+
 void Form13::Command1_Click() {
-    const auto bore = readStrict(m2);
-    const auto pressure = readStrict(m1);
-    const auto bolts = readStrict(m3);
-    const auto stiffness = readStrict(m6);
-    const auto preloadFactor = readStrict(m7);
-    const auto yieldStrength = readStrict(m5);
-    if (!bore || !pressure || !bolts || !stiffness || !preloadFactor || !yieldStrength) return;
-    const auto load = boltWorkingLoad(*pressure, *bore, *bolts);
-    if (!load) return;
-    const auto d1 = staticMinorDiameter(*load, *stiffness, *preloadFactor, *yieldStrength);
-    if (!d1) return;
+    PressInputs v;
+    const double bore = v.positive(m2), pressure = v.positive(m1), bolts = v.positive(m3);
+    const double stiffness = v.positive(m6), preloadFactor = v.positive(m7), yieldStrength = v.positive(m5);
+    if (!v.ok()) return;
+    const auto load = boltWorkingLoad(pressure, bore, bolts);
+    const auto d1 = load ? staticMinorDiameter(*load, stiffness, preloadFactor, yieldStrength) : std::nullopt;
+    if (!d1) return v.refuseTooLarge();
     writePlain(m4, *d1);
 }
 
 void Form13::Command2_Click() {
-    const auto bore = readStrict(m2);
-    const auto pressure = readStrict(m1);
-    const auto bolts = readStrict(m3);
-    const auto concentration = readStrict(m9);
-    const auto sizeFactor = readStrict(m8);
-    const auto fatigueStrength = readStrict(M11);
-    const auto stiffness = readStrict(m6);
-    if (!bore || !pressure || !bolts || !concentration || !sizeFactor || !fatigueStrength || !stiffness) return;
-    const auto load = boltWorkingLoad(*pressure, *bore, *bolts);
-    if (!load) return;
-    const auto d1 = fatigueMinorDiameter(*load, *stiffness, *concentration, *sizeFactor, *fatigueStrength);
-    if (!d1) return;
+    PressInputs v;
+    const double bore = v.positive(m2), pressure = v.positive(m1), bolts = v.positive(m3);
+    const double concentration = v.positive(m9), sizeFactor = v.positive(m8), fatigueStrength = v.positive(M11);
+    const double stiffness = v.positive(m6);
+    if (!v.ok()) return;
+    const auto load = boltWorkingLoad(pressure, bore, bolts);
+    const auto d1 =
+        load ? fatigueMinorDiameter(*load, stiffness, concentration, sizeFactor, fatigueStrength) : std::nullopt;
+    if (!d1) return v.refuseTooLarge();
     writePlain(m10, *d1);
 }

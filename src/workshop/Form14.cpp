@@ -11,8 +11,10 @@
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
+#include "common/ui/refusal.h"
 #include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
+#include "workshop/pressinputs.h"
 #include "workshop/spring.h"
 #include "workshop/springpicture.h"
 
@@ -47,9 +49,6 @@ QComboBox* seriesCombo(QWidget* parent, const QString& name, Tw geo, auto const&
     c->setEditText(kFirstSeries);
     return c;
 }
-
-// The lenient reading held in single precision; no value beyond its range.
-std::optional<float> readSingle(const QString& text) { return toSingle(readLenient(text.toStdString())); }
 
 }  // namespace
 
@@ -176,17 +175,29 @@ Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩
 }
 
 void Form14::Command1_Click() {
-    // Every input is read leniently (a series header or an empty box is 0);
-    // the allowable shear stress enters no formula.
-    // An input beyond the single range gives no spring.
-    const auto meanDiameter = readSingle(txtCombo1->currentText()), wire = readSingle(txtCombo2->currentText()),
-               shearModulus = readSingle(txtA10->text()), installed = readSingle(txtA12->text()),
-               minLoad = readSingle(txtA13->text()), maxLoad = readSingle(txtA14->text()),
-               stroke = readSingle(txtA21->text());
-    if (!meanDiameter || !wire || !shearModulus || !installed || !minLoad || !maxLoad || !stroke) return;
-    const SpringInput in{*wire, *meanDiameter, *installed, *stroke, *minLoad, *maxLoad, *shearModulus};
+    // Every input is read leniently and held in single precision; the
+    // allowable shear stress enters no formula and is not read. Negative
+    // values go through the formulas, but a divisor may not be 0: d, D2,
+    // the stroke, F2, G and the rate F2 - F1.
+    PressInputs v(Held::Single);
+    const double meanDiameter = v.leading(txtCombo1);
+    v.require(meanDiameter != 0, txtCombo1, notes::nonZero());
+    const double wire = v.leading(txtCombo2);
+    v.require(wire != 0, txtCombo2, notes::nonZero());
+    const double shearModulus = v.leading(txtA10);
+    v.require(shearModulus != 0, txtA10, notes::nonZero());
+    const double installed = v.leading(txtA12), minLoad = v.leading(txtA13), maxLoad = v.leading(txtA14);
+    v.require(maxLoad != 0, txtA14, notes::nonZero());
+    v.require(maxLoad != minLoad, txtA14, notes::equalLoads());
+    const double stroke = v.leading(txtA21);
+    v.require(stroke != 0, txtA21, notes::nonZero());
+    if (!v.ok()) return;
+    const SpringInput in{float(wire),    float(meanDiameter), float(installed),   float(stroke),
+                         float(minLoad), float(maxLoad),      float(shearModulus)};
     const auto s = designSpring(in);
-    if (!s) return;
+    // The inputs could all be used: no spring is a result beyond the single
+    // range (or coils that round to none).
+    if (!s) return v.refuseTooLarge();
 
     WritePlan plan;
     plan.signSingle(txtA1, s->solidLoad);

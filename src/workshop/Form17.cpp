@@ -4,12 +4,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/labels.h"
 #include "common/ui/linesketch.h"
+#include "common/ui/refusal.h"
 #include "common/ui/tabcontainer.h"
+#include "workshop/pressinputs.h"
 #include "workshop/steppedpartframe.h"
 #include "workshop/weightsketches.h"
 #include "workshop/weightui.h"
@@ -126,10 +127,15 @@ void Form17::Command2_Click() { Frame1->clear(); }
 void Form17::Command4_Click() { Frame2->calculate(); }
 void Form17::Command3_Click() { Frame2->clear(); }
 
+// The outer diameter and the overall length make the sleeve; a bore may be
+// left empty (the wide bore's diameter and depth together).
 void Form17::CommandM_Click() {
-    showWeight(txtt37, weight::sleeveWeight({readLenient(txtT30), readLenient(txtT31), readLenient(txtT32),
-                                             readLenient(txtt35), readLenient(txtt36), readLenient(txtT34)},
-                                            unitOf(Op203)));
+    PressInputs v(Held::Single);
+    const double D = v.leading(txtT30);
+    const auto [d1, l1] = v.leadingSection(txtT31, txtt35);
+    const double d2 = v.leadingOrZero(txtT32), L = v.leading(txtt36), rho = v.density(txtT34);
+    if (!v.ok()) return;
+    showWeight(v, txtt37, weight::sleeveWeight({D, d1, d2, l1, L, rho}, unitOf(Op203)));
 }
 
 void Form17::Command6_Click() {
@@ -137,10 +143,16 @@ void Form17::Command6_Click() {
     txtt37->clear();
 }
 
+// The flats cut the disc only when 0 < s <= D.
 void Form17::Command7_Click() {
-    showWeight(txtt54,
-               weight::flattedDiscWeight(
-                   {readLenient(txtt50), readLenient(txtt51), readLenient(txtt52), readLenient(txtt53)}, unitOf(OpK)));
+    PressInputs v(Held::Single);
+    const double t = v.leading(txtt50), s = v.leading(txtt51);
+    v.require(s > 0, txtt51, notes::positive());
+    const double D = v.leading(txtt52);
+    v.require(s <= D, txtt51, notes::overDiameter());
+    const double rho = v.density(txtt53);
+    if (!v.ok()) return;
+    showWeight(v, txtt54, weight::flattedDiscWeight({t, s, D, rho}, unitOf(OpK)));
 }
 
 void Form17::Command5_Click() {
@@ -148,12 +160,18 @@ void Form17::Command5_Click() {
     txtt54->clear();
 }
 
+// The right section, whose length is the rest, and the overall length make
+// the shaft; the other sections and the bores may be left empty (a section's
+// diameter and length together, the counterbore's diameter and depth).
 void Form17::Command9_Click() {
-    showWeight(txtt71, weight::steppedBoreShaftWeight(
-                           {readLenient(txtt60), readLenient(txtt61), readLenient(txtt62), readLenient(txtt64),
-                            readLenient(txtt65), readLenient(txtt66), readLenient(txtt67), readLenient(txtt68),
-                            readLenient(txtt69), readLenient(txtt70)},
-                           unitOf(Op304)));
+    PressInputs v(Held::Single);
+    const auto [D1, l1] = v.leadingSection(txtt60, txtt67);
+    const auto [d1, b1] = v.leadingSection(txtt61, txtt66);
+    const auto [D2, l2] = v.leadingSection(txtt62, txtt68);
+    const double d2 = v.leadingOrZero(txtt64), D3 = v.leading(txtt65), L = v.leading(txtt69);
+    const double rho = v.density(txtt70);
+    if (!v.ok()) return;
+    showWeight(v, txtt71, weight::steppedBoreShaftWeight({D1, d1, D2, d2, D3, b1, l1, l2, L, rho}, unitOf(Op304)));
 }
 
 void Form17::Command8_Click() {

@@ -10,7 +10,6 @@
 #include <QStyledItemDelegate>
 #include <QTextOption>
 
-#include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/defaultbutton.h"
 #include "common/ui/fonts.h"
@@ -18,8 +17,10 @@
 #include "common/ui/labels.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/lookuplist.h"
+#include "common/ui/refusal.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/viewtext.h"
+#include "workshop/pressinputs.h"
 #include "workshop/steppedpartframe.h"
 #include "workshop/weightsketches.h"
 #include "workshop/weighttables.h"
@@ -219,24 +220,26 @@ void Form3::buildBars(QWidget* page) {
             [this] { Command2_Click(); });
 }
 
-void Form3::Command001_Click() {
-    showWeight(txtq3, weight::barWeight(weight::Bar::Round, materialOf(roundMaterial), readLenient(txtq1),
-                                        readLenient(txtq2)));
+namespace {
+// A bar of a listed material: its size and length.
+void showBarWeight(weight::Bar bar, const std::array<QRadioButton*, 4>& material, QLineEdit* size, QLineEdit* length,
+                   QLineEdit* result) {
+    PressInputs v;
+    const double a = v.leading(size), L = v.leading(length);
+    if (!v.ok()) return;
+    showWeight(v, result, weight::barWeight(bar, materialOf(material), a, L));
 }
+}  // namespace
 
-void Form3::Command002_Click() {
-    showWeight(txtq6, weight::barWeight(weight::Bar::Square, materialOf(squareMaterial), readLenient(txtq4),
-                                        readLenient(txtq5)));
-}
-
-void Form3::Command1_Click() {
-    showWeight(txtq9, weight::barWeight(weight::Bar::Hexagon, materialOf(hexagonMaterial), readLenient(txtq7),
-                                        readLenient(txtq8)));
-}
+void Form3::Command001_Click() { showBarWeight(weight::Bar::Round, roundMaterial, txtq1, txtq2, txtq3); }
+void Form3::Command002_Click() { showBarWeight(weight::Bar::Square, squareMaterial, txtq4, txtq5, txtq6); }
+void Form3::Command1_Click() { showBarWeight(weight::Bar::Hexagon, hexagonMaterial, txtq7, txtq8, txtq9); }
 
 void Form3::Command123_Click() {
-    showWeight(txtqzv41, weight::tubeWeight(materialOf(tubeMaterial), readLenient(txtqzv11), readLenient(txtqzv21),
-                                            readLenient(txtqzv31)));
+    PressInputs v(Held::Single);
+    const double D = v.leading(txtqzv11), d = v.leading(txtqzv21), L = v.leading(txtqzv31);
+    if (!v.ok()) return;
+    showWeight(v, txtqzv41, weight::tubeWeight(materialOf(tubeMaterial), D, d, L));
 }
 
 void Form3::Command456_Click() {
@@ -245,8 +248,10 @@ void Form3::Command456_Click() {
 }
 
 void Form3::Command2_Click() {
-    showWeight(txtq13, weight::plateWeight(materialOf(plateMaterial), readLenient(txtq10), readLenient(txtq11),
-                                           readLenient(txtq12)));
+    PressInputs v;
+    const double L = v.leading(txtq10), B = v.leading(txtq11), T = v.leading(txtq12);
+    if (!v.ok()) return;
+    showWeight(v, txtq13, weight::plateWeight(materialOf(plateMaterial), L, B, T));
 }
 
 // ---- Tab 1: turned parts 一 and 二 ------------------------------------------
@@ -300,11 +305,19 @@ void Form3::buildTurnedParts12(QWidget* page) {
     }
 }
 
+// The turned parts, the ring and the body of revolution: the section whose
+// length is the rest of the overall length, and that length, make the part;
+// the other sections and the bores may be left empty (a bore box opens with
+// 0), both boxes of a section or a bore with its depth together.
+
 void Form3::Commandwg_Click() {
-    showWeight(txtwg8, weight::twoBoreTurnedWeight(
-                           {readLenient(txtwg1), readLenient(txtwg2), readLenient(txtwg3), readLenient(txtwg4),
-                            readLenient(txtwg5), readLenient(txtwg6), readLenient(txtwg7), readLenient(txtwg9)},
-                           unitOf(Option22)));
+    PressInputs v(Held::Single);
+    const auto [D1, l1] = v.leadingSection(txtwg2, txtwg1);
+    const auto [d1, h1] = v.leadingSection(txtwg3, txtwg6);
+    const double d2 = v.leadingOrZero(txtwg4), D2 = v.leading(txtwg5), L = v.leading(txtwg7);
+    const double rho = v.density(txtwg9);
+    if (!v.ok()) return;
+    showWeight(v, txtwg8, weight::twoBoreTurnedWeight({l1, D1, d1, d2, D2, h1, L, rho}, unitOf(Option22)));
 }
 
 void Form3::Commandwg1_Click() {
@@ -314,10 +327,13 @@ void Form3::Commandwg1_Click() {
 }
 
 void Form3::Commandwg2_Click() {
-    showWeight(txtwg18, weight::threeSectionTurnedWeight(
-                            {readLenient(txtwg11), readLenient(txtwg12), readLenient(txtwg13), readLenient(txtwg14),
-                             readLenient(txtwg15), readLenient(txtwg16), readLenient(txtwg17), readLenient(txtwg19)},
-                            unitOf(Option24)));
+    PressInputs v(Held::Single);
+    const auto [DA, lA] = v.leadingSection(txtwg13, txtwg11);
+    const auto [DC, lC] = v.leadingSection(txtwg16, txtwg12);
+    const double d = v.leadingOrZero(txtwg14), DB = v.leading(txtwg15), L = v.leading(txtwg17);
+    const double rho = v.density(txtwg19);
+    if (!v.ok()) return;
+    showWeight(v, txtwg18, weight::threeSectionTurnedWeight({lA, lC, DA, d, DB, DC, L, rho}, unitOf(Option24)));
 }
 
 void Form3::Commandwg3_Click() {
@@ -373,10 +389,12 @@ void Form3::buildTurnedParts34(QWidget* page) {
 }
 
 void Form3::Commandwg0_Click() {
-    showWeight(txtwg08,
-               weight::twoSectionTurnedWeight({readLenient(txtwg01), readLenient(txtwg02), readLenient(txtwg04),
-                                               readLenient(txtwg05), readLenient(txtwg07), readLenient(txtwg03)},
-                                              unitOf(Option25)));
+    PressInputs v(Held::Single);
+    const auto [D1, l1] = v.leadingSection(txtwg02, txtwg01);
+    const double d = v.leadingOrZero(txtwg04), D2 = v.leading(txtwg05), L = v.leading(txtwg07);
+    const double rho = v.density(txtwg03);
+    if (!v.ok()) return;
+    showWeight(v, txtwg08, weight::twoSectionTurnedWeight({l1, D1, d, D2, L, rho}, unitOf(Option25)));
 }
 
 void Form3::Command3_Click() {
@@ -385,10 +403,12 @@ void Form3::Command3_Click() {
 }
 
 void Form3::Commandwg5_Click() {
-    showWeight(txtwg25,
-               weight::blindBoredCylinderWeight({readLenient(txtwg21), readLenient(txtwg22), readLenient(txtwg23),
-                                                 readLenient(txtwg24), readLenient(txtwg26)},
-                                                unitOf(Option28)));
+    PressInputs v(Held::Single);
+    const double L = v.leading(txtwg21), D = v.leading(txtwg22);
+    const auto [d, h] = v.leadingSection(txtwg24, txtwg23);
+    const double rho = v.density(txtwg26);
+    if (!v.ok()) return;
+    showWeight(v, txtwg25, weight::blindBoredCylinderWeight({L, D, h, d, rho}, unitOf(Option28)));
 }
 
 void Form3::Commandwg6_Click() {
@@ -467,23 +487,32 @@ void Form3::buildBlocksAndSections(QWidget* page) {
 }
 
 void Form3::Commandw60_Click() {
-    showWeight(txtw64, weight::cuboidWeight(readLenient(txtw60), readLenient(txtw61), readLenient(txtw62),
-                                            readLenient(txtw63), unitOf(Option33)));
+    PressInputs v(Held::Single);
+    const double l = v.leading(txtw60), h = v.leading(txtw61), t = v.leading(txtw62), rho = v.density(txtw63);
+    if (!v.ok()) return;
+    showWeight(v, txtw64, weight::cuboidWeight(l, h, t, rho, unitOf(Option33)));
 }
 
 void Form3::Commandw10_Click() {
-    showWeight(txtw55, weight::trapezoidWeight(readLenient(txtw50), readLenient(txtw53), readLenient(txtw51),
-                                               readLenient(txtw52), readLenient(txtw54)));
+    PressInputs v(Held::Single);
+    const double a = v.leading(txtw50), h = v.leading(txtw51), t = v.leading(txtw52), b = v.leading(txtw53);
+    const double rho = v.density(txtw54);
+    if (!v.ok()) return;
+    showWeight(v, txtw55, weight::trapezoidWeight(a, b, h, t, rho));
 }
 
 namespace {
-// The weight of the selected section; with no size selected nothing is written.
+// The weight of the selected section; a press with no size selected is
+// refused at the list.
 template <std::size_t N>
-void showSectionWeight(const QListWidget* list, const QLineEdit* length, FormatBox* result,
+void showSectionWeight(QListWidget* list, QLineEdit* length, FormatBox* result,
                        const std::array<SteelSection, N>& table) {
+    PressInputs v(Held::Single);
     const std::optional<int> row = firstSelectedRow(list);
-    if (row && *row < int(N))
-        showWeight(result, weight::sectionWeight(readLenient(length), table[std::size_t(*row)].kgPerMetre));
+    v.require(row && *row < int(N), list, notes::pickSize());
+    const double L = v.leading(length);
+    if (!v.ok()) return;
+    showWeight(v, result, weight::sectionWeight(L, table[std::size_t(*row)].kgPerMetre));
 }
 }  // namespace
 
@@ -538,17 +567,23 @@ void Form3::buildRings(QWidget* page) {
 }
 
 void Form3::Commandw90_Click() {
-    showWeight(txtw94,
-               weight::ringWeight({readLenient(txtw90), readLenient(txtw91), readLenient(txtw92), readLenient(txtw93)},
-                                  unitOf(Option30)));
+    PressInputs v(Held::Single);
+    const double D = v.leading(txtw90), L = v.leading(txtw91), d = v.leadingOrZero(txtw92), rho = v.density(txtw93);
+    if (!v.ok()) return;
+    showWeight(v, txtw94, weight::ringWeight({D, L, d, rho}, unitOf(Option30)));
 }
 
 void Form3::Commandw80_Click() {
-    showWeight(txtw82, weight::bodyOfRevolutionWeight(
-                           {readLenient(txtw70), readLenient(txtw72), readLenient(txtw74), readLenient(txtw76),
-                            readLenient(txtw77), readLenient(txtw75), readLenient(txtw81), readLenient(txtw80),
-                            readLenient(txtw79), readLenient(txtw78), readLenient(txtw71), readLenient(txtw73)},
-                           unitOf(Option32)));
+    PressInputs v(Held::Single);
+    const auto [D1, l1] = v.leadingSection(txtw72, txtw70);
+    const double D2 = v.leading(txtw74);
+    const auto [D3, l3] = v.leadingSection(txtw76, txtw77);
+    const auto [D4, l4] = v.leadingSection(txtw75, txtw81);
+    const auto [D5, l5] = v.leadingSection(txtw80, txtw79);
+    const double L = v.leading(txtw78), d = v.leadingOrZero(txtw71), rho = v.density(txtw73);
+    if (!v.ok()) return;
+    showWeight(v, txtw82,
+               weight::bodyOfRevolutionWeight({l1, D1, D2, D3, l3, D4, l4, D5, l5, L, d, rho}, unitOf(Option32)));
 }
 
 void Form3::Commandw81_Click() {

@@ -11,6 +11,7 @@
 #include "common/ui/linesketch.h"
 #include "common/ui/writeplan.h"
 #include "workshop/conversions.h"
+#include "workshop/pressinputs.h"
 
 using namespace quorvil;
 
@@ -23,6 +24,14 @@ QLabel* label1(QWidget* parent, int index, const QString& text, Tw geo) {
 QLabel* example(QWidget* parent, int index, const QString& text, Tw geo) {
     return makeWrappedLabel(parent, arrayName(QStringLiteral("Label1"), index), text, geo,
                             Qt::AlignLeft | Qt::AlignTop);
+}
+
+// Writes a conversion's one result; none, a result too large, refuses.
+void showResult(PressInputs& v, QLineEdit* box, std::optional<double> result) {
+    if (result)
+        writePlain(box, *result);
+    else
+        v.refuseTooLarge();
 }
 
 }  // namespace
@@ -142,25 +151,28 @@ Form6::Form6() : ToolWindow(QStringLiteral("Form6"), QStringLiteral("18.公英�
     setDefaultButton(this, degreesToDms);
 }
 
+// Each conversion reads its boxes strictly; a result too large to show
+// refuses at the largest number typed.
+
 void Form6::Command1000_Click() {
-    const auto whole = readStrict(Text1000);
-    const auto numerator = readStrict(text3000);
-    const auto denominator = readStrict(text4000);
-    if (!whole || !numerator || !denominator) return;
-    const auto inches = mixedFractionInches(*whole, *numerator, *denominator);
-    if (!inches) return;
+    // An empty whole counts as 0, and so does a fraction left empty.
+    PressInputs v;
+    const FractionParts f = v.fraction(Text1000, text3000, text4000);
+    if (!v.ok()) return;
+    const auto inches = mixedFractionInches(f.whole, f.numerator, f.denominator);
+    if (!inches) return v.refuseTooLarge();
     WritePlan plan;
     plan.plain(Text2000, *inches * kMillimetresPerInch);
     plan.plain(Text1, *inches);
-    plan.commit();
+    if (!plan.commit()) v.refuseTooLarge();
 }
 
 void Form6::Command4_Click() {
-    const auto a = readStrict(qzv1);
-    const auto b = readStrict(qzv2);
-    if (!a || !b) return;
-    const auto r = inchRangeMillimetres(*a, *b);
-    if (!r) return;
+    PressInputs v;
+    const double a = v.number(qzv1), b = v.number(qzv2);
+    if (!v.ok()) return;
+    const auto r = inchRangeMillimetres(a, b);
+    if (!r) return v.refuseTooLarge();
     WritePlan plan;
     plan.plain(qzv4, r->mean);
     plan.plain(qzv7, r->half);
@@ -172,11 +184,11 @@ void Form6::Command4_Click() {
 }
 
 void Form6::Command101_Click() {
-    const auto d = readStrict(c1);
-    const auto m = readStrict(c2);
-    const auto s = readStrict(c3);
-    if (!d || !m || !s) return;
-    writePlain(c44, degreesOfDms(*d, *m, *s));
+    // 30°15′ converts with the seconds left empty.
+    PressInputs v;
+    const double d = v.number(c1), m = v.part(c2), sec = v.part(c3);
+    if (!v.ok()) return;
+    showResult(v, c44, degreesOfDms(d, m, sec));
 }
 
 void Form6::Command201_Click() {
@@ -184,10 +196,11 @@ void Form6::Command201_Click() {
 }
 
 void Form6::Command121_Click() {
-    const auto x = readStrict(c440);
-    if (!x) return;
-    const auto dms = dmsOfDegrees(*x);
-    if (!dms) return;
+    PressInputs v;
+    const double x = v.number(c440);
+    if (!v.ok()) return;
+    const auto dms = dmsOfDegrees(x);
+    if (!dms) return v.refuseTooLarge();
     WritePlan plan;
     plan.plain(c10, dms->degrees);
     plan.plain(c20, dms->minutes);
@@ -200,13 +213,15 @@ void Form6::Command20_Click() {
 }
 
 void Form6::Command789_Click() {
-    const auto degrees = readStrict(qzv55);
-    if (!degrees) return;
-    writePlain(qzv66, radiansOfDegrees(*degrees));
+    PressInputs v;
+    const double degrees = v.number(qzv55);
+    if (!v.ok()) return;
+    showResult(v, qzv66, radiansOfDegrees(degrees));
 }
 
 void Form6::Command1_Click() {
-    const auto radians = readStrict(x1);
-    if (!radians) return;
-    writePlain(x2, degreesOfRadians(*radians));
+    PressInputs v;
+    const double radians = v.number(x1);
+    if (!v.ok()) return;
+    showResult(v, x2, degreesOfRadians(radians));
 }

@@ -8,6 +8,7 @@
 #include "common/ui/controls.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
+#include "workshop/pressinputs.h"
 #include "workshop/weights.h"
 #include "workshop/weightsketches.h"
 #include "workshop/weightui.h"
@@ -77,15 +78,28 @@ void SteppedPartFrame::buildFourSections() {
 }
 
 void SteppedPartFrame::calculate() {
-    std::vector<double> v;
-    for (const QLineEdit* b : dimensions_) v.push_back(readLenient(b));
-    const double rho = readLenient(density_);
+    // The section whose length is the rest of L and L itself make the part;
+    // the other sections and the bore may be left empty (both boxes of a
+    // section), as a part with fewer steps leaves them.
+    PressInputs v(Held::Single);
+    const std::vector<QLineEdit*>& b = dimensions_;
     const weight::Unit unit = unitOf(inch_);
-    if (layout_ == Layout::ThreeSections)
-        showWeight(result_, weight::threeSectionWeight({v[0], v[1], v[2], v[3], v[4], v[5], v[6], rho}, unit));
-    else
-        showWeight(result_,
-                   weight::fourSectionWeight({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], rho}, unit));
+    if (layout_ == Layout::ThreeSections) {
+        const double d1 = v.leading(b[0]);
+        const auto [d2, l2] = v.leadingSection(b[1], b[2]);
+        const auto [d3, l3] = v.leadingSection(b[4], b[3]);
+        const double bore = v.leadingOrZero(b[5]), L = v.leading(b[6]), rho = v.density(density_);
+        if (!v.ok()) return;
+        showWeight(v, result_, weight::threeSectionWeight({d1, d2, l2, l3, d3, bore, L, rho}, unit));
+    } else {
+        const auto [d1, l1] = v.leadingSection(b[0], b[5]);
+        const auto [d2, l2] = v.leadingSection(b[1], b[6]);
+        const double d3 = v.leading(b[2]), bore = v.leadingOrZero(b[3]);
+        const auto [d4, l4] = v.leadingSection(b[4], b[7]);
+        const double L = v.leading(b[8]), rho = v.density(density_);
+        if (!v.ok()) return;
+        showWeight(v, result_, weight::fourSectionWeight({d1, d2, d3, bore, d4, l1, l2, l4, L, rho}, unit));
+    }
 }
 
 void SteppedPartFrame::clear() {

@@ -35,7 +35,7 @@ public:
     QPushButton* clearButton() const { return clear_; }
 
     // Reads the frame's boxes and unit option and shows the weight; input
-    // that gives no weight changes nothing.
+    // that gives no weight refuses the press and changes nothing.
     void calculate();
     // Empties the dimension boxes and the result; density and unit stay.
     void clear();

@@ -9,12 +9,23 @@
 #include "common/ui/controls.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/labels.h"
+#include "workshop/pressinputs.h"
 
 namespace quorvil {
 
-void showWeight(QLineEdit* box, std::optional<float> w) { writeSignedSingle(box, w); }
+void showWeight(PressInputs& inputs, QLineEdit* box, std::optional<float> w) {
+    if (w)
+        writeSignedSingle(box, *w);
+    else
+        inputs.refuseTooLarge();
+}
 
-void showWeight(QLineEdit* box, std::optional<double> w) { writeSigned(box, w); }
+void showWeight(PressInputs& inputs, QLineEdit* box, std::optional<double> w) {
+    if (w)
+        writeSigned(box, *w);
+    else
+        inputs.refuseTooLarge();
+}
 
 weight::Unit unitOf(const QRadioButton* inchOption) {
     return inchOption->isChecked() ? weight::Unit::Inch : weight::Unit::Millimetre;

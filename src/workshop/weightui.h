@@ -19,11 +19,14 @@ class QWidget;
 namespace quorvil {
 
 class FormatBox;
+class PressInputs;
 
-// Writes the weight as its sign-blank text (seven digits for a single-precision
-// weight, fifteen for a double) through a write plan; no weight writes nothing.
-void showWeight(QLineEdit* box, std::optional<float> w);
-void showWeight(QLineEdit* box, std::optional<double> w);
+// Shows the weight of a press whose inputs could all be used, as its
+// sign-blank text (seven digits for a single-precision weight, fifteen for a
+// double). No weight, one beyond the range of its precision, refuses the
+// press at its largest input and writes nothing.
+void showWeight(PressInputs& inputs, QLineEdit* box, std::optional<float> w);
+void showWeight(PressInputs& inputs, QLineEdit* box, std::optional<double> w);
 
 // Inches when the frame's inch option is selected.
 weight::Unit unitOf(const QRadioButton* inchOption);

@@ -10,6 +10,7 @@
 #include "common/ui/defaultbutton.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/refusal.h"
+#include "common/ui/tabcontainer.h"
 #include "uitest.h"
 #include "windowtest.h"
 
@@ -52,6 +53,7 @@ private slots:
     void noteStandsBesideItsControlInsideTheWindow();
     void noteGoesAtTheNextKeyOrClick();
     void largestInput();
+    void pageOfTheControlComesForward();
 };
 
 // What each reader makes of a text: a number, or a refusal with its note.
@@ -81,6 +83,8 @@ void TestRefusal::inputsSayWhy_data() {
     QTest::newRow("leading too large") << "leading" << "2e400" << "" << large;
     QTest::newRow("number or empty") << "numberOrEmpty" << "1.5" << "1.5" << "";
     QTest::newRow("number or empty letters") << "numberOrEmpty" << "1.5x" << "" << number;
+    QTest::newRow("combo with unit") << "combo" << "3.5mm" << "3.5" << "";
+    QTest::newRow("combo header") << "combo" << "第二系列" << "" << number;
 }
 
 void TestRefusal::inputsSayWhy() {
@@ -92,6 +96,7 @@ void TestRefusal::inputsSayWhy() {
     s.show();
     QVERIFY(QTest::qWaitForWindowExposed(&s));
     s.left->setText(text);
+    s.combo->setEditText(text);
     Inputs in;
     std::optional<double> v;
     if (reader == QStringLiteral("number")) v = in.number(s.left);
@@ -99,11 +104,13 @@ void TestRefusal::inputsSayWhy() {
     if (reader == QStringLiteral("part")) v = in.part(s.left);
     if (reader == QStringLiteral("leading")) v = in.leading(s.left);
     if (reader == QStringLiteral("numberOrEmpty")) v = in.numberOrEmpty(s.left);
+    if (reader == QStringLiteral("combo")) v = in.leading(s.combo);
     test::WindowProbe p(&s);
     if (value.isEmpty()) {
         QVERIFY(!v);
         QVERIFY(!in.ok());
-        QVERIFY2(p.refused(QStringLiteral("left"), note), p.why());
+        QVERIFY2(p.refused(reader == QStringLiteral("combo") ? QStringLiteral("combo") : QStringLiteral("left"), note),
+                 p.why());
     } else {
         QCOMPARE(v, value.toDouble());
         QVERIFY(in.ok());
@@ -240,6 +247,25 @@ void TestRefusal::largestInput() {
     QCOMPARE(largestOf({{s.left, std::nullopt}, {s.right, 0.0}}), s.right);
     QCOMPARE(largestOf({{s.left, 5.0}, {s.right, -5.0}}), s.left);
     QCOMPARE(largestOf({{s.left, std::nullopt}}), nullptr);
+}
+
+// Enter may press a default button of a page that is not in front: the
+// refusal shows the page of its box, which takes the keyboard.
+void TestRefusal::pageOfTheControlComesForward() {
+    QWidget w;
+    w.resize(300, 200);
+    auto* tabs = new TabContainer(&w, QStringLiteral("SSTab1"), {0, 0, 4500, 3000});
+    QLineEdit* front = makeBox(tabs->addPage(QStringLiteral("一")), QStringLiteral("front"), {150, 600, 1200, 300});
+    QLineEdit* behind = makeBox(tabs->addPage(QStringLiteral("二")), QStringLiteral("behind"), {150, 600, 1200, 300});
+    tabs->setCurrentIndex(0);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    front->setFocus();
+    behind->setText(QStringLiteral("0"));
+    refuse(behind, notes::positive());
+    QCOMPARE(tabs->currentIndex(), 1);
+    test::WindowProbe p(&w);
+    QVERIFY2(p.refused(QStringLiteral("behind"), notes::positive()), p.why());
 }
 
 QUORVIL_UI_TEST_MAIN(TestRefusal)

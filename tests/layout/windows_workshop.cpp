@@ -77,15 +77,15 @@ LayoutWindow layoutForm17() {
     return w;
 }
 
-// Converter: the examples of each frame, the zero denominator (the largest
-// sizes the fraction can give) and long degree and radian texts.
+// Converter: the examples of each frame, a size of 9999-63/64 inches (the
+// widest whole inches the box shows) and long degree and radian texts.
 LayoutWindow layoutForm6() {
     LayoutWindow w;
     w.examples = {
         {"Text1000=1", "text3000=2", "text4000=3", "click:Command1000", "qzv1=1.23", "qzv2=1.25", "click:Command4",
          "c1=8", "c2=5", "c3=8", "click:Command101", "c440=8.08555", "click:Command121", "qzv55=60", "click:Command789",
          "x1=1.047198", "click:Command1"},
-        {"Text1000=1", "text3000=1", "text4000=0", "click:Command1000", "qzv1=10.5", "qzv2=9.5", "click:Command4",
+        {"Text1000=9999", "text3000=63", "text4000=64", "click:Command1000", "qzv1=10.5", "qzv2=9.5", "click:Command4",
          "c1=-359", "c2=59.99", "c3=59.999", "click:Command101", "c440=-8.08555", "click:Command121", "qzv55=-359.999",
          "click:Command789", "x1=-6.2831852", "click:Command1"},
         {"Text1000=99", "text3000=63", "text4000=64", "click:Command1000", "qzv1=99.9995", "qzv2=100.0005",

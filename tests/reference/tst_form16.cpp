@@ -57,7 +57,9 @@ private slots:
     void everyPair();
     void pairsWithoutData_data();
     void pairsWithoutData();
-    void grooveBoxOfTheOtherKindKeepsItsText();
+    void grooveBoxOfTheOtherKind();
+    void noTextOfAnEarlierPair_data();
+    void noTextOfAnEarlierPair();
     void lengthTexts();
     void onlyTheButtonWrites();
     void clearEmptiesEveryBox();
@@ -145,12 +147,13 @@ void TestForm16::showsRightAfterOpening() {
     p.click("Command11");
     QVERIFY2(p.matches({"Text1=53.2", "Text2=33.4", "Text3=165±2", "Text4=127±0.5", "Text5=108.0", "Text6=84",
                         "Text7=25.4", "Text16=R23", "Text17=3X45°", "Text18=R3", "Text19=R3", "Text20=8-￠20",
-                        "Text21=295±2", "Text22=82.55±0.13", "Text26=11.91±0.2", "Text27=7.9+0.5", "Text28="}),
+                        "Text21=295±2", "Text22=82.55±0.13", "Text26=11.91±0.2", "Text27=7.9+0.5", "Text28=--"}),
              p.why());
 }
 
 // Every pair with data writes its sixteen texts verbatim, also over typed
-// text, and a second press changes nothing.
+// text, and "--" in the groove box of the other ring type; a second press
+// changes nothing.
 void TestForm16::everyPair_data() {
     QTest::addColumn<int>("psi");
     QTest::addColumn<int>("bore");
@@ -165,7 +168,7 @@ void TestForm16::everyPair() {
     show(psi, bore);
     QVERIFY2(p.matches(written(row)), p.why());
     const QString other = hasBxRing(row) ? "Text22" : "Text28";
-    QCOMPARE(p.text(other), QStringLiteral("typed"));
+    QCOMPARE(p.text(other), QStringLiteral("--"));
     p.click("Command11");
     QVERIFY2(p.matches(written(row)), p.why());
 }
@@ -178,26 +181,45 @@ void TestForm16::pairsWithoutData_data() {
     for (auto [psi, bore] : empty) QTest::addRow("%d psi, bore %d", psi, bore) << psi << bore;
 }
 
-// A pair the standard does not list changes no box: neither the texts of
-// the pair shown before nor typed ones.
+// A pair the standard does not list shows "--" in every box: neither the
+// texts of the pair shown before nor typed ones stay.
 void TestForm16::pairsWithoutData() {
     QFETCH(int, psi);
     QFETCH(int, bore);
     QVERIFY(!findFlange(psi, bore));
     show(10000, 0);
     p.type("Text22", "typed");
-    const auto before = p.texts(kBoxes);
     show(psi, bore);
-    QCOMPARE(p.texts(kBoxes), before);
+    QVERIFY2(p.matches(allBoxes("--")), p.why());
 }
 
-void TestForm16::grooveBoxOfTheOtherKindKeepsItsText() {
+void TestForm16::grooveBoxOfTheOtherKind() {
     show(10000, 0);
-    QVERIFY2(p.matches({"Text7=  ", "Text28=77.77+0.1", "Text22=", "Text16=BX151"}), p.why());
+    QVERIFY2(p.matches({"Text7=  ", "Text28=77.77+0.1", "Text22=--", "Text16=BX151"}), p.why());
     show(2000, 1);
-    QVERIFY2(p.matches({"Text7=25.4", "Text22=82.55±0.13", "Text28=77.77+0.1"}), p.why());
+    QVERIFY2(p.matches({"Text7=25.4", "Text22=82.55±0.13", "Text28=--"}), p.why());
     show(10000, 3);
-    QVERIFY2(p.matches({"Text1=78.6", "Text16=BX154", "Text28=119+0.1", "Text22=82.55±0.13"}), p.why());
+    QVERIFY2(p.matches({"Text1=78.6", "Text16=BX154", "Text28=119+0.1", "Text22=--"}), p.why());
+}
+
+// The texts after two presses are those of the second alone in a fresh
+// window.
+void TestForm16::noTextOfAnEarlierPair_data() {
+    QTest::addColumn<QStringList>("first");
+    QTest::addColumn<QStringList>("second");
+    const auto pair = [](const char* pressure, const char* bore) {
+        return QStringList{QStringLiteral("click:") + pressure, QStringLiteral("click:") + bore, "click:Command11"};
+    };
+    QTest::newRow("a flange, then a pair without data") << pair("Op10000", "Option0") << pair("Op2000", "Option0");
+    QTest::newRow("BX ring, then R ring") << pair("Op10000", "Option0") << pair("Op2000", "Option1");
+    QTest::newRow("R ring, then BX ring") << pair("Op3000", "Option12") << pair("Op15000", "Option11");
+}
+
+void TestForm16::noTextOfAnEarlierPair() {
+    QFETCH(QStringList, first);
+    QFETCH(QStringList, second);
+    const QString stale = staleAfter(first, second);
+    QVERIFY2(stale.isEmpty(), qPrintable(stale));
 }
 
 void TestForm16::lengthTexts() {

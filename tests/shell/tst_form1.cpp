@@ -4,11 +4,13 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
 
 #include "buildsettings.h"
+#include "common/ui/refusal.h"
 #include "common/ui/tabcontainer.h"
 #include "shell/Form1.h"
 #include "shell/windows.h"
@@ -52,10 +54,13 @@ private slots:
     void converter_data();
     void converter();
     void converterKeystrokes();
+    void converterShowsNoEarlierValue_data();
+    void converterShowsNoEarlierValue();
     void launchOpensEachWindowOnce_data();
     void launchOpensEachWindowOnce();
     void launchOutsideRangeOpensNothing();
     void webButtonsOpenAddresses();
+    void webButtonsSayWhenNothingStarts();
     void mainWindowClosesAlone();
 };
 
@@ -113,6 +118,18 @@ void TestForm1::converter_data() {
                                     << " 0";
     QTest::newRow("single precision") << "3.3"
                                       << " 83.82";
+    QTest::newRow("largest that converts") << "1e37"
+                                           << " 2.54E+38";
+    // No value: beyond the single range, or a decimal comma, which is never
+    // taken for the end of the number.
+    QTest::newRow("inches beyond single") << "1e39"
+                                          << "--";
+    QTest::newRow("millimetres beyond single") << "2e38"
+                                               << "--";
+    QTest::newRow("beyond double") << "1e400"
+                                   << "--";
+    QTest::newRow("decimal comma") << "1,5"
+                                   << "--";
 }
 
 void TestForm1::converter() {
@@ -131,14 +148,32 @@ void TestForm1::converterKeystrokes() {
     QTest::keyClick(in, Qt::Key_Backspace);
     QTest::keyClick(in, Qt::Key_Backspace);
     QVERIFY2(p.matches({"txtT2= 0"}), p.why());
-    // Beyond single precision the millimetre box keeps its text.
-    p.type({"txtT1=2"});
-    p.type({"txtT1=1e38"});
-    QVERIFY2(p.matches({"txtT2= 50.8"}), p.why());
-    p.type({"txtT1=1e400"});
-    QVERIFY2(p.matches({"txtT2= 50.8"}), p.why());
-    p.type({"txtT1=1e37"});
-    QVERIFY2(p.matches({"txtT2= 2.54E+38"}), p.why());
+    // Each key converts what the box holds then: "2e3", one key more "2e38".
+    QTest::keyClicks(in, QStringLiteral("2e3"));
+    QVERIFY2(p.matches({"txtT2= 50800"}), p.why());
+    QTest::keyClick(in, Qt::Key_8);
+    QVERIFY2(p.matches({"txtT2=--"}), p.why());
+    QVERIFY(!quorvil::shownRefusal(w));
+}
+
+// The converter follows the typing: after one text and another, it shows what
+// the other alone shows, never the value of the one before.
+void TestForm1::converterShowsNoEarlierValue_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("2e3, then 2e38") << "2e3"
+                                    << "2e38";
+    QTest::newRow("1, then 1e400") << "1"
+                                   << "1e400";
+    QTest::newRow("1.5, then 4e38") << "1.5"
+                                    << "4e38";
+}
+
+void TestForm1::converterShowsNoEarlierValue() {
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    const QString stale = staleAfter({QStringLiteral("txtT1=") + first}, {QStringLiteral("txtT1=") + second});
+    QVERIFY2(stale.isEmpty(), qPrintable(stale));
 }
 
 void TestForm1::launchOpensEachWindowOnce_data() {
@@ -251,6 +286,26 @@ void TestForm1::webButtonsOpenAddresses() {
     QVERIFY(catcher.urls[0].host().endsWith(QStringLiteral("example.com")));
     QCOMPARE(catcher.urls[1].scheme(), QStringLiteral("mailto"));
     QVERIFY(catcher.urls[1].path().endsWith(QStringLiteral("example.com")));
+}
+
+// The handler of a scheme is a method the receiver does not have: the
+// desktop then starts nothing, as when no browser or mail program is there.
+void TestForm1::webButtonsSayWhenNothingStarts() {
+    UrlCatcher catcher;
+    for (const char* scheme : {"http", "https", "mailto"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &catcher, "noSuchMethod");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("noSuchMethod")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("noSuchMethod")));
+    p.tab(QStringLiteral("SSTab1"), 1);
+    p.click(QStringLiteral("Command11"));
+    const bool web = p.refused(QStringLiteral("Command11"), quorvil::notes::noBrowser());
+    const QString webWhy = QString::fromUtf8(p.why());
+    p.click(QStringLiteral("Command21"));
+    const bool mail = p.refused(QStringLiteral("Command21"), quorvil::notes::noMail());
+    for (const char* scheme : {"http", "https", "mailto"})
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    QVERIFY2(web, qPrintable(webWhy));
+    QVERIFY2(mail, p.why());
 }
 
 QUORVIL_UI_TEST_MAIN(TestForm1)

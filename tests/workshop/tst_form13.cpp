@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "common/ui/refusal.h"
 #include "uitest.h"
 #include "windowtest.h"
 #include "workshop/Form13.h"
@@ -74,25 +75,51 @@ void TestForm13::calculations() {
 void TestForm13::badInputChangesNoBox_data() {
     QTest::addColumn<QStringList>("typed");  // over the worked example
     QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("at");  // the box refused
+    QTest::addColumn<QString>("note");
+    using namespace quorvil::notes;
 
-    QTest::newRow("static, no bolts") << QStringList{"m3=0"} << "Command1";
-    QTest::newRow("static, yield 0") << QStringList{"m5=0"} << "Command1";
-    QTest::newRow("static, empty Ko") << QStringList{"m7="} << "Command1";
-    QTest::newRow("static, negative pressure") << QStringList{"m1=-1"} << "Command1";
-    QTest::newRow("static, coefficient sum below 0") << QStringList{"m7=-1"} << "Command1";
-    QTest::newRow("static, letters") << QStringList{"m2=200mm"} << "Command1";
-    QTest::newRow("static, overflow") << QStringList{"m1=1e308", "m2=1e308"} << "Command1";
-    QTest::newRow("fatigue, no bolts") << QStringList{"m3=0"} << "Command2";
-    QTest::newRow("fatigue, ε 0") << QStringList{"m8=0"} << "Command2";
-    QTest::newRow("fatigue, strength 0") << QStringList{"M11=0"} << "Command2";
-    QTest::newRow("fatigue, empty Kc") << QStringList{"m6="} << "Command2";
-    QTest::newRow("fatigue, negative Kσ") << QStringList{"m9=-3.9"} << "Command2";
+    // 1.6 MPa needs d1 12.85: the 10.16 of 1 MPa must not stand beside it.
+    QTest::newRow("static, decimal comma") << QStringList{"m1=1,6"} << "Command1"
+                                           << "m1" << decimalPoint();
+    QTest::newRow("static, no bolts") << QStringList{"m3=0"} << "Command1"
+                                      << "m3" << positive();
+    QTest::newRow("static, yield 0") << QStringList{"m5=0"} << "Command1"
+                                     << "m5" << positive();
+    QTest::newRow("static, empty Ko") << QStringList{"m7="} << "Command1"
+                                      << "m7" << number();
+    QTest::newRow("static, negative pressure") << QStringList{"m1=-1"} << "Command1"
+                                               << "m1" << positive();
+    QTest::newRow("static, negative Ko") << QStringList{"m7=-1"} << "Command1"
+                                         << "m7" << positive();
+    QTest::newRow("static, letters") << QStringList{"m2=200mm"} << "Command1"
+                                     << "m2" << number();
+    // Bore and pressure read in that order: the first fault is shown.
+    QTest::newRow("static, two faults") << QStringList{"m1=abc", "m2="} << "Command1"
+                                        << "m2" << number();
+    QTest::newRow("static, overflow") << QStringList{"m1=1e308", "m2=1e308"} << "Command1"
+                                      << "m2" << tooLarge();
+    QTest::newRow("static, beyond the double range") << QStringList{"m5=1e400"} << "Command1"
+                                                     << "m5" << tooLarge();
+    QTest::newRow("fatigue, no bolts") << QStringList{"m3=0"} << "Command2"
+                                       << "m3" << positive();
+    QTest::newRow("fatigue, ε 0") << QStringList{"m8=0"} << "Command2"
+                                  << "m8" << positive();
+    QTest::newRow("fatigue, strength 0") << QStringList{"M11=0"} << "Command2"
+                                         << "M11" << positive();
+    QTest::newRow("fatigue, empty Kc") << QStringList{"m6="} << "Command2"
+                                       << "m6" << number();
+    QTest::newRow("fatigue, negative Kσ") << QStringList{"m9=-3.9"} << "Command2"
+                                          << "m9" << positive();
 }
 
-// Both results shown, then a press with bad input changes no box.
+// Both results shown, then a press with bad input changes no box and says
+// why at the box.
 void TestForm13::badInputChangesNoBox() {
     QFETCH(QStringList, typed);
     QFETCH(QString, button);
+    QFETCH(QString, at);
+    QFETCH(QString, note);
     p.type(kExample);
     p.click("Command1");
     p.click("Command2");
@@ -101,6 +128,7 @@ void TestForm13::badInputChangesNoBox() {
     p.click(button);
     QCOMPARE(p.texts(kBoxes), before);
     QVERIFY2(p.matches({"m4=10.16", "m10=6.18"}), p.why());
+    QVERIFY2(p.refused(at, note), p.why());
 }
 
 void TestForm13::enterRunsTheStaticCalculation() {

@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QPushButton>
 
+#include "common/ui/refusal.h"
 #include "uitest.h"
 #include "windowtest.h"
 #include "workshop/Form14.h"
@@ -86,22 +87,35 @@ void TestForm14::calculations() {
 
 void TestForm14::badInputChangesNoBox_data() {
     QTest::addColumn<QStringList>("typed");  // over the worked example
+    QTest::addColumn<QString>("at");         // the control refused
+    QTest::addColumn<QString>("note");
+    using namespace quorvil::notes;
 
-    QTest::newRow("fresh combos") << QStringList{"txtCombo2=第一系列", "txtCombo1=第一系列"};
-    QTest::newRow("wire header") << QStringList{"txtCombo2=第二系列"};
-    QTest::newRow("mean diameter 0") << QStringList{"txtCombo1=0"};
-    QTest::newRow("stroke empty") << QStringList{"txtA21="};
-    QTest::newRow("F1 = F2") << QStringList{"txtA13=400"};
-    QTest::newRow("F2 0") << QStringList{"txtA14=abc"};
-    QTest::newRow("G 0") << QStringList{"txtA10="};
-    QTest::newRow("beyond single precision") << QStringList{"txtA14=1e39"};
-    QTest::newRow("results beyond single precision") << QStringList{"txtA21=1e-30", "txtA14=3e38"};
-    QTest::newRow("solid load beyond single precision") << QStringList{"txtA12=3e38"};
+    // The mean diameter is read first.
+    QTest::newRow("fresh combos") << QStringList{"txtCombo2=第一系列", "txtCombo1=第一系列"} << "txtCombo1" << number();
+    QTest::newRow("wire header") << QStringList{"txtCombo2=第二系列"} << "txtCombo2" << number();
+    QTest::newRow("mean diameter 0") << QStringList{"txtCombo1=0"} << "txtCombo1" << nonZero();
+    QTest::newRow("wire 0 in single precision") << QStringList{"txtCombo2=1e-50"} << "txtCombo2" << nonZero();
+    QTest::newRow("stroke empty") << QStringList{"txtA21="} << "txtA21" << number();
+    QTest::newRow("stroke 0") << QStringList{"txtA21=0"} << "txtA21" << nonZero();
+    QTest::newRow("installed height, decimal comma") << QStringList{"txtA12=60,5"} << "txtA12" << decimalPoint();
+    QTest::newRow("F1 = F2") << QStringList{"txtA13=400"} << "txtA14" << equalLoads();
+    QTest::newRow("F2 letters") << QStringList{"txtA14=abc"} << "txtA14" << number();
+    QTest::newRow("F2 0") << QStringList{"txtA14=0"} << "txtA14" << nonZero();
+    QTest::newRow("G empty") << QStringList{"txtA10="} << "txtA10" << number();
+    QTest::newRow("G 0") << QStringList{"txtA10=0"} << "txtA10" << nonZero();
+    QTest::newRow("beyond single precision") << QStringList{"txtA14=1e39"} << "txtA14" << tooLarge();
+    QTest::newRow("results beyond single precision")
+        << QStringList{"txtA21=1e-30", "txtA14=3e38"} << "txtA14" << tooLarge();
+    QTest::newRow("solid load beyond single precision") << QStringList{"txtA12=3e38"} << "txtA12" << tooLarge();
 }
 
-// A calculated window keeps every box when a press has no spring to show.
+// A calculated window keeps every box when a press has no spring to show,
+// and says why.
 void TestForm14::badInputChangesNoBox() {
     QFETCH(QStringList, typed);
+    QFETCH(QString, at);
+    QFETCH(QString, note);
     typeExample();
     p.click("Command1");
     p.type(typed);
@@ -109,6 +123,7 @@ void TestForm14::badInputChangesNoBox() {
     p.click("Command1");
     QCOMPARE(p.texts(kInputs + kResults), before);
     QVERIFY2(p.matches(kExample), p.why());
+    QVERIFY2(p.refused(at, note), p.why());
 }
 
 void TestForm14::clearKeepsTheCombos() {

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QRadioButton>
 
+#include "common/ui/refusal.h"
 #include "common/ui/tabcontainer.h"
 #include "shell/launch.h"
 #include "uitest.h"
@@ -30,6 +31,8 @@ private slots:
     void launchIndex15();
     void calculate_data();
     void calculate();
+    void refused_data();
+    void refused();
     void clearButtons_data();
     void clearButtons();
 };
@@ -71,32 +74,21 @@ void TestForm17::calculate_data() {
     QTest::newRow("sleeve mm") << sleeve << QStringList{"CommandM"}
                                << QStringList{"txtt37=0.678", "txtt54=", "txtt71="};
     QTest::newRow("sleeve inch") << sleeve << QStringList{"Op203", "CommandM"} << QStringList{"txtt37=11113.240"};
-    QTest::newRow("sleeve empty") << QStringList{} << QStringList{"CommandM"} << QStringList{"txtt37=0.000"};
-    QTest::newRow("sleeve bore wider, negative")
-        << QStringList{"txtT32=20", "txtt36=100"} << QStringList{"CommandM"} << QStringList{"txtt37=-0.247"};
-    QTest::newRow("sleeve density 0") << sleeve + QStringList{"txtT34=0", "txtt37=5"} << QStringList{"CommandM"}
-                                      << QStringList{"txtt37=5.000", "txtT34=0"};
-    QTest::newRow("sleeve input beyond single")
-        << QStringList{"txtT30=4e38", "txtt36=1", "txtt37=5"} << QStringList{"CommandM"} << QStringList{"txtt37=5.000"};
+    // The bores may be left out.
+    QTest::newRow("sleeve without bores")
+        << QStringList{"txtT30=40", "txtt36=100"} << QStringList{"CommandM"} << QStringList{"txtt37=0.986"};
+    QTest::newRow("sleeve bore wider, negative") << QStringList{"txtT30=0", "txtT32=20", "txtt36=100"}
+                                                 << QStringList{"CommandM"} << QStringList{"txtt37=-0.247"};
 
     QTest::newRow("disc mm") << disc << QStringList{"Command7"} << QStringList{"txtt54=0.552", "txtt37="};
     QTest::newRow("disc inch") << disc << QStringList{"OpK", "Command7"} << QStringList{"txtt54=9051.315"};
     QTest::newRow("disc flats vanish") << QStringList{"txtt52=100", "txtt51=100", "txtt50=10"}
                                        << QStringList{"Command7"} << QStringList{"txtt54=0.617"};
-    QTest::newRow("disc width empty") << QStringList{"txtt52=100", "txtt50=10", "txtt54=5"} << QStringList{"Command7"}
-                                      << QStringList{"txtt54=5.000"};
-    QTest::newRow("disc width 0") << QStringList{"txtt52=100", "txtt51=0", "txtt50=10", "txtt54=5"}
-                                  << QStringList{"Command7"} << QStringList{"txtt54=5.000"};
-    QTest::newRow("disc width over diameter") << QStringList{"txtt52=100", "txtt51=120", "txtt50=10", "txtt54=5"}
-                                              << QStringList{"Command7"} << QStringList{"txtt54=5.000"};
-    QTest::newRow("disc density emptied")
-        << disc + QStringList{"txtt53=", "txtt54=5"} << QStringList{"Command7"} << QStringList{"txtt54=5.000"};
 
     QTest::newRow("shaft mm") << shaft << QStringList{"Command9"} << QStringList{"txtt71=1.403"};
     QTest::newRow("shaft inch") << shaft << QStringList{"Op304", "Command9"} << QStringList{"txtt71=22984.190"};
-    QTest::newRow("shaft empty") << QStringList{} << QStringList{"Command9"} << QStringList{"txtt71=0.000"};
-    QTest::newRow("shaft weight beyond single") << QStringList{"txtt60=1e30", "txtt67=1e30", "txtt71=5"}
-                                                << QStringList{"Command9"} << QStringList{"txtt71=5.000"};
+    QTest::newRow("shaft, only the right section") << QStringList{"txtt65=40", "txtt69=120", "txtt64=20"}
+                                                   << QStringList{"Command9"} << QStringList{"txtt71=0.888"};
 
     QTest::newRow("three-section") << QStringList{"txtt1=40", "txtT2=60", "txtT3=50", "txtT4=40",
                                                   "txtT5=50", "txtT6=20", "txtT7=120"}
@@ -115,8 +107,56 @@ void TestForm17::calculate() {
     QVERIFY2(p.matches(expected), p.why());
 }
 
-// Each clear button empties its frame's dimensions and result, keeps the
-// density and the unit, and the next calculation gives 0.
+void TestForm17::refused_data() {
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("at");  // the box refused
+    QTest::addColumn<QString>("note");
+    using namespace quorvil::notes;
+
+    QTest::newRow("sleeve empty") << QStringList{} << "CommandM"
+                                  << "txtT30" << number();
+    QTest::newRow("sleeve, bore depth without its diameter") << sleeve + QStringList{"txtT31="} << "CommandM"
+                                                             << "txtT31" << number();
+    QTest::newRow("sleeve density 0") << sleeve + QStringList{"txtT34=0"} << "CommandM"
+                                      << "txtT34" << positive();
+    QTest::newRow("sleeve input beyond single") << QStringList{"txtT30=4e38", "txtt36=1"} << "CommandM"
+                                                << "txtT30" << tooLarge();
+    QTest::newRow("disc width empty") << QStringList{"txtt52=100", "txtt50=10"} << "Command7"
+                                      << "txtt51" << number();
+    QTest::newRow("disc width 0") << QStringList{"txtt52=100", "txtt51=0", "txtt50=10"} << "Command7"
+                                  << "txtt51" << positive();
+    QTest::newRow("disc width over diameter") << QStringList{"txtt52=100", "txtt51=120", "txtt50=10"} << "Command7"
+                                              << "txtt51" << overDiameter();
+    QTest::newRow("disc density emptied") << disc + QStringList{"txtt53="} << "Command7"
+                                          << "txtt53" << number();
+    QTest::newRow("disc thickness, decimal comma") << disc + QStringList{"txtt50=10,5"} << "Command7"
+                                                   << "txtt50" << decimalPoint();
+    QTest::newRow("shaft empty") << QStringList{} << "Command9"
+                                 << "txtt65" << number();
+    QTest::newRow("shaft, a section's length without its diameter") << shaft + QStringList{"txtt62="} << "Command9"
+                                                                    << "txtt62" << number();
+    QTest::newRow("shaft weight beyond single")
+        << QStringList{"txtt60=1e30", "txtt67=2e30", "txtt65=1", "txtt69=1"} << "Command9"
+        << "txtt67" << tooLarge();
+}
+
+// Results shown in every frame, then a refused press changes no box.
+void TestForm17::refused() {
+    QFETCH(QStringList, typed);
+    QFETCH(QString, button);
+    QFETCH(QString, at);
+    QFETCH(QString, note);
+    for (const QString& r : kResultBoxes) p.type(r, "5");
+    p.type(typed);
+    const QMap<QString, QString> before = p.snapshot();
+    p.click(button);
+    QCOMPARE(p.snapshot(), before);
+    QVERIFY2(p.refused(at, note), p.why());
+}
+
+// Each clear button empties its frame's dimensions and result and keeps the
+// density and the unit; the next calculation asks for the dimensions.
 void TestForm17::clearButtons_data() {
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QString>("inch");
@@ -124,36 +164,35 @@ void TestForm17::clearButtons_data() {
     QTest::addColumn<QString>("clear");
     QTest::addColumn<QStringList>("emptied");
     QTest::addColumn<QString>("density");
-    QTest::addColumn<QString>("afterwards");  // the result of a calculation after clearing
+    QTest::addColumn<QString>("refusedAt");  // a calculation after clearing: the first empty box it needs
 
     QTest::newRow("sleeve") << sleeve + QStringList{"txtT34=2.7"} << "Op203"
                             << "CommandM"
                             << "Command6" << QStringList{"txtT30", "txtT31", "txtT32", "txtt35", "txtt36", "txtt37"}
                             << "txtT34"
-                            << "txtt37=0.000";
+                            << "txtT30";
     QTest::newRow("shaft") << shaft + QStringList{"txtt70=2.7"} << "Op304"
                            << "Command9"
                            << "Command8" << QStringList{"txtt60", "txtt61", "txtt62", "txtt64", "txtt65",
                                                         "txtt66", "txtt67", "txtt68", "txtt69", "txtt71"}
                            << "txtt70"
-                           << "txtt71=0.000";
-    // The cleared width across flats leaves no disc to weigh: the result stays empty.
+                           << "txtt65";
     QTest::newRow("disc") << disc + QStringList{"txtt53=2.7"} << "OpK"
                           << "Command7"
                           << "Command5" << QStringList{"txtt50", "txtt51", "txtt52", "txtt54"} << "txtt53"
-                          << "txtt54=";
+                          << "txtt50";
     QTest::newRow("three-section") << QStringList{"txtt1=40", "txtT7=120", "txtT8=2.7"} << "Op106"
                                    << "Command1"
                                    << "Command2" << QStringList{"txtt1", "txtT2", "txtT3", "txtT4",
                                                                 "txtT5", "txtT6", "txtT7", "txtT9"}
                                    << "txtT8"
-                                   << "txtT9=0.000";
+                                   << "txtt1";
     QTest::newRow("four-section") << QStringList{"txtT11=40", "txtT19=120", "txtT20=2.7"} << "Op108"
                                   << "Command4"
                                   << "Command3" << QStringList{"txtT11", "txtT12", "txtT13", "txtT14", "txtT15",
                                                                "txtT16", "txtT17", "txtT18", "txtT19", "txtT21"}
                                   << "txtT20"
-                                  << "txtT21=0.000";
+                                  << "txtT13";
 }
 
 void TestForm17::clearButtons() {
@@ -163,7 +202,7 @@ void TestForm17::clearButtons() {
     QFETCH(QString, clear);
     QFETCH(QStringList, emptied);
     QFETCH(QString, density);
-    QFETCH(QString, afterwards);
+    QFETCH(QString, refusedAt);
     p.type(typed);
     p.click(inch);
     p.click(calculate);
@@ -175,8 +214,10 @@ void TestForm17::clearButtons() {
     }
     QCOMPARE(p.text(density), QStringLiteral("2.7"));
     QVERIFY(p.get<QRadioButton>(inch)->isChecked());
+    const QMap<QString, QString> cleared = p.snapshot();
     p.click(calculate);
-    QVERIFY2(p.matches({afterwards}), p.why());
+    QCOMPARE(p.snapshot(), cleared);
+    QVERIFY2(p.refused(refusedAt, quorvil::notes::number()), p.why());
 }
 
 QUORVIL_UI_TEST_MAIN(TestForm17)

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 
+#include "common/ui/refusal.h"
 #include "common/ui/tabcontainer.h"
 #include "shell/launch.h"
 #include "uitest.h"
@@ -64,6 +65,8 @@ private slots:
     void launchIndex1();
     void calculate_data();
     void calculate();
+    void refused_data();
+    void refused();
     void clearButtons_data();
     void clearButtons();
     void enterRunsTheCuboid();
@@ -180,8 +183,8 @@ void TestForm3::calculate_data() {
     QTest::newRow("bar double precision")
         << QStringList{"txtq1=1e30", "txtq2=1000"} << QStringList{"Command001"}
         << QStringList{"txtq3=6165000000000000000000000000000000000000000000000000000000.000"};
-    QTest::newRow("bar overflow") << QStringList{"txtq1=1e200", "txtq2=1e200", "txtq3=1"} << QStringList{"Command001"}
-                                  << QStringList{"txtq3=1.000"};
+    QTest::newRow("bar size with a unit")
+        << QStringList{"txtq1=20mm", "txtq2=1000"} << QStringList{"Command001"} << QStringList{"txtq3=2.466"};
     QTest::newRow("tube steel") << QStringList{"txtqzv11=60", "txtqzv21=50", "txtqzv31=1000"}
                                 << QStringList{"Command123"} << QStringList{"txtqzv41=6.782"};
     QTest::newRow("tube bore wider") << QStringList{"txtqzv11=50", "txtqzv21=60", "txtqzv31=1000"}
@@ -195,35 +198,30 @@ void TestForm3::calculate_data() {
                                            << QStringList{"Commandw60"} << QStringList{"txtw64= .785"};
     QTest::newRow("cuboid inch") << QStringList{"txtw60=100", "txtw61=50", "txtw62=20"}
                                  << QStringList{"Option33", "Commandw60"} << QStringList{"txtw64= 12863.84"};
-    QTest::newRow("cuboid density 0") << QStringList{"txtw60=100", "txtw61=50", "txtw62=20", "txtw63=0", "txtw64=x"}
-                                      << QStringList{"Commandw60"} << QStringList{"txtw64=x"};
     QTest::newRow("trapezoid") << QStringList{"txtw50=100", "txtw53=200", "txtw51=50", "txtw52=10"}
                                << QStringList{"Commandw10"} << QStringList{"txtw55= .58875"};
-    QTest::newRow("trapezoid density emptied")
-        << QStringList{"txtw50=100", "txtw53=200", "txtw51=50", "txtw52=10", "txtw54=", "txtw55=x"}
-        << QStringList{"Commandw10"} << QStringList{"txtw55=x"};
     QTest::newRow("angle 5#-50*5") << QStringList{"txte1=6000"} << QStringList{"pick:List101=18", "Command106"}
                                    << QStringList{"txte2=22.620", "txte4="};
     QTest::newRow("angle last") << QStringList{"txte1=1000"} << QStringList{"pick:List101=50", "Command106"}
                                 << QStringList{"txte2=23.257"};
     QTest::newRow("channel 10#-100*48") << QStringList{"txte3=6000"} << QStringList{"pick:List103=3", "Command202"}
                                         << QStringList{"txte4=60.000", "txte2="};
-    QTest::newRow("angle none selected") << QStringList{"txte1=6000", "txte2=1"} << QStringList{"Command106"}
-                                         << QStringList{"txte2=1.000"};
-    QTest::newRow("channel none selected")
-        << QStringList{"txte3=6000"} << QStringList{"Command202"} << QStringList{"txte4="};
-    QTest::newRow("angle length beyond single")
-        << QStringList{"txte1=1e39", "txte2=1"} << QStringList{"pick:List101=0", "Command106"}
-        << QStringList{"txte2=1.000"};
     // Tabs 1 and 2
     QTest::newRow("turned 一") << turned1 << QStringList{"Commandwg"} << QStringList{"txtwg8=1.171"};
     QTest::newRow("turned 一 no bores") << QStringList{"txtwg1=40", "txtwg2=60", "txtwg5=40", "txtwg7=100"}
                                         << QStringList{"Commandwg"} << QStringList{"txtwg8=1.480"};
+    // Bores and the sections other than the rest may be left empty.
+    QTest::newRow("turned 一 depth emptied, bore still 0")
+        << QStringList{"txtwg1=40", "txtwg2=60", "txtwg5=40", "txtwg6=", "txtwg7=100"} << QStringList{"Commandwg"}
+        << QStringList{"txtwg8=1.480"};
+    QTest::newRow("turned 一 bores emptied")
+        << QStringList{"txtwg1=40", "txtwg2=60", "txtwg3=", "txtwg4=", "txtwg5=40", "txtwg6=", "txtwg7=100"}
+        << QStringList{"Commandwg"} << QStringList{"txtwg8=1.480"};
+    QTest::newRow("turned 二 a plain cylinder") << QStringList{"txtwg14=", "txtwg15=50", "txtwg17=120"}
+                                                << QStringList{"Commandwg2"} << QStringList{"txtwg18=1.850"};
     QTest::newRow("turned 一 inch") << turned1 << QStringList{"Option22", "Commandwg"}
                                     << QStringList{"txtwg8=19195.590"};
     QTest::newRow("turned 二") << turned2 << QStringList{"Commandwg2"} << QStringList{"txtwg18=2.478"};
-    QTest::newRow("turned 二 density 0") << turned2 + QStringList{"txtwg19=0"} << QStringList{"Commandwg2"}
-                                         << QStringList{"txtwg18="};
     QTest::newRow("turned 三") << turned3 << QStringList{"Commandwg0"} << QStringList{"txtwg08=1.233"};
     QTest::newRow("turned 四") << turned4 << QStringList{"Commandwg5"} << QStringList{"txtwg25=1.942"};
     QTest::newRow("turned 四 2.7") << turned4 + QStringList{"txtwg26=2.7"} << QStringList{"Commandwg5"}
@@ -231,15 +229,15 @@ void TestForm3::calculate_data() {
     QTest::newRow("turned 四 inch, double")
         << QStringList{"txtwg21=100", "txtwg22=60"} << QStringList{"Option28", "Commandwg5"}
         << QStringList{"txtwg25=36370.592"};
-    QTest::newRow("turned 四 input beyond single") << QStringList{"txtwg21=1e39", "txtwg22=60", "txtwg25=1"}
-                                                   << QStringList{"Commandwg5"} << QStringList{"txtwg25=1.000"};
     // Tab 4
     QTest::newRow("ring") << ring << QStringList{"Commandw90"} << QStringList{"txtw94=0.789"};
     QTest::newRow("ring inch") << ring << QStringList{"Option30", "Commandw90"} << QStringList{"txtw94=12931.770"};
-    QTest::newRow("ring density negative")
-        << ring + QStringList{"txtw93=-1"} << QStringList{"Commandw90"} << QStringList{"txtw94="};
+    QTest::newRow("ring without bore") << QStringList{"txtw90=100", "txtw91=20", "txtw92="} << QStringList{"Commandw90"}
+                                       << QStringList{"txtw94=1.233"};
     QTest::newRow("body") << body << QStringList{"Commandw80"} << QStringList{"txtw82=1.402"};
     QTest::newRow("body inch") << body << QStringList{"Option32", "Commandw80"} << QStringList{"txtw82=22971.560"};
+    QTest::newRow("body, section 2 alone") << QStringList{"txtw74=30", "txtw78=130", "txtw71="}
+                                           << QStringList{"Commandw80"} << QStringList{"txtw82=0.721"};
     // Tab 5
     QTest::newRow("three-section") << QStringList{"txtt1=40", "txtT2=60", "txtT3=50", "txtT4=40",
                                                   "txtT5=50", "txtT6=20", "txtT7=120"}
@@ -275,6 +273,62 @@ void TestForm3::calculate() {
     QVERIFY2(p.matches(others), p.why());
 }
 
+void TestForm3::refused_data() {
+    QTest::addColumn<QStringList>("steps");  // typing, picks and options, then the button
+    QTest::addColumn<QString>("at");         // the control refused
+    QTest::addColumn<QString>("note");
+    using namespace quorvil::notes;
+
+    QTest::newRow("bar length empty") << QStringList{"txtq1=20", "click:Command001"} << "txtq2" << number();
+    QTest::newRow("bar overflow") << QStringList{"txtq1=1e200", "txtq2=1e201", "click:Command001"} << "txtq2"
+                                  << tooLarge();
+    QTest::newRow("tube bore empty") << QStringList{"txtqzv11=60", "txtqzv31=1000", "click:Command123"} << "txtqzv21"
+                                     << number();
+    QTest::newRow("plate width, decimal comma")
+        << QStringList{"txtq10=1000", "txtq11=500,5", "txtq12=10", "click:Command2"} << "txtq11" << decimalPoint();
+    QTest::newRow("cuboid density 0") << QStringList{"txtw60=100", "txtw61=50", "txtw62=20", "txtw63=0",
+                                                     "click:Commandw60"}
+                                      << "txtw63" << positive();
+    QTest::newRow("trapezoid density emptied")
+        << QStringList{"txtw50=100", "txtw53=200", "txtw51=50", "txtw52=10", "txtw54=", "click:Commandw10"} << "txtw54"
+        << number();
+    QTest::newRow("angle none selected") << QStringList{"txte1=6000", "click:Command106"} << "List101" << pickSize();
+    QTest::newRow("channel none selected") << QStringList{"txte3=6000", "click:Command202"} << "List103" << pickSize();
+    QTest::newRow("angle length beyond single")
+        << QStringList{"txte1=1e39", "pick:List101=0", "click:Command106"} << "txte1" << tooLarge();
+    QTest::newRow("turned 一 a section's diameter without its length")
+        << QStringList{"txtwg2=60", "txtwg5=40", "txtwg7=100", "click:Commandwg"} << "txtwg1" << number();
+    QTest::newRow("turned 二 density 0") << turned2 + QStringList{"txtwg19=0", "click:Commandwg2"} << "txtwg19"
+                                         << positive();
+    QTest::newRow("turned 三 no overall length")
+        << QStringList{"txtwg01=40", "txtwg02=60", "txtwg05=40", "click:Commandwg0"} << "txtwg07" << number();
+    QTest::newRow("turned 四 input beyond single")
+        << QStringList{"txtwg21=1e39", "txtwg22=60", "click:Commandwg5"} << "txtwg21" << tooLarge();
+    QTest::newRow("ring density negative")
+        << ring + QStringList{"txtw93=-1", "click:Commandw90"} << "txtw93" << positive();
+    QTest::newRow("body, a length without its diameter")
+        << body + QStringList{"txtw76=", "click:Commandw80"} << "txtw76" << number();
+    QTest::newRow("three-section letters")
+        << QStringList{"txtt1=d40", "txtT7=120", "click:Commanda"} << "txtt1" << number();
+}
+
+// Every result holds a text; a press that cannot use what is typed changes
+// none of them and says why at the control.
+void TestForm3::refused() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, at);
+    QFETCH(QString, note);
+    for (const char* r : {"txtq3", "txtq6", "txtq9", "txtqzv41", "txtq13", "txtwg8", "txtwg18", "txtwg08", "txtwg25",
+                          "txtw64", "txtw55", "txte2", "txte4", "txtw94", "txtw82", "txtT9", "txtT21"})
+        p.type(QString::fromLatin1(r), "5");
+    const QStringList typing = steps.filter(QRegularExpression(QStringLiteral("^\\w+=")));
+    p.run(typing);
+    const QMap<QString, QString> before = p.snapshot();
+    p.run(steps.mid(typing.size()));
+    QCOMPARE(p.snapshot(), before);
+    QVERIFY2(p.refused(at, note), p.why());
+}
+
 void TestForm3::clearButtons_data() {
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QString>("calculate");
@@ -282,43 +336,50 @@ void TestForm3::clearButtons_data() {
     QTest::addColumn<QString>("inch");       // an option that must stay selected
     QTest::addColumn<QStringList>("after");  // every box of the frame after clearing
     QTest::addColumn<QString>("next");       // the result after typing the dimensions again and calculating
+    QTest::addColumn<QString>("refusedAt");  // where that calculation is refused, if it is
 
     QTest::newRow("tube") << QStringList{"txtqzv11=60", "txtqzv21=50", "txtqzv31=1000"} << "Command123"
                           << "Command456"
                           << "Option14" << QStringList{"txtqzv11=", "txtqzv21=", "txtqzv31=", "txtqzv41="}
-                          << "txtqzv41=7.689";
+                          << "txtqzv41=7.689"
+                          << "";
     QTest::newRow("一 empties the density")
         << turned1 << "Commandwg"
         << "Commandwg1"
         << "Option22" << QStringList{"txtwg1=", "txtwg2=", "txtwg3=", "txtwg4=", "txtwg5=",
                                      "txtwg6=", "txtwg7=", "txtwg8=", "txtwg9="}
-        << "txtwg8=";
+        << "txtwg8="
+        << "txtwg9";
     QTest::newRow("二 keeps the density")
         << turned2 << "Commandwg2"
         << "Commandwg3"
         << "Option24" << QStringList{"txtwg11=", "txtwg12=", "txtwg13=", "txtwg14=",    "txtwg15=",
                                      "txtwg16=", "txtwg17=", "txtwg18=", "txtwg19=7.85"}
-        << "txtwg18=40613.830";
+        << "txtwg18=40613.830"
+        << "";
     QTest::newRow("三 empties the density")
         << turned3 << "Commandwg0"
         << "Command3"
         << "Option25" << QStringList{"txtwg01=", "txtwg02=", "txtwg03=", "txtwg04=", "txtwg05=", "txtwg07=", "txtwg08="}
-        << "txtwg08=";
+        << "txtwg08="
+        << "txtwg03";
     QTest::newRow("四 keeps the density")
         << turned4 << "Commandwg5"
         << "Commandwg6"
         << "Option28" << QStringList{"txtwg21=", "txtwg22=", "txtwg23=", "txtwg24=", "txtwg25=", "txtwg26=7.85"}
-        << "txtwg25=31824.268";
+        << "txtwg25=31824.268"
+        << "";
     QTest::newRow("body empties the density")
         << body << "Commandw80"
         << "Commandw81"
         << "Option32" << QStringList{"txtw70=", "txtw71=", "txtw72=", "txtw73=", "txtw74=", "txtw75=", "txtw76=",
                                      "txtw77=", "txtw78=", "txtw79=", "txtw80=", "txtw81=", "txtw82="}
-        << "txtw82=";
+        << "txtw82="
+        << "txtw73";
 }
 
 // A clear button empties its frame's boxes; a frame whose density it empties
-// then weighs nothing until a density is typed again (its result stays empty).
+// then asks for a density (its result stays empty).
 void TestForm3::clearButtons() {
     QFETCH(QStringList, typed);
     QFETCH(QString, calculate);
@@ -326,6 +387,7 @@ void TestForm3::clearButtons() {
     QFETCH(QString, inch);
     QFETCH(QStringList, after);
     QFETCH(QString, next);
+    QFETCH(QString, refusedAt);
     p.click(inch);
     p.type(typed);
     p.click(calculate);
@@ -336,6 +398,7 @@ void TestForm3::clearButtons() {
     p.type(typed);
     p.click(calculate);
     QVERIFY2(p.matches({next}), p.why());
+    if (!refusedAt.isEmpty()) QVERIFY2(p.refused(refusedAt, quorvil::notes::number()), p.why());
 }
 
 void TestForm3::enterRunsTheCuboid() {
@@ -353,10 +416,14 @@ void TestForm3::enterRunsTheCuboid() {
     p.type("txtw62", "60");
     QTest::keyClick(plate, Qt::Key_Return);
     QVERIFY2(p.matches({"txtq13=39.250", "txtw64= 1.57"}), p.why());
-    // A cuboid that gives no weight: Enter changes nothing.
+    // A cuboid without a density: Enter on tab 0 changes no box, shows tab 3
+    // and asks for the density there.
     p.type("txtw63", "");
-    QTest::keyClick(p.box("txtw61"), Qt::Key_Return);
-    QVERIFY2(p.matches({"txtw64= 1.57"}), p.why());
+    p.box("txtq10")->setFocus();
+    QTest::keyClick(p.box("txtq10"), Qt::Key_Return);
+    QVERIFY2(p.matches({"txtw64= 1.57", "txtq13=39.250"}), p.why());
+    QCOMPARE(p.get<quorvil::TabContainer>("SSTab1")->currentIndex(), 3);
+    QVERIFY2(p.refused("txtw63", quorvil::notes::number()), p.why());
 }
 
 void TestForm3::steppedFrameAsInForm17_data() {
@@ -368,8 +435,9 @@ void TestForm3::steppedFrameAsInForm17_data() {
                                                        "txtT13=50", "txtT14=20", "txtT15=70", "txtT16=20", "txtT17=30",
                                                        "txtT18=25", "txtT19=150"}
                                         << "";
-    QTest::newRow("inch") << QStringList{"txtt1=30", "txtT7=200", "txtT11=1.5", "txtT19=2.25", "txtT20=8.9"} << "Op106";
-    QTest::newRow("negative") << QStringList{"txtt1=20", "txtT6=30", "txtT7=100", "txtT14=90", "txtT19=9"} << "Op108";
+    QTest::newRow("inch") << QStringList{"txtt1=30", "txtT7=200", "txtT13=1.5", "txtT19=2.25", "txtT20=8.9"} << "Op106";
+    QTest::newRow("negative") << QStringList{"txtt1=20", "txtT6=30", "txtT7=100", "txtT13=20", "txtT14=90", "txtT19=9"}
+                              << "Op108";
     QTest::newRow("no density") << QStringList{"txtt1=20", "txtT7=100", "txtT8=", "txtT9=3", "txtT20=-1", "txtT21=4"}
                                 << "";
 }

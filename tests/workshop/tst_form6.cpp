@@ -1,5 +1,6 @@
 #include <QPushButton>
 
+#include "common/ui/refusal.h"
 #include "uitest.h"
 #include "windowtest.h"
 #include "workshop/Form6.h"
@@ -48,6 +49,13 @@ void TestForm6::conversions_data() {
                                 << QStringList{"Text2000=50.800", "Text1=2.000"};
     QTest::newRow("2-0/0 inch") << QStringList{"Text1000=2", "text3000=0", "text4000=0"} << fraction
                                 << QStringList{"Text2000=50.800", "Text1=2.000"};
+    // Empty parts of the entry count as 0.
+    QTest::newRow("2 inch, fraction empty") << QStringList{"Text1000=2", "text3000=", "text4000="} << fraction
+                                            << QStringList{"Text2000=50.800", "Text1=2.000"};
+    QTest::newRow("2 inch, numerator empty") << QStringList{"Text1000=2", "text3000=", "text4000=1"} << fraction
+                                             << QStringList{"Text2000=50.800", "Text1=2.000"};
+    QTest::newRow("3/8 inch, whole empty") << QStringList{"Text1000=", "text3000=3", "text4000=8"} << fraction
+                                           << QStringList{"Text2000=9.525", "Text1=0.375"};
     // Exact halves round away from zero.
     QTest::newRow("5/16 inch") << QStringList{"Text1000=0", "text3000=5", "text4000=16"} << fraction
                                << QStringList{"Text2000=7.938", "Text1=0.313"};
@@ -68,6 +76,11 @@ void TestForm6::conversions_data() {
                                         << QStringList{"c44=10.5"};
     QTest::newRow("negative minutes") << QStringList{"c1=1", "c2=-30", "c3=0"} << "Command101"
                                       << QStringList{"c44=0.5"};
+    // Minutes or seconds left empty count as 0.
+    QTest::newRow("30 15 without seconds")
+        << QStringList{"c1=30", "c2=15", "c3="} << "Command101" << QStringList{"c44=30.25"};
+    QTest::newRow("10 without minutes, 36 seconds")
+        << QStringList{"c1=10", "c2= ", "c3=36"} << "Command101" << QStringList{"c44=10.01"};
 
     QTest::newRow("30.5 to dms") << QStringList{"c440=30.5"} << "Command121"
                                  << QStringList{"c10=30", "c20=30", "c30=0"};
@@ -105,28 +118,52 @@ void TestForm6::conversions() {
 void TestForm6::badInputChangesNoBox_data() {
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("at");  // the box refused
+    QTest::addColumn<QString>("note");
+    using namespace quorvil::notes;
 
-    QTest::newRow("numerator over 0") << QStringList{"Text1000=1", "text3000=1", "text4000=0"} << "Command1000";
-    QTest::newRow("numerator left empty") << QStringList{"Text1000=2", "text3000=", "text4000=1"} << "Command1000";
-    QTest::newRow("inch letters") << QStringList{"Text1000=1in", "text3000=1", "text4000=2"} << "Command1000";
-    QTest::newRow("range empty") << QStringList{"qzv1=1.23", "qzv2="} << "Command4";
-    QTest::newRow("range overflow") << QStringList{"qzv1=1e308", "qzv2=1e308"} << "Command4";
-    QTest::newRow("dms empty seconds") << QStringList{"c1=8", "c2=5", "c3="} << "Command101";
-    QTest::newRow("dms overflow") << QStringList{"c1=1.79e308", "c2=1.79e308", "c3=0"} << "Command101";
-    QTest::newRow("degrees empty") << QStringList{"c440="} << "Command121";
-    QTest::newRow("degrees letters") << QStringList{"c440=30°"} << "Command121";
-    QTest::newRow("radians overflow") << QStringList{"qzv55=1e308"} << "Command789";
-    QTest::newRow("radians to degrees empty") << QStringList{"x1=."} << "Command1";
+    QTest::newRow("numerator over 0") << QStringList{"Text1000=1", "text3000=1", "text4000=0"} << "Command1000"
+                                      << "text4000" << denominator();
+    QTest::newRow("numerator over empty") << QStringList{"Text1000=1", "text3000=1", "text4000="} << "Command1000"
+                                          << "text4000" << denominator();
+    QTest::newRow("inch letters") << QStringList{"Text1000=1in", "text3000=1", "text4000=2"} << "Command1000"
+                                  << "Text1000" << number();
+    QTest::newRow("inch too large in mm") << QStringList{"Text1000=1e307", "text3000=1", "text4000=2"} << "Command1000"
+                                          << "Text1000" << tooLarge();
+    QTest::newRow("range empty") << QStringList{"qzv1=1.23", "qzv2="} << "Command4"
+                                 << "qzv2" << number();
+    QTest::newRow("range decimal comma") << QStringList{"qzv1=1,23", "qzv2=1.25"} << "Command4"
+                                         << "qzv1" << decimalPoint();
+    QTest::newRow("range overflow") << QStringList{"qzv1=1e308", "qzv2=1e308"} << "Command4"
+                                    << "qzv1" << tooLarge();
+    QTest::newRow("dms degrees empty") << QStringList{"c1=", "c2=5", "c3=8"} << "Command101"
+                                       << "c1" << number();
+    QTest::newRow("dms seconds letters") << QStringList{"c1=8", "c2=5", "c3=8s"} << "Command101"
+                                         << "c3" << number();
+    QTest::newRow("dms overflow") << QStringList{"c1=1.79e308", "c2=1.79e308", "c3=0"} << "Command101"
+                                  << "c1" << tooLarge();
+    QTest::newRow("degrees empty") << QStringList{"c440="} << "Command121"
+                                   << "c440" << number();
+    QTest::newRow("degrees letters") << QStringList{"c440=30°"} << "Command121"
+                                     << "c440" << number();
+    QTest::newRow("radians overflow") << QStringList{"qzv55=1e308"} << "Command789"
+                                      << "qzv55" << tooLarge();
+    QTest::newRow("radians to degrees, a point") << QStringList{"x1=."} << "Command1"
+                                                 << "x1" << number();
 }
 
+// A refused conversion changes no box and says why at the box.
 void TestForm6::badInputChangesNoBox() {
     QFETCH(QStringList, typed);
     QFETCH(QString, button);
+    QFETCH(QString, at);
+    QFETCH(QString, note);
     for (const QString& n : kBoxes) p.type(n, "7");
     p.type(typed);
     const auto before = p.texts(kBoxes);
     p.click(button);
     QCOMPARE(p.texts(kBoxes), before);
+    QVERIFY2(p.refused(at, note), p.why());
 }
 
 void TestForm6::clearButtonsEmptyTheirOwnFrame() {

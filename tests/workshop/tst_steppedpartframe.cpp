@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "common/ui/refusal.h"
 #include "uitest.h"
 #include "windowtest.h"
 #include "workshop/steppedpartframe.h"
@@ -20,6 +21,8 @@ private slots:
     void opensEmpty();
     void calculate_data();
     void calculate();
+    void refused_data();
+    void refused();
     void clearKeepsDensityAndUnit();
     void eachFrameReadsOnlyItsOwnBoxes();
 
@@ -85,25 +88,20 @@ void TestSteppedPartFrame::calculate_data() {
                                                         << "Commanda" << QStringList{"txtT9=18185.300"};
     QTest::newRow("three below half a gram") << QStringList{"txtt1=1", "txtT7=1"} << ""
                                              << "Commanda" << QStringList{"txtT9=0.000"};
-    QTest::newRow("three all empty") << QStringList{} << ""
-                                     << "Commanda" << QStringList{"txtT9=0.000"};
-    QTest::newRow("four all empty") << QStringList{} << ""
-                                    << "Commandd" << QStringList{"txtT21=0.000"};
+    // The sections other than the one whose length is the rest, and the
+    // bore, may be left out: both their boxes empty count as 0.
+    QTest::newRow("four, only section 3") << QStringList{"txtT13=50", "txtT19=150"} << ""
+                                          << "Commandd" << QStringList{"txtT21=2.312"};
+    QTest::newRow("four, section 4 with 0 typed")
+        << QStringList{"txtT13=50", "txtT19=150", "txtT15=70", "txtT18=0"} << ""
+        << "Commandd" << QStringList{"txtT21=2.312"};
+    QTest::newRow("four, a 0 beside an empty box")
+        << QStringList{"txtT13=50", "txtT19=150", "txtT11=0", "txtT17=0"} << ""
+        << "Commandd" << QStringList{"txtT21=2.312"};
     QTest::newRow("three bore wider, negative") << QStringList{"txtt1=20", "txtT6=30", "txtT7=100"} << ""
                                                 << "Commanda" << QStringList{"txtT9=-0.308"};
     QTest::newRow("leading numbers") << QStringList{"txtt1=40mm", "txtT7=120 ", "txtT8=7.85g"} << ""
                                      << "Commanda" << QStringList{"txtT9=1.184"};
-    // No weight: the result keeps its text.
-    QTest::newRow("three density emptied") << three + QStringList{"txtT8=", "txtT9=9"} << ""
-                                           << "Commanda" << QStringList{"txtT9=9.000"};
-    QTest::newRow("four density 0") << four + QStringList{"txtT20=0", "txtT21=9"} << ""
-                                    << "Commandd" << QStringList{"txtT21=9.000"};
-    QTest::newRow("four density negative") << four + QStringList{"txtT20=-7.85", "txtT21=9"} << ""
-                                           << "Commandd" << QStringList{"txtT21=9.000"};
-    QTest::newRow("input beyond single") << QStringList{"txtt1=1e39", "txtT7=1", "txtT9=9"} << ""
-                                         << "Commanda" << QStringList{"txtT9=9.000"};
-    QTest::newRow("weight beyond single") << QStringList{"txtt1=1e30", "txtT7=1e30", "txtT9=9"} << ""
-                                          << "Commanda" << QStringList{"txtT9=9.000"};
 }
 
 void TestSteppedPartFrame::calculate() {
@@ -117,6 +115,58 @@ void TestSteppedPartFrame::calculate() {
     p.click(button);
     QVERIFY2(p.matches(expected), p.why());
     QVERIFY2(p.matches(typed.filter(QRegularExpression("^txtT(8|20)="))), "the density stays as typed");
+}
+
+void TestSteppedPartFrame::refused_data() {
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("at");  // the box refused
+    QTest::addColumn<QString>("note");
+    using namespace quorvil::notes;
+
+    const QStringList three = {"txtt1=40", "txtT2=60", "txtT3=50", "txtT4=40", "txtT5=50", "txtT6=20", "txtT7=120"};
+    const QStringList four = {"txtT11=80", "txtT12=60", "txtT13=50", "txtT14=20", "txtT15=70",
+                              "txtT16=20", "txtT17=30", "txtT18=25", "txtT19=150"};
+    QTest::newRow("three all empty") << QStringList{} << "Commanda"
+                                     << "txtt1" << number();
+    QTest::newRow("four all empty") << QStringList{} << "Commandd"
+                                    << "txtT13" << number();
+    QTest::newRow("three, no overall length") << three + QStringList{"txtT7="} << "Commanda"
+                                              << "txtT7" << number();
+    QTest::newRow("three, a diameter without its length") << three + QStringList{"txtT3="} << "Commanda"
+                                                          << "txtT3" << number();
+    QTest::newRow("four, a length without its diameter") << four + QStringList{"txtT15= "} << "Commandd"
+                                                         << "txtT15" << number();
+    QTest::newRow("three, letters") << three + QStringList{"txtT6=abc"} << "Commanda"
+                                    << "txtT6" << number();
+    QTest::newRow("four, decimal comma") << four + QStringList{"txtT19=150,5"} << "Commandd"
+                                         << "txtT19" << decimalPoint();
+    QTest::newRow("three density emptied") << three + QStringList{"txtT8="} << "Commanda"
+                                           << "txtT8" << number();
+    QTest::newRow("four density 0") << four + QStringList{"txtT20=0"} << "Commandd"
+                                    << "txtT20" << positive();
+    QTest::newRow("four density negative") << four + QStringList{"txtT20=-7.85"} << "Commandd"
+                                           << "txtT20" << positive();
+    QTest::newRow("input beyond single") << QStringList{"txtt1=1e39", "txtT7=1"} << "Commanda"
+                                         << "txtt1" << tooLarge();
+    QTest::newRow("weight beyond single") << QStringList{"txtt1=1e30", "txtT7=2e30"} << "Commanda"
+                                          << "txtT7" << tooLarge();
+}
+
+// A press that cannot use what is typed keeps the result it showed and
+// says why at the box.
+void TestSteppedPartFrame::refused() {
+    QFETCH(QStringList, typed);
+    QFETCH(QString, button);
+    QFETCH(QString, at);
+    QFETCH(QString, note);
+    WindowProbe p(host);
+    p.type({"txtT9=9", "txtT21=9"});
+    p.type(typed);
+    const QMap<QString, QString> before = p.snapshot();
+    p.click(button);
+    QCOMPARE(p.snapshot(), before);
+    QVERIFY2(p.refused(at, note), p.why());
 }
 
 void TestSteppedPartFrame::clearKeepsDensityAndUnit() {

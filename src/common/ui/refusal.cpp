@@ -13,6 +13,7 @@
 #include "common/numtext.h"
 #include "common/ui/boxio.h"
 #include "common/ui/fonts.h"
+#include "common/ui/tabcontainer.h"
 
 namespace quorvil {
 
@@ -23,6 +24,11 @@ QString positive() { return QStringLiteral("须大于0"); }
 QString denominator() { return QStringLiteral("分母不能为0"); }
 QString tooLarge() { return QStringLiteral("数值过大"); }
 QString nonZero() { return QStringLiteral("不能为0"); }
+QString equalLoads() { return QStringLiteral("不能等于F1"); }
+QString overDiameter() { return QStringLiteral("不能大于直径"); }
+QString pickSize() { return QStringLiteral("请选择规格"); }
+QString noBrowser() { return QStringLiteral("无法打开浏览器"); }
+QString noMail() { return QStringLiteral("无法启动邮件程序"); }
 }  // namespace notes
 
 namespace {
@@ -102,6 +108,13 @@ RefusalNote* noteOf(QWidget* window) {
 }  // namespace
 
 void refuse(QWidget* control, const QString& note) {
+    // A control on a page that is not in front (Enter presses a default
+    // button whichever page is shown) brings its page forward, so that it
+    // takes the keyboard and its note stands beside it.
+    for (QWidget* w = control; w && !w->isWindow(); w = w->parentWidget())
+        if (auto* tabs = qobject_cast<TabContainer*>(w->parentWidget()))
+            for (int i = 0; i < tabs->count(); ++i)
+                if (tabs->page(i) == w) tabs->setCurrentIndex(i);
     QLineEdit* edit = qobject_cast<QLineEdit*>(control);
     if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->isEditable()) edit = combo->lineEdit();
     control->setFocus(Qt::OtherFocusReason);
@@ -125,21 +138,23 @@ bool Inputs::require(bool good, QWidget* control, const QString& note) {
     return good;
 }
 
-std::optional<double> Inputs::read(QLineEdit* box, bool leading) {
-    const std::string text = boxText(box).toStdString();
-    switch (leading ? leadingFault(text) : strictFault(text)) {
-    case ReadFault::None: return leading ? readLeadingNumber(text) : readStrict(text);
-    case ReadFault::DecimalComma: refuse(box, notes::decimalPoint()); break;
-    case ReadFault::TooLarge: refuse(box, notes::tooLarge()); break;
+std::optional<double> Inputs::read(const QString& text, QWidget* control, bool leading) {
+    const std::string t = text.toStdString();
+    switch (leading ? leadingFault(t) : strictFault(t)) {
+    case ReadFault::None: return leading ? readLeadingNumber(t) : readStrict(t);
+    case ReadFault::DecimalComma: refuse(control, notes::decimalPoint()); break;
+    case ReadFault::TooLarge: refuse(control, notes::tooLarge()); break;
     case ReadFault::Empty:
-    case ReadFault::NotANumber: refuse(box, notes::number()); break;
+    case ReadFault::NotANumber: refuse(control, notes::number()); break;
     }
     return std::nullopt;
 }
 
-std::optional<double> Inputs::number(QLineEdit* box) { return read(box, false); }
+std::optional<double> Inputs::number(QLineEdit* box) { return read(boxText(box), box, false); }
 
-std::optional<double> Inputs::leading(QLineEdit* box) { return read(box, true); }
+std::optional<double> Inputs::leading(QLineEdit* box) { return read(boxText(box), box, true); }
+
+std::optional<double> Inputs::leading(QComboBox* combo) { return read(combo->currentText(), combo, true); }
 
 std::optional<double> Inputs::positive(QLineEdit* box) {
     const std::optional<double> v = number(box);

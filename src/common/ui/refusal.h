@@ -18,6 +18,7 @@
 #include <optional>
 #include <utility>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -30,7 +31,12 @@ QString decimalPoint();  // a decimal comma typed for the point
 QString positive();      // "须大于0": a pitch, module, angle, count or density
 QString denominator();   // "分母不能为0"
 QString tooLarge();      // "数值过大": beyond what can be computed with
-QString nonZero();       // "不能为0": a count that may be negative, but not 0
+QString nonZero();       // "不能为0": a count or divisor that may be negative, but not 0
+QString equalLoads();    // "不能等于F1": a spring's maximum load equal to its minimum
+QString overDiameter();  // "不能大于直径": flats wider apart than their disc
+QString pickSize();      // "请选择规格": a press that needs a size picked in a list
+QString noBrowser();     // "无法打开浏览器"
+QString noMail();        // "无法启动邮件程序"
 }  // namespace notes
 
 // Refuses at `control` (a box, an editable combo box or a button): it takes
@@ -66,6 +72,8 @@ public:
     // the user may leave empty (a wire, a gauge tolerance): an empty box
     // gives no value and refuses nothing; any other text must be a number.
     std::optional<double> numberOrEmpty(QLineEdit* box);
+    // The same of an editable combo box's text; it refuses at the combo box.
+    std::optional<double> leading(QComboBox* combo);
     // A mixed fraction, each box a part; a numerator other than 0 over an
     // empty or zero denominator refuses at the denominator.
     std::optional<FractionParts> fraction(QLineEdit* whole, QLineEdit* numerator, QLineEdit* denominator);
@@ -79,7 +87,8 @@ public:
     bool ok() const { return ok_; }
 
 private:
-    std::optional<double> read(QLineEdit* box, bool leading);
+    // Reads `text`; a fault refuses at `control`.
+    std::optional<double> read(const QString& text, QWidget* control, bool leading);
     bool ok_ = true;
 };
 

@@ -33,13 +33,14 @@ void TextBox::fitMargins() {
     const int contents = style()->subElementRect(QStyle::SE_LineEditContents, &opt, this).width();
     constexpr int kLineEditMargin = 2;                    // a line edit's own, each side
     const int room = contents + 2 - 2 * kLineEditMargin;  // with the design's one pixel
-    const int keep = alignment() & Qt::AlignRight ? 2 : 0;
+    const int keep = alignment() & Qt::AlignRight ? 3 : 0;
     const bool fits = std::lround(fm.horizontalAdvance(text())) + 1 + keep <= room;
     const int left = fits ? std::max(0, -QFontMetrics(font()).minLeftBearing()) : 0;
     int right = fits ? std::max(0, -QFontMetrics(font()).minRightBearing()) : 0;
     // Right-aligned, the text would end right at the frame, where a glyph
-    // reaching past its advance ("°") would touch it: keep two pixels.
-    if (alignment() & Qt::AlignRight) right = std::max(0, right - 2);
+    // reaching past its advance ("°") would touch it and one whose ink ends
+    // at its advance ("--") would run into it: keep three pixels.
+    if (alignment() & Qt::AlignRight) right = std::max(0, right - 3);
     const QMargins margins(-1 - left, 0, -1 - right, 0);
     if (textMargins() != margins) setTextMargins(margins);
 }

@@ -5,6 +5,6 @@
 
 namespace quorvil {
 
-void openWebAddress(const QUrl& url) { QDesktopServices::openUrl(url); }
+bool openWebAddress(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 }  // namespace quorvil
