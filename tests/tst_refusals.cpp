@@ -25,12 +25,12 @@ struct Refusal {
 
 QList<Refusal> refusals() {
     const QString number = notes::number(), comma = notes::decimalPoint(), positive = notes::positive(),
-                  denominator = notes::denominator(), large = notes::tooLarge();
+                  denominator = notes::denominator(), large = notes::tooLarge(), nonZero = notes::nonZero();
     return {
         // ---- metric, three-wire and worm windows
         {"Form15", {"w1=10", "w2=1.5", "click:Command1"}, {"w2=1,5", "click:Command1"}, "w2", comma},
         {"Form15", {"w1=10", "w2=1.5", "click:Command1"}, {"w1=", "click:Command1"}, "w1", number},
-        {"Form15", {"w1=10", "w2=1.5", "click:Command1"}, {"w2=0", "click:Command1"}, "w2", positive},
+        {"Form15", {"w1=10", "w2=1.5", "click:Command1"}, {"w2=0", "click:Command1"}, "w2", nonZero},
         {"Form15", {"w1=10", "w2=1.5", "click:Command1"}, {"w1=1.5e308", "click:Command1"}, "w1", large},
         // Without a wire row the press reads the wire the box keeps.
         {"Form15", {"w1=10", "w2=1.5", "click:Command1"}, {"w2=0.9", "w15=abc", "click:Command1"}, "w15", number},
@@ -38,7 +38,7 @@ QList<Refusal> refusals() {
          {"tab:SSTab1=0", "sz1=1.5", "sz2=60", "click:Command3"},
          {"sz2=0", "click:Command3"},
          "sz2",
-         positive},
+         nonZero},
         {"Form8", {"sz10=8", "sz20=60", "click:Command6"}, {"sz10=1e-310", "click:Command6"}, "sz10", large},
         {"Form8",
          {"tab:SSTab1=0", "sz4=2", "sz5=60", "sz6=1.157", "sz7=18.701", "click:Command2"},
@@ -49,7 +49,7 @@ QList<Refusal> refusals() {
          {"txtdf=22.4", "txtmc=2", "txtz1=1", "click:Command2"},
          {"txtmc=0", "click:Command2"},
          "txtmc",
-         positive},
+         nonZero},
         {"Form11",
          {"txtdf=22.4", "txtmc=2", "txtz1=1", "click:Command2"},
          {"txtdf=22,4", "click:Command2"},

@@ -179,7 +179,7 @@ void Form15::Command1_Click() {
     Inputs in;
     const std::optional<double> dRead = in.number(w1);
     const std::optional<double> pRead = in.number(w2);
-    if (pRead) in.require(*pRead != 0, w2, notes::positive());
+    if (pRead) in.require(*pRead != 0, w2, notes::nonZero());
     if (!in.ok()) return;
     const double D = *dRead;
     const double P = *pRead;

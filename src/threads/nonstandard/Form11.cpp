@@ -139,10 +139,10 @@ void Form11::Command2_Click() {
     // with as typed.
     Inputs in;
     const std::optional<float> m = singleInput(in, txtmc);
-    if (m) in.require(*m != 0, txtmc, notes::positive());
+    if (m) in.require(*m != 0, txtmc, notes::nonZero());
     const std::optional<float> z1 = singleInput(in, txtz1);
     const std::optional<float> d1 = singleInput(in, txtdf);
-    if (d1) in.require(*d1 != 0, txtdf, notes::positive());
+    if (d1) in.require(*d1 != 0, txtdf, notes::nonZero());
     if (!in.ok()) return;
     const auto r = wormDimensions(*d1, *m, *z1);
     if (!r) {

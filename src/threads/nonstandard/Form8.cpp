@@ -93,7 +93,7 @@ TabControls buildTab(QWidget* page, const TabNames& n, int& label) {
 // with as typed.
 std::optional<double> nonZero(Inputs& in, QLineEdit* box) {
     const std::optional<double> v = in.number(box);
-    if (v && !in.require(*v != 0, box, notes::positive())) return std::nullopt;
+    if (v && !in.require(*v != 0, box, notes::nonZero())) return std::nullopt;
     return v;
 }
 

@@ -156,7 +156,7 @@ void TestForm15Internal::unusableInputIsRefused_data() {
                                      << "w2" << quorvil::notes::decimalPoint();
     QTest::newRow("P 0") << "10"
                          << "0"
-                         << "w2" << quorvil::notes::positive();
+                         << "w2" << quorvil::notes::nonZero();
     QTest::newRow("D too large to read") << "1e400"
                                          << "1.5"
                                          << "w1" << large;

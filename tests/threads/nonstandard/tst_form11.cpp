@@ -118,7 +118,7 @@ void TestForm11::calculate_data() {
 
     // Refused: a module or reference diameter of 0, a box without a leading
     // number or with a decimal comma, a number beyond single precision.
-    const QString number = quorvil::notes::number(), positive = quorvil::notes::positive(),
+    const QString number = quorvil::notes::number(), positive = quorvil::notes::nonZero(),
                   large = quorvil::notes::tooLarge();
     QTest::newRow("module 0") << "22.4"
                               << "0"

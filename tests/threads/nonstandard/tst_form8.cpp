@@ -87,7 +87,7 @@ void TestForm8::buttons_data() {
 
     // Inputs that give no result are refused: every box stays as it was, and
     // the note stands beside the box named.
-    const QString number = quorvil::notes::number(), positive = quorvil::notes::positive(),
+    const QString number = quorvil::notes::number(), positive = quorvil::notes::nonZero(),
                   large = quorvil::notes::tooLarge();
     QTest::newRow("best wire empty pitch") << "Command3" << QStringList{"sz2=60"} << "sz3"
                                            << "sz1" << number;
