@@ -1,5 +1,9 @@
 #include "common/ui/fonts.h"
 
+#include <QFontMetricsF>
+
+#include <cmath>
+
 namespace quorvil {
 
 namespace {
@@ -25,6 +29,14 @@ QFont designFont(const QString& name, double pointSize, bool bold) {
     if (name == QStringLiteral("宋体")) return songFont(pointSize, bold);
     if (name == QStringLiteral("楷体_GB2312")) return kaiFont(pointSize, bold);
     return make(name, pointSize, bold);
+}
+
+QString designBlanks(int count, const QFont& font) {
+    const QFontMetricsF fm(font);
+    const qreal blank = fm.horizontalAdvance(QLatin1Char(' '));
+    const qreal designBlank = fm.horizontalAdvance(QLatin1Char('0'));
+    const int n = blank > 0 ? int(std::ceil(count * designBlank / blank - 1e-6)) : count;
+    return QString(n, QLatin1Char(' '));
 }
 
 }  // namespace quorvil
