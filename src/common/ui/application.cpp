@@ -15,8 +15,8 @@ void initApplication(QApplication& app) {
     // One style everywhere, so coloured buttons and frames look the same on
     // every desktop and in headless tests.
     if (auto* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
-    QFont::insertSubstitution(QStringLiteral("宋体"), songFamily());
-    QFont::insertSubstitution(QStringLiteral("楷体_GB2312"), kaiFamily());
+    QFont::insertSubstitutions(QStringLiteral("宋体"), songFamilies());
+    QFont::insertSubstitutions(QStringLiteral("楷体_GB2312"), kaiFamilies());
     app.setFont(songFont(9));
     app.setQuitOnLastWindowClosed(true);
 }
