@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
@@ -14,6 +15,7 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
@@ -52,6 +54,7 @@ private slots:
     void toolWindowRules();
     void printSeamGetsWindowImage();
     void printWithoutDefaultPrinterAsks();
+    void qtsOwnTextsAreChinese();
     void tabContainerKeepsDesignPlaces();
     void lineSketchDrawsSegments();
     void tabContainerEndsAtItsWindowsEdge();
@@ -181,6 +184,19 @@ void TestUi::printWithoutDefaultPrinterAsks() {
     printWindow(&w);
     QCOMPARE(dialogTitle, QStringLiteral("QPrintDialog"));
     QCOMPARE(w.box->text(), QStringLiteral("kept"));
+}
+
+// A box's right-click menu, as Qt makes it, reads in Chinese.
+void TestUi::qtsOwnTextsAreChinese() {
+    QLineEdit box;
+    box.setText(QStringLiteral("10"));
+    const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+    QStringList texts;
+    for (const QAction* a : menu->actions()) texts << a->text();
+    const QString all = texts.join(u'|');
+    QVERIFY2(all.contains(QStringLiteral("复制")) && all.contains(QStringLiteral("粘贴")) &&
+                 all.contains(QStringLiteral("全选")) && !all.contains(QStringLiteral("Copy")),
+             qPrintable(all));
 }
 
 void TestUi::tabContainerKeepsDesignPlaces() {

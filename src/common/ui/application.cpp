@@ -1,7 +1,9 @@
 #include "common/ui/application.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include "common/ui/fonts.h"
 
@@ -18,6 +20,14 @@ void initApplication(QApplication& app) {
     QFont::insertSubstitutions(QStringLiteral("宋体"), songFamilies());
     QFont::insertSubstitutions(QStringLiteral("楷体_GB2312"), kaiFamilies());
     app.setFont(songFont(9));
+    // What Qt draws itself (a box's right-click menu, the print and file
+    // dialogs) in Chinese like the rest of the program, whatever language
+    // the user's desktop speaks. Without Qt's translations it stays English.
+    auto* qtTexts = new QTranslator(&app);
+    if (qtTexts->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(qtTexts);
+    else
+        delete qtTexts;
     app.setQuitOnLastWindowClosed(true);
 }
 
