@@ -7,9 +7,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -54,6 +59,8 @@ private slots:
     void toolWindowRules();
     void printSeamGetsWindowImage();
     void printWithoutDefaultPrinterAsks();
+    void printToFileIsNamedAfterTheWholeCaption_data();
+    void printToFileIsNamedAfterTheWholeCaption();
     void qtsOwnTextsAreChinese();
     void tabContainerKeepsDesignPlaces();
     void lineSketchDrawsSegments();
@@ -184,6 +191,47 @@ void TestUi::printWithoutDefaultPrinterAsks() {
     printWindow(&w);
     QCOMPARE(dialogTitle, QStringLiteral("QPrintDialog"));
     QCOMPARE(w.box->text(), QStringLiteral("kept"));
+}
+
+void TestUi::printToFileIsNamedAfterTheWholeCaption_data() {
+    QTest::addColumn<bool>("documents");
+    QTest::newRow("documents folder") << true;
+    QTest::newRow("no documents folder") << false;
+}
+
+// No print system here, so the print dialog offers a PDF file: named after
+// the whole caption, dots and all, in the documents folder when there is
+// one, else at home. The dialog itself reads in Chinese.
+void TestUi::printToFileIsNamedAfterTheWholeCaption() {
+    QFETCH(bool, documents);
+    qputenv("CUPS_SERVER", "/nonexistent/quorvil-no-cups.sock");
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    struct Env {
+        const char* name;
+        QByteArray old = qgetenv(name);
+        bool had = qEnvironmentVariableIsSet(name);
+        ~Env() { had ? qputenv(name, old) : qunsetenv(name); }
+    } homeEnv{"HOME"}, configEnv{"XDG_CONFIG_HOME"};
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
+    if (documents) QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Documents")));
+
+    Sample w;
+    w.setWindowTitle(QStringLiteral("6.米制普通螺纹(牙形角60°)"));
+    w.show();
+    QString file, title;
+    QTimer::singleShot(0, &w, [&] {
+        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            file = dialog->printer()->outputFileName();
+            title = dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    printWindow(&w);
+    const QString folder = documents ? home.filePath(QStringLiteral("Documents")) : home.path();
+    QCOMPARE(file, QDir(folder).filePath(QStringLiteral("6.米制普通螺纹(牙形角60°).pdf")));
+    QCOMPARE(title, QStringLiteral("打印"));
 }
 
 // A box's right-click menu, as Qt makes it, reads in Chinese.
