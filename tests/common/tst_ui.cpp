@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QDir>
 #include <QFile>
@@ -25,6 +26,7 @@
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/defaultbutton.h"
+#include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/listpick.h"
@@ -73,6 +75,8 @@ private slots:
     void formatBoxFormatsTypingWhenTheUserIsDone_data();
     void formatBoxFormatsTypingWhenTheUserIsDone();
     void editableComboKeepsWhatIsTyped();
+    void comboListOpensBelowTwelveRowsTall_data();
+    void comboListOpensBelowTwelveRowsTall();
     void listShowsNothingPickedUntilPicked();
     void listPickRunsOncePerPick();
     void writePlanWritesAllOrNothing();
@@ -507,6 +511,46 @@ void TestUi::editableComboKeepsWhatIsTyped() {
     QTest::keyClicks(combo->lineEdit(), QStringLiteral("x"));
     QCOMPARE(combo->currentText(), QStringLiteral("第一x系列"));
     QCOMPARE(combo->lineEdit()->cursorPosition(), 3);
+}
+
+void TestUi::comboListOpensBelowTwelveRowsTall_data() {
+    QTest::addColumn<bool>("editable");
+    QTest::addColumn<double>("pointSize");
+    QTest::newRow("list, 9 points") << false << 9.0;
+    QTest::newRow("editable, 10.5 points") << true << 10.5;
+}
+
+// A long list opens below its box as twelve rows with a scroll bar, each
+// row taller than its font's line; the keys pick as before.
+void TestUi::comboListOpensBelowTwelveRowsTall() {
+    QFETCH(bool, editable);
+    QFETCH(double, pointSize);
+    QWidget w;
+    w.resize(300, 100);
+    QComboBox* combo = makeCombo(&w, QStringLiteral("c"), {150, 150, 3000, 300}, editable);
+    combo->setFont(songFont(pointSize));
+    for (int i = 0; i < 40; ++i) combo->addItem(QStringLiteral("M%1×1.5-粗牙(优选)").arg(i));
+    combo->setCurrentIndex(3);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    int activated = -1;
+    QObject::connect(combo, &QComboBox::activated, [&](int index) { activated = index; });
+
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QWidget* popup = view->window();
+    QVERIFY(QTest::qWaitForWindowExposed(popup));
+    QVERIFY(popup->geometry().top() >= combo->mapToGlobal(combo->rect().bottomLeft()).y());
+    const int row = view->visualRect(view->model()->index(0, 0)).height();
+    QVERIFY2(row > QFontMetrics(combo->font()).height() + 1, qPrintable(QString::number(row)));
+    QCOMPARE(view->viewport()->height() / row, 12);
+    QVERIFY(view->verticalScrollBar()->isVisible());
+
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Return);
+    QVERIFY(!popup->isVisible());
+    QCOMPARE(combo->currentIndex(), 4);
+    QCOMPARE(activated, 4);
 }
 
 void TestUi::listShowsNothingPickedUntilPicked() {

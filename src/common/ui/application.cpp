@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QProxyStyle>
 #include <QStyleFactory>
 #include <QTranslator>
 
@@ -12,11 +13,28 @@ static void initResources() { Q_INIT_RESOURCE(assets); }
 
 namespace quorvil {
 
+namespace {
+// Fusion opens a drop-down list as a menu over its box, as tall as the
+// screen allows: a long list of sizes fills the screen. Here every list
+// opens as a list below its box (above it when there is no room below),
+// as many rows as its box allows, with a scroll bar.
+class ListPopupStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ComboBox_Popup) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+}  // namespace
+
 void initApplication(QApplication& app) {
     initResources();
     // One style everywhere, so coloured buttons and frames look the same on
     // every desktop and in headless tests.
-    if (auto* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(new ListPopupStyle(fusion));
     QFont::insertSubstitutions(QStringLiteral("宋体"), songFamilies());
     QFont::insertSubstitutions(QStringLiteral("楷体_GB2312"), kaiFamilies());
     app.setFont(songFont(9));
