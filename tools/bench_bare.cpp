@@ -7,7 +7,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QLabel label(QStringLiteral("米制普通螺纹"));
-    QFont f(QStringLiteral("AR PL UMing CN"));
+    QFont f;
+    f.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("AR PL UMing CN")});
     f.setPointSizeF(9);
     label.setFont(f);
     label.setWindowTitle(QStringLiteral("Quorvil"));

@@ -5,12 +5,16 @@
 // The window is given by its launch index or its class name (Form15), or
 // "main" / "main:TAB" for the main window.
 // Steps: NAME=TEXT types TEXT into the box NAME; click:NAME clicks it;
-// pick:NAME=I picks entry I of a list; tab:NAME=I shows tab page I.
+// pick:NAME=I picks entry I of a list; tab:NAME=I shows tab page I;
+// popup:NAME opens the drop-down list NAME; menu:NAME opens the right-click
+// menu of the box NAME. With a list or menu open, the picture is taken from
+// the screen and covers the window and what lies open over it.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QScreen>
 #include <QTabBar>
 #include <QTest>
@@ -41,6 +45,7 @@ int main(int argc, char** argv) {
     auto* main = new Form1();
     main->show();
     QWidget* w = main;
+    QWidget* overlay = nullptr;  // an open drop-down list or menu
     const QString which = QString::fromLocal8Bit(argv[2]);
     if (which.startsWith(QStringLiteral("main:")))
         main->findChild<quorvil::TabContainer*>()->setCurrentIndex(which.mid(5).toInt());
@@ -67,6 +72,19 @@ int main(int argc, char** argv) {
                 emit l->itemClicked(l->item(row));
             } else
                 std::fprintf(stderr, "no list %s\n", qPrintable(name));
+        } else if (step.startsWith(QStringLiteral("popup:"))) {
+            if (auto* c = w->findChild<QComboBox*>(step.mid(6))) {
+                c->showPopup();
+                overlay = c->view()->window();
+            } else
+                std::fprintf(stderr, "no list %s\n", qPrintable(step));
+        } else if (step.startsWith(QStringLiteral("menu:"))) {
+            if (auto* box = w->findChild<QLineEdit*>(step.mid(5))) {
+                QMenu* menu = box->createStandardContextMenu();
+                menu->popup(box->mapToGlobal(box->rect().center()));
+                overlay = menu;
+            } else
+                std::fprintf(stderr, "no box %s\n", qPrintable(step));
         } else if (step.startsWith(QStringLiteral("tab:"))) {
             auto* t = w->findChild<quorvil::TabContainer*>(step.mid(4, eq - 4));
             if (t)
@@ -83,8 +101,17 @@ int main(int argc, char** argv) {
         }
     }
     QTest::qWait(200);
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    if (overlay && overlay->isVisible()) {
+        const QRect area = QRect(w->mapToGlobal(QPoint(0, 0)), w->size()).united(overlay->frameGeometry());
+        QScreen* screen = w->screen();
+        const QRect onScreen = area.intersected(screen->geometry()).translated(-screen->geometry().topLeft());
+        const bool ok =
+            screen->grabWindow(0, onScreen.x(), onScreen.y(), onScreen.width(), onScreen.height()).save(out);
+        return ok ? 0 : 1;
+    }
     // The whole window with its frame when a window manager draws one;
     // the client area otherwise.
-    const bool ok = w->grab().save(QString::fromLocal8Bit(argv[1]));
+    const bool ok = w->grab().save(out);
     return ok ? 0 : 1;
 }

@@ -106,7 +106,7 @@ void Form1::buildAdvertisingPage(QWidget* page) {
     image->setPixmap(shown.isNull() ? QPixmap(QStringLiteral(":/assets/lotus.jpg")) : QPixmap::fromImage(shown));
     image->setScaledContents(true);
 
-    auto* ad = makeWrappedLabel(page, arrayName(QStringLiteral("Label1"), 0), kAdvertisement, {1260, 945, 4050, 2820},
+    auto* ad = makeWrappedLabel(page, arrayName(QStringLiteral("Label1"), 0), kAdvertisement, {1260, 945, 4050, 2940},
                                 Qt::AlignLeft | Qt::AlignTop);
     ad->setFont(songFont(15));
     ad->setFrameShape(QFrame::Box);
@@ -118,12 +118,12 @@ void Form1::buildAdvertisingPage(QWidget* page) {
         ->setFont(kai);
     txtT1 = makeBox(frame, QStringLiteral("txtT1"), {1440, 315, 1095, 315});
     txtT1->setFont(songFont(10.5, true));
-    makeLabel(frame, arrayName(QStringLiteral("lblLabels"), 3), QStringLiteral("英寸"), {2655, 360, 495, 210})
+    makeLabel(frame, arrayName(QStringLiteral("lblLabels"), 3), QStringLiteral("英寸"), {2655, 360, 495, 225})
         ->setFont(kai);
     makeLabel(frame, arrayName(QStringLiteral("lblLabels"), 4), QStringLiteral("="), {3150, 360, 270, 255});
     txtT2 = makeBox(frame, QStringLiteral("txtT2"), {3330, 315, 1605, 315}, false);
     txtT2->setFont(songFont(10.5, true));
-    makeLabel(frame, arrayName(QStringLiteral("lblLabels"), 6), QStringLiteral("MM"), {5040, 360, 315, 255})
+    makeLabel(frame, arrayName(QStringLiteral("lblLabels"), 6), QStringLiteral("MM"), {4965, 360, 375, 255})
         ->setFont(kai);
 
     connect(txtT1, &QLineEdit::textChanged, this, [this] { txtt1_Change(); });

@@ -7,6 +7,7 @@
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/defaultbutton.h"
+#include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
 #include "workshop/bolt.h"
@@ -56,7 +57,7 @@ Form13::Form13() : ToolWindow(QStringLiteral("Form13"), QStringLiteral("4.螺栓
         makeFrame(this, QStringLiteral("Frame3"), QStringLiteral("输入螺栓材料屈服强度MPa"), {3600, 1920, 6900, 900});
     guidance(
         yield, 17,
-        QString(24, QLatin1Char(' ')) + QStringLiteral("如:10号钢/屈服强度210MPa..Q235/240..35/320..45/360..40Cr/650"),
+        designBlanks(24, font()) + QStringLiteral("如:10号钢/屈服强度210MPa..Q235/240..35/320..45/360..40Cr/650"),
         {120, 420, 6660, 465});
     // The box stands in the blanks that open the label's first line; the
     // second line starts below the box.
@@ -65,7 +66,7 @@ Form13::Form13() : ToolWindow(QStringLiteral("Form13"), QStringLiteral("4.螺栓
     CaptionFrame* stiffness =
         makeFrame(this, QStringLiteral("Frame4"), QStringLiteral("输入相对刚性系数(Kc)"), {120, 2940, 10380, 1080});
     guidance(stiffness, 15,
-             QString(14, QLatin1Char(' ')) +
+             designBlanks(14, font()) +
                  QStringLiteral("1.钢板联接+金属密封垫(或无密封垫)/相对刚性系数Kc=0.3..2.钢板联接+皮革密封垫/"
                                 "相对刚性系数Kc=0.7..3.钢板联接+铜皮密封垫(或石棉密封垫)/"
                                 "相对刚性系数Kc=0.8..4.钢板联接+橡胶密封垫/相对刚性系数Kc=0.9"),

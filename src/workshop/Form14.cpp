@@ -153,13 +153,13 @@ Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩
 
     // Spring index.
     CaptionFrame* index =
-        greenFrame(this, QStringLiteral("Frame1"), QStringLiteral("弹簧指数"), {3900, 4800, 4200, 1560});
+        greenFrame(this, QStringLiteral("Frame1"), QStringLiteral("弹簧指数"), {3900, 4800, 4200, 1620});
     label3(index, 12, QStringLiteral("弹簧指数C=D2/d"), {120, 383, 1500, 255});
     txtA20 = makeFormatBox(index, QStringLiteral("txtA20"), Pattern::Fixed2, {1680, 360, 1020, 300});
     note(index, 13,
          QStringLiteral("注:弹簧指数C的推荐值:d=0.2∽0.4/C=7∽14..d=0.5∽1/C=5∽12..d=1.2∽2.2/C=5∽10..d=2.5∽6/"
                         "C=4∽9..d=7∽16/C=4∽8..d=18∽50/C=4∽6.."),
-         {120, 750, 3960, 750});
+         {120, 690, 3960, 885});
 
     // Stability.
     CaptionFrame* stability =

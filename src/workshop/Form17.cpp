@@ -21,7 +21,7 @@ using namespace quorvil::partsketch;
 namespace {
 
 constexpr int kFrameLeft = 90, kFrameWidth = 6390;
-constexpr int kColumn = kFrameWidth - 1290;  // density, result and buttons
+constexpr int kColumn = kFrameWidth - kCaptionedWeightColumn;  // density, result and buttons
 constexpr int kBoxH = 285;
 
 QLineEdit* box(QWidget* frame, const char* name, Tw geo) { return makeBox(frame, QString::fromLatin1(name), geo); }

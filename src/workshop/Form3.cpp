@@ -1,6 +1,7 @@
 #include "workshop/Form3.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -8,7 +9,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
-#include <QTextOption>
 
 #include "common/ui/controls.h"
 #include "common/ui/defaultbutton.h"
@@ -59,10 +59,12 @@ weight::Material materialOf(const std::array<QRadioButton*, 4>& options) {
     return weight::Material::CarbonSteel;  // one option is always selected
 }
 
-// Draws list items with a tab stop every eight blanks, the width the gaps of
-// tabs and blanks in the density list are counted in: its densities then
-// stand in one column.
-class TabStopDelegate : public QStyledItemDelegate {
+// Draws list items on the grid the density list was written for: blanks as
+// wide as a digit, a Chinese character as wide as two, a tab stop every
+// eight blanks. Each run of characters between blanks and tabs starts at its
+// place on that grid, so the densities stand in one column whatever the
+// widths of the letters before them.
+class GridDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
@@ -79,9 +81,6 @@ public:
         opt.text.clear();  // the style draws the background, selection and focus
         style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, view);
 
-        QTextOption layout(Qt::AlignLeft | Qt::AlignVCenter);
-        layout.setWrapMode(QTextOption::NoWrap);
-        layout.setTabStopDistance(8 * QFontMetricsF(opt.font).horizontalAdvance(QLatin1Char(' ')));
         const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
                                            : (opt.state & QStyle::State_Active) ? QPalette::Active
                                                                                 : QPalette::Inactive;
@@ -89,8 +88,32 @@ public:
         painter->setFont(opt.font);
         painter->setPen(opt.palette.color(
             group, (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
-        painter->drawText(QRectF(area), text, layout);
+        const qreal cell = QFontMetricsF(opt.font).horizontalAdvance(QLatin1Char('0'));
+        int column = 0;  // in blanks
+        for (qsizetype i = 0; i < text.size();) {
+            if (text[i] == u'\t') {
+                column = (column / 8 + 1) * 8;
+                ++i;
+            } else if (text[i] == u' ') {
+                ++column;
+                ++i;
+            } else {
+                const qsizetype start = i;
+                const int startColumn = column;
+                for (; i < text.size() && text[i] != u'\t' && text[i] != u' '; ++i) column += isWide(text[i]) ? 2 : 1;
+                painter->drawText(QRectF(area.left() + startColumn * cell, area.top(), area.width(), area.height()),
+                                  Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text.mid(start, i - start));
+            }
+        }
         painter->restore();
+    }
+
+private:
+    // Chinese characters, their punctuation and full-width forms.
+    static bool isWide(QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 0x2E80 && u <= 0xA4CF) || (u >= 0xF900 && u <= 0xFAFF) || (u >= 0xFE30 && u <= 0xFE4F) ||
+               (u >= 0xFF00 && u <= 0xFF60) || (u >= 0xFFE0 && u <= 0xFFE6);
     }
 };
 
@@ -468,7 +491,7 @@ void Form3::buildBlocksAndSections(QWidget* page) {
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         label(f, QStringLiteral("输入长度"), {1920, 540, 900, 255});
         QLineEdit* length = box(f, lengthName, {1920, 810, 900, kBoxH});
-        label(f, QStringLiteral("MM"), {2850, 840, 300, 255});
+        label(f, QStringLiteral("MM"), {2850, 840, 315, 255});
         label(f, QStringLiteral("显示重量"), {3330, 540, 900, 255});
         FormatBox* result = resultBox(f, resultName, 3330, 810);
         QPushButton* b = button(f, buttonName, buttonCaption, {4950, 360, 600, 900});
@@ -606,5 +629,5 @@ void Form3::buildDensityList(QWidget* page) {
     QListWidget* list = makeList(page, QStringLiteral("List3"), {720, 690, 5025, 5940});
     list->setFont(songFont(10.5));
     for (std::string_view item : kMaterialDensities) list->addItem(fromView(item));
-    list->setItemDelegate(new TabStopDelegate(list));
+    list->setItemDelegate(new GridDelegate(list));
 }

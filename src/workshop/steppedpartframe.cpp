@@ -34,7 +34,7 @@ SteppedPartFrame::SteppedPartFrame(QWidget* parent, Layout layout, const Names& 
     // Density, result and the two buttons stand in a column at the right edge.
     const bool three = layout == Layout::ThreeSections;
     const WeightColumn c =
-        makeWeightColumn(this, geo.width - 1290,
+        makeWeightColumn(this, geo.width - kCaptionedWeightColumn,
                          {three ? QStringLiteral("txtT8") : QStringLiteral("txtT20"),
                           three ? QStringLiteral("txtT9") : QStringLiteral("txtT21"), names.calculate, names.clear});
     density_ = c.density;

@@ -42,9 +42,12 @@ FormatBox* makeWeightResult(QWidget* frame, const QString& name, int x, int y, i
 // The column at a frame's right edge, x its left edge in twips: the density
 // box under its caption at the top, the result box, then the calculate and
 // clear buttons.
+// Room for a captioned column at a frame's right edge: result box, "Kg" and
+// the frame's border.
+constexpr int kCaptionedWeightColumn = 1305;
 enum class WeightColumnLayout {
     // "显示重量" over the result, the buttons "计 算" and "清 除"; the column
-    // takes 1290 twips.
+    // takes kCaptionedWeightColumn twips.
     Captioned,
     // The density note between density and result, the buttons "显 示" and
     // "清 除" lower down.

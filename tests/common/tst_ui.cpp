@@ -6,18 +6,27 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <cmath>
 #include <limits>
+#include <memory>
 
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/defaultbutton.h"
+#include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/listpick.h"
@@ -52,6 +61,9 @@ private slots:
     void toolWindowRules();
     void printSeamGetsWindowImage();
     void printWithoutDefaultPrinterAsks();
+    void printToFileIsNamedAfterTheWholeCaption_data();
+    void printToFileIsNamedAfterTheWholeCaption();
+    void qtsOwnTextsAreChinese();
     void tabContainerKeepsDesignPlaces();
     void lineSketchDrawsSegments();
     void tabContainerEndsAtItsWindowsEdge();
@@ -63,6 +75,8 @@ private slots:
     void formatBoxFormatsTypingWhenTheUserIsDone_data();
     void formatBoxFormatsTypingWhenTheUserIsDone();
     void editableComboKeepsWhatIsTyped();
+    void comboListOpensBelowTwelveRowsTall_data();
+    void comboListOpensBelowTwelveRowsTall();
     void listShowsNothingPickedUntilPicked();
     void listPickRunsOncePerPick();
     void writePlanWritesAllOrNothing();
@@ -182,6 +196,60 @@ void TestUi::printWithoutDefaultPrinterAsks() {
     printWindow(&w);
     QCOMPARE(dialogTitle, QStringLiteral("QPrintDialog"));
     QCOMPARE(w.box->text(), QStringLiteral("kept"));
+}
+
+void TestUi::printToFileIsNamedAfterTheWholeCaption_data() {
+    QTest::addColumn<bool>("documents");
+    QTest::newRow("documents folder") << true;
+    QTest::newRow("no documents folder") << false;
+}
+
+// No print system here, so the print dialog offers a PDF file: named after
+// the whole caption, dots and all, in the documents folder when there is
+// one, else at home. The dialog itself reads in Chinese.
+void TestUi::printToFileIsNamedAfterTheWholeCaption() {
+    QFETCH(bool, documents);
+    qputenv("CUPS_SERVER", "/nonexistent/quorvil-no-cups.sock");
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    struct Env {
+        const char* name;
+        QByteArray old = qgetenv(name);
+        bool had = qEnvironmentVariableIsSet(name);
+        ~Env() { had ? qputenv(name, old) : qunsetenv(name); }
+    } homeEnv{"HOME"}, configEnv{"XDG_CONFIG_HOME"};
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
+    if (documents) QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Documents")));
+
+    Sample w;
+    w.setWindowTitle(QStringLiteral("6.米制普通螺纹(牙形角60°)"));
+    w.show();
+    QString file, title;
+    QTimer::singleShot(0, &w, [&] {
+        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            file = dialog->printer()->outputFileName();
+            title = dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    printWindow(&w);
+    const QString folder = documents ? home.filePath(QStringLiteral("Documents")) : home.path();
+    QCOMPARE(file, QDir(folder).filePath(QStringLiteral("6.米制普通螺纹(牙形角60°).pdf")));
+    QCOMPARE(title, QStringLiteral("打印"));
+}
+
+// A box's right-click menu, as Qt makes it, reads in Chinese.
+void TestUi::qtsOwnTextsAreChinese() {
+    QLineEdit box;
+    box.setText(QStringLiteral("10"));
+    const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+    QStringList texts;
+    for (const QAction* a : menu->actions()) texts << a->text();
+    const QString all = texts.join(u'|');
+    QVERIFY2(all.contains(QStringLiteral("复制")) && all.contains(QStringLiteral("粘贴")) &&
+                 all.contains(QStringLiteral("全选")) && !all.contains(QStringLiteral("Copy")),
+             qPrintable(all));
 }
 
 void TestUi::tabContainerKeepsDesignPlaces() {
@@ -444,6 +512,46 @@ void TestUi::editableComboKeepsWhatIsTyped() {
     QTest::keyClicks(combo->lineEdit(), QStringLiteral("x"));
     QCOMPARE(combo->currentText(), QStringLiteral("第一x系列"));
     QCOMPARE(combo->lineEdit()->cursorPosition(), 3);
+}
+
+void TestUi::comboListOpensBelowTwelveRowsTall_data() {
+    QTest::addColumn<bool>("editable");
+    QTest::addColumn<double>("pointSize");
+    QTest::newRow("list, 9 points") << false << 9.0;
+    QTest::newRow("editable, 10.5 points") << true << 10.5;
+}
+
+// A long list opens below its box as twelve rows with a scroll bar, each
+// row taller than its font's line; the keys pick as before.
+void TestUi::comboListOpensBelowTwelveRowsTall() {
+    QFETCH(bool, editable);
+    QFETCH(double, pointSize);
+    QWidget w;
+    w.resize(300, 100);
+    QComboBox* combo = makeCombo(&w, QStringLiteral("c"), {150, 150, 3000, 300}, editable);
+    combo->setFont(songFont(pointSize));
+    for (int i = 0; i < 40; ++i) combo->addItem(QStringLiteral("M%1×1.5-粗牙(优选)").arg(i));
+    combo->setCurrentIndex(3);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    int activated = -1;
+    QObject::connect(combo, &QComboBox::activated, [&](int index) { activated = index; });
+
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QWidget* popup = view->window();
+    QVERIFY(QTest::qWaitForWindowExposed(popup));
+    QVERIFY(popup->geometry().top() >= combo->mapToGlobal(combo->rect().bottomLeft()).y());
+    const int row = view->visualRect(view->model()->index(0, 0)).height();
+    QVERIFY2(row > QFontMetrics(combo->font()).height() + 1, qPrintable(QString::number(row)));
+    QCOMPARE(view->viewport()->height() / row, 12);
+    QVERIFY(view->verticalScrollBar()->isVisible());
+
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Return);
+    QVERIFY(!popup->isVisible());
+    QCOMPARE(combo->currentIndex(), 4);
+    QCOMPARE(activated, 4);
 }
 
 void TestUi::listShowsNothingPickedUntilPicked() {

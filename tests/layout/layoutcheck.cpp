@@ -135,8 +135,9 @@ QRect lineEditTextArea(const QLineEdit* e) {
 }
 
 // Pixels a line edit's text lacks to be shown whole without scrolling: the
-// line edit shows a text unscrolled only when the text, its bearings and
-// the cursor fit its text area; and the glyphs must fit its height.
+// line edit shows a text unscrolled only when the text's advance and the
+// cursor fit its text area (it places the text by its advance alone, not
+// by the font's bearings); and the glyphs must fit its height.
 struct Shortfall {
     int width = 0, height = 0;
     bool any() const { return width > 0 || height > 0; }
@@ -185,15 +186,9 @@ QRect drawnInk(const QLineEdit* e) {
 Shortfall lineEditShortfall(const QLineEdit* e) {
     const QString text = e->text();
     if (text.isEmpty()) return {};
-    const QFontMetrics fm(e->font());
     const QRect area = lineEditTextArea(e);
-    const int minLB = std::max(0, -fm.minLeftBearing()), minRB = std::max(0, -fm.minRightBearing());
-    const int needed = minLB + advance(e->font(), text) + 1 + minRB;
     Shortfall s;
-    s.width = needed - area.width();
-    // Our text box hands the room for overhanging glyphs back once the text
-    // fits without it: what it lacks is the rest.
-    if (s.width > 0 && e->inherits("quorvil::TextBox")) s.width = std::max(1, s.width - minLB - minRB);
+    s.width = advance(e->font(), text) + 1 - area.width();
     // The glyphs stay off the frame, where the line edit draws them: the
     // design's boxes let a text come within a pixel of the border.
     const QRect ink = drawnInk(e);

@@ -76,7 +76,7 @@ void TestForm1::opensOnAdvertisingPage() {
     QVERIFY(!p.get<QLabel>(QStringLiteral("Image1"))->pixmap().isNull());
     const QLabel* ad = p.get<QLabel>(QStringLiteral("Label1_0"));
     QVERIFY(ad->text().startsWith(QStringLiteral("       本软件是机械加工企业")));
-    QCOMPARE(ad->geometry(), QRect(84, 63, 270, 188));
+    QCOMPARE(ad->geometry(), QRect(84, 63, 270, 196));
     QVERIFY(!w->windowIcon().isNull());
 }
 

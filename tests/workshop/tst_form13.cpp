@@ -32,8 +32,9 @@ void TestForm13::opensAsDesigned() {
         QCOMPARE(p.box(n)->alignment(), Qt::AlignCenter);
     }
     QCOMPARE(p.text("Label1_10"), QStringLiteral("\"O\"形圈"));
-    QVERIFY(p.text("Label1_17").startsWith(QString(24, u' ') + QStringLiteral("如:10号钢")));
-    QVERIFY(p.text("Label1_15").startsWith(QString(14, u' ') + QStringLiteral("1.钢板联接")));
+    // Both open with blanks (how wide: boxesStandInTheBlanksOfTheirGuidance).
+    QVERIFY(p.text("Label1_17").startsWith(u' ') && p.text("Label1_17").trimmed().startsWith(QStringLiteral("如:10号钢")));
+    QVERIFY(p.text("Label1_15").startsWith(u' ') && p.text("Label1_15").trimmed().startsWith(QStringLiteral("1.钢板联接")));
     QVERIFY(p.text("Label1_22").startsWith(QStringLiteral(" 如:10号钢")));
     QVERIFY(p.get<QPushButton>("Command1")->isDefault());
 }
@@ -139,8 +140,9 @@ void TestForm13::enterRunsTheStaticCalculation() {
 }
 
 // The yield strength and stiffness boxes stand in the blanks that open their
-// guidance label: each ends before the label's first word and above its
-// second line, so the box hides none of its text.
+// guidance label, as wide as the design's blanks (each as wide as a digit):
+// each box ends before the label's first word and above its second line, so
+// the box hides none of its text.
 void TestForm13::boxesStandInTheBlanksOfTheirGuidance() {
     const struct {
         const char *box, *label;
@@ -152,7 +154,12 @@ void TestForm13::boxesStandInTheBlanksOfTheirGuidance() {
         QCOMPARE(label->parentWidget(), p.box(pair.box)->parentWidget());
         const QFontMetrics fm(label->font());
         QVERIFY2(label->heightForWidth(label->width()) > fm.height(), pair.label);  // it does wrap
-        QVERIFY2(box.right() < label->x() + fm.horizontalAdvance(QString(pair.blanks, u' ')), pair.box);
+        const QString text = label->text();
+        qsizetype blanks = 0;
+        while (blanks < text.size() && text[blanks] == u' ') ++blanks;
+        const int opening = fm.horizontalAdvance(text.left(blanks));
+        QVERIFY2(opening >= pair.blanks * fm.horizontalAdvance(u'0'), pair.label);
+        QVERIFY2(box.right() < label->x() + opening, pair.box);
         QVERIFY2(box.bottom() < label->y() + fm.height(), pair.box);
     }
 }

@@ -1,12 +1,16 @@
 #include "common/ui/controls.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QItemDelegate>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <algorithm>
 
 #include "common/ui/captionframe.h"
 #include "common/ui/formatbox.h"
@@ -28,6 +32,20 @@ protected:
         QListWidget::focusInEvent(event);
         if (!hadCurrent && selectedItems().isEmpty())
             selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+};
+
+// The rows of a drop-down list: as a plain item view draws them, with two
+// pixels above and below the font's line, so that no glyph reaches the
+// next row.
+class ComboRows : public QItemDelegate {
+public:
+    using QItemDelegate::QItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QItemDelegate::sizeHint(option, index);
+        size.setHeight(std::max(size.height(), QFontMetrics(option.font).height() + 4));
+        return size;
     }
 };
 
@@ -80,6 +98,10 @@ QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& ca
 QComboBox* makeCombo(QWidget* parent, const QString& name, Tw geo, bool editable) {
     auto* c = named(new QComboBox(parent), name, geo);
     c->setEditable(editable);
+    // The list opens below its box (the application style sees to that),
+    // at most twelve rows tall with a scroll bar.
+    c->setMaxVisibleItems(12);
+    c->setItemDelegate(new ComboRows(c));
     if (!editable) return c;
     // What the user types is what the box holds: no completion from the
     // list (typing 11 must not leave 110), nothing added to the list, and

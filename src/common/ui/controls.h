@@ -42,6 +42,7 @@ FormatBox* makeFormatBox(QWidget* parent, const QString& name, Pattern pattern, 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, Tw geo);
 // An option button; options with the same parent form one group.
 QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption, Tw geo);
+// A drop-down list; it opens below its box, at most twelve rows tall.
 QComboBox* makeCombo(QWidget* parent, const QString& name, Tw geo, bool editable = false);
 QListWidget* makeList(QWidget* parent, const QString& name, Tw geo);
 

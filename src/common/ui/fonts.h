@@ -1,19 +1,29 @@
-// The design names its fonts by their Windows names; these map them to the
-// installed CJK faces (Song for "宋体", Kai for "楷体_GB2312").
+// The design names its fonts by their Windows names; these map them to
+// installed faces. Each design font is a Latin face in front of a Chinese
+// one: the Chinese Song and Kai faces' own Latin letters are far smaller and
+// fainter than their Chinese, so Latin letters, digits and signs come from
+// the Latin face and every Chinese character from the Chinese face.
 #pragma once
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 namespace quorvil {
 
-// The installed faces the design's font names map to.
-QString songFamily();
-QString kaiFamily();
+// The installed faces the design's font names map to, Latin face first:
+// "宋体" and "楷体_GB2312".
+QStringList songFamilies();
+QStringList kaiFamilies();
 
 QFont songFont(double pointSize, bool bold = false);
 QFont kaiFont(double pointSize, bool bold = false);
 // By design name: "宋体" or "楷体_GB2312"; any other name is taken as it is.
 QFont designFont(const QString& name, double pointSize, bool bold = false);
+
+// The design spaces texts with blanks as wide as a digit, half a Chinese
+// character; a Latin face's blank may be narrower. As many blanks as span
+// `count` of the design's blanks in `font`.
+QString designBlanks(int count, const QFont& font);
 
 }  // namespace quorvil

@@ -16,11 +16,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    void fitMargins();
 };
 
 }  // namespace quorvil

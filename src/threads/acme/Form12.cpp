@@ -96,7 +96,7 @@ void Form12::buildGrid(bool external) {
         centredLabel(f, external ? QStringLiteral("-") : QStringLiteral("+"),
                      {mmLeft + mmWidth, y + tolShift + 30, tol.left - mmLeft - mmWidth, 225});
         N[i + 3] = makeFormatBox(f, boxName(i + 3), Pattern::Fixed3, {tol.left, y + tolShift, tol.width, tol.height});
-        label(f, QStringLiteral("MM"), {tol.left + tol.width + 60, y + tolShift + 30, 300, 225});
+        label(f, QStringLiteral("MM"), {tol.left + tol.width + 60, y + tolShift + 30, 315, 225});
     }
 }
 

@@ -105,7 +105,7 @@ void Form18::buildGrid(bool external) {
         // Upper deviation over lower: "0" over "-" outside, "+" over "0" inside.
         centredLabel(f, external ? QStringLiteral("0") : QStringLiteral("+"), {3165, y - 90, 135, 195});
         centredLabel(f, external ? QStringLiteral("-") : QStringLiteral("0"), {3165, y + 135, 135, 195});
-        label(f, QStringLiteral("MM"), {3915, y + 30, 300, 225});
+        label(f, QStringLiteral("MM"), {3915, y + 30, 315, 225});
     }
 }
 

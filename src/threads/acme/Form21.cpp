@@ -94,25 +94,27 @@ void Form21::buildExternal() {
     for (int r = 0; r < 3; ++r) {
         const int y = top[r];
         label(f, rows[r], {60, y + 30, 405, 255});
-        label(f, QStringLiteral("-"), {1230, y + 30, 90, 255});
-        label(f, QStringLiteral("英寸"), {2130, y + 30, 360, 255});
-        label(f, QStringLiteral("0"), {3360, y + kTolDown - 180, 150, 180});
-        label(f, QStringLiteral("-"), {3225, y + kTolDown + 30, 90, 255});
-        label(f, QStringLiteral("MM"), {3900, y + kTolDown + 30, 180, 255});
+        label(f, QStringLiteral("-"), {1155, y + 30, 90, 255});
+        label(f, QStringLiteral("英寸"), {1980, y + 30, 360, 255});
+        label(f, QStringLiteral("0"), {3210, y + kTolDown - 165, 150, 180});
+        label(f, QStringLiteral("-"), {3075, y + kTolDown + 30, 90, 255});
+        label(f, QStringLiteral("MM"), {3750, y + kTolDown + 30, 330, 255});
     }
-    // The mm column is wide enough for the largest sizes ("127.000").
-    w5 = makeFormatBox(f, QStringLiteral("w5"), Pattern::Fixed4, {435, 375, 780, 300});
-    w6 = makeFormatBox(f, QStringLiteral("w6"), Pattern::Fixed4, {1335, 375, 780, 300});
-    w7 = makeFormatBox(f, QStringLiteral("w7"), Pattern::Fixed3, {2505, 375, 705, 300});
-    w8 = makeFormatBox(f, QStringLiteral("w8"), Pattern::Fixed3, {3330, 375 + kTolDown, 540, 300});
-    w9 = makeBox(f, QStringLiteral("w9"), {435, 870, 780, 300});
-    w10 = makeBox(f, QStringLiteral("w10"), {1335, 870, 780, 300});
-    w11 = makeFormatBox(f, QStringLiteral("w11"), Pattern::Fixed3, {2505, 870, 705, 300});
-    w12 = makeFormatBox(f, QStringLiteral("w12"), Pattern::Fixed3, {3330, 870 + kTolDown, 540, 300});
-    w13 = makeBox(f, QStringLiteral("w13"), {435, 1365, 780, 300});
-    w14 = makeBox(f, QStringLiteral("w14"), {1335, 1365, 780, 300});
-    w15 = makeFormatBox(f, QStringLiteral("w15"), Pattern::Fixed3, {2505, 1365, 705, 300});
-    w16 = makeFormatBox(f, QStringLiteral("w16"), Pattern::Fixed3, {3330, 1365 + kTolDown, 540, 300});
+    // The mm column is wide enough for the largest sizes ("127.000"). The
+    // inch columns give "MM" the room the Latin face needs; they still show
+    // as many digits of a long limit as the design's boxes did.
+    w5 = makeFormatBox(f, QStringLiteral("w5"), Pattern::Fixed4, {435, 375, 705, 300});
+    w6 = makeFormatBox(f, QStringLiteral("w6"), Pattern::Fixed4, {1260, 375, 705, 300});
+    w7 = makeFormatBox(f, QStringLiteral("w7"), Pattern::Fixed3, {2355, 375, 705, 300});
+    w8 = makeFormatBox(f, QStringLiteral("w8"), Pattern::Fixed3, {3180, 375 + kTolDown, 540, 300});
+    w9 = makeBox(f, QStringLiteral("w9"), {435, 870, 705, 300});
+    w10 = makeBox(f, QStringLiteral("w10"), {1260, 870, 705, 300});
+    w11 = makeFormatBox(f, QStringLiteral("w11"), Pattern::Fixed3, {2355, 870, 705, 300});
+    w12 = makeFormatBox(f, QStringLiteral("w12"), Pattern::Fixed3, {3180, 870 + kTolDown, 540, 300});
+    w13 = makeBox(f, QStringLiteral("w13"), {435, 1365, 705, 300});
+    w14 = makeBox(f, QStringLiteral("w14"), {1260, 1365, 705, 300});
+    w15 = makeFormatBox(f, QStringLiteral("w15"), Pattern::Fixed3, {2355, 1365, 705, 300});
+    w16 = makeFormatBox(f, QStringLiteral("w16"), Pattern::Fixed3, {3180, 1365 + kTolDown, 540, 300});
 
     makeWrappedLabel(f, QString(), QStringLiteral("牙形实际高度"), {4110, 300, 690, 420}, Qt::AlignLeft | Qt::AlignTop);
     w17 = makeFormatBox(f, QStringLiteral("w17"), Pattern::Fixed2, {4125, 750, 660, 300});
@@ -134,8 +136,8 @@ void Form21::buildInternal() {
         label(f, QStringLiteral("-"), {1485, y + 30, 105, 255});
         label(f, QStringLiteral("英寸"), {2520, y + 30, 360, 255});
         label(f, QStringLiteral("+"), {3630, y - kTolUp + 30, 120, 255});
-        label(f, QStringLiteral("0"), {3780, y - kTolUp + 270, 150, 180});
-        label(f, QStringLiteral("MM"), {4395, y - kTolUp + 30, 300, 255});
+        label(f, QStringLiteral("0"), {3780, y - kTolUp + 285, 150, 180});
+        label(f, QStringLiteral("MM"), {4395, y - kTolUp + 30, 315, 255});
     }
     // The minimum major diameter is the one box aligned to the left.
     w20 = makeFormatBox(f, QStringLiteral("w20"), Pattern::Fixed4, {570, 300, 900, 300}, false);
@@ -162,18 +164,18 @@ void Form21::buildWires() {
                              {225, 4770, 6300, 885});
     label(f, QStringLiteral("优先三针"), {60, 450, 720, 255});
     Text1 = makeBox(f, QStringLiteral("Text1"), {795, 420, 540, 300});
-    label(f, QStringLiteral("M值"), {1365, 450, 300, 255});
-    Text2 = makeFormatBox(f, QStringLiteral("Text2"), Pattern::Fixed3, {1650, 420, 720, 300});
-    label(f, QStringLiteral("-"), {2400, 450, 105, 255});
-    label(f, QStringLiteral("0"), {2520, 225, 150, 195});
-    Text4 = makeBox(f, QStringLiteral("Text4"), {2505, 420, 555, 300});
+    label(f, QStringLiteral("M值"), {1350, 450, 360, 255});
+    Text2 = makeFormatBox(f, QStringLiteral("Text2"), Pattern::Fixed3, {1710, 420, 720, 300});
+    label(f, QStringLiteral("-"), {2460, 450, 105, 255});
+    label(f, QStringLiteral("0"), {2580, 225, 150, 195});
+    Text4 = makeBox(f, QStringLiteral("Text4"), {2565, 420, 555, 300});
     label(f, QStringLiteral("其次三针"), {3150, 450, 720, 255});
     w19 = makeBox(f, QStringLiteral("w19"), {3915, 420, 540, 300});
-    label(f, QStringLiteral("M值"), {4485, 450, 300, 255});
-    Text5 = makeFormatBox(f, QStringLiteral("Text5"), Pattern::Fixed3, {4770, 420, 720, 300});
-    label(f, QStringLiteral("-"), {5520, 450, 105, 255});
-    label(f, QStringLiteral("0"), {5640, 225, 150, 195});
-    Text7 = makeBox(f, QStringLiteral("Text7"), {5625, 420, 555, 300});
+    label(f, QStringLiteral("M值"), {4470, 450, 360, 255});
+    Text5 = makeFormatBox(f, QStringLiteral("Text5"), Pattern::Fixed3, {4830, 420, 720, 300});
+    label(f, QStringLiteral("-"), {5580, 450, 105, 255});
+    label(f, QStringLiteral("0"), {5700, 225, 150, 195});
+    Text7 = makeBox(f, QStringLiteral("Text7"), {5685, 420, 555, 300});
 }
 
 void Form21::buildGauges() {
@@ -196,17 +198,17 @@ void Form21::buildGauges() {
     A3 = makeFormatBox(f, QStringLiteral("A3"), Pattern::Fixed3, {1035, 1935, 915, 285});
     label(f, QStringLiteral("+"), {1980, 1830, 135, 255});
     A10 = makeFormatBox(f, QStringLiteral("A10"), Pattern::Fixed3, {2115, 1800, 615, 285});
-    label(f, QStringLiteral("优先三针M值"), {60, 2325, 1020, 255});
-    Text3 = makeFormatBox(f, QStringLiteral("Text3"), Pattern::Fixed3, {1080, 2295, 915, 285});
+    label(f, QStringLiteral("优先三针M值"), {60, 2325, 1065, 255});
+    Text3 = makeFormatBox(f, QStringLiteral("Text3"), Pattern::Fixed3, {1125, 2295, 870, 285});
     label(f, QStringLiteral("+"), {2025, 2235, 135, 255});
     Text6 = makeBox(f, QStringLiteral("Text6"), {2160, 2205, 615, 285});
-    label(f, QStringLiteral("磨损极限优先三针M值"), {60, 2730, 1740, 255});
-    Text10 = makeFormatBox(f, QStringLiteral("Text10"), Pattern::Fixed3, {1800, 2700, 840, 285});
+    label(f, QStringLiteral("磨损极限优先三针M值"), {60, 2730, 1785, 255});
+    Text10 = makeFormatBox(f, QStringLiteral("Text10"), Pattern::Fixed3, {1845, 2700, 795, 285});
     label(f, QStringLiteral("小径"), {480, 3135, 540, 255});
     A11 = makeFormatBox(f, QStringLiteral("A11"), Pattern::Fixed3, {1035, 3105, 840, 285});
 
     // NO-GO half.
-    label(f, QStringLiteral("大径"), {3900, 420, 480, 255});
+    label(f, QStringLiteral("大径"), {3900, 435, 480, 255});
     A5 = makeFormatBox(f, QStringLiteral("A5"), Pattern::Fixed3, {3780, 675, 780, 285});
     label(f, QStringLiteral("-"), {4575, 840, 105, 255});
     A13 = makeFormatBox(f, QStringLiteral("A13"), Pattern::Fixed3, {4680, 810, 615, 285});

@@ -62,9 +62,9 @@ void Form15::buildInternalPage(QWidget* page) {
     QGroupBox* thread =
         makeFrame(page, arrayName(QStringLiteral("Frame3"), 3), QStringLiteral("内螺纹参数"), {450, 1410, 5955, 960});
     new LineSketch(thread, Sketch{{1800, 150, 1800, 960}, {2700, 150, 2700, 960}, {4365, 150, 4365, 960}});
-    Op5H = makeOption(thread, QStringLiteral("Op5H"), QStringLiteral("5H"), {120, 390, 495, 255});
-    Op6H = makeOption(thread, QStringLiteral("Op6H"), QStringLiteral("6H"), {660, 360, 495, 255});
-    Op7H = makeOption(thread, QStringLiteral("Op7H"), QStringLiteral("7H"), {1230, 360, 495, 255});
+    Op5H = makeOption(thread, QStringLiteral("Op5H"), QStringLiteral("5H"), {120, 390, 525, 255});
+    Op6H = makeOption(thread, QStringLiteral("Op6H"), QStringLiteral("6H"), {660, 360, 525, 255});
+    Op7H = makeOption(thread, QStringLiteral("Op7H"), QStringLiteral("7H"), {1230, 360, 525, 255});
     Op5H->setChecked(true);
     label(thread, QStringLiteral("大径≥"), {1950, 240, 600, 225});
     w10 = makeBox(thread, QStringLiteral("w10"), {1890, 495, 735, 270});
@@ -306,15 +306,15 @@ void Form15::buildExternalPage(QWidget* page) {
                                  {840, 4500, 4665, 1365});
     makeLabel(wires, arrayName(QStringLiteral("lblMD"), 12), QStringLiteral("优选三针"), {120, 420, 765, 225});
     M14 = makeBox(wires, QStringLiteral("M14"), {990, 390, 615, 270});
-    makeLabel(wires, arrayName(QStringLiteral("lblMD"), 34), QStringLiteral("M值"), {1860, 420, 345, 195});
+    makeLabel(wires, arrayName(QStringLiteral("lblMD"), 34), QStringLiteral("M值"), {1800, 420, 345, 195});
     M15 = makeBox(wires, QStringLiteral("M15"), {2160, 390, 705, 270});
     makeLabel(wires, arrayName(QStringLiteral("lblMD"), 13), QStringLiteral("次选三针"), {120, 840, 795, 255});
     M16 = makeBox(wires, QStringLiteral("M16"), {990, 810, 615, 270});
-    makeLabel(wires, arrayName(QStringLiteral("lblMD"), 14), QStringLiteral("M值"), {1830, 870, 345, 195});
+    makeLabel(wires, arrayName(QStringLiteral("lblMD"), 14), QStringLiteral("M值"), {1800, 870, 345, 195});
     M17 = makeBox(wires, QStringLiteral("M17"), {2160, 840, 705, 270});
     auto* showM = makeButton(wires, QStringLiteral("CommandM"), QStringLiteral("显示M值"), {3300, 330, 885, 285});
     makeWrappedLabel(wires, arrayName(QStringLiteral("lblMD"), 15), QStringLiteral("M值公差同外螺纹中径公差"),
-                     {3150, 750, 1245, 390});
+                     {3150, 750, 1245, 420});
     connect(showM, &QPushButton::clicked, this, [this] { CommandM_Click(); });
 
     auto* clear = makeButton(page, QStringLiteral("CommandMQ"), QStringLiteral("清 除"), {1770, 6150, 780, 300});

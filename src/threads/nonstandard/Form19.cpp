@@ -163,10 +163,10 @@ void Form19::buildMetricTab(QWidget* page) {
          {std::tuple{15, 0, QStringLiteral("优先三针")}, std::tuple{19, 3105, QStringLiteral("其次三针")}}) {
         label(wires, caption, {x0 + 60, 390, 825, kBoxH});
         result(wires, first, {x0 + 885, 390, 585, kBoxH});
-        label(wires, QStringLiteral("M值"), {x0 + 1485, 390, 330, kBoxH});
-        result(wires, first + 1, {x0 + 1815, 390, 705, kBoxH});
-        result(wires, first + 2, {x0 + 2535, 240, 555, kBoxH});
-        result(wires, first + 3, {x0 + 2535, 540, 555, kBoxH});
+        label(wires, QStringLiteral("M值"), {x0 + 1485, 390, 345, kBoxH});
+        result(wires, first + 1, {x0 + 1830, 390, 705, kBoxH});
+        result(wires, first + 2, {x0 + 2550, 240, 555, kBoxH});
+        result(wires, first + 3, {x0 + 2550, 540, 555, kBoxH});
     }
 
     // Tapping data, one row; the captions take two lines to leave the boxes room.
@@ -295,10 +295,10 @@ void Form19::buildTrapezoidalTab(QWidget* page) {
          {std::tuple{15, 0, QStringLiteral("优先三针")}, std::tuple{19, 2985, QStringLiteral("其次三针")}}) {
         label(wires, twoLines(caption), {x0 + 60, 270, 390, 450});
         raw(wires, first, {x0 + 465, 390, 705, kBoxH});
-        label(wires, QStringLiteral("M值"), {x0 + 1215, 390, 300, kBoxH});
-        result(wires, first + 1, {x0 + 1515, 390, 720, kBoxH});
-        result(wires, first + 2, {x0 + 2250, 240, 660, kBoxH});
-        result(wires, first + 3, {x0 + 2250, 540, 660, kBoxH});
+        label(wires, QStringLiteral("M值"), {x0 + 1185, 390, 345, kBoxH});
+        result(wires, first + 1, {x0 + 1530, 390, 720, kBoxH});
+        result(wires, first + 2, {x0 + 2265, 240, 660, kBoxH});
+        result(wires, first + 3, {x0 + 2265, 540, 660, kBoxH});
     }
 
     // Gauge block: GO gauge left of the divider, NO-GO gauge right of it.

@@ -44,7 +44,7 @@ TabControls buildTab(QWidget* page, const TabNames& n, int& label) {
     TabControls c{};
     auto nextLabel = [&label] { return arrayName(QStringLiteral("Label1"), label++); };
 
-    QGroupBox* best = makeFrame(page, n.bestFrame, QStringLiteral("通用三针直径计算"), {315, 585, 4335, 1320});
+    QGroupBox* best = makeFrame(page, n.bestFrame, QStringLiteral("通用三针直径计算"), {315, 585, 4410, 1320});
     makeLabel(best, nextLabel(), QStringLiteral("输入螺距"), {120, 383, 735, 255});
     c.pitch = makeBox(best, n.pitch, {870, 360, 630, 300});
     makeLabel(best, nextLabel(), n.pitchUnit, {1545, 383, 630, 255});
@@ -52,12 +52,13 @@ TabControls buildTab(QWidget* page, const TabNames& n, int& label) {
     c.angle = makeBox(best, n.angle, {870, 840, 630, 300});
     makeLabel(best, nextLabel(), QStringLiteral("°"), {1545, 863, 300, 255});
     // The right-hand columns of both frames stand far enough from the frame's
-    // edge to leave the unit "mm" room on either side.
+    // edge to leave the unit "mm" room on either side; the frames reach a
+    // little further right than the design's, for "mm" in the Latin face.
     makeWrappedLabel(best, nextLabel(), QStringLiteral("显示理论三针直径"), {2655, 300, 735, 420});
     c.bestWire = makeFormatBox(best, n.bestWire, Pattern::Fixed3, {3405, 360, 630, 300});
     c.bestButton = makeButton(best, n.bestButton, QStringLiteral("显示"), {3405, 810, 630, 375});
 
-    QGroupBox* mFrame = makeFrame(page, n.mFrame, QStringLiteral("通用公制三针测量M值计算"), {315, 2025, 4335, 1770});
+    QGroupBox* mFrame = makeFrame(page, n.mFrame, QStringLiteral("通用公制三针测量M值计算"), {315, 2025, 4410, 1770});
     makeLabel(mFrame, nextLabel(), QStringLiteral("输入螺距"), {120, 383, 735, 255});
     c.mPitch = makeBox(mFrame, n.mPitch, {870, 360, 630, 300});
     makeLabel(mFrame, nextLabel(), n.pitchUnit, {1545, 383, 630, 255});
@@ -66,7 +67,7 @@ TabControls buildTab(QWidget* page, const TabNames& n, int& label) {
     makeLabel(mFrame, nextLabel(), QStringLiteral("°"), {1545, 863, 300, 255});
     makeWrappedLabel(mFrame, nextLabel(), QStringLiteral("输入实际三针直径"), {2655, 300, 735, 420});
     c.wire = makeBox(mFrame, n.wire, {3405, 360, 630, 300});
-    makeLabel(mFrame, nextLabel(), QStringLiteral("mm"), {4065, 383, 210, 255});
+    makeLabel(mFrame, nextLabel(), QStringLiteral("mm"), {4065, 383, 285, 255});
     // Broken before "中径" so that neither the word nor the bracket is split;
     // the box is wide enough for a pitch diameter of three digits before the
     // point and three after.

@@ -10,6 +10,7 @@
 #include "common/numtext.h"
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
+#include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/refusal.h"
@@ -23,8 +24,8 @@ using namespace quorvil;
 
 namespace {
 
-QString usageText() {
-    return QStringLiteral(" 使用方法:") + QString(31, QLatin1Char(' ')) +
+QString usageText(const QFont& font) {
+    return QStringLiteral(" 使用方法:") + designBlanks(31, font) +
            QStringLiteral(
                "输入公称直径和螺距及公差级别点计算按钮,"
                "螺纹参数和理论三针尺寸显示") +
@@ -118,7 +119,7 @@ Form22::Form22() : ToolWindow(QStringLiteral("Form22"), QStringLiteral("14.英�
 
     // Wider than the frames: at their width the first paragraph would leave
     // "显示" alone on a third line.
-    makeWrappedLabel(this, arrayName(QStringLiteral("Label1"), 2), usageText(), {45, 5280, 4770, 1110},
+    makeWrappedLabel(this, arrayName(QStringLiteral("Label1"), 2), usageText(font()), {45, 5280, 4770, 1110},
                      Qt::AlignLeft | Qt::AlignTop);
 
     connect(calculate, &QPushButton::clicked, this, [this] { Command1_Click(); });

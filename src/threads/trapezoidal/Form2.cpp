@@ -109,7 +109,7 @@ void Form2::buildExternalTab(QWidget* page) {
     auto* wires = frame3(page, 0, QStringLiteral("外螺纹三针测量M值"), Tw{480, 4410, 5055, 1455});
     caption(wires, QStringLiteral("优先三针"), 210, 480);
     T4 = box(wires, "T4", Tw{960, 420, 735, 270});
-    caption(wires, QStringLiteral("M值"), 1860, 480);
+    caption(wires, QStringLiteral("M值"), 1800, 480);
     T5 = box(wires, "T5", Tw{2160, 420, 735, 270});
     caption(wires, QStringLiteral("其次三针"), 210, 960);
     T6 = box(wires, "T6", Tw{960, 930, 735, 270});
@@ -118,7 +118,7 @@ void Form2::buildExternalTab(QWidget* page) {
     auto* tm = makeButton(wires, QStringLiteral("CommandTM"), QStringLiteral("显示M值"), Tw{3480, 420, 795, 315});
     connect(tm, &QPushButton::clicked, this, [this] { CommandTM_Click(); });
     wrappedCaption(wires, arrayName(QStringLiteral("lblMD"), 11), QStringLiteral("M值公差同外螺纹中径公差"),
-                   Tw{3330, 930, 1275, 375});
+                   Tw{3330, 930, 1275, 420});
 
     auto* clear = makeButton(page, QStringLiteral("CommandT1"), QStringLiteral("清 除"), Tw{4200, 2280, 870, 360});
     connect(clear, &QPushButton::clicked, this, [this] { CommandT1_Click(); });
@@ -216,9 +216,9 @@ void Form2::buildInternalTab(QWidget* page) {
     Text9 = resultBox(gauge, "Text9", Tw{4095, 2610, 720, 270});
 
     caption(gauge, QStringLiteral("磨损尺寸优选三针M值"), 90, 3015);
-    txtT29 = resultBox(gauge, "txtT29", Tw{1845, 2970, 735, 270});
+    txtT29 = resultBox(gauge, "txtT29", Tw{1890, 2970, 735, 270});
     caption(gauge, QStringLiteral("磨损尺寸次选三针M值"), 90, 3375);
-    Text13 = resultBox(gauge, "Text13", Tw{1845, 3375, 735, 270});
+    Text13 = resultBox(gauge, "Text13", Tw{1890, 3375, 735, 270});
     caption(gauge, QStringLiteral("磨损尺寸优选三针M值"), 3015, 3015);
     txtT32 = resultBox(gauge, "txtT32", Tw{4815, 2970, 735, 270});
     caption(gauge, QStringLiteral("磨损尺寸次选三针M值"), 3015, 3375);

@@ -53,8 +53,8 @@ Form20::Form20() : ToolWindow(QStringLiteral("Form20"), QStringLiteral("12.美�
 void Form20::buildInput() {
     QGroupBox* input = makeFrame(this, arrayName(QStringLiteral("Frame3"), 17),
                                  QStringLiteral("输入螺纹尺寸(牙形角60°)"), {210, 135, 5955, 900});
-    label(input, QStringLiteral("公称直径UNC.UNF.UN"), {120, 450, 1740, 225});
-    txtw1 = makeBox(input, QStringLiteral("txtw1"), {1875, 405, 510, 270});
+    label(input, QStringLiteral("公称直径UNC.UNF.UN"), {75, 450, 1845, 225});
+    txtw1 = makeBox(input, QStringLiteral("txtw1"), {1920, 405, 465, 270});
     centredLabel(input, QStringLiteral("-"), {2385, 435, 165, 225});
     txtw2 = makeBox(input, QStringLiteral("txtw2"), {2550, 270, 450, 270});
     new LineSketch(input, Sketch{{2985, 780, 3165, 300}});
@@ -101,7 +101,7 @@ void signs(QWidget* frame, int row, const QString& upper, const QString& lower) 
 
 void gridLabels(QWidget* frame, int height) {
     makeWrappedLabel(frame, QString(), QStringLiteral("英寸"), {kTallInch, 420, 225, 480}, Qt::AlignCenter);
-    label(frame, QStringLiteral("MM"), {kMmTol + kTolW + 45, 720, 300, 225});
+    label(frame, QStringLiteral("MM"), {kMmTol + kTolW + 45, 720, 315, 225});
     new LineSketch(frame, Sketch{{4740, 180, 4740, height - 60, 1, kInvertedLine}});
 }
 }  // namespace
@@ -127,7 +127,7 @@ void Form20::buildExternal() {
     w12 = fmt("w12", Pattern::Fixed3, {kMmTol, kRowTop[1], kTolW, kBoxH});
 
     w34 = fmt("w34", Pattern::Fixed3, {kInchMax, kRowTop[2], kBoxW, kBoxH});
-    label(f, QStringLiteral("MM"), {kInchMax + kBoxW + 45, kRowTop[2] + 30, 300, 225});
+    label(f, QStringLiteral("MM"), {kInchMax + kBoxW + 45, kRowTop[2] + 30, 315, 225});
 
     label(f, QStringLiteral("牙形实际高度"), {4815, 270, 1080, 225});
     w13 = fmt("w13", Pattern::Fixed2, {4995, 525, 780, kBoxH});
@@ -142,7 +142,7 @@ void Form20::buildInternal() {
     gridLabels(f, 1485);
     auto fmt = [f](const char* name, Pattern p, Tw geo) { return makeFormatBox(f, QString::fromUtf8(name), p, geo); };
     w15 = fmt("w15", Pattern::Fixed3, {kInchMax, kRowTop[0], kBoxW, kBoxH});
-    label(f, QStringLiteral("MM"), {kInchMax + kBoxW + 45, kRowTop[0] + 30, 300, 225});
+    label(f, QStringLiteral("MM"), {kInchMax + kBoxW + 45, kRowTop[0] + 30, 315, 225});
 
     w16 = fmt("w16", Pattern::Fixed4, {kInchMax, kRowTop[1], kBoxW, kBoxH});
     centredLabel(f, QStringLiteral("-"), {kInchMax + kBoxW, kRowTop[1] + 30, 180, 225});
@@ -174,7 +174,7 @@ void Form20::buildInternal() {
 
 void Form20::buildWires() {
     QGroupBox* f = makeFrame(this, arrayName(QStringLiteral("Frame3"), 13), QStringLiteral("外螺纹三针测量M值"),
-                             {180, 4905, 7770, 885});
+                             {180, 4965, 7770, 885});
     const int top = 405;
     label(f, QStringLiteral("优先三针"), {150, top + 30, 780, 225});
     Text1 = makeBox(f, QStringLiteral("Text1"), {930, top, 720, 270});
@@ -195,7 +195,7 @@ void Form20::buildWires() {
 
 void Form20::buildGauge() {
     CaptionFrame* f =
-        makeFrame(this, arrayName(QStringLiteral("Frame3"), 11), QStringLiteral("螺纹规参数"), {180, 5850, 5925, 3465});
+        makeFrame(this, arrayName(QStringLiteral("Frame3"), 11), QStringLiteral("螺纹规参数"), {180, 5910, 5925, 3465});
     f->setCaptionFont(font());
     new LineSketch(f, inch::plugGaugeSketch(3465));
     label(f, QStringLiteral("螺通规"), {2175, 195, 630, 225});
@@ -214,12 +214,12 @@ void Form20::buildGauge() {
     centredLabel(f, QStringLiteral("+"), {1965, 1785, 150, 195});
     centredLabel(f, QStringLiteral("0"), {1965, 1965, 150, 195});
     A10 = fmt("A10", Pattern::Fixed3, {2115, 1800, 615, 270});
-    makeWrappedLabel(f, QString(), QStringLiteral("优先三针M值"), {285, 2220, 780, 390});
+    makeWrappedLabel(f, QString(), QStringLiteral("优先三针M值"), {285, 2220, 780, 420});
     w32 = fmt("w32", Pattern::Fixed3, {1080, 2295, 915, 270});
     centredLabel(f, QStringLiteral("+"), {2010, 2190, 150, 195});
     centredLabel(f, QStringLiteral("0"), {2010, 2370, 150, 195});
     Text3 = makeBox(f, QStringLiteral("Text3"), {2160, 2205, 615, 270});
-    makeWrappedLabel(f, QString(), QStringLiteral("磨损极限优先三针M值"), {330, 2640, 1440, 390});
+    makeWrappedLabel(f, QString(), QStringLiteral("磨损极限优先三针M值"), {330, 2640, 1440, 420});
     Text10 = fmt("Text10", Pattern::Fixed3, {1800, 2700, 840, 270});
     label(f, QStringLiteral("小径"), {600, 3135, 420, 225});
     A11 = fmt("A11", Pattern::Fixed3, {1035, 3105, 840, 270});
@@ -236,7 +236,7 @@ void Form20::buildGauge() {
     centredLabel(f, QStringLiteral("0"), {5010, 1875, 150, 195});
     centredLabel(f, QStringLiteral("-"), {5010, 2055, 150, 195});
     A12 = fmt("A12", Pattern::Fixed3, {5175, 1980, 615, 270});
-    makeWrappedLabel(f, QString(), QStringLiteral("优先三针M值"), {3285, 2175, 780, 390});
+    makeWrappedLabel(f, QString(), QStringLiteral("优先三针M值"), {3285, 2175, 780, 420});
     w33 = fmt("w33", Pattern::Fixed3, {4095, 2250, 870, 270});
     centredLabel(f, QStringLiteral("0"), {5010, 2325, 150, 195});
     centredLabel(f, QStringLiteral("-"), {5010, 2505, 150, 195});
@@ -249,7 +249,7 @@ void Form20::buildGauge() {
 
 void Form20::buildTapping() {
     QGroupBox* f =
-        makeFrame(this, arrayName(QStringLiteral("Frame3"), 22), QStringLiteral("攻丝要素"), {6255, 5850, 1680, 3450});
+        makeFrame(this, arrayName(QStringLiteral("Frame3"), 22), QStringLiteral("攻丝要素"), {6255, 5910, 1680, 3450});
     label(f, QStringLiteral("底孔直径"), {300, 480, 1080, 225});
     w29 = makeFormatBox(f, QStringLiteral("w29"), Pattern::Fixed1, {300, 750, 1080, 270});
     label(f, QStringLiteral("底孔深度"), {300, 1410, 1080, 225});
@@ -260,7 +260,7 @@ void Form20::buildTapping() {
 
 void Form20::buildSeries() {
     QGroupBox* f =
-        makeFrame(this, arrayName(QStringLiteral("Frame300"), 24), QStringLiteral("标准系列"), {6210, 135, 1725, 4680});
+        makeFrame(this, arrayName(QStringLiteral("Frame300"), 24), QStringLiteral("标准系列"), {6210, 135, 1725, 4830});
     QStringList sizes;
     for (std::string_view s : kSizes) sizes << fromView(s);
     List111 = makeSizeList(f, QStringLiteral("List111"), {60, 300, 1605, 2790}, sizes, [this] { List111_Click(); });
@@ -277,7 +277,7 @@ void Form20::buildSeries() {
 
     txtText111 = new QPlainTextEdit(f);
     txtText111->setObjectName(QStringLiteral("txtText111"));
-    place(txtText111, {60, 3165, 1605, 1410});
+    place(txtText111, {60, 3120, 1605, 1665});
     breakLinesAtSeparators(txtText111);
     // The inner margin of a one-line box: with it the longest series
     // ("超细牙:24UNEF.", "其它系列:12UN.") fits a line.

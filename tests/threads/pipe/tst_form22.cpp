@@ -66,10 +66,19 @@ void TestForm22::opensAsDesigned() {
     for (int i = 0; i < 32; ++i)
         QCOMPARE(list->itemText(i).toStdString(), std::string(quorvil::kStandardWires[std::size_t(i)]));
     QCOMPARE(p.text(QStringLiteral("Command1")), QStringLiteral("计 算"));
-    QCOMPARE(p.text(QStringLiteral("Label1_2")), QStringLiteral(" 使用方法:") + QString(31, u' ') +
-                                                     QStringLiteral("输入公称直径和螺距及公差级别点计算按钮,"
-                                                                    "螺纹参数和理论三针尺寸显示\r\n"
-                                                                    "出来,选择合适三针后再点计算按钮,M值显示出来."));
+    // The heading, blanks as wide as the design's 31 (each as wide as a
+    // digit), then the note.
+    const QString note = p.text(QStringLiteral("Label1_2"));
+    const QString heading = QStringLiteral(" 使用方法:");
+    QVERIFY(note.startsWith(heading));
+    const QString body = note.mid(heading.size()).trimmed();
+    QCOMPARE(body, QStringLiteral("输入公称直径和螺距及公差级别点计算按钮,"
+                                  "螺纹参数和理论三针尺寸显示\r\n"
+                                  "出来,选择合适三针后再点计算按钮,M值显示出来."));
+    const QFontMetrics fm(p.get<QLabel>(QStringLiteral("Label1_2"))->font());
+    const QString blanks = note.mid(heading.size(), note.size() - heading.size() - body.size());
+    QCOMPARE(blanks, QString(blanks.size(), u' '));
+    QVERIFY(fm.horizontalAdvance(blanks) >= 31 * fm.horizontalAdvance(u'0'));
     // The numerator sits higher than the denominator.
     QVERIFY(p.box(QStringLiteral("w2"))->y() < p.box(QStringLiteral("w3"))->y());
 }
