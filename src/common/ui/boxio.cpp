@@ -1,5 +1,6 @@
 #include "common/ui/boxio.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 
 #include "common/numtext.h"
@@ -16,6 +17,10 @@ QString boxText(const QLineEdit* box) {
 std::optional<double> readStrict(const QLineEdit* box) { return readStrict(boxText(box).toStdString()); }
 double readLenient(const QLineEdit* box) { return readLenient(boxText(box).toStdString()); }
 std::optional<double> readLeadingNumber(const QLineEdit* box) { return readLeadingNumber(boxText(box).toStdString()); }
+double readLenient(const QComboBox* combo) { return readLenient(combo->currentText().toStdString()); }
+std::optional<double> readLeadingNumber(const QComboBox* combo) {
+    return readLeadingNumber(combo->currentText().toStdString());
+}
 
 void showText(QLineEdit* box, const QString& text) {
     box->setText(text);

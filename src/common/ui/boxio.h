@@ -3,6 +3,7 @@
 
 #include <optional>
 
+class QComboBox;
 class QLineEdit;
 class QString;
 
@@ -15,6 +16,9 @@ QString boxText(const QLineEdit* box);
 std::optional<double> readStrict(const QLineEdit* box);
 double readLenient(const QLineEdit* box);
 std::optional<double> readLeadingNumber(const QLineEdit* box);
+// The same of the text an editable or a plain combo box shows.
+double readLenient(const QComboBox* combo);
+std::optional<double> readLeadingNumber(const QComboBox* combo);
 
 // Shows a text a calculation wrote: a text too long for the box is shown
 // from its start, in every box alike (a plain write would show its end).

@@ -75,6 +75,10 @@ QLabel* makeWrappedLabel(QWidget* parent, const QString& name, const QString& te
     return l;
 }
 
+QLabel* makeNote(QWidget* parent, const QString& text, Tw geo, const QString& name) {
+    return makeWrappedLabel(parent, name, text, geo, Qt::AlignLeft | Qt::AlignTop);
+}
+
 QLineEdit* makeBox(QWidget* parent, const QString& name, Tw geo, bool centred) {
     auto* b = named(new TextBox(parent), name, geo);
     if (centred) b->setAlignment(Qt::AlignCenter);

@@ -35,6 +35,9 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, Tw 
 // left aligned, by default centred vertically like any label.
 QLabel* makeWrappedLabel(QWidget* parent, const QString& name, const QString& text, Tw geo,
                          Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+// A note or a caption that runs over lines: a wrapped label whose text
+// starts at its top left corner; the name may be empty.
+QLabel* makeNote(QWidget* parent, const QString& text, Tw geo, const QString& name = QString());
 // A single-line text box, centred unless said otherwise, empty.
 QLineEdit* makeBox(QWidget* parent, const QString& name, Tw geo, bool centred = true);
 // A self-formatting result box (centred).
