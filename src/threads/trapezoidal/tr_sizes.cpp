@@ -1,8 +1,6 @@
 #include "threads/trapezoidal/tr_sizes.h"
 
 #include <array>
-#include <cmath>
-#include <cstdlib>
 
 #include "common/limitstext.h"
 #include "threads/trapezoidal/tr_family.h"
@@ -271,30 +269,20 @@ constexpr StoredText kStoredTexts[] = {
 };
 // clang-format on
 
-int um(double mm) { return static_cast<int>(std::lround(mm * 1000.0)); }
-
 unsigned classBit(ExternalClass c) { return 1u << static_cast<unsigned>(c); }
 
-// The shortest text with at least two decimals: "0.30", "1.00", "0.224".
-std::string twoPlaceForm(int v) {
-    std::string s = std::to_string(v / 1000);
-    std::string f = std::to_string(1000 + v % 1000).substr(1);
-    if (f.back() == '0') f.pop_back();
-    return s + "." + f;
-}
-
 // 1.25 x v to the thousandth, an exact half going to the even thousandth.
-int timesOneQuarterEven(int v) {
-    int x = v * 5;
-    int q = x / 4;
-    int r = x % 4;
+long long timesOneQuarterEven(long long v) {
+    const long long x = v * 5;
+    long long q = x / 4;
+    const long long r = x % 4;
     if (r * 2 > 4 || (r * 2 == 4 && q % 2 != 0)) ++q;
     return q;
 }
 
 const RangeRow* rangeRow(int d, int pitchUm) {
     for (const auto& r : kRangeRows)
-        if (d >= r.dLow && d <= r.dHigh && um(r.p) == pitchUm) return &r;
+        if (d >= r.dLow && d <= r.dHigh && thousandths(r.p) == pitchUm) return &r;
     return nullptr;
 }
 
@@ -343,26 +331,26 @@ std::optional<LimitsTexts> externalLimitsByRule(int position, ExternalClass cls)
     const RangeRow* rr = rangeRow(size->d, size->pitchUm);
     if (!pr || !rr) return std::nullopt;
 
-    const int d = size->d * 1000;
-    const int d2 = d - size->pitchUm / 2;
-    const int d3 = d - size->pitchUm - 2 * um(pr->ac);
+    const long long d = size->d * 1000LL;
+    const long long d2 = d - size->pitchUm / 2;
+    const long long d3 = d - size->pitchUm - 2 * thousandths(pr->ac);
     const bool grade7 = cls == ExternalClass::c7h || cls == ExternalClass::c7e;
-    const int td2 = um(grade7 ? rr->td2Grade7 : rr->td2Grade8);
+    const long long td2 = thousandths(grade7 ? rr->td2Grade7 : rr->td2Grade8);
 
     LimitsTexts t;
     t.major = thousandthsText(d) + "-" + std::string(pr->tdText);
     if (cls == ExternalClass::c7h) {
-        t.pitch = thousandthsText(d2) + "-" + twoPlaceForm(td2);
-        t.minor = thousandthsText(d3) + "-" + twoPlaceForm(timesOneQuarterEven(td2));
+        t.pitch = thousandthsText(d2) + "-" + twoPlaceText(td2);
+        t.minor = thousandthsText(d3) + "-" + twoPlaceText(timesOneQuarterEven(td2));
         return t;
     }
-    const int es = um(cls == ExternalClass::c8c ? pr->esC : pr->esE);
+    const long long es = thousandths(cls == ExternalClass::c8c ? pr->esC : pr->esE);
     t.pitch = bracketStyleText(d2, -es, -(es + td2));
-    int td3 = 0;
+    long long td3 = 0;
     switch (cls) {
-    case ExternalClass::c7e: td3 = um(rr->td3Class7e); break;
-    case ExternalClass::c8e: td3 = um(rr->td3Class8e); break;
-    default: td3 = um(rr->td3Class8e) + um(pr->esC) - um(pr->esE); break;
+    case ExternalClass::c7e: td3 = thousandths(rr->td3Class7e); break;
+    case ExternalClass::c8e: td3 = thousandths(rr->td3Class8e); break;
+    default: td3 = thousandths(rr->td3Class8e) + thousandths(pr->esC) - thousandths(pr->esE); break;
     }
     t.minor = minusStyleText(d3, td3);
     return t;
