@@ -265,39 +265,49 @@ void Form2::Command1_Click() {
     const InternalClass cls = Op9->isChecked()   ? InternalClass::c9H
                               : Op8->isChecked() ? InternalClass::c8H
                                                  : InternalClass::c7H;
-
-    // The M values are taken over the wires the wire boxes will show: this
-    // pitch's table wires, or, for a pitch without them, whatever the boxes
-    // hold (a typed wire, or the wires of an earlier press); an empty wire
-    // box gives its M values no value. The wire and gauge-length boxes are
-    // written only where their tables have a row: the user may type into
-    // them, and without a row they keep what they show.
-    const auto tableWires = trapezoidal::calculatorWires(*P);
-    WritePlan plan;
-    std::optional<double> w1, w2;
-    if (tableWires) {
-        plan.plain(Text5, tableWires->preferred);
-        plan.plain(Text10, tableWires->second);
-        w1 = plan.shown(Text5);
-        w2 = plan.shown(Text10);
-    } else {
-        w1 = in.numberOrEmpty(Text5);
-        w2 = in.numberOrEmpty(Text10);
+    // The wire boxes are inputs only for a pitch without table wires: what
+    // they hold then (a typed wire, or the wires of an earlier press) gives
+    // the M values; an empty wire box gives its M values no value.
+    std::optional<double> typedW1, typedW2;
+    if (!trapezoidal::calculatorWires(*P)) {
+        typedW1 = in.numberOrEmpty(Text5);
+        typedW2 = in.numberOrEmpty(Text10);
         if (!in.ok()) return;
     }
-    const auto r = trapezoidal::calculateInternal(*d, *P, cls, w1, w2);
+    const auto r = trapezoidal::calculateInternal(*d, *P, cls, typedW1, typedW2);
 
+    WritePlan plan;
+    stageInternal(plan, r);
+    if (!plan.ok()) {
+        in.refuse(largestOf({{Text3, d}, {Text4, P}, {Text5, r.w1}, {Text10, r.w2}}), notes::tooLarge());
+        return;
+    }
+    plan.commit();
+}
+
+void Form2::stageInternal(WritePlan& plan, const trapezoidal::InternalResult& r) {
+    // The wire and gauge-length boxes are written only where their tables
+    // have a row: the user may type into them, and without a row they keep
+    // what they show.
+    if (r.tableWires) {
+        plan.plain(Text5, r.tableWires->preferred);
+        plan.plain(Text10, r.tableWires->second);
+    }
     // The tolerance is not shown, but a tolerance that overflowed changes no box.
     if (!finiteValue(r.computedTolerance)) plan.reject();
-    if (const auto lengths = trapezoidal::gaugeLengths(*d, *P)) {
-        plan.plain(Text1, lengths->go);
-        plan.plain(Text2, lengths->noGo);
+    if (r.lengths) {
+        plan.plain(Text1, r.lengths->go);
+        plan.plain(Text2, r.lengths->noGo);
     }
 
+    plan.sign(txtT10, r.D4);
+    plan.sign(txtT11, r.D2);
+    plan.sign(txtT12, r.TD2);
+    plan.sign(txtT13, r.D1);
+    plan.sign(txtT14, r.TD1);
     // Without a preferred tolerance there are no gauge constants: every
     // gauge size and M value shows "--".
-    const auto& g = r.gauge;
-    if (g) {
+    if (const auto& g = r.gauge) {
         plan.plain(Text6, g->goPitch);
         plan.plain(Text11, g->goM.overW2);
         plan.plain(Text7, g->noGoPitch);
@@ -307,13 +317,6 @@ void Form2::Command1_Click() {
         plan.plain(Text9, g->noGoWear);
         plan.plain(Text14, g->noGoWearM.overW2);
         plan.sign(txtT32, g->noGoWearM.overW1);
-    }
-    plan.sign(txtT10, r.D4);
-    plan.sign(txtT11, r.D2);
-    plan.sign(txtT12, r.TD2);
-    plan.sign(txtT13, r.D1);
-    plan.sign(txtT14, r.TD1);
-    if (g) {
         plan.sign(txtT23, g->goMajor);
         plan.sign(txtT24, g->majorDeviation);
         plan.sign(txtT25, g->noGoMajor);
@@ -338,9 +341,4 @@ void Form2::Command1_Click() {
     } else {
         plan.missing(txtT41);
     }
-    if (!plan.ok()) {
-        in.refuse(largestOf({{Text3, d}, {Text4, P}, {Text5, w1}, {Text10, w2}}), notes::tooLarge());
-        return;
-    }
-    plan.commit();
 }
