@@ -1,5 +1,6 @@
 #include "common/limitstext.h"
 
+#include <cmath>
 #include <cstdlib>
 
 namespace quorvil {
@@ -17,7 +18,21 @@ std::string scaledText(long long v, int decimals) {
     return s;
 }
 
+long long thousandths(double v) { return std::llround(v * 1000); }
+
 std::string thousandthsText(long long v) { return scaledText(v, 3); }
+
+std::string twoPlaceText(long long v) {
+    std::string s = thousandthsText(v);
+    std::size_t point = s.find('.');
+    if (point == std::string::npos) {
+        point = s.size();
+        s += '.';
+    }
+    const std::size_t decimals = s.size() - point - 1;
+    if (decimals < 2) s.append(2 - decimals, '0');
+    return s;
+}
 
 namespace {
 std::string deviationText(long long v) {

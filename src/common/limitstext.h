@@ -20,8 +20,17 @@ struct LimitsTexts {
 // number, "-" before a negative value ("7.25", "22", "-0.3").
 std::string scaledText(long long v, int decimals);
 
+// The whole number of thousandths nearest v, halves away from zero: a
+// length of a table in millimetres (7.25) as the thousandths the texts are
+// built from (7250).
+long long thousandths(double v);
+
 // Shortest text of a number of thousandths.
 std::string thousandthsText(long long v);
+
+// The same with at least two decimals, as tolerances are written: "0.30",
+// "1.00", "0.224".
+std::string twoPlaceText(long long v);
 
 // Minus style: the nominal value followed by its tolerance, "10-0.236".
 std::string minusStyleText(long long basic, long long tolerance);

@@ -19,6 +19,7 @@
 #include "common/ui/tabcontainer.h"
 #include "common/ui/toolwindow.h"
 #include "common/ui/weburl.h"
+#include "common/units.h"
 #include "shell/launch.h"
 #include "shell/windows.h"
 
@@ -172,7 +173,7 @@ void Form1::txtt1_Change() {
     switch (leadingFault(text)) {
     case ReadFault::None:
         if (const std::optional<float> inches = toSingle(*readLeadingNumber(text)))
-            mm = toSingle(static_cast<double>(*inches) * 25.4);
+            mm = toSingle(static_cast<double>(*inches) * kMillimetresPerInch);
         break;
     case ReadFault::Empty:
     case ReadFault::NotANumber: mm = 0.0f; break;

@@ -10,6 +10,7 @@
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/writeplan.h"
+#include "common/units.h"
 #include "workshop/conversions.h"
 #include "workshop/pressinputs.h"
 

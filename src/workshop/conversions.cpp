@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/numtext.h"
+#include "common/units.h"
 
 namespace quorvil {
 

@@ -7,7 +7,6 @@
 
 namespace quorvil {
 
-inline constexpr double kMillimetresPerInch = 25.4;
 inline constexpr double kConverterPi = 3.1415926;
 
 // W - N/D inches. The fraction is taken exactly: 5/16 is 0.3125, whose

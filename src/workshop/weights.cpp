@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/numtext.h"
+#include "common/units.h"
 
 namespace quorvil::weight {
 
@@ -28,7 +29,7 @@ private:
 // millimetre weight by the cubic millimetres of a cubic inch...
 double perCubicInch(double w, Unit u) { return u == Unit::Inch ? w * kCubicInch : w; }
 // ...the turned parts multiply by 25.4 three times in a row.
-double perInchCubed(double w, Unit u) { return u == Unit::Inch ? w * kInch * kInch * kInch : w; }
+double perInchCubed(double w, Unit u) { return u == Unit::Inch ? w * kMillimetresPerInch * kMillimetresPerInch * kMillimetresPerInch : w; }
 
 std::optional<float> singleWeight(const Single& s, double w) {
     if (!s.ok()) return std::nullopt;

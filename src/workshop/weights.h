@@ -26,7 +26,6 @@ enum class Bar { Round, Square, Hexagon };
 inline constexpr double kPi = 3.1415;
 inline constexpr double kQuarterPi = 0.785375;
 inline constexpr double kCubicInch = 16387.064;  // mm3 in a cubic inch
-inline constexpr double kInch = 25.4;
 
 // kg per metre per mm2 of the bar's size.
 double barConstant(Bar bar, Material m);

@@ -262,6 +262,17 @@ void TestNumText::limitsTexts() {
     QCOMPARE(QString::fromStdString(thousandthsText(-300)), QStringLiteral("-0.3"));
     QCOMPARE(QString::fromStdString(thousandthsText(0)), QStringLiteral("0"));
     QCOMPARE(QString::fromStdString(scaledText(5511, 2)), QStringLiteral("55.11"));
+    // A table length to thousandths: the nearest, not the truncated product
+    // (1.005 x 1000 is just below 1005), halves away from zero.
+    QCOMPARE(thousandths(1.005), 1005LL);
+    QCOMPARE(thousandths(0.0625), 63LL);
+    QCOMPARE(thousandths(-0.0625), -63LL);
+    // At least two decimals, never more than the value has.
+    QCOMPARE(QString::fromStdString(twoPlaceText(300)), QStringLiteral("0.30"));
+    QCOMPARE(QString::fromStdString(twoPlaceText(1000)), QStringLiteral("1.00"));
+    QCOMPARE(QString::fromStdString(twoPlaceText(224)), QStringLiteral("0.224"));
+    QCOMPARE(QString::fromStdString(twoPlaceText(1250)), QStringLiteral("1.25"));
+    QCOMPARE(QString::fromStdString(twoPlaceText(-50)), QStringLiteral("-0.05"));
     QCOMPARE(QString::fromStdString(minusStyleText(10000, 236)), QStringLiteral("10-0.236"));
     QCOMPARE(QString::fromStdString(bracketStyleText(7250, -67, -237)), QStringLiteral("7.25(-0.067/-0.237)"));
     QCOMPARE(QString::fromStdString(bracketStyleText(10000, 0, -180)), QStringLiteral("10(0/-0.18)"));

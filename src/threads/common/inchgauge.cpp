@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "common/units.h"
+
 namespace quorvil::inch {
 
 namespace {
@@ -30,27 +32,27 @@ constexpr std::array<ToleranceRow, 11> kPitchTolerance{{
 
 std::optional<double> gaugePitchToleranceMm(double n, GaugeColumn column) {
     for (const ToleranceRow& r : kPitchTolerance) {
-        if (r.n == n) return (column == GaugeColumn::Standard ? r.standardInch : r.acmeFineInch) * 25.4;
+        if (r.n == n) return (column == GaugeColumn::Standard ? r.standardInch : r.acmeFineInch) * kMillimetresPerInch;
     }
     return std::nullopt;
 }
 
-double goThreadLengthMm(double n) { return 25.4 / n * 8; }
-double noGoThreadLengthMm(double n) { return 25.4 / n * 5; }
+double goThreadLengthMm(double n) { return kMillimetresPerInch / n * 8; }
+double noGoThreadLengthMm(double n) { return kMillimetresPerInch / n * 5; }
 
 bool fineMajorAllowances(double n) { return n > 10; }
 double majorToleranceMm(double n) { return fineMajorAllowances(n) ? 0.0254 : 0.0508; }
 
 double goMajorDiameterMm(double internalMajorMinInch, double n) {
     const double allowance = fineMajorAllowances(n) ? 0.005 : 0.01;
-    return (internalMajorMinInch - allowance) * 25.4;
+    return (internalMajorMinInch - allowance) * kMillimetresPerInch;
 }
 
 double noGoMajorDiameterMm(double externalMajorMaxInch, double n) {
-    return (externalMajorMaxInch - 1 / n / 4) * 25.4;
+    return (externalMajorMaxInch - 1 / n / 4) * kMillimetresPerInch;
 }
 
-double gaugeMinorDiameterMm(double internalMinorInch) { return (internalMinorInch - 0.01) * 25.4; }
+double gaugeMinorDiameterMm(double internalMinorInch) { return (internalMinorInch - 0.01) * kMillimetresPerInch; }
 
 double wearAmountMm(std::optional<GaugeTolerance> band) { return band ? band->T / 2 + band->W : 0.0; }
 

@@ -493,8 +493,6 @@ std::optional<int> td2Of(double d, double p) {
     return std::nullopt;
 }
 
-long long thousandths(double v) { return std::llround(v * 1000); }
-
 }  // namespace
 
 std::string_view sizeItem(int position) {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "common/numtext.h"
+#include "common/units.h"
 #include "threads/common/inchentry.h"
 
 namespace quorvil {
@@ -50,9 +51,9 @@ std::optional<float> britishSizeInches(double whole, double numerator, double de
 std::optional<BritishThread> britishThread(float inches, double threadsPerInch, std::optional<float> wire) {
     const double n = threadsPerInch;
     if (n == 0) return std::nullopt;
-    const double D = static_cast<double>(inches) * 25.4;
+    const double D = static_cast<double>(inches) * kMillimetresPerInch;
     BritishThread t{};
-    t.majorDiameter = D - (1 / n * 0.075 * 25.4 + 0.05);
+    t.majorDiameter = D - (1 / n * 0.075 * kMillimetresPerInch + 0.05);
     t.pitchDiameter = D - 16.264382 / n;
     t.minorDiameter = D - 28.769564 / n;
     t.threadDepth = 16.264382 / n;

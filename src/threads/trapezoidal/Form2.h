@@ -14,9 +14,11 @@ class QRadioButton;
 
 namespace quorvil {
 class TabContainer;
+class WritePlan;
 namespace trapezoidal {
 enum class ExternalClass;
-}
+struct InternalResult;
+}  // namespace trapezoidal
 }  // namespace quorvil
 
 // The tab in front when the window opens is a setting of the build.
@@ -40,6 +42,8 @@ private:
     void buildExternalTab(QWidget* page);
     void buildInternalTab(QWidget* page);
     void showLimits(quorvil::trapezoidal::ExternalClass cls);
+    // Stages every box of the internal tab with one press's results.
+    void stageInternal(quorvil::WritePlan& plan, const quorvil::trapezoidal::InternalResult& r);
 
     quorvil::TabContainer* SSTab1 = nullptr;
 

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "threads/common/threewire.h"
+#include "threads/trapezoidal/tr_wires.h"
 
 namespace quorvil::trapezoidal {
 
@@ -174,9 +175,13 @@ std::optional<GaugeLengths> gaugeLengths(double d, double P) {
     return std::nullopt;
 }
 
-InternalResult calculateInternal(double d, double P, InternalClass cls, std::optional<double> w1,
-                                 std::optional<double> w2) {
+InternalResult calculateInternal(double d, double P, InternalClass cls, std::optional<double> typedW1,
+                                 std::optional<double> typedW2) {
     InternalResult r{};
+    r.tableWires = calculatorWires(P);
+    r.w1 = r.tableWires ? std::optional(r.tableWires->preferred) : typedW1;
+    r.w2 = r.tableWires ? std::optional(r.tableWires->second) : typedW2;
+    r.lengths = gaugeLengths(d, P);
     r.dr = representativeDiameter(d);
     r.ac = crestClearance(P);
     if (r.ac) r.D4 = internalMajorDiameter(d, *r.ac);
@@ -208,8 +213,8 @@ InternalResult calculateInternal(double d, double P, InternalClass cls, std::opt
     s.noGoWear = block.noGoWear;
     auto overBoth = [&](auto m) {
         WireMs ms;
-        if (w1) ms.overW1 = m(*w1);
-        if (w2) ms.overW2 = m(*w2);
+        if (r.w1) ms.overW1 = m(*r.w1);
+        if (r.w2) ms.overW2 = m(*r.w2);
         return ms;
     };
     // The GO M value adds the half tolerance last: (((D2 + Z) + 4.864w) - 1.866P) + T/2.

@@ -63,6 +63,13 @@ struct GaugeSizes {
 // empty where a table has no value for the input: such a value is never
 // taken as 0, and its boxes show that there is none.
 struct InternalResult {
+    // The wires of the M values: this pitch's calculator wires, which the
+    // window shows in its wire boxes, or, for a pitch without them, the
+    // wires typed into those boxes (none for an empty box).
+    std::optional<WirePair> tableWires;
+    std::optional<double> w1;
+    std::optional<double> w2;
+    std::optional<GaugeLengths> lengths;
     double dr;
     std::optional<double> ac;
     std::optional<double> D4;  // d + 2ac
@@ -75,8 +82,9 @@ struct InternalResult {
     std::optional<double> gaugeMinor;  // (d - P) - 2ac, upper limit of both gauges
 };
 
-// d and P as typed (P > 0), the class, and the wires the window holds.
-InternalResult calculateInternal(double d, double P, InternalClass cls, std::optional<double> w1,
-                                 std::optional<double> w2);
+// d and P as typed (P > 0), the class, and the wires typed into the wire
+// boxes, which count only for a pitch without calculator wires.
+InternalResult calculateInternal(double d, double P, InternalClass cls, std::optional<double> typedW1,
+                                 std::optional<double> typedW2);
 
 }  // namespace quorvil::trapezoidal

@@ -1,8 +1,6 @@
 #include "threads/trapezoidal/tr_sizes.h"
 
 #include <array>
-#include <cmath>
-#include <cstdlib>
 
 #include "common/limitstext.h"
 #include "threads/trapezoidal/tr_family.h"
@@ -11,151 +9,159 @@ namespace quorvil::trapezoidal {
 
 namespace {
 
-// clang-format off
-constexpr std::array<std::string_view, 142> kSizeItems = {
-    "第一系列",  // 0
-    "Tr8×1.5(优选螺距)",  // 1
-    "Tr10×2(优选螺距)",  // 2
-    "Tr10×1.5",  // 3
-    "Tr12×3(优选螺距)",  // 4
-    "Tr12×2",  // 5
-    "Tr16×4(优选螺距)",  // 6
-    "Tr16×2",  // 7
-    "Tr20×4(优选螺距)",  // 8
-    "Tr20×2",  // 9
-    "Tr24×5(优选螺距)",  // 10
-    "Tr24×8",  // 11
-    "Tr24×3",  // 12
-    "Tr28×5(优选螺距)",  // 13
-    "Tr28×8",  // 14
-    "Tr28×3",  // 15
-    "Tr32×6(优选螺距)",  // 16
-    "Tr32×10",  // 17
-    "Tr32×3",  // 18
-    "Tr36×6(优选螺距)",  // 19
-    "Tr36×10",  // 20
-    "Tr36×3",  // 21
-    "Tr40×7(优选螺距)",  // 22
-    "Tr40×10",  // 23
-    "Tr40×3",  // 24
-    "Tr44×7(优选螺距)",  // 25
-    "Tr44×12",  // 26
-    "Tr44×3",  // 27
-    "Tr48×8(优选螺距)",  // 28
-    "Tr48×12",  // 29
-    "Tr48×3",  // 30
-    "Tr52×8(优选螺距)",  // 31
-    "Tr52×12",  // 32
-    "Tr52×3",  // 33
-    "Tr60×9(优选螺距)",  // 34
-    "Tr60×14",  // 35
-    "Tr60×3",  // 36
-    "Tr70×10(优选螺距)",  // 37
-    "Tr70×16",  // 38
-    "Tr70×4",  // 39
-    "Tr80×10(优选螺距)",  // 40
-    "Tr80×16",  // 41
-    "Tr80×4",  // 42
-    "Tr90×12(优选螺距)",  // 43
-    "Tr90×18",  // 44
-    "Tr90×4",  // 45
-    "Tr100×12(优选螺距)",  // 46
-    "Tr100×20",  // 47
-    "Tr100×4",  // 48
-    "Tr120×14(优选螺距)",  // 49
-    "Tr120×22",  // 50
-    "Tr120×6",  // 51
-    "Tr140×14(优选螺距)",  // 52
-    "Tr140×24",  // 53
-    "Tr140×6",  // 54
-    "Tr160×16(优选螺距)",  // 55
-    "Tr160×28",  // 56
-    "Tr160×6",  // 57
-    "Tr180×18(优选螺距)",  // 58
-    "Tr180×28",  // 59
-    "Tr180×8",  // 60
-    "Tr200×18(优选螺距)",  // 61
-    "Tr200×32",  // 62
-    "Tr200×8",  // 63
-    "第二系列",  // 64
-    "Tr9×2(优选螺距)",  // 65
-    "Tr9×1.5",  // 66
-    "Tr11×2(优选螺距)",  // 67
-    "Tr11×3",  // 68
-    "Tr14×3(优选螺距)",  // 69
-    "Tr14×2",  // 70
-    "Tr18×4(优选螺距)",  // 71
-    "Tr18×2",  // 72
-    "Tr22×5(优选螺距)",  // 73
-    "Tr22×8",  // 74
-    "Tr22×3",  // 75
-    "Tr26×5(优选螺距)",  // 76
-    "Tr26×8",  // 77
-    "Tr26×3",  // 78
-    "Tr30×6(优选螺距)",  // 79
-    "Tr30×10",  // 80
-    "Tr30×3",  // 81
-    "Tr34×6(优选螺距)",  // 82
-    "Tr34×10",  // 83
-    "Tr34×3",  // 84
-    "Tr38×7(优选螺距)",  // 85
-    "Tr38×10",  // 86
-    "Tr38×3",  // 87
-    "Tr42×7(优选螺距)",  // 88
-    "Tr42×10",  // 89
-    "Tr42×3",  // 90
-    "Tr46×8(优选螺距)",  // 91
-    "Tr46×12",  // 92
-    "Tr46×3",  // 93
-    "Tr50×8(优选螺距)",  // 94
-    "Tr50×12",  // 95
-    "Tr50×3",  // 96
-    "Tr55×9(优选螺距)",  // 97
-    "Tr55×14",  // 98
-    "Tr55×3",  // 99
-    "Tr65×10(优选螺距)",  // 100
-    "Tr65×16",  // 101
-    "Tr65×4",  // 102
-    "Tr75×10(优选螺距)",  // 103
-    "Tr75×16",  // 104
-    "Tr75×4",  // 105
-    "Tr85×12(优选螺距)",  // 106
-    "Tr85×18",  // 107
-    "Tr85×4",  // 108
-    "Tr95×12(优选螺距)",  // 109
-    "Tr95×18",  // 110
-    "Tr95×4",  // 111
-    "Tr110×12(优选螺距)",  // 112
-    "Tr110×20",  // 113
-    "Tr110×4",  // 114
-    "Tr130×14(优选螺距)",  // 115
-    "Tr130×22",  // 116
-    "Tr130×6",  // 117
-    "Tr150×16(优选螺距)",  // 118
-    "Tr150×24",  // 119
-    "Tr150×6",  // 120
-    "Tr170×16(优选螺距)",  // 121
-    "Tr170×28",  // 122
-    "Tr170×6",  // 123
-    "Tr190×18(优选螺距)",  // 124
-    "Tr190×32",  // 125
-    "Tr190×8",  // 126
-    "Tr210×20(优选螺距)",  // 127
-    "Tr210×36",  // 128
-    "Tr210×8",  // 129
-    "Tr230×20(优选螺距)",  // 130
-    "Tr230×36",  // 131
-    "Tr230×8",  // 132
-    "Tr250×22(优选螺距)",  // 133
-    "Tr250×40",  // 134
-    "Tr250×12",  // 135
-    "Tr270×24(优选螺距)",  // 136
-    "Tr270×40",  // 137
-    "Tr270×12",  // 138
-    "Tr290×24(优选螺距)",  // 139
-    "Tr290×44",  // 140
-    "Tr290×12",  // 141
+// A size of the list: its item text with the nominal diameter (mm) and the
+// pitch (mm) it names; the series headers hold none.
+struct SizeRow {
+    std::string_view item;
+    int d;
+    double p;
 };
+
+// clang-format off
+constexpr std::array<SizeRow, kSizeListCount> kSizes{{
+    {"第一系列", 0, 0},  // 0
+    {"Tr8×1.5(优选螺距)", 8, 1.5},  // 1
+    {"Tr10×2(优选螺距)", 10, 2},  // 2
+    {"Tr10×1.5", 10, 1.5},  // 3
+    {"Tr12×3(优选螺距)", 12, 3},  // 4
+    {"Tr12×2", 12, 2},  // 5
+    {"Tr16×4(优选螺距)", 16, 4},  // 6
+    {"Tr16×2", 16, 2},  // 7
+    {"Tr20×4(优选螺距)", 20, 4},  // 8
+    {"Tr20×2", 20, 2},  // 9
+    {"Tr24×5(优选螺距)", 24, 5},  // 10
+    {"Tr24×8", 24, 8},  // 11
+    {"Tr24×3", 24, 3},  // 12
+    {"Tr28×5(优选螺距)", 28, 5},  // 13
+    {"Tr28×8", 28, 8},  // 14
+    {"Tr28×3", 28, 3},  // 15
+    {"Tr32×6(优选螺距)", 32, 6},  // 16
+    {"Tr32×10", 32, 10},  // 17
+    {"Tr32×3", 32, 3},  // 18
+    {"Tr36×6(优选螺距)", 36, 6},  // 19
+    {"Tr36×10", 36, 10},  // 20
+    {"Tr36×3", 36, 3},  // 21
+    {"Tr40×7(优选螺距)", 40, 7},  // 22
+    {"Tr40×10", 40, 10},  // 23
+    {"Tr40×3", 40, 3},  // 24
+    {"Tr44×7(优选螺距)", 44, 7},  // 25
+    {"Tr44×12", 44, 12},  // 26
+    {"Tr44×3", 44, 3},  // 27
+    {"Tr48×8(优选螺距)", 48, 8},  // 28
+    {"Tr48×12", 48, 12},  // 29
+    {"Tr48×3", 48, 3},  // 30
+    {"Tr52×8(优选螺距)", 52, 8},  // 31
+    {"Tr52×12", 52, 12},  // 32
+    {"Tr52×3", 52, 3},  // 33
+    {"Tr60×9(优选螺距)", 60, 9},  // 34
+    {"Tr60×14", 60, 14},  // 35
+    {"Tr60×3", 60, 3},  // 36
+    {"Tr70×10(优选螺距)", 70, 10},  // 37
+    {"Tr70×16", 70, 16},  // 38
+    {"Tr70×4", 70, 4},  // 39
+    {"Tr80×10(优选螺距)", 80, 10},  // 40
+    {"Tr80×16", 80, 16},  // 41
+    {"Tr80×4", 80, 4},  // 42
+    {"Tr90×12(优选螺距)", 90, 12},  // 43
+    {"Tr90×18", 90, 18},  // 44
+    {"Tr90×4", 90, 4},  // 45
+    {"Tr100×12(优选螺距)", 100, 12},  // 46
+    {"Tr100×20", 100, 20},  // 47
+    {"Tr100×4", 100, 4},  // 48
+    {"Tr120×14(优选螺距)", 120, 14},  // 49
+    {"Tr120×22", 120, 22},  // 50
+    {"Tr120×6", 120, 6},  // 51
+    {"Tr140×14(优选螺距)", 140, 14},  // 52
+    {"Tr140×24", 140, 24},  // 53
+    {"Tr140×6", 140, 6},  // 54
+    {"Tr160×16(优选螺距)", 160, 16},  // 55
+    {"Tr160×28", 160, 28},  // 56
+    {"Tr160×6", 160, 6},  // 57
+    {"Tr180×18(优选螺距)", 180, 18},  // 58
+    {"Tr180×28", 180, 28},  // 59
+    {"Tr180×8", 180, 8},  // 60
+    {"Tr200×18(优选螺距)", 200, 18},  // 61
+    {"Tr200×32", 200, 32},  // 62
+    {"Tr200×8", 200, 8},  // 63
+    {"第二系列", 0, 0},  // 64
+    {"Tr9×2(优选螺距)", 9, 2},  // 65
+    {"Tr9×1.5", 9, 1.5},  // 66
+    {"Tr11×2(优选螺距)", 11, 2},  // 67
+    {"Tr11×3", 11, 3},  // 68
+    {"Tr14×3(优选螺距)", 14, 3},  // 69
+    {"Tr14×2", 14, 2},  // 70
+    {"Tr18×4(优选螺距)", 18, 4},  // 71
+    {"Tr18×2", 18, 2},  // 72
+    {"Tr22×5(优选螺距)", 22, 5},  // 73
+    {"Tr22×8", 22, 8},  // 74
+    {"Tr22×3", 22, 3},  // 75
+    {"Tr26×5(优选螺距)", 26, 5},  // 76
+    {"Tr26×8", 26, 8},  // 77
+    {"Tr26×3", 26, 3},  // 78
+    {"Tr30×6(优选螺距)", 30, 6},  // 79
+    {"Tr30×10", 30, 10},  // 80
+    {"Tr30×3", 30, 3},  // 81
+    {"Tr34×6(优选螺距)", 34, 6},  // 82
+    {"Tr34×10", 34, 10},  // 83
+    {"Tr34×3", 34, 3},  // 84
+    {"Tr38×7(优选螺距)", 38, 7},  // 85
+    {"Tr38×10", 38, 10},  // 86
+    {"Tr38×3", 38, 3},  // 87
+    {"Tr42×7(优选螺距)", 42, 7},  // 88
+    {"Tr42×10", 42, 10},  // 89
+    {"Tr42×3", 42, 3},  // 90
+    {"Tr46×8(优选螺距)", 46, 8},  // 91
+    {"Tr46×12", 46, 12},  // 92
+    {"Tr46×3", 46, 3},  // 93
+    {"Tr50×8(优选螺距)", 50, 8},  // 94
+    {"Tr50×12", 50, 12},  // 95
+    {"Tr50×3", 50, 3},  // 96
+    {"Tr55×9(优选螺距)", 55, 9},  // 97
+    {"Tr55×14", 55, 14},  // 98
+    {"Tr55×3", 55, 3},  // 99
+    {"Tr65×10(优选螺距)", 65, 10},  // 100
+    {"Tr65×16", 65, 16},  // 101
+    {"Tr65×4", 65, 4},  // 102
+    {"Tr75×10(优选螺距)", 75, 10},  // 103
+    {"Tr75×16", 75, 16},  // 104
+    {"Tr75×4", 75, 4},  // 105
+    {"Tr85×12(优选螺距)", 85, 12},  // 106
+    {"Tr85×18", 85, 18},  // 107
+    {"Tr85×4", 85, 4},  // 108
+    {"Tr95×12(优选螺距)", 95, 12},  // 109
+    {"Tr95×18", 95, 18},  // 110
+    {"Tr95×4", 95, 4},  // 111
+    {"Tr110×12(优选螺距)", 110, 12},  // 112
+    {"Tr110×20", 110, 20},  // 113
+    {"Tr110×4", 110, 4},  // 114
+    {"Tr130×14(优选螺距)", 130, 14},  // 115
+    {"Tr130×22", 130, 22},  // 116
+    {"Tr130×6", 130, 6},  // 117
+    {"Tr150×16(优选螺距)", 150, 16},  // 118
+    {"Tr150×24", 150, 24},  // 119
+    {"Tr150×6", 150, 6},  // 120
+    {"Tr170×16(优选螺距)", 170, 16},  // 121
+    {"Tr170×28", 170, 28},  // 122
+    {"Tr170×6", 170, 6},  // 123
+    {"Tr190×18(优选螺距)", 190, 18},  // 124
+    {"Tr190×32", 190, 32},  // 125
+    {"Tr190×8", 190, 8},  // 126
+    {"Tr210×20(优选螺距)", 210, 20},  // 127
+    {"Tr210×36", 210, 36},  // 128
+    {"Tr210×8", 210, 8},  // 129
+    {"Tr230×20(优选螺距)", 230, 20},  // 130
+    {"Tr230×36", 230, 36},  // 131
+    {"Tr230×8", 230, 8},  // 132
+    {"Tr250×22(优选螺距)", 250, 22},  // 133
+    {"Tr250×40", 250, 40},  // 134
+    {"Tr250×12", 250, 12},  // 135
+    {"Tr270×24(优选螺距)", 270, 24},  // 136
+    {"Tr270×40", 270, 40},  // 137
+    {"Tr270×12", 270, 12},  // 138
+    {"Tr290×24(优选螺距)", 290, 24},  // 139
+    {"Tr290×44", 290, 44},  // 140
+    {"Tr290×12", 290, 12},  // 141
+}};
 // clang-format on
 
 // Per diameter range and pitch: pitch-diameter tolerances of grades 7 and 8
@@ -271,66 +277,35 @@ constexpr StoredText kStoredTexts[] = {
 };
 // clang-format on
 
-int um(double mm) { return static_cast<int>(std::lround(mm * 1000.0)); }
-
 unsigned classBit(ExternalClass c) { return 1u << static_cast<unsigned>(c); }
 
-// The shortest text with at least two decimals: "0.30", "1.00", "0.224".
-std::string twoPlaceForm(int v) {
-    std::string s = std::to_string(v / 1000);
-    std::string f = std::to_string(1000 + v % 1000).substr(1);
-    if (f.back() == '0') f.pop_back();
-    return s + "." + f;
-}
-
 // 1.25 x v to the thousandth, an exact half going to the even thousandth.
-int timesOneQuarterEven(int v) {
-    int x = v * 5;
-    int q = x / 4;
-    int r = x % 4;
+long long timesOneQuarterEven(long long v) {
+    const long long x = v * 5;
+    long long q = x / 4;
+    const long long r = x % 4;
     if (r * 2 > 4 || (r * 2 == 4 && q % 2 != 0)) ++q;
     return q;
 }
 
 const RangeRow* rangeRow(int d, int pitchUm) {
     for (const auto& r : kRangeRows)
-        if (d >= r.dLow && d <= r.dHigh && um(r.p) == pitchUm) return &r;
+        if (d >= r.dLow && d <= r.dHigh && thousandths(r.p) == pitchUm) return &r;
     return nullptr;
-}
-
-// Reads the whole number that starts at text[i], moving i past it.
-int readDigits(std::string_view text, std::size_t& i) {
-    int v = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') v = v * 10 + (text[i++] - '0');
-    return v;
 }
 
 }  // namespace
 
 std::string_view sizeItem(int position) {
     if (position < 0 || position >= kSizeListCount) return {};
-    return kSizeItems[static_cast<std::size_t>(position)];
+    return kSizes[static_cast<std::size_t>(position)].item;
 }
 
 std::optional<Size> sizeAt(int position) {
-    const std::string_view text = sizeItem(position);
-    if (text.substr(0, 2) != "Tr") return std::nullopt;
-    std::size_t i = 2;
-    Size s{};
-    s.d = readDigits(text, i);
-    constexpr std::string_view times = "×";
-    if (text.substr(i, times.size()) != times) return std::nullopt;
-    i += times.size();
-    s.pitchUm = readDigits(text, i) * 1000;
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        int scale = 100;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-            s.pitchUm += (text[i++] - '0') * scale;
-            scale /= 10;
-        }
-    }
-    return s;
+    if (position < 0 || position >= kSizeListCount) return std::nullopt;
+    const SizeRow& row = kSizes[static_cast<std::size_t>(position)];
+    if (row.p <= 0) return std::nullopt;
+    return Size{row.d, static_cast<int>(thousandths(row.p))};
 }
 
 std::optional<LimitsTexts> externalLimitsByRule(int position, ExternalClass cls) {
@@ -343,26 +318,26 @@ std::optional<LimitsTexts> externalLimitsByRule(int position, ExternalClass cls)
     const RangeRow* rr = rangeRow(size->d, size->pitchUm);
     if (!pr || !rr) return std::nullopt;
 
-    const int d = size->d * 1000;
-    const int d2 = d - size->pitchUm / 2;
-    const int d3 = d - size->pitchUm - 2 * um(pr->ac);
+    const long long d = size->d * 1000LL;
+    const long long d2 = d - size->pitchUm / 2;
+    const long long d3 = d - size->pitchUm - 2 * thousandths(pr->ac);
     const bool grade7 = cls == ExternalClass::c7h || cls == ExternalClass::c7e;
-    const int td2 = um(grade7 ? rr->td2Grade7 : rr->td2Grade8);
+    const long long td2 = thousandths(grade7 ? rr->td2Grade7 : rr->td2Grade8);
 
     LimitsTexts t;
     t.major = thousandthsText(d) + "-" + std::string(pr->tdText);
     if (cls == ExternalClass::c7h) {
-        t.pitch = thousandthsText(d2) + "-" + twoPlaceForm(td2);
-        t.minor = thousandthsText(d3) + "-" + twoPlaceForm(timesOneQuarterEven(td2));
+        t.pitch = thousandthsText(d2) + "-" + twoPlaceText(td2);
+        t.minor = thousandthsText(d3) + "-" + twoPlaceText(timesOneQuarterEven(td2));
         return t;
     }
-    const int es = um(cls == ExternalClass::c8c ? pr->esC : pr->esE);
+    const long long es = thousandths(cls == ExternalClass::c8c ? pr->esC : pr->esE);
     t.pitch = bracketStyleText(d2, -es, -(es + td2));
-    int td3 = 0;
+    long long td3 = 0;
     switch (cls) {
-    case ExternalClass::c7e: td3 = um(rr->td3Class7e); break;
-    case ExternalClass::c8e: td3 = um(rr->td3Class8e); break;
-    default: td3 = um(rr->td3Class8e) + um(pr->esC) - um(pr->esE); break;
+    case ExternalClass::c7e: td3 = thousandths(rr->td3Class7e); break;
+    case ExternalClass::c8e: td3 = thousandths(rr->td3Class8e); break;
+    default: td3 = thousandths(rr->td3Class8e) + thousandths(pr->esC) - thousandths(pr->esE); break;
     }
     t.minor = minusStyleText(d3, td3);
     return t;

@@ -27,7 +27,7 @@ struct Size {
 };
 
 // The size at a list position; nothing for a series header, for no pick (-1)
-// or outside the list. Read from the item text itself ("Tr8×1.5..." is 8, 1.5).
+// or outside the list.
 std::optional<Size> sizeAt(int position);
 
 // The four external classes, in the order of their buttons.

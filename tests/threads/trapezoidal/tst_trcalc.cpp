@@ -39,6 +39,7 @@ private slots:
     void gaugeSizesOtherClasses();
     void noRoundedToleranceNoGauges();
     void missingWireGivesNoMValue();
+    void tableWiresStandOverTypedOnes();
 };
 
 void TestTrCalc::mValueRows_data() {
@@ -168,7 +169,7 @@ void TestTrCalc::commonSteps() {
     QFETCH(double, TD1);
     const auto r = calculateInternal(d, P, IC::c7H, std::nullopt, std::nullopt);
     QTEST(r.dr, "dr");
-    const auto len = gaugeLengths(d, P);
+    const auto& len = r.lengths;
     QTEST(len ? QStringLiteral("%1/%2").arg(len->go).arg(len->noGo) : QStringLiteral("none"), "lengths");
     QCOMPARE(r.ac.has_value(), ac >= 0);
     QCOMPARE(r.D4.has_value(), ac >= 0);
@@ -275,7 +276,8 @@ void TestTrCalc::preferredSeriesBounds() {
 }
 
 void TestTrCalc::gaugeSizes7H() {
-    const auto r = calculateInternal(40, 6, IC::c7H, 3.106, 3.177);
+    // P 6 has table wires, 3.106 and 3.177: the M values are over them.
+    const auto r = calculateInternal(40, 6, IC::c7H, std::nullopt, std::nullopt);
     QVERIFY(r.gauge.has_value());
     const GaugeSizes& g = *r.gauge;
     QCOMPARE(g.constants.Z, 0.035);
@@ -304,14 +306,14 @@ void TestTrCalc::gaugeSizes7H() {
 }
 
 void TestTrCalc::gaugeSizesOtherClasses() {
-    const auto r8 = calculateInternal(40, 6, IC::c8H, 3.106, 3.177);
+    const auto r8 = calculateInternal(40, 6, IC::c8H, std::nullopt, std::nullopt);
     QCOMPARE(r8.gauge->constants.Z, 0.046);
     QCOMPARE(r8.gauge->constants.WG, 0.048);
     QCOMPARE(r8.gauge->constants.WN, 0.033);
     QCOMPARE(fixed3(r8.gauge->goPitch), QStringLiteral("37.062"));
     QCOMPARE(fixed3(r8.gauge->noGoPitch), QStringLiteral("37.592"));
     QCOMPARE(fixed3(r8.gauge->noGoMajor), QStringLiteral("38.808"));
-    const auto r9 = calculateInternal(40, 6, IC::c9H, 3.106, 3.177);
+    const auto r9 = calculateInternal(40, 6, IC::c9H, std::nullopt, std::nullopt);
     QCOMPARE(fixed3(r9.gauge->noGoPitch), QStringLiteral("37.742"));
     QCOMPARE(fixed3(r9.gauge->noGoMajor), QStringLiteral("38.958"));
     QCOMPARE(r9.gauge->constants.T, 0.032);
@@ -335,6 +337,19 @@ void TestTrCalc::missingWireGivesNoMValue() {
         QVERIFY(!m->overW1);
         QVERIFY(m->overW2);
     }
+}
+
+// Typed wires count only for a pitch without table wires (P 7 has none).
+void TestTrCalc::tableWiresStandOverTypedOnes() {
+    const auto table = calculateInternal(40, 6, IC::c7H, 9.0, 9.0);
+    QVERIFY(table.tableWires.has_value());
+    QCOMPARE(table.w1, 3.106);
+    QCOMPARE(table.w2, 3.177);
+    QCOMPARE(fixed3(table.gauge->goM.overW1), QStringLiteral("40.960"));
+    const auto typed = calculateInternal(40, 7, IC::c7H, 3.666, 4.091);
+    QVERIFY(!typed.tableWires.has_value());
+    QCOMPARE(typed.w1, 3.666);
+    QCOMPARE(typed.w2, 4.091);
 }
 
 QTEST_APPLESS_MAIN(TestTrCalc)

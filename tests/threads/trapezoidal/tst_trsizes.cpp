@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "threads/trapezoidal/tr_family.h"
 #include "threads/trapezoidal/tr_sizes.h"
 
 using namespace quorvil;
@@ -41,6 +42,7 @@ private slots:
     void sizeList();
     void sizeList_data();
     void seriesStructure();
+    void itemsNameTheirSizes();
     void noSize();
     void limits();
     void limits_data();
@@ -92,6 +94,7 @@ void TestTrSizes::seriesStructure() {
         }
         const auto s = sizeAt(pos);
         QVERIFY2(s.has_value(), qPrintable(QString::number(pos)));
+        QVERIFY2(s->d >= previousD, qPrintable(QString::number(pos)));
         (pos < 64 ? first : second).insert(s->d);
         const bool preferred = text(sizeItem(pos)).endsWith(QStringLiteral("(优选螺距)"));
         QCOMPARE(preferred, s->d != previousD);
@@ -99,6 +102,21 @@ void TestTrSizes::seriesStructure() {
     }
     QCOMPARE(int(first.size()), 23);
     QCOMPARE(int(second.size()), 27);
+}
+
+// The list shows each size's item text and computes with its record's
+// diameter and pitch: the text must name exactly that size, and the pitch
+// must be one of the family's.
+void TestTrSizes::itemsNameTheirSizes() {
+    for (int pos = 0; pos < kSizeListCount; ++pos) {
+        const QString item = text(sizeItem(pos));
+        const auto s = sizeAt(pos);
+        QCOMPARE(s.has_value(), item.startsWith(QStringLiteral("Tr")));
+        if (!s) continue;
+        const QString named = QStringLiteral("Tr%1×%2").arg(s->d).arg(s->pitch());
+        QVERIFY2(item == named || item == named + QStringLiteral("(优选螺距)"), qPrintable(item));
+        QVERIFY2(pitchRow(s->pitch()), qPrintable(item));
+    }
 }
 
 void TestTrSizes::noSize() {
