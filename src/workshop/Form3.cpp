@@ -304,11 +304,12 @@ void Form3::buildTurnedParts12(QWidget* page) {
         txtwg17 = makeBox(f, QStringLiteral("txtwg17"), {2670, 2798, 600, kWeightBoxHeight});
         Option24 =
             makeUnitOptions(f, QStringLiteral("Option23"), QStringLiteral("MM"), QStringLiteral("Option24"), 120, 300);
-        txtwg18 = makeWeightResult(f, QStringLiteral("txtwg18"), 4560, 285, kKgGap);
-        connect(makeButton(f, QStringLiteral("Commandwg2"), QStringLiteral("显 示"), {4560, 630, 750, 345}),
-                &QPushButton::clicked, this, [this] { Commandwg2_Click(); });
-        connect(makeButton(f, QStringLiteral("Commandwg3"), QStringLiteral("清 除"), {5370, 630, 750, 345}),
-                &QPushButton::clicked, this, [this] { Commandwg3_Click(); });
+        const WeightColumn c = makeWeightColumn(
+            f, 4560, {{}, QStringLiteral("txtwg18"), QStringLiteral("Commandwg2"), QStringLiteral("Commandwg3")},
+            WeightColumnLayout::ButtonRow);
+        txtwg18 = c.result;
+        connect(c.calculate, &QPushButton::clicked, this, [this] { Commandwg2_Click(); });
+        connect(c.clear, &QPushButton::clicked, this, [this] { Commandwg3_Click(); });
         txtwg19 = makeDensityBox(f, QStringLiteral("txtwg19"), QStringLiteral("输入比重:"), 120, 2685);
         makeDensityNote(f, {3360, 3000, 2820, 255});
     }

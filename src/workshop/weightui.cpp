@@ -56,6 +56,12 @@ FormatBox* makeWeightResult(QWidget* frame, const QString& name, int x, int y, i
 
 WeightColumn makeWeightColumn(QWidget* frame, int x, const WeightColumnNames& names, WeightColumnLayout layout) {
     WeightColumn c{};
+    if (layout == WeightColumnLayout::ButtonRow) {
+        c.result = makeWeightResult(frame, names.result, x, 285, 30);
+        c.calculate = makeButton(frame, names.calculate, QStringLiteral("显 示"), {x, 630, 750, 345});
+        c.clear = makeButton(frame, names.clear, QStringLiteral("清 除"), {x + 810, 630, 750, 345});
+        return c;
+    }
     c.density = makeDensityBox(frame, names.density, names.densityCaption, x, 330);
     const bool noted = layout == WeightColumnLayout::Noted;
     if (noted) {

@@ -61,10 +61,13 @@ enum class WeightColumnLayout {
     // The density note between density and result, the buttons "显 示" and
     // "清 除" lower down.
     Noted,
+    // No density box: the result at the frame's top with the buttons "显 示"
+    // and "清 除" side by side under it; the frame places its density box.
+    ButtonRow,
 };
 struct WeightColumn {
-    QLineEdit* density;
-    FormatBox* result;  // none where the frame places its result elsewhere
+    QLineEdit* density;  // none in a ButtonRow column
+    FormatBox* result;   // none where the frame places its result elsewhere
     QPushButton* calculate;
     QPushButton* clear;
 };
