@@ -33,15 +33,6 @@ CaptionFrame* greenFrame(QWidget* parent, const QString& name, const QString& ca
     return f;
 }
 
-QLabel* label3(QWidget* parent, int index, const QString& text, Tw geo) {
-    return makeLabel(parent, arrayName(QStringLiteral("Label3"), index), text, geo);
-}
-
-QLabel* note(QWidget* parent, int index, const QString& text, Tw geo) {
-    return makeWrappedLabel(parent, arrayName(QStringLiteral("Label3"), index), text, geo,
-                            Qt::AlignLeft | Qt::AlignTop);
-}
-
 QComboBox* seriesCombo(QWidget* parent, const QString& name, Tw geo, auto const& items) {
     QComboBox* c = makeCombo(parent, name, geo, true);
     for (std::string_view item : items) c->addItem(fromView(item));
@@ -93,22 +84,23 @@ Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩
     // Requirements.
     CaptionFrame* needs =
         greenFrame(this, QStringLiteral("Frame2"), QStringLiteral("技术要求"), {120, 3780, 3660, 1560});
-    label3(needs, 0, QStringLiteral("1.展开长度:L≈"), {120, 383, 1560, 255});
+    makeLabel(needs, arrayName(QStringLiteral("Label3"), 0), QStringLiteral("1.展开长度:L≈"), {120, 383, 1560, 255});
     txtA15 = makeFormatBox(needs, QStringLiteral("txtA15"), Pattern::Fixed0, {1740, 360, 1020, 300});
-    label3(needs, 5, QStringLiteral("MM"), {2820, 383, 480, 255});
-    label3(needs, 2, QStringLiteral("2.有效圈数:n ="), {120, 803, 1560, 255});
+    makeLabel(needs, arrayName(QStringLiteral("Label3"), 5), QStringLiteral("MM"), {2820, 383, 480, 255});
+    makeLabel(needs, arrayName(QStringLiteral("Label3"), 2), QStringLiteral("2.有效圈数:n ="), {120, 803, 1560, 255});
     txtA16 = makeFormatBox(needs, QStringLiteral("txtA16"), Pattern::Fixed1, {1740, 780, 1020, 300});
-    label3(needs, 3, QStringLiteral("3.总圈数:n1 ="), {120, 1223, 1560, 255});
+    makeLabel(needs, arrayName(QStringLiteral("Label3"), 3), QStringLiteral("3.总圈数:n1 ="), {120, 1223, 1560, 255});
     txtA170 = makeFormatBox(needs, QStringLiteral("txtA170"), Pattern::Fixed1, {1740, 1200, 1020, 300});
-    label3(needs, 4, QStringLiteral("±0.25"), {2820, 1223, 600, 255});
+    makeLabel(needs, arrayName(QStringLiteral("Label3"), 4), QStringLiteral("±0.25"), {2820, 1223, 600, 255});
 
     // Helix angle.
     CaptionFrame* helix =
         greenFrame(this, QStringLiteral("Frame6"), QStringLiteral("螺旋导角"), {120, 5460, 3660, 1080});
-    label3(helix, 21, QStringLiteral("螺旋导角γ="), {120, 383, 1200, 255});
+    makeLabel(helix, arrayName(QStringLiteral("Label3"), 21), QStringLiteral("螺旋导角γ="), {120, 383, 1200, 255});
     txtA25 = makeFormatBox(helix, QStringLiteral("txtA25"), Pattern::Fixed2, {1320, 360, 1020, 300});
-    label3(helix, 23, QStringLiteral("°"), {2370, 383, 240, 255});
-    note(helix, 22, QStringLiteral("注:螺旋导角推荐γ=5°≈9°"), {120, 750, 3420, 255});
+    makeLabel(helix, arrayName(QStringLiteral("Label3"), 23), QStringLiteral("°"), {2370, 383, 240, 255});
+    makeNote(helix, QStringLiteral("注:螺旋导角推荐γ=5°≈9°"), {120, 750, 3420, 255},
+             arrayName(QStringLiteral("Label3"), 22));
 
     // Commands.
     CaptionFrame* commands = greenFrame(this, QStringLiteral("Frame5"), QStringLiteral("命令"), {120, 6660, 3660, 840});
@@ -154,20 +146,21 @@ Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩
     // Spring index.
     CaptionFrame* index =
         greenFrame(this, QStringLiteral("Frame1"), QStringLiteral("弹簧指数"), {3900, 4800, 4200, 1620});
-    label3(index, 12, QStringLiteral("弹簧指数C=D2/d"), {120, 383, 1500, 255});
+    makeLabel(index, arrayName(QStringLiteral("Label3"), 12), QStringLiteral("弹簧指数C=D2/d"), {120, 383, 1500, 255});
     txtA20 = makeFormatBox(index, QStringLiteral("txtA20"), Pattern::Fixed2, {1680, 360, 1020, 300});
-    note(index, 13,
-         QStringLiteral("注:弹簧指数C的推荐值:d=0.2∽0.4/C=7∽14..d=0.5∽1/C=5∽12..d=1.2∽2.2/C=5∽10..d=2.5∽6/"
-                        "C=4∽9..d=7∽16/C=4∽8..d=18∽50/C=4∽6.."),
-         {120, 690, 3960, 885});
+    makeNote(index,
+             QStringLiteral("注:弹簧指数C的推荐值:d=0.2∽0.4/C=7∽14..d=0.5∽1/C=5∽12..d=1.2∽2.2/C=5∽10..d=2.5∽6/"
+                            "C=4∽9..d=7∽16/C=4∽8..d=18∽50/C=4∽6.."),
+             {120, 690, 3960, 885}, arrayName(QStringLiteral("Label3"), 13));
 
     // Stability.
     CaptionFrame* stability =
         greenFrame(this, QStringLiteral("Frame7"), QStringLiteral("稳定性验算"), {3900, 6480, 4200, 1020});
-    label3(stability, 24, QStringLiteral("高径比b=H0/D2"), {120, 330, 1380, 255});
+    makeLabel(stability, arrayName(QStringLiteral("Label3"), 24), QStringLiteral("高径比b=H0/D2"),
+              {120, 330, 1380, 255});
     txtA22 = makeFormatBox(stability, QStringLiteral("txtA22"), Pattern::Fixed2, {120, 630, 1200, 300});
-    note(stability, 25, QStringLiteral("注:弹簧两端固定b≤5.3..一端固定另一端回转b≤3.7..两端回转b≤2.6.."),
-         {1560, 300, 2520, 660});
+    makeNote(stability, QStringLiteral("注:弹簧两端固定b≤5.3..一端固定另一端回转b≤3.7..两端回转b≤2.6.."),
+             {1560, 300, 2520, 660}, arrayName(QStringLiteral("Label3"), 25));
 
     connect(calculate, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(clear, &QPushButton::clicked, this, [this] { Command2_Click(); });

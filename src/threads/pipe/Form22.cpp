@@ -119,8 +119,7 @@ Form22::Form22() : ToolWindow(QStringLiteral("Form22"), QStringLiteral("14.英�
 
     // Wider than the frames: at their width the first paragraph would leave
     // "显示" alone on a third line.
-    makeWrappedLabel(this, arrayName(QStringLiteral("Label1"), 2), usageText(font()), {45, 5280, 4770, 1110},
-                     Qt::AlignLeft | Qt::AlignTop);
+    makeNote(this, usageText(font()), {45, 5280, 4770, 1110}, arrayName(QStringLiteral("Label1"), 2));
 
     connect(calculate, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
