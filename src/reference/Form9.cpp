@@ -28,9 +28,8 @@ Form9::Form9() : ToolWindow(QStringLiteral("Form9"), QStringLiteral("21.硬度�
     for (int i = 0; i < 4; ++i) {
         const HardnessColumn& column = kHardnessHeadings.columns[std::size_t(i)];
         const int left = 240 + i * 1605;
-        QLabel* heading =
-            makeLabel(frame, QStringLiteral("Label%1").arg(i + 2), fromView(column.heading), {left, 3300, 1515, 255});
-        heading->setAlignment(Qt::AlignCenter);
+        makeLabel(frame, QStringLiteral("Label%1").arg(i + 2), fromView(column.heading), {left, 3300, 1515, 255},
+                  Qt::AlignCenter);
         QLineEdit* box = makeBox(frame, QString::fromLatin1(names[i]), {left, 3630, 1515, 420});
         setNavyOnWhite(box, songFont(12));
         box->setToolTip(fromView(column.toolTip));

@@ -24,14 +24,8 @@ namespace {
 
 const QString kFirstSeries = QStringLiteral("第一系列");
 
-CaptionFrame* greenFrame(QWidget* parent, const QString& name, const QString& caption, Tw geo) {
-    CaptionFrame* f = makeFrame(parent, name, caption, geo);
-    QPalette p = f->palette();
-    p.setColor(QPalette::Window, QColor(192, 255, 192));
-    f->setPalette(p);
-    f->setAutoFillBackground(true);
-    return f;
-}
+// Every frame of the window is filled light green.
+const QColor kFrameGround(192, 255, 192);
 
 QComboBox* seriesCombo(QWidget* parent, const QString& name, Tw geo, auto const& items) {
     QComboBox* c = makeCombo(parent, name, geo, true);
@@ -45,8 +39,8 @@ QComboBox* seriesCombo(QWidget* parent, const QString& name, Tw geo, auto const&
 
 Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩弹簧设计计算"), 8220, 7620) {
     // Inputs.
-    CaptionFrame* input =
-        greenFrame(this, QStringLiteral("Frame3"), QStringLiteral("输入参数"), {120, 120, 3660, 3540});
+    CaptionFrame* input = makeFilledFrame(this, QStringLiteral("Frame3"), QStringLiteral("输入参数"),
+                                          {120, 120, 3660, 3540}, kFrameGround);
     struct Row {
         QString labelName, label, unitName, unit;
     };
@@ -68,8 +62,7 @@ Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩
     };
     for (int i = 0; i < 8; ++i) {
         const int y = 360 + 390 * i;
-        QLabel* l = makeLabel(input, rows[i].labelName, rows[i].label, {60, y + 23, 1620, 255});
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        makeLabel(input, rows[i].labelName, rows[i].label, {60, y + 23, 1620, 255}, Qt::AlignRight | Qt::AlignVCenter);
         if (!rows[i].unit.isEmpty()) makeLabel(input, rows[i].unitName, rows[i].unit, {3030, y + 23, 540, 255});
     }
     txtCombo2 = seriesCombo(input, QStringLiteral("txtCombo2"), {1740, 360, 1260, 300}, kSpringWireDiameters);
@@ -82,8 +75,8 @@ Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩
     txtA10 = makeBox(input, QStringLiteral("txtA10"), {1740, 3090, 1260, 300});
 
     // Requirements.
-    CaptionFrame* needs =
-        greenFrame(this, QStringLiteral("Frame2"), QStringLiteral("技术要求"), {120, 3780, 3660, 1560});
+    CaptionFrame* needs = makeFilledFrame(this, QStringLiteral("Frame2"), QStringLiteral("技术要求"),
+                                          {120, 3780, 3660, 1560}, kFrameGround);
     makeLabel(needs, arrayName(QStringLiteral("Label3"), 0), QStringLiteral("1.展开长度:L≈"), {120, 383, 1560, 255});
     txtA15 = makeFormatBox(needs, QStringLiteral("txtA15"), Pattern::Fixed0, {1740, 360, 1020, 300});
     makeLabel(needs, arrayName(QStringLiteral("Label3"), 5), QStringLiteral("MM"), {2820, 383, 480, 255});
@@ -94,8 +87,8 @@ Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩
     makeLabel(needs, arrayName(QStringLiteral("Label3"), 4), QStringLiteral("±0.25"), {2820, 1223, 600, 255});
 
     // Helix angle.
-    CaptionFrame* helix =
-        greenFrame(this, QStringLiteral("Frame6"), QStringLiteral("螺旋导角"), {120, 5460, 3660, 1080});
+    CaptionFrame* helix = makeFilledFrame(this, QStringLiteral("Frame6"), QStringLiteral("螺旋导角"),
+                                          {120, 5460, 3660, 1080}, kFrameGround);
     makeLabel(helix, arrayName(QStringLiteral("Label3"), 21), QStringLiteral("螺旋导角γ="), {120, 383, 1200, 255});
     txtA25 = makeFormatBox(helix, QStringLiteral("txtA25"), Pattern::Fixed2, {1320, 360, 1020, 300});
     makeLabel(helix, arrayName(QStringLiteral("Label3"), 23), QStringLiteral("°"), {2370, 383, 240, 255});
@@ -103,12 +96,14 @@ Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩
              arrayName(QStringLiteral("Label3"), 22));
 
     // Commands.
-    CaptionFrame* commands = greenFrame(this, QStringLiteral("Frame5"), QStringLiteral("命令"), {120, 6660, 3660, 840});
+    CaptionFrame* commands =
+        makeFilledFrame(this, QStringLiteral("Frame5"), QStringLiteral("命令"), {120, 6660, 3660, 840}, kFrameGround);
     auto* calculate = makeButton(commands, QStringLiteral("Command1"), QStringLiteral("计  算"), {360, 300, 1200, 420});
     auto* clear = makeButton(commands, QStringLiteral("Command2"), QStringLiteral("清  除"), {2100, 300, 1200, 420});
 
     // The picture with the results laid over it.
-    CaptionFrame* sketch = greenFrame(this, QStringLiteral("Frame4"), QStringLiteral("简图"), {3900, 120, 4200, 4560});
+    CaptionFrame* sketch =
+        makeFilledFrame(this, QStringLiteral("Frame4"), QStringLiteral("简图"), {3900, 120, 4200, 4560}, kFrameGround);
     auto* image = new QWidget(sketch);
     image->setObjectName(QStringLiteral("Image1"));
     place(image, {240, 600, kSpringPictureWidth, kSpringPictureHeight});
@@ -144,8 +139,8 @@ Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩
     }
 
     // Spring index.
-    CaptionFrame* index =
-        greenFrame(this, QStringLiteral("Frame1"), QStringLiteral("弹簧指数"), {3900, 4800, 4200, 1620});
+    CaptionFrame* index = makeFilledFrame(this, QStringLiteral("Frame1"), QStringLiteral("弹簧指数"),
+                                          {3900, 4800, 4200, 1620}, kFrameGround);
     makeLabel(index, arrayName(QStringLiteral("Label3"), 12), QStringLiteral("弹簧指数C=D2/d"), {120, 383, 1500, 255});
     txtA20 = makeFormatBox(index, QStringLiteral("txtA20"), Pattern::Fixed2, {1680, 360, 1020, 300});
     makeNote(index,
@@ -154,8 +149,8 @@ Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩
              {120, 690, 3960, 885}, arrayName(QStringLiteral("Label3"), 13));
 
     // Stability.
-    CaptionFrame* stability =
-        greenFrame(this, QStringLiteral("Frame7"), QStringLiteral("稳定性验算"), {3900, 6480, 4200, 1020});
+    CaptionFrame* stability = makeFilledFrame(this, QStringLiteral("Frame7"), QStringLiteral("稳定性验算"),
+                                              {3900, 6480, 4200, 1020}, kFrameGround);
     makeLabel(stability, arrayName(QStringLiteral("Label3"), 24), QStringLiteral("高径比b=H0/D2"),
               {120, 330, 1380, 255});
     txtA22 = makeFormatBox(stability, QStringLiteral("txtA22"), Pattern::Fixed2, {120, 630, 1200, 300});
