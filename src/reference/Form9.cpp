@@ -7,7 +7,6 @@
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
-#include "common/ui/listpick.h"
 #include "common/ui/lookuplist.h"
 #include "reference/hardness.h"
 
@@ -17,11 +16,11 @@ Form9::Form9() : ToolWindow(QStringLiteral("Form9"), QStringLiteral("21.硬度�
     QWidget* frame = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("硬度换算表"), {60, 0, 6840, 4560});
     makeLabel(frame, QStringLiteral("Label1"), fromView(kHardnessHeadings.listHeading), {240, 330, 3000, 255});
 
-    List1 = makeList(frame, QStringLiteral("List1"), {240, 630, 6360, 2475});
-    setNavyOnWhite(List1, songFont(12));
+    QStringList hardnesses;
+    for (const HardnessRow& row : kHardnessTable) hardnesses << fromView(row.hrc);
+    List1 = makeSizeList(frame, QStringLiteral("List1"), {240, 630, 6360, 2475}, hardnesses, [this] { List1_Click(); },
+                         {.columns = 6, .font = songFont(12)});
     List1->setToolTip(fromView(kHardnessHeadings.listToolTip));
-    for (const HardnessRow& row : kHardnessTable) List1->addItem(fromView(row.hrc));
-    setColumns(List1, 6);
 
     QLineEdit** boxes[] = {&HB, &HRA, &HV, &QD};
     const char* names[] = {"HB", "HRA", "HV", "QD"};
@@ -35,8 +34,6 @@ Form9::Form9() : ToolWindow(QStringLiteral("Form9"), QStringLiteral("21.硬度�
         box->setToolTip(fromView(column.toolTip));
         *boxes[i] = box;
     }
-
-    onListPick(List1, [this] { List1_Click(); });
 }
 
 // A pick writes the four values of the picked row, "--" where the table has

@@ -1,11 +1,17 @@
 // The kit's control makers and their options: labels and notes, filled
-// frames.
+// frames, size lists in columns and in a font of their own.
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QTest>
+
+#include <optional>
 
 #include "common/ui/captionframe.h"
 #include "common/ui/controls.h"
+#include "common/ui/fonts.h"
+#include "common/ui/listpick.h"
+#include "common/ui/lookuplist.h"
 #include "uitest.h"
 
 using namespace quorvil;
@@ -15,6 +21,8 @@ class TestMakers : public QObject {
 private slots:
     void labelsAndNotes();
     void filledFrameShowsItsGround();
+    void sizeListKeepsOneColumnAndTheInheritedFont();
+    void sizeListInColumnsAndItsOwnFont();
 };
 
 void TestMakers::labelsAndNotes() {
@@ -50,6 +58,52 @@ void TestMakers::filledFrameShowsItsGround() {
     const QImage image = w.grab().toImage();
     QVERIFY(w.palette().color(QPalette::Window) != ground);
     QCOMPARE(image.pixelColor(f->geometry().center()), ground);
+}
+
+void TestMakers::sizeListKeepsOneColumnAndTheInheritedFont() {
+    QWidget w;
+    w.setFont(songFont(9));
+    int picks = 0;
+    QListWidget* list = makeSizeList(&w, QStringLiteral("ListN"), {0, 0, 1500, 1500},
+                                     {QStringLiteral("1/8\""), QStringLiteral("1/4\"")}, [&] { ++picks; });
+    QCOMPARE(list->objectName(), QStringLiteral("ListN"));
+    QCOMPARE(list->font(), songFont(9));
+    QVERIFY(!list->isWrapping());
+    QCOMPARE(list->palette().color(QPalette::Text), QColor(0, 0, 128));
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(firstSelectedRow(list), std::nullopt);
+    list->setCurrentRow(1);
+    QCOMPARE(picks, 1);
+    QCOMPARE(firstSelectedRow(list), std::optional<int>(1));
+}
+
+void TestMakers::sizeListInColumnsAndItsOwnFont() {
+    QWidget w;
+    w.resize(500, 200);
+    QStringList items;
+    for (int i = 0; i < 40; ++i) items << QString::number(20 + i);
+    int picks = 0;
+    QListWidget* list = makeSizeList(&w, QStringLiteral("List1"), {0, 0, 6360, 2475}, items, [&] { ++picks; },
+                                     {.columns = 6, .font = songFont(12)});
+    QCOMPARE(list->font(), songFont(12));
+    QCOMPARE(list->palette().color(QPalette::Text), QColor(0, 0, 128));
+    QCOMPARE(firstSelectedRow(list), std::nullopt);
+    // Six columns share the width; the rows follow the list's own font.
+    QVERIFY(list->isWrapping());
+    const QSize grid = list->gridSize();
+    QCOMPARE(grid.width(), (list->width() - 2 * list->frameWidth()) / 6);
+    QCOMPARE(grid.height(), QFontMetrics(songFont(12)).height() + 2);
+    // The items run down the first column, then on in the next.
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const int rows = list->viewport()->height() / grid.height();
+    QVERIFY(rows > 1 && rows < 40);
+    const QRect first = list->visualItemRect(list->item(0));
+    QCOMPARE(list->visualItemRect(list->item(rows - 1)).left(), first.left());
+    QCOMPARE(list->visualItemRect(list->item(rows)).left(), first.left() + grid.width());
+    QCOMPARE(list->visualItemRect(list->item(rows)).top(), first.top());
+    list->setCurrentRow(rows);
+    QCOMPARE(picks, 1);
 }
 
 QUORVIL_UI_TEST_MAIN(TestMakers)
