@@ -1,12 +1,16 @@
 // The kit's control makers and their options: labels and notes, filled
-// frames, size lists in columns and in a font of their own.
+// frames, size lists in columns and in a font of their own, and the combo box
+// readers.
+#include <QComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 
 #include <optional>
 
+#include "common/ui/boxio.h"
 #include "common/ui/captionframe.h"
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
@@ -23,6 +27,8 @@ private slots:
     void filledFrameShowsItsGround();
     void sizeListKeepsOneColumnAndTheInheritedFont();
     void sizeListInColumnsAndItsOwnFont();
+    void comboReadersReadTheShownText_data();
+    void comboReadersReadTheShownText();
 };
 
 void TestMakers::labelsAndNotes() {
@@ -104,6 +110,34 @@ void TestMakers::sizeListInColumnsAndItsOwnFont() {
     QCOMPARE(list->visualItemRect(list->item(rows)).top(), first.top());
     list->setCurrentRow(rows);
     QCOMPARE(picks, 1);
+}
+
+void TestMakers::comboReadersReadTheShownText_data() {
+    QTest::addColumn<bool>("editable");
+    QTest::addColumn<int>("picked");  // -1: none
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("lenient");
+    QTest::addColumn<std::optional<double>>("leading");
+    QTest::newRow("picked") << false << 1 << QString() << 1.5 << std::optional<double>(1.5);
+    QTest::newRow("none picked") << false << -1 << QString() << 0.0 << std::optional<double>();
+    QTest::newRow("typed with a unit") << true << -1 << QStringLiteral("12.5mm") << 12.5 << std::optional<double>(12.5);
+    QTest::newRow("typed over a pick") << true << 0 << QStringLiteral("3") << 3.0 << std::optional<double>(3);
+    QTest::newRow("typed text") << true << -1 << QStringLiteral("第一系列") << 0.0 << std::optional<double>();
+}
+
+void TestMakers::comboReadersReadTheShownText() {
+    QFETCH(bool, editable);
+    QFETCH(int, picked);
+    QFETCH(QString, typed);
+    QFETCH(double, lenient);
+    QFETCH(std::optional<double>, leading);
+    QWidget w;
+    QComboBox* c = makeCombo(&w, QStringLiteral("c"), {0, 0, 1500, 300}, editable);
+    c->addItems({QStringLiteral("0.866"), QStringLiteral("1.5")});
+    c->setCurrentIndex(picked);
+    if (editable) c->setEditText(typed);
+    QCOMPARE(readLenient(c), lenient);
+    QCOMPARE(readLeadingNumber(c), leading);
 }
 
 QUORVIL_UI_TEST_MAIN(TestMakers)

@@ -128,7 +128,7 @@ void Form22::Command1_Click() {
     // The list text read leniently and held in single precision (the list's
     // own texts always fit); no wire picked gives no M value.
     std::optional<float> wire;
-    if (txtw15->currentIndex() >= 0) wire = toSingle(readLenient(txtw15->currentText().toStdString()));
+    if (txtw15->currentIndex() >= 0) wire = toSingle(readLenient(txtw15));
 
     // The size, each box one number or empty (0); the threads per inch one
     // number, any but 0 (the window sets no sign limits).
