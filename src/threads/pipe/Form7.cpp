@@ -37,7 +37,9 @@ void showRow(const QListWidget* list, std::vector<std::string> (*texts)(std::siz
     const std::optional<int> row = firstSelectedRow(list);
     if (!row) return;
     const std::vector<std::string> t = texts(std::size_t(*row));
-    if (t.size() != boxes.size()) return;
+    // The list holds the table's rows and the tab one box per text of a row:
+    // any other count is a fault of this window, never of what the user did.
+    if (t.size() != boxes.size()) qFatal("Form7: row %d gives %zu texts for %zu boxes", *row, t.size(), boxes.size());
     for (std::size_t i = 0; i < boxes.size(); ++i) showText(boxes[i], QString::fromStdString(t[i]));
 }
 
@@ -61,6 +63,7 @@ void threadFormFrame(QWidget* page, int frame, QChar letter, std::array<int, 3> 
                      std::vector<QLineEdit*>& boxes) {
     QWidget* form = makeFrame(page, arrayName(QStringLiteral("Frame1"), frame), QStringLiteral("牙形尺寸"), geo);
     const QString box = QString(letter);
+    // "英才" (for 英寸) is the design's text, kept as the design has it.
     fieldRows(form, boxes,
               {{box + u'1', labels[0], QStringLiteral("牙数/英才")},
                {box + u'2', labels[1], QStringLiteral("螺距")},
@@ -166,7 +169,7 @@ std::vector<QLineEdit*> taperGaugeFrame(QWidget* page, const QString& frameName,
                          {630, 1830, 700, 270}, {2010, 1770, 700, 270}, {3360, 1140, 630, 270},
                          {5580, 270, 700, 270}, {5340, 1110, 700, 270}, {5490, 1890, 700, 270}};
     std::vector<QLineEdit*> boxes;
-    for (int i = 0; i < 9; ++i) boxes.push_back(makeBox(f, names[i], places[i]));
+    for (int i = 0; i < std::ssize(places); ++i) boxes.push_back(makeBox(f, names[i], places[i]));
     return boxes;
 }
 
