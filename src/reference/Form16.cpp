@@ -26,7 +26,9 @@ Form16::Form16() : ToolWindow(QStringLiteral("Form16"), QStringLiteral("7.API 6A
     QWidget* bores = makeFrame(this, QStringLiteral("Frame12"), QStringLiteral("输入公称通径"), {60, 60, 2160, 4920});
     auto caption = [](const FlangeBore& b) { return fromView(b.inches) + u'"' + u'(' + fromView(b.mm) + u')'; };
     int y = 300;
-    for (int i = 0; i < 14; ++i) {
+    static_assert(std::tuple_size_v<decltype(Option)> == std::tuple_size_v<decltype(kFlangeBores)>,
+                  "one option per bore");
+    for (int i = 0; i < std::ssize(Option); ++i) {
         Option[std::size_t(i)] = makeOption(bores, QStringLiteral("Option%1").arg(i),
                                             caption(kFlangeBores[std::size_t(i)]), {150, y, 1950, 255});
         narrowToCaption(Option[std::size_t(i)]);

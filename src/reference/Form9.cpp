@@ -24,7 +24,7 @@ Form9::Form9() : ToolWindow(QStringLiteral("Form9"), QStringLiteral("21.硬度�
 
     QLineEdit** boxes[] = {&HB, &HRA, &HV, &QD};
     const char* names[] = {"HB", "HRA", "HV", "QD"};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < std::ssize(boxes); ++i) {
         const HardnessColumn& column = kHardnessHeadings.columns[std::size_t(i)];
         const int left = 240 + i * 1605;
         makeLabel(frame, QStringLiteral("Label%1").arg(i + 2), fromView(column.heading), {left, 3300, 1515, 255},

@@ -60,7 +60,7 @@ Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩
         {arrayName(QStringLiteral("Label3"), 14), QStringLiteral("切变模量G="), arrayName(QStringLiteral("Label3"), 15),
          QStringLiteral("GPa")},
     };
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < std::ssize(rows); ++i) {
         const int y = 360 + 390 * i;
         makeLabel(input, rows[i].labelName, rows[i].label, {60, y + 23, 1620, 255}, Qt::AlignRight | Qt::AlignVCenter);
         if (!rows[i].unit.isEmpty()) makeLabel(input, rows[i].unitName, rows[i].unit, {3030, y + 23, 540, 255});
@@ -111,7 +111,7 @@ Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩
     // Leaders from the load boxes to the load lines.
     const Sketch leaders[] = {
         {{2160, 630, 2000, 800}}, {{2580, 930, 2400, 1150}}, {{3300, 1170, 3120, 1380}}, {{3120, 1380, 2900, 1590}}};
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < std::ssize(leaders); ++i)
         (new LineSketch(sketch, leaders[i]))->setObjectName(QStringLiteral("Line%1").arg(i + 1));
     txtA1 = makeFormatBox(sketch, QStringLiteral("txtA1"), Pattern::Fixed0, {2040, 360, 600, 270});
     txtA2 = makeBox(sketch, QStringLiteral("txtA2"), {2520, 660, 630, 270});
@@ -133,7 +133,7 @@ Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩
         {QStringLiteral("H3"), {450, 900, 270, 240}},   {QStringLiteral("H2"), {570, 1260, 270, 240}},
         {QStringLiteral("H1"), {1230, 1770, 270, 240}}, {QStringLiteral("H0"), {2070, 3930, 300, 240}},
     };
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < std::ssize(captions); ++i) {
         QLabel* l = makeLabel(sketch, arrayName(QStringLiteral("Label1"), i), captions[i].text, captions[i].geo);
         l->setFont(songFont(10.5));
     }

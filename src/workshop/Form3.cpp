@@ -145,7 +145,7 @@ void Form3::buildBars(QWidget* page) {
         f->setCaptionColor(QColor::fromRgb(colour));
         static const QString names[] = {QStringLiteral("碳素钢"), QStringLiteral("紫铜"), QStringLiteral("黄铜"),
                                         QStringLiteral("铝")};
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < std::ssize(names); ++i)
             material[std::size_t(i)] = makeOption(f, QStringLiteral("Option") + QString::number(firstOption + i),
                                                   names[i], {240 + 1200 * i, 285, 900, 255});
         material[0]->setChecked(true);
