@@ -20,23 +20,15 @@
 using namespace quorvil;
 using namespace quorvil::reference;
 
-namespace {
-
-QLineEdit* sketchBox(QWidget* frame, const char* name, Tw geo, Qt::Alignment align = Qt::AlignCenter) {
-    QLineEdit* b = makeBox(frame, QString::fromLatin1(name), geo);
-    b->setAlignment(align);
-    return b;
-}
-
-}  // namespace
-
 Form16::Form16() : ToolWindow(QStringLiteral("Form16"), QStringLiteral("7.API 6A 19版技术资料"), 12040, 7720) {
     // Bore options, with the 3-1/16 in size that Option3 stands for at the
     // two highest pressures shown beneath it.
     QWidget* bores = makeFrame(this, QStringLiteral("Frame12"), QStringLiteral("输入公称通径"), {60, 60, 2160, 4920});
     auto caption = [](const FlangeBore& b) { return fromView(b.inches) + u'"' + u'(' + fromView(b.mm) + u')'; };
     int y = 300;
-    for (int i = 0; i < 14; ++i) {
+    static_assert(std::tuple_size_v<decltype(Option)> == std::tuple_size_v<decltype(kFlangeBores)>,
+                  "one option per bore");
+    for (int i = 0; i < std::ssize(Option); ++i) {
         Option[std::size_t(i)] = makeOption(bores, QStringLiteral("Option%1").arg(i),
                                             caption(kFlangeBores[std::size_t(i)]), {150, y, 1950, 255});
         narrowToCaption(Option[std::size_t(i)]);
@@ -67,26 +59,28 @@ Form16::Form16() : ToolWindow(QStringLiteral("Form16"), QStringLiteral("7.API 6A
     QWidget* result = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("显示结果"), {2280, 60, 9700, 7600});
     new LineSketch(result, flangeSketch());
     makeLabel(result, arrayName(QStringLiteral("Label11"), 1), QStringLiteral("≤"), {4040, 3880, 160, 240});
-    Text1 = sketchBox(result, "Text1", {kText1X - 330, 3865, 660, 270});
-    Text3 = sketchBox(result, "Text3", {kText3X - 420, 3265, 840, 270});
-    Text4 = sketchBox(result, "Text4", {kText4X - 600, 4465, 1200, 270});
-    Text5 = sketchBox(result, "Text5", {kText5X - 465, 3265, 930, 270});
-    Text22 = sketchBox(result, "Text22", {kText22X - 645, 6250, 1290, 270});
-    Text28 = sketchBox(result, "Text28", {8000, 2250, 1290, 270});
-    Text6 = sketchBox(result, "Text6", {kText6X - 330, 3665, 660, 270});
-    Text7 = sketchBox(result, "Text7", {3000, kText7Y - 135, 600, 270});
-    Text2 = sketchBox(result, "Text2", {2950, kText2Y - 135, 660, 270});
+    Text1 = makeBox(result, QStringLiteral("Text1"), {kText1X - 330, 3865, 660, 270});
+    Text3 = makeBox(result, QStringLiteral("Text3"), {kText3X - 420, 3265, 840, 270});
+    Text4 = makeBox(result, QStringLiteral("Text4"), {kText4X - 600, 4465, 1200, 270});
+    Text5 = makeBox(result, QStringLiteral("Text5"), {kText5X - 465, 3265, 930, 270});
+    Text22 = makeBox(result, QStringLiteral("Text22"), {kText22X - 645, 6250, 1290, 270});
+    Text28 = makeBox(result, QStringLiteral("Text28"), {8000, 2250, 1290, 270});
+    Text6 = makeBox(result, QStringLiteral("Text6"), {kText6X - 330, 3665, 660, 270});
+    Text7 = makeBox(result, QStringLiteral("Text7"), {3000, kText7Y - 135, 600, 270});
+    Text2 = makeBox(result, QStringLiteral("Text2"), {2950, kText2Y - 135, 660, 270});
     makeLabel(result, arrayName(QStringLiteral("Label1"), 0), QStringLiteral("+3"), {3650, kText2Y - 215, 240, 220});
-    Text21 = sketchBox(result, "Text21", {(kText21Left + kRaised) / 2 - 420, kText21Y - 135, 840, 270});
-    Text20 = sketchBox(result, "Text20", {1850, kHoleLeaderY - 135, 840, 270});
+    Text21 = makeBox(result, QStringLiteral("Text21"), {(kText21Left + kRaised) / 2 - 420, kText21Y - 135, 840, 270});
+    Text20 = makeBox(result, QStringLiteral("Text20"), {1850, kHoleLeaderY - 135, 840, 270});
     makeLabel(result, arrayName(QStringLiteral("Label11"), 0), QStringLiteral("+2"),
               {2700, kHoleLeaderY - 110, 240, 220});
-    Text17 = sketchBox(result, "Text17", {3180, 1265, 660, 270}, Qt::AlignRight | Qt::AlignVCenter);
-    Text16 = sketchBox(result, "Text16", {2900, 2700, 660, 270});
-    Text18 = sketchBox(result, "Text18", {1500, 2250, 500, 270});
-    Text19 = sketchBox(result, "Text19", {4300, 5170, 450, 270});
-    Text26 = sketchBox(result, "Text26", {(kDetOpen0 + kDetOpen1) / 2 - 555, kDetWidthY - 135, 1110, 270});
-    Text27 = sketchBox(result, "Text27", {(kDetOpen0 + kDetOpen1) / 2 - 510, 760, 1020, 270});
+    Text17 = makeBox(result, QStringLiteral("Text17"), {3180, 1265, 660, 270}, false);
+    Text17->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Text16 = makeBox(result, QStringLiteral("Text16"), {2900, 2700, 660, 270});
+    Text18 = makeBox(result, QStringLiteral("Text18"), {1500, 2250, 500, 270});
+    Text19 = makeBox(result, QStringLiteral("Text19"), {4300, 5170, 450, 270});
+    Text26 =
+        makeBox(result, QStringLiteral("Text26"), {(kDetOpen0 + kDetOpen1) / 2 - 555, kDetWidthY - 135, 1110, 270});
+    Text27 = makeBox(result, QStringLiteral("Text27"), {(kDetOpen0 + kDetOpen1) / 2 - 510, 760, 1020, 270});
     makeLabel(result, arrayName(QStringLiteral("Label2"), 0), QStringLiteral("1X45°"), {4210, 4390, 600, 220});
     makeLabel(result, arrayName(QStringLiteral("Label9"), 0), QStringLiteral("3"), {4330, 2080, 150, 200});
     makeLabel(result, arrayName(QStringLiteral("Label9"), 1), QStringLiteral("6BX法兰"), {4330, 2290, 800, 200});

@@ -5,17 +5,16 @@
 
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
-#include "common/ui/listpick.h"
 #include "common/ui/lookuplist.h"
 #include "reference/threadcodes.h"
 
 using namespace quorvil;
 
 Form4::Form4() : ToolWindow(QStringLiteral("Form4"), QStringLiteral("16.各种螺纹代号查询"), 7800, 7005) {
-    List1 = makeList(this, QStringLiteral("List1"), {120, 120, 7560, 2415});
-    setNavyOnWhite(List1, songFont(10.5));
-    for (const ThreadDesignation& d : kThreadDesignations) List1->addItem(fromView(d.item));
-    setColumns(List1, 2);
+    QStringList designations;
+    for (const ThreadDesignation& d : kThreadDesignations) designations << fromView(d.item);
+    List1 = makeSizeList(this, QStringLiteral("List1"), {120, 120, 7560, 2415}, designations, [this] { List1_Click(); },
+                         {.columns = 2, .font = songFont(10.5)});
 
     // Long descriptions wrap onto further lines; the box has room for the
     // longest, so it needs no scroll bars.
@@ -30,8 +29,6 @@ Form4::Form4() : ToolWindow(QStringLiteral("Form4"), QStringLiteral("16.各种�
 
     List2 = makeList(this, QStringLiteral("List2"), {120, 4455, 7560, 2415});
     for (std::string_view body : kStandardsBodies) List2->addItem(fromView(body));
-
-    onListPick(List1, [this] { List1_Click(); });
 }
 
 // The picked row's position alone selects the text; the item is not parsed.

@@ -51,11 +51,6 @@ QLineEdit* resultBox(QWidget* parent, const QString& name, Tw geo) {
     return b;
 }
 
-QLabel* note(QWidget* parent, int index, const QString& text, Tw geo) {
-    return makeWrappedLabel(parent, arrayName(QStringLiteral("Label1"), index), text, geo,
-                            Qt::AlignLeft | Qt::AlignTop);
-}
-
 }  // namespace
 
 Form5::Form5() : ToolWindow(QStringLiteral("Form5"), QStringLiteral("17.钻孔、攻丝工时计算"), 5580, 6300) {
@@ -75,14 +70,14 @@ Form5::Form5() : ToolWindow(QStringLiteral("Form5"), QStringLiteral("17.钻孔�
     addOptions(diameter, kDrillDiameters, 0, drillDiameters_, 240, 330, 1590);
     Text366 = resultBox(drill, QStringLiteral("Text366"), {3540, 3780, 1020, 390});
     auto* drillButton = makeButton(drill, QStringLiteral("Command101"), QStringLiteral("工时"), {4680, 3765, 780, 420});
-    note(drill, 33, QStringLiteral("  注1:装夹时间:手搬件0.5'(不须校正)、1.5'(校正).吊运件:10(不须校正)、15'(校正)。"),
-         {120, 4590, 5340, 480});
-    note(drill, 34,
-         QStringLiteral(
-             "  注2:打角度斜孔、半同心孔、深度小于5、Z80钻床加工的查出后乘以K=1.25。钻孔深度超出软件的分两次查出"
-             "(一次钻孔深度≥210为加长钻，K=1.25;≥350  K=1.5; ≥400  K=1.75)； 深度≥350调头钻，按两次装夹。"
-             "孔数>7时，K=0.9"),
-         {120, 5130, 5340, 1020});
+    makeNote(drill, QStringLiteral("  注1:装夹时间:手搬件0.5'(不须校正)、1.5'(校正).吊运件:10(不须校正)、15'(校正)。"),
+             {120, 4590, 5340, 480}, arrayName(QStringLiteral("Label1"), 33));
+    makeNote(drill,
+             QStringLiteral(
+                 "  注2:打角度斜孔、半同心孔、深度小于5、Z80钻床加工的查出后乘以K=1.25。钻孔深度超出软件的分两次查出"
+                 "(一次钻孔深度≥210为加长钻，K=1.25;≥350  K=1.5; ≥400  K=1.75)； 深度≥350调头钻，按两次装夹。"
+                 "孔数>7时，K=0.9"),
+             {120, 5130, 5340, 1020}, arrayName(QStringLiteral("Label1"), 34));
 
     // Tapping: all in one frame, depth ranges left, sizes right.
     QWidget* tap = SSTab1->addPage(QStringLiteral("攻丝工时计算"));
@@ -94,8 +89,10 @@ Form5::Form5() : ToolWindow(QStringLiteral("Form5"), QStringLiteral("17.钻孔�
     addOptions(size, kTapSizes, 0, tapSizes_, 240, 330, 1980);
     Text365 = resultBox(all, QStringLiteral("Text365"), {180, 3960, 1500, 390});
     auto* tapButton = makeButton(all, QStringLiteral("Command105"), QStringLiteral("工 时"), {1800, 3945, 780, 420});
-    note(all, 31, QStringLiteral("注1:装夹时间:手搬件另加0.5分钟.吊运件另加10分钟。"), {180, 4560, 4980, 300});
-    note(all, 32, QStringLiteral("注2:细牙乘以K=1.25、英制，美制锥管K=2，同螺径≤2只者K=1.25"), {180, 4950, 4980, 540});
+    makeNote(all, QStringLiteral("注1:装夹时间:手搬件另加0.5分钟.吊运件另加10分钟。"), {180, 4560, 4980, 300},
+             arrayName(QStringLiteral("Label1"), 31));
+    makeNote(all, QStringLiteral("注2:细牙乘以K=1.25、英制，美制锥管K=2，同螺径≤2只者K=1.25"), {180, 4950, 4980, 540},
+             arrayName(QStringLiteral("Label1"), 32));
 
     for (QRadioButton* first : {drillDiameters_[0], drillDepths_[0], tapSizes_[0], tapDepths_[0]})
         first->setChecked(true);

@@ -7,7 +7,6 @@
 #include "common/ui/boxio.h"
 #include "common/ui/controls.h"
 #include "common/ui/fonts.h"
-#include "common/ui/listpick.h"
 #include "common/ui/lookuplist.h"
 #include "reference/hardness.h"
 
@@ -17,27 +16,24 @@ Form9::Form9() : ToolWindow(QStringLiteral("Form9"), QStringLiteral("21.硬度�
     QWidget* frame = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("硬度换算表"), {60, 0, 6840, 4560});
     makeLabel(frame, QStringLiteral("Label1"), fromView(kHardnessHeadings.listHeading), {240, 330, 3000, 255});
 
-    List1 = makeList(frame, QStringLiteral("List1"), {240, 630, 6360, 2475});
-    setNavyOnWhite(List1, songFont(12));
+    QStringList hardnesses;
+    for (const HardnessRow& row : kHardnessTable) hardnesses << fromView(row.hrc);
+    List1 = makeSizeList(frame, QStringLiteral("List1"), {240, 630, 6360, 2475}, hardnesses, [this] { List1_Click(); },
+                         {.columns = 6, .font = songFont(12)});
     List1->setToolTip(fromView(kHardnessHeadings.listToolTip));
-    for (const HardnessRow& row : kHardnessTable) List1->addItem(fromView(row.hrc));
-    setColumns(List1, 6);
 
     QLineEdit** boxes[] = {&HB, &HRA, &HV, &QD};
     const char* names[] = {"HB", "HRA", "HV", "QD"};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < std::ssize(boxes); ++i) {
         const HardnessColumn& column = kHardnessHeadings.columns[std::size_t(i)];
         const int left = 240 + i * 1605;
-        QLabel* heading =
-            makeLabel(frame, QStringLiteral("Label%1").arg(i + 2), fromView(column.heading), {left, 3300, 1515, 255});
-        heading->setAlignment(Qt::AlignCenter);
+        makeLabel(frame, QStringLiteral("Label%1").arg(i + 2), fromView(column.heading), {left, 3300, 1515, 255},
+                  Qt::AlignCenter);
         QLineEdit* box = makeBox(frame, QString::fromLatin1(names[i]), {left, 3630, 1515, 420});
         setNavyOnWhite(box, songFont(12));
         box->setToolTip(fromView(column.toolTip));
         *boxes[i] = box;
     }
-
-    onListPick(List1, [this] { List1_Click(); });
 }
 
 // A pick writes the four values of the picked row, "--" where the table has

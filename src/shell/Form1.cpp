@@ -107,8 +107,7 @@ void Form1::buildAdvertisingPage(QWidget* page) {
     image->setPixmap(shown.isNull() ? QPixmap(QStringLiteral(":/assets/lotus.jpg")) : QPixmap::fromImage(shown));
     image->setScaledContents(true);
 
-    auto* ad = makeWrappedLabel(page, arrayName(QStringLiteral("Label1"), 0), kAdvertisement, {1260, 945, 4050, 2940},
-                                Qt::AlignLeft | Qt::AlignTop);
+    auto* ad = makeNote(page, kAdvertisement, {1260, 945, 4050, 2940}, arrayName(QStringLiteral("Label1"), 0));
     ad->setFont(songFont(15));
     ad->setFrameShape(QFrame::Box);
     ad->setStyleSheet(QStringLiteral("QLabel { color: #ff0000; background: transparent; border: 1px solid black; }"));

@@ -24,23 +24,8 @@ namespace {
 
 const QString kFirstSeries = QStringLiteral("第一系列");
 
-CaptionFrame* greenFrame(QWidget* parent, const QString& name, const QString& caption, Tw geo) {
-    CaptionFrame* f = makeFrame(parent, name, caption, geo);
-    QPalette p = f->palette();
-    p.setColor(QPalette::Window, QColor(192, 255, 192));
-    f->setPalette(p);
-    f->setAutoFillBackground(true);
-    return f;
-}
-
-QLabel* label3(QWidget* parent, int index, const QString& text, Tw geo) {
-    return makeLabel(parent, arrayName(QStringLiteral("Label3"), index), text, geo);
-}
-
-QLabel* note(QWidget* parent, int index, const QString& text, Tw geo) {
-    return makeWrappedLabel(parent, arrayName(QStringLiteral("Label3"), index), text, geo,
-                            Qt::AlignLeft | Qt::AlignTop);
-}
+// Every frame of the window is filled light green.
+const QColor kFrameGround(192, 255, 192);
 
 QComboBox* seriesCombo(QWidget* parent, const QString& name, Tw geo, auto const& items) {
     QComboBox* c = makeCombo(parent, name, geo, true);
@@ -54,8 +39,8 @@ QComboBox* seriesCombo(QWidget* parent, const QString& name, Tw geo, auto const&
 
 Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩弹簧设计计算"), 8220, 7620) {
     // Inputs.
-    CaptionFrame* input =
-        greenFrame(this, QStringLiteral("Frame3"), QStringLiteral("输入参数"), {120, 120, 3660, 3540});
+    CaptionFrame* input = makeFilledFrame(this, QStringLiteral("Frame3"), QStringLiteral("输入参数"),
+                                          {120, 120, 3660, 3540}, kFrameGround);
     struct Row {
         QString labelName, label, unitName, unit;
     };
@@ -75,10 +60,9 @@ Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩
         {arrayName(QStringLiteral("Label3"), 14), QStringLiteral("切变模量G="), arrayName(QStringLiteral("Label3"), 15),
          QStringLiteral("GPa")},
     };
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < std::ssize(rows); ++i) {
         const int y = 360 + 390 * i;
-        QLabel* l = makeLabel(input, rows[i].labelName, rows[i].label, {60, y + 23, 1620, 255});
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        makeLabel(input, rows[i].labelName, rows[i].label, {60, y + 23, 1620, 255}, Qt::AlignRight | Qt::AlignVCenter);
         if (!rows[i].unit.isEmpty()) makeLabel(input, rows[i].unitName, rows[i].unit, {3030, y + 23, 540, 255});
     }
     txtCombo2 = seriesCombo(input, QStringLiteral("txtCombo2"), {1740, 360, 1260, 300}, kSpringWireDiameters);
@@ -91,32 +75,35 @@ Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩
     txtA10 = makeBox(input, QStringLiteral("txtA10"), {1740, 3090, 1260, 300});
 
     // Requirements.
-    CaptionFrame* needs =
-        greenFrame(this, QStringLiteral("Frame2"), QStringLiteral("技术要求"), {120, 3780, 3660, 1560});
-    label3(needs, 0, QStringLiteral("1.展开长度:L≈"), {120, 383, 1560, 255});
+    CaptionFrame* needs = makeFilledFrame(this, QStringLiteral("Frame2"), QStringLiteral("技术要求"),
+                                          {120, 3780, 3660, 1560}, kFrameGround);
+    makeLabel(needs, arrayName(QStringLiteral("Label3"), 0), QStringLiteral("1.展开长度:L≈"), {120, 383, 1560, 255});
     txtA15 = makeFormatBox(needs, QStringLiteral("txtA15"), Pattern::Fixed0, {1740, 360, 1020, 300});
-    label3(needs, 5, QStringLiteral("MM"), {2820, 383, 480, 255});
-    label3(needs, 2, QStringLiteral("2.有效圈数:n ="), {120, 803, 1560, 255});
+    makeLabel(needs, arrayName(QStringLiteral("Label3"), 5), QStringLiteral("MM"), {2820, 383, 480, 255});
+    makeLabel(needs, arrayName(QStringLiteral("Label3"), 2), QStringLiteral("2.有效圈数:n ="), {120, 803, 1560, 255});
     txtA16 = makeFormatBox(needs, QStringLiteral("txtA16"), Pattern::Fixed1, {1740, 780, 1020, 300});
-    label3(needs, 3, QStringLiteral("3.总圈数:n1 ="), {120, 1223, 1560, 255});
+    makeLabel(needs, arrayName(QStringLiteral("Label3"), 3), QStringLiteral("3.总圈数:n1 ="), {120, 1223, 1560, 255});
     txtA170 = makeFormatBox(needs, QStringLiteral("txtA170"), Pattern::Fixed1, {1740, 1200, 1020, 300});
-    label3(needs, 4, QStringLiteral("±0.25"), {2820, 1223, 600, 255});
+    makeLabel(needs, arrayName(QStringLiteral("Label3"), 4), QStringLiteral("±0.25"), {2820, 1223, 600, 255});
 
     // Helix angle.
-    CaptionFrame* helix =
-        greenFrame(this, QStringLiteral("Frame6"), QStringLiteral("螺旋导角"), {120, 5460, 3660, 1080});
-    label3(helix, 21, QStringLiteral("螺旋导角γ="), {120, 383, 1200, 255});
+    CaptionFrame* helix = makeFilledFrame(this, QStringLiteral("Frame6"), QStringLiteral("螺旋导角"),
+                                          {120, 5460, 3660, 1080}, kFrameGround);
+    makeLabel(helix, arrayName(QStringLiteral("Label3"), 21), QStringLiteral("螺旋导角γ="), {120, 383, 1200, 255});
     txtA25 = makeFormatBox(helix, QStringLiteral("txtA25"), Pattern::Fixed2, {1320, 360, 1020, 300});
-    label3(helix, 23, QStringLiteral("°"), {2370, 383, 240, 255});
-    note(helix, 22, QStringLiteral("注:螺旋导角推荐γ=5°≈9°"), {120, 750, 3420, 255});
+    makeLabel(helix, arrayName(QStringLiteral("Label3"), 23), QStringLiteral("°"), {2370, 383, 240, 255});
+    makeNote(helix, QStringLiteral("注:螺旋导角推荐γ=5°≈9°"), {120, 750, 3420, 255},
+             arrayName(QStringLiteral("Label3"), 22));
 
     // Commands.
-    CaptionFrame* commands = greenFrame(this, QStringLiteral("Frame5"), QStringLiteral("命令"), {120, 6660, 3660, 840});
+    CaptionFrame* commands =
+        makeFilledFrame(this, QStringLiteral("Frame5"), QStringLiteral("命令"), {120, 6660, 3660, 840}, kFrameGround);
     auto* calculate = makeButton(commands, QStringLiteral("Command1"), QStringLiteral("计  算"), {360, 300, 1200, 420});
     auto* clear = makeButton(commands, QStringLiteral("Command2"), QStringLiteral("清  除"), {2100, 300, 1200, 420});
 
     // The picture with the results laid over it.
-    CaptionFrame* sketch = greenFrame(this, QStringLiteral("Frame4"), QStringLiteral("简图"), {3900, 120, 4200, 4560});
+    CaptionFrame* sketch =
+        makeFilledFrame(this, QStringLiteral("Frame4"), QStringLiteral("简图"), {3900, 120, 4200, 4560}, kFrameGround);
     auto* image = new QWidget(sketch);
     image->setObjectName(QStringLiteral("Image1"));
     place(image, {240, 600, kSpringPictureWidth, kSpringPictureHeight});
@@ -124,7 +111,7 @@ Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩
     // Leaders from the load boxes to the load lines.
     const Sketch leaders[] = {
         {{2160, 630, 2000, 800}}, {{2580, 930, 2400, 1150}}, {{3300, 1170, 3120, 1380}}, {{3120, 1380, 2900, 1590}}};
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < std::ssize(leaders); ++i)
         (new LineSketch(sketch, leaders[i]))->setObjectName(QStringLiteral("Line%1").arg(i + 1));
     txtA1 = makeFormatBox(sketch, QStringLiteral("txtA1"), Pattern::Fixed0, {2040, 360, 600, 270});
     txtA2 = makeBox(sketch, QStringLiteral("txtA2"), {2520, 660, 630, 270});
@@ -146,28 +133,29 @@ Form14::Form14() : ToolWindow(QStringLiteral("Form14"), QStringLiteral("5.压缩
         {QStringLiteral("H3"), {450, 900, 270, 240}},   {QStringLiteral("H2"), {570, 1260, 270, 240}},
         {QStringLiteral("H1"), {1230, 1770, 270, 240}}, {QStringLiteral("H0"), {2070, 3930, 300, 240}},
     };
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < std::ssize(captions); ++i) {
         QLabel* l = makeLabel(sketch, arrayName(QStringLiteral("Label1"), i), captions[i].text, captions[i].geo);
         l->setFont(songFont(10.5));
     }
 
     // Spring index.
-    CaptionFrame* index =
-        greenFrame(this, QStringLiteral("Frame1"), QStringLiteral("弹簧指数"), {3900, 4800, 4200, 1620});
-    label3(index, 12, QStringLiteral("弹簧指数C=D2/d"), {120, 383, 1500, 255});
+    CaptionFrame* index = makeFilledFrame(this, QStringLiteral("Frame1"), QStringLiteral("弹簧指数"),
+                                          {3900, 4800, 4200, 1620}, kFrameGround);
+    makeLabel(index, arrayName(QStringLiteral("Label3"), 12), QStringLiteral("弹簧指数C=D2/d"), {120, 383, 1500, 255});
     txtA20 = makeFormatBox(index, QStringLiteral("txtA20"), Pattern::Fixed2, {1680, 360, 1020, 300});
-    note(index, 13,
-         QStringLiteral("注:弹簧指数C的推荐值:d=0.2∽0.4/C=7∽14..d=0.5∽1/C=5∽12..d=1.2∽2.2/C=5∽10..d=2.5∽6/"
-                        "C=4∽9..d=7∽16/C=4∽8..d=18∽50/C=4∽6.."),
-         {120, 690, 3960, 885});
+    makeNote(index,
+             QStringLiteral("注:弹簧指数C的推荐值:d=0.2∽0.4/C=7∽14..d=0.5∽1/C=5∽12..d=1.2∽2.2/C=5∽10..d=2.5∽6/"
+                            "C=4∽9..d=7∽16/C=4∽8..d=18∽50/C=4∽6.."),
+             {120, 690, 3960, 885}, arrayName(QStringLiteral("Label3"), 13));
 
     // Stability.
-    CaptionFrame* stability =
-        greenFrame(this, QStringLiteral("Frame7"), QStringLiteral("稳定性验算"), {3900, 6480, 4200, 1020});
-    label3(stability, 24, QStringLiteral("高径比b=H0/D2"), {120, 330, 1380, 255});
+    CaptionFrame* stability = makeFilledFrame(this, QStringLiteral("Frame7"), QStringLiteral("稳定性验算"),
+                                              {3900, 6480, 4200, 1020}, kFrameGround);
+    makeLabel(stability, arrayName(QStringLiteral("Label3"), 24), QStringLiteral("高径比b=H0/D2"),
+              {120, 330, 1380, 255});
     txtA22 = makeFormatBox(stability, QStringLiteral("txtA22"), Pattern::Fixed2, {120, 630, 1200, 300});
-    note(stability, 25, QStringLiteral("注:弹簧两端固定b≤5.3..一端固定另一端回转b≤3.7..两端回转b≤2.6.."),
-         {1560, 300, 2520, 660});
+    makeNote(stability, QStringLiteral("注:弹簧两端固定b≤5.3..一端固定另一端回转b≤3.7..两端回转b≤2.6.."),
+             {1560, 300, 2520, 660}, arrayName(QStringLiteral("Label3"), 25));
 
     connect(calculate, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(clear, &QPushButton::clicked, this, [this] { Command2_Click(); });

@@ -20,11 +20,7 @@ using namespace quorvil::partsketch;
 
 namespace {
 
-constexpr int kFrameLeft = 90, kFrameWidth = 6390;
-constexpr int kColumn = kFrameWidth - kCaptionedWeightColumn;  // density, result and buttons
-constexpr int kBoxH = 285;
-
-QLineEdit* box(QWidget* frame, const char* name, Tw geo) { return makeBox(frame, QString::fromLatin1(name), geo); }
+constexpr int kColumn = kWeightFrameWidth - kCaptionedWeightColumn;  // density, result and buttons
 
 }  // namespace
 
@@ -39,10 +35,10 @@ Form17::Form17() : ToolWindow(QStringLiteral("Form17"), QStringLiteral("8.复杂
 
     Frame1 = new SteppedPartFrame(page2, SteppedPartFrame::Layout::ThreeSections,
                                   {QStringLiteral("Frame1"), QStringLiteral("Command1"), QStringLiteral("Command2")},
-                                  {kFrameLeft, 450, kFrameWidth, 2700});
+                                  {kWeightFrameLeft, 450, kWeightFrameWidth, 2700});
     Frame2 = new SteppedPartFrame(page2, SteppedPartFrame::Layout::FourSections,
                                   {QStringLiteral("Frame2"), QStringLiteral("Command4"), QStringLiteral("Command3")},
-                                  {kFrameLeft, 3240, kFrameWidth, 3780});
+                                  {kWeightFrameLeft, 3240, kWeightFrameWidth, 3780});
     connect(Frame1->calculateButton(), &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Frame1->clearButton(), &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Frame2->calculateButton(), &QPushButton::clicked, this, [this] { Command4_Click(); });
@@ -55,16 +51,16 @@ Form17::Form17() : ToolWindow(QStringLiteral("Form17"), QStringLiteral("8.复杂
 // left end face and a narrow one on to the right end face.
 void Form17::buildSleeve(QWidget* page) {
     QWidget* f = makeFrame(page, QStringLiteral("Frame3"), QStringLiteral("复杂件重量计算"),
-                           {kFrameLeft, 450, kFrameWidth, 2600});
+                           {kWeightFrameLeft, 450, kWeightFrameWidth, 2600});
     new LineSketch(f, sleeveSketch());
 
     label(f, QStringLiteral("￠"), {150, 1072, 195, 255});
-    txtT30 = box(f, "txtT30", {345, 1057, 600, kBoxH});
+    txtT30 = makeBox(f, QStringLiteral("txtT30"), {345, 1057, 600, kWeightBoxHeight});
     label(f, QStringLiteral("￠"), {1650, 1072, 195, 255});
-    txtT31 = box(f, "txtT31", {1845, 1057, 600, kBoxH});
-    txtT32 = box(f, "txtT32", {3510, 1057, 600, kBoxH});
-    txtt35 = box(f, "txtt35", {1920, 278, 600, kBoxH});
-    txtt36 = box(f, "txtt36", {2400, 2130, 600, kBoxH});
+    txtT31 = makeBox(f, QStringLiteral("txtT31"), {1845, 1057, 600, kWeightBoxHeight});
+    txtT32 = makeBox(f, QStringLiteral("txtT32"), {3510, 1057, 600, kWeightBoxHeight});
+    txtt35 = makeBox(f, QStringLiteral("txtt35"), {1920, 278, 600, kWeightBoxHeight});
+    txtt36 = makeBox(f, QStringLiteral("txtt36"), {2400, 2130, 600, kWeightBoxHeight});
     Op203 = makeUnitOptions(f, QStringLiteral("Op202"), QStringLiteral("MM"), QStringLiteral("Op203"), 120, 1950);
     const WeightColumn c = makeWeightColumn(
         f, kColumn,
@@ -78,14 +74,15 @@ void Form17::buildSleeve(QWidget* page) {
 // The face of a disc: a circle cut by two vertical flats.
 void Form17::buildDisc(QWidget* page) {
     QWidget* f = makeFrame(page, QStringLiteral("Frame4"), QStringLiteral("复杂件重量计算"),
-                           {kFrameLeft, 3150, kFrameWidth, 3150});
+                           {kWeightFrameLeft, 3150, kWeightFrameWidth, 3150});
     new LineSketch(f, flattedDiscSketch());
 
     label(f, QStringLiteral("厚"), {150, 1612, 240, 255});
-    txtt50 = box(f, "txtt50", {405, 1597, 600, kBoxH});
-    txtt51 = box(f, "txtt51", {kFlattedDiscCentreX - 300, kFlattedDiscCentreY - 330, 600, kBoxH});
+    txtt50 = makeBox(f, QStringLiteral("txtt50"), {405, 1597, 600, kWeightBoxHeight});
+    txtt51 = makeBox(f, QStringLiteral("txtt51"),
+                     {kFlattedDiscCentreX - 300, kFlattedDiscCentreY - 330, 600, kWeightBoxHeight});
     label(f, QStringLiteral("￠"), {4245, 1612, 195, 255});
-    txtt52 = box(f, "txtt52", {4440, 1597, 600, kBoxH});
+    txtt52 = makeBox(f, QStringLiteral("txtt52"), {4440, 1597, 600, kWeightBoxHeight});
     OpK = makeUnitOptions(f, QStringLiteral("OpL"), QStringLiteral("MM"), QStringLiteral("OpK"), 120, 2520);
     const WeightColumn c = makeWeightColumn(
         f, kColumn,
@@ -100,18 +97,18 @@ void Form17::buildDisc(QWidget* page) {
 // from the left end face and a narrow bore through the rest.
 void Form17::buildShaft(QWidget* page) {
     QWidget* f = makeFrame(page, QStringLiteral("Frame5"), QStringLiteral("复杂件重量计算"),
-                           {kFrameLeft, 450, kFrameWidth, 3750});
+                           {kWeightFrameLeft, 450, kWeightFrameWidth, 3750});
     new LineSketch(f, steppedBoreShaftSketch());
 
-    txtt60 = box(f, "txtt60", {90, 1357, 540, kBoxH});
-    txtt67 = box(f, "txtt67", {1200, 278, 600, kBoxH});
-    txtt62 = box(f, "txtt62", {2400, 930, 600, kBoxH});
-    txtt68 = box(f, "txtt68", {2400, 278, 600, kBoxH});
-    txtt65 = box(f, "txtt65", {4410, 2010, 540, kBoxH});  // under its dimension
-    txtt61 = box(f, "txtt61", {1200, 1357, 540, kBoxH});
-    txtt66 = box(f, "txtt66", {1050, 2700, 600, kBoxH});
-    txtt64 = box(f, "txtt64", {3930, 1357, 540, kBoxH});
-    txtt69 = box(f, "txtt69", {2400, 3120, 600, kBoxH});
+    txtt60 = makeBox(f, QStringLiteral("txtt60"), {90, 1357, 540, kWeightBoxHeight});
+    txtt67 = makeBox(f, QStringLiteral("txtt67"), {1200, 278, 600, kWeightBoxHeight});
+    txtt62 = makeBox(f, QStringLiteral("txtt62"), {2400, 930, 600, kWeightBoxHeight});
+    txtt68 = makeBox(f, QStringLiteral("txtt68"), {2400, 278, 600, kWeightBoxHeight});
+    txtt65 = makeBox(f, QStringLiteral("txtt65"), {4410, 2010, 540, kWeightBoxHeight});  // under its dimension
+    txtt61 = makeBox(f, QStringLiteral("txtt61"), {1200, 1357, 540, kWeightBoxHeight});
+    txtt66 = makeBox(f, QStringLiteral("txtt66"), {1050, 2700, 600, kWeightBoxHeight});
+    txtt64 = makeBox(f, QStringLiteral("txtt64"), {3930, 1357, 540, kWeightBoxHeight});
+    txtt69 = makeBox(f, QStringLiteral("txtt69"), {2400, 3120, 600, kWeightBoxHeight});
     Op304 = makeUnitOptions(f, QStringLiteral("Op303"), QStringLiteral("mm"), QStringLiteral("Op304"), 120, 3090);
     const WeightColumn c = makeWeightColumn(
         f, kColumn,

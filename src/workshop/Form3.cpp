@@ -31,25 +31,11 @@ using namespace quorvil::partsketch;
 
 namespace {
 
-constexpr int kFrameLeft = 90, kFrameWidth = 6390;
-constexpr int kBoxH = 285;
 constexpr int kTurnedColumn = 4650;  // the right-hand column of turned parts 一, 三 and 四
 constexpr std::uint32_t kBlue = 0x0000FF, kDarkBlue = 0x000080;
 
-QString latin(const char* name) { return QString::fromLatin1(name); }
-QLineEdit* box(QWidget* f, const char* name, Tw geo) { return makeBox(f, latin(name), geo); }
-QLineEdit* zeroBox(QWidget* f, const char* name, Tw geo) {
-    QLineEdit* b = box(f, name, geo);
-    b->setText(QStringLiteral("0"));
-    return b;
-}
-
 // This window's result boxes have "Kg" 30 twips behind them.
-FormatBox* resultBox(QWidget* f, const char* name, int x, int y) { return makeWeightResult(f, latin(name), x, y, 30); }
-
-QPushButton* button(QWidget* f, const char* name, const QString& caption, Tw geo) {
-    return makeButton(f, latin(name), caption, geo);
-}
+constexpr int kKgGap = 30;
 
 weight::Material materialOf(const std::array<QRadioButton*, 4>& options) {
     constexpr weight::Material order[] = {weight::Material::CarbonSteel, weight::Material::Copper,
@@ -131,11 +117,11 @@ Form3::Form3() : ToolWindow(QStringLiteral("Form3"), QStringLiteral("15.重量�
     steppedThree = new SteppedPartFrame(
         stepped, SteppedPartFrame::Layout::ThreeSections,
         {arrayName(QStringLiteral("Frame1"), 1), QStringLiteral("Commanda"), QStringLiteral("Commandb")},
-        {kFrameLeft, 450, kFrameWidth, 2700});
+        {kWeightFrameLeft, 450, kWeightFrameWidth, 2700});
     steppedFour = new SteppedPartFrame(
         stepped, SteppedPartFrame::Layout::FourSections,
         {arrayName(QStringLiteral("Frame2"), 5), QStringLiteral("Commandd"), QStringLiteral("Commandc")},
-        {kFrameLeft, 3240, kFrameWidth, 3780});
+        {kWeightFrameLeft, 3240, kWeightFrameWidth, 3780});
     connect(steppedThree->calculateButton(), &QPushButton::clicked, this, [this] { Commanda_Click(); });
     connect(steppedThree->clearButton(), &QPushButton::clicked, this, [this] { Commandb_Click(); });
     connect(steppedFour->calculateButton(), &QPushButton::clicked, this, [this] { Commandd_Click(); });
@@ -149,25 +135,24 @@ Form3::Form3() : ToolWindow(QStringLiteral("Form3"), QStringLiteral("15.重量�
 
 void Form3::buildBars(QWidget* page) {
     struct Input {
-        const char* name;
-        QString caption;
+        QString name, caption;
     };
     // One frame: caption, four material options, inputs left to right, the
     // result and the buttons. `firstOption` numbers the options Option1..20.
     auto frame = [page](const QString& name, const QString& caption, std::uint32_t colour, int top, int firstOption,
                         std::initializer_list<Input> inputs, std::vector<QLineEdit*>& boxes, Materials& material) {
-        CaptionFrame* f = makeFrame(page, name, caption, {kFrameLeft, top, kFrameWidth, 1350});
+        CaptionFrame* f = makeFrame(page, name, caption, {kWeightFrameLeft, top, kWeightFrameWidth, 1350});
         f->setCaptionColor(QColor::fromRgb(colour));
         static const QString names[] = {QStringLiteral("碳素钢"), QStringLiteral("紫铜"), QStringLiteral("黄铜"),
                                         QStringLiteral("铝")};
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < std::ssize(names); ++i)
             material[std::size_t(i)] = makeOption(f, QStringLiteral("Option") + QString::number(firstOption + i),
                                                   names[i], {240 + 1200 * i, 285, 900, 255});
         material[0]->setChecked(true);
         int x = 120;
         for (const Input& in : inputs) {
             label(f, in.caption, {x, 630, 1200, 255});
-            boxes.push_back(box(f, in.name, {x, 900, 900, kBoxH}));
+            boxes.push_back(makeBox(f, in.name, {x, 900, 900, kWeightBoxHeight}));
             label(f, QStringLiteral("mm"), {x + 930, 930, 300, 255});
             x += 1290;
         }
@@ -178,9 +163,7 @@ void Form3::buildBars(QWidget* page) {
     struct BarFrame {
         QString name, caption;
         int top, firstOption;
-        const char* size;
-        QString sizeCaption;
-        const char *length, *result, *button;
+        QString size, sizeCaption, length, result, button;
         void (Form3::*click)();
         Materials* material;
         QLineEdit **sizeBox, **lengthBox;
@@ -188,12 +171,15 @@ void Form3::buildBars(QWidget* page) {
     };
     // clang-format off
     const BarFrame bars[] = {
-        {arrayName(QStringLiteral("Frame1"), 0), QStringLiteral("1、圆钢类"), 450, 1, "txtq1", QStringLiteral("输入直径"),
-         "txtq2", "txtq3", "Command001", &Form3::Command001_Click, &roundMaterial, &txtq1, &txtq2, &txtq3},
-        {arrayName(QStringLiteral("Frame2"), 1), QStringLiteral("2、四方钢类"), 1860, 5, "txtq4", QStringLiteral("输入四方"),
-         "txtq5", "txtq6", "Command002", &Form3::Command002_Click, &squareMaterial, &txtq4, &txtq5, &txtq6},
-        {arrayName(QStringLiteral("Frame2"), 2), QStringLiteral("3.六角钢类"), 3270, 9, "txtq7", QStringLiteral("输入对边宽"),
-         "txtq8", "txtq9", "Command1", &Form3::Command1_Click, &hexagonMaterial, &txtq7, &txtq8, &txtq9},
+        {arrayName(QStringLiteral("Frame1"), 0), QStringLiteral("1、圆钢类"), 450, 1,
+         QStringLiteral("txtq1"), QStringLiteral("输入直径"), QStringLiteral("txtq2"), QStringLiteral("txtq3"),
+         QStringLiteral("Command001"), &Form3::Command001_Click, &roundMaterial, &txtq1, &txtq2, &txtq3},
+        {arrayName(QStringLiteral("Frame2"), 1), QStringLiteral("2、四方钢类"), 1860, 5,
+         QStringLiteral("txtq4"), QStringLiteral("输入四方"), QStringLiteral("txtq5"), QStringLiteral("txtq6"),
+         QStringLiteral("Command002"), &Form3::Command002_Click, &squareMaterial, &txtq4, &txtq5, &txtq6},
+        {arrayName(QStringLiteral("Frame2"), 2), QStringLiteral("3.六角钢类"), 3270, 9,
+         QStringLiteral("txtq7"), QStringLiteral("输入对边宽"), QStringLiteral("txtq8"), QStringLiteral("txtq9"),
+         QStringLiteral("Command1"), &Form3::Command1_Click, &hexagonMaterial, &txtq7, &txtq8, &txtq9},
     };
     // clang-format on
     std::vector<QLineEdit*> b;
@@ -203,9 +189,9 @@ void Form3::buildBars(QWidget* page) {
                             {{bar.size, bar.sizeCaption}, {bar.length, QStringLiteral("输入长度")}}, b, *bar.material);
         *bar.sizeBox = b[0];
         *bar.lengthBox = b[1];
-        *bar.resultBox = resultBox(f, bar.result, x, 900);
-        connect(button(f, bar.button, QStringLiteral("计 算"), {x + 1290, 870, 780, 345}), &QPushButton::clicked, this,
-                [this, click = bar.click] { (this->*click)(); });
+        *bar.resultBox = makeWeightResult(f, bar.result, x, 900, kKgGap);
+        connect(makeButton(f, bar.button, QStringLiteral("计 算"), {x + 1290, 870, 780, 345}), &QPushButton::clicked,
+                this, [this, click = bar.click] { (this->*click)(); });
     }
     // The round bar's diameter is typed in dark blue.
     QPalette darkBlue = txtq1->palette();
@@ -214,33 +200,33 @@ void Form3::buildBars(QWidget* page) {
 
     b.clear();
     auto [tube, tx] = frame(arrayName(QStringLiteral("Frame1"), 2), QStringLiteral("4.钢管类"), kDarkBlue, 4680, 13,
-                            {{"txtqzv11", QStringLiteral("输入外圆直径")},
-                             {"txtqzv21", QStringLiteral("输入内孔直径")},
-                             {"txtqzv31", QStringLiteral("输入零件长度")}},
+                            {{QStringLiteral("txtqzv11"), QStringLiteral("输入外圆直径")},
+                             {QStringLiteral("txtqzv21"), QStringLiteral("输入内孔直径")},
+                             {QStringLiteral("txtqzv31"), QStringLiteral("输入零件长度")}},
                             b, tubeMaterial);
     txtqzv11 = b[0];
     txtqzv21 = b[1];
     txtqzv31 = b[2];
     label(tube, QStringLiteral("显示零件重量"), {tx, 630, 1200, 255});
-    txtqzv41 = resultBox(tube, "txtqzv41", tx, 900);
-    connect(button(tube, "Command123", QStringLiteral("计 算"), {tx + 1290, 510, 780, 345}), &QPushButton::clicked,
-            this, [this] { Command123_Click(); });
-    connect(button(tube, "Command456", QStringLiteral("清 除"), {tx + 1290, 915, 780, 345}), &QPushButton::clicked,
-            this, [this] { Command456_Click(); });
+    txtqzv41 = makeWeightResult(tube, QStringLiteral("txtqzv41"), tx, 900, kKgGap);
+    connect(makeButton(tube, QStringLiteral("Command123"), QStringLiteral("计 算"), {tx + 1290, 510, 780, 345}),
+            &QPushButton::clicked, this, [this] { Command123_Click(); });
+    connect(makeButton(tube, QStringLiteral("Command456"), QStringLiteral("清 除"), {tx + 1290, 915, 780, 345}),
+            &QPushButton::clicked, this, [this] { Command456_Click(); });
 
     b.clear();
     auto [plate, px] = frame(arrayName(QStringLiteral("Frame2"), 0), QStringLiteral("5.钢板类"), kBlue, 6090, 17,
-                             {{"txtq10", QStringLiteral("输入长度")},
-                              {"txtq11", QStringLiteral("输入宽度")},
-                              {"txtq12", QStringLiteral("输入厚度")}},
+                             {{QStringLiteral("txtq10"), QStringLiteral("输入长度")},
+                              {QStringLiteral("txtq11"), QStringLiteral("输入宽度")},
+                              {QStringLiteral("txtq12"), QStringLiteral("输入厚度")}},
                              b, plateMaterial);
     txtq10 = b[0];
     txtq11 = b[1];
     txtq12 = b[2];
     label(plate, QStringLiteral("显示重量"), {px, 630, 1200, 255});
-    txtq13 = resultBox(plate, "txtq13", px, 900);
-    connect(button(plate, "Command2", QStringLiteral("计 算"), {px + 1290, 870, 780, 345}), &QPushButton::clicked, this,
-            [this] { Command2_Click(); });
+    txtq13 = makeWeightResult(plate, QStringLiteral("txtq13"), px, 900, kKgGap);
+    connect(makeButton(plate, QStringLiteral("Command2"), QStringLiteral("计 算"), {px + 1290, 870, 780, 345}),
+            &QPushButton::clicked, this, [this] { Command2_Click(); });
 }
 
 namespace {
@@ -282,16 +268,16 @@ void Form3::Command2_Click() {
 void Form3::buildTurnedParts12(QWidget* page) {
     {
         QWidget* f = makeFrame(page, QStringLiteral("复杂件重量计算"), QStringLiteral("复杂件重量计算一"),
-                               {kFrameLeft, 450, kFrameWidth, 3330});
+                               {kWeightFrameLeft, 450, kWeightFrameWidth, 3330});
         new LineSketch(f, twoBoreTurnedSketch());
 
-        txtwg7 = box(f, "txtwg7", {2010, 338, 600, kBoxH});
-        txtwg1 = box(f, "txtwg1", {1500, 668, 600, kBoxH});
-        txtwg2 = box(f, "txtwg2", {390, 1747, 540, kBoxH});
-        txtwg5 = box(f, "txtwg5", {3750, 1747, 600, kBoxH});
-        txtwg3 = zeroBox(f, "txtwg3", {1410, 1747, 540, kBoxH});
-        txtwg4 = zeroBox(f, "txtwg4", {2640, 1747, 540, kBoxH});
-        txtwg6 = zeroBox(f, "txtwg6", {2130, 2828, 600, kBoxH});
+        txtwg7 = makeBox(f, QStringLiteral("txtwg7"), {2010, 338, 600, kWeightBoxHeight});
+        txtwg1 = makeBox(f, QStringLiteral("txtwg1"), {1500, 668, 600, kWeightBoxHeight});
+        txtwg2 = makeBox(f, QStringLiteral("txtwg2"), {390, 1747, 540, kWeightBoxHeight});
+        txtwg5 = makeBox(f, QStringLiteral("txtwg5"), {3750, 1747, 600, kWeightBoxHeight});
+        txtwg3 = makeBoreBox(f, QStringLiteral("txtwg3"), {1410, 1747, 540, kWeightBoxHeight});
+        txtwg4 = makeBoreBox(f, QStringLiteral("txtwg4"), {2640, 1747, 540, kWeightBoxHeight});
+        txtwg6 = makeBoreBox(f, QStringLiteral("txtwg6"), {2130, 2828, 600, kWeightBoxHeight});
         Option22 =
             makeUnitOptions(f, QStringLiteral("Option21"), QStringLiteral("MM"), QStringLiteral("Option22"), 120, 300);
         const WeightColumn c =
@@ -306,23 +292,24 @@ void Form3::buildTurnedParts12(QWidget* page) {
     }
     {
         QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame2"), 3), QStringLiteral("复杂件重量计算二"),
-                               {kFrameLeft, 3870, kFrameWidth, 3330});
+                               {kWeightFrameLeft, 3870, kWeightFrameWidth, 3330});
         new LineSketch(f, threeSectionTurnedSketch());
 
-        txtwg11 = box(f, "txtwg11", {1470, 668, 600, kBoxH});
-        txtwg12 = box(f, "txtwg12", {3750, 668, 600, kBoxH});
-        txtwg13 = box(f, "txtwg13", {840, 1747, 540, kBoxH});
-        txtwg15 = box(f, "txtwg15", {2460, 1335, 600, kBoxH});
-        txtwg16 = box(f, "txtwg16", {4890, 1747, 600, kBoxH});
-        txtwg14 = zeroBox(f, "txtwg14", {3060, 1747, 480, kBoxH});
-        txtwg17 = box(f, "txtwg17", {2670, 2798, 600, kBoxH});
+        txtwg11 = makeBox(f, QStringLiteral("txtwg11"), {1470, 668, 600, kWeightBoxHeight});
+        txtwg12 = makeBox(f, QStringLiteral("txtwg12"), {3750, 668, 600, kWeightBoxHeight});
+        txtwg13 = makeBox(f, QStringLiteral("txtwg13"), {840, 1747, 540, kWeightBoxHeight});
+        txtwg15 = makeBox(f, QStringLiteral("txtwg15"), {2460, 1335, 600, kWeightBoxHeight});
+        txtwg16 = makeBox(f, QStringLiteral("txtwg16"), {4890, 1747, 600, kWeightBoxHeight});
+        txtwg14 = makeBoreBox(f, QStringLiteral("txtwg14"), {3060, 1747, 480, kWeightBoxHeight});
+        txtwg17 = makeBox(f, QStringLiteral("txtwg17"), {2670, 2798, 600, kWeightBoxHeight});
         Option24 =
             makeUnitOptions(f, QStringLiteral("Option23"), QStringLiteral("MM"), QStringLiteral("Option24"), 120, 300);
-        txtwg18 = resultBox(f, "txtwg18", 4560, 285);
-        connect(button(f, "Commandwg2", QStringLiteral("显 示"), {4560, 630, 750, 345}), &QPushButton::clicked, this,
-                [this] { Commandwg2_Click(); });
-        connect(button(f, "Commandwg3", QStringLiteral("清 除"), {5370, 630, 750, 345}), &QPushButton::clicked, this,
-                [this] { Commandwg3_Click(); });
+        const WeightColumn c = makeWeightColumn(
+            f, 4560, {{}, QStringLiteral("txtwg18"), QStringLiteral("Commandwg2"), QStringLiteral("Commandwg3")},
+            WeightColumnLayout::ButtonRow);
+        txtwg18 = c.result;
+        connect(c.calculate, &QPushButton::clicked, this, [this] { Commandwg2_Click(); });
+        connect(c.clear, &QPushButton::clicked, this, [this] { Commandwg3_Click(); });
         txtwg19 = makeDensityBox(f, QStringLiteral("txtwg19"), QStringLiteral("输入比重:"), 120, 2685);
         makeDensityNote(f, {3360, 3000, 2820, 255});
     }
@@ -369,14 +356,14 @@ void Form3::Commandwg3_Click() {
 void Form3::buildTurnedParts34(QWidget* page) {
     {
         QWidget* f = makeFrame(page, QStringLiteral("Frame5"), QStringLiteral("复杂件重量计算三"),
-                               {kFrameLeft, 450, kFrameWidth, 3300});
+                               {kWeightFrameLeft, 450, kWeightFrameWidth, 3300});
         new LineSketch(f, twoSectionTurnedSketch());
 
-        txtwg07 = box(f, "txtwg07", {2070, 308, 600, kBoxH});
-        txtwg01 = box(f, "txtwg01", {1560, 638, 600, kBoxH});
-        txtwg02 = box(f, "txtwg02", {450, 1717, 540, kBoxH});
-        txtwg05 = box(f, "txtwg05", {3810, 1717, 600, kBoxH});
-        txtwg04 = zeroBox(f, "txtwg04", {2760, 1717, 540, kBoxH});
+        txtwg07 = makeBox(f, QStringLiteral("txtwg07"), {2070, 308, 600, kWeightBoxHeight});
+        txtwg01 = makeBox(f, QStringLiteral("txtwg01"), {1560, 638, 600, kWeightBoxHeight});
+        txtwg02 = makeBox(f, QStringLiteral("txtwg02"), {450, 1717, 540, kWeightBoxHeight});
+        txtwg05 = makeBox(f, QStringLiteral("txtwg05"), {3810, 1717, 600, kWeightBoxHeight});
+        txtwg04 = makeBoreBox(f, QStringLiteral("txtwg04"), {2760, 1717, 540, kWeightBoxHeight});
         Option25 =
             makeUnitOptions(f, QStringLiteral("Option26"), QStringLiteral("MM"), QStringLiteral("Option25"), 120, 300);
         const WeightColumn c = makeWeightColumn(f, kTurnedColumn,
@@ -390,13 +377,13 @@ void Form3::buildTurnedParts34(QWidget* page) {
     }
     {
         QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), 3), QStringLiteral("复杂件重量计算四"),
-                               {kFrameLeft, 3840, kFrameWidth, 3360});
+                               {kWeightFrameLeft, 3840, kWeightFrameWidth, 3360});
         new LineSketch(f, blindBoredCylinderSketch());
 
-        txtwg21 = box(f, "txtwg21", {2220, 638, 600, kBoxH});
-        txtwg22 = box(f, "txtwg22", {840, 1777, 540, kBoxH});
-        txtwg23 = box(f, "txtwg23", {2490, 1777, 600, kBoxH});
-        txtwg24 = box(f, "txtwg24", {3990, 1777, 600, kBoxH});
+        txtwg21 = makeBox(f, QStringLiteral("txtwg21"), {2220, 638, 600, kWeightBoxHeight});
+        txtwg22 = makeBox(f, QStringLiteral("txtwg22"), {840, 1777, 540, kWeightBoxHeight});
+        txtwg23 = makeBox(f, QStringLiteral("txtwg23"), {2490, 1777, 600, kWeightBoxHeight});
+        txtwg24 = makeBox(f, QStringLiteral("txtwg24"), {3990, 1777, 600, kWeightBoxHeight});
         Option28 =
             makeUnitOptions(f, QStringLiteral("Option27"), QStringLiteral("MM"), QStringLiteral("Option28"), 120, 300);
         const WeightColumn c = makeWeightColumn(
@@ -405,7 +392,7 @@ void Form3::buildTurnedParts34(QWidget* page) {
             WeightColumnLayout::Noted);
         txtwg26 = c.density;
         label(f, QStringLiteral("显示重量"), {120, 2745, 900, 255});
-        txtwg25 = resultBox(f, "txtwg25", 120, 3000);  // at the bottom left
+        txtwg25 = makeWeightResult(f, QStringLiteral("txtwg25"), 120, 3000, kKgGap);  // at the bottom left
         connect(c.calculate, &QPushButton::clicked, this, [this] { Commandwg5_Click(); });
         connect(c.clear, &QPushButton::clicked, this, [this] { Commandwg6_Click(); });
     }
@@ -444,20 +431,20 @@ void Form3::Commandwg6_Click() {
 void Form3::buildBlocksAndSections(QWidget* page) {
     {
         CaptionFrame* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), 6), QStringLiteral("立方体重量"),
-                                    {kFrameLeft, 450, kFrameWidth, 2130});
+                                    {kWeightFrameLeft, 450, kWeightFrameWidth, 2130});
         new LineSketch(f, cuboidSketch());
 
-        txtw60 = box(f, "txtw60", {2122, 458, 600, kBoxH});
-        txtw61 = box(f, "txtw61", {870, 1297, 540, kBoxH});
+        txtw60 = makeBox(f, QStringLiteral("txtw60"), {2122, 458, 600, kWeightBoxHeight});
+        txtw61 = makeBox(f, QStringLiteral("txtw61"), {870, 1297, 540, kWeightBoxHeight});
         label(f, QStringLiteral("输入厚度"), {2040, 1110, 900, 255});
-        txtw62 = box(f, "txtw62", {2122, 1380, 600, kBoxH});
-        makeOption(f, QStringLiteral("Option34"), QStringLiteral("MM"), {120, 300, 690, 255})->setChecked(true);
-        Option33 = makeOption(f, QStringLiteral("Option33"), QStringLiteral("英寸"), {120, 585, 690, 255});
+        txtw62 = makeBox(f, QStringLiteral("txtw62"), {2122, 1380, 600, kWeightBoxHeight});
+        Option33 =
+            makeUnitOptions(f, QStringLiteral("Option34"), QStringLiteral("MM"), QStringLiteral("Option33"), 120, 300);
         txtw63 = makeDensityBox(f, QStringLiteral("txtw63"), QStringLiteral("输入比重"), 3690, 390);
         makeDensityNote(f, {3690, 960, 2640, 480});
-        txtw64 = box(f, "txtw64", {3690, 1560, 1200, kBoxH});
+        txtw64 = makeBox(f, QStringLiteral("txtw64"), {3690, 1560, 1200, kWeightBoxHeight});
         label(f, QStringLiteral("Kg"), {4920, 1590, 240, 255});
-        Commandw60 = button(f, "Commandw60", QStringLiteral("计 算"), {5280, 1530, 780, 345});
+        Commandw60 = makeButton(f, QStringLiteral("Commandw60"), QStringLiteral("计 算"), {5280, 1530, 780, 345});
         // The window's default button: Enter runs the cuboid from any control
         // but another command button, whichever tab is shown.
         setDefaultButton(this, Commandw60, {.onlyWhileShown = false});
@@ -465,47 +452,49 @@ void Form3::buildBlocksAndSections(QWidget* page) {
     }
     {
         CaptionFrame* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), 7), QStringLiteral("梯形产品重量"),
-                                    {kFrameLeft, 2640, kFrameWidth, 2130});
+                                    {kWeightFrameLeft, 2640, kWeightFrameWidth, 2130});
         new LineSketch(f, trapezoidSketch());
 
-        txtw50 = box(f, "txtw50", {1740, 338, 600, kBoxH});
-        txtw53 = box(f, "txtw53", {2010, 1748, 600, kBoxH});
-        txtw51 = box(f, "txtw51", {780, 1057, 540, kBoxH});
+        txtw50 = makeBox(f, QStringLiteral("txtw50"), {1740, 338, 600, kWeightBoxHeight});
+        txtw53 = makeBox(f, QStringLiteral("txtw53"), {2010, 1748, 600, kWeightBoxHeight});
+        txtw51 = makeBox(f, QStringLiteral("txtw51"), {780, 1057, 540, kWeightBoxHeight});
         label(f, QStringLiteral("输入厚度"), {1680, 900, 900, 255});
-        txtw52 = box(f, "txtw52", {1740, 1170, 600, kBoxH});
+        txtw52 = makeBox(f, QStringLiteral("txtw52"), {1740, 1170, 600, kWeightBoxHeight});
         txtw54 = makeDensityBox(f, QStringLiteral("txtw54"), QStringLiteral("输入比重"), 3690, 390);
         makeDensityNote(f, {3690, 960, 2640, 480});
-        txtw55 = box(f, "txtw55", {3690, 1560, 1200, kBoxH});
+        txtw55 = makeBox(f, QStringLiteral("txtw55"), {3690, 1560, 1200, kWeightBoxHeight});
         label(f, QStringLiteral("Kg"), {4920, 1590, 240, 255});
-        connect(button(f, "Commandw10", QStringLiteral("计 算"), {5280, 1530, 780, 345}), &QPushButton::clicked, this,
-                [this] { Commandw10_Click(); });
+        connect(makeButton(f, QStringLiteral("Commandw10"), QStringLiteral("计 算"), {5280, 1530, 780, 345}),
+                &QPushButton::clicked, this, [this] { Commandw10_Click(); });
     }
     // The two section frames: a list of sizes, the length, the weight.
-    auto sectionFrame = [this, page](const char* frameName, const QString& caption, const QString& pick,
-                                     const char* listName, const char* lengthName, const char* resultName,
-                                     const char* buttonName, const QString& buttonCaption, int top, auto items) {
-        CaptionFrame* f = makeFrame(page, latin(frameName), caption, {kFrameLeft, top, kFrameWidth, 1380});
+    auto sectionFrame = [this, page](const QString& frameName, const QString& caption, const QString& pick,
+                                     const QString& listName, const QString& lengthName, const QString& resultName,
+                                     const QString& buttonName, const QString& buttonCaption, int top, auto items) {
+        CaptionFrame* f = makeFrame(page, frameName, caption, {kWeightFrameLeft, top, kWeightFrameWidth, 1380});
         label(f, pick, {120, 270, 1575, 255});
-        QListWidget* list = makeList(f, latin(listName), {120, 540, 1575, 780});
+        QListWidget* list = makeList(f, listName, {120, 540, 1575, 780});
         for (const SteelSection& item : items) list->addItem(fromView(item.item));
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         label(f, QStringLiteral("输入长度"), {1920, 540, 900, 255});
-        QLineEdit* length = box(f, lengthName, {1920, 810, 900, kBoxH});
+        QLineEdit* length = makeBox(f, lengthName, {1920, 810, 900, kWeightBoxHeight});
         label(f, QStringLiteral("MM"), {2850, 840, 315, 255});
         label(f, QStringLiteral("显示重量"), {3330, 540, 900, 255});
-        FormatBox* result = resultBox(f, resultName, 3330, 810);
-        QPushButton* b = button(f, buttonName, buttonCaption, {4950, 360, 600, 900});
+        FormatBox* result = makeWeightResult(f, resultName, 3330, 810, kKgGap);
+        QPushButton* b = makeButton(f, buttonName, buttonCaption, {4950, 360, 600, 900});
         return std::tuple{list, length, result, b};
     };
     QPushButton* angle;
     std::tie(List101, txte1, txte2, angle) =
-        sectionFrame("Frame108", QStringLiteral("等边角钢重量计算"), QStringLiteral("选择角钢规格"), "List101", "txte1",
-                     "txte2", "Command106", QStringLiteral("计 算"), 4830, kAngleSteel);
+        sectionFrame(QStringLiteral("Frame108"), QStringLiteral("等边角钢重量计算"), QStringLiteral("选择角钢规格"),
+                     QStringLiteral("List101"), QStringLiteral("txte1"), QStringLiteral("txte2"),
+                     QStringLiteral("Command106"), QStringLiteral("计 算"), 4830, kAngleSteel);
     connect(angle, &QPushButton::clicked, this, [this] { Command106_Click(); });
     QPushButton* channel;
     std::tie(List103, txte3, txte4, channel) =
-        sectionFrame("Frame109", QStringLiteral("普通槽钢重量计算"), QStringLiteral("选择槽钢规格"), "List103", "txte3",
-                     "txte4", "Command202", QStringLiteral("计算"), 6270, kChannelSteel);
+        sectionFrame(QStringLiteral("Frame109"), QStringLiteral("普通槽钢重量计算"), QStringLiteral("选择槽钢规格"),
+                     QStringLiteral("List103"), QStringLiteral("txte3"), QStringLiteral("txte4"),
+                     QStringLiteral("Command202"), QStringLiteral("计算"), 6270, kChannelSteel);
     connect(channel, &QPushButton::clicked, this, [this] { Command202_Click(); });
 }
 
@@ -547,45 +536,45 @@ void Form3::Command202_Click() { showSectionWeight(List103, txte3, txte4, kChann
 void Form3::buildRings(QWidget* page) {
     {
         QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame2"), 4), QStringLiteral("环类产品重量"),
-                               {kFrameLeft, 450, kFrameWidth, 2250});
+                               {kWeightFrameLeft, 450, kWeightFrameWidth, 2250});
         new LineSketch(f, ringSketch());
 
-        txtw90 = box(f, "txtw90", {2002, 638, 600, kBoxH});
-        txtw92 = zeroBox(f, "txtw92", {2010, 1718, 600, kBoxH});
-        txtw91 = box(f, "txtw91", {750, 1177, 540, kBoxH});
+        txtw90 = makeBox(f, QStringLiteral("txtw90"), {2002, 638, 600, kWeightBoxHeight});
+        txtw92 = makeBoreBox(f, QStringLiteral("txtw92"), {2010, 1718, 600, kWeightBoxHeight});
+        txtw91 = makeBox(f, QStringLiteral("txtw91"), {750, 1177, 540, kWeightBoxHeight});
         Option30 =
             makeUnitOptions(f, QStringLiteral("Option29"), QStringLiteral("MM"), QStringLiteral("Option30"), 120, 300);
         txtw93 = makeDensityBox(f, QStringLiteral("txtw93"), QStringLiteral("输入比重"), 3690, 330);
         makeDensityNote(f, {3690, 930, 2640, 480});
-        txtw94 = resultBox(f, "txtw94", 3690, 1500);
-        connect(button(f, "Commandw90", QStringLiteral("计 算"), {5280, 1470, 780, 345}), &QPushButton::clicked, this,
-                [this] { Commandw90_Click(); });
+        txtw94 = makeWeightResult(f, QStringLiteral("txtw94"), 3690, 1500, kKgGap);
+        connect(makeButton(f, QStringLiteral("Commandw90"), QStringLiteral("计 算"), {5280, 1470, 780, 345}),
+                &QPushButton::clicked, this, [this] { Commandw90_Click(); });
     }
     {
         QWidget* f = makeFrame(page, arrayName(QStringLiteral("Frame1"), 4), QStringLiteral("旋转体重量"),
-                               {kFrameLeft, 2790, kFrameWidth, 4380});
+                               {kWeightFrameLeft, 2790, kWeightFrameWidth, 4380});
         new LineSketch(f, bodyOfRevolutionSketch());
 
-        txtw70 = box(f, "txtw70", {1290, 638, 600, kBoxH});
-        txtw72 = box(f, "txtw72", {480, 1837, 540, kBoxH});
-        txtw74 = box(f, "txtw74", {1830, 330, 540, kBoxH});
-        txtw76 = box(f, "txtw76", {2520, 1455, 540, kBoxH});
-        txtw77 = box(f, "txtw77", {2490, 3120, 600, kBoxH});
-        txtw75 = box(f, "txtw75", {3210, 900, 540, kBoxH});
-        txtw81 = box(f, "txtw81", {3900, 2918, 540, kBoxH});
-        txtw80 = box(f, "txtw80", {4620, 1837, 540, kBoxH});
-        txtw79 = box(f, "txtw79", {3780, 638, 600, kBoxH});  // right of the D4 box
-        txtw78 = box(f, "txtw78", {2490, 3540, 600, kBoxH});
-        txtw71 = zeroBox(f, "txtw71", {480, 2340, 540, kBoxH});
+        txtw70 = makeBox(f, QStringLiteral("txtw70"), {1290, 638, 600, kWeightBoxHeight});
+        txtw72 = makeBox(f, QStringLiteral("txtw72"), {480, 1837, 540, kWeightBoxHeight});
+        txtw74 = makeBox(f, QStringLiteral("txtw74"), {1830, 330, 540, kWeightBoxHeight});
+        txtw76 = makeBox(f, QStringLiteral("txtw76"), {2520, 1455, 540, kWeightBoxHeight});
+        txtw77 = makeBox(f, QStringLiteral("txtw77"), {2490, 3120, 600, kWeightBoxHeight});
+        txtw75 = makeBox(f, QStringLiteral("txtw75"), {3210, 900, 540, kWeightBoxHeight});
+        txtw81 = makeBox(f, QStringLiteral("txtw81"), {3900, 2918, 540, kWeightBoxHeight});
+        txtw80 = makeBox(f, QStringLiteral("txtw80"), {4620, 1837, 540, kWeightBoxHeight});
+        txtw79 = makeBox(f, QStringLiteral("txtw79"), {3780, 638, 600, kWeightBoxHeight});  // right of the D4 box
+        txtw78 = makeBox(f, QStringLiteral("txtw78"), {2490, 3540, 600, kWeightBoxHeight});
+        txtw71 = makeBoreBox(f, QStringLiteral("txtw71"), {480, 2340, 540, kWeightBoxHeight});
         Option32 =
             makeUnitOptions(f, QStringLiteral("Option31"), QStringLiteral("MM"), QStringLiteral("Option32"), 120, 300);
         txtw73 = makeDensityBox(f, QStringLiteral("txtw73"), QStringLiteral("输入比重"), 120, 3720);
         makeDensityNote(f, {900, 4005, 2700, 255});
-        txtw82 = resultBox(f, "txtw82", 4200, 3990);
-        connect(button(f, "Commandw80", QStringLiteral("计 算"), {5310, 600, 780, 345}), &QPushButton::clicked, this,
-                [this] { Commandw80_Click(); });
-        connect(button(f, "Commandw81", QStringLiteral("清 除"), {5310, 1020, 780, 345}), &QPushButton::clicked, this,
-                [this] { Commandw81_Click(); });
+        txtw82 = makeWeightResult(f, QStringLiteral("txtw82"), 4200, 3990, kKgGap);
+        connect(makeButton(f, QStringLiteral("Commandw80"), QStringLiteral("计 算"), {5310, 600, 780, 345}),
+                &QPushButton::clicked, this, [this] { Commandw80_Click(); });
+        connect(makeButton(f, QStringLiteral("Commandw81"), QStringLiteral("清 除"), {5310, 1020, 780, 345}),
+                &QPushButton::clicked, this, [this] { Commandw81_Click(); });
     }
 }
 

@@ -18,15 +18,6 @@ using namespace quorvil;
 
 namespace {
 
-QLabel* label1(QWidget* parent, int index, const QString& text, Tw geo) {
-    return makeLabel(parent, arrayName(QStringLiteral("Label1"), index), text, geo);
-}
-
-QLabel* example(QWidget* parent, int index, const QString& text, Tw geo) {
-    return makeWrappedLabel(parent, arrayName(QStringLiteral("Label1"), index), text, geo,
-                            Qt::AlignLeft | Qt::AlignTop);
-}
-
 // Writes a conversion's one result; none, a result too large, refuses.
 void showResult(PressInputs& v, QLineEdit* box, std::optional<double> result) {
     if (result)
@@ -49,15 +40,16 @@ Form6::Form6() : ToolWindow(QStringLiteral("Form6"), QStringLiteral("18.公英�
     text3000 = makeBox(fraction, QStringLiteral("text3000"), {780, 420, 510, 300});
     text4000 = makeBox(fraction, QStringLiteral("text4000"), {1440, 780, 510, 300});
     makeLabel(fraction, arrayName(QStringLiteral("Label25"), 0), QStringLiteral("英寸"), {1980, 803, 420, 255});
-    label1(fraction, 0, QStringLiteral("="), {2430, 443, 180, 255});
+    makeLabel(fraction, arrayName(QStringLiteral("Label1"), 0), QStringLiteral("="), {2430, 443, 180, 255});
     Text2000 = makeFormatBox(fraction, QStringLiteral("Text2000"), Pattern::Fixed3, {2640, 420, 1140, 300});
-    label1(fraction, 29, QStringLiteral("mm"), {3810, 443, 420, 255});
-    label1(fraction, 27, QStringLiteral("="), {2430, 923, 180, 255});
+    makeLabel(fraction, arrayName(QStringLiteral("Label1"), 29), QStringLiteral("mm"), {3810, 443, 420, 255});
+    makeLabel(fraction, arrayName(QStringLiteral("Label1"), 27), QStringLiteral("="), {2430, 923, 180, 255});
     Text1 = makeFormatBox(fraction, QStringLiteral("Text1"), Pattern::Fixed3, {2640, 900, 1140, 300});
-    label1(fraction, 28, QStringLiteral("英寸"), {3810, 923, 420, 255});
+    makeLabel(fraction, arrayName(QStringLiteral("Label1"), 28), QStringLiteral("英寸"), {3810, 923, 420, 255});
     auto* inchFraction =
         makeButton(fraction, QStringLiteral("Command1000"), QStringLiteral("英制转公制"), {120, 1320, 1500, 375});
-    example(fraction, 21, QStringLiteral("例:将1-2/3英寸转换成42.333毫米"), {120, 1770, 4080, 255});
+    makeNote(fraction, QStringLiteral("例:将1-2/3英寸转换成42.333毫米"), {120, 1770, 4080, 255},
+             arrayName(QStringLiteral("Label1"), 21));
 
     // Inch range: two limits, three equivalent mm forms.
     CaptionFrame* range = makeFrame(this, arrayName(QStringLiteral("Frame2"), 0),
@@ -66,7 +58,7 @@ Form6::Form6() : ToolWindow(QStringLiteral("Form6"), QStringLiteral("18.公英�
     qzv1 = makeBox(range, QStringLiteral("qzv1"), {120, 720, 900, 300});
     qzv2 = makeBox(range, QStringLiteral("qzv2"), {120, 1080, 900, 300});
     makeLabel(range, arrayName(QStringLiteral("Label25"), 1), QStringLiteral("英寸"), {360, 1440, 420, 255});
-    label1(range, 1, QStringLiteral("="), {1080, 923, 180, 255});
+    makeLabel(range, arrayName(QStringLiteral("Label1"), 1), QStringLiteral("="), {1080, 923, 180, 255});
     qzv3 = makeFormatBox(range, QStringLiteral("qzv3"), Pattern::Fixed3, {1320, 540, 1140, 300});
     makeLabel(range, arrayName(QStringLiteral("Label5n"), 5), QStringLiteral("+"), {2490, 563, 240, 255});
     qzv6 = makeFormatBox(range, QStringLiteral("qzv6"), Pattern::Fixed3, {2760, 540, 1140, 300});
@@ -76,70 +68,74 @@ Form6::Form6() : ToolWindow(QStringLiteral("Form6"), QStringLiteral("18.公英�
     qzv5 = makeFormatBox(range, QStringLiteral("qzv5"), Pattern::Fixed3, {1320, 1260, 1140, 300});
     makeLabel(range, arrayName(QStringLiteral("Label15"), 20), QStringLiteral("-"), {2520, 1283, 240, 255});
     qzv8 = makeFormatBox(range, QStringLiteral("qzv8"), Pattern::Fixed3, {2760, 1260, 1140, 300});
-    label1(range, 30, QStringLiteral("mm"), {2430, 1620, 420, 255});
+    makeLabel(range, arrayName(QStringLiteral("Label1"), 30), QStringLiteral("mm"), {2430, 1620, 420, 255});
     auto* inchRange =
         makeButton(range, QStringLiteral("Command4"), QStringLiteral("英制转公制"), {120, 2010, 1500, 375});
-    example(range, 22, QStringLiteral("例:将外国图纸上1.23∽1.25英寸转换成我国图纸上使用的有上下偏差表达式."),
-            {120, 2490, 4080, 480});
+    makeNote(range, QStringLiteral("例:将外国图纸上1.23∽1.25英寸转换成我国图纸上使用的有上下偏差表达式."),
+             {120, 2490, 4080, 480}, arrayName(QStringLiteral("Label1"), 22));
 
     // Degrees, minutes and seconds to degrees.
     CaptionFrame* toDegrees =
         makeFrame(this, arrayName(QStringLiteral("Frame1"), 0), QStringLiteral("角度转换1"), {4560, 120, 4620, 1860});
-    label1(toDegrees, 8, QStringLiteral("输入度角分"), {120, 330, 1200, 255});
+    makeLabel(toDegrees, arrayName(QStringLiteral("Label1"), 8), QStringLiteral("输入度角分"), {120, 330, 1200, 255});
     c1 = makeBox(toDegrees, QStringLiteral("c1"), {120, 630, 540, 300});
-    label1(toDegrees, 7, QStringLiteral("°"), {690, 653, 180, 255});
+    makeLabel(toDegrees, arrayName(QStringLiteral("Label1"), 7), QStringLiteral("°"), {690, 653, 180, 255});
     c2 = makeBox(toDegrees, QStringLiteral("c2"), {870, 630, 540, 300});
-    label1(toDegrees, 2, QStringLiteral("′"), {1440, 653, 180, 255});
+    makeLabel(toDegrees, arrayName(QStringLiteral("Label1"), 2), QStringLiteral("′"), {1440, 653, 180, 255});
     c3 = makeBox(toDegrees, QStringLiteral("c3"), {1620, 630, 660, 300});
-    label1(toDegrees, 3, QStringLiteral("″"), {2310, 653, 180, 255});
-    label1(toDegrees, 4, QStringLiteral("="), {2490, 653, 180, 255});
+    makeLabel(toDegrees, arrayName(QStringLiteral("Label1"), 3), QStringLiteral("″"), {2310, 653, 180, 255});
+    makeLabel(toDegrees, arrayName(QStringLiteral("Label1"), 4), QStringLiteral("="), {2490, 653, 180, 255});
     c44 = makeBox(toDegrees, QStringLiteral("c44"), {2670, 630, 1680, 300});
-    label1(toDegrees, 5, QStringLiteral("°"), {4380, 653, 180, 255});
+    makeLabel(toDegrees, arrayName(QStringLiteral("Label1"), 5), QStringLiteral("°"), {4380, 653, 180, 255});
     auto* dmsToDegrees =
         makeButton(toDegrees, QStringLiteral("Command101"), QStringLiteral("计算"), {120, 1050, 900, 375});
     auto* clearDms =
         makeButton(toDegrees, QStringLiteral("Command201"), QStringLiteral("清除"), {1140, 1050, 900, 375});
-    example(toDegrees, 6, QStringLiteral("例:将8°5′8″转换成8.08555°"), {120, 1500, 4080, 255});
+    makeNote(toDegrees, QStringLiteral("例:将8°5′8″转换成8.08555°"), {120, 1500, 4080, 255},
+             arrayName(QStringLiteral("Label1"), 6));
 
     // Degrees to degrees, minutes and seconds.
     CaptionFrame* toDms =
         makeFrame(this, arrayName(QStringLiteral("Frame1"), 1), QStringLiteral("角度转换2"), {4560, 2100, 4620, 1860});
-    label1(toDms, 15, QStringLiteral("输入度"), {120, 330, 1200, 255});
+    makeLabel(toDms, arrayName(QStringLiteral("Label1"), 15), QStringLiteral("输入度"), {120, 330, 1200, 255});
     c440 = makeBox(toDms, QStringLiteral("c440"), {120, 630, 1020, 300});
-    label1(toDms, 10, QStringLiteral("°"), {1170, 653, 180, 255});
-    label1(toDms, 11, QStringLiteral("="), {1350, 653, 180, 255});
+    makeLabel(toDms, arrayName(QStringLiteral("Label1"), 10), QStringLiteral("°"), {1170, 653, 180, 255});
+    makeLabel(toDms, arrayName(QStringLiteral("Label1"), 11), QStringLiteral("="), {1350, 653, 180, 255});
     c10 = makeBox(toDms, QStringLiteral("c10"), {1530, 630, 600, 300});
-    label1(toDms, 14, QStringLiteral("°"), {2160, 653, 180, 255});
+    makeLabel(toDms, arrayName(QStringLiteral("Label1"), 14), QStringLiteral("°"), {2160, 653, 180, 255});
     c20 = makeBox(toDms, QStringLiteral("c20"), {2340, 630, 540, 300});
-    label1(toDms, 13, QStringLiteral("′"), {2910, 653, 180, 255});
+    makeLabel(toDms, arrayName(QStringLiteral("Label1"), 13), QStringLiteral("′"), {2910, 653, 180, 255});
     c30 = makeBox(toDms, QStringLiteral("c30"), {3090, 630, 1200, 300});
-    label1(toDms, 12, QStringLiteral("″"), {4320, 653, 180, 255});
+    makeLabel(toDms, arrayName(QStringLiteral("Label1"), 12), QStringLiteral("″"), {4320, 653, 180, 255});
     auto* degreesToDms = makeButton(toDms, QStringLiteral("Command121"), QStringLiteral("计算"), {120, 1050, 900, 375});
     auto* clearDegrees = makeButton(toDms, QStringLiteral("Command20"), QStringLiteral("清除"), {1140, 1050, 900, 375});
-    example(toDms, 9, QStringLiteral("例:将8.08555°转换成8°5′8″"), {120, 1500, 4080, 255});
+    makeNote(toDms, QStringLiteral("例:将8.08555°转换成8°5′8″"), {120, 1500, 4080, 255},
+             arrayName(QStringLiteral("Label1"), 9));
 
     // Degrees to radians.
     CaptionFrame* toRadians =
         makeFrame(this, arrayName(QStringLiteral("Frame2"), 1), QStringLiteral("角度转换3"), {4560, 4080, 4620, 1410});
-    label1(toRadians, 20, QStringLiteral("输入度数"), {120, 330, 1200, 255});
+    makeLabel(toRadians, arrayName(QStringLiteral("Label1"), 20), QStringLiteral("输入度数"), {120, 330, 1200, 255});
     qzv55 = makeBox(toRadians, QStringLiteral("qzv55"), {120, 630, 1020, 300});
-    label1(toRadians, 19, QStringLiteral("°"), {1170, 653, 180, 255});
-    label1(toRadians, 18, QStringLiteral("="), {1380, 653, 180, 255});
+    makeLabel(toRadians, arrayName(QStringLiteral("Label1"), 19), QStringLiteral("°"), {1170, 653, 180, 255});
+    makeLabel(toRadians, arrayName(QStringLiteral("Label1"), 18), QStringLiteral("="), {1380, 653, 180, 255});
     qzv66 = makeBox(toRadians, QStringLiteral("qzv66"), {1590, 630, 1800, 300});
-    label1(toRadians, 17, QStringLiteral("弧度"), {3450, 653, 420, 255});
+    makeLabel(toRadians, arrayName(QStringLiteral("Label1"), 17), QStringLiteral("弧度"), {3450, 653, 420, 255});
     auto* radians = makeButton(toRadians, QStringLiteral("Command789"), QStringLiteral("计算"), {120, 990, 900, 300});
-    example(toRadians, 16, QStringLiteral("例:将60°转换成1.047198弧度"), {1140, 1013, 3060, 255});
+    makeNote(toRadians, QStringLiteral("例:将60°转换成1.047198弧度"), {1140, 1013, 3060, 255},
+             arrayName(QStringLiteral("Label1"), 16));
 
     // Radians to degrees, one row across the window.
     CaptionFrame* toAngle =
         makeFrame(this, QStringLiteral("Frame3"), QStringLiteral("角度转换4"), {120, 5610, 9060, 840});
-    label1(toAngle, 23, QStringLiteral("输入弧度"), {120, 383, 840, 255});
+    makeLabel(toAngle, arrayName(QStringLiteral("Label1"), 23), QStringLiteral("输入弧度"), {120, 383, 840, 255});
     x1 = makeBox(toAngle, QStringLiteral("x1"), {960, 360, 1200, 300});
-    label1(toAngle, 24, QStringLiteral("="), {2220, 383, 180, 255});
+    makeLabel(toAngle, arrayName(QStringLiteral("Label1"), 24), QStringLiteral("="), {2220, 383, 180, 255});
     x2 = makeFormatBox(toAngle, QStringLiteral("x2"), Pattern::Fixed3, {2430, 360, 1200, 300});
-    label1(toAngle, 25, QStringLiteral("°"), {3660, 383, 180, 255});
+    makeLabel(toAngle, arrayName(QStringLiteral("Label1"), 25), QStringLiteral("°"), {3660, 383, 180, 255});
     auto* degrees = makeButton(toAngle, QStringLiteral("Command1"), QStringLiteral("计算"), {3960, 323, 900, 375});
-    example(toAngle, 26, QStringLiteral("例:将弧度1.047198转换成60°"), {5040, 383, 3600, 255});
+    makeNote(toAngle, QStringLiteral("例:将弧度1.047198转换成60°"), {5040, 383, 3600, 255},
+             arrayName(QStringLiteral("Label1"), 26));
 
     connect(inchFraction, &QPushButton::clicked, this, [this] { Command1000_Click(); });
     connect(inchRange, &QPushButton::clicked, this, [this] { Command4_Click(); });

@@ -18,7 +18,7 @@ namespace quorvil {
 using namespace partsketch;
 
 namespace {
-constexpr int kBoxW = 600, kBoxH = 285;
+constexpr int kBoxW = 600;
 }  // namespace
 
 SteppedPartFrame::SteppedPartFrame(QWidget* parent, Layout layout, const Names& names, Tw geo)
@@ -46,15 +46,14 @@ SteppedPartFrame::SteppedPartFrame(QWidget* parent, Layout layout, const Names& 
 void SteppedPartFrame::buildThreeSections() {
     new LineSketch(this, threeSectionSketch());
 
-    auto box = [this](const char* name, Tw geo) { return makeBox(this, QString::fromLatin1(name), geo); };
     dimensions_ = {
-        box("txtt1", {300, 1290, kBoxW, kBoxH}),   // d1, under its dimension
-        box("txtT2", {2100, 420, kBoxW, kBoxH}),   // d2
-        box("txtT3", {1980, 1740, kBoxW, kBoxH}),  // l2
-        box("txtT4", {3210, 1740, kBoxW, kBoxH}),  // l3
-        box("txtT5", {4500, 757, 540, kBoxH}),     // d3
-        box("txtT6", {3090, 757, kBoxW, kBoxH}),   // b
-        box("txtT7", {2250, 2340, kBoxW, kBoxH}),  // L
+        makeBox(this, QStringLiteral("txtt1"), {300, 1290, kBoxW, kWeightBoxHeight}),   // d1, under its dimension
+        makeBox(this, QStringLiteral("txtT2"), {2100, 420, kBoxW, kWeightBoxHeight}),   // d2
+        makeBox(this, QStringLiteral("txtT3"), {1980, 1740, kBoxW, kWeightBoxHeight}),  // l2
+        makeBox(this, QStringLiteral("txtT4"), {3210, 1740, kBoxW, kWeightBoxHeight}),  // l3
+        makeBox(this, QStringLiteral("txtT5"), {4500, 757, 540, kWeightBoxHeight}),     // d3
+        makeBox(this, QStringLiteral("txtT6"), {3090, 757, kBoxW, kWeightBoxHeight}),   // b
+        makeBox(this, QStringLiteral("txtT7"), {2250, 2340, kBoxW, kWeightBoxHeight}),  // L
     };
     inch_ = makeUnitOptions(this, QStringLiteral("Op105"), QStringLiteral("mm"), QStringLiteral("Op106"), 120, 1920);
 }
@@ -62,17 +61,16 @@ void SteppedPartFrame::buildThreeSections() {
 void SteppedPartFrame::buildFourSections() {
     new LineSketch(this, fourSectionSketch());
 
-    auto box = [this](const char* name, Tw geo) { return makeBox(this, QString::fromLatin1(name), geo); };
     dimensions_ = {
-        box("txtT11", {150, 1387, kBoxW, kBoxH}),   // d1
-        box("txtT12", {1635, 780, 555, kBoxH}),     // d2
-        box("txtT13", {2460, 930, kBoxW, kBoxH}),   // d3
-        box("txtT14", {3060, 1387, 510, kBoxH}),    // b
-        box("txtT15", {4500, 1387, 540, kBoxH}),    // d4
-        box("txtT16", {885, 2940, kBoxW, kBoxH}),   // l1
-        box("txtT17", {2400, 2738, kBoxW, kBoxH}),  // l2
-        box("txtT18", {4530, 2738, kBoxW, kBoxH}),  // l4
-        box("txtT19", {2175, 3420, kBoxW, kBoxH}),  // L
+        makeBox(this, QStringLiteral("txtT11"), {150, 1387, kBoxW, kWeightBoxHeight}),   // d1
+        makeBox(this, QStringLiteral("txtT12"), {1635, 780, 555, kWeightBoxHeight}),     // d2
+        makeBox(this, QStringLiteral("txtT13"), {2460, 930, kBoxW, kWeightBoxHeight}),   // d3
+        makeBox(this, QStringLiteral("txtT14"), {3060, 1387, 510, kWeightBoxHeight}),    // b
+        makeBox(this, QStringLiteral("txtT15"), {4500, 1387, 540, kWeightBoxHeight}),    // d4
+        makeBox(this, QStringLiteral("txtT16"), {885, 2940, kBoxW, kWeightBoxHeight}),   // l1
+        makeBox(this, QStringLiteral("txtT17"), {2400, 2738, kBoxW, kWeightBoxHeight}),  // l2
+        makeBox(this, QStringLiteral("txtT18"), {4530, 2738, kBoxW, kWeightBoxHeight}),  // l4
+        makeBox(this, QStringLiteral("txtT19"), {2175, 3420, kBoxW, kWeightBoxHeight}),  // L
     };
     inch_ = makeUnitOptions(this, QStringLiteral("Op107"), QStringLiteral("mm"), QStringLiteral("Op108"), 120, 3060);
 }

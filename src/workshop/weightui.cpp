@@ -31,9 +31,15 @@ weight::Unit unitOf(const QRadioButton* inchOption) {
     return inchOption->isChecked() ? weight::Unit::Inch : weight::Unit::Millimetre;
 }
 
+QLineEdit* makeBoreBox(QWidget* frame, const QString& name, Tw geo) {
+    QLineEdit* b = makeBox(frame, name, geo);
+    b->setText(QStringLiteral("0"));
+    return b;
+}
+
 QLineEdit* makeDensityBox(QWidget* frame, const QString& name, const QString& caption, int x, int y) {
     label(frame, caption, {x, y, 900, 255});
-    QLineEdit* b = makeBox(frame, name, {x, y + 255, 660, 285});
+    QLineEdit* b = makeBox(frame, name, {x, y + 255, 660, kWeightBoxHeight});
     b->setText(QStringLiteral("7.85"));
     return b;
 }
@@ -43,13 +49,19 @@ QLabel* makeDensityNote(QWidget* frame, Tw geo) {
 }
 
 FormatBox* makeWeightResult(QWidget* frame, const QString& name, int x, int y, int kgGap) {
-    FormatBox* b = makeFormatBox(frame, name, Pattern::Fixed3, {x, y, 1000, 285});
+    FormatBox* b = makeFormatBox(frame, name, Pattern::Fixed3, {x, y, 1000, kWeightBoxHeight});
     label(frame, QStringLiteral("Kg"), {x + 1000 + kgGap, y + 30, 240, 255});
     return b;
 }
 
 WeightColumn makeWeightColumn(QWidget* frame, int x, const WeightColumnNames& names, WeightColumnLayout layout) {
     WeightColumn c{};
+    if (layout == WeightColumnLayout::ButtonRow) {
+        c.result = makeWeightResult(frame, names.result, x, 285, 30);
+        c.calculate = makeButton(frame, names.calculate, QStringLiteral("显 示"), {x, 630, 750, 345});
+        c.clear = makeButton(frame, names.clear, QStringLiteral("清 除"), {x + 810, 630, 750, 345});
+        return c;
+    }
     c.density = makeDensityBox(frame, names.density, names.densityCaption, x, 330);
     const bool noted = layout == WeightColumnLayout::Noted;
     if (noted) {

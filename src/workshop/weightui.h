@@ -1,6 +1,6 @@
-// What the frames of the weight windows share: showing a weight, reading the
-// unit option, and the density box, result box and buttons that most frames
-// stand in a column.
+// What the frames of the weight windows share: their places, showing a
+// weight, reading the unit option, and the density box, result box and
+// buttons that most frames stand in a column.
 #pragma once
 
 #include <QString>
@@ -21,6 +21,12 @@ namespace quorvil {
 class FormatBox;
 class PressInputs;
 
+// Every frame of the weight windows spans its page, kWeightFrameLeft from
+// the page's left edge and kWeightFrameWidth wide; every text box in them is
+// kWeightBoxHeight tall (twips).
+constexpr int kWeightFrameLeft = 90, kWeightFrameWidth = 6390;
+constexpr int kWeightBoxHeight = 285;
+
 // Shows the weight of a press whose inputs could all be used, as its
 // sign-blank text (seven digits for a single-precision weight, fifteen for a
 // double). No weight, one beyond the range of its precision, refuses the
@@ -31,6 +37,9 @@ void showWeight(PressInputs& inputs, QLineEdit* box, std::optional<double> w);
 // Inches when the frame's inch option is selected.
 weight::Unit unitOf(const QRadioButton* inchOption);
 
+// A box for the diameter or depth of a bore, which a part may leave out: it
+// opens with "0".
+QLineEdit* makeBoreBox(QWidget* frame, const QString& name, Tw geo);
 // The density box ("7.85") under its caption, whose top left is (x, y).
 QLineEdit* makeDensityBox(QWidget* frame, const QString& name, const QString& caption, int x, int y);
 // The note under a density box that any material's density may be typed.
@@ -52,10 +61,13 @@ enum class WeightColumnLayout {
     // The density note between density and result, the buttons "显 示" and
     // "清 除" lower down.
     Noted,
+    // No density box: the result at the frame's top with the buttons "显 示"
+    // and "清 除" side by side under it; the frame places its density box.
+    ButtonRow,
 };
 struct WeightColumn {
-    QLineEdit* density;
-    FormatBox* result;  // none where the frame places its result elsewhere
+    QLineEdit* density;  // none in a ButtonRow column
+    FormatBox* result;   // none where the frame places its result elsewhere
     QPushButton* calculate;
     QPushButton* clear;
 };

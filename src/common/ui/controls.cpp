@@ -63,15 +63,25 @@ CaptionFrame* makeFrame(QWidget* parent, const QString& name, const QString& cap
     return named(new CaptionFrame(caption, parent), name, geo);
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, Tw geo) {
+CaptionFrame* makeFilledFrame(QWidget* parent, const QString& name, const QString& caption, Tw geo,
+                              const QColor& ground) {
+    CaptionFrame* f = makeFrame(parent, name, caption, geo);
+    QPalette p = f->palette();
+    p.setColor(QPalette::Window, ground);
+    f->setPalette(p);
+    f->setAutoFillBackground(true);
+    return f;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, Tw geo, Qt::Alignment alignment) {
     auto* l = named(new QLabel(text, parent), name, geo);
+    l->setAlignment(alignment);
     return l;
 }
 
 QLabel* makeWrappedLabel(QWidget* parent, const QString& name, const QString& text, Tw geo, Qt::Alignment alignment) {
-    auto* l = makeLabel(parent, name, text, geo);
+    auto* l = makeLabel(parent, name, text, geo, alignment);
     l->setWordWrap(true);
-    l->setAlignment(alignment);
     return l;
 }
 

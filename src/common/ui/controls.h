@@ -9,6 +9,7 @@
 #include "common/ui/captionframe.h"
 #include "common/ui/twips.h"
 
+class QColor;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -29,8 +30,13 @@ QString arrayName(const QString& name, int index);
 // A frame with its caption in "宋体" 10.5, the caption font of every frame;
 // the controls inside keep the window's font.
 CaptionFrame* makeFrame(QWidget* parent, const QString& name, const QString& caption, Tw geo);
-// A label with transparent background; the name may be empty.
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, Tw geo);
+// The same, filled with a ground colour of its own.
+CaptionFrame* makeFilledFrame(QWidget* parent, const QString& name, const QString& caption, Tw geo,
+                              const QColor& ground);
+// A label with transparent background; the name may be empty. Its text
+// stands at the left, centred vertically, unless said otherwise.
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, Tw geo,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 // A label whose text wraps at word or character breaks within its width;
 // left aligned, by default centred vertically like any label.
 QLabel* makeWrappedLabel(QWidget* parent, const QString& name, const QString& text, Tw geo,

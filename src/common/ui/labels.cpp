@@ -9,9 +9,7 @@ namespace quorvil {
 QLabel* label(QWidget* parent, const QString& text, Tw geo) { return makeLabel(parent, QString(), text, geo); }
 
 QLabel* centredLabel(QWidget* parent, const QString& text, Tw geo) {
-    QLabel* l = label(parent, text, geo);
-    l->setAlignment(Qt::AlignCenter);
-    return l;
+    return makeLabel(parent, QString(), text, geo, Qt::AlignCenter);
 }
 
 }  // namespace quorvil

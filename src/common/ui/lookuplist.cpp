@@ -28,13 +28,18 @@ std::optional<int> firstSelectedRow(const QListWidget* list) {
 }
 
 QListWidget* makeSizeList(QWidget* parent, const QString& name, Tw geo, const QStringList& sizes,
-                          std::function<void()> pick) {
+                          std::function<void()> pick, const SizeListOptions& options) {
     QListWidget* list = makeList(parent, name, geo);
-    setNavyOnWhite(list);
+    if (options.font)
+        setNavyOnWhite(list, *options.font);
+    else
+        setNavyOnWhite(list);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->addItems(sizes);
     list->setCurrentRow(-1);
     list->clearSelection();
+    // The columns' row height follows the font.
+    if (options.columns > 1) setColumns(list, options.columns);
     onListPick(list, std::move(pick));
     return list;
 }

@@ -6,13 +6,13 @@
 #include <optional>
 #include <string_view>
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
 
 #include "common/ui/twips.h"
 #include "common/ui/viewtext.h"
 
-class QFont;
 class QListWidget;
 class QWidget;
 
@@ -26,12 +26,18 @@ void setColumns(QListWidget* list, int columns);
 // The first selected row, or nothing when no item is selected.
 std::optional<int> firstSelectedRow(const QListWidget* list);
 
-// A size list: the sizes dark blue on white, one picked at a time and none
-// at first; `pick` runs once for each pick the user makes (onListPick) and
-// reads the row with firstSelectedRow. The list keeps the font it inherits
-// unless the caller gives it one.
+// How a size list shows its items: in `columns` columns side by side (see
+// setColumns), in `font` where one is given, else in the font it inherits.
+struct SizeListOptions {
+    int columns = 1;
+    std::optional<QFont> font;
+};
+
+// A size list (or any key list): the items dark blue on white, one picked at
+// a time and none at first; `pick` runs once for each pick the user makes
+// (onListPick) and reads the row with firstSelectedRow.
 QListWidget* makeSizeList(QWidget* parent, const QString& name, Tw geo, const QStringList& sizes,
-                          std::function<void()> pick);
+                          std::function<void()> pick, const SizeListOptions& options = {});
 
 // The look of the look-up controls and size lists: white ground, navy text
 // (0, 0, 128); the first form also gives the control its font.

@@ -23,15 +23,10 @@ using namespace quorvil::nonstandard;
 
 namespace {
 
-QGroupBox* cyanFrame(QWidget* parent, const QString& name, const QString& caption, Tw geo, QColor captionColour) {
-    CaptionFrame* f = makeFrame(parent, name, caption, geo);
-    QPalette p = f->palette();
-    p.setColor(QPalette::Window, QColor(0, 255, 255));
-    f->setPalette(p);
-    f->setAutoFillBackground(true);
-    f->setCaptionColor(captionColour);
-    return f;
-}
+// Every frame of the window is filled cyan; a caption before a box stands at
+// its right edge, against the box.
+const QColor kFrameGround(0, 255, 255);
+constexpr Qt::Alignment kCaptionAlignment = Qt::AlignRight | Qt::AlignVCenter;
 
 // Result rows: three label-box pairs per row.
 constexpr int kRowTop[] = {330, 750, 1170, 1590, 2010, 2430};
@@ -45,40 +40,42 @@ constexpr int kBoxWidth[] = {705, 705, 885};
 }  // namespace
 
 Form11::Form11() : ToolWindow(QStringLiteral("Form11"), QStringLiteral("2.阿基米德蜗杆"), 6150, 3795) {
+    // The captions are the elements of Label1 in the order they are made.
     int labelIndex = 0;
-    auto label = [&labelIndex](QWidget* parent, const QString& text, Tw geo) {
-        QLabel* l = makeLabel(parent, arrayName(QStringLiteral("Label1"), labelIndex++), text, geo);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return l;
-    };
+    auto nextLabel = [&labelIndex] { return arrayName(QStringLiteral("Label1"), labelIndex++); };
 
-    QGroupBox* frame1 = cyanFrame(this, QStringLiteral("Frame1"), QStringLiteral("输入蜗杆规格(齿形角20°)"),
-                                  {90, 45, 4395, 840}, Qt::black);
-    label(frame1, QStringLiteral("分度圆直径"), {120, 383, 900, 255});
+    CaptionFrame* frame1 = makeFilledFrame(this, QStringLiteral("Frame1"), QStringLiteral("输入蜗杆规格(齿形角20°)"),
+                                           {90, 45, 4395, 840}, kFrameGround);
+    makeLabel(frame1, nextLabel(), QStringLiteral("分度圆直径"), {120, 383, 900, 255}, kCaptionAlignment);
     txtdf = makeBox(frame1, QStringLiteral("txtdf"), {1035, 360, 660, 300});
-    label(frame1, QStringLiteral("轴向模数"), {1800, 383, 720, 255});
+    makeLabel(frame1, nextLabel(), QStringLiteral("轴向模数"), {1800, 383, 720, 255}, kCaptionAlignment);
     txtmc = makeBox(frame1, QStringLiteral("txtmc"), {2535, 360, 660, 300});
-    label(frame1, QStringLiteral("头数"), {3300, 383, 375, 255});
+    makeLabel(frame1, nextLabel(), QStringLiteral("头数"), {3300, 383, 375, 255}, kCaptionAlignment);
     txtz1 = makeBox(frame1, QStringLiteral("txtz1"), {3690, 360, 600, 300});
 
-    QGroupBox* frame3 =
-        cyanFrame(this, QStringLiteral("Frame3"), QStringLiteral("命令"), {4560, 45, 1545, 855}, Qt::black);
+    CaptionFrame* frame3 =
+        makeFilledFrame(this, QStringLiteral("Frame3"), QStringLiteral("命令"), {4560, 45, 1545, 855}, kFrameGround);
     auto* command2 = makeButton(frame3, QStringLiteral("Command2"), QStringLiteral("计算"), {165, 375, 525, 315});
     auto* command1 = makeButton(frame3, QStringLiteral("Command1"), QStringLiteral("打印"), {855, 375, 525, 315});
 
-    QGroupBox* frame2 =
-        cyanFrame(this, QStringLiteral("Frame2"), QStringLiteral("输出结果"), {90, 945, 6030, 2835}, QColor(0, 0, 255));
-    // A label and its result box at a row and column of the result frame.
-    auto result = [&](int row, int column, const QString& caption, const QString& name, bool formats) -> QLineEdit* {
+    CaptionFrame* frame2 = makeFilledFrame(this, QStringLiteral("Frame2"), QStringLiteral("输出结果"),
+                                           {90, 945, 6030, 2835}, kFrameGround);
+    frame2->setCaptionColor(QColor(0, 0, 255));
+    // The caption of a result at a row and column of the result frame; gives
+    // the place of the result's box.
+    auto resultAt = [&](int row, int column, const QString& caption) {
         const int left = kColumnLeft[column];
         const int top = kRowTop[row];
-        label(frame2, caption, {left, top + 8, kLabelWidth, 255});
-        const Tw box{left + kBoxLeft, top, kBoxWidth[column], 270};
-        if (formats) return makeFormatBox(frame2, name, Pattern::Fixed2, box);
-        return makeBox(frame2, name, box);
+        makeLabel(frame2, nextLabel(), caption, {left, top + 8, kLabelWidth, 255}, kCaptionAlignment);
+        return Tw{left + kBoxLeft, top, kBoxWidth[column], 270};
     };
     auto formatted = [&](int row, int column, const QString& caption, const QString& name) {
-        return static_cast<FormatBox*>(result(row, column, caption, name, true));
+        const Tw place = resultAt(row, column, caption);
+        return makeFormatBox(frame2, name, Pattern::Fixed2, place);
+    };
+    auto plain = [&](int row, int column, const QString& caption, const QString& name) {
+        const Tw place = resultAt(row, column, caption);
+        return makeBox(frame2, name, place);
     };
 
     txtde1 = formatted(0, 0, QStringLiteral("顶圆直径"), QStringLiteral("txtde1"));
@@ -86,25 +83,22 @@ Form11::Form11() : ToolWindow(QStringLiteral("Form11"), QStringLiteral("2.阿基
     txtText1 = formatted(0, 2, QStringLiteral("轴向齿距"), QStringLiteral("txtText1"));
     txttn = formatted(1, 0, QStringLiteral("法向螺距"), QStringLiteral("txttn"));
     txtan = formatted(1, 1, QStringLiteral("法向齿形角"), QStringLiteral("txtan"));
-    txtq = result(1, 2, QStringLiteral("特性系数"), QStringLiteral("txtq"), false);
+    txtq = plain(1, 2, QStringLiteral("特性系数"), QStringLiteral("txtq"));
     txtsn = formatted(2, 0, QStringLiteral("法向弦齿厚"), QStringLiteral("txtsn"));
     txthx = formatted(2, 1, QStringLiteral("弦齿高"), QStringLiteral("txthx"));
     txtsc = formatted(2, 2, QStringLiteral("轴向齿厚"), QStringLiteral("txtsc"));
     txtf = formatted(3, 0, QStringLiteral("齿顶宽"), QStringLiteral("txtf"));
     txtw = formatted(3, 1, QStringLiteral("齿根宽"), QStringLiteral("txtw"));
     txth = formatted(3, 2, QStringLiteral("齿高"), QStringLiteral("txth"));
-    txtd0 = result(4, 0, QStringLiteral("三针直径"), QStringLiteral("txtd0"), false);
+    txtd0 = plain(4, 0, QStringLiteral("三针直径"), QStringLiteral("txtd0"));
 
     // The lead angle: degrees, minutes and seconds, each box followed by its unit.
     {
-        const int left = kColumnLeft[1];
-        const int top = kRowTop[4];
-        label(frame2, QStringLiteral("螺旋升角"), {left, top + 8, kLabelWidth, 255});
-        int x = left + kBoxLeft;
+        const Tw first = resultAt(4, 1, QStringLiteral("螺旋升角"));
+        int x = first.left;
         auto angleBox = [&](const QString& name, const QString& unit) {
-            QLineEdit* b = makeBox(frame2, name, {x, top, 495, 270});
-            QLabel* u = label(frame2, unit, {x + 510, top + 8, 180, 255});
-            u->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            QLineEdit* b = makeBox(frame2, name, {x, first.top, 495, 270});
+            makeLabel(frame2, nextLabel(), unit, {x + 510, first.top + 8, 180, 255});
             x += 705;
             return b;
         };

@@ -119,8 +119,7 @@ Form22::Form22() : ToolWindow(QStringLiteral("Form22"), QStringLiteral("14.英�
 
     // Wider than the frames: at their width the first paragraph would leave
     // "显示" alone on a third line.
-    makeWrappedLabel(this, arrayName(QStringLiteral("Label1"), 2), usageText(font()), {45, 5280, 4770, 1110},
-                     Qt::AlignLeft | Qt::AlignTop);
+    makeNote(this, usageText(font()), {45, 5280, 4770, 1110}, arrayName(QStringLiteral("Label1"), 2));
 
     connect(calculate, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
@@ -129,7 +128,7 @@ void Form22::Command1_Click() {
     // The list text read leniently and held in single precision (the list's
     // own texts always fit); no wire picked gives no M value.
     std::optional<float> wire;
-    if (txtw15->currentIndex() >= 0) wire = toSingle(readLenient(txtw15->currentText().toStdString()));
+    if (txtw15->currentIndex() >= 0) wire = toSingle(readLenient(txtw15));
 
     // The size, each box one number or empty (0); the threads per inch one
     // number, any but 0 (the window sets no sign limits).

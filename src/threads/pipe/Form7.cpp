@@ -37,12 +37,11 @@ void showRow(const QListWidget* list, std::vector<std::string> (*texts)(std::siz
     const std::optional<int> row = firstSelectedRow(list);
     if (!row) return;
     const std::vector<std::string> t = texts(std::size_t(*row));
-    if (t.size() != boxes.size()) return;
+    // The list holds the table's rows and the tab one box per text of a row:
+    // any other count is a fault of this window, never of what the user did.
+    if (t.size() != boxes.size()) qFatal("Form7: row %d gives %zu texts for %zu boxes", *row, t.size(), boxes.size());
     for (std::size_t i = 0; i < boxes.size(); ++i) showText(boxes[i], QString::fromStdString(t[i]));
 }
-
-QString label1(int i) { return arrayName(QStringLiteral("Label1"), i); }
-QString lblMD(int i) { return arrayName(QStringLiteral("lblMD"), i); }
 
 // The labelled boxes of a data frame: one box per row, its label before it.
 struct Field {
@@ -53,7 +52,7 @@ struct Field {
 void fieldRows(QWidget* frame, std::vector<QLineEdit*>& boxes, std::initializer_list<Field> fields, int labelLeft,
                int labelWidth, int boxLeft, int boxWidth, int top = 360, int step = 375) {
     for (const Field& f : fields) {
-        makeLabel(frame, label1(f.label), f.text, {labelLeft, top + 30, labelWidth, 225});
+        makeLabel(frame, arrayName(QStringLiteral("Label1"), f.label), f.text, {labelLeft, top + 30, labelWidth, 225});
         boxes.push_back(makeBox(frame, f.box, {boxLeft, top, boxWidth, 270}));
         top += step;
     }
@@ -64,6 +63,7 @@ void threadFormFrame(QWidget* page, int frame, QChar letter, std::array<int, 3> 
                      std::vector<QLineEdit*>& boxes) {
     QWidget* form = makeFrame(page, arrayName(QStringLiteral("Frame1"), frame), QStringLiteral("牙形尺寸"), geo);
     const QString box = QString(letter);
+    // "英才" (for 英寸) is the design's text, kept as the design has it.
     fieldRows(form, boxes,
               {{box + u'1', labels[0], QStringLiteral("牙数/英才")},
                {box + u'2', labels[1], QStringLiteral("螺距")},
@@ -169,16 +169,12 @@ std::vector<QLineEdit*> taperGaugeFrame(QWidget* page, const QString& frameName,
                          {630, 1830, 700, 270}, {2010, 1770, 700, 270}, {3360, 1140, 630, 270},
                          {5580, 270, 700, 270}, {5340, 1110, 700, 270}, {5490, 1890, 700, 270}};
     std::vector<QLineEdit*> boxes;
-    for (int i = 0; i < 9; ++i) boxes.push_back(makeBox(f, names[i], places[i]));
+    for (int i = 0; i < std::ssize(places); ++i) boxes.push_back(makeBox(f, names[i], places[i]));
     return boxes;
 }
 
 // "1.内外螺纹有两种配合形式:"锥/锥"和"柱/锥"."
 QString fitNote() { return QStringLiteral("1.内外螺纹有两种配合形式:\"锥/锥\"和\"柱/锥\"."); }
-
-QPushButton* printButton(QWidget* page, const QString& name, Tw geo) {
-    return makeButton(page, name, QStringLiteral("打 印"), geo);
-}
 
 }  // namespace
 
@@ -204,14 +200,14 @@ void Form7::buildTaper60Page(QWidget* page) {
     QWidget* allowance =
         makeFrame(page, arrayName(QStringLiteral("Frame1"), 5), QStringLiteral("装配余量"), {1725, 2010, 2775, 780});
     QLineEdit* n10 = makeBox(allowance, QStringLiteral("N10"), {180, 360, 855, 270});
-    makeLabel(allowance, label1(10), QStringLiteral("mm"), {1095, 390, 300, 225});
-    makeLabel(allowance, label1(9), QStringLiteral("圈数"), {1560, 390, 420, 225});
+    makeLabel(allowance, arrayName(QStringLiteral("Label1"), 10), QStringLiteral("mm"), {1095, 390, 300, 225});
+    makeLabel(allowance, arrayName(QStringLiteral("Label1"), 9), QStringLiteral("圈数"), {1560, 390, 420, 225});
     QLineEdit* n9 = makeBox(allowance, QStringLiteral("N9"), {1995, 360, 660, 270});
     nBoxes.push_back(n9);
     nBoxes.push_back(n10);
-    makeLabel(page, label1(30), QStringLiteral("内螺纹钻孔直径"), {4680, 2070, 1395, 225});
+    makeLabel(page, arrayName(QStringLiteral("Label1"), 30), QStringLiteral("内螺纹钻孔直径"), {4680, 2070, 1395, 225});
     nBoxes.push_back(makeBox(page, QStringLiteral("N11"), {4680, 2370, 1260, 270}));
-    auto* print = printButton(page, QStringLiteral("Command1"), {6180, 2250, 1080, 420});
+    auto* print = makeButton(page, QStringLiteral("Command1"), QStringLiteral("打 印"), {6180, 2250, 1080, 420});
 
     const std::vector<QLineEdit*> gauge =
         taperGaugeFrame(page, arrayName(QStringLiteral("Frame1"), 15),
@@ -239,7 +235,7 @@ void Form7::buildTaper60Page(QWidget* page) {
 
 void Form7::buildTaper55Page(QWidget* page) {
     ListR = sizeListFrame(page, 1, QStringLiteral("ListR"), kTaper55, 2490, [this] { ListR_Click(); });
-    auto* print = printButton(page, QStringLiteral("Command2"), {240, 3090, 1155, 420});
+    auto* print = makeButton(page, QStringLiteral("Command2"), QStringLiteral("打 印"), {240, 3090, 1155, 420});
 
     threadFormFrame(page, 7, u'R', {24, 23, 22}, {1710, 480, 1905, 1500}, 765, rBoxes);
     diameterFrame(page, 8, QStringLiteral("基准平面内"), u'R', 4, {25, 26, 27}, {1710, 2070, 1905, 1470}, 195, 990,
@@ -258,7 +254,7 @@ void Form7::buildTaper55Page(QWidget* page) {
     const auto threeInRow = [](QWidget* f, std::vector<QLineEdit*>& boxes, std::initializer_list<Field> fields) {
         int left = 150;
         for (const Field& fd : fields) {
-            makeLabel(f, label1(fd.label), fd.text, {left, 360, 420, 225});
+            makeLabel(f, arrayName(QStringLiteral("Label1"), fd.label), fd.text, {left, 360, 420, 225});
             boxes.push_back(makeBox(f, fd.box, {left + 420, 330, 690, 270}));
             left += 1170;
         }
@@ -272,14 +268,15 @@ void Form7::buildTaper55Page(QWidget* page) {
                 {QStringLiteral("R13"), 36, QStringLiteral("最大")},
                 {QStringLiteral("R14"), 37, QStringLiteral("最小")}});
 
-    makeLabel(limit, label1(40), QStringLiteral("径向"), {150, 360, 420, 225});
+    makeLabel(limit, arrayName(QStringLiteral("Label1"), 40), QStringLiteral("径向"), {150, 360, 420, 225});
     QLineEdit* r15 = makeBox(limit, QStringLiteral("R15"), {570, 330, 765, 270});
-    makeLabel(limit, label1(39), QStringLiteral("轴向圈数"), {1620, 360, 780, 225});
+    makeLabel(limit, arrayName(QStringLiteral("Label1"), 39), QStringLiteral("轴向圈数"), {1620, 360, 780, 225});
     QLineEdit* r16 = makeBox(limit, QStringLiteral("R16"), {2400, 330, 765, 270});
 
     QLineEdit* r10 = makeBox(allowance, QStringLiteral("R10"), {300, 330, 765, 270});
-    makeLabel(allowance, label1(34), QStringLiteral("mm"), {1110, 330, 450, 270})->setFont(songFont(12));
-    makeLabel(allowance, label1(33), QStringLiteral("圈数"), {1920, 360, 420, 225});
+    makeLabel(allowance, arrayName(QStringLiteral("Label1"), 34), QStringLiteral("mm"), {1110, 330, 450, 270})
+        ->setFont(songFont(12));
+    makeLabel(allowance, arrayName(QStringLiteral("Label1"), 33), QStringLiteral("圈数"), {1920, 360, 420, 225});
     QLineEdit* r11 = makeBox(allowance, QStringLiteral("R11"), {2400, 330, 765, 270});
 
     rBoxes.insert(rBoxes.end(), distanceBoxes.begin(), distanceBoxes.end());
@@ -294,30 +291,30 @@ void Form7::buildTaper55Page(QWidget* page) {
 
     QWidget* marks =
         makeFrame(page, arrayName(QStringLiteral("Frame2"), 3), QStringLiteral("标记示例"), {120, 6120, 7260, 1020});
-    makeWrappedLabel(
-        marks, label1(21),
-        QStringLiteral("   英制密封圆柱内螺纹代号:Rp.圆锥内螺纹代号:Rc.圆锥外螺纹代号:R1(与圆柱内螺纹配合使用)."
-                       "圆锥外螺纹代号:R2(与圆锥内螺纹配合使用)."),
-        {120, 300, 7020, 660}, Qt::AlignLeft | Qt::AlignTop)
+    makeNote(marks,
+             QStringLiteral("   英制密封圆柱内螺纹代号:Rp.圆锥内螺纹代号:Rc.圆锥外螺纹代号:R1(与圆柱内螺纹配合使用)."
+                            "圆锥外螺纹代号:R2(与圆锥内螺纹配合使用)."),
+             {120, 300, 7020, 660}, arrayName(QStringLiteral("Label1"), 21))
         ->setFont(songFont(9));  // a Song face, as the design's "新宋体"
 
     QWidget* notes =
         makeFrame(page, arrayName(QStringLiteral("Frame2"), 2), QStringLiteral("有关知识"), {120, 7200, 7260, 1530});
-    makeLabel(notes, label1(19), fitNote(), {240, 300, 6900, 225});
-    makeWrappedLabel(notes, label1(20),
-                     QStringLiteral("2.中国标准号:锥/锥配合的密封管螺纹GB/T7306.2-2000.柱/锥配合的密封管螺纹"
-                                    "GB/T7306.1-2000.非密封管螺纹GB/T7307-2001"),
-                     {240, 540, 6900, 450}, Qt::AlignLeft | Qt::AlignTop);
-    makeLabel(notes, label1(43), QStringLiteral("3.尺寸代号约等于管子孔径."), {240, 960, 6900, 225});
-    makeLabel(notes, label1(54), QStringLiteral("4.内外螺纹最小有效长度=最大基准距离+装配余量."),
-              {240, 1200, 6900, 225});
+    makeLabel(notes, arrayName(QStringLiteral("Label1"), 19), fitNote(), {240, 300, 6900, 225});
+    makeNote(notes,
+             QStringLiteral("2.中国标准号:锥/锥配合的密封管螺纹GB/T7306.2-2000.柱/锥配合的密封管螺纹"
+                            "GB/T7306.1-2000.非密封管螺纹GB/T7307-2001"),
+             {240, 540, 6900, 450}, arrayName(QStringLiteral("Label1"), 20));
+    makeLabel(notes, arrayName(QStringLiteral("Label1"), 43), QStringLiteral("3.尺寸代号约等于管子孔径."),
+              {240, 960, 6900, 225});
+    makeLabel(notes, arrayName(QStringLiteral("Label1"), 54),
+              QStringLiteral("4.内外螺纹最小有效长度=最大基准距离+装配余量."), {240, 1200, 6900, 225});
 
     connect(print, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }
 
 void Form7::buildParallel55Page(QWidget* page) {
     ListG = sizeListFrame(page, 11, QStringLiteral("ListG"), kParallel55, 2520, [this] { ListG_Click(); });
-    auto* print = printButton(page, QStringLiteral("Command3"), {240, 3090, 1155, 420});
+    auto* print = makeButton(page, QStringLiteral("Command3"), QStringLiteral("打 印"), {240, 3090, 1155, 420});
 
     threadFormFrame(page, 12, u'G', {45, 46, 47}, {1710, 480, 1905, 1500}, 765, gBoxes);
     diameterFrame(page, 13, QStringLiteral("内螺纹参数"), u'G', 4, {50, 49, 48}, {3705, 480, 3675, 1500}, 480, 1950,
@@ -325,13 +322,13 @@ void Form7::buildParallel55Page(QWidget* page) {
 
     QWidget* external = makeFrame(page, arrayName(QStringLiteral("Frame1"), 14), QStringLiteral("外螺纹参数"),
                                   {1710, 2070, 5670, 1170});
-    makeLabel(external, label1(53), QStringLiteral("大径"), {150, 390, 420, 225});
+    makeLabel(external, arrayName(QStringLiteral("Label1"), 53), QStringLiteral("大径"), {150, 390, 420, 225});
     QLineEdit* g7 = makeBox(external, QStringLiteral("G7"), {600, 360, 1860, 270});
-    makeLabel(external, label1(51), QStringLiteral("小径"), {150, 780, 420, 225});
+    makeLabel(external, arrayName(QStringLiteral("Label1"), 51), QStringLiteral("小径"), {150, 780, 420, 225});
     QLineEdit* g9 = makeBox(external, QStringLiteral("G9"), {600, 750, 1860, 270});
-    makeLabel(external, label1(31), QStringLiteral("中径A级"), {2760, 390, 780, 225});
+    makeLabel(external, arrayName(QStringLiteral("Label1"), 31), QStringLiteral("中径A级"), {2760, 390, 780, 225});
     QLineEdit* g8 = makeBox(external, QStringLiteral("G8"), {3570, 360, 1860, 270});
-    makeLabel(external, label1(32), QStringLiteral("中径B级"), {2760, 780, 780, 225});
+    makeLabel(external, arrayName(QStringLiteral("Label1"), 32), QStringLiteral("中径B级"), {2760, 780, 780, 225});
     QLineEdit* g80 = makeBox(external, QStringLiteral("G80"), {3570, 750, 1860, 270});
     gBoxes.insert(gBoxes.end(), {g7, g8, g80, g9});
 
@@ -339,40 +336,44 @@ void Form7::buildParallel55Page(QWidget* page) {
     QWidget* gauge =
         makeFrame(page, QStringLiteral("Frame3_10"), QStringLiteral("螺纹规参数"), {120, 3600, 7260, 2970});
     new LineSketch(gauge, parallelGaugeSketch());
-    makeLabel(gauge, lblMD(40), QStringLiteral("螺通规"), {3015, 975, 570, 225});
-    makeLabel(gauge, lblMD(39), QStringLiteral("螺止规"), {3810, 975, 570, 225});
-    makeLabel(gauge, lblMD(35), QStringLiteral("≤2\"螺纹规参数\u3000\u3000"), {2730, 2655, 2010, 255})
+    makeLabel(gauge, arrayName(QStringLiteral("lblMD"), 40), QStringLiteral("螺通规"), {3015, 975, 570, 225});
+    makeLabel(gauge, arrayName(QStringLiteral("lblMD"), 39), QStringLiteral("螺止规"), {3810, 975, 570, 225});
+    makeLabel(gauge, arrayName(QStringLiteral("lblMD"), 35), QStringLiteral("≤2\"螺纹规参数\u3000\u3000"),
+              {2730, 2655, 2010, 255})
         ->setFont(songFont(10.5));
-    const auto limitsBox = [gauge](const QString& name, Tw geo) { return makeBox(gauge, name, geo); };
-    makeLabel(gauge, lblMD(46), QStringLiteral("大径"), {420, 690, 420, 225});
-    QLineEdit* g10 = limitsBox(QStringLiteral("G10"), {120, 945, 1560, 270});
-    makeLabel(gauge, lblMD(42), QStringLiteral("螺纹长度"), {1020, 1590, 720, 225});
+    makeLabel(gauge, arrayName(QStringLiteral("lblMD"), 46), QStringLiteral("大径"), {420, 690, 420, 225});
+    QLineEdit* g10 = makeBox(gauge, QStringLiteral("G10"), {120, 945, 1560, 270});
+    makeLabel(gauge, arrayName(QStringLiteral("lblMD"), 42), QStringLiteral("螺纹长度"), {1020, 1590, 720, 225});
     QLineEdit* g11 = makeBox(gauge, QStringLiteral("G11"), {2055, 1560, 630, 270});
-    makeLabel(gauge, lblMD(45), QStringLiteral("中径"), {690, 2025, 420, 225});
-    QLineEdit* g12 = limitsBox(QStringLiteral("G12"), {1140, 1995, 1560, 270});
-    makeLabel(gauge, lblMD(44), QStringLiteral("小径:≤"), {480, 2415, 660, 225});
+    makeLabel(gauge, arrayName(QStringLiteral("lblMD"), 45), QStringLiteral("中径"), {690, 2025, 420, 225});
+    QLineEdit* g12 = makeBox(gauge, QStringLiteral("G12"), {1140, 1995, 1560, 270});
+    makeLabel(gauge, arrayName(QStringLiteral("lblMD"), 44), QStringLiteral("小径:≤"), {480, 2415, 660, 225});
     QLineEdit* g13 = makeBox(gauge, QStringLiteral("G13"), {1140, 2385, 1035, 270});
-    makeLabel(gauge, lblMD(38), QStringLiteral("大径"), {6330, 690, 420, 225});
-    QLineEdit* g14 = limitsBox(QStringLiteral("G14"), {5580, 945, 1560, 270});
-    makeLabel(gauge, lblMD(41), QStringLiteral("螺纹长度"), {3780, 1590, 720, 225});
+    makeLabel(gauge, arrayName(QStringLiteral("lblMD"), 38), QStringLiteral("大径"), {6330, 690, 420, 225});
+    QLineEdit* g14 = makeBox(gauge, QStringLiteral("G14"), {5580, 945, 1560, 270});
+    makeLabel(gauge, arrayName(QStringLiteral("lblMD"), 41), QStringLiteral("螺纹长度"), {3780, 1590, 720, 225});
     QLineEdit* g15 = makeBox(gauge, QStringLiteral("G15"), {4695, 1560, 630, 270});
-    makeLabel(gauge, lblMD(2), QStringLiteral("中径"), {4020, 2025, 420, 225});
-    QLineEdit* g16 = limitsBox(QStringLiteral("G16"), {4470, 1995, 1560, 270});
-    makeLabel(gauge, lblMD(3), QStringLiteral("小径:≤"), {3810, 2415, 660, 225});
+    makeLabel(gauge, arrayName(QStringLiteral("lblMD"), 2), QStringLiteral("中径"), {4020, 2025, 420, 225});
+    QLineEdit* g16 = makeBox(gauge, QStringLiteral("G16"), {4470, 1995, 1560, 270});
+    makeLabel(gauge, arrayName(QStringLiteral("lblMD"), 3), QStringLiteral("小径:≤"), {3810, 2415, 660, 225});
     QLineEdit* g17 = makeBox(gauge, QStringLiteral("G17"), {4470, 2385, 1035, 270});
     gBoxes.insert(gBoxes.end(), {g10, g11, g12, g13, g14, g15, g16, g17});
 
     QWidget* marks =
         makeFrame(page, arrayName(QStringLiteral("Frame2"), 4), QStringLiteral("标记示例"), {120, 6660, 7260, 870});
-    makeLabel(marks, label1(38), QStringLiteral("尺寸代号为2的右旋非密封圆柱内螺纹:G2"), {240, 300, 6900, 225});
-    makeLabel(marks, label1(41), QStringLiteral("尺寸代号为3的A级右旋非密封圆柱外螺纹:G3A"), {240, 570, 6900, 225});
+    makeLabel(marks, arrayName(QStringLiteral("Label1"), 38), QStringLiteral("尺寸代号为2的右旋非密封圆柱内螺纹:G2"),
+              {240, 300, 6900, 225});
+    makeLabel(marks, arrayName(QStringLiteral("Label1"), 41),
+              QStringLiteral("尺寸代号为3的A级右旋非密封圆柱外螺纹:G3A"), {240, 570, 6900, 225});
 
     QWidget* notes =
         makeFrame(page, arrayName(QStringLiteral("Frame2"), 5), QStringLiteral("有关知识"), {120, 7620, 7260, 1110});
-    makeLabel(notes, label1(55), QStringLiteral("1.中国标准号:GB/T7307-2001"), {240, 300, 6900, 225});
-    makeLabel(notes, label1(42), QStringLiteral("2.尺寸代号约等于管子孔径"), {240, 555, 6900, 225});
-    makeLabel(notes, label1(44), QStringLiteral("3.三针测量M值的计算参照<通用三针直径、M值计算>软件."),
-              {240, 810, 6900, 225});
+    makeLabel(notes, arrayName(QStringLiteral("Label1"), 55), QStringLiteral("1.中国标准号:GB/T7307-2001"),
+              {240, 300, 6900, 225});
+    makeLabel(notes, arrayName(QStringLiteral("Label1"), 42), QStringLiteral("2.尺寸代号约等于管子孔径"),
+              {240, 555, 6900, 225});
+    makeLabel(notes, arrayName(QStringLiteral("Label1"), 44),
+              QStringLiteral("3.三针测量M值的计算参照<通用三针直径、M值计算>软件."), {240, 810, 6900, 225});
 
     connect(print, &QPushButton::clicked, this, [this] { Command3_Click(); });
 }
