@@ -19,8 +19,9 @@ std::optional<double> readStrict(std::string_view text);
 
 // Lenient reading: skip leading blanks and read the longest beginning that
 // forms a number by the same grammar; no digit read gives 0. Never fails.
-// A number too large for a double reads as +-infinity: callers that compute
-// with it must check std::isfinite before writing a result.
+// A number too large for a double reads as +-infinity, here and in
+// readLeadingNumber: a press refuses it first (leadingFault says TooLarge),
+// and any other reader checks the value (finiteValue, toSingle).
 double readLenient(std::string_view text);
 
 // The number lenient reading finds at the beginning of the text, or no

@@ -35,8 +35,7 @@ void initApplication(QApplication& app) {
     // One style everywhere, so coloured buttons and frames look the same on
     // every desktop and in headless tests.
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(new ListPopupStyle(fusion));
-    QFont::insertSubstitutions(QStringLiteral("宋体"), songFamilies());
-    QFont::insertSubstitutions(QStringLiteral("楷体_GB2312"), kaiFamilies());
+    registerDesignFontNames();
     app.setFont(songFont(9));
     // What Qt draws itself (a box's right-click menu, the print and file
     // dialogs) in Chinese like the rest of the program, whatever language

@@ -123,7 +123,7 @@ QComboBox* makeCombo(QWidget* parent, const QString& name, Tw geo, bool editable
     // typed text leaves no item picked until one is chosen from the list.
     c->setInsertPolicy(QComboBox::NoInsert);
     c->setCompleter(nullptr);
-    QObject::disconnect(c->lineEdit(), SIGNAL(editingFinished()), c, nullptr);
+    QObject::disconnect(c->lineEdit(), &QLineEdit::editingFinished, c, nullptr);
     QObject::connect(c->lineEdit(), &QLineEdit::textEdited, c, [c](const QString& typed) {
         if (c->currentIndex() == -1) return;
         QLineEdit* edit = c->lineEdit();

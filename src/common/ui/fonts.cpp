@@ -38,10 +38,9 @@ QStringList kaiFamilies() { return {kLatin, kKai}; }
 QFont songFont(double pointSize, bool bold) { return make(songFamilies(), pointSize, bold, QFont::AnyStyle); }
 QFont kaiFont(double pointSize, bool bold) { return make(kaiFamilies(), pointSize, bold, QFont::Cursive); }
 
-QFont designFont(const QString& name, double pointSize, bool bold) {
-    if (name == QStringLiteral("宋体")) return songFont(pointSize, bold);
-    if (name == QStringLiteral("楷体_GB2312")) return kaiFont(pointSize, bold);
-    return make({name}, pointSize, bold, QFont::AnyStyle);
+void registerDesignFontNames() {
+    QFont::insertSubstitutions(QStringLiteral("宋体"), songFamilies());
+    QFont::insertSubstitutions(QStringLiteral("楷体_GB2312"), kaiFamilies());
 }
 
 QString designBlanks(int count, const QFont& font) {

@@ -18,8 +18,10 @@ QStringList kaiFamilies();
 
 QFont songFont(double pointSize, bool bold = false);
 QFont kaiFont(double pointSize, bool bold = false);
-// By design name: "宋体" or "楷体_GB2312"; any other name is taken as it is.
-QFont designFont(const QString& name, double pointSize, bool bold = false);
+
+// Lets a font asked for by its design name (QFont("宋体")) draw from the
+// same faces as songFont and kaiFont. Called once, at start-up.
+void registerDesignFontNames();
 
 // The design spaces texts with blanks as wide as a digit, half a Chinese
 // character; a Latin face's blank may be narrower. As many blanks as span

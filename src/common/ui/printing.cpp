@@ -1,6 +1,7 @@
 #include "common/ui/printing.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QWidget>
@@ -16,12 +17,15 @@ PrintSink& sinkSlot() {
 using PrintImage = void (*)(const QImage&, double, const QString&, QWidget*);
 
 // The printer module (printer.cpp), loaded on the first print: next to the
-// program, else where the build put it.
+// program (the build tree), where it is installed relative to the program,
+// else where the build put it (the test programs in the build tree).
 PrintImage printImage() {
     static const PrintImage function = [] {
         const QString name = QStringLiteral(QUORVIL_PRINT_MODULE_NAME);
-        for (const QString& path : {QCoreApplication::applicationDirPath() + QLatin1Char('/') + name,
-                                    QStringLiteral(QUORVIL_PRINT_MODULE_PATH)}) {
+        const QDir program(QCoreApplication::applicationDirPath());
+        for (const QString& path :
+             {program.filePath(name), program.filePath(QStringLiteral(QUORVIL_PRINT_MODULE_FROM_PROGRAM "/") + name),
+              QStringLiteral(QUORVIL_PRINT_MODULE_PATH)}) {
             if (!QFileInfo::exists(path)) continue;
             QLibrary module(path);
             if (auto f = reinterpret_cast<PrintImage>(module.resolve("quorvilPrintImage"))) return f;

@@ -2,7 +2,6 @@
 // one place that turns them into pixels (15 twips = 1 pixel at 96 dpi).
 #pragma once
 
-#include <QPoint>
 #include <QRect>
 #include <QSize>
 
@@ -19,7 +18,6 @@ struct Tw {
 };
 
 inline QSize twipsSize(int width, int height) { return {px(width), px(height)}; }
-inline QPoint twipsPoint(int left, int top) { return {px(left), px(top)}; }
 
 void place(QWidget* w, Tw geo);
 

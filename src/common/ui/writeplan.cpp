@@ -91,8 +91,6 @@ std::optional<double> WritePlan::shown(const QLineEdit* box) const {
     return readStrict(t->toStdString());
 }
 
-void WritePlan::action(std::function<void()> f) { steps_.push_back(std::move(f)); }
-
 bool WritePlan::commit() {
     if (!ok_) return false;
     for (const auto& step : steps_) step();

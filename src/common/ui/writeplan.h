@@ -56,8 +56,6 @@ public:
     void text(QLineEdit* box, const QString& t);
     // "--": the inputs on screen have no value for this box.
     void missing(QLineEdit* box);
-    // Any other change (a label, a tool tip), run in order at commit.
-    void action(std::function<void()> f);
     // Marks the plan as not writable: commit() will write nothing.
     void reject() { ok_ = false; }
 
@@ -68,9 +66,10 @@ public:
     std::optional<QString> shownText(const QLineEdit* box) const;
     // The same read back as a number (strict reading).
     std::optional<double> shown(const QLineEdit* box) const;
-    // For a later step that computes from a box this plan has just staged:
-    // its number as shown. Should it show none (the staged number was not
-    // finite), the plan writes nothing, and 0 stands in meanwhile.
+    // Not a getter: for a later step that must compute from what `box` will
+    // show, its number as shown(). When the box will show no number (a
+    // staged number not finite, "--", a text), this rejects the plan, so
+    // commit() writes nothing, and returns 0 to compute on with.
     double written(const QLineEdit* box);
     // Stages `to` with what `from` will show.
     void copy(QLineEdit* to, const QLineEdit* from);

@@ -48,8 +48,8 @@ private slots:
     void selfFormatting_data();
     void selfFormatting();
 
-    void metricExamples_data();
-    void metricExamples();
+    void examples_data();
+    void examples();
     void metricRejectedInputs_data();
     void metricRejectedInputs();
     void metricGapTakesRangeBelow();
@@ -58,8 +58,6 @@ private slots:
     void metricWithoutWireRow();
     void metricTapDrill();
 
-    void trapExamples_data();
-    void trapExamples();
     void trapCoarsePitches_data();
     void trapCoarsePitches();
     void trapRejectedInputs_data();
@@ -175,14 +173,18 @@ void TestForm19::selfFormatting() {
     QCOMPARE(b->text(), QString());
 }
 
-void TestForm19::metricExamples_data() {
+// Examples of both tabs; "tab" picks the calculation: 0 metric, 1
+// trapezoidal. Every result box of the tab shows a text first, so each
+// box listed must have been written by the press.
+void TestForm19::examples_data() {
+    QTest::addColumn<int>("tab");
     QTest::addColumn<QString>("d");
     QTest::addColumn<QString>("P");
     QTest::addColumn<QString>("external");
     QTest::addColumn<QString>("internal");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("16x2 6g 6H")
-        << "16"
+    QTest::newRow("metric 16x2 6g 6H")
+        << 0 << "16"
         << "2"
         << "Op2"
         << "Op5"
@@ -191,16 +193,16 @@ void TestForm19::metricExamples_data() {
            "w22=-.194 w23=13.880 w24=27.200 w25=21.000 w26=1.263 w27=.320 w28=16.030 w29=-.028 w30=14.724 "
            "w31=-.014 w32=16.464 w33=-.028 w34=13.835 w35=15.328 w36=-.028 w37=14.921 w38=-.014 w39=16.661 "
            "w40=-.022 w41=13.835";
-    QTest::newRow("12x1.75 6f 5H, lower bound of 12-22")
-        << "12"
+    QTest::newRow("metric 12x1.75 6f 5H, lower bound of 12-22")
+        << 0 << "12"
         << "1.75"
         << "Op1"
         << "Op4"
         << "w4=-.049 w5=-.308 w6=10.863 w8=-.198 w9=10.106 w12=.156 w14=.272 w15=1.008 w16=12.373 w19=1.047 "
            "w20=12.490 w23=10.145 w28=12.023 w29=-.022 w30=10.881 w31=-.011 w32=12.390 w33=-.023 w35=11.386 "
            "w37=11.031 w39=12.540 w40=-.017";
-    QTest::newRow("64x4 6h 7H")
-        << "64"
+    QTest::newRow("metric 64x4 6h 7H")
+        << 0 << "64"
         << "4"
         << "Op3"
         << "Op6"
@@ -209,19 +211,88 @@ void TestForm19::metricExamples_data() {
            "w25=74.000";
     // Band 2 with its wear allowances 0.0095 and 0.0075:
     // -(0.0035 + 0.0095) and -(0.0035 + 0.0075).
-    QTest::newRow("10x0.35 6f 5H, band 2") << "10"
-                                           << "0.35"
-                                           << "Op1"
-                                           << "Op4"
-                                           << "w12=.077 w28=10.009 w29=-.014 w31=-.007 w33=-.013 w40=-.011";
-    QTest::newRow("typed 10 reaches w3 and w10") << "10"
+    QTest::newRow("metric 10x0.35 6f 5H, band 2") << 0 << "10"
+                                                  << "0.35"
+                                                  << "Op1"
+                                                  << "Op4"
+                                                  << "w12=.077 w28=10.009 w29=-.014 w31=-.007 w33=-.013 w40=-.011";
+    QTest::newRow("metric typed 10 reaches w3 and w10") << 0 << "10"
+                                                        << "1.5"
+                                                        << "Op1"
+                                                        << "Op4"
+                                                        << "w3=10.000 w10=10.000";
+    QTest::newRow("trapezoidal 36x6 7e 7H")
+        << 1 << "36"
+        << "6"
+        << "Op7e"
+        << "Op7"
+        << "txtT3=_36 txtT4=_0 txtT5=-.375 txtT6=33.000 txtT7=-.116 txtT8=-.443 txtT9=29.000 txtT33=.000 "
+           "txtT34=-.524 txtT10=37.000 txtT11=33.000 txtT12=.444 txtT13=30.000 txtT14=.508 txtT15=_3.106 "
+           "txtT16=36.912 txtT17=-.116 txtT18=-.443 txtT19=_3.177 txtT20=37.257 txtT21=-.116 txtT22=-.443 "
+           "txtT23=36.061 txtT24=-.052 txtT27=36.947 txtT28=.013 txtT29=36.908 txtT40=_29 txtT25=34.683 "
+           "txtT26=-.052 txtT30=37.368 txtT31=.013 txtT32=37.340 txtT41=_29";
+    QTest::newRow("trapezoidal 36x6 7h") << 1 << "36"
+                                         << "6"
+                                         << "Op7h"
+                                         << "Op7"
+                                         << "txtT7=.000 txtT17=.000 txtT21=.000 txtT8=-.326 txtT34=-.408";
+    QTest::newRow("trapezoidal 36x6 8c") << 1 << "36"
+                                         << "6"
+                                         << "Op8c"
+                                         << "Op7"
+                                         << "txtT7=-.236 txtT8=-.653 txtT34=-.758";
+    QTest::newRow("trapezoidal 36x6 8e 8H") << 1 << "36"
+                                            << "6"
+                                            << "Op8e"
+                                            << "Op8"
+                                            << "txtT8=-.534 txtT12=.553 txtT23=36.078 txtT24=-.064 txtT25=34.801";
+    // No wire row: the wires and every M value over them show "--".
+    QTest::newRow("trapezoidal 40x7 8c 8H, no wires")
+        << 1 << "40"
+        << "7"
+        << "Op8c"
+        << "Op8"
+        << "txtT15=-- txtT19=-- txtT16=-- txtT20=-- txtT27=-- txtT29=-- txtT30=-- txtT32=-- "
+           "txtT5=-.425 txtT9=32.000 txtT12=.589 txtT23=40.078";
+    QTest::newRow("trapezoidal 8x1.5, no wires") << 1 << "8"
                                                  << "1.5"
-                                                 << "Op1"
-                                                 << "Op4"
-                                                 << "w3=10.000 w10=10.000";
+                                                 << "Op7e"
+                                                 << "Op7"
+                                                 << "txtT15=-- txtT9=6.200 txtT40=_6.2 txtT41=_6.2 txtT10=8.300";
+    // No row in any pitch table: no Td, no crest clearance, no wires.
+    QTest::newRow("trapezoidal 50x11, no rows")
+        << 1 << "50"
+        << "11"
+        << "Op7e"
+        << "Op7"
+        << "txtT5=-- txtT9=-- txtT10=-- txtT40=-- txtT41=-- txtT15=-- txtT16=-- "
+           "txtT19=-- txtT20=-- txtT27=-- txtT29=-- txtT30=-- txtT32=-- "
+           "txtT6=44.500 txtT13=39.000 txtT23=50.078 txtT33=.000";
+    QTest::newRow("trapezoidal 22.4 on a bound") << 1 << "22.4"
+                                                 << "4"
+                                                 << "Op7e"
+                                                 << "Op7"
+                                                 << "txtT3=_22.4";
+    QTest::newRow("trapezoidal 6.0000001 is 6 in single precision") << 1 << "36"
+                                                                    << "6.0000001"
+                                                                    << "Op7e"
+                                                                    << "Op7"
+                                                                    << "txtT15=_3.106 txtT5=-.375";
+    // Single precision: 128.624 in double, 128.625 through the float's text.
+    QTest::newRow("trapezoidal 130x7 8H single precision") << 1 << "130"
+                                                           << "7"
+                                                           << "Op7e"
+                                                           << "Op8"
+                                                           << "txtT25=128.625";
+    QTest::newRow("trapezoidal leading blanks and trailing text") << 1 << "  36mm"
+                                                                  << "6 "
+                                                                  << "Op7e"
+                                                                  << "Op7"
+                                                                  << "txtT3=_36 txtT16=36.912";
 }
 
-void TestForm19::metricExamples() {
+void TestForm19::examples() {
+    QFETCH(int, tab);
     QFETCH(QString, d);
     QFETCH(QString, P);
     QFETCH(QString, external);
@@ -229,7 +300,13 @@ void TestForm19::metricExamples() {
     QFETCH(QString, expected);
     p.click(external);
     p.click(internal);
-    metric(d, P);
+    if (tab == 0) {
+        fillMetricResults();
+        metric(d, P);
+    } else {
+        fill(trapResultBoxes(), QStringLiteral("x"));
+        trap(d, P);
+    }
     checkBoxes(expected);
 }
 
@@ -351,94 +428,6 @@ void TestForm19::metricTapDrill() {
     checkBoxes(QStringLiteral("w23=9.000 w24=17.000 w25=12.500"));
     metric(QStringLiteral("10"), QStringLiteral("1.25"));
     checkBoxes(QStringLiteral("w23=8.675"));
-}
-
-void TestForm19::trapExamples_data() {
-    QTest::addColumn<QString>("d");
-    QTest::addColumn<QString>("P");
-    QTest::addColumn<QString>("external");
-    QTest::addColumn<QString>("internal");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("36x6 7e 7H")
-        << "36"
-        << "6"
-        << "Op7e"
-        << "Op7"
-        << "txtT3=_36 txtT4=_0 txtT5=-.375 txtT6=33.000 txtT7=-.116 txtT8=-.443 txtT9=29.000 txtT33=.000 "
-           "txtT34=-.524 txtT10=37.000 txtT11=33.000 txtT12=.444 txtT13=30.000 txtT14=.508 txtT15=_3.106 "
-           "txtT16=36.912 txtT17=-.116 txtT18=-.443 txtT19=_3.177 txtT20=37.257 txtT21=-.116 txtT22=-.443 "
-           "txtT23=36.061 txtT24=-.052 txtT27=36.947 txtT28=.013 txtT29=36.908 txtT40=_29 txtT25=34.683 "
-           "txtT26=-.052 txtT30=37.368 txtT31=.013 txtT32=37.340 txtT41=_29";
-    QTest::newRow("36x6 7h") << "36"
-                             << "6"
-                             << "Op7h"
-                             << "Op7"
-                             << "txtT7=.000 txtT17=.000 txtT21=.000 txtT8=-.326 txtT34=-.408";
-    QTest::newRow("36x6 8c") << "36"
-                             << "6"
-                             << "Op8c"
-                             << "Op7"
-                             << "txtT7=-.236 txtT8=-.653 txtT34=-.758";
-    QTest::newRow("36x6 8e 8H") << "36"
-                                << "6"
-                                << "Op8e"
-                                << "Op8"
-                                << "txtT8=-.534 txtT12=.553 txtT23=36.078 txtT24=-.064 txtT25=34.801";
-    // No wire row: the wires and every M value over them show "--".
-    QTest::newRow("40x7 8c 8H, no wires")
-        << "40"
-        << "7"
-        << "Op8c"
-        << "Op8"
-        << "txtT15=-- txtT19=-- txtT16=-- txtT20=-- txtT27=-- txtT29=-- txtT30=-- txtT32=-- "
-           "txtT5=-.425 txtT9=32.000 txtT12=.589 txtT23=40.078";
-    QTest::newRow("8x1.5, no wires") << "8"
-                                     << "1.5"
-                                     << "Op7e"
-                                     << "Op7"
-                                     << "txtT15=-- txtT9=6.200 txtT40=_6.2 txtT41=_6.2 txtT10=8.300";
-    // No row in any pitch table: no Td, no crest clearance, no wires.
-    QTest::newRow("50x11, no rows") << "50"
-                                    << "11"
-                                    << "Op7e"
-                                    << "Op7"
-                                    << "txtT5=-- txtT9=-- txtT10=-- txtT40=-- txtT41=-- txtT15=-- txtT16=-- "
-                                       "txtT19=-- txtT20=-- txtT27=-- txtT29=-- txtT30=-- txtT32=-- "
-                                       "txtT6=44.500 txtT13=39.000 txtT23=50.078 txtT33=.000";
-    QTest::newRow("22.4 on a bound") << "22.4"
-                                     << "4"
-                                     << "Op7e"
-                                     << "Op7"
-                                     << "txtT3=_22.4";
-    QTest::newRow("6.0000001 is 6 in single precision") << "36"
-                                                        << "6.0000001"
-                                                        << "Op7e"
-                                                        << "Op7"
-                                                        << "txtT15=_3.106 txtT5=-.375";
-    // Single precision: 128.624 in double, 128.625 through the float's text.
-    QTest::newRow("130x7 8H single precision") << "130"
-                                               << "7"
-                                               << "Op7e"
-                                               << "Op8"
-                                               << "txtT25=128.625";
-    QTest::newRow("leading blanks and trailing text") << "  36mm"
-                                                      << "6 "
-                                                      << "Op7e"
-                                                      << "Op7"
-                                                      << "txtT3=_36 txtT16=36.912";
-}
-
-void TestForm19::trapExamples() {
-    QFETCH(QString, d);
-    QFETCH(QString, P);
-    QFETCH(QString, external);
-    QFETCH(QString, internal);
-    QFETCH(QString, expected);
-    p.click(external);
-    p.click(internal);
-    fill(trapResultBoxes(), QStringLiteral("x"));
-    trap(d, P);
-    checkBoxes(expected);
 }
 
 // The pitch table reaches P 44, as the trapezoidal sizes do: major-diameter
