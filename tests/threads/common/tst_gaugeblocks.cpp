@@ -1,7 +1,8 @@
 // The thread plug gauge blocks computed without a window: the inch block of
 // the unified (60°) and ACME (29°) windows, each from its limits as the boxes
-// show them. The expected texts are what the windows show for the same
-// inputs, field by field; "--" where a field has no value.
+// show them, and the metric block of the metric thread window. The expected
+// texts are what the windows show for the same inputs, field by field; "--"
+// where a field has no value.
 #include <QRegularExpression>
 #include <QTest>
 
@@ -13,6 +14,7 @@
 #include "threads/acme/acmelimits.h"
 #include "threads/common/inchentry.h"
 #include "threads/common/inchgauge.h"
+#include "threads/metric/gaugeblock.h"
 #include "threads/unified/unified.h"
 
 using namespace quorvil;
@@ -59,6 +61,9 @@ private slots:
     void inchBlock_data();
     void inchBlock();
     void wireTooLarge();
+    void metricBlock_data();
+    void metricBlock();
+    void metricBasicSizes();
 };
 
 // A row: the window, the class (1-3: 1A-3A, or 2G-4G), the size as typed
@@ -221,6 +226,95 @@ void TestGaugeBlocks::wireTooLarge() {
     for (const inch::MValue& v : {g.goM, g.noGoM, g.goWearM}) QVERIFY(v && std::isinf(*v));
     QVERIFY(!g.noGoWearM);
     QCOMPARE(fixed(g.goPitch, inch::kMmPattern), QStringLiteral("22.860"));
+}
+
+// A row: d x p, the pitch-diameter tolerance and the two wires as their
+// boxes show them. The GO major size, the deviations and the wear limits
+// are written as plain text; the NO-GO major size, the pitch sizes and the
+// M values show three decimals.
+void TestGaugeBlocks::metricBlock_data() {
+    QTest::addColumn<double>("d");
+    QTest::addColumn<double>("p");
+    QTest::addColumn<QString>("boxes");
+    QTest::addColumn<QString>("expected");
+    const QString none =
+        "goMajor=-- goMajorDev=-- goPitch=-- goPitchDev=-- goM1=-- goM2=-- goWear=-- noGoMajor=-- noGoMajorDev=-- "
+        "noGoPitch=-- noGoPitchDev=-- noGoM1=-- noGoM2=-- noGoWear=--";
+    // The wear limit starts from the pitch size as shown, 9.043, not 9.04322.
+    QTest::newRow("M10x1.5 5H") << 10.0 << 1.5 << "0.140,0.866,1.008"
+                                << "goMajor=10.023 goMajorDev=-0.022 goPitch=9.043 goPitchDev=-0.011 goM1=10.343 "
+                                   "goM2=10.769 goWear=9.02 noGoMajor=9.482 noGoMajorDev=-0.022 noGoPitch=9.177 "
+                                   "noGoPitchDev=-0.011 noGoM1=10.476 noGoM2=10.902 noGoWear=9.154";
+    QTest::newRow("M10x1.5 7H") << 10.0 << 1.5 << "0.224,0.866,1.008"
+                                << "goMajor=10.03 goMajorDev=-0.028 goPitch=9.049 goPitchDev=-0.014 goM1=10.348 "
+                                   "goM2=10.774 goWear=9.021 noGoMajor=9.571 noGoMajorDev=-0.028 noGoPitch=9.264 "
+                                   "noGoPitchDev=-0.014 noGoM1=10.563 noGoM2=10.989 noGoWear=9.236";
+    QTest::newRow("M20x2.5 6H") << 20.0 << 2.5 << "0.224,1.441,1.553"
+                                << "goMajor=20.03 goPitch=18.399 goM1=20.558 goM2=20.894 goWear=18.371 "
+                                   "noGoMajor=19.121 noGoPitch=18.614 noGoM1=20.773 noGoM2=21.109 noGoWear=18.586";
+    // 0.080 closes band 2.
+    QTest::newRow("M3x0.5 5H: key on a bound") << 3.0 << 0.5 << "0.080,0.291,0.29"
+                                               << "goMajor=3.009 goMajorDev=-0.014 goPitch=2.681 goM1=3.121 "
+                                                  "goM2=3.118 goWear=2.668 noGoMajor=2.866 noGoPitch=2.762 "
+                                                  "noGoM1=3.202 noGoM2=3.199 noGoWear=2.749";
+    QTest::newRow("M64x6 7H") << 64.0 << 6.0 << "0.475,3.468,3.58"
+                              << "goMajor=64.042 goMajorDev=-0.036 goPitch=60.136 goM1=65.347 goM2=65.683 "
+                                 "goWear=60.1 noGoMajor=61.805 noGoPitch=60.596 noGoM1=65.807 noGoM2=66.143 "
+                                 "noGoWear=60.56";
+    QTest::newRow("typed tolerance 0.1") << 10.0 << 0.45 << "0.1,0.26,0.29"
+                                         << "goMajor=10.015 goPitch=9.718 goM1=10.109 goM2=10.199 goWear=9.701 "
+                                            "noGoMajor=9.911 noGoPitch=9.817 noGoM1=10.207 noGoM2=10.297 "
+                                            "noGoWear=9.8";
+    QTest::newRow("typed tolerance 0.05 closes band 1")
+        << 10.0 << 0.45 << "0.05,0.26,0.29"
+        << "goMajor=10.006 goMajorDev=-0.012 goPitch=9.711 goWear=9.7 noGoMajor=9.857 noGoPitch=9.764 noGoWear=9.753";
+    QTest::newRow("no second wire") << 10.0 << 1.5 << "0.140,0.866,"
+                                    << "goM1=10.343 goM2=-- noGoM1=10.476 noGoM2=-- goWear=9.02";
+    QTest::newRow("no tolerance") << 10.0 << 0.45 << ",0.26,0.29" << none;
+    QTest::newRow("tolerance in no band") << 10.0 << 0.45 << "0.7,0.26,0.29" << none;
+}
+
+void TestGaugeBlocks::metricBlock() {
+    QFETCH(double, d);
+    QFETCH(double, p);
+    QFETCH(QString, boxes);
+    QFETCH(QString, expected);
+    const QStringList kept = boxes.split(u',');
+    const std::optional<metric::PlugGauges> g =
+        metric::plugGauges(d, p, optionalNumber(kept[0]), optionalNumber(kept[1]), optionalNumber(kept[2]));
+    const auto text = [](std::optional<double> v) { return v ? plain(*v) : QStringLiteral("--"); };
+    const auto fixed3 = [](std::optional<double> v) { return fixed(v, metric::kGaugePitchPattern); };
+    const auto field = [&](auto member) { return g ? std::optional<double>(member(*g)) : std::nullopt; };
+    const auto m = [&](auto member) { return g ? member(*g) : std::nullopt; };
+    using G = metric::PlugGauges;
+    const QMap<QString, QString> got{
+        {"goMajor", text(field([](const G& x) { return x.sizes.goMajor; }))},
+        {"goMajorDev", text(field([](const G& x) { return x.sizes.goMajorLowerDev; }))},
+        {"goPitch", fixed3(field([](const G& x) { return x.sizes.goPitch; }))},
+        {"goPitchDev", text(field([](const G& x) { return x.sizes.goPitchLowerDev; }))},
+        {"goM1", fixed3(m([](const G& x) { return x.overPreferred.go; }))},
+        {"goM2", fixed3(m([](const G& x) { return x.overSecond.go; }))},
+        {"goWear", text(field([](const G& x) { return x.goWearLimit; }))},
+        {"noGoMajor", fixed3(field([](const G& x) { return x.sizes.noGoMajor; }))},
+        {"noGoMajorDev", text(field([](const G& x) { return x.sizes.noGoMajorLowerDev; }))},
+        {"noGoPitch", fixed3(field([](const G& x) { return x.sizes.noGoPitch; }))},
+        {"noGoPitchDev", text(field([](const G& x) { return x.sizes.noGoPitchLowerDev; }))},
+        {"noGoM1", fixed3(m([](const G& x) { return x.overPreferred.noGo; }))},
+        {"noGoM2", fixed3(m([](const G& x) { return x.overSecond.noGo; }))},
+        {"noGoWear", text(field([](const G& x) { return x.noGoWearLimit; }))},
+    };
+    QStringList misses;
+    for (const QString& e : expected.split(u' ')) {
+        const QString name = e.section(u'=', 0, 0), want = e.section(u'=', 1);
+        QVERIFY2(got.contains(name), qPrintable(name));
+        if (got[name] != want) misses << QStringLiteral("%1: got %2, want %3").arg(name, got[name], want);
+    }
+    QVERIFY2(misses.isEmpty(), qPrintable(misses.join(QStringLiteral("; "))));
+}
+
+void TestGaugeBlocks::metricBasicSizes() {
+    QCOMPARE(fixed(metric::basicPitchDiameter(10, 1.5), Pattern::Fixed3), QStringLiteral("9.026"));
+    QCOMPARE(fixed(metric::basicMinorDiameter(10, 1.5), Pattern::Fixed3), QStringLiteral("8.376"));
 }
 
 QTEST_APPLESS_MAIN(TestGaugeBlocks)
