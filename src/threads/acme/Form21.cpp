@@ -20,6 +20,7 @@
 #include "threads/acme/limitboxes.h"
 #include "threads/common/inchgauge.h"
 #include "threads/common/inchinputs.h"
+#include "threads/common/inchsizeentry.h"
 #include "threads/common/plugsketch.h"
 
 using namespace quorvil;
@@ -53,17 +54,25 @@ Form21::Form21() : ToolWindow(QStringLiteral("Form21"), QStringLiteral("13.ACME�
 void Form21::buildInput() {
     QGroupBox* in =
         makeFrame(this, QStringLiteral("Fra12"), QStringLiteral("输入螺纹尺寸(牙形角29°)"), {225, 180, 4875, 855});
-    label(in, QStringLiteral("公称直径"), {120, 420, 780, 255});
-    txtw1 = makeBox(in, QStringLiteral("txtw1"), {900, 360, 495, 300});
-    label(in, QStringLiteral("-"), {1425, 390, 120, 255});
-    txtw2 = makeBox(in, QStringLiteral("txtw2"), {1560, 255, 405, 300});
     // The fraction bar: from the numerator's upper right corner down towards the denominator.
-    new LineSketch(in, Sketch{{2070, 300, 2010, 735}});
-    txtw3 = makeBox(in, QStringLiteral("txtw3"), {2100, 480, 405, 300});
-    label(in, QStringLiteral("英寸"), {2565, 510, 420, 255});
-    label(in, QStringLiteral("螺距"), {3045, 420, 420, 255});
-    w4 = makeBox(in, QStringLiteral("w4"), {3480, 360, 600, 300});
-    label(in, QStringLiteral("牙/寸"), {4140, 420, 600, 255});
+    const inch::SizeEntry entry = inch::makeSizeEntry(
+        in, {QStringLiteral("txtw1"), QStringLiteral("txtw2"), QStringLiteral("txtw3"), QStringLiteral("w4")},
+        {.caption = QStringLiteral("公称直径"),
+         .captionAt = {120, 420, 780, 255},
+         .whole = {900, 360, 495, 300},
+         .dash = {1425, 390, 120, 255},
+         .dashCentred = false,
+         .numerator = {1560, 255, 405, 300},
+         .bar = {2070, 300, 2010, 735},
+         .denominator = {2100, 480, 405, 300},
+         .inch = {2565, 510, 420, 255},
+         .pitchCaption = {3045, 420, 420, 255},
+         .threadsPerInch = {3480, 360, 600, 300},
+         .perInch = {4140, 420, 600, 255}});
+    txtw1 = entry.whole;
+    txtw2 = entry.numerator;
+    txtw3 = entry.denominator;
+    w4 = entry.threadsPerInch;
 
     CaptionFrame* cls =
         makeFrame(this, QStringLiteral("Fra22"), QStringLiteral("输入公差级别"), {5220, 180, 1320, 1380});

@@ -25,6 +25,7 @@
 #include "threads/common/inchentry.h"
 #include "threads/common/inchgauge.h"
 #include "threads/common/inchinputs.h"
+#include "threads/common/inchsizeentry.h"
 #include "threads/common/plugsketch.h"
 #include "threads/unified/seriesbox.h"
 #include "threads/unified/unified.h"
@@ -45,16 +46,24 @@ Form20::Form20() : ToolWindow(QStringLiteral("Form20"), QStringLiteral("12.美�
 void Form20::buildInput() {
     QGroupBox* input = makeFrame(this, arrayName(QStringLiteral("Frame3"), 17),
                                  QStringLiteral("输入螺纹尺寸(牙形角60°)"), {210, 135, 5955, 900});
-    label(input, QStringLiteral("公称直径UNC.UNF.UN"), {75, 450, 1845, 225});
-    txtw1 = makeBox(input, QStringLiteral("txtw1"), {1920, 405, 465, 270});
-    centredLabel(input, QStringLiteral("-"), {2385, 435, 165, 225});
-    txtw2 = makeBox(input, QStringLiteral("txtw2"), {2550, 270, 450, 270});
-    new LineSketch(input, Sketch{{2985, 780, 3165, 300}});
-    txtw3 = makeBox(input, QStringLiteral("txtw3"), {3150, 540, 450, 270});
-    label(input, QStringLiteral("英寸"), {3660, 450, 420, 225});
-    label(input, QStringLiteral("螺距"), {4200, 450, 420, 225});
-    txtw4 = makeBox(input, QStringLiteral("txtw4"), {4620, 405, 600, 270});
-    label(input, QStringLiteral("牙/寸"), {5280, 450, 555, 225});
+    const inch::SizeEntry entry = inch::makeSizeEntry(
+        input, {QStringLiteral("txtw1"), QStringLiteral("txtw2"), QStringLiteral("txtw3"), QStringLiteral("txtw4")},
+        {.caption = QStringLiteral("公称直径UNC.UNF.UN"),
+         .captionAt = {75, 450, 1845, 225},
+         .whole = {1920, 405, 465, 270},
+         .dash = {2385, 435, 165, 225},
+         .dashCentred = true,
+         .numerator = {2550, 270, 450, 270},
+         .bar = {2985, 780, 3165, 300},
+         .denominator = {3150, 540, 450, 270},
+         .inch = {3660, 450, 420, 225},
+         .pitchCaption = {4200, 450, 420, 225},
+         .threadsPerInch = {4620, 405, 600, 270},
+         .perInch = {5280, 450, 555, 225}});
+    txtw1 = entry.whole;
+    txtw2 = entry.numerator;
+    txtw3 = entry.denominator;
+    txtw4 = entry.threadsPerInch;
     setTabOrder(txtw1, txtw2);
     setTabOrder(txtw2, txtw3);
     setTabOrder(txtw3, txtw4);
