@@ -116,7 +116,7 @@ void Form21::buildExternal() {
     w15 = makeFormatBox(f, QStringLiteral("w15"), Pattern::Fixed3, {2355, 1365, 705, 300});
     w16 = makeFormatBox(f, QStringLiteral("w16"), Pattern::Fixed3, {3180, 1365 + kTolDown, 540, 300});
 
-    makeWrappedLabel(f, QString(), QStringLiteral("牙形实际高度"), {4110, 300, 690, 420}, Qt::AlignLeft | Qt::AlignTop);
+    makeNote(f, QStringLiteral("牙形实际高度"), {4110, 300, 690, 420});
     w17 = makeFormatBox(f, QStringLiteral("w17"), Pattern::Fixed2, {4125, 750, 660, 300});
     label(f, QStringLiteral("刀尖宽度"), {4095, 1185, 765, 255});
     w18 = makeFormatBox(f, QStringLiteral("w18"), Pattern::Fixed2, {4125, 1455, 660, 300});

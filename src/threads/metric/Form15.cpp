@@ -80,20 +80,15 @@ void Form15::buildInternalPage(QWidget* page) {
     // Tapping data: labels of two short lines left of their boxes.
     QGroupBox* tapping =
         makeFrame(page, arrayName(QStringLiteral("Frame3"), 8), QStringLiteral("攻丝要素"), {420, 2460, 5985, 795});
-    makeWrappedLabel(tapping, QString(), QStringLiteral("底孔直径"), {225, 315, 405, 420},
-                     Qt::AlignLeft | Qt::AlignTop);
+    makeNote(tapping, QStringLiteral("底孔直径"), {225, 315, 405, 420});
     w23 = makeBox(tapping, QStringLiteral("w23"), {630, 360, 705, 270});
-    makeWrappedLabel(tapping, QString(), QStringLiteral("底孔深度"), {1380, 315, 360, 420},
-                     Qt::AlignLeft | Qt::AlignTop);
+    makeNote(tapping, QStringLiteral("底孔深度"), {1380, 315, 360, 420});
     w24 = makeBox(tapping, QStringLiteral("w24"), {1755, 360, 690, 270});
-    makeWrappedLabel(tapping, QString(), QStringLiteral("螺孔深度"), {2475, 315, 420, 420},
-                     Qt::AlignLeft | Qt::AlignTop);
+    makeNote(tapping, QStringLiteral("螺孔深度"), {2475, 315, 420, 420});
     w25 = makeBox(tapping, QStringLiteral("w25"), {2925, 360, 690, 270});
-    makeWrappedLabel(tapping, QString(), QStringLiteral("牙形实际高度"), {3645, 315, 585, 420},
-                     Qt::AlignLeft | Qt::AlignTop);
+    makeNote(tapping, QStringLiteral("牙形实际高度"), {3645, 315, 585, 420});
     w26 = makeFormatBox(tapping, QStringLiteral("w26"), Pattern::Fixed2, {4230, 360, 570, 270});
-    makeWrappedLabel(tapping, QString(), QStringLiteral("刀尖宽度"), {4830, 300, 420, 420},
-                     Qt::AlignLeft | Qt::AlignTop);
+    makeNote(tapping, QStringLiteral("刀尖宽度"), {4830, 300, 420, 420});
     w27 = makeBox(tapping, QStringLiteral("w27"), {5250, 360, 660, 270});
 
     // Thread plug gauges: GO end left, NO-GO end right, the boxes on the sketch.
@@ -123,11 +118,9 @@ void Form15::buildInternalPage(QWidget* page) {
     w30 = makeFormatBox(gauge, QStringLiteral("w30"), kGaugePitchPattern, {990, 1740, 810, 270});
     label(gauge, QStringLiteral("0"), {1860, 1680, 240, 210});
     w31 = makeBox(gauge, QStringLiteral("w31"), {1830, 1890, 720, 270});
-    makeWrappedLabel(gauge, QString(), QStringLiteral("优选三针M值"), {90, 2205, 585, 420},
-                     Qt::AlignLeft | Qt::AlignTop);
+    makeNote(gauge, QStringLiteral("优选三针M值"), {90, 2205, 585, 420});
     w32 = makeFormatBox(gauge, QStringLiteral("w32"), Pattern::Fixed3, {675, 2250, 735, 270});
-    makeWrappedLabel(gauge, QString(), QStringLiteral("次选三针M值"), {1440, 2205, 585, 420},
-                     Qt::AlignLeft | Qt::AlignTop);
+    makeNote(gauge, QStringLiteral("次选三针M值"), {1440, 2205, 585, 420});
     Text11 = makeFormatBox(gauge, QStringLiteral("Text11"), Pattern::Fixed3, {2025, 2250, 735, 270});
     label(gauge, QStringLiteral("磨损尺寸"), {210, 2700, 780, 225});
     w33 = makeBox(gauge, QStringLiteral("w33"), {990, 2625, 810, 270});
@@ -149,11 +142,9 @@ void Form15::buildInternalPage(QWidget* page) {
     w37 = makeFormatBox(gauge, QStringLiteral("w37"), kGaugePitchPattern, {4020, 1710, 765, 270});
     label(gauge, QStringLiteral("0"), {4830, 1650, 240, 210});
     w38 = makeBox(gauge, QStringLiteral("w38"), {4800, 1860, 720, 270});
-    makeWrappedLabel(gauge, QString(), QStringLiteral("优选三针M值"), {3045, 2160, 555, 420},
-                     Qt::AlignLeft | Qt::AlignTop);
+    makeNote(gauge, QStringLiteral("优选三针M值"), {3045, 2160, 555, 420});
     w39 = makeFormatBox(gauge, QStringLiteral("w39"), Pattern::Fixed3, {3600, 2205, 735, 270});
-    makeWrappedLabel(gauge, QString(), QStringLiteral("次选三针M值"), {4365, 2160, 585, 420},
-                     Qt::AlignLeft | Qt::AlignTop);
+    makeNote(gauge, QStringLiteral("次选三针M值"), {4365, 2160, 585, 420});
     Text12 = makeFormatBox(gauge, QStringLiteral("Text12"), Pattern::Fixed3, {4950, 2205, 810, 270});
     label(gauge, QStringLiteral("磨损尺寸"), {3285, 2655, 810, 225});
     w40 = makeBox(gauge, QStringLiteral("w40"), {4095, 2610, 810, 270});
