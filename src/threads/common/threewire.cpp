@@ -3,12 +3,13 @@
 #include <cmath>
 
 #include "common/numtext.h"
+#include "common/units.h"
 
 namespace quorvil {
 
 double threeWireHalfAngle(FlankAngle angle) { return ((angle.degrees / 2) * kThreeWirePi) / 180; }
 
-double pitchOfThreadsPerInch(double threadsPerInch) { return 25.4 / threadsPerInch; }
+double pitchOfThreadsPerInch(double threadsPerInch) { return kMillimetresPerInch / threadsPerInch; }
 
 std::optional<double> threeWireM(FlankAngle angle, PitchDiameter E, Wire w, Pitch P) {
     const double h = threeWireHalfAngle(angle);
