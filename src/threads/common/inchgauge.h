@@ -1,9 +1,11 @@
 // Thread plug gauges (GO and NO-GO) for an inch internal thread, in mm.
 //
-// The inch thread windows build the same gauge block; they differ in the
-// flank angle, in which limits box feeds which gauge, and in the column of
-// the gauge pitch tolerance table, so those come in as arguments. The limits
-// they start from are the inch values as the window's boxes show them.
+// The unified and ACME windows build the same gauge block (gaugeBlock); they
+// differ in the flank angle, in which limits feed which gauge, in the key of
+// the wear allowance, in the pitch diameter the M values over the gauges
+// take and in the column of the gauge pitch tolerance table, so those come
+// in as inputs (see unified::gaugeBlock and acme::gaugeBlock). The limits it
+// starts from are the inch values as the window's boxes show them.
 #pragma once
 
 #include <optional>
