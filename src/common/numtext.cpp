@@ -263,6 +263,17 @@ std::string reformat(std::string_view text, Pattern p) {
     return std::string(text);
 }
 
+double shownAs(double v, Pattern p) {
+    if (const std::optional<double> shown = readStrict(formatPattern(v, p))) return *shown;
+    // Not finite, or rounded up beyond the double range: no number shows.
+    return std::isfinite(v) ? std::copysign(std::numeric_limits<double>::infinity(), v) : v;
+}
+
+double shownAsSingle(float v, Pattern p) {
+    // Seven digits of a single always read back as a finite double.
+    return std::isfinite(v) ? shownAs(*readStrict(plainTextSingle(v)), p) : v;
+}
+
 std::optional<double> finiteValue(double v) {
     if (!std::isfinite(v)) return std::nullopt;
     return v;

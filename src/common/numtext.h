@@ -105,4 +105,16 @@ std::string formatPattern(double v, Pattern p);
 // the text reads strictly as a number, otherwise the text unchanged.
 std::string reformat(std::string_view text, Pattern p);
 
+// The number a self-formatting box shows for `v`, as a later step that reads
+// the box back gets it: the value in the pattern (formatPattern), read as a
+// number. A value written as plain text shows the same, since its 15 digits
+// are the ones the pattern rounds. Calculations whose results depend on that
+// rounding compute with this. A value that is not finite shows no number; it
+// is returned as it is (and one that rounds beyond the double range gives
+// infinity), so that nothing computed from it is finite either.
+double shownAs(double v, Pattern p);
+// The same for a single-precision value written as its 7-digit plain text
+// (plainTextSingle): the pattern rounds those 7 digits, not the binary value.
+double shownAsSingle(float v, Pattern p);
+
 }  // namespace quorvil

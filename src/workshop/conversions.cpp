@@ -12,7 +12,7 @@ namespace {
 
 // Three decimals, halves away from zero, on the value's decimal text (the
 // rule the result boxes round by), so 59.9999999999994 is 60.
-double roundToThousandths(double v) { return *readStrict(formatPattern(v, Pattern::Fixed3)); }
+double roundToThousandths(double v) { return shownAs(v, Pattern::Fixed3); }
 
 }  // namespace
 

@@ -26,6 +26,7 @@ private slots:
     void patterns_data();
     void patterns();
     void reformatKeepsNonNumbers();
+    void shownValues();
     void writtenTextsReadBack();
     void limitsTexts();
 };
@@ -234,6 +235,8 @@ void TestNumText::patterns() {
     QCOMPARE(QString::fromStdString(formatPattern(value, pattern)), shown);
     // Formatting the shown text again leaves it as it is.
     QCOMPARE(QString::fromStdString(reformat(shown.toStdString(), pattern)), shown);
+    // A later step that reads the box back computes with the shown number.
+    QCOMPARE(shownAs(value, pattern), readStrict(shown.toStdString()).value());
 }
 
 void TestNumText::reformatKeepsNonNumbers() {
@@ -243,6 +246,21 @@ void TestNumText::reformatKeepsNonNumbers() {
     QCOMPARE(QString::fromStdString(reformat("1e400", Pattern::Fixed3)), QStringLiteral("1e400"));
     QCOMPARE(QString::fromStdString(reformat(" 25.4", Pattern::Fixed3)), QStringLiteral("25.400"));
     QCOMPARE(QString::fromStdString(reformat("9.0260000001", Pattern::Fixed3)), QStringLiteral("9.026"));
+}
+
+// What a box shows, read back, where the value is not a plain double.
+void TestNumText::shownValues() {
+    // A single shows its 7-digit text rounded: 1.23455f lies below the half
+    // in binary, and its text "1.23455" on it.
+    QCOMPARE(shownAsSingle(1.23455f, Pattern::Fixed4), 1.2346);
+    QCOMPARE(shownAs(1.23455f, Pattern::Fixed4), 1.2345);
+    // No number shows: whatever is computed from it is not finite either.
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    QVERIFY(std::isnan(shownAs(std::nan(""), Pattern::Fixed3)));
+    QCOMPARE(shownAs(-inf, Pattern::Fixed3), -inf);
+    QCOMPARE(shownAsSingle(std::numeric_limits<float>::infinity(), Pattern::Fixed4), inf);
+    // The largest double's 15 digits round up beyond the double range.
+    QCOMPARE(shownAs(std::numeric_limits<double>::max(), Pattern::Fixed0), inf);
 }
 
 void TestNumText::writtenTextsReadBack() {

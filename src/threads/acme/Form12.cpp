@@ -16,6 +16,7 @@
 #include "common/ui/printing.h"
 #include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
+#include "common/units.h"
 #include "threads/acme/acmelimits.h"
 #include "threads/acme/limitboxes.h"
 #include "threads/acme/stubacme.h"
@@ -114,7 +115,7 @@ void Form12::ListN_Click() {
         plan.plain(N[i], first);
         plan.plain(N[i + 1], second);
         // Not finite, a limit shows nothing, and the plan writes nothing.
-        if (const std::optional<double> a = plan.shown(N[i])) plan.plain(N[i + 2], *a * kMmPerInch);
+        if (const std::optional<double> a = plan.shown(N[i])) plan.plain(N[i + 2], *a * kMillimetresPerInch);
         plan.plain(N[i + 3], lowerDeviation ? shownRangeMm(plan, N[i], N[i + 1]) : shownRangeMm(plan, N[i + 1], N[i]));
     };
     pair(2, s.extMajorMax, s.extMajorMin, true);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <iterator>
 #include <optional>
+#include <span>
 
 #include "common/numtext.h"
 #include "common/ui/boxio.h"
@@ -14,7 +15,6 @@
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/labels.h"
-#include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
 #include "common/ui/refusal.h"
 #include "common/ui/writeplan.h"
@@ -22,6 +22,7 @@
 #include "threads/acme/limitboxes.h"
 #include "threads/acme/stubacme.h"
 #include "threads/common/inchinputs.h"
+#include "threads/common/inchsizeentry.h"
 
 using namespace quorvil;
 using namespace quorvil::acme;
@@ -54,7 +55,7 @@ Form18::Form18() : ToolWindow(QStringLiteral("Form18"), QStringLiteral("9.非标
     connect(print, &QPushButton::clicked, this, [this] { Commandacme_Click(); });
 
     QList<QWidget*> order{txts1, txts2, txts3, s4, calc, print};
-    for (int i = 5; i <= 28; ++i) order << s[i];
+    for (QLineEdit* box : std::span(s).subspan(kFirstResult)) order << box;
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -63,18 +64,26 @@ void Form18::buildInput() {
     CaptionFrame* in = makeFrame(this, QStringLiteral("Fra12"), QStringLiteral("输入螺纹尺寸(牙形角29°)"),
                                  {kFrameLeft, 120, kFrameWidth, 855});
     in->setCaptionFont(songFont(9));
-    label(in, QStringLiteral("公称直径"), {105, 420, 780, 225});
-    txts1 = makeBox(in, QStringLiteral("txts1"), {870, 375, 495, 285});
-    centredLabel(in, QStringLiteral("-"), {1365, 405, 150, 225});
-    txts2 = makeBox(in, QStringLiteral("txts2"), {1515, 240, 405, 285});
-    // The fraction bar: from the numerator's upper right corner down towards the denominator.
-    new LineSketch(in, Sketch{{2025, 285, 1965, 735}});
-    txts3 = makeBox(in, QStringLiteral("txts3"), {2070, 495, 405, 285});
-    label(in, QStringLiteral("英寸"), {2505, 525, 390, 225});
-    label(in, QStringLiteral("螺距"), {2910, 420, 390, 225});
-    s4 = makeBox(in, QStringLiteral("s4"), {3285, 375, 480, 285});
-    // Clear of the frame's right border.
-    label(in, QStringLiteral("牙/寸"), {3780, 420, 450, 225});
+    // The fraction bar: from the numerator's upper right corner down towards
+    // the denominator; "牙/寸" clear of the frame's right border.
+    const inch::SizeEntry entry = inch::makeSizeEntry(
+        in, {QStringLiteral("txts1"), QStringLiteral("txts2"), QStringLiteral("txts3"), QStringLiteral("s4")},
+        {.caption = QStringLiteral("公称直径"),
+         .captionAt = {105, 420, 780, 225},
+         .whole = {870, 375, 495, 285},
+         .dash = {1365, 405, 150, 225},
+         .dashCentred = true,
+         .numerator = {1515, 240, 405, 285},
+         .bar = {2025, 285, 1965, 735},
+         .denominator = {2070, 495, 405, 285},
+         .inch = {2505, 525, 390, 225},
+         .pitchCaption = {2910, 420, 390, 225},
+         .threadsPerInch = {3285, 375, 480, 285},
+         .perInch = {3780, 420, 450, 225}});
+    txts1 = entry.whole;
+    txts2 = entry.numerator;
+    txts3 = entry.denominator;
+    s4 = entry.threadsPerInch;
 }
 
 // One limits grid, rows major, pitch and minor diameter: two inch limits, the
@@ -84,14 +93,14 @@ void Form18::buildGrid(bool external) {
                                         {kFrameLeft, 1050, kFrameWidth, 1680})
                             : makeFrame(this, arrayName(QStringLiteral("Fra32"), 1), QStringLiteral("内螺纹参数"),
                                         {kFrameLeft, 2790, kFrameWidth, 1680});
-    const QString rows[3] = {QStringLiteral("大径"), QStringLiteral("中径"), QStringLiteral("小径")};
-    const int top[3] = {345, 810, 1275};
-    const int first = external ? 5 : 17;
-    for (int r = 0; r < 3; ++r) {
-        const int y = top[r], i = first + 4 * r;
+    const QString rows[kGridRows] = {QStringLiteral("大径"), QStringLiteral("中径"), QStringLiteral("小径")};
+    const int top[kGridRows] = {345, 810, 1275};
+    const int first = external ? kFirstResult : kFirstResult + kGridBoxes;
+    for (int r = 0; r < kGridRows; ++r) {
+        const int y = top[r], i = first + kGridColumns * r;
         label(f, rows[r], {75, y + 30, 405, 225});
-        const int columns[4][2] = {{480, 705}, {1305, 705}, {2430, 735}, {3300, 600}};
-        for (int c = 0; c < 4; ++c) {
+        const int columns[kGridColumns][2] = {{480, 705}, {1305, 705}, {2430, 735}, {3300, 600}};
+        for (int c = 0; c < kGridColumns; ++c) {
             const int box = i + c;
             const QString name = QStringLiteral("s%1").arg(box);
             const Tw geo{columns[c][0], y, columns[c][1], 285};

@@ -20,6 +20,8 @@ private:
 
     QLineEdit *txts1 = nullptr, *txts2 = nullptr, *txts3 = nullptr, *s4 = nullptr;
     // s[5]..s[28]: the external grid s5-s16 and the internal grid s17-s28,
-    // four boxes a row (two inch limits, mm value, mm tolerance).
-    QLineEdit* s[29] = {};
+    // three rows of four boxes each (two inch limits, mm value, mm tolerance).
+    static constexpr int kGridRows = 3, kGridColumns = 4, kGridBoxes = kGridRows * kGridColumns;
+    static constexpr int kFirstResult = 5;
+    QLineEdit* s[kFirstResult + 2 * kGridBoxes] = {};
 };

@@ -18,20 +18,13 @@
 #include "threads/acme/acmeclass.h"
 #include "threads/acme/acmelimits.h"
 #include "threads/acme/limitboxes.h"
-#include "threads/common/gaugetolerance.h"
 #include "threads/common/inchgauge.h"
 #include "threads/common/inchinputs.h"
+#include "threads/common/inchsizeentry.h"
 #include "threads/common/plugsketch.h"
-#include "threads/common/threewire.h"
 
 using namespace quorvil;
 using namespace quorvil::acme;
-
-namespace {
-
-constexpr FlankAngle kAcmeFlank{29};
-
-}  // namespace
 
 Form21::Form21() : ToolWindow(QStringLiteral("Form21"), QStringLiteral("13.ACME螺纹"), 6705, 9420) {
     buildInput();
@@ -59,20 +52,27 @@ Form21::Form21() : ToolWindow(QStringLiteral("Form21"), QStringLiteral("13.ACME�
 }
 
 void Form21::buildInput() {
-    // "新宋体" is the fixed-pitch cut of "宋体"; both map to the installed Song face.
     QGroupBox* in =
         makeFrame(this, QStringLiteral("Fra12"), QStringLiteral("输入螺纹尺寸(牙形角29°)"), {225, 180, 4875, 855});
-    label(in, QStringLiteral("公称直径"), {120, 420, 780, 255});
-    txtw1 = makeBox(in, QStringLiteral("txtw1"), {900, 360, 495, 300});
-    label(in, QStringLiteral("-"), {1425, 390, 120, 255});
-    txtw2 = makeBox(in, QStringLiteral("txtw2"), {1560, 255, 405, 300});
     // The fraction bar: from the numerator's upper right corner down towards the denominator.
-    new LineSketch(in, Sketch{{2070, 300, 2010, 735}});
-    txtw3 = makeBox(in, QStringLiteral("txtw3"), {2100, 480, 405, 300});
-    label(in, QStringLiteral("英寸"), {2565, 510, 420, 255});
-    label(in, QStringLiteral("螺距"), {3045, 420, 420, 255});
-    w4 = makeBox(in, QStringLiteral("w4"), {3480, 360, 600, 300});
-    label(in, QStringLiteral("牙/寸"), {4140, 420, 600, 255});
+    const inch::SizeEntry entry = inch::makeSizeEntry(
+        in, {QStringLiteral("txtw1"), QStringLiteral("txtw2"), QStringLiteral("txtw3"), QStringLiteral("w4")},
+        {.caption = QStringLiteral("公称直径"),
+         .captionAt = {120, 420, 780, 255},
+         .whole = {900, 360, 495, 300},
+         .dash = {1425, 390, 120, 255},
+         .dashCentred = false,
+         .numerator = {1560, 255, 405, 300},
+         .bar = {2070, 300, 2010, 735},
+         .denominator = {2100, 480, 405, 300},
+         .inch = {2565, 510, 420, 255},
+         .pitchCaption = {3045, 420, 420, 255},
+         .threadsPerInch = {3480, 360, 600, 300},
+         .perInch = {4140, 420, 600, 255}});
+    txtw1 = entry.whole;
+    txtw2 = entry.numerator;
+    txtw3 = entry.denominator;
+    w4 = entry.threadsPerInch;
 
     CaptionFrame* cls =
         makeFrame(this, QStringLiteral("Fra22"), QStringLiteral("输入公差级别"), {5220, 180, 1320, 1380});
@@ -116,7 +116,7 @@ void Form21::buildExternal() {
     w15 = makeFormatBox(f, QStringLiteral("w15"), Pattern::Fixed3, {2355, 1365, 705, 300});
     w16 = makeFormatBox(f, QStringLiteral("w16"), Pattern::Fixed3, {3180, 1365 + kTolDown, 540, 300});
 
-    makeWrappedLabel(f, QString(), QStringLiteral("牙形实际高度"), {4110, 300, 690, 420}, Qt::AlignLeft | Qt::AlignTop);
+    makeNote(f, QStringLiteral("牙形实际高度"), {4110, 300, 690, 420});
     w17 = makeFormatBox(f, QStringLiteral("w17"), Pattern::Fixed2, {4125, 750, 660, 300});
     label(f, QStringLiteral("刀尖宽度"), {4095, 1185, 765, 255});
     w18 = makeFormatBox(f, QStringLiteral("w18"), Pattern::Fixed2, {4125, 1455, 660, 300});
@@ -228,6 +228,10 @@ void Form21::buildGauges() {
     A8 = makeFormatBox(f, QStringLiteral("A8"), Pattern::Fixed3, {4095, 3105, 855, 285});
 }
 
+AcmeClass Form21::selectedClass() const {
+    return Op3->isChecked() ? AcmeClass::G4 : Op2->isChecked() ? AcmeClass::G3 : AcmeClass::G2;
+}
+
 void Form21::Command5_Click() {
     // The size, each box one number or empty (0), then the threads per inch:
     // the whole text of w4, read afresh wherever a formula needs it; the pass
@@ -236,11 +240,11 @@ void Form21::Command5_Click() {
     const std::optional<float> D = inch::readThreadSize(in, txtw1, txtw2, txtw3);
     const std::optional<double> n = inch::readThreadsPerInch(in, w4);
     if (!in.ok()) return;
-    const AcmeClass cls = Op3->isChecked() ? AcmeClass::G4 : Op2->isChecked() ? AcmeClass::G3 : AcmeClass::G2;
+    const AcmeClass cls = selectedClass();
     const ClassConstants& k = classConstants(cls);
 
-    // Every write is staged first; a later step that reads a box back reads
-    // what the box will show once the plan is written.
+    // Every write is staged first; the gauge block computes from the limits
+    // as their boxes will show them once the plan is written.
     WritePlan plan;
 
     // Common to every class. The tool tip width has no row for some threads
@@ -257,12 +261,32 @@ void Form21::Command5_Click() {
     const auto wires = acmeWires(*n);
     const auto preferred = inch::tableOrKept(in, plan, Text1, wires ? std::optional(wires->preferred) : std::nullopt);
     const auto second = inch::tableOrKept(in, plan, w19, wires ? std::optional(wires->second) : std::nullopt);
-    plan.plain(A2, inch::goThreadLengthMm(*n));
-    plan.plain(A6, inch::noGoThreadLengthMm(*n));
 
-    // Limits of size; each tolerance of a pair of inch limits is taken from
-    // the two limits as shown.
     const ExternalLimits e = externalLimits(*D, *n, k);
+    const InternalLimits i = internalLimits(*D, *n, k);
+    stageLimits(plan, e, i);
+    const inch::ThreadMValues m = threadMValues(*D, *n, k, preferred, second);
+    inch::stageOverWire(in, plan, Text2, Text1, m.preferred);
+    inch::stageOverWire(in, plan, Text5, w19, m.second);
+
+    // Gauges. Classes 3G and 4G take their own column of gauge pitch
+    // tolerances; without a row A10 and A12 keep what they hold: the copies
+    // show it, and the NO-GO wear limit is taken with A12's number ("--"
+    // while it is empty).
+    const auto gaugeTol = inch::gaugePitchToleranceMm(*n, gaugeColumn(cls));
+    if (gaugeTol) plan.plain(A10, *gaugeTol);
+    const auto noGoTol = inch::tableOrKept(in, plan, A12, gaugeTol);
+    stageGauges(in, plan, gaugeBlock(cls, *n, e, i, preferred, noGoTol));
+
+    // A wire or tolerance read that cannot be used, or a result over a wire
+    // too large, has refused already. Every other result is finite but for
+    // a pitch beyond the range, 1/n of threads per inch too near 0.
+    if (in.ok() && !plan.commit()) in.refuse(w4, notes::tooLarge());
+}
+
+// The limits of size; each tolerance of a pair of inch limits is taken from
+// the two limits as shown.
+void Form21::stageLimits(WritePlan& plan, const ExternalLimits& e, const InternalLimits& i) {
     plan.plain(w6, e.majorMin);
     plan.plainSingle(w5, e.majorMax);
     plan.plain(w7, e.majorMaxMm);
@@ -275,7 +299,6 @@ void Form21::Command5_Click() {
     plan.plain(w14, e.minorMin);
     plan.plain(w15, e.minorMaxMm);
     plan.plain(w16, e.minorTolMm);
-    const InternalLimits i = internalLimits(*D, *n, k);
     plan.plainSingle(w20, i.majorMin);
     plan.plain(w21, i.majorMax);
     plan.plain(w22, i.majorMinMm);
@@ -288,50 +311,31 @@ void Form21::Command5_Click() {
     plan.plain(w29, i.minorMax);
     plan.plain(w30, i.minorMinMm);
     plan.plain(w31, shownRangeMm(plan, w29, w28));
-
-    // Three wires, over whatever wire each wire box holds.
-    const auto overWire = [&](auto... args) { inch::stageOverWire(in, plan, args...); };
-    const double E = externalPitchMaxMm(*D, *n, k);
-    const Pitch P{pitchOfThreadsPerInch(*n)};
-    overWire(Text2, Text1, preferred, [&](double w) { return threeWireM(kAcmeFlank, PitchDiameter{E}, Wire{w}, P); });
-    overWire(Text5, w19, second, [&](double w) { return threeWireM(kAcmeFlank, PitchDiameter{E}, Wire{w}, P); });
-
-    // Gauges, from the internal thread's limits as shown. Classes 3G and 4G
-    // take their own column of gauge pitch tolerances; without a row A10 and
-    // A12 keep what they hold: the copies show it, and the NO-GO wear limit
-    // is taken with A12's number ("--" while it is empty).
-    plan.plain(A1, inch::goMajorDiameterMm(plan.written(w20), *n));
-    plan.plain(A4, inch::majorToleranceMm(*n));
-    plan.plain(A3, plan.written(w24) * kMmPerInch);
-    const auto column = cls == AcmeClass::G2 ? inch::GaugeColumn::Standard : inch::GaugeColumn::AcmeFineClass;
-    const auto gaugeTol = inch::gaugePitchToleranceMm(*n, column);
-    if (gaugeTol) plan.plain(A10, *gaugeTol);
-    plan.plain(A11, inch::gaugeMinorDiameterMm(plan.written(w28)));
-    plan.plain(A8, inch::gaugeMinorDiameterMm(plan.written(w28)));
-    plan.plain(A5, inch::noGoMajorDiameterMm(plan.written(w5), *n));
-    plan.plain(A13, inch::majorToleranceMm(*n));
-    plan.plain(A7, plan.written(w25) * kMmPerInch);
-    const auto noGoTol = inch::tableOrKept(in, plan, A12, gaugeTol);
-    const double goPitch = plan.written(A3);
-    const double noGoPitch = plan.written(A7);
-    overWire(Text3, Text1, preferred, [&](double w) { return inch::gaugeM(kAcmeFlank, goPitch, w, *n); });
-    overWire(Text9, Text1, preferred, [&](double w) { return inch::gaugeM(kAcmeFlank, noGoPitch, w, *n); });
-    plan.copy(Text6, A10);
-    plan.copy(Text8, A12);
+    // The three-wire M values' tolerance, as w12 shows it.
     plan.copy(Text7, w12);
     plan.copy(Text4, w12);
+}
 
-    // Wear limits: the band of the class's pitch-diameter tolerance as shown.
-    const auto key = plan.shown(cls == AcmeClass::G2 ? w27 : w12);
-    const double wear = inch::wearAmountMm(key ? gaugeTolerance(*key) : std::nullopt);
-    overWire(Text10, Text1, preferred, [&](double w) { return inch::goWearLimitM(kAcmeFlank, goPitch, wear, w, *n); });
-    overWire(Text11, Text1, noGoTol ? preferred : std::nullopt,
-             [&](double w) { return inch::noGoWearLimitM(kAcmeFlank, noGoPitch, *noGoTol, wear, w, *n); });
-
-    // A wire or tolerance read that cannot be used, or a result over a wire
-    // too large, has refused already. Every other result is finite but for
-    // a pitch beyond the range, 1/n of threads per inch too near 0.
-    if (in.ok() && !plan.commit()) in.refuse(w4, notes::tooLarge());
+// The gauge sizes, the M values over the preferred wire at the gauge pitch
+// diameters (Text3 GO, Text9 NO-GO) and at their wear limits, and the copies
+// of the gauge pitch tolerances as A10 and A12 show them.
+void Form21::stageGauges(Inputs& in, WritePlan& plan, const inch::GaugeBlock& g) {
+    plan.plain(A2, g.goLength);
+    plan.plain(A6, g.noGoLength);
+    plan.plain(A1, g.goMajor);
+    plan.plain(A4, g.majorToleranceMm);
+    plan.plain(A3, g.goPitch);
+    plan.plain(A11, g.minor);
+    plan.plain(A8, g.minor);
+    plan.plain(A5, g.noGoMajor);
+    plan.plain(A13, g.majorToleranceMm);
+    plan.plain(A7, g.noGoPitch);
+    inch::stageOverWire(in, plan, Text3, Text1, g.goM);
+    inch::stageOverWire(in, plan, Text9, Text1, g.noGoM);
+    plan.copy(Text6, A10);
+    plan.copy(Text8, A12);
+    inch::stageOverWire(in, plan, Text10, Text1, g.goWearM);
+    inch::stageOverWire(in, plan, Text11, Text1, g.noGoWearM);
 }
 
 void Form21::Commandacme_Click() { printWindow(this); }

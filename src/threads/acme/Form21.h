@@ -6,12 +6,15 @@
 #pragma once
 
 #include "common/ui/toolwindow.h"
+#include "threads/acme/acmelimits.h"
 
 class QLineEdit;
 class QRadioButton;
 
 namespace quorvil {
 class FormatBox;
+class Inputs;
+class WritePlan;
 }  // namespace quorvil
 
 class Form21 : public quorvil::ToolWindow {
@@ -22,6 +25,10 @@ public:
     void Commandacme_Click();  // print
 
 private:
+    quorvil::acme::AcmeClass selectedClass() const;
+    void stageLimits(quorvil::WritePlan& plan, const quorvil::acme::ExternalLimits& e,
+                     const quorvil::acme::InternalLimits& i);
+    void stageGauges(quorvil::Inputs& in, quorvil::WritePlan& plan, const quorvil::inch::GaugeBlock& g);
     void buildInput();
     void buildExternal();
     void buildInternal();

@@ -9,11 +9,11 @@
 
 #include <optional>
 
+#include "common/units.h"
 #include "threads/acme/acmeclass.h"
+#include "threads/common/inchgauge.h"
 
 namespace quorvil::acme {
-
-inline constexpr double kMmPerInch = 25.4;
 
 // External thread; the millimetre column converts the maxima.
 struct ExternalLimits {
@@ -49,7 +49,9 @@ InternalLimits internalLimits(float D, double n, const ClassConstants& k);
 
 // The tolerance shown beside a pair of inch limits: the difference of the
 // two limits as shown (four decimals), in millimetres.
-inline double shownRangeMm(double shownUpper, double shownLower) { return (shownUpper - shownLower) * kMmPerInch; }
+inline double shownRangeMm(double shownUpper, double shownLower) {
+    return (shownUpper - shownLower) * kMillimetresPerInch;
+}
 
 // Maximum pitch diameter of the external thread in mm, unrounded:
 // (D - 0.5/n - a) * 25.4, the E of its three-wire measurement.
@@ -67,5 +69,23 @@ struct AcmeWires {
     double second;
 };
 std::optional<AcmeWires> acmeWires(double n);
+
+// The three-wire M values of the external thread (29°) over the wires as
+// their boxes show them.
+inch::ThreadMValues threadMValues(float D, double n, const ClassConstants& k, std::optional<double> preferredWire,
+                                  std::optional<double> secondWire);
+
+// Classes 3G and 4G take their own column of gauge pitch tolerances.
+inch::GaugeColumn gaugeColumn(AcmeClass c);
+
+// The thread plug gauges (29°) of the class, from its limits e and i as
+// their boxes show them: the GO gauge from the minimum pitch diameter and the
+// minimum major diameter, the minor diameters from the minimum minor
+// diameter; the wear allowance by the class's pitch-diameter tolerance (the
+// internal one in 2G, the external one in 3G and 4G; the two are equal); the
+// M values over the gauges at the gauge pitch diameters as shown. The wire
+// and the NO-GO tolerance as their boxes show them.
+inch::GaugeBlock gaugeBlock(AcmeClass c, double n, const ExternalLimits& e, const InternalLimits& i,
+                            std::optional<double> preferredWire, std::optional<double> noGoToleranceMm);
 
 }  // namespace quorvil::acme

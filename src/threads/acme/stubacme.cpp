@@ -1,5 +1,6 @@
 #include "threads/acme/stubacme.h"
 
+#include "common/units.h"
 #include "threads/acme/acmelimits.h"
 
 namespace quorvil::acme {
@@ -55,23 +56,23 @@ StubAcmeLimits stubAcmeLimits(float D, double n) {
     const double c = stubCrestClearance(n);
     StubAcmeLimits s{};
     s.extMajorMin = d - 0.05 * P;
-    s.extMajorMaxMm = kMmPerInch * d;
+    s.extMajorMaxMm = kMillimetresPerInch * d;
     s.extPitchMax = d - 0.3 * P - a;
     s.extPitchMin = d - 0.3 * P - T - a;
-    s.extPitchMaxMm = kMmPerInch * (d - 0.3 * P - a);
-    s.pitchTolMm = kMmPerInch * T;
+    s.extPitchMaxMm = kMillimetresPerInch * (d - 0.3 * P - a);
+    s.pitchTolMm = kMillimetresPerInch * T;
     s.extMinorMax = d - 0.6 * P - c;
     s.extMinorMin = d - 0.6 * P - c - T;
-    s.extMinorMaxMm = kMmPerInch * (d - 0.6 * P - c);
+    s.extMinorMaxMm = kMillimetresPerInch * (d - 0.6 * P - c);
     s.intMajorMin = d + c;
     s.intMajorMax = d + c + T;
-    s.intMajorMinMm = kMmPerInch * (d + c);
+    s.intMajorMinMm = kMillimetresPerInch * (d + c);
     s.intPitchMin = d - 0.3 * P;
     s.intPitchMax = d - 0.3 * P + T;
-    s.intPitchMinMm = kMmPerInch * (d - 0.3 * P);
+    s.intPitchMinMm = kMillimetresPerInch * (d - 0.3 * P);
     s.intMinorMin = d - 0.6 * P;
     s.intMinorMax = d - 0.6 * P + 0.05 * P;
-    s.intMinorMinMm = kMmPerInch * (d - 0.6 * P);
+    s.intMinorMinMm = kMillimetresPerInch * (d - 0.6 * P);
     return s;
 }
 

@@ -1,6 +1,9 @@
 #include "threads/common/inchgauge.h"
 
 #include <array>
+#include <limits>
+
+#include "common/units.h"
 
 #include "common/units.h"
 
@@ -67,6 +70,52 @@ std::optional<double> goWearLimitM(FlankAngle angle, double goPitchMm, double we
 std::optional<double> noGoWearLimitM(FlankAngle angle, double noGoPitchMm, double noGoToleranceMm, double wearMm,
                                      double wireMm, double n) {
     return gaugeM(angle, noGoPitchMm - wearMm - noGoToleranceMm, wireMm, n);
+}
+
+namespace {
+
+// The M value over a wire, if there is one; infinity stands for no finite number.
+template <class F>
+MValue overWire(std::optional<double> wire, F&& m) {
+    if (!wire) return std::nullopt;
+    return m(*wire).value_or(std::numeric_limits<double>::infinity());
+}
+
+}  // namespace
+
+ThreadMValues threadMValues(FlankAngle flank, double E, double n, std::optional<double> preferredWire,
+                            std::optional<double> secondWire) {
+    const auto over = [&](double w) { return gaugeM(flank, E, w, n); };
+    return {overWire(preferredWire, over), overWire(secondWire, over)};
+}
+
+GaugeBlock gaugeBlock(const GaugeBlockInputs& in) {
+    const double n = in.n;
+    GaugeBlock g{};
+    g.goLength = goThreadLengthMm(n);
+    g.noGoLength = noGoThreadLengthMm(n);
+    g.goMajor = goMajorDiameterMm(in.majorMinInch, n);
+    g.noGoMajor = noGoMajorDiameterMm(in.externalMajorMaxInch, n);
+    g.majorToleranceMm = majorToleranceMm(n);
+    g.goPitch = in.pitchMinInch * kMillimetresPerInch;
+    g.noGoPitch = in.pitchMaxInch * kMillimetresPerInch;
+    g.minor = gaugeMinorDiameterMm(in.minorInch);
+
+    // The gauge pitch diameters as their boxes show them: the wear limits
+    // start from those, and with GaugeBox the M values too.
+    const double goShown = shownAs(g.goPitch, kMmPattern);
+    const double noGoShown = shownAs(g.noGoPitch, kMmPattern);
+    const bool fromBoxes = in.mPitch == GaugeMPitch::GaugeBox;
+    const std::optional<double> wire = in.preferredWire;
+    g.goM = overWire(wire, [&](double w) { return gaugeM(in.flank, fromBoxes ? goShown : g.goPitch, w, n); });
+    g.noGoM = overWire(wire, [&](double w) { return gaugeM(in.flank, fromBoxes ? noGoShown : g.noGoPitch, w, n); });
+
+    const double wear = wearAmountMm(gaugeTolerance(in.bandKeyMm));
+    g.goWearM = overWire(wire, [&](double w) { return goWearLimitM(in.flank, goShown, wear, w, n); });
+    const std::optional<double> noGoTol = in.noGoToleranceMm;
+    g.noGoWearM = overWire(noGoTol ? wire : std::nullopt,
+                           [&](double w) { return noGoWearLimitM(in.flank, noGoShown, *noGoTol, wear, w, n); });
+    return g;
 }
 
 }  // namespace quorvil::inch

@@ -1,17 +1,26 @@
 // Thread plug gauges (GO and NO-GO) for an inch internal thread, in mm.
 //
-// The inch thread windows build the same gauge block; they differ in the
-// flank angle, in which limits box feeds which gauge, and in the column of
-// the gauge pitch tolerance table, so those come in as arguments. The limits
-// they start from are the inch values as the window's boxes show them.
+// The unified and ACME windows build the same gauge block (gaugeBlock); they
+// differ in the flank angle, in which limits feed which gauge, in the key of
+// the wear allowance, in the pitch diameter the M values over the gauges
+// take and in the column of the gauge pitch tolerance table, so those come
+// in as inputs (see unified::gaugeBlock and acme::gaugeBlock). The limits it
+// starts from are the inch values as the window's boxes show them.
 #pragma once
 
 #include <optional>
 
+#include "common/numtext.h"
 #include "threads/common/gaugetolerance.h"
 #include "threads/common/threewire.h"
 
 namespace quorvil::inch {
+
+// The inch windows show inch limits with four decimals, millimetres (their
+// limits and the gauge sizes) with three; later steps compute with the
+// numbers those boxes show (shownAs).
+inline constexpr Pattern kInchPattern = Pattern::Fixed4;
+inline constexpr Pattern kMmPattern = Pattern::Fixed3;
 
 // Column of the gauge pitch-diameter tolerance table by threads per inch.
 enum class GaugeColumn {
@@ -57,5 +66,63 @@ std::optional<double> goWearLimitM(FlankAngle angle, double goPitchMm, double we
 // is taken off first, then the tolerance.
 std::optional<double> noGoWearLimitM(FlankAngle angle, double noGoPitchMm, double noGoToleranceMm, double wearMm,
                                      double wireMm, double n);
+
+// The pitch diameter that the M values over the gauge pitch diameters take.
+enum class GaugeMPitch {
+    InchLimit,  // the internal thread's pitch limit as shown x 25.4, unrounded (unified)
+    GaugeBox    // the gauge pitch diameter as its box shows it (ACME)
+};
+
+// An M value over a wire: none without the wire, and not finite (infinity)
+// where a wire, or a tolerance typed beside it, is so large that the M
+// value has no finite number; the window refuses the press then.
+using MValue = std::optional<double>;
+
+// The three-wire M values of the external thread over the wires as their
+// boxes show them (none while a box is empty): E is its maximum pitch
+// diameter in mm, unrounded.
+struct ThreadMValues {
+    MValue preferred;
+    MValue second;
+};
+ThreadMValues threadMValues(FlankAngle flank, double E, double n, std::optional<double> preferredWire,
+                            std::optional<double> secondWire);
+
+// What the gauge block starts from. The limits are as their boxes show them.
+struct GaugeBlockInputs {
+    FlankAngle flank;
+    double n;  // threads per inch
+    GaugeMPitch mPitch;
+    // The internal thread's limits, inch.
+    double majorMinInch;  // the GO major diameter lies an allowance under it
+    double pitchMinInch;  // the GO pitch diameter
+    double pitchMaxInch;  // the NO-GO pitch diameter
+    double minorInch;     // both minor diameters lie 0.01 inch under it
+    // The external thread's maximum major diameter, inch: the NO-GO major
+    // diameter lies a quarter pitch under it.
+    double externalMajorMaxInch;
+    // The internal thread's pitch-diameter tolerance, mm, as shown: the key
+    // of the gauge tolerance band that gives the wear allowance.
+    double bandKeyMm;
+    // As their boxes show them: the table's row, or without a row what the
+    // box holds (an earlier row's, or what the user typed); none while the
+    // box is empty.
+    std::optional<double> preferredWire;
+    std::optional<double> noGoToleranceMm;
+};
+
+// The GO and NO-GO thread plug gauges, mm. The NO-GO wear limit has no M
+// value without a NO-GO tolerance either.
+struct GaugeBlock {
+    double goLength, noGoLength;  // 8 and 5 pitches
+    double goMajor, noGoMajor;
+    double majorToleranceMm;  // of both major diameters
+    double goPitch, noGoPitch;
+    double minor;  // of both ends
+    MValue goM, noGoM;
+    MValue goWearM;    // at the GO gauge's wear limit
+    MValue noGoWearM;  // at the NO-GO gauge's wear limit
+};
+GaugeBlock gaugeBlock(const GaugeBlockInputs& in);
 
 }  // namespace quorvil::inch

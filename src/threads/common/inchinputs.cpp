@@ -46,10 +46,8 @@ std::optional<double> tableOrKept(Inputs& in, WritePlan& plan, QLineEdit* box, s
     return plan.shown(box);
 }
 
-void stageOverWire(Inputs& in, WritePlan& plan, QLineEdit* box, QLineEdit* wireBox, std::optional<double> wire,
-                   const std::function<std::optional<double>(double)>& result) {
-    const std::optional<double> m = wire ? result(*wire) : std::nullopt;
-    if (wire && !m) in.refuse(wireBox, notes::tooLarge());
+void stageOverWire(Inputs& in, WritePlan& plan, QLineEdit* box, QLineEdit* wireBox, std::optional<double> m) {
+    if (m && !std::isfinite(*m)) in.refuse(wireBox, notes::tooLarge());
     plan.plain(box, m);
 }
 

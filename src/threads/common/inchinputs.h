@@ -5,7 +5,6 @@
 // text where the table has no row, and the results taken over them.
 #pragma once
 
-#include <functional>
 #include <optional>
 
 class QLineEdit;
@@ -36,9 +35,8 @@ std::optional<float> readThreadsPerInchSingle(Inputs& in, QLineEdit* box);
 // number (Inputs::numberOrEmpty). The value as the box will show it.
 std::optional<double> tableOrKept(Inputs& in, WritePlan& plan, QLineEdit* box, std::optional<double> row);
 
-// Stages `box` with a result over a wire, or "--" without a wire. A wire so
-// large that the result is not finite refuses the press at its box.
-void stageOverWire(Inputs& in, WritePlan& plan, QLineEdit* box, QLineEdit* wireBox, std::optional<double> wire,
-                   const std::function<std::optional<double>(double)>& result);
+// Stages `box` with an M value over the wire of `wireBox`, or "--" without
+// one. An M value that is not finite refuses the press at the wire box.
+void stageOverWire(Inputs& in, WritePlan& plan, QLineEdit* box, QLineEdit* wireBox, std::optional<double> m);
 
 }  // namespace quorvil::inch

@@ -16,15 +16,13 @@
 #include "common/ui/fonts.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/labels.h"
-#include "common/ui/refusal.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/printing.h"
+#include "common/ui/refusal.h"
 #include "common/ui/tabcontainer.h"
 #include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
-#include "threads/common/gaugetolerance.h"
 #include "threads/common/plugsketch.h"
-#include "threads/common/threewire.h"
 #include "threads/metric/externaltables.h"
 #include "threads/metric/gaugeblock.h"
 #include "threads/metric/internaltables.h"
@@ -82,20 +80,15 @@ void Form15::buildInternalPage(QWidget* page) {
     // Tapping data: labels of two short lines left of their boxes.
     QGroupBox* tapping =
         makeFrame(page, arrayName(QStringLiteral("Frame3"), 8), QStringLiteral("攻丝要素"), {420, 2460, 5985, 795});
-    makeWrappedLabel(tapping, QString(), QStringLiteral("底孔直径"), {225, 315, 405, 420},
-                     Qt::AlignLeft | Qt::AlignTop);
+    makeNote(tapping, QStringLiteral("底孔直径"), {225, 315, 405, 420});
     w23 = makeBox(tapping, QStringLiteral("w23"), {630, 360, 705, 270});
-    makeWrappedLabel(tapping, QString(), QStringLiteral("底孔深度"), {1380, 315, 360, 420},
-                     Qt::AlignLeft | Qt::AlignTop);
+    makeNote(tapping, QStringLiteral("底孔深度"), {1380, 315, 360, 420});
     w24 = makeBox(tapping, QStringLiteral("w24"), {1755, 360, 690, 270});
-    makeWrappedLabel(tapping, QString(), QStringLiteral("螺孔深度"), {2475, 315, 420, 420},
-                     Qt::AlignLeft | Qt::AlignTop);
+    makeNote(tapping, QStringLiteral("螺孔深度"), {2475, 315, 420, 420});
     w25 = makeBox(tapping, QStringLiteral("w25"), {2925, 360, 690, 270});
-    makeWrappedLabel(tapping, QString(), QStringLiteral("牙形实际高度"), {3645, 315, 585, 420},
-                     Qt::AlignLeft | Qt::AlignTop);
+    makeNote(tapping, QStringLiteral("牙形实际高度"), {3645, 315, 585, 420});
     w26 = makeFormatBox(tapping, QStringLiteral("w26"), Pattern::Fixed2, {4230, 360, 570, 270});
-    makeWrappedLabel(tapping, QString(), QStringLiteral("刀尖宽度"), {4830, 300, 420, 420},
-                     Qt::AlignLeft | Qt::AlignTop);
+    makeNote(tapping, QStringLiteral("刀尖宽度"), {4830, 300, 420, 420});
     w27 = makeBox(tapping, QStringLiteral("w27"), {5250, 360, 660, 270});
 
     // Thread plug gauges: GO end left, NO-GO end right, the boxes on the sketch.
@@ -122,14 +115,12 @@ void Form15::buildInternalPage(QWidget* page) {
     w29 = makeBox(gauge, QStringLiteral("w29"), {870, 810, 720, 270});
     Text1 = makeBox(gauge, QStringLiteral("Text1"), {1110, 1320, 600, 270});
     label(gauge, QStringLiteral("中径"), {585, 1770, 420, 225});
-    w30 = makeFormatBox(gauge, QStringLiteral("w30"), Pattern::Fixed3, {990, 1740, 810, 270});
+    w30 = makeFormatBox(gauge, QStringLiteral("w30"), kGaugePitchPattern, {990, 1740, 810, 270});
     label(gauge, QStringLiteral("0"), {1860, 1680, 240, 210});
     w31 = makeBox(gauge, QStringLiteral("w31"), {1830, 1890, 720, 270});
-    makeWrappedLabel(gauge, QString(), QStringLiteral("优选三针M值"), {90, 2205, 585, 420},
-                     Qt::AlignLeft | Qt::AlignTop);
+    makeNote(gauge, QStringLiteral("优选三针M值"), {90, 2205, 585, 420});
     w32 = makeFormatBox(gauge, QStringLiteral("w32"), Pattern::Fixed3, {675, 2250, 735, 270});
-    makeWrappedLabel(gauge, QString(), QStringLiteral("次选三针M值"), {1440, 2205, 585, 420},
-                     Qt::AlignLeft | Qt::AlignTop);
+    makeNote(gauge, QStringLiteral("次选三针M值"), {1440, 2205, 585, 420});
     Text11 = makeFormatBox(gauge, QStringLiteral("Text11"), Pattern::Fixed3, {2025, 2250, 735, 270});
     label(gauge, QStringLiteral("磨损尺寸"), {210, 2700, 780, 225});
     w33 = makeBox(gauge, QStringLiteral("w33"), {990, 2625, 810, 270});
@@ -148,32 +139,18 @@ void Form15::buildInternalPage(QWidget* page) {
     w36 = makeBox(gauge, QStringLiteral("w36"), {5130, 840, 720, 270});
     Text2 = makeBox(gauge, QStringLiteral("Text2"), {4620, 1320, 600, 270});
     label(gauge, QStringLiteral("中径"), {3600, 1770, 420, 225});
-    w37 = makeFormatBox(gauge, QStringLiteral("w37"), Pattern::Fixed3, {4020, 1710, 765, 270});
+    w37 = makeFormatBox(gauge, QStringLiteral("w37"), kGaugePitchPattern, {4020, 1710, 765, 270});
     label(gauge, QStringLiteral("0"), {4830, 1650, 240, 210});
     w38 = makeBox(gauge, QStringLiteral("w38"), {4800, 1860, 720, 270});
-    makeWrappedLabel(gauge, QString(), QStringLiteral("优选三针M值"), {3045, 2160, 555, 420},
-                     Qt::AlignLeft | Qt::AlignTop);
+    makeNote(gauge, QStringLiteral("优选三针M值"), {3045, 2160, 555, 420});
     w39 = makeFormatBox(gauge, QStringLiteral("w39"), Pattern::Fixed3, {3600, 2205, 735, 270});
-    makeWrappedLabel(gauge, QString(), QStringLiteral("次选三针M值"), {4365, 2160, 585, 420},
-                     Qt::AlignLeft | Qt::AlignTop);
+    makeNote(gauge, QStringLiteral("次选三针M值"), {4365, 2160, 585, 420});
     Text12 = makeFormatBox(gauge, QStringLiteral("Text12"), Pattern::Fixed3, {4950, 2205, 810, 270});
     label(gauge, QStringLiteral("磨损尺寸"), {3285, 2655, 810, 225});
     w40 = makeBox(gauge, QStringLiteral("w40"), {4095, 2610, 810, 270});
     label(gauge, QStringLiteral("小径:≤"), {3390, 3105, 750, 225});
     w41 = makeFormatBox(gauge, QStringLiteral("w41"), Pattern::Fixed3, {4140, 3060, 810, 270});
 }
-
-namespace {
-
-// The number a keep-box holds for a step whose table has no row this press:
-// no value when the box is empty (no press has found a row yet), its number
-// otherwise; a text that is no number refuses the press at the box.
-std::optional<double> keptNumber(Inputs& in, QLineEdit* box) {
-    if (strictFault(boxText(box).toStdString()) == ReadFault::Empty) return std::nullopt;
-    return in.number(box);
-}
-
-}  // namespace
 
 void Form15::Command1_Click() {
     Inputs in;
@@ -186,21 +163,20 @@ void Form15::Command1_Click() {
     const InternalClass cls = Op7H->isChecked()   ? InternalClass::c7H
                               : Op6H->isChecked() ? InternalClass::c6H
                                                   : InternalClass::c5H;
-
     const std::optional<GaugeLengths> lengths = gaugeThreadLengths(D, P);
     const std::optional<WirePair> wires = wiresForPitch(P);
     const std::optional<double> td2 = internalPitchDiameterTolerance(cls, D, P);
     const std::optional<double> td1 = internalMinorDiameterTolerance(cls, P);
-    const TappingData tap = tappingData(D, P);
     const double d2 = basicPitchDiameter(D, P);
     const double d1 = basicMinorDiameter(D, P);
 
     // The gauge block works from what w12, w15 and w19 will show: this
     // press's table values, or, without a row, the texts those boxes keep
-    // (the user may have typed a wire or a tolerance there).
-    const std::optional<double> gaugeTd2 = td2 ? td2 : keptNumber(in, w12);
-    const std::optional<double> wire1 = wires ? std::optional(wires->preferred) : keptNumber(in, w15);
-    const std::optional<double> wire2 = wires ? std::optional(wires->second) : keptNumber(in, w19);
+    // (the user may have typed a wire or a tolerance there). The table's
+    // tolerances have three decimals, so w12 shows them exactly.
+    const std::optional<double> gaugeTd2 = td2 ? td2 : in.numberOrEmpty(w12);
+    const std::optional<double> wire1 = wires ? std::optional(wires->preferred) : in.numberOrEmpty(w15);
+    const std::optional<double> wire2 = wires ? std::optional(wires->second) : in.numberOrEmpty(w19);
     if (!in.ok()) return;
 
     // The gauge lengths, wires and tolerances keep their text without a row.
@@ -209,8 +185,6 @@ void Form15::Command1_Click() {
         plan.text(Text1, QString::fromLatin1(lengths->go));
         plan.text(Text2, QString::fromLatin1(lengths->nogo));
     }
-    plan.plain(w27, tap.toolTipWidth);
-    plan.plain(w26, tap.threadDepth);
     if (wires) {
         plan.plain(w15, wires->preferred);
         plan.plain(w19, wires->second);
@@ -223,54 +197,49 @@ void Form15::Command1_Click() {
     plan.plain(w34, d1);
     plan.plain(w41, d1);
     if (td1) plan.plain(w14, *td1);
-    // The table's tolerances have three decimals, so w12 shows them exactly.
-    stageGaugeBlock(plan, D, P, gaugeTd2, wire1, wire2);
-
-    plan.plain(w23, tap.tapDrill);
-    plan.plain(w24, tap.drillDepth);
-    plan.plain(w25, tap.tappedDepth);
+    stageGaugeBlock(plan, plugGauges(D, P, gaugeTd2, wire1, wire2));
+    stageTapping(plan, tappingData(D, P));
     plan.text(w10, boxText(w1));
     if (!plan.ok()) {
-        in.refuse(largestOf({{w1, D}, {w2, P}, {w15, wire1}, {w19, wire2}}),
-                  notes::tooLarge());
+        in.refuse(largestOf({{w1, D}, {w2, P}, {w15, wire1}, {w19, wire2}}), notes::tooLarge());
         return;
     }
     plan.commit();
 }
 
-// The GO and NO-GO thread plug gauges, keyed by the tolerance td2 that w12
-// shows. Without a tolerance or without a band for it, the fourteen boxes
-// show "--"; without a wire, the M values over it.
-void Form15::stageGaugeBlock(WritePlan& plan, double D, double P, std::optional<double> td2,
-                             std::optional<double> wire1, std::optional<double> wire2) {
-    const std::optional<GaugeTolerance> tol = td2 ? gaugeTolerance(*td2) : std::nullopt;
-    if (!tol) {
+void Form15::stageTapping(WritePlan& plan, const TappingData& tap) {
+    plan.plain(w27, tap.toolTipWidth);
+    plan.plain(w26, tap.threadDepth);
+    plan.plain(w23, tap.tapDrill);
+    plan.plain(w24, tap.drillDepth);
+    plan.plain(w25, tap.tappedDepth);
+}
+
+// The GO and NO-GO thread plug gauges. Without gauges (no tolerance, or no
+// band for it) the fourteen boxes show "--"; without a wire, the M values
+// over it.
+void Form15::stageGaugeBlock(WritePlan& plan, const std::optional<PlugGauges>& g) {
+    if (!g) {
         for (QLineEdit* box : std::initializer_list<QLineEdit*>{w31, w38, w32, Text11, w39, Text12, w28, w35, w29, w36,
                                                                 w30, w37, w33, w40})
             plan.missing(box);
         return;
     }
-    const MetricGaugeBlock b = metricGaugeBlock(D, P, *td2, *tol);
-    const auto overWire = [P](double pitch, std::optional<double> wire) -> std::optional<double> {
-        if (!wire) return std::nullopt;
-        return metricThreeWireM(PitchDiameter{pitch}, Wire{*wire}, Pitch{P});
-    };
-
+    const MetricGaugeBlock& b = g->sizes;
     plan.plain(w31, b.goPitchLowerDev);
     plan.plain(w38, b.noGoPitchLowerDev);
-    plan.plain(w32, overWire(b.goPitch, wire1));
-    plan.plain(Text11, overWire(b.goPitch, wire2));
-    plan.plain(w39, overWire(b.noGoPitch, wire1));
-    plan.plain(Text12, overWire(b.noGoPitch, wire2));
+    plan.plain(w32, g->overPreferred.go);
+    plan.plain(Text11, g->overSecond.go);
+    plan.plain(w39, g->overPreferred.noGo);
+    plan.plain(Text12, g->overSecond.noGo);
     plan.plain(w28, b.goMajor);
     plan.plain(w35, b.noGoMajor);
     plan.plain(w29, b.goMajorLowerDev);
     plan.plain(w36, b.noGoMajorLowerDev);
     plan.plain(w30, b.goPitch);
     plan.plain(w37, b.noGoPitch);
-    // The wear limits start from the pitch diameters as shown, rounded.
-    plan.plain(w33, gaugeWearLimit(plan.written(w30), tol->W, tol->T));
-    plan.plain(w40, gaugeWearLimit(plan.written(w37), tol->W, tol->T));
+    plan.plain(w33, g->goWearLimit);
+    plan.plain(w40, g->noGoWearLimit);
 }
 
 void Form15::Command8_Click() { printWindow(this); }

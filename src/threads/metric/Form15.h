@@ -8,6 +8,8 @@
 
 #include "common/ui/toolwindow.h"
 #include "threads/metric/externaltables.h"
+#include "threads/metric/gaugeblock.h"
+#include "threads/metric/tapping.h"
 
 class QComboBox;
 class QLineEdit;
@@ -40,8 +42,8 @@ public:
 
 private:
     void buildInternalPage(QWidget* page);
-    void stageGaugeBlock(quorvil::WritePlan& plan, double D, double P, std::optional<double> td2,
-                         std::optional<double> wire1, std::optional<double> wire2);
+    void stageGaugeBlock(quorvil::WritePlan& plan, const std::optional<quorvil::metric::PlugGauges>& g);
+    void stageTapping(quorvil::WritePlan& plan, const quorvil::metric::TappingData& tap);
     void buildExternalPage(QWidget* page);
     void fillLimits(quorvil::metric::ExternalClass cls);
 

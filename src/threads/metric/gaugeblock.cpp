@@ -2,22 +2,18 @@
 
 namespace quorvil::metric {
 
-double basicPitchDiameter(double d, double p) { return d - p * 0.64952; }
-
-double basicMinorDiameter(double d, double p) { return d - p * 1.0825; }
-
-MetricGaugeBlock metricGaugeBlock(double d, double p, double td2, const GaugeTolerance& g) {
-    const double d2 = basicPitchDiameter(d, p);
-    MetricGaugeBlock b{};
-    b.goMajor = (d + g.Z) + g.T;
-    b.goMajorLowerDev = -2 * g.T;
-    b.goPitch = (d2 + g.Z) + g.T / 2;
-    b.goPitchLowerDev = -g.T;
-    b.noGoMajor = ((td2 + d2) + (3 * g.T) / 2) + 0.2 * p;
-    b.noGoMajorLowerDev = -2 * g.T;
-    b.noGoPitch = (td2 + d2) + g.T;
-    b.noGoPitchLowerDev = -g.T;
-    return b;
+std::optional<PlugGauges> plugGauges(double d, double p, std::optional<double> td2, std::optional<double> preferredWire,
+                                     std::optional<double> secondWire) {
+    const std::optional<GaugeTolerance> tol = td2 ? gaugeTolerance(*td2) : std::nullopt;
+    if (!tol) return std::nullopt;
+    PlugGauges g{};
+    g.sizes = metricGaugeBlock(d, p, *td2, *tol);
+    g.overPreferred = gaugeMValues(g.sizes, p, preferredWire);
+    g.overSecond = gaugeMValues(g.sizes, p, secondWire);
+    // Both gauges wear by the first allowance W.
+    g.goWearLimit = gaugeWearLimit(shownAs(g.sizes.goPitch, kGaugePitchPattern), tol->W, tol->T);
+    g.noGoWearLimit = gaugeWearLimit(shownAs(g.sizes.noGoPitch, kGaugePitchPattern), tol->W, tol->T);
+    return g;
 }
 
 double gaugeWearLimit(double shownPitch, double wear, double T) { return shownPitch - (wear + T / 2); }

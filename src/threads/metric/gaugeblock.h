@@ -1,34 +1,35 @@
-// Basic sizes of a metric internal thread and the sizes of its GO and NO-GO
-// thread plug gauges, mm.
+// The thread plug gauges of the metric thread window's internal thread: the
+// metric gauge sizes, the M values over both wires at the gauge pitch sizes,
+// and the wear limits as sizes, worked out from the pitch sizes as their
+// boxes show them.
 #pragma once
 
-#include "threads/common/gaugetolerance.h"
+#include <optional>
+
+#include "common/numtext.h"
+#include "threads/common/metricgauge.h"
 
 namespace quorvil::metric {
 
-// D2 = d - 0.64952 p.
-double basicPitchDiameter(double d, double p);
-// D1 = d - 1.0825 p (the four-decimal factor, also the gauges' minor limit).
-double basicMinorDiameter(double d, double p);
+// The pitch sizes' boxes show three decimals.
+inline constexpr Pattern kGaugePitchPattern = Pattern::Fixed3;
 
-// Gauge sizes; each lower deviation goes with an upper deviation of 0.
-struct MetricGaugeBlock {
-    double goMajor;            // (d + Z) + T
-    double goMajorLowerDev;    // -2T
-    double goPitch;            // (D2 + Z) + T/2
-    double goPitchLowerDev;    // -T
-    double noGoMajor;          // ((TD2 + D2) + 3T/2) + 0.2 p
-    double noGoMajorLowerDev;  // -2T
-    double noGoPitch;          // (TD2 + D2) + T
-    double noGoPitchLowerDev;  // -T
+struct PlugGauges {
+    MetricGaugeBlock sizes;
+    GaugeMValues overPreferred;  // over the preferred wire
+    GaugeMValues overSecond;     // over the second wire
+    double goWearLimit;
+    double noGoWearLimit;
 };
 
-// For thread d x p whose pitch-diameter tolerance is td2, with the gauge
-// tolerances g of td2's band.
-MetricGaugeBlock metricGaugeBlock(double d, double p, double td2, const GaugeTolerance& g);
+// For thread d x p whose pitch-diameter tolerance td2 is as its box shows
+// it, with the wires as their boxes show them. No gauges without a
+// tolerance, nor for one that lies in no band of the gauge tolerance table.
+std::optional<PlugGauges> plugGauges(double d, double p, std::optional<double> td2, std::optional<double> preferredWire,
+                                     std::optional<double> secondWire);
 
-// Wear limit of a gauge: `wear` plus half the gauge tolerance below its
-// pitch diameter as shown (the rounded size a gauge maker works from).
+// Wear limit of a gauge: the wear allowance plus half the gauge tolerance
+// below its pitch size as shown (the rounded size a gauge maker works from).
 double gaugeWearLimit(double shownPitch, double wear, double T);
 
 }  // namespace quorvil::metric

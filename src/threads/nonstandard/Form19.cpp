@@ -354,10 +354,7 @@ void Form19::Command1_Click() {
     // without a row what the boxes hold now (an earlier click's, or the
     // user's own). Without a row the wire boxes keep their text, and an
     // empty wire box gives its M values no value.
-    const metric::TappingData& tap = r.tapping;
     WritePlan plan;
-    plan.plain(w[27], tap.toolTipWidth);
-    plan.plain(w[26], tap.threadDepth);
     std::optional<double> wire1, wire2;
     if (wireRow) {
         plan.plain(w[15], wireRow->preferred);
@@ -370,41 +367,13 @@ void Form19::Command1_Click() {
         if (!in.ok()) return;
     }
 
-    // External thread; under 6h es is 0, which is written as "0".
-    plan.text(w[3], boxText(w[1]));
-    for (int n : {4, 7, 17, 21}) plan.plain(w[n], r.es);
-    plan.plain(w[5], r.majorLower);
-    plan.plain(w[6], r.d2);
-    for (int n : {8, 18, 22}) plan.plain(w[n], r.pitchLower);
-
-    // Internal thread: 6H shows its tolerance as the single-precision value.
-    plan.plain(w[11], r.d2);
-    if (inner == InternalClass::c6H)
-        plan.plainSingle(w[12], r.S);
-    else
-        plan.plain(w[12], r.TD2);
-    for (int n : {13, 34, 41}) plan.plain(w[n], r.minor);
-    plan.plain(w[14], r.TD1);
-
+    stageMetricThread(plan, r, inner == InternalClass::c6H);
     // Gauges. Without a gauge band the gauge constants are unknown: every
     // box that needs them shows "--".
-    if (r.gauge) {
-        const metric60::Gauges g = metric60::gauges(*d, *P, r.TD2, *r.gauge, wire1.value_or(0));
-        plan.plain(w[28], g.sizes.goMajor);
-        plan.plain(w[29], g.sizes.goMajorLowerDev);
-        plan.plain(w[30], g.sizes.goPitch);
-        plan.plain(w[31], g.sizes.goPitchLowerDev);
-        plan.plain(w[32], wire1 ? std::optional(g.goM) : std::nullopt);
-        plan.plain(w[33], g.goWear);
-        plan.plain(w[35], g.sizes.noGoMajor);
-        plan.plain(w[36], g.sizes.noGoMajorLowerDev);
-        plan.plain(w[37], g.sizes.noGoPitch);
-        plan.plain(w[38], g.sizes.noGoPitchLowerDev);
-        plan.plain(w[39], wire1 ? std::optional(g.noGoM) : std::nullopt);
-        plan.plain(w[40], g.noGoWear);
-    } else {
+    if (r.gauge)
+        stageMetricGauges(plan, metric60::gauges(*d, *P, r.TD2, *r.gauge, wire1));
+    else
         for (int n : {28, 29, 30, 31, 32, 33, 35, 36, 37, 38, 39, 40}) plan.missing(w[n]);
-    }
 
     // M values of the thread over the wires the boxes show.
     const auto mOver = [&](const std::optional<double>& wire) -> std::optional<double> {
@@ -413,17 +382,54 @@ void Form19::Command1_Click() {
     };
     plan.plain(w[16], mOver(wire1));
     plan.plain(w[20], mOver(wire2));
-
-    plan.plain(w[23], tap.tapDrill);
-    plan.plain(w[24], tap.drillDepth);
-    plan.plain(w[25], tap.tappedDepth);
-    plan.plain(w[9], r.minor);
-    plan.text(w[10], boxText(w[1]));
     if (!plan.ok()) {
         in.refuse(largestOf({{w[1], d}, {w[2], P}, {w[15], wire1}, {w[19], wire2}}), notes::tooLarge());
         return;
     }
     plan.commit();
+}
+
+// The limits of the external and internal thread and the tapping data;
+// under 6h es is 0, which is written as "0", and 6H shows its tolerance as
+// the single-precision value.
+void Form19::stageMetricThread(WritePlan& plan, const metric60::Results& r, bool tolerance6H) {
+    plan.text(w[3], boxText(w[1]));
+    for (int n : {4, 7, 17, 21}) plan.plain(w[n], r.es);
+    plan.plain(w[5], r.majorLower);
+    plan.plain(w[6], r.d2);
+    for (int n : {8, 18, 22}) plan.plain(w[n], r.pitchLower);
+
+    plan.plain(w[11], r.d2);
+    if (tolerance6H)
+        plan.plainSingle(w[12], r.S);
+    else
+        plan.plain(w[12], r.TD2);
+    for (int n : {13, 34, 41}) plan.plain(w[n], r.minor);
+    plan.plain(w[14], r.TD1);
+    plan.plain(w[9], r.minor);
+    plan.text(w[10], boxText(w[1]));
+
+    const metric::TappingData& tap = r.tapping;
+    plan.plain(w[27], tap.toolTipWidth);
+    plan.plain(w[26], tap.threadDepth);
+    plan.plain(w[23], tap.tapDrill);
+    plan.plain(w[24], tap.drillDepth);
+    plan.plain(w[25], tap.tappedDepth);
+}
+
+void Form19::stageMetricGauges(WritePlan& plan, const metric60::Gauges& g) {
+    plan.plain(w[28], g.sizes.goMajor);
+    plan.plain(w[29], g.sizes.goMajorLowerDev);
+    plan.plain(w[30], g.sizes.goPitch);
+    plan.plain(w[31], g.sizes.goPitchLowerDev);
+    plan.plain(w[32], g.overPreferred.go);
+    plan.plain(w[33], g.goWear);
+    plan.plain(w[35], g.sizes.noGoMajor);
+    plan.plain(w[36], g.sizes.noGoMajorLowerDev);
+    plan.plain(w[37], g.sizes.noGoPitch);
+    plan.plain(w[38], g.sizes.noGoPitchLowerDev);
+    plan.plain(w[39], g.overPreferred.noGo);
+    plan.plain(w[40], g.noGoWear);
 }
 
 // ---- Trapezoidal 30° calculation -------------------------------------------

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "common/ui/toolwindow.h"
+#include "threads/nonstandard/metric60.h"
 
 class QLineEdit;
 class QPushButton;
@@ -14,7 +15,8 @@ class QRadioButton;
 
 namespace quorvil {
 class TabContainer;
-}
+class WritePlan;
+}  // namespace quorvil
 
 class Form19 : public quorvil::ToolWindow {
 public:
@@ -26,6 +28,9 @@ public:
     void Command4_Click();  // print (tab 1)
 
 private:
+    void stageMetricThread(quorvil::WritePlan& plan, const quorvil::nonstandard::metric60::Results& r,
+                           bool tolerance6H);
+    void stageMetricGauges(quorvil::WritePlan& plan, const quorvil::nonstandard::metric60::Gauges& g);
     void buildMetricTab(QWidget* page);
     void buildTrapezoidalTab(QWidget* page);
 

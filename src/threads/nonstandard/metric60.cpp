@@ -7,9 +7,7 @@
 #include <span>
 
 #include "common/numtext.h"
-#include "threads/common/threewire.h"
 #include "threads/common/tolerance.h"
-#include "threads/metric/wires.h"
 
 namespace quorvil::nonstandard::metric60 {
 
@@ -84,11 +82,10 @@ Results compute(double d, double P, ExternalClass external, InternalClass intern
     return r;
 }
 
-Gauges gauges(double d, double P, double TD2, const GaugeTolerance& g, double preferredWire) {
+Gauges gauges(double d, double P, double TD2, const GaugeTolerance& g, std::optional<double> preferredWire) {
     Gauges k{};
     k.sizes = metric::metricGaugeBlock(d, P, TD2, g);
-    k.goM = metricThreeWireM(PitchDiameter{k.sizes.goPitch}, Wire{preferredWire}, Pitch{P});
-    k.noGoM = metricThreeWireM(PitchDiameter{k.sizes.noGoPitch}, Wire{preferredWire}, Pitch{P});
+    k.overPreferred = metric::gaugeMValues(k.sizes, P, preferredWire);
     k.goWear = -(g.T / 2 + g.W);
     k.noGoWear = -(g.T / 2 + g.W2);
     return k;

@@ -3,16 +3,16 @@
 // classes 5H/6H/7H and the thread plug gauges of the internal thread, as the
 // non-standard thread window gives them. All lengths in millimetres.
 //
-// The wires, the gauge tolerance row, the gauge sizes and the tapping data
-// are the metric family's (threads/metric/); the M values are the metric
-// constant form and the power terms the shared ones (threads/common/).
+// The tapping data are the metric family's (threads/metric/); the gauge
+// tolerance row, the gauge sizes, the M values over the gauges (the metric
+// constant form) and the power terms are the shared ones (threads/common/).
 // Nothing here keeps state.
 #pragma once
 
 #include <optional>
 
 #include "threads/common/gaugetolerance.h"
-#include "threads/metric/gaugeblock.h"
+#include "threads/common/metricgauge.h"
 #include "threads/metric/tapping.h"
 
 namespace quorvil::nonstandard::metric60 {
@@ -51,15 +51,14 @@ Results compute(double d, double P, ExternalClass external, InternalClass intern
 // row): the metric gauge block, with the wear limits shown as deviations
 // from the pitch sizes beside them (not as sizes), and the NO-GO gauge
 // wearing by the second allowance W2 (the GO gauge by W). Only the
-// preferred wire enters the gauge M values.
+// preferred wire, as its box shows it, enters the gauge M values.
 struct Gauges {
     metric::MetricGaugeBlock sizes;
-    double goM;       // three-wire M of the GO pitch size over the preferred wire
+    metric::GaugeMValues overPreferred;
     double goWear;    // -(T/2 + W)
-    double noGoM;     // three-wire M of the NO-GO pitch size
     double noGoWear;  // -(T/2 + W2)
 };
 
-Gauges gauges(double d, double P, double TD2, const GaugeTolerance& g, double preferredWire);
+Gauges gauges(double d, double P, double TD2, const GaugeTolerance& g, std::optional<double> preferredWire);
 
 }  // namespace quorvil::nonstandard::metric60

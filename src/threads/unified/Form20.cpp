@@ -22,23 +22,16 @@
 #include "common/ui/refusal.h"
 #include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
-#include "threads/common/gaugetolerance.h"
 #include "threads/common/inchentry.h"
 #include "threads/common/inchgauge.h"
 #include "threads/common/inchinputs.h"
+#include "threads/common/inchsizeentry.h"
 #include "threads/common/plugsketch.h"
-#include "threads/common/threewire.h"
 #include "threads/unified/seriesbox.h"
 #include "threads/unified/unified.h"
 
 using namespace quorvil;
 using namespace quorvil::unified;
-
-namespace {
-
-constexpr FlankAngle kFlank{60};
-
-}  // namespace
 
 Form20::Form20() : ToolWindow(QStringLiteral("Form20"), QStringLiteral("12.美制统一螺纹"), 8100, 9435) {
     buildInput();
@@ -53,16 +46,24 @@ Form20::Form20() : ToolWindow(QStringLiteral("Form20"), QStringLiteral("12.美�
 void Form20::buildInput() {
     QGroupBox* input = makeFrame(this, arrayName(QStringLiteral("Frame3"), 17),
                                  QStringLiteral("输入螺纹尺寸(牙形角60°)"), {210, 135, 5955, 900});
-    label(input, QStringLiteral("公称直径UNC.UNF.UN"), {75, 450, 1845, 225});
-    txtw1 = makeBox(input, QStringLiteral("txtw1"), {1920, 405, 465, 270});
-    centredLabel(input, QStringLiteral("-"), {2385, 435, 165, 225});
-    txtw2 = makeBox(input, QStringLiteral("txtw2"), {2550, 270, 450, 270});
-    new LineSketch(input, Sketch{{2985, 780, 3165, 300}});
-    txtw3 = makeBox(input, QStringLiteral("txtw3"), {3150, 540, 450, 270});
-    label(input, QStringLiteral("英寸"), {3660, 450, 420, 225});
-    label(input, QStringLiteral("螺距"), {4200, 450, 420, 225});
-    txtw4 = makeBox(input, QStringLiteral("txtw4"), {4620, 405, 600, 270});
-    label(input, QStringLiteral("牙/寸"), {5280, 450, 555, 225});
+    const inch::SizeEntry entry = inch::makeSizeEntry(
+        input, {QStringLiteral("txtw1"), QStringLiteral("txtw2"), QStringLiteral("txtw3"), QStringLiteral("txtw4")},
+        {.caption = QStringLiteral("公称直径UNC.UNF.UN"),
+         .captionAt = {75, 450, 1845, 225},
+         .whole = {1920, 405, 465, 270},
+         .dash = {2385, 435, 165, 225},
+         .dashCentred = true,
+         .numerator = {2550, 270, 450, 270},
+         .bar = {2985, 780, 3165, 300},
+         .denominator = {3150, 540, 450, 270},
+         .inch = {3660, 450, 420, 225},
+         .pitchCaption = {4200, 450, 420, 225},
+         .threadsPerInch = {4620, 405, 600, 270},
+         .perInch = {5280, 450, 555, 225}});
+    txtw1 = entry.whole;
+    txtw2 = entry.numerator;
+    txtw3 = entry.denominator;
+    txtw4 = entry.threadsPerInch;
     setTabOrder(txtw1, txtw2);
     setTabOrder(txtw2, txtw3);
     setTabOrder(txtw3, txtw4);
@@ -111,28 +112,27 @@ void Form20::buildExternal() {
         makeFrame(this, arrayName(QStringLiteral("Frame3"), 20), QStringLiteral("外螺纹参数"), {180, 1800, 5955, 1470});
     rowLabels(f);
     gridLabels(f, 1470);
-    auto fmt = [f](const char* name, Pattern p, Tw geo) { return makeFormatBox(f, QString::fromUtf8(name), p, geo); };
-    w5 = fmt("w5", Pattern::Fixed4, {kInchMax, kRowTop[0], kBoxW, kBoxH});
+    w5 = makeFormatBox(f, QStringLiteral("w5"), inch::kInchPattern, {kInchMax, kRowTop[0], kBoxW, kBoxH});
     centredLabel(f, QStringLiteral("-"), {kInchMax + kBoxW, kRowTop[0] + 30, 180, 225});
-    w6 = fmt("w6", Pattern::Fixed4, {kInchMin, kRowTop[0], kBoxW, kBoxH});
-    w7 = fmt("w7", Pattern::Fixed3, {kMmValue, kRowTop[0], kBoxW, kBoxH});
+    w6 = makeFormatBox(f, QStringLiteral("w6"), inch::kInchPattern, {kInchMin, kRowTop[0], kBoxW, kBoxH});
+    w7 = makeFormatBox(f, QStringLiteral("w7"), inch::kMmPattern, {kMmValue, kRowTop[0], kBoxW, kBoxH});
     signs(f, 0, QStringLiteral("0"), QStringLiteral("-"));
-    w8 = fmt("w8", Pattern::Fixed3, {kMmTol, kRowTop[0], kTolW, kBoxH});
+    w8 = makeFormatBox(f, QStringLiteral("w8"), inch::kMmPattern, {kMmTol, kRowTop[0], kTolW, kBoxH});
 
-    w9 = fmt("w9", Pattern::Fixed4, {kInchMax, kRowTop[1], kBoxW, kBoxH});
+    w9 = makeFormatBox(f, QStringLiteral("w9"), inch::kInchPattern, {kInchMax, kRowTop[1], kBoxW, kBoxH});
     centredLabel(f, QStringLiteral("-"), {kInchMax + kBoxW, kRowTop[1] + 30, 180, 225});
-    w10 = fmt("w10", Pattern::Fixed4, {kInchMin, kRowTop[1], kBoxW, kBoxH});
-    w11 = fmt("w11", Pattern::Fixed3, {kMmValue, kRowTop[1], kBoxW, kBoxH});
+    w10 = makeFormatBox(f, QStringLiteral("w10"), inch::kInchPattern, {kInchMin, kRowTop[1], kBoxW, kBoxH});
+    w11 = makeFormatBox(f, QStringLiteral("w11"), inch::kMmPattern, {kMmValue, kRowTop[1], kBoxW, kBoxH});
     signs(f, 1, QStringLiteral("0"), QStringLiteral("-"));
-    w12 = fmt("w12", Pattern::Fixed3, {kMmTol, kRowTop[1], kTolW, kBoxH});
+    w12 = makeFormatBox(f, QStringLiteral("w12"), inch::kMmPattern, {kMmTol, kRowTop[1], kTolW, kBoxH});
 
-    w34 = fmt("w34", Pattern::Fixed3, {kInchMax, kRowTop[2], kBoxW, kBoxH});
+    w34 = makeFormatBox(f, QStringLiteral("w34"), inch::kMmPattern, {kInchMax, kRowTop[2], kBoxW, kBoxH});
     label(f, QStringLiteral("MM"), {kInchMax + kBoxW + 45, kRowTop[2] + 30, 315, 225});
 
     label(f, QStringLiteral("牙形实际高度"), {4815, 270, 1080, 225});
-    w13 = fmt("w13", Pattern::Fixed2, {4995, 525, 780, kBoxH});
+    w13 = makeFormatBox(f, QStringLiteral("w13"), Pattern::Fixed2, {4995, 525, 780, kBoxH});
     label(f, QStringLiteral("刀尖宽度"), {4830, 870, 1080, 225});
-    w14 = fmt("w14", Pattern::Fixed2, {4995, 1110, 780, kBoxH});
+    w14 = makeFormatBox(f, QStringLiteral("w14"), Pattern::Fixed2, {4995, 1110, 780, kBoxH});
 }
 
 void Form20::buildInternal() {
@@ -140,36 +140,36 @@ void Form20::buildInternal() {
         makeFrame(this, arrayName(QStringLiteral("Frame3"), 16), QStringLiteral("内螺纹参数"), {180, 3330, 5955, 1485});
     rowLabels(f);
     gridLabels(f, 1485);
-    auto fmt = [f](const char* name, Pattern p, Tw geo) { return makeFormatBox(f, QString::fromUtf8(name), p, geo); };
-    w15 = fmt("w15", Pattern::Fixed3, {kInchMax, kRowTop[0], kBoxW, kBoxH});
+    w15 = makeFormatBox(f, QStringLiteral("w15"), inch::kMmPattern, {kInchMax, kRowTop[0], kBoxW, kBoxH});
     label(f, QStringLiteral("MM"), {kInchMax + kBoxW + 45, kRowTop[0] + 30, 315, 225});
 
-    w16 = fmt("w16", Pattern::Fixed4, {kInchMax, kRowTop[1], kBoxW, kBoxH});
+    w16 = makeFormatBox(f, QStringLiteral("w16"), inch::kInchPattern, {kInchMax, kRowTop[1], kBoxW, kBoxH});
     centredLabel(f, QStringLiteral("-"), {kInchMax + kBoxW, kRowTop[1] + 30, 180, 225});
-    w17 = fmt("w17", Pattern::Fixed4, {kInchMin, kRowTop[1], kBoxW, kBoxH});
-    w18 = fmt("w18", Pattern::Fixed3, {kMmValue, kRowTop[1], kBoxW, kBoxH});
+    w17 = makeFormatBox(f, QStringLiteral("w17"), inch::kInchPattern, {kInchMin, kRowTop[1], kBoxW, kBoxH});
+    w18 = makeFormatBox(f, QStringLiteral("w18"), inch::kMmPattern, {kMmValue, kRowTop[1], kBoxW, kBoxH});
     signs(f, 1, QStringLiteral("+"), QStringLiteral("0"));
-    w19 = fmt("w19", Pattern::Fixed3, {kMmTol, kRowTop[1], kTolW, kBoxH});
+    w19 = makeFormatBox(f, QStringLiteral("w19"), inch::kMmPattern, {kMmTol, kRowTop[1], kTolW, kBoxH});
 
     // The internal minor diameter formats by the class selected when its
     // text changes: four decimals for 3B, three otherwise.
-    w20 = fmt("w20", Pattern::Fixed3, {kInchMax, kRowTop[2], kBoxW, kBoxH});
+    const Pattern minor = internalMinorPattern(selectedClass());
+    w20 = makeFormatBox(f, QStringLiteral("w20"), minor, {kInchMax, kRowTop[2], kBoxW, kBoxH});
     centredLabel(f, QStringLiteral("-"), {kInchMax + kBoxW, kRowTop[2] + 30, 180, 225});
-    w21 = fmt("w21", Pattern::Fixed3, {kInchMin, kRowTop[2], kBoxW, kBoxH});
+    w21 = makeFormatBox(f, QStringLiteral("w21"), minor, {kInchMin, kRowTop[2], kBoxW, kBoxH});
     for (QRadioButton* op : {Op1, Op2, Op3})
         connect(op, &QRadioButton::toggled, this, [this] {
-            const Pattern p = Op3->isChecked() ? Pattern::Fixed4 : Pattern::Fixed3;
+            const Pattern p = internalMinorPattern(selectedClass());
             w20->setPattern(p);
             w21->setPattern(p);
         });
-    w22 = fmt("w22", Pattern::Fixed3, {kMmValue, kRowTop[2], kBoxW, kBoxH});
+    w22 = makeFormatBox(f, QStringLiteral("w22"), inch::kMmPattern, {kMmValue, kRowTop[2], kBoxW, kBoxH});
     signs(f, 2, QStringLiteral("+"), QStringLiteral("0"));
-    w23 = fmt("w23", Pattern::Fixed3, {kMmTol, kRowTop[2], kTolW, kBoxH});
+    w23 = makeFormatBox(f, QStringLiteral("w23"), inch::kMmPattern, {kMmTol, kRowTop[2], kTolW, kBoxH});
 
     label(f, QStringLiteral("牙形实际高度"), {4815, 270, 1080, 225});
-    w24 = fmt("w24", Pattern::Fixed2, {4995, 525, 780, kBoxH});
+    w24 = makeFormatBox(f, QStringLiteral("w24"), Pattern::Fixed2, {4995, 525, 780, kBoxH});
     label(f, QStringLiteral("刀尖宽度"), {4830, 870, 1080, 225});
-    w25 = fmt("w25", Pattern::Fixed2, {4995, 1110, 780, kBoxH});
+    w25 = makeFormatBox(f, QStringLiteral("w25"), Pattern::Fixed2, {4995, 1110, 780, kBoxH});
 }
 
 void Form20::buildWires() {
@@ -179,15 +179,15 @@ void Form20::buildWires() {
     label(f, QStringLiteral("优先三针"), {150, top + 30, 780, 225});
     Text1 = makeBox(f, QStringLiteral("Text1"), {930, top, 720, 270});
     label(f, QStringLiteral("M值"), {1725, top + 30, 360, 225});
-    Text2 = makeFormatBox(f, QStringLiteral("Text2"), Pattern::Fixed3, {2085, top, 900, 270});
+    Text2 = makeFormatBox(f, QStringLiteral("Text2"), inch::kMmPattern, {2085, top, 900, 270});
     centredLabel(f, QStringLiteral("0"), {3000, top - 60, 150, 195});
     centredLabel(f, QStringLiteral("-"), {3000, top + 135, 150, 195});
     Text4 = makeBox(f, QStringLiteral("Text4"), {3165, top, 690, 270});
 
     label(f, QStringLiteral("其次三针"), {4020, top + 30, 780, 225});
-    Text5 = makeFormatBox(f, QStringLiteral("Text5"), Pattern::Fixed3, {4800, top, 720, 270});
+    Text5 = makeFormatBox(f, QStringLiteral("Text5"), inch::kMmPattern, {4800, top, 720, 270});
     label(f, QStringLiteral("M值"), {5595, top + 30, 360, 225});
-    Text6 = makeFormatBox(f, QStringLiteral("Text6"), Pattern::Fixed3, {5955, top, 900, 270});
+    Text6 = makeFormatBox(f, QStringLiteral("Text6"), inch::kMmPattern, {5955, top, 900, 270});
     centredLabel(f, QStringLiteral("0"), {6870, top - 60, 150, 195});
     centredLabel(f, QStringLiteral("-"), {6870, top + 135, 150, 195});
     Text8 = makeBox(f, QStringLiteral("Text8"), {7035, top, 660, 270});
@@ -201,50 +201,49 @@ void Form20::buildGauge() {
     label(f, QStringLiteral("螺通规"), {2175, 195, 630, 225});
     label(f, QStringLiteral("螺止规"), {2955, 195, 630, 225});
 
-    auto fmt = [f](const char* name, Pattern p, Tw geo) { return makeFormatBox(f, QString::fromUtf8(name), p, geo); };
     // GO end.
     label(f, QStringLiteral("大径"), {180, 450, 420, 225});
-    A1 = fmt("A1", Pattern::Fixed3, {180, 675, 885, 270});
+    A1 = makeFormatBox(f, QStringLiteral("A1"), inch::kMmPattern, {180, 675, 885, 270});
     centredLabel(f, QStringLiteral("+"), {1080, 525, 135, 225});
-    A4 = fmt("A4", Pattern::Fixed3, {1215, 495, 615, 270});
+    A4 = makeFormatBox(f, QStringLiteral("A4"), inch::kMmPattern, {1215, 495, 615, 270});
     label(f, QStringLiteral("螺纹长度"), {210, 1380, 780, 225});
-    A2 = fmt("A2", Pattern::Fixed0, {1140, 1350, 540, 270});
+    A2 = makeFormatBox(f, QStringLiteral("A2"), Pattern::Fixed0, {1140, 1350, 540, 270});
     label(f, QStringLiteral("中径"), {600, 1965, 420, 225});
-    A7 = fmt("A7", Pattern::Fixed3, {1035, 1935, 915, 270});
+    A7 = makeFormatBox(f, QStringLiteral("A7"), inch::kMmPattern, {1035, 1935, 915, 270});
     centredLabel(f, QStringLiteral("+"), {1965, 1785, 150, 195});
     centredLabel(f, QStringLiteral("0"), {1965, 1965, 150, 195});
-    A10 = fmt("A10", Pattern::Fixed3, {2115, 1800, 615, 270});
+    A10 = makeFormatBox(f, QStringLiteral("A10"), inch::kMmPattern, {2115, 1800, 615, 270});
     makeWrappedLabel(f, QString(), QStringLiteral("优先三针M值"), {285, 2220, 780, 420});
-    w32 = fmt("w32", Pattern::Fixed3, {1080, 2295, 915, 270});
+    w32 = makeFormatBox(f, QStringLiteral("w32"), inch::kMmPattern, {1080, 2295, 915, 270});
     centredLabel(f, QStringLiteral("+"), {2010, 2190, 150, 195});
     centredLabel(f, QStringLiteral("0"), {2010, 2370, 150, 195});
     Text3 = makeBox(f, QStringLiteral("Text3"), {2160, 2205, 615, 270});
     makeWrappedLabel(f, QString(), QStringLiteral("磨损极限优先三针M值"), {330, 2640, 1440, 420});
-    Text10 = fmt("Text10", Pattern::Fixed3, {1800, 2700, 840, 270});
+    Text10 = makeFormatBox(f, QStringLiteral("Text10"), inch::kMmPattern, {1800, 2700, 840, 270});
     label(f, QStringLiteral("小径"), {600, 3135, 420, 225});
-    A11 = fmt("A11", Pattern::Fixed3, {1035, 3105, 840, 270});
+    A11 = makeFormatBox(f, QStringLiteral("A11"), inch::kMmPattern, {1035, 3105, 840, 270});
 
     // NO-GO end.
     label(f, QStringLiteral("大径"), {3960, 450, 420, 225});
-    A5 = fmt("A5", Pattern::Fixed3, {3780, 675, 780, 270});
+    A5 = makeFormatBox(f, QStringLiteral("A5"), inch::kMmPattern, {3780, 675, 780, 270});
     centredLabel(f, QStringLiteral("-"), {4560, 840, 120, 225});
-    A13 = fmt("A13", Pattern::Fixed3, {4680, 810, 615, 270});
+    A13 = makeFormatBox(f, QStringLiteral("A13"), inch::kMmPattern, {4680, 810, 615, 270});
     label(f, QStringLiteral("螺纹长度"), {3690, 1350, 780, 225});
-    A6 = fmt("A6", Pattern::Fixed0, {4500, 1320, 735, 270});
+    A6 = makeFormatBox(f, QStringLiteral("A6"), Pattern::Fixed0, {4500, 1320, 735, 270});
     label(f, QStringLiteral("中径"), {3645, 1920, 420, 225});
-    A3 = fmt("A3", Pattern::Fixed3, {4095, 1890, 870, 270});
+    A3 = makeFormatBox(f, QStringLiteral("A3"), inch::kMmPattern, {4095, 1890, 870, 270});
     centredLabel(f, QStringLiteral("0"), {5010, 1875, 150, 195});
     centredLabel(f, QStringLiteral("-"), {5010, 2055, 150, 195});
-    A12 = fmt("A12", Pattern::Fixed3, {5175, 1980, 615, 270});
+    A12 = makeFormatBox(f, QStringLiteral("A12"), inch::kMmPattern, {5175, 1980, 615, 270});
     makeWrappedLabel(f, QString(), QStringLiteral("优先三针M值"), {3285, 2175, 780, 420});
-    w33 = fmt("w33", Pattern::Fixed3, {4095, 2250, 870, 270});
+    w33 = makeFormatBox(f, QStringLiteral("w33"), inch::kMmPattern, {4095, 2250, 870, 270});
     centredLabel(f, QStringLiteral("0"), {5010, 2325, 150, 195});
     centredLabel(f, QStringLiteral("-"), {5010, 2505, 150, 195});
     Text7 = makeBox(f, QStringLiteral("Text7"), {5175, 2430, 615, 270});
     label(f, QStringLiteral("磨损极限优先三针M值"), {2955, 2775, 1845, 225});
-    Text11 = fmt("Text11", Pattern::Fixed3, {4815, 2745, 840, 270});
+    Text11 = makeFormatBox(f, QStringLiteral("Text11"), inch::kMmPattern, {4815, 2745, 840, 270});
     label(f, QStringLiteral("小径"), {3645, 3135, 420, 225});
-    A8 = fmt("A8", Pattern::Fixed3, {4095, 3105, 855, 270});
+    A8 = makeFormatBox(f, QStringLiteral("A8"), inch::kMmPattern, {4095, 3105, 855, 270});
 }
 
 void Form20::buildTapping() {
@@ -285,6 +284,12 @@ void Form20::buildSeries() {
     setNavyOnWhite(txtText111, songFont(10.5));
 }
 
+ThreadClass Form20::selectedClass() const {
+    if (Op3->isChecked()) return ThreadClass::Three;
+    if (Op2->isChecked()) return ThreadClass::Two;
+    return ThreadClass::One;
+}
+
 void Form20::Command1_Click() {
     // Inputs: threads per inch first, by its leading number ("8牙" is 8),
     // then the size, each box one number or empty (0).
@@ -293,32 +298,54 @@ void Form20::Command1_Click() {
     const std::optional<float> DRead = inch::readThreadSize(in, txtw1, txtw2, txtw3);
     if (!in.ok()) return;
     const float n = *nRead, D = *DRead;
-    const double nd = n;
-    const float LE = lengthOfEngagement(n, D);
-    const std::optional<float> T = baseTolerance(D, n, LE);
+    const std::optional<float> T = baseTolerance(D, n, lengthOfEngagement(n, D));
     if (!in.require(T.has_value(), txtw4, notes::tooLarge())) return;
-
-    ThreadClass cls = ThreadClass::One;
-    if (Op2->isChecked()) cls = ThreadClass::Two;
-    if (Op3->isChecked()) cls = ThreadClass::Three;
+    const ThreadClass cls = selectedClass();
 
     WritePlan plan;
+    const Limits L = limits(cls, D, n, *T);
+    stageLimits(plan, D, n, L);
 
-    // Thread depths and tool tips, the external minor diameter, gauge lengths.
+    // The gauge pitch tolerances and the wires come from tables by threads
+    // per inch. Without a row A10, A12 and the wire boxes keep what they hold
+    // (an earlier row, or what the user typed), and the results are taken
+    // over that; an empty box is no value, and its results show "--".
+    const std::optional<double> gaugeTol = inch::gaugePitchToleranceMm(n, inch::GaugeColumn::Standard);
+    if (gaugeTol) plan.plain(A10, *gaugeTol);
+    const std::optional<double> noGoTol = inch::tableOrKept(in, plan, A12, gaugeTol);
+    const std::optional<Wires> wr = wires(n);
+    const std::optional<double> preferred =
+        inch::tableOrKept(in, plan, Text1, wr ? std::optional(wr->preferred) : std::nullopt);
+    const std::optional<double> second =
+        inch::tableOrKept(in, plan, Text5, wr ? std::optional(wr->second) : std::nullopt);
+    if (!in.ok()) return;
+    const inch::ThreadMValues m = threadMValues(cls, D, n, *T, preferred, second);
+    inch::stageOverWire(in, plan, Text2, Text1, m.preferred);
+    inch::stageOverWire(in, plan, Text6, Text5, m.second);
+    stageGauges(in, plan, gaugeBlock(cls, n, L, preferred, noGoTol));
+
+    // Tapping data, whatever the class.
+    const Tapping tp = tapping(D, n);
+    plan.plain(w29, tp.drill);
+    plan.plain(w30, tp.drillDepth);
+    plan.plain(w31, tp.tappedDepth);
+
+    // A result over a wire too large has refused already. Every other one is
+    // finite for the inputs read; should one not be, the threads per inch,
+    // whose pitch every result takes, are refused.
+    if (in.ok() && !plan.commit()) in.refuse(txtw4, notes::tooLarge());
+}
+
+// Thread depths and tool tips, the limits of size of the class.
+void Form20::stageLimits(WritePlan& plan, float D, float n, const Limits& L) {
     const Depths dp = depths(n);
     plan.plain(w14, dp.externalTip);
     plan.plain(w25, dp.internalTip);
     plan.plain(w13, dp.externalDepth);
     plan.plain(w24, dp.internalDepth);
     plan.plain(w34, externalMinorMm(D, n));
-    plan.plain(A2, inch::goThreadLengthMm(nd));
-    plan.plain(A6, inch::noGoThreadLengthMm(nd));
-
-    // Limits of size of the class. In 3A(B) the maximum major diameter is D
-    // itself, written as the single-precision value.
-    const Limits L = limits(cls, D, n, *T);
-    if (cls == ThreadClass::Three)
-        plan.plainSingle(w5, D);
+    if (L.majorMaxSingle)
+        plan.plainSingle(w5, *L.majorMaxSingle);
     else
         plan.plain(w5, L.majorMax);
     plan.plain(w6, L.majorMin);
@@ -333,75 +360,35 @@ void Form20::Command1_Click() {
     plan.plain(w18, L.intPitchMinMm);
     plan.plain(w19, L.intPitchTolMm);
     plan.plain(w21, L.intMinorMin);
-    if (cls == ThreadClass::Three) plan.plain(w15, L.intMajorMinMm);
     plan.plain(w20, L.intMinorMax);
     plan.plain(w22, L.intMinorMinMm);
     plan.plain(w23, L.intMinorTolMm);
-    if (cls != ThreadClass::Three) plan.plain(w15, L.intMajorMinMm);
-
-    // The later steps read the limits back as their boxes will show them
-    // (plan.written).
-
-    // Gauge sizes. The gauge pitch tolerances come from a table by threads
-    // per inch; without a row A10 and A12 keep what they hold (an earlier
-    // row, or a tolerance the user typed): the copies show it, and the NO-GO
-    // wear limit is taken with A12's number ("--" while it is empty).
-    const std::optional<double> gaugeTol = inch::gaugePitchToleranceMm(nd, inch::GaugeColumn::Standard);
-    plan.plain(A3, plan.written(w16) * 25.4);
-    if (gaugeTol) plan.plain(A10, *gaugeTol);
-    plan.plain(A11, inch::gaugeMinorDiameterMm(plan.written(w20)));
-    plan.plain(A8, inch::gaugeMinorDiameterMm(plan.written(w20)));
-    plan.plain(A5, inch::noGoMajorDiameterMm(plan.written(w5), nd));
-    plan.plain(A13, inch::majorToleranceMm(nd));
-    plan.plain(A7, plan.written(w17) * 25.4);
-    const std::optional<double> noGoTol = inch::tableOrKept(in, plan, A12, gaugeTol);
-    plan.plain(A1, inch::goMajorDiameterMm(plan.written(w15) / 25.4, nd));
-    plan.plain(A4, inch::majorToleranceMm(nd));
-
-    // Wires from their table; without a row the wire boxes keep what they
-    // hold and the M values are taken over that. An empty box is no wire:
-    // its M values show "--".
-    const std::optional<Wires> wr = wires(n);
-    const std::optional<double> preferred =
-        inch::tableOrKept(in, plan, Text1, wr ? std::optional(wr->preferred) : std::nullopt);
-    const std::optional<double> second =
-        inch::tableOrKept(in, plan, Text5, wr ? std::optional(wr->second) : std::nullopt);
-    if (!in.ok()) return;
-    const auto overWire = [&](auto... args) { inch::stageOverWire(in, plan, args...); };
-
-    // M values over the wires at the external maximum pitch diameter, then
-    // over the preferred wire at the gauge pitch diameters.
-    const double E = externalPitchMaxMm(cls, D, n, *T);
-    const Pitch P{pitchOfThreadsPerInch(nd)};
-    overWire(Text2, Text1, preferred, [&](double w) { return threeWireM(kFlank, PitchDiameter{E}, Wire{w}, P); });
-    overWire(Text6, Text5, second, [&](double w) { return threeWireM(kFlank, PitchDiameter{E}, Wire{w}, P); });
-    overWire(w32, Text1, preferred, [&](double w) { return inch::gaugeM(kFlank, plan.written(w17) * 25.4, w, nd); });
-    overWire(w33, Text1, preferred, [&](double w) { return inch::gaugeM(kFlank, plan.written(w16) * 25.4, w, nd); });
-
-    // Tolerance copies, as their source boxes show them.
+    plan.plain(w15, L.intMajorMinMm);
+    // The three-wire M values' tolerance, as w12 shows it.
     plan.copy(Text4, w12);
     plan.copy(Text8, w12);
+}
+
+// The gauge sizes, the M values over the preferred wire at the gauge pitch
+// diameters (w32 GO, w33 NO-GO) and at their wear limits, and the copies of
+// the gauge pitch tolerances as A10 and A12 show them.
+void Form20::stageGauges(Inputs& in, WritePlan& plan, const inch::GaugeBlock& g) {
+    plan.plain(A2, g.goLength);
+    plan.plain(A6, g.noGoLength);
+    plan.plain(A3, g.noGoPitch);
+    plan.plain(A11, g.minor);
+    plan.plain(A8, g.minor);
+    plan.plain(A5, g.noGoMajor);
+    plan.plain(A13, g.majorToleranceMm);
+    plan.plain(A7, g.goPitch);
+    plan.plain(A1, g.goMajor);
+    plan.plain(A4, g.majorToleranceMm);
+    inch::stageOverWire(in, plan, w32, Text1, g.goM);
+    inch::stageOverWire(in, plan, w33, Text1, g.noGoM);
     plan.copy(Text3, A10);
     plan.copy(Text7, A12);
-
-    // Wear limits, with the gauge tolerance band of the internal pitch
-    // tolerance; the NO-GO one needs a NO-GO pitch tolerance too.
-    const double wear = inch::wearAmountMm(gaugeTolerance(plan.written(w19)));
-    overWire(Text10, Text1, preferred,
-             [&](double w) { return inch::goWearLimitM(kFlank, plan.written(A7), wear, w, nd); });
-    overWire(Text11, Text1, noGoTol ? preferred : std::nullopt,
-             [&](double w) { return inch::noGoWearLimitM(kFlank, plan.written(A3), *noGoTol, wear, w, nd); });
-
-    // Tapping data, whatever the class.
-    const Tapping tp = tapping(D, n);
-    plan.plain(w29, tp.drill);
-    plan.plain(w30, tp.drillDepth);
-    plan.plain(w31, tp.tappedDepth);
-
-    // A result over a wire too large has refused already. Every other one is
-    // finite for the inputs read; should one not be, the threads per inch,
-    // whose pitch every result takes, are refused.
-    if (in.ok() && !plan.commit()) in.refuse(txtw4, notes::tooLarge());
+    inch::stageOverWire(in, plan, Text10, Text1, g.goWearM);
+    inch::stageOverWire(in, plan, Text11, Text1, g.noGoWearM);
 }
 
 void Form20::Command6_Click() { printWindow(this); }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "common/ui/toolwindow.h"
+#include "threads/unified/unified.h"
 
 class QLineEdit;
 class QListWidget;
@@ -14,6 +15,8 @@ class QRadioButton;
 
 namespace quorvil {
 class FormatBox;
+class Inputs;
+class WritePlan;
 }  // namespace quorvil
 
 class Form20 : public quorvil::ToolWindow {
@@ -25,6 +28,9 @@ public:
     void List111_Click();   // series text of the picked size
 
 private:
+    quorvil::unified::ThreadClass selectedClass() const;
+    void stageLimits(quorvil::WritePlan& plan, float D, float n, const quorvil::unified::Limits& L);
+    void stageGauges(quorvil::Inputs& in, quorvil::WritePlan& plan, const quorvil::inch::GaugeBlock& g);
     void buildInput();
     void buildExternal();
     void buildInternal();

@@ -3,10 +3,13 @@
 #include <cmath>
 
 #include "common/numtext.h"
+#include "common/units.h"
 
 namespace quorvil::unified {
 
 namespace {
+
+constexpr FlankAngle kFlank{60};
 
 double pitch(float n) { return 1 / static_cast<double>(n); }
 
@@ -69,10 +72,11 @@ std::optional<float> baseTolerance(float D, float n, float LE) {
 
 Depths depths(float n) {
     const double P = pitch(n);
-    return {P * 0.16 * 25.4, P * 0.125 * 25.4, P * 0.63145 * 25.4, P * 0.63145 * 25.4};
+    return {P * 0.16 * kMillimetresPerInch, P * 0.125 * kMillimetresPerInch, P * 0.63145 * kMillimetresPerInch,
+            P * 0.63145 * kMillimetresPerInch};
 }
 
-double externalMinorMm(float D, float n) { return (D - pitch(n) * 1.19078) * 25.4; }
+double externalMinorMm(float D, float n) { return (D - pitch(n) * 1.19078) * kMillimetresPerInch; }
 
 double allowance(ThreadClass c, float T) { return c == ThreadClass::Three ? 0.0 : T * 0.3; }
 
@@ -101,35 +105,64 @@ Limits limits(ThreadClass c, float D, float n, float T) {
         break;
     }
     Limits L{};
+    if (c == ThreadClass::Three) L.majorMaxSingle = D;
     L.majorMax = c == ThreadClass::Three ? d : d - es;
     L.majorMin = d - es - Td;
-    L.majorMaxMm = (d - es) * 25.4;
-    L.majorTolMm = Td * 25.4;
+    L.majorMaxMm = (d - es) * kMillimetresPerInch;
+    L.majorTolMm = Td * kMillimetresPerInch;
     L.pitchMax = d - P * 0.64952 - es;
     // In 1A(B) the allowance and the tolerance are taken off as one factor.
     L.pitchMin = c == ThreadClass::One ? d - P * 0.64952 - 1.8 * t : d - P * 0.64952 - es - Td2;
-    L.pitchMaxMm = (d - P * 0.64952 - es) * 25.4;
-    L.pitchTolMm = Td2 * 25.4;
+    L.pitchMaxMm = (d - P * 0.64952 - es) * kMillimetresPerInch;
+    L.pitchTolMm = Td2 * kMillimetresPerInch;
     L.intPitchMin = d - P * 0.6495;
     L.intPitchMax = d - P * 0.6495 + TD2;
-    L.intPitchMinMm = (d - P * 0.6495) * 25.4;
-    L.intPitchTolMm = TD2 * 25.4;
+    L.intPitchMinMm = (d - P * 0.6495) * kMillimetresPerInch;
+    L.intPitchTolMm = TD2 * kMillimetresPerInch;
     L.intMinorMin = d - P * 1.0825;
     L.intMinorMax = d - P * 1.0825 + TD1;
-    L.intMinorMinMm = (d - P * 1.0825) * 25.4;
-    L.intMinorTolMm = TD1 * 25.4;
-    L.intMajorMinMm = d * 25.4;
+    L.intMinorMinMm = (d - P * 1.0825) * kMillimetresPerInch;
+    L.intMinorTolMm = TD1 * kMillimetresPerInch;
+    L.intMajorMinMm = d * kMillimetresPerInch;
     return L;
 }
 
+Pattern internalMinorPattern(ThreadClass c) { return c == ThreadClass::Three ? Pattern::Fixed4 : Pattern::Fixed3; }
+
+inch::ThreadMValues threadMValues(ThreadClass c, float D, float n, float T, std::optional<double> preferredWire,
+                                  std::optional<double> secondWire) {
+    return inch::threadMValues(kFlank, externalPitchMaxMm(c, D, n, T), n, preferredWire, secondWire);
+}
+
+inch::GaugeBlock gaugeBlock(ThreadClass c, float n, const Limits& L, std::optional<double> preferredWire,
+                            std::optional<double> noGoToleranceMm) {
+    using inch::kInchPattern;
+    using inch::kMmPattern;
+    inch::GaugeBlockInputs in{};
+    in.flank = kFlank;
+    in.n = n;
+    in.mPitch = inch::GaugeMPitch::InchLimit;
+    in.majorMinInch = shownAs(L.intMajorMinMm, kMmPattern) / kMillimetresPerInch;
+    in.pitchMinInch = shownAs(L.intPitchMin, kInchPattern);
+    in.pitchMaxInch = shownAs(L.intPitchMax, kInchPattern);
+    in.minorInch = shownAs(L.intMinorMax, internalMinorPattern(c));
+    in.externalMajorMaxInch =
+        L.majorMaxSingle ? shownAsSingle(*L.majorMaxSingle, kInchPattern) : shownAs(L.majorMax, kInchPattern);
+    in.bandKeyMm = shownAs(L.intPitchTolMm, kMmPattern);
+    in.preferredWire = preferredWire;
+    in.noGoToleranceMm = noGoToleranceMm;
+    return inch::gaugeBlock(in);
+}
+
 double externalPitchMaxMm(ThreadClass c, float D, float n, float T) {
-    return (D - pitch(n) * 0.64952 - allowance(c, T)) * 25.4;
+    return (D - pitch(n) * 0.64952 - allowance(c, T)) * kMillimetresPerInch;
 }
 
 Tapping tapping(float D, float n) {
     const double d = D, P = pitch(n);
-    const double drill = 25.4 / static_cast<double>(n) > 1 ? (d - P * 1.06) * 25.4 : (d - P) * 25.4;
-    return {drill, d * 25.4 + d * (0.7 * 25.4), (P * 2.5 + d) * 25.4};
+    const double drill = kMillimetresPerInch / static_cast<double>(n) > 1 ? (d - P * 1.06) * kMillimetresPerInch
+                                                                          : (d - P) * kMillimetresPerInch;
+    return {drill, d * kMillimetresPerInch + d * (0.7 * kMillimetresPerInch), (P * 2.5 + d) * kMillimetresPerInch};
 }
 
 std::optional<Wires> wires(float n) {

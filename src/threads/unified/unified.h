@@ -8,6 +8,9 @@
 #include <optional>
 #include <string_view>
 
+#include "common/numtext.h"
+#include "threads/common/inchgauge.h"
+
 namespace quorvil::unified {
 
 enum class ThreadClass { One, Two, Three };  // 1A(B), 2A(B), 3A(B)
@@ -37,8 +40,11 @@ double externalMinorMm(float D, float n);
 // The allowance es of the class: 0.3 T, none in 3A(B).
 double allowance(ThreadClass c, float T);
 
-// The seventeen limits of one class. Inch values unless named mm.
+// The seventeen limits of one class. Inch values unless named mm. In 3A(B)
+// the maximum major diameter is D itself, written as the single-precision
+// value (7 digits).
 struct Limits {
+    std::optional<float> majorMaxSingle;                            // w5 in 3A(B)
     double majorMax, majorMin, majorMaxMm, majorTolMm;              // w5 w6 w7 w8
     double pitchMax, pitchMin, pitchMaxMm, pitchTolMm;              // w9 w10 w11 w12
     double intPitchMin, intPitchMax, intPitchMinMm, intPitchTolMm;  // w17 w16 w18 w19
@@ -46,6 +52,24 @@ struct Limits {
     double intMajorMinMm;                                           // w15
 };
 Limits limits(ThreadClass c, float D, float n, float T);
+
+// The internal minor diameter limits (w20, w21) show four decimals in 3B,
+// three in the other classes.
+Pattern internalMinorPattern(ThreadClass c);
+
+// The three-wire M values of the external thread (60°) over the wires as
+// their boxes show them.
+inch::ThreadMValues threadMValues(ThreadClass c, float D, float n, float T, std::optional<double> preferredWire,
+                                  std::optional<double> secondWire);
+
+// The thread plug gauges (60°) of the class, from its limits as their boxes
+// show them: the GO gauge from the minimum pitch diameter and the minimum
+// major diameter in mm (w15), the minor diameters from the maximum minor
+// diameter, the wear allowance by the internal pitch-diameter tolerance
+// (w19); the M values over the gauges at the pitch limits x 25.4. The wire
+// and the NO-GO tolerance as their boxes show them.
+inch::GaugeBlock gaugeBlock(ThreadClass c, float n, const Limits& L, std::optional<double> preferredWire,
+                            std::optional<double> noGoToleranceMm);
 
 // Maximum pitch diameter of the external thread, mm, computed afresh for the
 // measurement over wires: (D - 0.64952 P - es) x 25.4.

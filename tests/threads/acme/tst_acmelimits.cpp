@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "common/numtext.h"
+#include "common/units.h"
 #include "texttest.h"
 #include "threads/acme/acmelimits.h"
 
@@ -88,9 +89,9 @@ void TestAcmeLimits::fineCoarseBreak() {
 // The tolerances of the three classes for 1 inch, 5 threads per inch, as the
 // boxes show them in mm, and the allowances in inches.
 void TestAcmeLimits::classTolerances() {
-    QCOMPARE(shown(pitchDiameterTolerance(kClass2G, 1.0f, 5) * kMmPerInch, Pattern::Fixed3), QString("0.493"));
-    QCOMPARE(shown(pitchDiameterTolerance(kClass3G, 1.0f, 5) * kMmPerInch, Pattern::Fixed3), QString("0.230"));
-    QCOMPARE(shown(pitchDiameterTolerance(kClass4G, 1.0f, 5) * kMmPerInch, Pattern::Fixed3), QString("0.164"));
+    QCOMPARE(shown(pitchDiameterTolerance(kClass2G, 1.0f, 5) * kMillimetresPerInch, Pattern::Fixed3), QString("0.493"));
+    QCOMPARE(shown(pitchDiameterTolerance(kClass3G, 1.0f, 5) * kMillimetresPerInch, Pattern::Fixed3), QString("0.230"));
+    QCOMPARE(shown(pitchDiameterTolerance(kClass4G, 1.0f, 5) * kMillimetresPerInch, Pattern::Fixed3), QString("0.164"));
     QCOMPARE(allowance(kClass2G, 4.0f), 0.016);
     QCOMPARE(allowance(kClass3G, 4.0f), 0.012);
     QCOMPARE(allowance(kClass4G, 4.0f), 0.008);

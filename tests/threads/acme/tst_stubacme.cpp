@@ -6,6 +6,7 @@
 #include <set>
 
 #include "common/numtext.h"
+#include "common/units.h"
 #include "texttest.h"
 #include "threads/acme/acmelimits.h"
 #include "threads/acme/stubacme.h"
@@ -118,7 +119,7 @@ void TestStubAcme::tableWiresAndMValues() {
         QCOMPARE(s.threadsPerInch == 2, !wires.has_value());
         if (!wires) continue;
         QCOMPARE(*s.wireMm, wires->preferred);
-        const auto m = threeWireM(FlankAngle{29}, PitchDiameter{s.extPitchMax * kMmPerInch}, Wire{*s.wireMm},
+        const auto m = threeWireM(FlankAngle{29}, PitchDiameter{s.extPitchMax * kMillimetresPerInch}, Wire{*s.wireMm},
                                   Pitch{pitchOfThreadsPerInch(s.threadsPerInch)});
         QVERIFY(m);
         QVERIFY2(std::abs(*m - *s.mValueMm) <= 0.002, qPrintable(name + ": " + plain(*m)));

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "common/numtext.h"
+#include "common/units.h"
 #include "threads/common/inchentry.h"
 #include "threads/common/inchgauge.h"
 
@@ -95,7 +96,7 @@ void TestInch::nominalDouble() {
 void TestInch::threadsPerInch() {
     QCOMPARE(*threadsPerInchSingle(8.0), 8.0f);
     // 25.4 held in single precision lies below 25.4, so its pitch exceeds 1 mm.
-    QVERIFY(25.4 / static_cast<double>(*threadsPerInchSingle(25.4)) > 1.0);
+    QVERIFY(kMillimetresPerInch / static_cast<double>(*threadsPerInchSingle(25.4)) > 1.0);
     QVERIFY(!threadsPerInchSingle(0.0));
     QVERIFY(!threadsPerInchSingle(-8.0));
     QVERIFY(!threadsPerInchSingle(1e300));
@@ -178,7 +179,7 @@ void TestInch::majorAllowances() {
     QFETCH(QString, tolerance);
     QFETCH(QString, goLength);
     QFETCH(QString, noGoLength);
-    QCOMPARE(shown3(goMajorDiameterMm(25.400 / 25.4, n)), goMajor);
+    QCOMPARE(shown3(goMajorDiameterMm(25.400 / kMillimetresPerInch, n)), goMajor);
     QCOMPARE(shown3(majorToleranceMm(n)), tolerance);
     auto whole = [](double v) { return QString::fromStdString(reformat(plainText(v), Pattern::Fixed0)); };
     QCOMPARE(whole(goThreadLengthMm(n)), goLength);
@@ -193,8 +194,8 @@ void TestInch::unifiedGaugeBlock() {
     QCOMPARE(shown3(noGoMajorDiameterMm(0.9980, n)), "24.555");
     QCOMPARE(shown3(gaugeMinorDiameterMm(0.890)), "22.352");
     const double go = 23.338, noGo = 23.673;  // 0.9188 and 0.9320 inch, as shown
-    QCOMPARE(shown3(gaugeM(a, 0.9188 * 25.4, wire, n)), "26.087");
-    QCOMPARE(shown3(gaugeM(a, 0.9320 * 25.4, wire, n)), "26.422");
+    QCOMPARE(shown3(gaugeM(a, 0.9188 * kMillimetresPerInch, wire, n)), "26.087");
+    QCOMPARE(shown3(gaugeM(a, 0.9320 * kMillimetresPerInch, wire, n)), "26.422");
     const double wear = wearAmountMm(gaugeTolerance(0.334));
     QCOMPARE(wear, 0.018 / 2 + 0.027);
     QCOMPARE(shown3(goWearLimitM(a, go, wear, wire, n)), "26.051");

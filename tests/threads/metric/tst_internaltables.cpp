@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "common/numtext.h"
-#include "threads/metric/gaugeblock.h"
 #include "threads/metric/internaltables.h"
 #include "threads/metric/tapping.h"
 
@@ -41,7 +40,6 @@ private slots:
     void minorCountsAndShape();
     void tapping_data();
     void tapping();
-    void gaugeBlock();
 };
 
 void TestInternalTables::lengths_data() {
@@ -249,26 +247,6 @@ void TestInternalTables::tapping() {
     QCOMPARE(QString::fromStdString(plainText(t.tappedDepth)), tappedDepth);
     QCOMPARE(QString::fromStdString(plainText(t.toolTipWidth)), tip);
     QCOMPARE(QString::fromStdString(formatPattern(t.threadDepth, Pattern::Fixed2)), depth);
-}
-
-// Plain texts of the sizes of M10x1.5 with TD2 0.14 (band 4).
-void TestInternalTables::gaugeBlock() {
-    const GaugeTolerance g = *gaugeTolerance(0.14);
-    const MetricGaugeBlock b = metricGaugeBlock(10, 1.5, 0.14, g);
-    auto plain = [](double v) { return QString::fromStdString(plainText(v)); };
-    auto fixed3 = [](double v) { return QString::fromStdString(formatPattern(v, Pattern::Fixed3)); };
-    QCOMPARE(plain(b.goMajor), QString("10.023"));
-    QCOMPARE(plain(b.goMajorLowerDev), QString("-0.022"));
-    QCOMPARE(fixed3(b.goPitch), QString("9.043"));
-    QCOMPARE(plain(b.goPitchLowerDev), QString("-0.011"));
-    QCOMPARE(fixed3(b.noGoMajor), QString("9.482"));
-    QCOMPARE(plain(b.noGoMajorLowerDev), QString("-0.022"));
-    QCOMPARE(fixed3(b.noGoPitch), QString("9.177"));
-    QCOMPARE(plain(b.noGoPitchLowerDev), QString("-0.011"));
-    // The wear limit starts from the shown 9.043, not from 9.04322.
-    QCOMPARE(plain(gaugeWearLimit(9.043, g.W, g.T)), QString("9.02"));
-    QCOMPARE(fixed3(basicPitchDiameter(10, 1.5)), QString("9.026"));
-    QCOMPARE(fixed3(basicMinorDiameter(10, 1.5)), QString("8.376"));
 }
 
 QTEST_APPLESS_MAIN(TestInternalTables)

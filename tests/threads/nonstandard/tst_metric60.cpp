@@ -147,11 +147,11 @@ void TestMetric60::workedExamples() {
                 {"goMajorDev", hash3(g.sizes.goMajorLowerDev)},
                 {"goPitch", hash3(g.sizes.goPitch)},
                 {"goPitchDev", hash3(g.sizes.goPitchLowerDev)},
-                {"goM", hash3(g.goM)},
+                {"goM", hash3(g.overPreferred.go.value())},
                 {"goWear", hash3(g.goWear)},
                 {"noGoMajor", hash3(g.sizes.noGoMajor)},
                 {"noGoPitch", hash3(g.sizes.noGoPitch)},
-                {"noGoM", hash3(g.noGoM)},
+                {"noGoM", hash3(g.overPreferred.noGo.value())},
                 {"noGoWear", hash3(g.noGoWear)}});
     for (const QString& s : shown) {
         const qsizetype sp = s.indexOf(' ');
