@@ -97,12 +97,12 @@ void TestWritePlan::writePlanTellsWhatABoxWillShow() {
     // A later step computes from what a staged box shows, or copies it.
     WritePlan later;
     later.plain(f, 2.0625);
-    QCOMPARE(later.written(f), 2.063);
+    QCOMPARE(later.shown(f), 2.063);
     later.copy(plain, f);
     QCOMPARE(later.shownText(plain), QStringLiteral("2.063"));
     QVERIFY(later.ok());
     later.plain(f, std::nan(""));
-    QCOMPARE(later.written(f), 0.0);  // stands in; the plan writes nothing
+    QCOMPARE(later.shown(f), std::nullopt);  // the plan writes nothing
     QVERIFY(!later.commit());
     QCOMPARE(plain->text(), QStringLiteral("7"));
 }

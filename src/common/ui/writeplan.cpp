@@ -72,12 +72,6 @@ std::optional<QString> WritePlan::shownText(const QLineEdit* box) const {
     return boxText(box);
 }
 
-double WritePlan::written(const QLineEdit* box) {
-    const std::optional<double> v = shown(box);
-    if (!v) reject();
-    return v.value_or(0.0);
-}
-
 void WritePlan::copy(QLineEdit* to, const QLineEdit* from) {
     if (const std::optional<QString> t = shownText(from))
         text(to, *t);

@@ -66,11 +66,6 @@ public:
     std::optional<QString> shownText(const QLineEdit* box) const;
     // The same read back as a number (strict reading).
     std::optional<double> shown(const QLineEdit* box) const;
-    // Not a getter: for a later step that must compute from what `box` will
-    // show, its number as shown(). When the box will show no number (a
-    // staged number not finite, "--", a text), this rejects the plan, so
-    // commit() writes nothing, and returns 0 to compute on with.
-    double written(const QLineEdit* box);
     // Stages `to` with what `from` will show.
     void copy(QLineEdit* to, const QLineEdit* from);
 
