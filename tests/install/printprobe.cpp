@@ -41,7 +41,7 @@ QString loadedPrintModule() {
     QFile maps(QStringLiteral("/proc/self/maps"));
     if (!maps.open(QIODevice::ReadOnly)) return {};
     for (const QByteArray& line : maps.readAll().split('\n')) {
-        const int slash = line.indexOf('/');
+        const qsizetype slash = line.indexOf('/');
         if (slash >= 0 && line.endsWith("/libquorvil_print.so")) return QString::fromLocal8Bit(line.mid(slash));
     }
     return {};

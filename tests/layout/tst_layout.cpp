@@ -86,8 +86,8 @@ public:
         for (QRadioButton* o : page->findChildren<QRadioButton*>())
             if (o->isVisible() && o->isEnabled()) options << o;
         const auto pressAll = [&](const QString& after) {
-            const int rounds = std::max<qsizetype>(1, options.size());
-            for (int k = 0; k < rounds; ++k) {
+            const qsizetype rounds = std::max<qsizetype>(1, options.size());
+            for (qsizetype k = 0; k < rounds; ++k) {
                 QString at = after;
                 if (!options.isEmpty()) {
                     options[k]->click();

@@ -420,7 +420,7 @@ void TestThreadCodes::standardsBodies() {
         const QString body = q(b);
         const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("^([A-Z]+)(-+)(\\p{Han}.*)$")).match(body);
         QVERIFY2(m.hasMatch(), qPrintable(body));
-        const int width = m.capturedLength(1) + m.capturedLength(2);
+        const qsizetype width = m.capturedLength(1) + m.capturedLength(2);
         QVERIFY2(width == (m.captured(1) == QStringLiteral("NACE") ? 7 : 6), qPrintable(body));
     }
     QCOMPARE(q(kStandardsBodies[0]), QStringLiteral("ABC---英美加联合标准"));

@@ -271,7 +271,7 @@ void TestExternalTables::fourDecimalFactorsDiffer() {
         const auto row = externalLimitsByRule(pos, ExternalClass::c6h);
         if (!row) continue;
         const QString text = item(pos);
-        const int times = text.indexOf(QChar(0x00D7));
+        const qsizetype times = text.indexOf(QChar(0x00D7));
         const double d = text.mid(1, times - 1).toDouble();
         const double p = text.mid(times + 1).remove(QRegularExpression("[^0-9.]")).toDouble();
         const QString basic = QString::fromStdString(row->pitch).section('-', 0, 0);

@@ -46,7 +46,11 @@ long long quarterTurns(std::string_view cell) {
 // Pitch 25.4/n in thousandths, unrounded.
 double exactPitch(long long tpiMilli) { return 25400.0 * 1000.0 / double(tpiMilli); }
 
-bool near(double a, double b, double tolerance) { return std::fabs(a - b) <= tolerance + 1e-9; }
+// Thousandths of a table cell (whole numbers) against a computed length.
+template <class A, class B>
+bool near(A a, B b, double tolerance) {
+    return std::fabs(static_cast<double>(a) - static_cast<double>(b)) <= tolerance + 1e-9;
+}
 
 template <class Table>
 std::size_t indexOfSize(const Table& t, std::string_view size) {
@@ -107,13 +111,14 @@ void TestPipeTables::taper60Relations() {
     QFETCH(int, row);
     const Taper60Row& r = kTaper60[std::size_t(row)];
     const long long P = m(r.pitch), h = m(r.height);
+    const auto Pd = static_cast<double>(P);
     QVERIFY(near(P, exactPitch(m(r.threadsPerInch)), 0.5));
-    QVERIFY(near(h, 0.8 * P, 1));
+    QVERIFY(near(h, 0.8 * Pd, 1));
     // The gauge plane diameters step by h (the 8 inch minor diameter included).
     QVERIFY(near(m(r.major) - m(r.pitchDiameter), h, 1));
     QVERIFY(near(m(r.pitchDiameter) - m(r.minor), h, 1));
-    QVERIFY(near(m(r.planeDistance), m(r.planeTurns) * P / 1000.0, 2.5));
-    QVERIFY(near(m(r.allowance), m(r.allowanceTurns) * P / 1000.0, 2.5));
+    QVERIFY(near(m(r.planeDistance), static_cast<double>(m(r.planeTurns) * P) / 1000.0, 2.5));
+    QVERIFY(near(m(r.allowance), static_cast<double>(m(r.allowanceTurns) * P) / 1000.0, 2.5));
     QCOMPARE(m(r.allowanceTurns), m(r.threadsPerInch) > 8000 ? 3000 : 2000);
     QVERIFY(m(r.tapDrill) < m(r.minor));
 
@@ -123,8 +128,8 @@ void TestPipeTables::taper60Relations() {
     QCOMPARE(m(g.ringStep), 2 * P);
     QCOMPARE(m(g.taperLength), m(r.planeDistance) + m(r.allowance) + P);
     QCOMPARE(m(g.ringLength), m(g.taperLength));
-    QVERIFY(near(m(g.plugLargeEnd), m(r.minor) + P / 16.0, 0.5));
-    QVERIFY(near(m(g.ringBore), m(r.major) - (m(r.planeDistance) + P) / 16.0, 0.5));
+    QVERIFY(near(m(g.plugLargeEnd), static_cast<double>(m(r.minor)) + Pd / 16.0, 0.5));
+    QVERIFY(near(m(g.ringBore), static_cast<double>(m(r.major)) - static_cast<double>(m(r.planeDistance) + P) / 16.0, 0.5));
 }
 
 void TestPipeTables::taper55Relations() {
@@ -146,8 +151,8 @@ void TestPipeTables::taper55Relations() {
     QCOMPARE(m(r.lengthBasic), basic + m(r.allowance));
     QCOMPARE(m(r.lengthMax), max + m(r.allowance));
     QCOMPARE(m(r.lengthMin), min + m(r.allowance));
-    QVERIFY(near(m(r.allowance), quarterTurns(r.allowanceTurns) * P / 4, 50));
-    QVERIFY(near(m(r.radialLimit), quarterTurns(r.axialLimitTurns) * P / 4 / 16, 0.5));
+    QVERIFY(near(m(r.allowance), static_cast<double>(quarterTurns(r.allowanceTurns)) * P / 4, 50));
+    QVERIFY(near(m(r.radialLimit), static_cast<double>(quarterTurns(r.axialLimitTurns)) * P / 4 / 16, 0.5));
 
     if (above2) return;
     const Taper55Gauge& g = kTaper55Gauges[std::size_t(row)];
