@@ -57,7 +57,10 @@ double noGoMajorDiameterMm(double externalMajorMaxInch, double n) {
 
 double gaugeMinorDiameterMm(double internalMinorInch) { return (internalMinorInch - 0.01) * kMillimetresPerInch; }
 
-double wearAmountMm(std::optional<GaugeTolerance> band) { return band ? band->T / 2 + band->W : 0.0; }
+std::optional<double> wearAmountMm(std::optional<GaugeTolerance> band) {
+    if (!band) return std::nullopt;
+    return band->T / 2 + band->W;
+}
 
 std::optional<double> gaugeM(FlankAngle angle, double pitchDiameterMm, double wireMm, double n) {
     return threeWireM(angle, PitchDiameter{pitchDiameterMm}, Wire{wireMm}, Pitch{pitchOfThreadsPerInch(n)});
@@ -110,11 +113,13 @@ GaugeBlock gaugeBlock(const GaugeBlockInputs& in) {
     g.goM = overWire(wire, [&](double w) { return gaugeM(in.flank, fromBoxes ? goShown : g.goPitch, w, n); });
     g.noGoM = overWire(wire, [&](double w) { return gaugeM(in.flank, fromBoxes ? noGoShown : g.noGoPitch, w, n); });
 
-    const double wear = wearAmountMm(gaugeTolerance(in.bandKeyMm));
-    g.goWearM = overWire(wire, [&](double w) { return goWearLimitM(in.flank, goShown, wear, w, n); });
+    const std::optional<double> wear = wearAmountMm(gaugeTolerance(in.bandKeyMm));
     const std::optional<double> noGoTol = in.noGoToleranceMm;
-    g.noGoWearM = overWire(noGoTol ? wire : std::nullopt,
-                           [&](double w) { return noGoWearLimitM(in.flank, noGoShown, *noGoTol, wear, w, n); });
+    if (wear) {
+        g.goWearM = overWire(wire, [&](double w) { return goWearLimitM(in.flank, goShown, *wear, w, n); });
+        g.noGoWearM = overWire(noGoTol ? wire : std::nullopt,
+                               [&](double w) { return noGoWearLimitM(in.flank, noGoShown, *noGoTol, *wear, w, n); });
+    }
     return g;
 }
 

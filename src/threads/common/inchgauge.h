@@ -53,9 +53,10 @@ double noGoMajorDiameterMm(double externalMajorMaxInch, double n);
 double gaugeMinorDiameterMm(double internalMinorInch);
 
 // Wear allowance of a gauge pitch diameter: Tg / 2 + W of the band that the
-// internal thread's pitch-diameter tolerance (mm, as shown) falls in; 0
-// when it falls in none.
-double wearAmountMm(std::optional<GaugeTolerance> band);
+// internal thread's pitch-diameter tolerance (mm, as shown) falls in; none
+// when it falls in none. A wear limit without an allowance would equal the
+// new gauge's size, which no gauge maker means.
+std::optional<double> wearAmountMm(std::optional<GaugeTolerance> band);
 
 // M value over the preferred wire at a gauge pitch diameter (mm).
 std::optional<double> gaugeM(FlankAngle angle, double pitchDiameterMm, double wireMm, double n);
@@ -111,8 +112,9 @@ struct GaugeBlockInputs {
     std::optional<double> noGoToleranceMm;
 };
 
-// The GO and NO-GO thread plug gauges, mm. The NO-GO wear limit has no M
-// value without a NO-GO tolerance either.
+// The GO and NO-GO thread plug gauges, mm. The wear limits have no M value
+// without a wear allowance (the key in no band), and the NO-GO one none
+// without a NO-GO tolerance either.
 struct GaugeBlock {
     double goLength, noGoLength;  // 8 and 5 pitches
     double goMajor, noGoMajor;

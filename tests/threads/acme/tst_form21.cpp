@@ -216,10 +216,11 @@ void TestForm21::sequence_data() {
         << QStringList{"1,,,10,2", "1,,,11,2"}
         << "w20=1.0200 A1=25.781 A4=0.025 A13=0.025 A10=0.018 A12=0.018 Text6=0.018 Text8=0.018 Text11=27.306 "
            "Text1=1.441 w19=1.302 w18=-- w33=--";
-    // The key 0.880 lies above every band: no wear allowance.
+    // The key 0.880 lies above every band: no wear allowance, so the wear
+    // limits have no M value.
     QTest::newRow("5-2 after 5-3")
         << QStringList{"5,,,3,2", "5,,,2,2"}
-        << "Text1=4.4 w19=4.733 Text3=118.069 Text10=118.069 Text9=118.948 Text11=118.910 A12=0.038 A2=102 "
+        << "Text1=4.4 w19=4.733 Text3=118.069 Text10=-- Text9=118.948 Text11=-- A12=0.038 A2=102 "
            "w27=0.880";
     // The key 0.070 lies in the band (0.05, 0.08], wear allowance 0.0095.
     QTest::newRow("1/4-32 after 1/4-16")

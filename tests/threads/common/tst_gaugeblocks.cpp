@@ -165,12 +165,13 @@ void TestGaugeBlocks::inchBlock_data() {
         << true << 2 << "1.23455-0/0" << 8.0 << "1.732,1.591,0.020"
         << "goMajor=31.61284 noGoMajor=30.565 goPitch=29.769 goM=32.280 goWearM=32.244 minor=27.927 "
            "noGoPitch=30.208 noGoM=32.719 noGoWearM=32.663";
-    // The key 0.880 lies above every band: no wear allowance.
+    // The key 0.880 lies above every band: no wear allowance, so the wear
+    // limits have no M value, though the gauges have.
     QTest::newRow("ACME 5-2 2G: no band, no second wire")
         << true << 2 << "5-0/0" << 2.0 << "4.4,,0.038"
         << "threadM=117.615 threadMSecond=-- goLength=102 noGoLength=64 goMajor=127.254 goPitch=120.650 "
-           "goM=118.069 goWearM=118.069 minor=114.046 noGoMajor=123.825 noGoPitch=121.529 noGoM=118.948 "
-           "noGoWearM=118.910";
+           "goM=118.069 goWearM=-- minor=114.046 noGoMajor=123.825 noGoPitch=121.529 noGoM=118.948 "
+           "noGoWearM=--";
     // The gauge allowances are fine above 10 threads per inch, the crest
     // clearance only from 12; no wire, no tolerance kept.
     QTest::newRow("ACME 1-11 2G: nothing kept")

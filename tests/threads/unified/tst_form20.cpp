@@ -178,9 +178,10 @@ void TestForm20::examples_data() {
     QTest::newRow("0.19-32 3A(B)") << size("", "19", "100", "32") << 2
                                    << QStringList{"w19=0.078", "w32=5.156", "Text10=5.143", "w33=5.235",
                                                   "Text11=5.207"};
+    // No wear allowance: the wear limits have no M value.
     QTest::newRow("10-4 1A(B): key above all bands")
         << size("10", "", "", "4") << 0
-        << QStringList{"w19=0.690", "w32=255.374", "Text10=255.374", "A2=51", "A6=32", "A10=0.028", "A12=0.028"};
+        << QStringList{"w19=0.690", "w32=255.374", "Text10=--", "w33=256.065", "Text11=--", "A2=51", "A6=32", "A10=0.028", "A12=0.028"};
     // 3/4-10: w17 is 0.68505 exactly on its decimal text; the tie goes up.
     QTest::newRow("3/4-10: tie away from zero") << size("", "3", "4", "10") << 1 << QStringList{"w17=0.6851"};
 }
