@@ -12,7 +12,6 @@
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/refusal.h"
-#include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
 #include "workshop/pressinputs.h"
 #include "workshop/spring.h"
@@ -27,10 +26,9 @@ const QString kFirstSeries = QStringLiteral("第一系列");
 // Every frame of the window is filled light green.
 const QColor kFrameGround(192, 255, 192);
 
-QComboBox* seriesCombo(QWidget* parent, const QString& name, Tw geo, auto const& items) {
+QComboBox* seriesCombo(QWidget* parent, const QString& name, Tw geo, std::span<const std::string_view> items) {
     QComboBox* c = makeCombo(parent, name, geo, true);
-    for (std::string_view item : items) c->addItem(fromView(item));
-    c->setCurrentIndex(-1);
+    fillUnpicked(c, items);
     c->setEditText(kFirstSeries);
     return c;
 }

@@ -15,6 +15,7 @@
 #include "common/ui/captionframe.h"
 #include "common/ui/formatbox.h"
 #include "common/ui/textbox.h"
+#include "common/ui/viewtext.h"
 
 namespace quorvil {
 
@@ -136,5 +137,15 @@ QComboBox* makeCombo(QWidget* parent, const QString& name, Tw geo, bool editable
 }
 
 QListWidget* makeList(QWidget* parent, const QString& name, Tw geo) { return named(new ListBox(parent), name, geo); }
+
+void fillUnpicked(QComboBox* c, std::span<const std::string_view> items) {
+    for (std::string_view item : items) c->addItem(fromView(item));
+    c->setCurrentIndex(-1);
+}
+
+void fillUnpicked(QComboBox* c, int count, std::string_view (*item)(int)) {
+    for (int i = 0; i < count; ++i) c->addItem(fromView(item(i)));
+    c->setCurrentIndex(-1);
+}
 
 }  // namespace quorvil

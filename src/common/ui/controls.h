@@ -5,6 +5,9 @@
 
 #include <QString>
 
+#include <span>
+#include <string_view>
+
 #include "common/numtext.h"
 #include "common/ui/captionframe.h"
 #include "common/ui/twips.h"
@@ -54,5 +57,9 @@ QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& ca
 // A drop-down list; it opens below its box, at most twelve rows tall.
 QComboBox* makeCombo(QWidget* parent, const QString& name, Tw geo, bool editable = false);
 QListWidget* makeList(QWidget* parent, const QString& name, Tw geo);
+// Fills a drop-down list and leaves no item picked, so that it opens with an
+// empty text field: the items of a table, or item(0) to item(count - 1).
+void fillUnpicked(QComboBox* c, std::span<const std::string_view> items);
+void fillUnpicked(QComboBox* c, int count, std::string_view (*item)(int));
 
 }  // namespace quorvil

@@ -20,7 +20,6 @@
 #include "common/ui/printing.h"
 #include "common/ui/refusal.h"
 #include "common/ui/tabcontainer.h"
-#include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
 #include "threads/common/plugsketch.h"
 #include "threads/metric/externaltables.h"
@@ -248,8 +247,7 @@ void Form15::buildExternalPage(QWidget* page) {
     QGroupBox* pick =
         makeFrame(page, arrayName(QStringLiteral("Frame3"), 7), QStringLiteral("选择螺纹参数"), {870, 900, 4635, 1005});
     Combo1 = makeCombo(pick, QStringLiteral("Combo1"), {960, 360, 3075, 330});
-    for (int i = 0; i < kSizeListCount; ++i) Combo1->addItem(fromView(sizeItem(i)));
-    Combo1->setCurrentIndex(-1);
+    fillUnpicked(Combo1, kSizeListCount, sizeItem);
 
     QGroupBox* limits =
         makeFrame(page, arrayName(QStringLiteral("Frame3"), 1), QStringLiteral("外螺纹参数"), {870, 2220, 4635, 1935});

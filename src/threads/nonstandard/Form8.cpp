@@ -15,7 +15,6 @@
 #include "common/ui/refusal.h"
 #include "common/ui/printing.h"
 #include "common/ui/tabcontainer.h"
-#include "common/ui/viewtext.h"
 #include "threads/common/threewire.h"
 
 using namespace quorvil;
@@ -84,8 +83,7 @@ TabControls buildTab(QWidget* page, const TabNames& n, int& label) {
     makeLabel(page, arrayName(QStringLiteral("Label2"), n.firstNote + 1),
               QStringLiteral(" 2. M值公差等于外螺纹中径公差"), {315, 4673, 3300, 255});
     c.wireList = makeCombo(page, n.wireList, {3675, 4650, 975, 300});
-    for (std::string_view w : kStandardWires) c.wireList->addItem(fromView(w));
-    c.wireList->setCurrentIndex(-1);
+    fillUnpicked(c.wireList, kStandardWires);
     return c;
 }
 

@@ -14,7 +14,6 @@
 #include "common/ui/formatbox.h"
 #include "common/ui/linesketch.h"
 #include "common/ui/refusal.h"
-#include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
 #include "threads/common/inchentry.h"
 #include "threads/common/threewire.h"
@@ -112,8 +111,7 @@ Form22::Form22() : ToolWindow(QStringLiteral("Form22"), QStringLiteral("14.英�
     w14 = makeFormatBox(wires, QStringLiteral("w14"), Pattern::Fixed3, {900, 330, 900, 300});
     makeLabel(wires, arrayName(QStringLiteral("lblPD01"), 3), QStringLiteral("选择三针"), {2040, 353, 750, 255});
     txtw15 = makeCombo(wires, QStringLiteral("txtw15"), {2820, 330, 1020, 300});
-    for (std::string_view w : kStandardWires) txtw15->addItem(fromView(w));
-    txtw15->setCurrentIndex(-1);
+    fillUnpicked(txtw15, kStandardWires);
     makeLabel(wires, arrayName(QStringLiteral("lblPiD1"), 8), QStringLiteral("M值"), {120, 773, 750, 255});
     w16 = makeFormatBox(wires, QStringLiteral("w16"), Pattern::Fixed2, {900, 750, 900, 300});
 

@@ -17,7 +17,6 @@
 #include "common/ui/printing.h"
 #include "common/ui/refusal.h"
 #include "common/ui/tabcontainer.h"
-#include "common/ui/viewtext.h"
 #include "common/ui/writeplan.h"
 #include "threads/common/plugsketch.h"
 #include "threads/trapezoidal/tr_internal.h"
@@ -52,9 +51,7 @@ void Form2::buildExternalTab(QWidget* page) {
                            Tw{480, 600, 5085, 1065});
     Combo2 = makeCombo(pick, QStringLiteral("Combo2"), Tw{990, 420, 3285, 330}, true);
     Combo2->setFont(songFont(10.5));
-    for (int i = 0; i < trapezoidal::kSizeListCount; ++i) Combo2->addItem(fromView(trapezoidal::sizeItem(i)));
-    // It opens with an empty text field and no item picked.
-    Combo2->setCurrentIndex(-1);
+    fillUnpicked(Combo2, trapezoidal::kSizeListCount, trapezoidal::sizeItem);
     Combo2->setEditText(QString());
 
     auto* ext = makeFrame(page, arrayName(QStringLiteral("Frame3"), 1), QStringLiteral("外螺纹参数"),
