@@ -88,9 +88,7 @@ struct LabelMaker {
     int next = 0;
     QLabel* operator()(QWidget* parent, const QString& caption, Tw geo,
                        Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-        QLabel* l = makeLabel(parent, arrayName(QStringLiteral("lblMD"), next++), caption, geo);
-        l->setAlignment(align);
-        return l;
+        return makeLabel(parent, arrayName(QStringLiteral("lblMD"), next++), caption, geo, align);
     }
 };
 
