@@ -10,12 +10,6 @@
 
 namespace quorvil {
 
-namespace {
-
-bool isEmpty(const QLineEdit* box) { return strictFault(boxText(box).toStdString()) == ReadFault::Empty; }
-
-}  // namespace
-
 double PressInputs::keep(QWidget* control, std::optional<double> v) {
     if (!v) return 0;
     double held = *v;
@@ -50,14 +44,14 @@ double PressInputs::leading(QLineEdit* box) { return keep(box, in_.leading(box))
 
 double PressInputs::leading(QComboBox* combo) { return keep(combo, in_.leading(combo)); }
 
-double PressInputs::leadingOrZero(QLineEdit* box) { return isEmpty(box) ? 0 : leading(box); }
+double PressInputs::leadingOrZero(QLineEdit* box) { return isBlank(box) ? 0 : leading(box); }
 
 std::pair<double, double> PressInputs::leadingSection(QLineEdit* diameter, QLineEdit* length) {
     const double d = leadingOrZero(diameter), l = leadingOrZero(length);
     // Half a section is a box forgotten; a 0 beside an empty box weighs
     // nothing either way.
-    if (isEmpty(length) && d != 0) in_.refuse(length, notes::number());
-    if (isEmpty(diameter) && l != 0) in_.refuse(diameter, notes::number());
+    if (isBlank(length) && d != 0) in_.refuse(length, notes::number());
+    if (isBlank(diameter) && l != 0) in_.refuse(diameter, notes::number());
     return {d, l};
 }
 

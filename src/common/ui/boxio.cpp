@@ -14,6 +14,8 @@ QString boxText(const QLineEdit* box) {
     return box->text();
 }
 
+bool isBlank(const QLineEdit* box) { return strictFault(boxText(box).toStdString()) == ReadFault::Empty; }
+
 std::optional<double> readStrict(const QLineEdit* box) { return readStrict(boxText(box).toStdString()); }
 double readLenient(const QLineEdit* box) { return readLenient(boxText(box).toStdString()); }
 std::optional<double> readLeadingNumber(const QLineEdit* box) { return readLeadingNumber(boxText(box).toStdString()); }

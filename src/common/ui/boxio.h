@@ -12,6 +12,8 @@ namespace quorvil {
 // A box's text as a calculation reads it: what the user typed into a
 // self-formatting box is formatted first, as leaving the box would.
 QString boxText(const QLineEdit* box);
+// True when the box holds no number's worth of text: empty, or blanks only.
+bool isBlank(const QLineEdit* box);
 
 std::optional<double> readStrict(const QLineEdit* box);
 double readLenient(const QLineEdit* box);

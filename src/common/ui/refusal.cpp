@@ -14,6 +14,7 @@
 #include "common/ui/boxio.h"
 #include "common/ui/fonts.h"
 #include "common/ui/tabcontainer.h"
+#include "common/ui/writeplan.h"
 
 namespace quorvil {
 
@@ -163,12 +164,12 @@ std::optional<double> Inputs::positive(QLineEdit* box) {
 }
 
 std::optional<double> Inputs::part(QLineEdit* box) {
-    if (strictFault(boxText(box).toStdString()) == ReadFault::Empty) return 0.0;
+    if (isBlank(box)) return 0.0;
     return number(box);
 }
 
 std::optional<double> Inputs::numberOrEmpty(QLineEdit* box) {
-    if (strictFault(boxText(box).toStdString()) == ReadFault::Empty) return std::nullopt;
+    if (isBlank(box)) return std::nullopt;
     return number(box);
 }
 
@@ -177,6 +178,12 @@ std::optional<FractionParts> Inputs::fraction(QLineEdit* whole, QLineEdit* numer
     if (!w || !n || !q) return std::nullopt;
     if (!require(*n == 0 || *q != 0, denominator, notes::denominator())) return std::nullopt;
     return FractionParts{*w, *n, *q};
+}
+
+std::optional<double> tableOrKept(Inputs& in, WritePlan& plan, QLineEdit* box, std::optional<double> row) {
+    if (!row) return in.numberOrEmpty(box);
+    plan.plain(box, *row);
+    return plan.shown(box);
 }
 
 QLineEdit* largestOf(std::initializer_list<std::pair<QLineEdit*, std::optional<double>>> inputs) {

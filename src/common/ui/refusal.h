@@ -24,6 +24,10 @@ class QLineEdit;
 class QWidget;
 
 namespace quorvil {
+class WritePlan;
+}
+
+namespace quorvil {
 
 namespace notes {
 QString number();        // "请输入数字": empty, letters, text after the number
@@ -91,6 +95,13 @@ private:
     std::optional<double> read(const QString& text, QWidget* control, bool leading);
     bool ok_ = true;
 };
+
+// A box filled from a table that the user may also type into (a wire, a
+// gauge tolerance): the row's value staged into it, or without a row what
+// the box holds (a value of an earlier row, or one the user typed), which
+// the press then reads: empty is no value, anything else must be a number
+// (Inputs::numberOrEmpty). The value as the box will show it.
+std::optional<double> tableOrKept(Inputs& in, WritePlan& plan, QLineEdit* box, std::optional<double> row);
 
 // The box whose number is largest in magnitude, where a result too large to
 // show comes from; inputs without a number are passed over.

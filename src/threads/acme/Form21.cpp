@@ -259,8 +259,8 @@ void Form21::Command5_Click() {
     // hold (an earlier row's wire, or one the user typed) and the M values
     // are taken over that. An empty box is no wire: its M values show "--".
     const auto wires = acmeWires(*n);
-    const auto preferred = inch::tableOrKept(in, plan, Text1, wires ? std::optional(wires->preferred) : std::nullopt);
-    const auto second = inch::tableOrKept(in, plan, w19, wires ? std::optional(wires->second) : std::nullopt);
+    const auto preferred = tableOrKept(in, plan, Text1, wires ? std::optional(wires->preferred) : std::nullopt);
+    const auto second = tableOrKept(in, plan, w19, wires ? std::optional(wires->second) : std::nullopt);
 
     const ExternalLimits e = externalLimits(*D, *n, k);
     const InternalLimits i = internalLimits(*D, *n, k);
@@ -275,7 +275,7 @@ void Form21::Command5_Click() {
     // while it is empty).
     const auto gaugeTol = inch::gaugePitchToleranceMm(*n, gaugeColumn(cls));
     if (gaugeTol) plan.plain(A10, *gaugeTol);
-    const auto noGoTol = inch::tableOrKept(in, plan, A12, gaugeTol);
+    const auto noGoTol = tableOrKept(in, plan, A12, gaugeTol);
     stageGauges(in, plan, gaugeBlock(cls, *n, e, i, preferred, noGoTol));
 
     // A wire or tolerance read that cannot be used, or a result over a wire

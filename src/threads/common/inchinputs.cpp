@@ -40,12 +40,6 @@ std::optional<float> readThreadsPerInchSingle(Inputs& in, QLineEdit* box) {
     return n;
 }
 
-std::optional<double> tableOrKept(Inputs& in, WritePlan& plan, QLineEdit* box, std::optional<double> row) {
-    if (!row) return in.numberOrEmpty(box);
-    plan.plain(box, *row);
-    return plan.shown(box);
-}
-
 void stageOverWire(Inputs& in, WritePlan& plan, QLineEdit* box, QLineEdit* wireBox, std::optional<double> m) {
     if (m && !std::isfinite(*m)) in.refuse(wireBox, notes::tooLarge());
     plan.plain(box, m);

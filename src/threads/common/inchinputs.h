@@ -1,8 +1,7 @@
 // What the presses of the inch thread windows read: the mixed-fraction inch
 // entry, each box a part of the size (an empty box is 0), with the box and
-// note a size that cannot be used refuses at; and the boxes filled from a
-// table by threads per inch (a wire, a gauge tolerance), which keep their
-// text where the table has no row, and the results taken over them.
+// note a size that cannot be used refuses at; and the results taken over a
+// wire box (tableOrKept reads the wire).
 #pragma once
 
 #include <optional>
@@ -28,12 +27,6 @@ std::optional<double> readThreadsPerInch(Inputs& in, QLineEdit* box);
 // The same read by its leading number ("8牙" is 8) and held in single
 // precision, which it must fit (threadsPerInchSingle).
 std::optional<float> readThreadsPerInchSingle(Inputs& in, QLineEdit* box);
-
-// A box filled from a table: the row's value staged into it, or without a
-// row what the box holds (a value of an earlier row, or one the user typed),
-// which the press then reads: empty is no value, anything else must be a
-// number (Inputs::numberOrEmpty). The value as the box will show it.
-std::optional<double> tableOrKept(Inputs& in, WritePlan& plan, QLineEdit* box, std::optional<double> row);
 
 // Stages `box` with an M value over the wire of `wireBox`, or "--" without
 // one. An M value that is not finite refuses the press at the wire box.

@@ -171,27 +171,22 @@ void Form15::Command1_Click() {
 
     // The gauge block works from what w12, w15 and w19 will show: this
     // press's table values, or, without a row, the texts those boxes keep
-    // (the user may have typed a wire or a tolerance there). The table's
-    // tolerances have three decimals, so w12 shows them exactly.
-    const std::optional<double> gaugeTd2 = td2 ? td2 : in.numberOrEmpty(w12);
-    const std::optional<double> wire1 = wires ? std::optional(wires->preferred) : in.numberOrEmpty(w15);
-    const std::optional<double> wire2 = wires ? std::optional(wires->second) : in.numberOrEmpty(w19);
+    // (the user may have typed a wire or a tolerance there).
+    WritePlan plan;
+    const std::optional<double> gaugeTd2 = tableOrKept(in, plan, w12, td2);
+    const std::optional<double> wire1 =
+        tableOrKept(in, plan, w15, wires ? std::optional(wires->preferred) : std::nullopt);
+    const std::optional<double> wire2 = tableOrKept(in, plan, w19, wires ? std::optional(wires->second) : std::nullopt);
     if (!in.ok()) return;
 
-    // The gauge lengths, wires and tolerances keep their text without a row.
-    WritePlan plan;
+    // The gauge lengths keep their text without a row.
     if (lengths) {
         plan.text(Text1, QString::fromLatin1(lengths->go));
         plan.text(Text2, QString::fromLatin1(lengths->nogo));
     }
-    if (wires) {
-        plan.plain(w15, wires->preferred);
-        plan.plain(w19, wires->second);
-    }
 
     // The block of the selected class.
     plan.plain(w11, d2);
-    if (td2) plan.plain(w12, *td2);
     plan.plain(w13, d1);
     plan.plain(w34, d1);
     plan.plain(w41, d1);

@@ -353,17 +353,11 @@ void Form19::Command1_Click() {
     // user's own). Without a row the wire boxes keep their text, and an
     // empty wire box gives its M values no value.
     WritePlan plan;
-    std::optional<double> wire1, wire2;
-    if (wireRow) {
-        plan.plain(w[15], wireRow->preferred);
-        plan.plain(w[19], wireRow->second);
-        wire1 = plan.shown(w[15]);
-        wire2 = plan.shown(w[19]);
-    } else {
-        wire1 = in.numberOrEmpty(w[15]);
-        wire2 = in.numberOrEmpty(w[19]);
-        if (!in.ok()) return;
-    }
+    const std::optional<double> wire1 =
+        tableOrKept(in, plan, w[15], wireRow ? std::optional(wireRow->preferred) : std::nullopt);
+    const std::optional<double> wire2 =
+        tableOrKept(in, plan, w[19], wireRow ? std::optional(wireRow->second) : std::nullopt);
+    if (!in.ok()) return;
 
     stageMetricThread(plan, r, inner == InternalClass::c6H);
     // Gauges. Without a gauge band the gauge constants are unknown: every

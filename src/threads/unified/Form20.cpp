@@ -312,12 +312,12 @@ void Form20::Command1_Click() {
     // over that; an empty box is no value, and its results show "--".
     const std::optional<double> gaugeTol = inch::gaugePitchToleranceMm(n, inch::GaugeColumn::Standard);
     if (gaugeTol) plan.plain(A10, *gaugeTol);
-    const std::optional<double> noGoTol = inch::tableOrKept(in, plan, A12, gaugeTol);
+    const std::optional<double> noGoTol = tableOrKept(in, plan, A12, gaugeTol);
     const std::optional<Wires> wr = wires(n);
     const std::optional<double> preferred =
-        inch::tableOrKept(in, plan, Text1, wr ? std::optional(wr->preferred) : std::nullopt);
+        tableOrKept(in, plan, Text1, wr ? std::optional(wr->preferred) : std::nullopt);
     const std::optional<double> second =
-        inch::tableOrKept(in, plan, Text5, wr ? std::optional(wr->second) : std::nullopt);
+        tableOrKept(in, plan, Text5, wr ? std::optional(wr->second) : std::nullopt);
     if (!in.ok()) return;
     const inch::ThreadMValues m = threadMValues(cls, D, n, *T, preferred, second);
     inch::stageOverWire(in, plan, Text2, Text1, m.preferred);
