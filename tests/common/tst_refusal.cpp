@@ -75,6 +75,9 @@ void TestRefusal::inputsSayWhy_data() {
     QTest::newRow("positive zero") << "positive" << "0" << "" << positive;
     QTest::newRow("positive negative") << "positive" << "-1" << "" << positive;
     QTest::newRow("positive comma") << "positive" << "6,0" << "" << comma;
+    QTest::newRow("non-zero negative") << "nonZero" << "-1" << "-1" << "";
+    QTest::newRow("non-zero zero") << "nonZero" << "0.0" << "" << notes::nonZero();
+    QTest::newRow("non-zero empty") << "nonZero" << "" << "" << number;
     QTest::newRow("part empty is 0") << "part" << " " << "0" << "";
     QTest::newRow("part letters") << "part" << "x" << "" << number;
     QTest::newRow("leading with unit") << "leading" << "12mm" << "12" << "";
@@ -101,6 +104,7 @@ void TestRefusal::inputsSayWhy() {
     std::optional<double> v;
     if (reader == QStringLiteral("number")) v = in.number(s.left);
     if (reader == QStringLiteral("positive")) v = in.positive(s.left);
+    if (reader == QStringLiteral("nonZero")) v = in.nonZero(s.left);
     if (reader == QStringLiteral("part")) v = in.part(s.left);
     if (reader == QStringLiteral("leading")) v = in.leading(s.left);
     if (reader == QStringLiteral("numberOrEmpty")) v = in.numberOrEmpty(s.left);

@@ -163,6 +163,12 @@ std::optional<double> Inputs::positive(QLineEdit* box) {
     return v;
 }
 
+std::optional<double> Inputs::nonZero(QLineEdit* box) {
+    const std::optional<double> v = number(box);
+    if (v && !require(*v != 0, box, notes::nonZero())) return std::nullopt;
+    return v;
+}
+
 std::optional<double> Inputs::part(QLineEdit* box) {
     if (isBlank(box)) return 0.0;
     return number(box);

@@ -66,6 +66,9 @@ public:
     std::optional<double> number(QLineEdit* box);
     // A number above 0: a pitch, a module, threads per inch, a density.
     std::optional<double> positive(QLineEdit* box);
+    // A number other than 0, where negative numbers are computed with as
+    // typed but 0 divides: a pitch, an angle, a count ("不能为0").
+    std::optional<double> nonZero(QLineEdit* box);
     // A part of a compound entry (whole inches, minutes, seconds): an empty
     // box counts as 0, anything else must be a number.
     std::optional<double> part(QLineEdit* box);

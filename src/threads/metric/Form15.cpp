@@ -154,8 +154,7 @@ void Form15::buildInternalPage(QWidget* page) {
 void Form15::Command1_Click() {
     Inputs in;
     const std::optional<double> dRead = in.number(w1);
-    const std::optional<double> pRead = in.number(w2);
-    if (pRead) in.require(*pRead != 0, w2, notes::nonZero());
+    const std::optional<double> pRead = in.nonZero(w2);
     if (!in.ok()) return;
     const double D = *dRead;
     const double P = *pRead;

@@ -87,15 +87,6 @@ TabControls buildTab(QWidget* page, const TabNames& n, int& label) {
     return c;
 }
 
-// A flank angle, pitch or threads per inch: a number other than 0, which
-// no thread has and the formulas divide by. Negative numbers are computed
-// with as typed.
-std::optional<double> nonZero(Inputs& in, QLineEdit* box) {
-    const std::optional<double> v = in.number(box);
-    if (v && !in.require(*v != 0, box, notes::nonZero())) return std::nullopt;
-    return v;
-}
-
 // The pitch in mm from the pitch box: as typed, or 25.4 over the threads
 // per inch. Refused as too large when the quotient is (a tiny count).
 std::optional<double> pitchOf(Inputs& in, QLineEdit* box, bool threadsPerInch, double typed) {
@@ -107,8 +98,8 @@ std::optional<double> pitchOf(Inputs& in, QLineEdit* box, bool threadsPerInch, d
 // The best wire of one frame.
 void showBestWire(QLineEdit* angleBox, QLineEdit* pitchBox, bool threadsPerInch, FormatBox* result) {
     Inputs in;
-    const std::optional<double> angle = nonZero(in, angleBox);
-    const std::optional<double> typed = nonZero(in, pitchBox);
+    const std::optional<double> angle = in.nonZero(angleBox);
+    const std::optional<double> typed = in.nonZero(pitchBox);
     if (!in.ok()) return;
     const std::optional<double> pitch = pitchOf(in, pitchBox, threadsPerInch, *typed);
     if (!in.ok()) return;
@@ -125,8 +116,8 @@ void showOverWires(QLineEdit* wireBox, QLineEdit* angleBox, QLineEdit* pitchBox,
                    bool threadsPerInch, FormatBox* result) {
     Inputs in;
     const std::optional<double> wire = in.number(wireBox);
-    const std::optional<double> angle = nonZero(in, angleBox);
-    const std::optional<double> typed = nonZero(in, pitchBox);
+    const std::optional<double> angle = in.nonZero(angleBox);
+    const std::optional<double> typed = in.nonZero(pitchBox);
     const std::optional<double> pitchDiameter = in.number(pitchDiameterBox);
     if (!in.ok()) return;
     const std::optional<double> pitch = pitchOf(in, pitchBox, threadsPerInch, *typed);

@@ -132,8 +132,7 @@ void Form22::Command1_Click() {
     // number, any but 0 (the window sets no sign limits).
     Inputs in;
     const std::optional<FractionParts> parts = in.fraction(w1, w2, w3);
-    const std::optional<double> n = in.number(w4);
-    if (n) in.require(*n != 0, w4, notes::nonZero());
+    const std::optional<double> n = in.nonZero(w4);
     if (!in.ok()) return;
     const double whole = parts->whole, numerator = parts->numerator, denominator = parts->denominator;
     const auto inches = britishSizeInches(whole, numerator, denominator);
