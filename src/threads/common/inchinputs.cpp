@@ -6,17 +6,18 @@
 
 #include "common/ui/refusal.h"
 #include "common/ui/writeplan.h"
-#include "threads/common/inchentry.h"
 
 namespace quorvil::inch {
+
+QLineEdit* entryBox(EntryBox part, QLineEdit* whole, QLineEdit* numerator, QLineEdit* denominator) {
+    return part == EntryBox::Whole ? whole : part == EntryBox::Numerator ? numerator : denominator;
+}
 
 std::optional<float> readThreadSize(Inputs& in, QLineEdit* whole, QLineEdit* numerator, QLineEdit* denominator) {
     const std::optional<FractionParts> parts = in.fraction(whole, numerator, denominator);
     if (!parts) return std::nullopt;
     const MixedFraction f{parts->whole, parts->numerator, parts->denominator};
-    const auto box = [&](EntryBox b) {
-        return b == EntryBox::Whole ? whole : b == EntryBox::Numerator ? numerator : denominator;
-    };
+    const auto box = [&](EntryBox b) { return entryBox(b, whole, numerator, denominator); };
     const std::optional<float> D = nominalSingle(f);
     if (!D) {
         in.refuse(box(oversizedPart(f)), notes::tooLarge());

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+#include "threads/common/inchentry.h"
+
 class QLineEdit;
 
 namespace quorvil {
@@ -20,6 +22,9 @@ namespace quorvil::inch {
 // a size beyond single precision (at the part that makes it so) and a size
 // of 0 or less (at its first negative part, else the whole inches) refuse.
 std::optional<float> readThreadSize(Inputs& in, QLineEdit* whole, QLineEdit* numerator, QLineEdit* denominator);
+
+// The box of the entry that `part` names.
+QLineEdit* entryBox(EntryBox part, QLineEdit* whole, QLineEdit* numerator, QLineEdit* denominator);
 
 // Threads per inch, the whole text of the box one number above 0 whose
 // pitch, its reciprocal, is a number too ("1e-320" refuses as too large).

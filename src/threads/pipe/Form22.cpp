@@ -15,7 +15,7 @@
 #include "common/ui/linesketch.h"
 #include "common/ui/refusal.h"
 #include "common/ui/writeplan.h"
-#include "threads/common/inchentry.h"
+#include "threads/common/inchinputs.h"
 #include "threads/common/threewire.h"
 #include "threads/pipe/britishthread.h"
 
@@ -140,8 +140,8 @@ void Form22::Command1_Click() {
         if (britishDenominatorCancels(denominator)) {
             in.refuse(w3, notes::denominator());
         } else {
-            const inch::EntryBox b = inch::oversizedPart({whole, numerator, denominator});
-            in.refuse(b == inch::EntryBox::Whole ? w1 : b == inch::EntryBox::Numerator ? w2 : w3, notes::tooLarge());
+            in.refuse(inch::entryBox(inch::oversizedPart({whole, numerator, denominator}), w1, w2, w3),
+                      notes::tooLarge());
         }
         return;
     }
